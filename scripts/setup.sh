@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine lacks to build and test the program.
+# Does nothing (and needs no network) when everything is already there.
+set -euo pipefail
+
+packages=(cmake g++ make qtbase5-dev qtscript5-dev qttools5-dev qttools5-dev-tools
+          qttranslations5-l10n libbenchmark-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+    echo "setup: installing ${missing[*]}"
+    sudo_cmd=""
+    [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+    $sudo_cmd apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y "${missing[@]}"
+fi
