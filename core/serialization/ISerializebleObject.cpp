@@ -1,0 +1,250 @@
+#include "serialization/ISerializebleObject.h"
+
+#include <QLocale>
+#include <QtNumeric>
+
+#include "errors/BadValueTypeExceptionOstra.h"
+#include "errors/InconsistencyDataExceptionOstra.h"
+
+namespace {
+const QString CLASS_NAME = QStringLiteral("ISerializebleObject");
+const QChar LIST_SEPARATOR = QLatin1Char(',');
+const QChar PAIR_SEPARATOR = QLatin1Char(';');
+const QChar PAIR_INNER_SEPARATOR = QLatin1Char(':');
+const QChar STRING_QUOTE = QLatin1Char('"');
+
+// Fixed notation with the shortest digits that read back to the same double, and at least two
+// decimals so that values such as 2 or -1.5 keep their familiar "2.00" / "-1.50" form.
+QString formatDouble(double n_value)
+{
+    QString text = QString::number(n_value, 'f', QLocale::FloatingPointShortest);
+    if (!qIsFinite(n_value))
+        return text;
+    const int point = text.indexOf(QLatin1Char('.'));
+    if (point < 0)
+        return text + QLatin1String(".00");
+    const int decimals = text.size() - point - 1;
+    if (decimals < 2)
+        text.append(QString(2 - decimals, QLatin1Char('0')));
+    return text;
+}
+} // namespace
+
+QString ISerializebleObject::convertFromQVariantTypeToXmlType(QVariant::Type n_type)
+{
+    switch (n_type) {
+    case QVariant::Bool:
+        return ATTRIBUTE_TYPE_BOOLEAN;
+    case QVariant::Int:
+        return ATTRIBUTE_TYPE_INTEGER;
+    case QVariant::Double:
+        return ATTRIBUTE_TYPE_DOUBLE;
+    case QVariant::List:
+        return ATTRIBUTE_TYPE_LIST;
+    case QVariant::String:
+        return ATTRIBUTE_TYPE_STRING;
+    case QVariant::StringList:
+        return ATTRIBUTE_TYPE_STRING_LIST;
+    default:
+        throw BadValueTypeExceptionOstra(n_type, CLASS_NAME,
+                                         QStringLiteral("convertFromQVariantTypeToXmlType(QVariant::Type n_type)"),
+                                         QSharedPointer<ExceptionOstra>());
+    }
+}
+
+QVariant::Type ISerializebleObject::convertFromXmlTypeToQVariantType(const QString &n_xmlType)
+{
+    const QString typeName = n_xmlType.split(LIST_SEPARATOR, Qt::KeepEmptyParts).first();
+    if (typeName == ATTRIBUTE_TYPE_BOOLEAN)
+        return QVariant::Bool;
+    if (typeName == ATTRIBUTE_TYPE_INTEGER)
+        return QVariant::Int;
+    if (typeName == ATTRIBUTE_TYPE_DOUBLE)
+        return QVariant::Double;
+    if (typeName == ATTRIBUTE_TYPE_STRING)
+        return QVariant::String;
+    if (typeName == ATTRIBUTE_TYPE_STRING_LIST)
+        return QVariant::StringList;
+    // The writer puts a bare "list" for every list, so a missing item-type part must be accepted:
+    // the items are then read as doubles, as the parameter loader does for every list.
+    if (typeName == ATTRIBUTE_TYPE_LIST)
+        return QVariant::List;
+    throw BadValueTypeExceptionOstra(QVariant::Invalid, CLASS_NAME,
+                                     QStringLiteral("convertFromXmlTypeToQVariantType(const QString &n_xmlType)"),
+                                     QSharedPointer<ExceptionOstra>());
+}
+
+QString ISerializebleObject::convertFromQVariantValueToString(const QVariant::Type n_type, const QVariant &n_value)
+{
+    switch (n_type) {
+    case QVariant::Bool:
+    case QVariant::Int:
+    case QVariant::String:
+        return n_value.toString();
+    case QVariant::Double:
+        return formatDouble(n_value.toDouble());
+    case QVariant::List: {
+        QStringList items;
+        const QVariantList list = n_value.toList();
+        for (const QVariant &item : list)
+            items.append(convertFromQVariantValueToString(item.type(), item));
+        return items.join(LIST_SEPARATOR);
+    }
+    case QVariant::StringList: {
+        QStringList items;
+        const QStringList list = n_value.toStringList();
+        for (const QString &item : list)
+            items.append(STRING_QUOTE + item + STRING_QUOTE);
+        return items.join(LIST_SEPARATOR);
+    }
+    default:
+        throw BadValueTypeExceptionOstra(
+            n_value.type(), CLASS_NAME,
+            QStringLiteral("convertFromQVariantValueToString(const QVariant::Type n_type,const QVariant &n_value)"),
+            QSharedPointer<ExceptionOstra>());
+    }
+}
+
+QVariant ISerializebleObject::readValue(const QVariant::Type &n_type, const QString &n_value,
+                                        const QVariant::Type &n_secondType)
+{
+    switch (n_type) {
+    case QVariant::Bool:
+        return readValueBoolean(n_value);
+    case QVariant::Int:
+        return readValueInteger(n_value);
+    case QVariant::Double:
+        return readValueDouble(n_value);
+    case QVariant::String:
+        return readValueString(n_value);
+    case QVariant::StringList:
+        return readValueStringList(n_value);
+    case QVariant::List:
+        return readValueList(n_secondType, n_value);
+    default:
+        throw BadValueTypeExceptionOstra(
+            n_type, CLASS_NAME,
+            QStringLiteral("readValue(const QVariant::Type &n_type, const QString &n_value, const QVariant::Type& n_secondType)"),
+            QSharedPointer<ExceptionOstra>());
+    }
+}
+
+QVariant ISerializebleObject::readValueBoolean(const QString &n_value)
+{
+    if (n_value == QLatin1String("true"))
+        return QVariant(true);
+    if (n_value == QLatin1String("false"))
+        return QVariant(false);
+    bool ok = false;
+    const int number = n_value.toInt(&ok);
+    if (ok)
+        return QVariant(number != 0);
+    qWarning("Boolean, как значение пришла пустой");
+    return QVariant(QVariant::Bool);
+}
+
+QVariant ISerializebleObject::readValueInteger(const QString &n_value)
+{
+    bool ok = false;
+    const int number = n_value.toInt(&ok);
+    if (ok)
+        return QVariant(number);
+    qWarning("Int, как значение пришла пустой");
+    return QVariant(QVariant::Int);
+}
+
+QVariant ISerializebleObject::readValueDouble(const QString &n_value)
+{
+    bool ok = false;
+    const double number = n_value.toDouble(&ok);
+    if (ok)
+        return QVariant(number);
+    qWarning("Double, как значение пришла пустой");
+    return QVariant(QVariant::Double);
+}
+
+QVariant ISerializebleObject::readValueString(const QString &n_value)
+{
+    if (n_value.isEmpty())
+        return QVariant(QVariant::String);
+    return QVariant(n_value);
+}
+
+QVariant ISerializebleObject::readValueStringList(const QString &n_value)
+{
+    if (n_value.isEmpty()) {
+        qWarning("Массив Строк, как значение пришел пустым");
+        return QVariant(QVariant::StringList);
+    }
+    qWarning("Не проверенный функционал");
+    QStringList items = n_value.split(LIST_SEPARATOR, Qt::KeepEmptyParts);
+    for (QString &item : items)
+        item.remove(STRING_QUOTE);
+    return QVariant(items);
+}
+
+QVariant ISerializebleObject::readValueList(const QVariant::Type &n_type, const QString &n_value)
+{
+    if (n_value.isEmpty()) {
+        qWarning("Массив, как значение пришел пустым");
+        return QVariant(QVariant::List);
+    }
+    QVariantList items;
+    const QStringList parts = n_value.split(LIST_SEPARATOR, Qt::KeepEmptyParts);
+    for (const QString &part : parts)
+        items.append(readValue(n_type, part, QVariant::Double));
+    return QVariant(items);
+}
+
+QString ISerializebleObject::convertLinkedObjectsToString(const QHash<QString, QString> &n_linkedObjects)
+{
+    QString text;
+    for (auto it = n_linkedObjects.constBegin(); it != n_linkedObjects.constEnd(); ++it)
+        text += it.key() + PAIR_INNER_SEPARATOR + it.value() + PAIR_SEPARATOR;
+    text.chop(1);
+    return text;
+}
+
+QHash<QString, QString> ISerializebleObject::convertStringToLinkedObjects(const QString &n_linkedObjectsStr)
+{
+    QHash<QString, QString> linkedObjects;
+    const QStringList pairs = n_linkedObjectsStr.split(PAIR_SEPARATOR, Qt::KeepEmptyParts);
+    for (const QString &pair : pairs) {
+        const QStringList pieces = pair.split(PAIR_INNER_SEPARATOR, Qt::KeepEmptyParts);
+        if (pieces.size() != 2)
+            throw InconsistencyDataExceptionOstra(
+                CLASS_NAME, QStringLiteral("convertStringToLinkedObjects(const QString &n_linkedObjectsStr)"),
+                QSharedPointer<ExceptionOstra>());
+        linkedObjects.insert(pieces.at(0), pieces.at(1));
+    }
+    return linkedObjects;
+}
+
+QString ISerializebleObject::convertLinkedObjectsTypesToString(const QHash<QString, QVariant::Type> &n_linkedObjects)
+{
+    QString text;
+    for (auto it = n_linkedObjects.constBegin(); it != n_linkedObjects.constEnd(); ++it)
+        text += it.key() + PAIR_INNER_SEPARATOR + convertFromQVariantTypeToXmlType(it.value()) + PAIR_SEPARATOR;
+    text.chop(1);
+    return text;
+}
+
+QHash<QString, QVariant::Type> ISerializebleObject::convertStringToLinkedObjectsTypes(const QString &n_linkedObjectsStr)
+{
+    QHash<QString, QVariant::Type> linkedObjects;
+    const QStringList pairs = n_linkedObjectsStr.split(PAIR_SEPARATOR, Qt::KeepEmptyParts);
+    for (const QString &pair : pairs) {
+        const QStringList pieces = pair.split(PAIR_INNER_SEPARATOR, Qt::KeepEmptyParts);
+        if (pieces.size() != 2)
+            throw InconsistencyDataExceptionOstra(
+                CLASS_NAME, QStringLiteral("covertStringToLinkedObjects(const QString &n_linkedObjectsStr)"),
+                QSharedPointer<ExceptionOstra>());
+        linkedObjects.insert(pieces.at(0), convertFromXmlTypeToQVariantType(pieces.at(1)));
+    }
+    return linkedObjects;
+}
+
+QStringList ISerializebleObject::readAttributeIds(const QString &n_ids)
+{
+    return n_ids.split(LIST_SEPARATOR, Qt::KeepEmptyParts);
+}

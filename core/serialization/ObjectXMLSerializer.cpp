@@ -1,0 +1,61 @@
+#include "serialization/ObjectXMLSerializer.h"
+
+#include <QDomNamedNodeMap>
+#include <QStringList>
+
+ObjectXMLSerializer::ObjectXMLSerializer(const QString &n_tagName, const QDomDocument &n_document)
+    : m_domDocument(n_document)
+{
+    m_domElement = m_domDocument.createElement(n_tagName);
+}
+
+ObjectXMLSerializer::~ObjectXMLSerializer() {}
+
+void ObjectXMLSerializer::addField(const QString &n_name, const QVariant &n_value)
+{
+    // The internal info (a relation's code) is element text; repeated calls run together.
+    if (n_name == ATTRIBUTE_NAME_INTENAL_INFO) {
+        m_domElement.appendChild(m_domDocument.createTextNode(n_value.toString()));
+        return;
+    }
+    m_domElement.setAttribute(n_name, n_value.toString());
+}
+
+void ObjectXMLSerializer::addFields(const QHash<QString, QVariant> &n_fields)
+{
+    QStringList names = n_fields.keys();
+    names.sort(Qt::CaseInsensitive);
+    for (const QString &name : qAsConst(names))
+        addField(name, n_fields.value(name));
+}
+
+QVariant ObjectXMLSerializer::getFieldValue(const QString &n_name) const
+{
+    if (n_name == ATTRIBUTE_NAME_INTENAL_INFO)
+        return QVariant(m_domElement.text());
+    const QString value = m_domElement.attribute(n_name);
+    if (value.isEmpty())
+        return QVariant();
+    return QVariant(value);
+}
+
+QHash<QString, QVariant> ObjectXMLSerializer::getFieldsHash() const
+{
+    QHash<QString, QVariant> fields;
+    const QDomNamedNodeMap attributes = m_domElement.attributes();
+    for (int i = 0; i < attributes.count(); ++i) {
+        const QString name = attributes.item(i).nodeName();
+        fields.insert(name, getFieldValue(name));
+    }
+    return fields;
+}
+
+QDomElement ObjectXMLSerializer::getXMLObject() const
+{
+    return m_domElement;
+}
+
+void ObjectXMLSerializer::setXMLObject(QDomElement &n_domElement)
+{
+    m_domElement = n_domElement;
+}
