@@ -1,0 +1,44 @@
+#ifndef WERRORAREA_H
+#define WERRORAREA_H
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class MessageItem;
+class QAction;
+class QToolBar;
+class Ui_wErrorArea;
+
+// The error list: one row per message (icon of its kind and text), with the element's identifier
+// and the kind as a word ("error", "warning", "information") in two hidden columns.
+class wErrorArea : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit wErrorArea(QWidget *parent = nullptr);
+    ~wErrorArea() override;
+
+    void setTitle(QString n_title);
+    // Appends a row for the message. The pane copies what it shows and keeps no reference, so the
+    // caller keeps ownership; a null message adds nothing.
+    void addError(const MessageItem *n_message);
+    void clear();
+    // True exactly when some row is of the kind error; warnings and information never count.
+    bool isErrorChecked() const;
+    void retranslateUI();
+
+private slots:
+    void clearErrorGrid();
+
+private:
+    QToolBar *m_toolBar = nullptr;
+    std::unique_ptr<Ui_wErrorArea> ui;
+    QAction *m_clearAction = nullptr;
+    int m_headerTextOffset = 10;
+    int m_clearTextOffset = 20;
+};
+
+#endif // WERRORAREA_H
