@@ -1,0 +1,760 @@
+#include <QtTest>
+
+#include <QScriptEngine>
+#include <cmath>
+
+#include "elements/RelationModel.h"
+#include "elements/RelationsStorage.h"
+#include "elements/ScriptEngineGuard.h"
+#include "errors/BadValueTypeExceptionOstra.h"
+#include "errors/CalculationExceptionOstra.h"
+#include "errors/ElementAlreadyExistExceptionOstra.h"
+#include "errors/InconsistencyDataExceptionOstra.h"
+#include "errors/InitScriptParameterExceptionOstra.h"
+#include "errors/NoElementExceptionOstra.h"
+#include "errors/NoIdExceptionOstra.h"
+#include "errors/NoOutputParameters.h"
+#include "errors/NoRequiredField.h"
+#include "errors/PointerIsNull.h"
+#include "errors/RelationNoCode.h"
+#include "serialization/ISerializerObject.h"
+
+namespace {
+
+// A node that keeps the written fields in memory and remembers the order of the writes.
+class MemoryNode : public ISerializerObject
+{
+public:
+    void addField(const QString &n_name, const QVariant &n_value) override
+    {
+        order.append(n_name);
+        fields.insert(n_name, n_value.toString());
+    }
+    void addFields(const QHash<QString, QVariant> &n_fields) override
+    {
+        for (auto it = n_fields.constBegin(); it != n_fields.constEnd(); ++it)
+            addField(it.key(), it.value());
+    }
+    QVariant getFieldValue(const QString &n_name) const override
+    {
+        const QString value = fields.value(n_name);
+        return value.isEmpty() ? QVariant() : QVariant(value);
+    }
+    QHash<QString, QVariant> getFieldsHash() const override
+    {
+        QHash<QString, QVariant> all;
+        for (auto it = fields.constBegin(); it != fields.constEnd(); ++it)
+            if (it.key() != ATTRIBUTE_NAME_INTENAL_INFO)
+                all.insert(it.key(), getFieldValue(it.key()));
+        return all;
+    }
+
+    QStringList order;
+    QHash<QString, QString> fields;
+};
+
+QScriptValue global(QScriptEngine &n_engine, const QString &n_name)
+{
+    return n_engine.globalObject().property(n_name);
+}
+
+// y = f(x) with x an Int input and y a Double output.
+RelationVertex makeLinear(QScriptEngine *n_engine, const QString &n_code)
+{
+    RelationVertex relation(QStringLiteral("r1"), n_code, n_engine);
+    relation.addInputParameterType(QStringLiteral("x"), QVariant::Int);
+    relation.addOutputParameterType(QStringLiteral("y"), QVariant::Double);
+    relation.setInputParameterValue(QStringLiteral("x"), QVariant(3));
+    return relation;
+}
+
+} // namespace
+
+class TestRelations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void calculateWritesOutputsAndNullsGlobals();
+    void nonFiniteAndTextualResults_data();
+    void nonFiniteAndTextualResults();
+    void unassignedOutputIsInvalid();
+    void inputsGoByTheirOwnType();
+    void scriptErrors_data();
+    void scriptErrors();
+    void resetThenRunFailsOnInput();
+    void dateInputFailsOnType();
+    void changedCodeIsRecompiled();
+    void calculateWithoutEngine();
+    void engineGlobalsSurviveVariablesOfTheirName();
+    void endlessLoopIsStopped();
+    void variablesContract();
+    void copyAndEquality();
+
+    void relationKinds();
+    void loadRelation();
+    void loadFailures();
+    void saveRelation();
+    void saveStopsAtFirstMissingPart();
+    void saveRefusesUnstorableNames_data();
+    void saveRefusesUnstorableNames();
+    void copiedRelationModel();
+    void extraFieldsContract();
+};
+
+void TestRelations::cleanup()
+{
+    ScriptEngineGuard::setTimeLimit(ScriptEngineGuard::DEFAULT_TIME_LIMIT_MS);
+}
+
+void TestRelations::calculateWritesOutputsAndNullsGlobals()
+{
+    QScriptEngine engine;
+    RelationVertex relation = makeLinear(&engine, QStringLiteral("y = 2*x"));
+    relation.calculate();
+
+    const QVariant y = relation.getOutputParameterValue(QStringLiteral("y"));
+    QCOMPARE(y.type(), QVariant::Double);
+    QCOMPARE(y.toDouble(), 6.0);
+    QCOMPARE(relation.getInputParameterValue(QStringLiteral("x")), QVariant(3));
+    QVERIFY(global(engine, QStringLiteral("x")).isNull());
+    QVERIFY(global(engine, QStringLiteral("y")).isNull());
+
+    RelationVertex empty(QStringLiteral("r0"), QStringLiteral("var z = 1;"), &engine);
+    empty.calculate();
+    QVERIFY(empty.getInputParametersValues().isEmpty());
+    QVERIFY(empty.getOutputParametersValues().isEmpty());
+    QCOMPARE(global(engine, QStringLiteral("z")).toInt32(), 1);
+}
+
+void TestRelations::nonFiniteAndTextualResults_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QVariant>("expected");
+
+    QTest::newRow("1/0") << QStringLiteral("y = 1/0") << QVariant();
+    QTest::newRow("0/0") << QStringLiteral("y = 0/0") << QVariant();
+    QTest::newRow("-1/0") << QStringLiteral("y = -1/0") << QVariant(-qInf());
+    QTest::newRow("string NaN") << QStringLiteral("y = 'NaN'") << QVariant();
+    QTest::newRow("string infinity") << QStringLiteral("y = 'infinity'") << QVariant();
+    QTest::newRow("string abc") << QStringLiteral("y = 'abc'") << QVariant(QStringLiteral("abc"));
+    QTest::newRow("boolean") << QStringLiteral("y = x > 2") << QVariant(true);
+    QTest::newRow("null") << QStringLiteral("y = null") << QVariant();
+    QTest::newRow("array") << QStringLiteral("y = [x, 1]") << QVariant(QVariantList{3.0, 1.0});
+}
+
+void TestRelations::nonFiniteAndTextualResults()
+{
+    QFETCH(QString, code);
+    QFETCH(QVariant, expected);
+
+    QScriptEngine engine;
+    RelationVertex relation = makeLinear(&engine, code);
+    relation.calculate();
+    const QVariant y = relation.getOutputParameterValue(QStringLiteral("y"));
+    QCOMPARE(y.isValid(), expected.isValid());
+    if (!expected.isValid())
+        return;
+    QCOMPARE(y.type(), expected.type());
+    if (expected.type() == QVariant::Double && std::isinf(expected.toDouble()))
+        QVERIFY(std::isinf(y.toDouble()) && y.toDouble() < 0);
+    else
+        QCOMPARE(y, expected);
+}
+
+void TestRelations::unassignedOutputIsInvalid()
+{
+    QScriptEngine engine;
+    RelationVertex relation = makeLinear(&engine, QStringLiteral("y = 2*x"));
+    relation.calculate();
+    relation.setCode(QStringLiteral("var other = x;"));
+    relation.calculate();
+    QVERIFY(!relation.getOutputParameterValue(QStringLiteral("y")).isValid());
+}
+
+void TestRelations::inputsGoByTheirOwnType()
+{
+    QScriptEngine engine;
+    RelationVertex relation(QStringLiteral("r"), QStringLiteral(
+        "kind = typeof s + ',' + typeof b + ',' + typeof d;"
+        "n = l.length; sum = l[0] + l[1] + l[2]; e = sl.length; first = names[1];"), &engine);
+    relation.addInputParameterType(QStringLiteral("s"), QVariant::Double);
+    relation.addInputParameterType(QStringLiteral("b"), QVariant::Bool);
+    relation.addInputParameterType(QStringLiteral("d"), QVariant::Double);
+    relation.addInputParameterType(QStringLiteral("l"), QVariant::List);
+    relation.addInputParameterType(QStringLiteral("sl"), QVariant::StringList);
+    relation.addInputParameterType(QStringLiteral("names"), QVariant::StringList);
+    for (const char *name : {"kind", "n", "sum", "e", "first"})
+        relation.addOutputParameterType(QString::fromLatin1(name), QVariant::String);
+
+    // A declared Double holding a string reaches the script as a string: no type check.
+    relation.setInputParameterValue(QStringLiteral("s"), QVariant(QStringLiteral("text")));
+    relation.setInputParameterValue(QStringLiteral("b"), QVariant(true));
+    relation.setInputParameterValue(QStringLiteral("l"), QVariant(QVariantList{1, 2, 3}));
+    relation.setInputParameterValue(QStringLiteral("sl"), QVariant(QStringList()));
+    relation.setInputParameterValue(QStringLiteral("names"),
+                                    QVariant(QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+    // d keeps its typed null and reaches the script as 0.
+    relation.calculate();
+
+    QCOMPARE(relation.getOutputParameterValue(QStringLiteral("kind")).toString(),
+             QStringLiteral("string,boolean,number"));
+    QCOMPARE(relation.getOutputParameterValue(QStringLiteral("n")).toDouble(), 3.0);
+    QCOMPARE(relation.getOutputParameterValue(QStringLiteral("sum")).toDouble(), 6.0);
+    QCOMPARE(relation.getOutputParameterValue(QStringLiteral("e")).toDouble(), 0.0);
+    QCOMPARE(relation.getOutputParameterValue(QStringLiteral("first")).toString(),
+             QStringLiteral("b"));
+}
+
+void TestRelations::scriptErrors_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("syntax error") << QStringLiteral("y = 2*;") << 1
+                                  << QStringLiteral("SyntaxError");
+    QTest::newRow("syntax error on line 3") << QStringLiteral("a = 1;\nb = 2;\ny = (;") << 3
+                                            << QStringLiteral("SyntaxError");
+    QTest::newRow("thrown error") << QStringLiteral("y = x;\n\nthrow new Error('broken');") << 3
+                                  << QStringLiteral("broken");
+    QTest::newRow("unknown name") << QStringLiteral("y = nowhere * 2;") << 1
+                                  << QStringLiteral("ReferenceError");
+}
+
+void TestRelations::scriptErrors()
+{
+    QFETCH(QString, code);
+    QFETCH(int, line);
+    QFETCH(QString, message);
+
+    QScriptEngine engine;
+    RelationVertex relation = makeLinear(&engine, code);
+    relation.setOutputParameterValue(QStringLiteral("y"), QVariant(42.0));
+    try {
+        relation.calculate();
+        QFAIL("a failing script was reported as success");
+    } catch (const CalculationExceptionOstra &e) {
+        QCOMPARE(e.getExceptionId(), 502);
+        QCOMPARE(e.getRelationId(), QStringLiteral("r1"));
+        QCOMPARE(e.getScriptExceptionLine(), line);
+        QVERIFY2(e.getScriptExceptionMessage().contains(message),
+                 qPrintable(e.getScriptExceptionMessage()));
+        QCOMPARE(e.getClassName(), QStringLiteral("RelationVertex"));
+        QCOMPARE(e.getMethodName(), QStringLiteral("preparationAfterCalculation()"));
+        QVERIFY(e.toString(false).contains(QStringLiteral("Script: ") + code));
+    }
+    // Outputs keep what they held; the input globals keep the values of this run.
+    QCOMPARE(relation.getOutputParameterValue(QStringLiteral("y")), QVariant(42.0));
+    QCOMPARE(global(engine, QStringLiteral("x")).toInt32(), 3);
+}
+
+void TestRelations::resetThenRunFailsOnInput()
+{
+    QScriptEngine engine;
+    RelationVertex relation = makeLinear(&engine, QStringLiteral("y = 2*x"));
+    relation.calculate();
+    relation.reset();
+    QVERIFY(!relation.getInputParameterValue(QStringLiteral("x")).isValid());
+    QVERIFY(!relation.getOutputParameterValue(QStringLiteral("y")).isValid());
+
+    try {
+        relation.calculate();
+        QFAIL("a run without input values succeeded");
+    } catch (const InitScriptParameterExceptionOstra &e) {
+        QCOMPARE(e.getExceptionId(), 504);
+        QCOMPARE(e.getDescription(), QStringLiteral("Unable to initialize the incoming value"));
+        QCOMPARE(e.getRelationId(), QStringLiteral("r1"));
+        QCOMPARE(e.getParameterId(), QStringLiteral("x"));
+        QCOMPARE(e.getMethodName(), QStringLiteral("addInputVariablesToEngine()"));
+        const QSharedPointer<ExceptionOstra> parent = e.getParentException();
+        QVERIFY(parent);
+        QCOMPARE(parent->getExceptionId(), 503);
+        QCOMPARE(parent->getDescription(), QStringLiteral("Value not validate or nullptr"));
+        QCOMPARE(parent->getMethodName(),
+                 QStringLiteral("convertFromQVariantToQScriptValue(const QVariant &n_value)"));
+    }
+    QVERIFY(global(engine, QStringLiteral("x")).isNull());
+}
+
+void TestRelations::dateInputFailsOnType()
+{
+    QScriptEngine engine;
+    RelationVertex relation = makeLinear(&engine, QStringLiteral("y = 2*x"));
+    const QVariant date(QDate(2024, 2, 29));
+    relation.setInputParameterValue(QStringLiteral("x"), date);
+    try {
+        relation.calculate();
+        QFAIL("a date input was accepted");
+    } catch (const InitScriptParameterExceptionOstra &e) {
+        QCOMPARE(e.getExceptionId(), 504);
+        QCOMPARE(e.getDescription(), QStringLiteral("Unable to initialize the output value"));
+        QCOMPARE(e.getValue(), date);
+        QCOMPARE(e.getParentException()->getExceptionId(), 519);
+    }
+
+    // A list whose item cannot be converted fails on that item.
+    relation.setInputParameterValue(QStringLiteral("x"), QVariant(QVariantList{1, QVariant()}));
+    try {
+        relation.calculate();
+        QFAIL("a list holding an invalid item was accepted");
+    } catch (const InitScriptParameterExceptionOstra &e) {
+        QCOMPARE(e.getDescription(), QStringLiteral("Unable to initialize the incoming value"));
+        QVERIFY(!e.getValue().isValid());
+        QCOMPARE(e.getParentException()->getExceptionId(), 503);
+    }
+}
+
+void TestRelations::changedCodeIsRecompiled()
+{
+    QScriptEngine engine;
+    RelationVertex relation = makeLinear(&engine, QStringLiteral("y = 2*x + 1"));
+    relation.calculate();
+    QCOMPARE(relation.getOutputParameterValue(QStringLiteral("y")).toDouble(), 7.0);
+    relation.setCode(QStringLiteral("y = 3*x"));
+    relation.calculate();
+    QCOMPARE(relation.getOutputParameterValue(QStringLiteral("y")).toDouble(), 9.0);
+    relation.setCode(QStringLiteral("y = 3*;"));
+    QVERIFY_EXCEPTION_THROWN(relation.calculate(), CalculationExceptionOstra);
+    relation.setCode(QStringLiteral("y = x - 1"));
+    relation.calculate();
+    QCOMPARE(relation.getOutputParameterValue(QStringLiteral("y")).toDouble(), 2.0);
+}
+
+void TestRelations::calculateWithoutEngine()
+{
+    RelationVertex detached = makeLinear(nullptr, QStringLiteral("y = 2*x"));
+    try {
+        detached.calculate();
+        QFAIL("a relation without engine was calculated");
+    } catch (const PointerIsNull &e) {
+        QCOMPARE(e.getClassName(), QStringLiteral("RelationVertex"));
+        QCOMPARE(e.getMethodName(), QStringLiteral("calculate()"));
+    }
+    detached.reset();
+    QVERIFY(!detached.getInputParameterValue(QStringLiteral("x")).isValid());
+
+    // A relation that outlives its storage sees the engine gone with it.
+    RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
+    auto relation = QSharedPointer<RelationModel>::create(QStringLiteral("r"),
+                                                          QStringLiteral("y = 2*x"), nullptr);
+    relation->addInputParameterType(QStringLiteral("x"), QVariant::Int);
+    relation->addOutputParameterType(QStringLiteral("y"), QVariant::Double);
+    storage->addRelationPtr(relation);
+    relation->setInputParameterValue(QStringLiteral("x"), QVariant(2));
+    relation->calculate();
+    QCOMPARE(relation->getOutputParameterValue(QStringLiteral("y")).toDouble(), 4.0);
+    storage.reset();
+    QVERIFY(!relation->hasParent());
+    QVERIFY_EXCEPTION_THROWN(relation->calculate(), PointerIsNull);
+    relation->reset();
+    QVERIFY(!relation->getOutputParameterValue(QStringLiteral("y")).isValid());
+}
+
+void TestRelations::engineGlobalsSurviveVariablesOfTheirName()
+{
+    RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
+    auto shadowing = QSharedPointer<RelationModel>::create(
+        QStringLiteral("shadow"), QStringLiteral("parseInt = Math * 2; undefined = 5;"), nullptr);
+    shadowing->addInputParameterType(QStringLiteral("Math"), QVariant::Double);
+    shadowing->addOutputParameterType(QStringLiteral("parseInt"), QVariant::Double);
+    shadowing->addOutputParameterType(QStringLiteral("undefined"), QVariant::Double);
+    shadowing->addOutputParameterType(QStringLiteral("plain"), QVariant::Double);
+    storage->addRelationPtr(shadowing);
+
+    auto user = QSharedPointer<RelationModel>::create(
+        QStringLiteral("user"),
+        QStringLiteral("y = Math.sqrt(16) + parseInt('3'); t = typeof undefined; p = plain;"),
+        nullptr);
+    user->addOutputParameterType(QStringLiteral("y"), QVariant::Double);
+    user->addOutputParameterType(QStringLiteral("t"), QVariant::String);
+    user->addOutputParameterType(QStringLiteral("p"), QVariant::Double);
+    storage->addRelationPtr(user);
+
+    shadowing->setInputParameterValue(QStringLiteral("Math"), QVariant(1.5));
+    shadowing->calculate();
+    QCOMPARE(shadowing->getOutputParameterValue(QStringLiteral("parseInt")).toDouble(), 3.0);
+    QCOMPARE(shadowing->getOutputParameterValue(QStringLiteral("undefined")).toDouble(), 5.0);
+
+    user->calculate();
+    QCOMPARE(user->getOutputParameterValue(QStringLiteral("y")).toDouble(), 7.0);
+    QCOMPARE(user->getOutputParameterValue(QStringLiteral("t")).toString(),
+             QStringLiteral("undefined"));
+    // An ordinary name is still nulled: null reads back as no value.
+    QVERIFY(!user->getOutputParameterValue(QStringLiteral("p")).isValid());
+
+    // reset() restores them the same way.
+    shadowing->setInputParameterValue(QStringLiteral("Math"), QVariant(2.0));
+    shadowing->setCode(QStringLiteral("throw 1;"));
+    QVERIFY_EXCEPTION_THROWN(shadowing->calculate(), CalculationExceptionOstra);
+    shadowing->reset();
+    user->calculate();
+    QCOMPARE(user->getOutputParameterValue(QStringLiteral("y")).toDouble(), 7.0);
+}
+
+void TestRelations::endlessLoopIsStopped()
+{
+    ScriptEngineGuard::setTimeLimit(150);
+    RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
+    auto endless = QSharedPointer<RelationModel>::create(
+        QStringLiteral("loop"), QStringLiteral("y = 1;\nwhile(true){}"), nullptr);
+    endless->addOutputParameterType(QStringLiteral("y"), QVariant::Double);
+    storage->addRelationPtr(endless);
+    try {
+        endless->calculate();
+        QFAIL("an endless loop returned");
+    } catch (const CalculationExceptionOstra &e) {
+        QCOMPARE(e.getExceptionId(), 502);
+        QCOMPARE(e.getRelationId(), QStringLiteral("loop"));
+        QVERIFY2(e.getScriptExceptionMessage().contains(QStringLiteral("150 ms")),
+                 qPrintable(e.getScriptExceptionMessage()));
+        QCOMPARE(e.getMethodName(), QStringLiteral("calculation(const QString &n_code)"));
+    }
+    // The output keeps its declared null: the stopped run wrote nothing back.
+    const QVariant y = endless->getOutputParameterValue(QStringLiteral("y"));
+    QVERIFY(y.type() == QVariant::Double && y.isNull());
+
+    // The engine works afterwards, and so does the next loop's limit.
+    auto linear = QSharedPointer<RelationModel>::create(QStringLiteral("lin"),
+                                                        QStringLiteral("y = 2*x"), nullptr);
+    linear->addInputParameterType(QStringLiteral("x"), QVariant::Int);
+    linear->addOutputParameterType(QStringLiteral("y"), QVariant::Double);
+    storage->addRelationPtr(linear);
+    linear->setInputParameterValue(QStringLiteral("x"), QVariant(4));
+    linear->calculate();
+    QCOMPARE(linear->getOutputParameterValue(QStringLiteral("y")).toDouble(), 8.0);
+
+    endless->setCode(QStringLiteral("function f(){ for(;;); } f();"));
+    QVERIFY_EXCEPTION_THROWN(endless->calculate(), CalculationExceptionOstra);
+    linear->calculate();
+    QCOMPARE(linear->getOutputParameterValue(QStringLiteral("y")).toDouble(), 8.0);
+}
+
+void TestRelations::variablesContract()
+{
+    RelationVertex relation(QStringLiteral("r"), QStringLiteral("y = x"), nullptr);
+    relation.addInputParameterType(QStringLiteral("x"), QVariant::Int);
+    QCOMPARE(relation.getInputParameterValue(QStringLiteral("x")), QVariant(QVariant::Int));
+    relation.setInputParameterValue(QStringLiteral("x"), QVariant(5));
+
+    try {
+        relation.addInputParameterType(QStringLiteral("x"), QVariant::String);
+        QFAIL("a declared name was added again");
+    } catch (const ElementAlreadyExistExceptionOstra &e) {
+        QCOMPARE(e.getElementId(), QStringLiteral("x"));
+        QCOMPARE(e.getMethodName(),
+                 QStringLiteral("addInputParameterType(const QString n_name, const QVariant::Type n_type)"));
+    }
+    QCOMPARE(relation.getInputParameterType(QStringLiteral("x")), QVariant::Int);
+    QCOMPARE(relation.getInputParameterValue(QStringLiteral("x")), QVariant(5));
+
+    try {
+        relation.setInputParameterValue(QStringLiteral("w"), QVariant(1));
+        QFAIL("a value was set for an undeclared name");
+    } catch (const NoElementExceptionOstra &e) {
+        QCOMPARE(e.getDesiredId(), QStringLiteral("w"));
+    }
+    QVERIFY(!relation.containInputParameter(QStringLiteral("w")));
+    QVERIFY_EXCEPTION_THROWN(relation.getOutputParameterType(QStringLiteral("x")),
+                             NoElementExceptionOstra);
+    QVERIFY_EXCEPTION_THROWN(relation.deleteOutputParameter(QStringLiteral("x")),
+                             NoElementExceptionOstra);
+    QVERIFY_EXCEPTION_THROWN(relation.removeOutputParameterValue(QStringLiteral("x")),
+                             NoElementExceptionOstra);
+
+    relation.setInputParameterType(QStringLiteral("x"), QVariant::Double);
+    QCOMPARE(relation.getInputParameterType(QStringLiteral("x")), QVariant::Double);
+    QVERIFY(!relation.getInputParameterValue(QStringLiteral("x")).isValid());
+
+    // The same name may stand on both sides.
+    relation.addOutputParameterType(QStringLiteral("x"), QVariant::Bool);
+    QVERIFY(relation.containOutputParameter(QStringLiteral("x")));
+    relation.deleteInputParameter(QStringLiteral("x"));
+    QVERIFY(relation.getInputParametersValues().isEmpty());
+    QVERIFY(relation.containOutputParameter(QStringLiteral("x")));
+
+    relation.setOutputParametersTypes({{QStringLiteral("a"), QVariant::String},
+                                       {QStringLiteral("b"), QVariant::List}});
+    const QList<QString> names = relation.getOutputParametersNames();
+    QCOMPARE(QSet<QString>(names.begin(), names.end()),
+             (QSet<QString>{QStringLiteral("a"), QStringLiteral("b")}));
+    QCOMPARE(relation.getOutputParameterValue(QStringLiteral("b")), QVariant(QVariant::List));
+    relation.removeOutputParameterValue(QStringLiteral("a"));
+    QVERIFY(!relation.getOutputParameterValue(QStringLiteral("a")).isValid());
+    QVERIFY(relation.containOutputParameter(QStringLiteral("a")));
+}
+
+void TestRelations::copyAndEquality()
+{
+    QScriptEngine first;
+    QScriptEngine second;
+    RelationVertex source = makeLinear(&first, QStringLiteral("y = 2*x"));
+    RelationVertex copy(source, &second);
+    QVERIFY(copy == source);
+    copy.calculate();
+    QVERIFY(!global(first, QStringLiteral("x")).isValid());
+    QVERIFY(global(second, QStringLiteral("x")).isNull());
+    // Output values do not count.
+    QVERIFY(copy == source);
+
+    copy.setInputParameterValue(QStringLiteral("x"), QVariant(4));
+    QVERIFY(copy != source);
+    copy.setInputParameterValue(QStringLiteral("x"), QVariant(3));
+    copy.setOutputParameterType(QStringLiteral("y"), QVariant::Int);
+    QVERIFY(copy != source);
+
+    QVERIFY_EXCEPTION_THROWN(RelationVertex(QString(), QStringLiteral("y=1"), nullptr),
+                             NoIdExceptionOstra);
+    RelationVertex unchecked(QString(), QStringLiteral("s"), QString(), QString(), QString(),
+                             QStringLiteral("y=1"), nullptr);
+    QCOMPARE(unchecked.getShortName(), QStringLiteral("s"));
+    QCOMPARE(unchecked.getOstraObjectType(), OBJECT_TYPE_RELATION);
+}
+
+void TestRelations::relationKinds()
+{
+    RelationModel relation(QStringLiteral("r"), QStringLiteral("y = 1"), nullptr);
+    QCOMPARE(relation.getRelationType(), RelationModel::RELATION_SIMPLE);
+    relation.setRelationType(static_cast<RelationModel::RelationType>(7));
+    QCOMPARE(static_cast<int>(relation.getRelationType()), 3);
+    relation.setRelationType(static_cast<RelationModel::RelationType>(-1));
+    QCOMPARE(static_cast<int>(relation.getRelationType()), 0);
+
+    const QStringList words{QStringLiteral("simple"), QStringLiteral("ifclause"),
+                            QStringLiteral("constr"), QStringLiteral("prog")};
+    for (int kind = 0; kind < 4; ++kind)
+        QCOMPARE(RelationModel::getRelationTypeString(
+                     static_cast<RelationModel::RelationType>(kind)),
+                 words.at(kind));
+    QVERIFY(RelationModel::getRelationTypeString(static_cast<RelationModel::RelationType>(4))
+                .isEmpty());
+}
+
+void TestRelations::loadRelation()
+{
+    MemoryNode node;
+    node.fields = {{QStringLiteral("id"), QStringLiteral("rel")},
+                   {QStringLiteral("shortName"), QStringLiteral("cmp")},
+                   {QStringLiteral("relationType"), QStringLiteral("ifclause")},
+                   {QStringLiteral("inObj"), QStringLiteral("a:integer;b:double")},
+                   {QStringLiteral("outObj"), QStringLiteral("c:boolean")},
+                   {QStringLiteral("internalInfo"), QStringLiteral("c = a < b")}};
+    RelationModel relation(nullptr);
+    relation.load(node);
+    QCOMPARE(relation.getId(), QStringLiteral("rel"));
+    QCOMPARE(relation.getShortName(), QStringLiteral("cmp"));
+    QCOMPARE(relation.getRelationType(), RelationModel::RELATION_IFCLAUSE);
+    QCOMPARE(relation.getInputParametersTypes(),
+             (QHash<QString, QVariant::Type>{{QStringLiteral("a"), QVariant::Int},
+                                             {QStringLiteral("b"), QVariant::Double}}));
+    QCOMPARE(relation.getOutputParameterType(QStringLiteral("c")), QVariant::Bool);
+    QCOMPARE(relation.getCode(), QStringLiteral("c = a < b"));
+    QVERIFY(relation.getAdditionalFields().isEmpty());
+    QCOMPARE(relation.getInputParameterValue(QStringLiteral("a")), QVariant(QVariant::Int));
+    QCOMPARE(relation.getInputParametersCount(), 2);
+    QCOMPARE(relation.getOutputParametersCount(), 1);
+
+    // Unknown words, capitals included, read as a plain formula; extra names are kept except the
+    // names of the older format.
+    node.fields.insert(QStringLiteral("relationType"), QStringLiteral("IFCLAUSE"));
+    node.fields.insert(QStringLiteral("colour"), QStringLiteral("blue"));
+    node.fields.insert(QStringLiteral("inputTypes"), QStringLiteral("double"));
+    RelationModel second(nullptr);
+    second.load(node);
+    QCOMPARE(second.getRelationType(), RelationModel::RELATION_SIMPLE);
+    QCOMPARE(second.getAdditionalFields(),
+             (QHash<QString, QVariant>{{QStringLiteral("colour"), QStringLiteral("blue")}}));
+}
+
+void TestRelations::loadFailures()
+{
+    const QHash<QString, QString> complete = {
+        {QStringLiteral("id"), QStringLiteral("rel")},
+        {QStringLiteral("relationType"), QStringLiteral("simple")},
+        {QStringLiteral("inObj"), QStringLiteral("a:integer")},
+        {QStringLiteral("outObj"), QStringLiteral("c:double")},
+        {QStringLiteral("internalInfo"), QStringLiteral("c = a")}};
+
+    MemoryNode noType;
+    noType.fields = complete;
+    noType.fields.remove(QStringLiteral("relationType"));
+    RelationModel relation(nullptr);
+    try {
+        relation.load(noType);
+        QFAIL("a relation without kind was loaded");
+    } catch (const NoRequiredField &e) {
+        QCOMPARE(e.getObjectId(), QStringLiteral("rel"));
+        QCOMPARE(e.getFieldName(), QStringLiteral("relationType"));
+        QCOMPARE(e.getMethodName(), QStringLiteral("load(const ISerializerObject &n_object)"));
+    }
+
+    MemoryNode noId;
+    noId.fields = complete;
+    noId.fields.remove(QStringLiteral("id"));
+    QVERIFY_EXCEPTION_THROWN(RelationModel(nullptr).load(noId), NoIdExceptionOstra);
+
+    MemoryNode noInputs;
+    noInputs.fields = complete;
+    noInputs.fields.remove(QStringLiteral("inObj"));
+    QVERIFY_EXCEPTION_THROWN(RelationModel(nullptr).load(noInputs), ExceptionOstra);
+
+    MemoryNode noOutputs;
+    noOutputs.fields = complete;
+    noOutputs.fields.remove(QStringLiteral("outObj"));
+    QVERIFY_EXCEPTION_THROWN(RelationModel(nullptr).load(noOutputs), ExceptionOstra);
+}
+
+void TestRelations::saveRelation()
+{
+    RelationModel relation(QStringLiteral("rel"), QString(), QStringLiteral("d"), QString(),
+                           QStringLiteral("g"), QStringLiteral("c = a"), nullptr);
+    relation.setRelationType(RelationModel::RELATION_PROGRAM);
+    relation.addInputParameterType(QStringLiteral("a"), QVariant::StringList);
+    relation.addOutputParameterType(QStringLiteral("c"), QVariant::List);
+    relation.addAdditionalField(QStringLiteral("colour"), QVariant(QStringLiteral("blue")));
+    relation.setInputParameterValue(QStringLiteral("a"), QVariant(QStringList{QStringLiteral("v")}));
+
+    MemoryNode node;
+    relation.save(node);
+    QCOMPARE(node.order,
+             (QStringList{QStringLiteral("id"), QStringLiteral("description"), QStringLiteral("GUID"),
+                          QStringLiteral("relationType"), QStringLiteral("inObj"),
+                          QStringLiteral("outObj"), QStringLiteral("internalInfo"),
+                          QStringLiteral("colour")}));
+    QCOMPARE(node.fields.value(QStringLiteral("relationType")), QStringLiteral("prog"));
+    QCOMPARE(node.fields.value(QStringLiteral("inObj")), QStringLiteral("a:string_list"));
+    QCOMPARE(node.fields.value(QStringLiteral("outObj")), QStringLiteral("c:list"));
+
+    // Loaded back it is the same relation, with typed nulls instead of the values.
+    RelationModel loaded(nullptr);
+    loaded.load(node);
+    QCOMPARE(loaded.getShortName(), QString());
+    QCOMPARE(loaded.getDescription(), QStringLiteral("d"));
+    QCOMPARE(loaded.getRelationType(), RelationModel::RELATION_PROGRAM);
+    QCOMPARE(loaded.getAdditionalFields(), relation.getAdditionalFields());
+    relation.setInputParameterValue(QStringLiteral("a"), QVariant(QVariant::StringList));
+    QVERIFY(loaded == relation);
+}
+
+void TestRelations::saveStopsAtFirstMissingPart()
+{
+    RelationModel noOutputs(QStringLiteral("rel"), QStringLiteral("c = a"), nullptr);
+    noOutputs.setShortName(QStringLiteral("s"));
+    noOutputs.addInputParameterType(QStringLiteral("a"), QVariant::Int);
+    MemoryNode node;
+    QVERIFY_EXCEPTION_THROWN(noOutputs.save(node), NoOutputParameters);
+    QCOMPARE(node.order, (QStringList{QStringLiteral("id"), QStringLiteral("shortName"),
+                                      QStringLiteral("relationType"), QStringLiteral("inObj")}));
+
+    RelationModel noCode(QStringLiteral("rel"), QString(), nullptr);
+    noCode.addInputParameterType(QStringLiteral("a"), QVariant::Int);
+    noCode.addOutputParameterType(QStringLiteral("c"), QVariant::Int);
+    MemoryNode other;
+    QVERIFY_EXCEPTION_THROWN(noCode.save(other), RelationNoCode);
+
+    RelationModel noId(nullptr);
+    MemoryNode untouched;
+    QVERIFY_EXCEPTION_THROWN(noId.save(untouched), NoIdExceptionOstra);
+    QVERIFY(untouched.order.isEmpty());
+}
+
+void TestRelations::saveRefusesUnstorableNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("input");
+    QTest::newRow("colon in input") << QStringLiteral("a:b") << true;
+    QTest::newRow("semicolon in output") << QStringLiteral("a;b") << false;
+    QTest::newRow("comma in input") << QStringLiteral("a,b") << true;
+}
+
+void TestRelations::saveRefusesUnstorableNames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, input);
+
+    RelationModel relation(QStringLiteral("rel"), QStringLiteral("c = 1"), nullptr);
+    relation.addInputParameterType(QStringLiteral("a"), QVariant::Int);
+    relation.addOutputParameterType(QStringLiteral("c"), QVariant::Int);
+    if (input)
+        relation.addInputParameterType(name, QVariant::Int);
+    else
+        relation.addOutputParameterType(name, QVariant::Int);
+
+    MemoryNode node;
+    try {
+        relation.save(node);
+        QFAIL("a variable name that cannot be read back was saved");
+    } catch (const InconsistencyDataExceptionOstra &e) {
+        QCOMPARE(e.getClassName(), QStringLiteral("RelationModel"));
+        QCOMPARE(e.getMethodName(), QStringLiteral("save(ISerializerObject &n_object)"));
+    }
+    QVERIFY(node.order.isEmpty());
+}
+
+void TestRelations::copiedRelationModel()
+{
+    RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
+    auto source = QSharedPointer<RelationModel>::create(QStringLiteral("r"),
+                                                        QStringLiteral("y = 2*x"), nullptr);
+    source->setRelationType(RelationModel::RELATION_CONSTRAINT);
+    source->addInputParameterType(QStringLiteral("x"), QVariant::Int);
+    source->addOutputParameterType(QStringLiteral("y"), QVariant::Double);
+    source->addAdditionalField(QStringLiteral("k"), QVariant(QStringLiteral("v")));
+    storage->addRelationPtr(source);
+
+    RelationModel copy(*source);
+    QVERIFY(copy == *source);
+    QCOMPARE(copy.getRelationType(), RelationModel::RELATION_CONSTRAINT);
+    QCOMPARE(copy.getAdditionalFields(), source->getAdditionalFields());
+    QCOMPARE(copy.getParent(), storage);
+    copy.setInputParameterValue(QStringLiteral("x"), QVariant(1));
+    // No engine until a storage adopts it.
+    QVERIFY_EXCEPTION_THROWN(copy.calculate(), PointerIsNull);
+    QCOMPARE(source->getInputParameterValue(QStringLiteral("x")), QVariant(QVariant::Int));
+}
+
+void TestRelations::extraFieldsContract()
+{
+    AdditionalFields fields;
+    try {
+        fields.getAdditionalField(QStringLiteral("a"));
+        QFAIL("an absent field was read");
+    } catch (const NoElementExceptionOstra &e) {
+        QCOMPARE(e.getClassName(), QStringLiteral("AdditionalFields"));
+        QCOMPARE(e.getMethodName(),
+                 QStringLiteral("getAdditionalField(const QString &n_name, const QVariant &n_value)"));
+    }
+    fields.addAdditionalField(QStringLiteral("a"), QVariant(1));
+    QVERIFY_EXCEPTION_THROWN(fields.addAdditionalField(QStringLiteral("a"), QVariant(2)),
+                             ElementAlreadyExistExceptionOstra);
+    QCOMPARE(fields.getAdditionalField(QStringLiteral("a")), QVariant(1));
+    fields.setAdditionalFieldValue(QStringLiteral("a"), QVariant(2));
+    QCOMPARE(fields.getAdditionalField(QStringLiteral("a")), QVariant(2));
+    QVERIFY_EXCEPTION_THROWN(fields.setAdditionalFieldValue(QStringLiteral("b"), QVariant(1)),
+                             NoElementExceptionOstra);
+    QVERIFY(!fields.containAdditionalField(QStringLiteral("b")));
+
+    // One present and one new name: the present one always throws.
+    QVERIFY_EXCEPTION_THROWN(
+        fields.addAdditionalFields({{QStringLiteral("a"), QVariant(3)}, {QStringLiteral("c"), QVariant(4)}}),
+        ElementAlreadyExistExceptionOstra);
+    QCOMPARE(fields.getAdditionalField(QStringLiteral("a")), QVariant(2));
+
+    try {
+        fields.deleteAdditionalField(QStringLiteral("zz"));
+        QFAIL("an absent field was deleted");
+    } catch (const NoElementExceptionOstra &e) {
+        QCOMPARE(e.getMethodName(), QStringLiteral("deleteFromHash(const QString &n_allowedField)"));
+    }
+    fields.deleteAdditionalField(QStringLiteral("a"));
+    QVERIFY(!fields.containAdditionalField(QStringLiteral("a")));
+    fields.clearAdditionalFields();
+    QVERIFY(fields.getAdditionalFields().isEmpty());
+    fields.addAdditionalField(QStringLiteral("c"), QVariant(5));
+    QCOMPARE(fields.getAdditionalFields().size(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestRelations)
+#include "tst_relations.moc"
