@@ -1,0 +1,42 @@
+#ifndef CONSTRAINTCALCULATION_H
+#define CONSTRAINTCALCULATION_H
+
+#include <QHash>
+#include <QString>
+
+#include "elements/ConstraintVertexPtrConn.h"
+#include "elements/ICalculate.h"
+
+// The layer of a constraint that evaluates it: input parameter values into the relation, the
+// relation's code, its Boolean output "flag" into the result parameter. True means the values are
+// admissible. A constraint is evaluated at most once between two resets.
+class ConstraintCalculation : public ConstraintVertexPtrConn, public ICalculate
+{
+public:
+    // The name the relation's one output variable must have.
+    inline static const QString FLAG_NAME = QStringLiteral("flag");
+
+    ConstraintCalculation();
+    explicit ConstraintCalculation(const QString &n_id);
+    ConstraintCalculation(const QString &n_id, const QString &n_shortName, const QString &n_description,
+                          const QString &n_author, const QString &n_GUID);
+    ConstraintCalculation(const QString &n_id, const QHash<QString, ParameterSharedPtr> &n_inputParameters);
+    ConstraintCalculation(const QString &n_id, const QString &n_shortName, const QString &n_description,
+                          const QString &n_author, const QString &n_GUID,
+                          const QHash<QString, ParameterSharedPtr> &n_inputParameters);
+    // The vertex copy plus the calculated flag.
+    ConstraintCalculation(const ConstraintCalculation &n_other);
+    explicit ConstraintCalculation(const ConstraintVertex &n_vertex);
+    ~ConstraintCalculation() override;
+
+    // Clears the calculated flag; the result parameter keeps its value.
+    void reset() override;
+    // Evaluates the constraint once; asked again before reset, it answers the stored result.
+    bool calculate() override;
+
+    void initInputRelationValue();
+    void initOutputRelationValue();
+    void getOutputRelationValue();
+};
+
+#endif // CONSTRAINTCALCULATION_H

@@ -1,0 +1,230 @@
+#include "elements/ConstraintModel.h"
+
+#include "elements/ParameterModel.h"
+#include "elements/RelationModel.h"
+#include "errors/IntegrityMsg.h"
+#include "errors/NoParentException.h"
+#include "model/OstraClass.h"
+#include "errors/PointerIsNull.h"
+
+namespace {
+
+typedef QSharedPointer<const BaseOstraObj> ReasonPtr;
+
+void addFinding(ModelIntegrity &n_report, IntegrityMsg::MsgType n_type, int n_code,
+                const QList<ReasonPtr> &n_objects, const QString &n_reasonName = QString())
+{
+    IntegrityMsg msg(n_type, n_code, QList<ReasonPtr>());
+    for (const ReasonPtr &object : n_objects)
+        msg.addErrorReason(object);
+    if (!n_reasonName.isNull())
+        msg.addAdditionalErrorReason(n_reasonName, QStringLiteral("No this linked object in relation"));
+    n_report.addIntegrityMsg(msg);
+}
+
+} // namespace
+
+ConstraintModel::ConstraintModel() {}
+
+ConstraintModel::ConstraintModel(const QString &n_id, QSharedPointer<OstraClass> n_parent)
+    : ConstraintVertexPtrConnData(n_id), BaseObjectParent(n_parent)
+{
+}
+
+ConstraintModel::ConstraintModel(const QString &n_id, const QString &n_shortName, const QString &n_description,
+                                 const QString &n_author, const QString &n_GUID, QSharedPointer<OstraClass> n_parent)
+    : ConstraintVertexPtrConnData(n_id, n_shortName, n_description, n_author, n_GUID), BaseObjectParent(n_parent)
+{
+}
+
+ConstraintModel::ConstraintModel(const QString &n_id,
+                                 QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_inputParameters,
+                                 QSharedPointer<OstraClass> n_parent)
+    : ConstraintVertexPtrConnData(n_id, n_inputParameters), BaseObjectParent(n_parent)
+{
+}
+
+ConstraintModel::ConstraintModel(const QString &n_id, const QString &n_shortName, const QString &n_description,
+                                 const QString &n_author, const QString &n_GUID,
+                                 QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_inputParameters,
+                                 QSharedPointer<OstraClass> n_parent)
+    : ConstraintVertexPtrConnData(n_id, n_shortName, n_description, n_author, n_GUID, n_inputParameters),
+      BaseObjectParent(n_parent)
+{
+}
+
+ConstraintModel::ConstraintModel(const ConstraintModel &n_other)
+    : ConstraintVertexPtrConnData(n_other), BaseObjectParent(), QEnableSharedFromThis<ConstraintModel>()
+{
+}
+
+ConstraintModel::~ConstraintModel() {}
+
+QSharedPointer<ParameterModel> ConstraintModel::getInputParameter(const QString &n_linkedName) const
+{
+    return qSharedPointerCast<ParameterModel>(getInputParameterConn(n_linkedName));
+}
+
+QHash<QString, QSharedPointer<ParameterModel>> ConstraintModel::getInputParameters() const
+{
+    QHash<QString, QSharedPointer<ParameterModel>> result;
+    const QHash<QString, ParameterSharedPtr> links = getInputParametersHash();
+    for (auto it = links.constBegin(); it != links.constEnd(); ++it)
+        result.insert(it.key(), qSharedPointerCast<ParameterModel>(it.value()));
+    return result;
+}
+
+void ConstraintModel::setParent(QSharedPointer<OstraClass> n_newParent)
+{
+    // Every later step asks the new class about the constraint; a null class would crash there.
+    if (n_newParent.isNull())
+        throw PointerIsNull(QStringLiteral("ConstraintModel"),
+                            QStringLiteral("setParent(QSharedPointer<OstraClass> n_newParent)"),
+                            QSharedPointer<ExceptionOstra>());
+    const QSharedPointer<OstraClass> currentParent = getParent();
+    if (!currentParent.isNull()) {
+        // The owner moves it; the new class then calls back here and finds it own.
+        if (currentParent != n_newParent)
+            currentParent->changeParent(sharedFromThis(), n_newParent);
+        return;
+    }
+    if (n_newParent->isChild(sharedFromThis()))
+        BaseObjectParent::setParent(n_newParent);
+    else
+        n_newParent->addConstraint(sharedFromThis());
+}
+
+void ConstraintModel::removeParent()
+{
+    const QSharedPointer<OstraClass> parent = getParent();
+    if (parent.isNull())
+        throw NoParentException(getId(), QStringLiteral("ConstraintModel"), QStringLiteral("removeParent()"),
+                                QSharedPointer<ExceptionOstra>());
+    // The owning class drops the constraint with its edges and calls back here, which then only
+    // clears the link.
+    if (parent->isChild(sharedFromThis()))
+        parent->deleteConstraintFromClass(sharedFromThis(), true);
+    BaseObjectParent::removeParent();
+}
+
+ModelIntegrity ConstraintModel::checkConstraintIntegrity() const
+{
+    ModelIntegrity report;
+    const ReasonPtr self = sharedFromThis();
+    const QSharedPointer<RelationModel> relation = getRelationPtr();
+    if (relation.isNull()) {
+        addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_CONSTRAINT_WITHOUT_RELATION, {self});
+        return report;
+    }
+    const ReasonPtr relationReason = relation;
+    const QList<ReasonPtr> constraintAndRelation = {self, relationReason};
+    if (getShortName().length() == 0)
+        addFinding(report, IntegrityMsg::WARNING, IntegrityMsg::MSG_CODE_CONSTRAINT_SHORTNAME_IS_EMPTY,
+                   constraintAndRelation);
+    const int liveInputs = countOfInputParameters();
+    if (liveInputs < 1)
+        addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_CONSTRAINT_WITHOUT_INPUT_PARAMETERS,
+                   constraintAndRelation);
+
+    const QHash<QString, QSharedPointer<ParameterModel>> inputs = getInputParameters();
+    for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it) {
+        if (it.value().isNull()) {
+            addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_CONSTRAINT_ONE_INPUT_PARAMETER_IS_NULL,
+                       constraintAndRelation);
+            break;
+        }
+    }
+    if (relation->getInputParametersCount() != liveInputs)
+        addFinding(report, IntegrityMsg::ERROR,
+                   IntegrityMsg::MSG_CODE_CONSTRAINT_INPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT,
+                   constraintAndRelation);
+    for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it) {
+        if (it.value().isNull())
+            continue;
+        const QList<ReasonPtr> objects = {self, relationReason, it.value()};
+        if (!relation->containInputParameter(it.key()))
+            addFinding(report, IntegrityMsg::ERROR,
+                       IntegrityMsg::MSG_CODE_CONSTRAINT_INPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION, objects, it.key());
+        else if (relation->getInputParameterType(it.key()) != it.value()->getValueType())
+            addFinding(report, IntegrityMsg::ERROR,
+                       IntegrityMsg::MSG_CODE_CONSTRAINT_INPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE,
+                       objects);
+    }
+    return report;
+}
+
+// ---- bindings, made through the owning class, which keeps both ends of an edge together ----
+
+namespace {
+
+const QString CONSTRAINT_CLASS_NAME = QStringLiteral("ConstraintModel");
+
+QSharedPointer<OstraClass> checkedBindingParent(const ConstraintModel &n_constraint,
+                                                const QSharedPointer<ParameterModel> &n_parameter,
+                                                const QString &n_method)
+{
+    if (n_parameter.isNull())
+        throw PointerIsNull(CONSTRAINT_CLASS_NAME, n_method, QSharedPointer<ExceptionOstra>());
+    if (!n_parameter->hasParent())
+        throw NoParentException(n_parameter->getId(), CONSTRAINT_CLASS_NAME, n_method,
+                                QSharedPointer<ExceptionOstra>());
+    const QSharedPointer<OstraClass> parent = n_constraint.getParent();
+    if (parent.isNull())
+        throw NoParentException(n_constraint.getId(), CONSTRAINT_CLASS_NAME, n_method,
+                                QSharedPointer<ExceptionOstra>());
+    return parent;
+}
+
+} // namespace
+
+void ConstraintModel::addInputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_parameter)
+{
+    const QSharedPointer<OstraClass> parent = checkedBindingParent(
+        *this, n_parameter,
+        QStringLiteral("addInputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_parameter)"));
+    const ConstraintModelPtr self = sharedFromThis();
+    parent->addEdge(n_parameter, n_linkedName, self);
+    parent->setMinLevelToConstraint(self);
+}
+
+void ConstraintModel::replaceInputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_new)
+{
+    const QSharedPointer<OstraClass> parent = checkedBindingParent(
+        *this, n_new,
+        QStringLiteral("replaceInputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_new)"));
+    const QSharedPointer<ParameterModel> old = getInputParameter(n_linkedName);
+    const ConstraintModelPtr stored = parent->getConstraint(getId());
+    if (!old.isNull())
+        parent->deleteEdge(old, stored, n_linkedName);
+    const bool listedBefore = n_new->getConstraints().contains(stored);
+    try {
+        parent->addEdge(n_new, n_linkedName, stored);
+    } catch (...) {
+        // A refused rebinding keeps the binding the constraint had.
+        if (!listedBefore)
+            n_new->deleteLinkedConstraint(qSharedPointerCast<ConstraintVertexPtrConn>(stored));
+        if (!old.isNull())
+            parent->addEdge(old, n_linkedName, stored);
+        throw;
+    }
+    parent->setMinLevelToConstraint(sharedFromThis());
+}
+
+void ConstraintModel::removeInputParameter(const QString &n_linkedName)
+{
+    const QSharedPointer<ParameterModel> old = getInputParameter(n_linkedName);
+    if (old.isNull())
+        return; // already unbound
+    const QSharedPointer<OstraClass> parent = getParent();
+    if (parent.isNull())
+        throw NoParentException(getId(), CONSTRAINT_CLASS_NAME,
+                                QStringLiteral("removeInputParameter(const QString &n_linkedName)"),
+                                QSharedPointer<ExceptionOstra>());
+    parent->deleteEdge(old, parent->getConstraint(getId()), n_linkedName);
+}
+
+void ConstraintModel::deleteInputParameter(const QString &n_linkedName)
+{
+    removeInputParameter(n_linkedName);
+    deleteInputParameterConn(n_linkedName);
+}

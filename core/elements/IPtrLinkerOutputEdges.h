@@ -1,0 +1,167 @@
+#ifndef IPTRLINKEROUTPUTEDGES_H
+#define IPTRLINKEROUTPUTEDGES_H
+
+#include <QList>
+#include <QSharedPointer>
+#include <QString>
+#include <QWeakPointer>
+
+#include "errors/NoElementExceptionOstra.h"
+#include "errors/PointerIsNull.h"
+
+// Consuming side of a vertex: the vertices (rules) that read this one. One entry per binding, so a
+// rule that reads the parameter under two variable names is listed twice. Entries are weak; an
+// entry is live, expired (its rule is gone) or null (emptied).
+template<class T>
+class IPtrLinkerOutputEdges
+{
+public:
+    typedef QSharedPointer<T> ObjectTemplateSharedPtr;
+
+    IPtrLinkerOutputEdges() {}
+    explicit IPtrLinkerOutputEdges(const QList<ObjectTemplateSharedPtr> &n_adjacentOutVertices)
+    {
+        for (const ObjectTemplateSharedPtr &vertex : n_adjacentOutVertices)
+            m_adjacentOutVertices.append(vertex.toWeakRef());
+    }
+    virtual ~IPtrLinkerOutputEdges() {}
+
+    // Every entry, null and expired ones included.
+    virtual int getAdjacentOutVerticesCount() const { return m_adjacentOutVertices.size(); }
+
+    // One element per entry; null for an emptied or expired entry.
+    virtual QList<ObjectTemplateSharedPtr> getAdjacentOutVertices() const
+    {
+        QList<ObjectTemplateSharedPtr> result;
+        for (const QWeakPointer<T> &entry : m_adjacentOutVertices)
+            result.append(entry.toStrongRef());
+        return result;
+    }
+
+    // Ids of the live entries only, in list order.
+    virtual QList<QString> getAdjacentOutVerticesIds() const
+    {
+        QList<QString> result;
+        for (const QWeakPointer<T> &entry : m_adjacentOutVertices) {
+            const ObjectTemplateSharedPtr vertex = entry.toStrongRef();
+            if (!vertex.isNull())
+                result.append(vertex->getId());
+        }
+        return result;
+    }
+
+    // Always appended: one entry per binding.
+    virtual void addAdjacentOutVertex(ObjectTemplateSharedPtr n_adjacentOutVertex)
+    {
+        m_adjacentOutVertices.append(n_adjacentOutVertex.toWeakRef());
+    }
+
+    // Erases the first entry that links this very rule.
+    virtual void removeAdjacentOutVertex(ObjectTemplateSharedPtr n_adjacentOutVertex)
+    {
+        const QString method = QStringLiteral("removeAdjacentOutVertex(ObjectTemplateSharedPtr n_adjacentOutVertex)");
+        if (n_adjacentOutVertex.isNull())
+            throw PointerIsNull(QStringLiteral("IPtrLinkerOutputEdges"), method, QSharedPointer<ExceptionOstra>());
+        for (int i = 0; i < m_adjacentOutVertices.size(); ++i) {
+            if (m_adjacentOutVertices.at(i) == n_adjacentOutVertex) {
+                m_adjacentOutVertices.removeAt(i);
+                return;
+            }
+        }
+        throw NoElementExceptionOstra(n_adjacentOutVertex->getId(), QStringLiteral("IPtrLinkerOutputEdges"), method,
+                                      QSharedPointer<ExceptionOstra>());
+    }
+
+    // Empties the entry at the index; the list keeps its length.
+    virtual void removeAdjacentOutVertex(int index)
+    {
+        if (index < 0 || index >= m_adjacentOutVertices.size())
+            throw PointerIsNull(QStringLiteral("IPtrLinkerOutputEdges"),
+                                QStringLiteral("removeAdjacentOutVertex(const int index"),
+                                QSharedPointer<ExceptionOstra>());
+        m_adjacentOutVertices[index] = QWeakPointer<T>();
+    }
+
+    // Empties the first entry whose live rule is this rule.
+    virtual void deleteAdjacentOutVertex(ObjectTemplateSharedPtr n_adjacentOutVertex)
+    {
+        const QString method = QStringLiteral("deleteAdjacentOutVertex(ObjectTemplateSharedPtr n_adjacentOutVertex)");
+        if (n_adjacentOutVertex.isNull())
+            throw PointerIsNull(QStringLiteral("IPtrLinkerOutputEdges"), method, QSharedPointer<ExceptionOstra>());
+        for (int i = 0; i < m_adjacentOutVertices.size(); ++i) {
+            if (m_adjacentOutVertices.at(i).toStrongRef() == n_adjacentOutVertex) {
+                m_adjacentOutVertices[i] = QWeakPointer<T>();
+                return;
+            }
+        }
+        throw NoElementExceptionOstra(n_adjacentOutVertex->getId(), QStringLiteral("IPtrLinkerOutputEdges"), method,
+                                      QSharedPointer<ExceptionOstra>());
+    }
+
+    // Erases the entry at the index.
+    virtual void deleteAdjacentOutVertex(int index)
+    {
+        if (index < 0 || index >= m_adjacentOutVertices.size())
+            throw PointerIsNull(QStringLiteral("IPtrLinkerOutputEdges"),
+                                QStringLiteral("deleteAdjacentOutVertex(const int index)"),
+                                QSharedPointer<ExceptionOstra>());
+        m_adjacentOutVertices.removeAt(index);
+    }
+
+    // Erases the emptied entries; expired ones stay.
+    virtual void deleteNullAdjacentOutVertices()
+    {
+        const QWeakPointer<T> empty;
+        for (int i = m_adjacentOutVertices.size() - 1; i >= 0; --i)
+            if (m_adjacentOutVertices.at(i) == empty)
+                m_adjacentOutVertices.removeAt(i);
+    }
+
+    // Erases the first live entry whose rule has this id.
+    virtual void removeAdjacentOutVertex(const QString &n_adjacentOutVertexId)
+    {
+        const int index = indexOfLiveId(n_adjacentOutVertexId);
+        if (index < 0)
+            throw NoElementExceptionOstra(n_adjacentOutVertexId, QStringLiteral("IPtrLinkerOutputEdges"),
+                                          QStringLiteral("removeAdjacentOutVertex(const QString& n_adjacentOutVertexId)"),
+                                          QSharedPointer<ExceptionOstra>());
+        m_adjacentOutVertices.removeAt(index);
+    }
+
+    // Empties the first live entry whose rule has this id.
+    virtual void deleteAdjacentOutVertex(const QString &n_adjacentOutVertexId)
+    {
+        const int index = indexOfLiveId(n_adjacentOutVertexId);
+        if (index < 0)
+            throw NoElementExceptionOstra(n_adjacentOutVertexId, QStringLiteral("IPtrLinkerOutputEdges"),
+                                          QStringLiteral("deleteAdjacentOutVertex(const QString& n_adjacentOutVertexId)"),
+                                          QSharedPointer<ExceptionOstra>());
+        m_adjacentOutVertices[index] = QWeakPointer<T>();
+    }
+
+    // One element per entry, cast to the owned class X; null for an emptied or expired entry.
+    template<class X>
+    QList<QSharedPointer<X>> getAdjacentOutVerticesConvert() const
+    {
+        QList<QSharedPointer<X>> result;
+        for (const QWeakPointer<T> &entry : m_adjacentOutVertices)
+            result.append(qSharedPointerCast<X>(entry.toStrongRef()));
+        return result;
+    }
+
+protected:
+    QList<QWeakPointer<T>> m_adjacentOutVertices;
+
+private:
+    int indexOfLiveId(const QString &n_id) const
+    {
+        for (int i = 0; i < m_adjacentOutVertices.size(); ++i) {
+            const ObjectTemplateSharedPtr vertex = m_adjacentOutVertices.at(i).toStrongRef();
+            if (!vertex.isNull() && vertex->getId() == n_id)
+                return i;
+        }
+        return -1;
+    }
+};
+
+#endif // IPTRLINKEROUTPUTEDGES_H

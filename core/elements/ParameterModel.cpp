@@ -1,0 +1,119 @@
+#include "elements/ParameterModel.h"
+
+#include "elements/ConstraintModel.h"
+#include "elements/RuleModel.h"
+#include "errors/NoParentException.h"
+#include "model/OstraClass.h"
+#include "errors/PointerIsNull.h"
+
+ParameterModel::ParameterModel() {}
+
+ParameterModel::ParameterModel(const QString &n_id, QVariant::Type n_type, const QVariant &n_defaultValue,
+                               QSharedPointer<OstraClass> n_parent)
+    : ParameterVertexPtrConnData(n_id, n_type, n_defaultValue), BaseObjectParent(n_parent)
+{
+}
+
+ParameterModel::ParameterModel(const QString &n_id, QVariant::Type n_type, const QVariant &n_defaultValue,
+                               const QList<RuleSharedPtr> &n_inputRules, const QList<RuleSharedPtr> &n_outputRules,
+                               QSharedPointer<OstraClass> n_parent)
+    : ParameterVertexPtrConnData(n_id, n_type, n_defaultValue, n_inputRules, n_outputRules),
+      BaseObjectParent(n_parent)
+{
+}
+
+ParameterModel::ParameterModel(const QString &n_id, QVariant::Type n_type, const QVariant &n_defaultValue,
+                               const QList<ConstraintSharedPtr> &n_constraints, QSharedPointer<OstraClass> n_parent)
+    : ParameterVertexPtrConnData(n_id, n_type, n_defaultValue, n_constraints), BaseObjectParent(n_parent)
+{
+}
+
+ParameterModel::ParameterModel(const QString &n_id, const QString &n_shortName, const QString &n_description,
+                               const QString &n_author, const QString &n_GUID, QVariant::Type n_type,
+                               const QVariant &n_defaultValue, const QList<RuleSharedPtr> &n_inputRules,
+                               const QList<RuleSharedPtr> &n_outputRules,
+                               const QList<ConstraintSharedPtr> &n_constraints, QSharedPointer<OstraClass> n_parent)
+    : ParameterVertexPtrConnData(n_id, n_shortName, n_description, n_author, n_GUID, n_type, n_defaultValue,
+                                 n_inputRules, n_outputRules, n_constraints),
+      BaseObjectParent(n_parent)
+{
+}
+
+ParameterModel::ParameterModel(const ParameterModel &n_other)
+    : ParameterVertexPtrConnData(n_other), BaseObjectParent(), QEnableSharedFromThis<ParameterModel>()
+{
+}
+
+ParameterModel::~ParameterModel() {}
+
+QList<QSharedPointer<RuleModel>> ParameterModel::getInputRules() const
+{
+    return getAdjacentInVerticesConvert<RuleModel>();
+}
+
+QList<QSharedPointer<RuleModel>> ParameterModel::getOutputRules() const
+{
+    return getAdjacentOutVerticesConvert<RuleModel>();
+}
+
+QList<QSharedPointer<ConstraintModel>> ParameterModel::getConstraints() const
+{
+    return getLinkedConstraintsConvert<ConstraintModel>();
+}
+
+QString ParameterModel::getValueStr() const
+{
+    return valueToString(getValue());
+}
+
+QString ParameterModel::getDefaultValueStr() const
+{
+    return valueToString(getDefaultValue());
+}
+
+QString ParameterModel::valueToString(const QVariant &n_value) const
+{
+    if (n_value.isNull())
+        return QString();
+    switch (getValueType()) {
+    case QVariant::String:
+        return n_value.toString();
+    case QVariant::Double:
+        return QString::number(n_value.toDouble(), 'g', 15);
+    default:
+        return QString();
+    }
+}
+
+void ParameterModel::setParent(QSharedPointer<OstraClass> n_newParent)
+{
+    // Every later step asks the new class about the parameter; a null class would crash there.
+    if (n_newParent.isNull())
+        throw PointerIsNull(QStringLiteral("ParameterModel"),
+                            QStringLiteral("setParent(QSharedPointer<OstraClass> n_newParent)"),
+                            QSharedPointer<ExceptionOstra>());
+    const QSharedPointer<OstraClass> currentParent = getParent();
+    if (!currentParent.isNull()) {
+        // The owner moves it; the new class then calls back here and finds it own.
+        if (currentParent != n_newParent)
+            currentParent->changeParent(sharedFromThis(), n_newParent);
+        return;
+    }
+    if (n_newParent->isChild(sharedFromThis()))
+        BaseObjectParent::setParent(n_newParent);
+    else
+        n_newParent->addParameter(sharedFromThis());
+}
+
+void ParameterModel::removeParent()
+{
+    const QSharedPointer<OstraClass> parent = getParent();
+    if (parent.isNull())
+        throw NoParentException(getId(), QStringLiteral("ParameterModel"), QStringLiteral("removeParent()"),
+                                QSharedPointer<ExceptionOstra>());
+    // The owning class drops the parameter with its edges and calls back here, which then only
+    // clears the link.
+    if (parent->isChild(sharedFromThis()))
+        parent->deleteParameterFromClass(sharedFromThis(), true);
+    BaseObjectParent::removeParent();
+}

@@ -1,0 +1,389 @@
+#include "elements/RuleModel.h"
+
+#include <QSet>
+
+#include "elements/ParameterModel.h"
+#include "elements/RelationModel.h"
+#include "errors/IntegrityMsg.h"
+#include "errors/NoParentException.h"
+#include "model/OstraClass.h"
+#include "errors/PointerIsNull.h"
+
+namespace {
+
+typedef QSharedPointer<const BaseOstraObj> ReasonPtr;
+
+const QString REASON_NOT_IN_RELATION = QStringLiteral("No this linked object in relation");
+const QString REASON_DUPLICATE = QStringLiteral("Duplicate parameter");
+
+void addFinding(ModelIntegrity &n_report, IntegrityMsg::MsgType n_type, int n_code,
+                const QList<ReasonPtr> &n_objects, const QString &n_reasonName = QString(),
+                const QString &n_reasonText = QString())
+{
+    IntegrityMsg msg(n_type, n_code, QList<ReasonPtr>());
+    for (const ReasonPtr &object : n_objects)
+        msg.addErrorReason(object);
+    if (!n_reasonName.isNull())
+        msg.addAdditionalErrorReason(n_reasonName, n_reasonText);
+    n_report.addIntegrityMsg(msg);
+}
+
+QHash<QString, QSharedPointer<ParameterModel>> toParameterModels(
+    const QHash<QString, QSharedPointer<ParameterVertexPtrConn>> &n_links)
+{
+    QHash<QString, QSharedPointer<ParameterModel>> result;
+    for (auto it = n_links.constBegin(); it != n_links.constEnd(); ++it)
+        result.insert(it.key(), qSharedPointerCast<ParameterModel>(it.value()));
+    return result;
+}
+
+} // namespace
+
+RuleModel::RuleModel() {}
+
+RuleModel::RuleModel(const QString &n_id, QSharedPointer<OstraClass> n_parent)
+    : RuleVertexPtrConnData(n_id), BaseObjectParent(n_parent)
+{
+}
+
+RuleModel::RuleModel(const QString &n_id, const QString &n_shortName, const QString &n_description,
+                     const QString &n_author, const QString &n_GUID, QSharedPointer<OstraClass> n_parent)
+    : RuleVertexPtrConnData(n_id, n_shortName, n_description, n_author, n_GUID), BaseObjectParent(n_parent)
+{
+}
+
+RuleModel::RuleModel(const QString &n_id, QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_inputParameters,
+                     QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_outputParameters,
+                     QSharedPointer<OstraClass> n_parent)
+    : RuleVertexPtrConnData(n_id, n_inputParameters, n_outputParameters), BaseObjectParent(n_parent)
+{
+}
+
+RuleModel::RuleModel(const QString &n_id, const QString &n_shortName, const QString &n_description,
+                     const QString &n_author, const QString &n_GUID,
+                     QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_inputParameters,
+                     QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_outputParameters,
+                     QSharedPointer<OstraClass> n_parent)
+    : RuleVertexPtrConnData(n_id, n_shortName, n_description, n_author, n_GUID, n_inputParameters,
+                            n_outputParameters),
+      BaseObjectParent(n_parent)
+{
+}
+
+RuleModel::RuleModel(const RuleModel &n_other)
+    : RuleVertexPtrConnData(n_other), BaseObjectParent(), QEnableSharedFromThis<RuleModel>()
+{
+}
+
+RuleModel::~RuleModel() {}
+
+QSharedPointer<ParameterModel> RuleModel::getInputParameter(const QString &n_linkedName) const
+{
+    return qSharedPointerCast<ParameterModel>(getInputParameterConn(n_linkedName));
+}
+
+QSharedPointer<ParameterModel> RuleModel::getOutputParameter(const QString &n_linkedName) const
+{
+    return qSharedPointerCast<ParameterModel>(getOutputParameterConn(n_linkedName));
+}
+
+QHash<QString, QSharedPointer<ParameterModel>> RuleModel::getInputParameters() const
+{
+    return toParameterModels(getInputParametersHash());
+}
+
+QHash<QString, QSharedPointer<ParameterModel>> RuleModel::getOutputParameters() const
+{
+    return toParameterModels(getOutputParametersHash());
+}
+
+void RuleModel::setParent(QSharedPointer<OstraClass> n_newParent)
+{
+    // Every later step asks the new class about the rule; a null class would crash there.
+    if (n_newParent.isNull())
+        throw PointerIsNull(QStringLiteral("RuleModel"),
+                            QStringLiteral("setParent(QSharedPointer<OstraClass> n_newParent)"),
+                            QSharedPointer<ExceptionOstra>());
+    const QSharedPointer<OstraClass> currentParent = getParent();
+    if (!currentParent.isNull()) {
+        // The owner moves it; the new class then calls back here and finds it own.
+        if (currentParent != n_newParent)
+            currentParent->changeParent(sharedFromThis(), n_newParent);
+        return;
+    }
+    if (n_newParent->isChild(sharedFromThis()))
+        BaseObjectParent::setParent(n_newParent);
+    else
+        n_newParent->addRule(sharedFromThis());
+}
+
+void RuleModel::removeParent()
+{
+    const QSharedPointer<OstraClass> parent = getParent();
+    if (parent.isNull())
+        throw NoParentException(getId(), QStringLiteral("RuleModel"), QStringLiteral("removeParent()"),
+                                QSharedPointer<ExceptionOstra>());
+    // The owning class drops the rule with its edges and calls back here, which then only
+    // clears the link.
+    if (parent->isChild(sharedFromThis()))
+        parent->deleteRuleFromClass(sharedFromThis(), true);
+    BaseObjectParent::removeParent();
+}
+
+ModelIntegrity RuleModel::checkRuleIntegrity() const
+{
+    ModelIntegrity report;
+    const ReasonPtr self = sharedFromThis();
+    const QSharedPointer<RelationModel> relation = getRelationPtr();
+    if (relation.isNull()) {
+        addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_WITHOUT_RELATION, {self});
+    } else {
+        const ReasonPtr relationReason = relation;
+        const QList<ReasonPtr> ruleAndRelation = {self, relationReason};
+        if (getShortName().length() == 0)
+            addFinding(report, IntegrityMsg::WARNING, IntegrityMsg::MSG_CODE_RULE_SHORTNAME_IS_EMPTY, ruleAndRelation);
+        const int liveInputs = countOfInputParameters();
+        const int liveOutputs = countOfOutputParameters();
+        if (liveInputs < 1)
+            addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_WITHOUT_INPUT_PARAMETERS,
+                       ruleAndRelation);
+        if (liveOutputs < 1)
+            addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_WITHOUT_OUTPUT_PARAMETERS,
+                       ruleAndRelation);
+
+        const QHash<QString, QSharedPointer<ParameterModel>> inputs = getInputParameters();
+        const QHash<QString, QSharedPointer<ParameterModel>> outputs = getOutputParameters();
+        for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it) {
+            if (it.value().isNull()) {
+                addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_ONE_INPUT_PARAMETER_IS_NULL,
+                           ruleAndRelation);
+                break;
+            }
+        }
+        for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it)
+            if (it.value().isNull())
+                addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_ONE_OUTPUT_PARAMETER_IS_NULL,
+                           ruleAndRelation);
+
+        if (relation->getInputParametersCount() != liveInputs)
+            addFinding(report, IntegrityMsg::ERROR,
+                       IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT,
+                       ruleAndRelation);
+        if (relation->getOutputParametersCount() != liveOutputs)
+            addFinding(report, IntegrityMsg::ERROR,
+                       IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT,
+                       ruleAndRelation);
+
+        for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it) {
+            if (it.value().isNull())
+                continue;
+            const QList<ReasonPtr> objects = {self, relationReason, it.value()};
+            if (!relation->containInputParameter(it.key()))
+                addFinding(report, IntegrityMsg::ERROR,
+                           IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION, objects, it.key(),
+                           REASON_NOT_IN_RELATION);
+            else if (relation->getInputParameterType(it.key()) != it.value()->getValueType())
+                addFinding(report, IntegrityMsg::ERROR,
+                           IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE,
+                           objects);
+        }
+        for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it) {
+            if (it.value().isNull())
+                continue;
+            const QList<ReasonPtr> objects = {self, relationReason, it.value()};
+            if (!relation->containOutputParameter(it.key()))
+                addFinding(report, IntegrityMsg::ERROR,
+                           IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION, objects, it.key(),
+                           REASON_NOT_IN_RELATION);
+            else if (relation->getOutputParameterType(it.key()) != it.value()->getValueType())
+                addFinding(report, IntegrityMsg::ERROR,
+                           IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE,
+                           objects);
+        }
+    }
+    checkSameOutputParameters(report);
+    checkRuleInputOutputParametersAccord(report);
+    return report;
+}
+
+void RuleModel::checkSameOutputParameters(ModelIntegrity &n_report) const
+{
+    // Unbound names have no parameter to name; findings of their own report them.
+    QList<QSharedPointer<ParameterModel>> outputs;
+    const QHash<QString, QSharedPointer<ParameterModel>> outputTable = getOutputParameters();
+    for (auto it = outputTable.constBegin(); it != outputTable.constEnd(); ++it)
+        if (!it.value().isNull())
+            outputs.append(it.value());
+
+    const ReasonPtr self = sharedFromThis();
+    for (int i = 0; i < outputs.size() - 1; ++i) {
+        const QSharedPointer<ParameterModel> parameter = outputs.at(i);
+        for (int j = i + 1; j < outputs.size(); ++j) {
+            if (outputs.at(j) == parameter) {
+                outputs.removeAt(j);
+                addFinding(n_report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_SAME_OUTPUT_PARAMETERS, {self},
+                           parameter->getShortName(), REASON_DUPLICATE);
+                break;
+            }
+        }
+    }
+}
+
+void RuleModel::checkRuleInputOutputParametersAccord(ModelIntegrity &n_report) const
+{
+    QSet<QSharedPointer<ParameterModel>> inputs;
+    for (const QSharedPointer<ParameterModel> &parameter : getInputParameters())
+        inputs.insert(parameter);
+    QSet<QSharedPointer<ParameterModel>> outputs;
+    for (const QSharedPointer<ParameterModel> &parameter : getOutputParameters())
+        outputs.insert(parameter);
+
+    if (!(outputs - inputs).isEmpty())
+        return;
+    QSet<QSharedPointer<ParameterModel>> shared = outputs & inputs;
+    // An unbound name on both sides meets as a null element; it has no short name to give.
+    shared.remove(QSharedPointer<ParameterModel>());
+    if (shared.isEmpty())
+        return;
+    // One finding carrying every shared parameter as a reason.
+    IntegrityMsg msg(IntegrityMsg::ERROR,
+                     IntegrityMsg::MSG_CODE_RULE_SAME_INPUT_AND_OUTPUT_PARAMETERS_WITHOUT_UNIQ_PARAMETER,
+                     QList<ReasonPtr>());
+    msg.addErrorReason(sharedFromThis());
+    for (const QSharedPointer<ParameterModel> &parameter : qAsConst(shared))
+        msg.addAdditionalErrorReason(parameter->getShortName(), REASON_DUPLICATE);
+    n_report.addIntegrityMsg(msg);
+}
+
+// ---- bindings, made through the owning class, which keeps both ends of an edge together ----
+
+namespace {
+
+const QString RULE_CLASS_NAME = QStringLiteral("RuleModel");
+
+// Both the parameter and the rule must belong to a class; the parameter is asked first.
+QSharedPointer<OstraClass> checkedBindingParent(const RuleModel &n_rule,
+                                                const QSharedPointer<ParameterModel> &n_parameter,
+                                                const QString &n_parameterMethod, const QString &n_ruleMethod)
+{
+    if (n_parameter.isNull())
+        throw PointerIsNull(RULE_CLASS_NAME, n_parameterMethod, QSharedPointer<ExceptionOstra>());
+    if (!n_parameter->hasParent())
+        throw NoParentException(n_parameter->getId(), RULE_CLASS_NAME, n_parameterMethod,
+                                QSharedPointer<ExceptionOstra>());
+    const QSharedPointer<OstraClass> parent = n_rule.getParent();
+    if (parent.isNull())
+        throw NoParentException(n_rule.getId(), RULE_CLASS_NAME, n_ruleMethod, QSharedPointer<ExceptionOstra>());
+    return parent;
+}
+
+// The network appends the rule to the parameter's readers before the rule side may refuse the
+// binding; a refused binding must not leave that entry behind.
+void dropRefusedReaderEntry(const QSharedPointer<ParameterModel> &n_parameter,
+                            const QSharedPointer<RuleModel> &n_rule, int n_entriesBefore)
+{
+    if (n_parameter->getOutputRules().count(n_rule) > n_entriesBefore)
+        n_parameter->removeAdjacentOutVertex(qSharedPointerCast<RuleVertexPtrConn>(n_rule));
+}
+
+} // namespace
+
+void RuleModel::addInputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_parameter)
+{
+    const QString method = QStringLiteral("addInputParameter(QSharedPointer<ParameterModel> n_parameter)");
+    const QSharedPointer<OstraClass> parent = checkedBindingParent(*this, n_parameter, method, method);
+    const RuleModelPtr self = sharedFromThis();
+    parent->addEdge(n_parameter, n_linkedName, self);
+    parent->setMinLevelToRule(self);
+}
+
+void RuleModel::addOutputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_parameter)
+{
+    const QString method = QStringLiteral("addOutputParameter(QSharedPointer<ParameterModel> n_parameter)");
+    const QSharedPointer<OstraClass> parent = checkedBindingParent(*this, n_parameter, method, method);
+    const RuleModelPtr stored = parent->getRule(getId());
+    parent->addEdge(n_linkedName, stored, n_parameter);
+    parent->setMinLevelToRule(stored);
+}
+
+void RuleModel::replaceInputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_new)
+{
+    const QString method =
+        QStringLiteral("replaceInputParameter(const QString& n_linkedName, QSharedPointer<ParameterModel> n_new)");
+    const QSharedPointer<OstraClass> parent = checkedBindingParent(*this, n_new, method, method);
+    const QSharedPointer<ParameterModel> old = getInputParameter(n_linkedName);
+    const RuleModelPtr self = sharedFromThis();
+    if (!old.isNull()) {
+        parent->deleteEdge(old, self, n_linkedName);
+        deleteInputParameterConn(n_linkedName);
+    }
+    const int entriesBefore = n_new->getOutputRules().count(self);
+    try {
+        parent->addEdge(n_new, n_linkedName, self);
+    } catch (...) {
+        // A refused rebinding keeps the binding the rule had.
+        dropRefusedReaderEntry(n_new, self, entriesBefore);
+        if (!old.isNull())
+            parent->addEdge(old, n_linkedName, self);
+        throw;
+    }
+    parent->setMinLevelToRule(self);
+}
+
+void RuleModel::replaceOutputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_new)
+{
+    const QSharedPointer<OstraClass> parent = checkedBindingParent(
+        *this, n_new,
+        QStringLiteral("replaceOutputParameter(QSharedPointer<ParameterModel> n_new,QSharedPointer<ParameterModel> n_old)"),
+        QStringLiteral("replaceOutputParameter(QSharedPointer<ParameterModel> n_new, QSharedPointer<ParameterModel> n_old)"));
+    const QSharedPointer<ParameterModel> old = getOutputParameter(n_linkedName);
+    const RuleModelPtr self = sharedFromThis();
+    if (!old.isNull()) {
+        parent->deleteEdge(self, old, n_linkedName);
+        deleteOutputParameterConn(n_linkedName);
+    }
+    try {
+        parent->addEdge(n_linkedName, self, n_new);
+    } catch (...) {
+        if (!old.isNull())
+            parent->addEdge(n_linkedName, self, old);
+        throw;
+    }
+    parent->setMinLevelToRule(self);
+}
+
+void RuleModel::removeInputParameter(const QString &n_linkedName)
+{
+    const QSharedPointer<ParameterModel> old = getInputParameter(n_linkedName);
+    if (old.isNull())
+        return; // already unbound: the parameter's side of the edge is gone with it
+    const QSharedPointer<OstraClass> parent = getParent();
+    if (parent.isNull())
+        throw NoParentException(getId(), RULE_CLASS_NAME, QStringLiteral("removeInputParameter(const QString &n_linkedName)"),
+                                QSharedPointer<ExceptionOstra>());
+    parent->deleteEdge(old, sharedFromThis(), n_linkedName);
+}
+
+void RuleModel::removeOutputParameter(const QString &n_linkedName)
+{
+    const QSharedPointer<ParameterModel> old = getOutputParameter(n_linkedName);
+    if (old.isNull())
+        return;
+    const QSharedPointer<OstraClass> parent = getParent();
+    if (parent.isNull())
+        throw NoParentException(getId(), RULE_CLASS_NAME, QStringLiteral("removeOutputParameter(const QString &n_linkedName)"),
+                                QSharedPointer<ExceptionOstra>());
+    parent->deleteEdge(sharedFromThis(), old, n_linkedName);
+}
+
+void RuleModel::deleteInputParameter(const QString &n_linkedName)
+{
+    removeInputParameter(n_linkedName);
+    deleteInputParameterConn(n_linkedName);
+}
+
+void RuleModel::deleteOutputParameter(const QString &n_linkedName)
+{
+    removeOutputParameter(n_linkedName);
+    deleteOutputParameterConn(n_linkedName);
+}
