@@ -1,0 +1,3 @@
+#include "solver/DynamicAlgorithm.h"
+
+DynamicAlgorithm::DynamicAlgorithm() : BaseAlgorithm() {}

@@ -1,0 +1,3 @@
+#include "solver/RealTimeAlgorithm.h"
+
+RealTimeAlgorithm::RealTimeAlgorithm() : BaseAlgorithm() {}

@@ -1,0 +1,180 @@
+#include "solver/RulePathSets.h"
+
+RulePathSets::RulePathSets()
+{
+    clear();
+}
+
+void RulePathSets::clear()
+{
+    m_nodes.assign(1, Node());
+    m_leaves.clear();
+    m_inners.clear();
+}
+
+std::size_t RulePathSets::KidsHash::operator()(const Kids &n_kids) const
+{
+    std::uint64_t hash = 1469598103934665603ull;
+    for (int kid : n_kids)
+        hash = (hash ^ static_cast<std::uint32_t>(kid)) * 1099511628211ull;
+    return static_cast<std::size_t>(hash ^ (hash >> 29));
+}
+
+std::size_t RulePathSets::BitsHash::operator()(const Bits &n_bits) const
+{
+    std::uint64_t hash = 1469598103934665603ull;
+    for (std::uint64_t word : n_bits)
+        hash = (hash ^ word) * 1099511628211ull;
+    return static_cast<std::size_t>(hash ^ (hash >> 29));
+}
+
+int RulePathSets::size(const Set &n_set) const
+{
+    return m_nodes[n_set.root].count;
+}
+
+// Numbers below 64 << (4 * level) fit a tree of that level.
+int RulePathSets::shiftOf(int n_level)
+{
+    return LEAF_BITS + FANOUT_BITS * n_level;
+}
+
+bool RulePathSets::contains(const Set &n_set, int n_number) const
+{
+    if (n_number < 0 || (static_cast<long long>(n_number) >> shiftOf(n_set.level)) != 0)
+        return false;
+    int node = n_set.root;
+    for (int level = n_set.level; level > 0 && node != 0; --level)
+        node = m_nodes[node].kids[(n_number >> shiftOf(level - 1)) & (FANOUT - 1)];
+    const int bit = n_number & ((1 << LEAF_BITS) - 1);
+    return node != 0 && ((m_nodes[node].bits[bit / 64] >> (bit % 64)) & 1u);
+}
+
+int RulePathSets::makeLeaf(const Bits &n_bits)
+{
+    int count = 0;
+    for (std::uint64_t word : n_bits)
+        count += __builtin_popcountll(word);
+    if (count == 0)
+        return 0;
+    const auto found = m_leaves.find(n_bits);
+    if (found != m_leaves.end())
+        return found->second;
+    Node node;
+    node.bits = n_bits;
+    node.count = count;
+    m_nodes.push_back(node);
+    const int id = static_cast<int>(m_nodes.size()) - 1;
+    m_leaves.emplace(n_bits, id);
+    return id;
+}
+
+int RulePathSets::makeInner(const Kids &n_kids)
+{
+    int count = 0;
+    for (int kid : n_kids)
+        count += m_nodes[kid].count;
+    if (count == 0)
+        return 0;
+    const auto found = m_inners.find(n_kids);
+    if (found != m_inners.end())
+        return found->second;
+    Node node;
+    node.kids = n_kids;
+    node.count = count;
+    m_nodes.push_back(node);
+    const int id = static_cast<int>(m_nodes.size()) - 1;
+    m_inners.emplace(n_kids, id);
+    return id;
+}
+
+int RulePathSets::lift(int n_node, int n_fromLevel, int n_toLevel)
+{
+    int node = n_node;
+    for (int level = n_fromLevel; level < n_toLevel; ++level) {
+        Kids kids{};
+        kids[0] = node;
+        node = makeInner(kids);
+    }
+    return node;
+}
+
+RulePathSets::Set RulePathSets::inserted(const Set &n_set, int n_number)
+{
+    if (n_number < 0)
+        return n_set;
+    Set result = n_set;
+    while ((static_cast<long long>(n_number) >> shiftOf(result.level)) != 0) {
+        result.root = lift(result.root, result.level, result.level + 1);
+        ++result.level;
+    }
+    result.root = insertInto(result.root, result.level, n_number);
+    return result;
+}
+
+int RulePathSets::insertInto(int n_node, int n_level, int n_number)
+{
+    if (n_level == 0) {
+        Bits bits = m_nodes[n_node].bits;
+        const int bit = n_number & ((1 << LEAF_BITS) - 1);
+        bits[bit / 64] |= std::uint64_t(1) << (bit % 64);
+        return makeLeaf(bits);
+    }
+    Kids kids = m_nodes[n_node].kids;
+    const int slot = (n_number >> shiftOf(n_level - 1)) & (FANOUT - 1);
+    kids[slot] = insertInto(kids[slot], n_level - 1, n_number);
+    return makeInner(kids);
+}
+
+RulePathSets::Set RulePathSets::united(const Set &n_first, const Set &n_second)
+{
+    if (n_second.root == 0)
+        return n_first;
+    if (n_first.root == 0)
+        return n_second;
+    const int level = n_first.level > n_second.level ? n_first.level : n_second.level;
+    Set result;
+    result.level = level;
+    result.root = unite(lift(n_first.root, n_first.level, level), lift(n_second.root, n_second.level, level), level);
+    return result;
+}
+
+int RulePathSets::unite(int n_first, int n_second, int n_level)
+{
+    if (n_first == n_second || n_second == 0)
+        return n_first;
+    if (n_first == 0)
+        return n_second;
+    if (n_level == 0) {
+        const Bits &first = m_nodes[n_first].bits;
+        const Bits &second = m_nodes[n_second].bits;
+        Bits bits;
+        bool asFirst = true;
+        bool asSecond = true;
+        for (int word = 0; word < LEAF_WORDS; ++word) {
+            bits[word] = first[word] | second[word];
+            asFirst = asFirst && bits[word] == first[word];
+            asSecond = asSecond && bits[word] == second[word];
+        }
+        if (asFirst)
+            return n_first;
+        if (asSecond)
+            return n_second;
+        return makeLeaf(bits);
+    }
+    const Kids first = m_nodes[n_first].kids;
+    const Kids second = m_nodes[n_second].kids;
+    Kids kids;
+    bool asFirst = true;
+    bool asSecond = true;
+    for (int slot = 0; slot < FANOUT; ++slot) {
+        kids[slot] = unite(first[slot], second[slot], n_level - 1);
+        asFirst = asFirst && kids[slot] == first[slot];
+        asSecond = asSecond && kids[slot] == second[slot];
+    }
+    if (asFirst)
+        return n_first;
+    if (asSecond)
+        return n_second;
+    return makeInner(kids);
+}

@@ -1,0 +1,460 @@
+#include "solver/StaticAlgorithm.h"
+
+#include <list>
+
+#include <QDebug>
+
+#include "errors/BadValueFromRule.h"
+#include "errors/InconsistencyDataExceptionOstra.h"
+#include "errors/LoopExceptionOstra.h"
+#include "errors/NoKnownParametersExceptionOstra.h"
+#include "errors/NoRequiredParametersExceptionOstra.h"
+
+namespace {
+
+const QString CLASS_NAME = QStringLiteral("StaticAlgorithm");
+const QString WALK_METHOD = QStringLiteral(
+    "createAlgoritmForOneReqPar(QList<RuleModel::RuleModelPtr>& n_rulesOrder,QMultiHash<RuleModel::RuleModelPtr , ParameterModel::ParameterModelPtr> &n_additionalReqParametersPlaceInsert,ParameterModel::ParameterModelPtr n_currentObject)");
+
+} // namespace
+
+StaticAlgorithm::StaticAlgorithm(QSharedPointer<BaseAlgorithmData> n_algorithmData) : BaseAlgorithm(n_algorithmData) {}
+
+StaticAlgorithm::StaticAlgorithm(bool n_useDefaultValues, bool n_useConstraints)
+    : BaseAlgorithm(n_useDefaultValues, n_useConstraints)
+{
+}
+
+StaticAlgorithm::StaticAlgorithm(const BaseClassCommonData &n_network, bool n_useDefaultValues, bool n_useConstraints)
+    : BaseAlgorithm(n_network, QSharedPointer<BaseAlgorithmData>::create(n_useDefaultValues, n_useConstraints))
+{
+}
+
+StaticAlgorithm::~StaticAlgorithm() {}
+
+BaseAlgorithm::OstraSearchType StaticAlgorithm::getAlgorithmType() const
+{
+    return STATIC_ALGORITHM;
+}
+
+void StaticAlgorithm::search()
+{
+    if (m_algorithmSolution->getKnownParametersCount() == 0)
+        throw NoKnownParametersExceptionOstra(CLASS_NAME, QStringLiteral("search()"), QSharedPointer<ExceptionOstra>());
+    if (m_algorithmSolution->getRequiredParametersCount() == 0)
+        throw NoRequiredParametersExceptionOstra(CLASS_NAME, QStringLiteral("search()"),
+                                                 QSharedPointer<ExceptionOstra>());
+    if (m_useDefaultValues)
+        setParametersDefaultValuesAsKnown();
+    if (m_useConstraints) {
+        addKnownParametersConstraints();
+        if (!checkConstraints(m_nullRule))
+            return;
+    }
+    baseSearch();
+    const QList<RuleModel::RuleModelPtr> order =
+        buildRulesOrder(QSet<ParameterModel::ParameterModelPtr>(), QSet<RuleModel::RuleModelPtr>(), searchLimit(),
+                        CLASS_NAME, QStringLiteral("search()"));
+    for (const RuleModel::RuleModelPtr &rule : order) {
+        m_algorithmSolution->appendRule(rule);
+        if (m_useConstraints)
+            addRuleConstraints(rule);
+    }
+}
+
+bool StaticAlgorithm::calculate()
+{
+    search();
+    if (!m_algorithmSolution->checkAlgorithmInegrity())
+        throw InconsistencyDataExceptionOstra(CLASS_NAME, QStringLiteral("checkAlgorithmInegrity()"),
+                                              QSharedPointer<ExceptionOstra>());
+    if (m_algorithmSolution->getSolutionStatus() == AlgorithmSolution::CONSTRAINT_FAILED)
+        return false;
+    const QList<RuleModel::RuleModelPtr> order = m_algorithmSolution->getRulesOrder();
+    RuleModel::RuleModelPtr current;
+    try {
+        for (const RuleModel::RuleModelPtr &rule : order) {
+            current = rule;
+            rule->calculate();
+            addExploredParametersFromRule(rule);
+            if (m_useConstraints && !checkConstraints(rule))
+                return true;
+        }
+        m_calculated = true;
+        m_algorithmSolution->setSolutionStatus(AlgorithmSolution::SOLVED);
+    } catch (const BadValueFromRule &) {
+        m_algorithmSolution->setSolutionStatus(AlgorithmSolution::RULE_FAILED);
+        m_algorithmSolution->setProblemRule(current);
+        m_calculated = true;
+    }
+    return true;
+}
+
+void StaticAlgorithm::addExploredParametersFromRule(RuleModel::RuleModelPtr n_rule)
+{
+    const QHash<QString, ParameterModel::ParameterModelPtr> outputs = n_rule->getOutputParameters();
+    for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it) {
+        const ParameterModel::ParameterModelPtr &parameter = it.value();
+        if (parameter.isNull())
+            continue;
+        const QVariant value = parameter->getValue();
+        if (value.type() == QVariant::Invalid)
+            throw BadValueFromRule(n_rule->getId(), parameter->getId(), value, CLASS_NAME,
+                                   QStringLiteral("addExploredParametersFromRule(RuleModel::RuleModelPtr n_rule)"),
+                                   QSharedPointer<ExceptionOstra>());
+        m_algorithmSolution->addCalculatedParameter(parameter);
+    }
+}
+
+void StaticAlgorithm::resetAlgorithm()
+{
+    m_workQueue.clear();
+    m_algorithmSolution->resetSolution();
+    m_ruleConstraints.clear();
+    m_visited.clear();
+    BaseClassCommonData::reset();
+    forgetSearchPaths();
+}
+
+void StaticAlgorithm::setData(BaseClassCommonData &n_network)
+{
+    BaseAlgorithm::setData(n_network);
+    m_visited.clear();
+    forgetSearchPaths();
+}
+
+void StaticAlgorithm::reset()
+{
+    BaseClassCommonData::reset();
+    forgetSearchPaths();
+}
+
+void StaticAlgorithm::forgetSearchPaths()
+{
+    m_searchPaths.clear();
+    m_ruleNumbers.clear();
+    m_pathSets.clear();
+}
+
+void StaticAlgorithm::setParametersDefaultValuesAsKnown()
+{
+    setAllParametersValueToDefaultExceptIncomming();
+    for (const ParameterModel::ParameterModelPtr &parameter : qAsConst(m_defaultValueParameters))
+        m_algorithmSolution->addKnownParameter(parameter);
+}
+
+void StaticAlgorithm::setAllParametersValueToDefaultExceptIncomming()
+{
+    gatherParametersWithDefValues();
+    const QSet<ParameterModel::ParameterModelPtr> known = m_algorithmSolution->getKnownParameters();
+    for (const ParameterModel::ParameterModelPtr &parameter : qAsConst(m_defaultValueParameters))
+        if (!known.contains(parameter))
+            parameter->setDefaultValueToValue();
+}
+
+// Gathered afresh each time, so a reloaded solver never keeps parameters it no longer holds.
+void StaticAlgorithm::gatherParametersWithDefValues()
+{
+    m_defaultValueParameters.clear();
+    for (const ParameterModel::ParameterModelPtr &parameter : getParametersHash().values())
+        if (parameter->hasDefaultValue())
+            m_defaultValueParameters.append(parameter);
+}
+
+void StaticAlgorithm::addParameterConstraint(ParameterModel::ParameterModelPtr n_parameter, RuleModel::RuleModelPtr n_rule)
+{
+    if (n_parameter.isNull())
+        return;
+    for (const QSharedPointer<ConstraintModel> &constraint : n_parameter->getConstraints())
+        if (!constraint.isNull() && constraint->canBeExplored())
+            m_ruleConstraints.insert(n_rule, constraint);
+}
+
+void StaticAlgorithm::addKnownParametersConstraints()
+{
+    for (const ParameterModel::ParameterModelPtr &parameter : sortedById(m_algorithmSolution->getKnownParameters()))
+        addParameterConstraint(parameter, m_nullRule);
+}
+
+void StaticAlgorithm::addRuleConstraints(RuleModel::RuleModelPtr n_rule)
+{
+    const QHash<QString, ParameterModel::ParameterModelPtr> outputs = n_rule->getOutputParameters();
+    for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it)
+        addParameterConstraint(it.value(), n_rule);
+}
+
+bool StaticAlgorithm::checkConstraints(RuleModel::RuleModelPtr n_rule)
+{
+    const QList<QSharedPointer<ConstraintModel>> constraints = m_ruleConstraints.values(n_rule);
+    for (const QSharedPointer<ConstraintModel> &constraint : constraints) {
+        bool complete = true;
+        const QHash<QString, ParameterModel::ParameterModelPtr> inputs = constraint->getInputParameters();
+        for (auto it = inputs.constBegin(); it != inputs.constEnd() && complete; ++it)
+            complete = !it.value().isNull() && it.value()->getValue().type() != QVariant::Invalid;
+        if (!complete)
+            continue;
+        if (!constraint->calculate()) {
+            m_algorithmSolution->setSolutionStatus(AlgorithmSolution::CONSTRAINT_FAILED);
+            m_algorithmSolution->setProblemConstraint(constraint);
+            return false;
+        }
+    }
+    return true;
+}
+
+void StaticAlgorithm::baseSearch()
+{
+    QSet<ParameterModel::ParameterModelPtr> known = m_algorithmSolution->getKnownParameters();
+    QSet<ParameterModel::ParameterModelPtr> required = m_algorithmSolution->getRequiredParameters();
+    m_workQueue.clear();
+    baseSearch(known, required);
+}
+
+void StaticAlgorithm::baseSearch(QSet<ParameterModel::ParameterModelPtr> &n_known,
+                                 QSet<ParameterModel::ParameterModelPtr> &n_required)
+{
+    QSet<ParameterModel::ParameterModelPtr> remaining = n_required;
+    for (const ParameterModel::ParameterModelPtr &parameter : sortedById(n_known))
+        m_workQueue.append(parameter);
+    while (!m_workQueue.isEmpty() && !remaining.isEmpty()) {
+        const QSharedPointer<BaseOstraObj> element = m_workQueue.takeFirst();
+        m_visited.insert(element);
+        const OstraObjectType type = element->getOstraObjectType();
+        if (type == OBJECT_TYPE_RULE) {
+            const RuleModel::RuleModelPtr rule = qSharedPointerCast<RuleModel>(element);
+            if (!rule->canBeExplored() || rule->m_explored)
+                continue;
+            rule->m_explored = true;
+            const QHash<QString, ParameterModel::ParameterModelPtr> outputs = rule->getOutputParameters();
+            for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it) {
+                const ParameterModel::ParameterModelPtr &parameter = it.value();
+                if (parameter.isNull())
+                    continue;
+                if (!parameter->m_explored)
+                    m_workQueue.append(parameter);
+                setParameterSearchParent(parameter, rule);
+            }
+        } else if (type == OBJECT_TYPE_PARAMETER) {
+            const ParameterModel::ParameterModelPtr parameter = qSharedPointerCast<ParameterModel>(element);
+            const bool accepted =
+                (!parameter->m_explored && parameter->IPtrLinkerInputEdges<RuleVertexPtrConn>::canBeExplored())
+                || n_known.contains(parameter);
+            if (!accepted)
+                continue;
+            parameter->m_explored = true;
+            if (parameter->m_required) {
+                m_algorithmSolution->addExploredParameter(parameter);
+                remaining.remove(parameter);
+            }
+            for (const RuleModel::RuleModelPtr &rule : parameter->getOutputRules()) {
+                if (rule.isNull())
+                    continue;
+                m_workQueue.append(rule);
+                setRuleSearchParent(rule, parameter);
+            }
+        } else {
+            qWarning() << "Ошибка при поиске в ширину, не должно быть";
+        }
+    }
+}
+
+long StaticAlgorithm::searchLimit() const
+{
+    long visitedRules = 0;
+    for (const QSharedPointer<BaseOstraObj> &element : m_visited)
+        if (element->getOstraObjectType() == OBJECT_TYPE_RULE)
+            ++visitedRules;
+    return 4 * std::max<long>(getRulesCount(), visitedRules);
+}
+
+void StaticAlgorithm::createAlgoritmForOneReqPar(QList<RuleModel::RuleModelPtr> &n_rulesOrder,
+                                                 NeedsTable &n_additionalReqParametersPlaceInsert,
+                                                 ParameterModel::ParameterModelPtr n_currentObject)
+{
+    walkBack(n_rulesOrder, n_additionalReqParametersPlaceInsert, n_currentObject,
+             m_algorithmSolution->getKnownParameters(), searchLimit(), nullptr);
+}
+
+void StaticAlgorithm::walkBack(QList<RuleModel::RuleModelPtr> &n_chain, NeedsTable &n_needs,
+                               ParameterModel::ParameterModelPtr n_start,
+                               const QSet<ParameterModel::ParameterModelPtr> &n_known, long n_limit,
+                               QHash<const RuleModel *, long> *n_remainingSteps)
+{
+    const auto tooLong = [&]() {
+        return LoopExceptionOstra(n_limit + 1, n_limit, CLASS_NAME, WALK_METHOD, QSharedPointer<ExceptionOstra>());
+    };
+    long steps = 0;
+    // Rules of this walk with the number of steps taken before each.
+    QList<QPair<const RuleModel *, long>> walked;
+    ParameterModel::ParameterModelPtr parameter = n_start;
+    RuleModel::RuleModelPtr rule;
+    while (true) {
+        if (!rule.isNull()) {
+            if (n_remainingSteps != nullptr) {
+                const auto placed = n_remainingSteps->constFind(rule.data());
+                if (placed != n_remainingSteps->constEnd()) {
+                    // Everything from here back is placed already; only the length counts.
+                    const long total = steps + placed.value();
+                    if (total > n_limit)
+                        throw tooLong();
+                    for (const auto &entry : qAsConst(walked))
+                        n_remainingSteps->insert(entry.first, total - entry.second);
+                    return;
+                }
+                walked.append(qMakePair(static_cast<const RuleModel *>(rule.data()), steps));
+            }
+            n_chain.prepend(rule);
+            const QHash<QString, ParameterModel::ParameterModelPtr> inputs = rule->getInputParameters();
+            const QSharedPointer<ParameterVertexPtrConn> searchParent = rule->getBFSParent();
+            for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it) {
+                const ParameterModel::ParameterModelPtr &input = it.value();
+                if (!input.isNull() && !n_known.contains(input) && input != searchParent)
+                    n_needs.insert(rule, input);
+            }
+            parameter = qSharedPointerCast<ParameterModel>(searchParent);
+            rule.reset();
+            if (steps >= n_limit)
+                throw tooLong();
+            ++steps;
+            if (parameter.isNull())
+                break;
+        } else {
+            rule = qSharedPointerCast<RuleModel>(parameter->getBFSParent());
+            parameter.reset();
+            if (steps >= n_limit)
+                throw tooLong();
+            ++steps;
+            if (rule.isNull())
+                break;
+        }
+    }
+    if (n_remainingSteps != nullptr)
+        for (const auto &entry : qAsConst(walked))
+            n_remainingSteps->insert(entry.first, steps - entry.second);
+}
+
+QList<RuleModel::RuleModelPtr> StaticAlgorithm::buildRulesOrder(QSet<ParameterModel::ParameterModelPtr> n_produced,
+                                                                QSet<RuleModel::RuleModelPtr> n_placed, long n_limit,
+                                                                const QString &n_className, const QString &n_methodName)
+{
+    typedef std::list<RuleModel::RuleModelPtr> Order;
+    struct Item
+    {
+        ParameterModel::ParameterModelPtr parameter;
+        Order::iterator position;
+    };
+    Order order;
+    std::list<Item> items;
+    for (const ParameterModel::ParameterModelPtr &parameter : sortedById(m_algorithmSolution->getExploredParameters()))
+        items.push_back(Item{parameter, order.end()});
+    const QSet<ParameterModel::ParameterModelPtr> known = m_algorithmSolution->getKnownParameters();
+    QHash<const RuleModel *, long> remainingSteps;
+    long count = 0;
+    for (auto item = items.begin(); item != items.end(); ++item) {
+        if (n_produced.contains(item->parameter))
+            continue;
+        QList<RuleModel::RuleModelPtr> chain;
+        NeedsTable needs;
+        walkBack(chain, needs, item->parameter, known, n_limit, &remainingSteps);
+        const auto insertBefore = std::next(item);
+        for (const RuleModel::RuleModelPtr &rule : qAsConst(chain)) {
+            if (n_placed.contains(rule)) {
+                needs.remove(rule);
+                continue;
+            }
+            const QHash<QString, ParameterModel::ParameterModelPtr> outputs = rule->getOutputParameters();
+            for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it)
+                n_produced.insert(it.value());
+            const Order::iterator position = order.insert(item->position, rule);
+            const QList<ParameterModel::ParameterModelPtr> further = needs.values(rule);
+            for (const ParameterModel::ParameterModelPtr &parameter : further)
+                items.insert(insertBefore, Item{parameter, position});
+            needs.remove(rule);
+            n_placed.insert(rule);
+        }
+        if (count >= n_limit)
+            throw LoopExceptionOstra(count + 1, n_limit, n_className, n_methodName, QSharedPointer<ExceptionOstra>());
+        ++count;
+    }
+    return QList<RuleModel::RuleModelPtr>(order.begin(), order.end());
+}
+
+int StaticAlgorithm::ruleNumber(const RuleVertex *n_rule) const
+{
+    auto it = m_ruleNumbers.find(n_rule);
+    if (it == m_ruleNumbers.end())
+        it = m_ruleNumbers.insert(n_rule, m_ruleNumbers.size());
+    return it.value();
+}
+
+RulePathSets::Set StaticAlgorithm::pathFromElement(const QSet<QSharedPointer<RuleVertex>> &n_rules) const
+{
+    RulePathSets::Set path;
+    for (const QSharedPointer<RuleVertex> &rule : n_rules)
+        path = m_pathSets.inserted(path, ruleNumber(rule.data()));
+    return path;
+}
+
+RulePathSets::Set StaticAlgorithm::pathOfParameter(const ParameterVertexPtrConn *n_parameter) const
+{
+    const auto it = m_searchPaths.constFind(n_parameter);
+    if (it != m_searchPaths.constEnd() && it->parent == n_parameter->m_BFSParent.toStrongRef().data())
+        return it->path;
+    return pathFromElement(n_parameter->m_BFSRules);
+}
+
+RulePathSets::Set StaticAlgorithm::pathOfRule(const RuleVertexPtrConn *n_rule) const
+{
+    const auto it = m_searchPaths.find(n_rule);
+    if (it == m_searchPaths.end() || it->parent != n_rule->m_BFSParent.toStrongRef().data())
+        return pathFromElement(n_rule->m_BFSRules);
+    for (const RulePathSets::Set &input : qAsConst(it->pending))
+        it->path = m_pathSets.united(it->path, input);
+    it->pending.clear();
+    return it->path;
+}
+
+// As the rule's own setBFSParent: the paths of its bound inputs join its path, the parameter
+// becomes its search parent. The paths are only noted here and united when the path is read.
+void StaticAlgorithm::setRuleSearchParent(const RuleModel::RuleModelPtr &n_rule,
+                                          const ParameterModel::ParameterModelPtr &n_parameter)
+{
+    const RuleVertexPtrConn *rule = n_rule.data();
+    const QSharedPointer<ParameterVertexPtrConn> parent = n_parameter;
+    auto record = m_searchPaths.find(rule);
+    if (record == m_searchPaths.end() || record->parent != rule->m_BFSParent.toStrongRef().data())
+        record = m_searchPaths.insert(rule, PathRecord{pathFromElement(rule->m_BFSRules), nullptr, {}});
+    const QHash<QString, QSharedPointer<ParameterVertexPtrConn>> inputs = n_rule->getInputParametersHash();
+    for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it) {
+        if (it.value().isNull())
+            continue;
+        const RulePathSets::Set input = pathOfParameter(it.value().data());
+        if (input.root == 0 || (input.root == record->path.root && input.level == record->path.level))
+            continue;
+        bool noted = false;
+        for (const RulePathSets::Set &seen : qAsConst(record->pending))
+            noted = noted || (seen.root == input.root && seen.level == input.level);
+        if (!noted)
+            record->pending.append(input);
+    }
+    n_rule->m_BFSParent = parent.toWeakRef();
+    record->parent = parent.data();
+}
+
+// As the parameter's own setBFSParent: a parameter keeps the producing rule whose derivation needs
+// the fewest rules, and a parameter explored without a parent (a known one) never gets one.
+void StaticAlgorithm::setParameterSearchParent(const ParameterModel::ParameterModelPtr &n_parameter,
+                                               const RuleModel::RuleModelPtr &n_rule)
+{
+    const ParameterVertexPtrConn *parameter = n_parameter.data();
+    const RulePathSets::Set rulePath = pathOfRule(n_rule.data());
+    if (!n_parameter->getBFSParent().isNull()) {
+        if (m_pathSets.size(rulePath) >= m_pathSets.size(pathOfParameter(parameter)))
+            return;
+    } else if (n_parameter->m_explored) {
+        return;
+    }
+    const QSharedPointer<RuleVertexPtrConn> parent = n_rule;
+    n_parameter->m_BFSParent = parent.toWeakRef();
+    m_searchPaths.insert(parameter, PathRecord{m_pathSets.inserted(rulePath, ruleNumber(n_rule.data())), parent.data(), {}});
+}

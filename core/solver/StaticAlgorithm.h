@@ -1,0 +1,114 @@
+#ifndef STATICALGORITHM_H
+#define STATICALGORITHM_H
+
+#include <algorithm>
+
+#include <QHash>
+#include <QList>
+#include <QMultiHash>
+#include <QSet>
+#include <QSharedPointer>
+#include <QString>
+#include <QVector>
+
+#include "solver/BaseAlgorithm.h"
+#include "solver/RulePathSets.h"
+
+// The solver that plans once and then runs the plan. The plan: a breadth-first search from the known
+// parameters marks what can be reached, then the order of rules is built backwards from every
+// reached required parameter along the search parents.
+class StaticAlgorithm : public BaseAlgorithm
+{
+public:
+    explicit StaticAlgorithm(QSharedPointer<BaseAlgorithmData> n_algorithmData);
+    StaticAlgorithm(bool n_useDefaultValues, bool n_useConstraints);
+    StaticAlgorithm(const BaseClassCommonData &n_network, bool n_useDefaultValues, bool n_useConstraints);
+    ~StaticAlgorithm() override;
+
+    OstraSearchType getAlgorithmType() const override;
+    void search() override;
+    bool calculate() override;
+    void resetAlgorithm() override;
+    void setData(BaseClassCommonData &n_network) override;
+    void reset() override;
+
+    virtual void addExploredParametersFromRule(RuleModel::RuleModelPtr n_rule);
+    virtual void baseSearch();
+    void baseSearch(QSet<ParameterModel::ParameterModelPtr> &n_known, QSet<ParameterModel::ParameterModelPtr> &n_required);
+    void createAlgoritmForOneReqPar(QList<RuleModel::RuleModelPtr> &n_rulesOrder,
+                                    QMultiHash<RuleModel::RuleModelPtr, ParameterModel::ParameterModelPtr> &n_additionalReqParametersPlaceInsert,
+                                    ParameterModel::ParameterModelPtr n_currentObject);
+    // False when a constraint stored for the rule is violated; the solution then holds status 2.
+    bool checkConstraints(RuleModel::RuleModelPtr n_rule);
+
+    void setParametersDefaultValuesAsKnown();
+    void setAllParametersValueToDefaultExceptIncomming();
+    void gatherParametersWithDefValues();
+    void addKnownParametersConstraints();
+    void addRuleConstraints(RuleModel::RuleModelPtr n_rule);
+    void addParameterConstraint(ParameterModel::ParameterModelPtr n_parameter, RuleModel::RuleModelPtr n_rule);
+
+protected:
+    typedef QMultiHash<RuleModel::RuleModelPtr, ParameterModel::ParameterModelPtr> NeedsTable;
+
+    // The limit of items and walk steps: four times the larger of the own rule count and the number
+    // of distinct rules the searches visited, since links may lead into rules of ancestor classes.
+    long searchLimit() const;
+    // Builds a list of rules from the reached set, given what is already produced and placed; the
+    // limit bounds both the items and each walk.
+    QList<RuleModel::RuleModelPtr> buildRulesOrder(QSet<ParameterModel::ParameterModelPtr> n_produced,
+                                                   QSet<RuleModel::RuleModelPtr> n_placed, long n_limit,
+                                                   const QString &n_className, const QString &n_methodName);
+    void forgetSearchPaths();
+
+    template<class T>
+    static QList<QSharedPointer<T>> sortedById(const QSet<QSharedPointer<T>> &n_set);
+
+    QList<ParameterModel::ParameterModelPtr> m_defaultValueParameters;
+    RuleModel::RuleModelPtr m_nullRule;
+    QSet<QSharedPointer<BaseOstraObj>> m_visited;
+
+private:
+    // A walk back from one parameter; rules placed earlier in the same build cut it short, since
+    // everything behind them is placed too and only their remaining walk length still matters.
+    void walkBack(QList<RuleModel::RuleModelPtr> &n_chain, NeedsTable &n_needs, ParameterModel::ParameterModelPtr n_start,
+                  const QSet<ParameterModel::ParameterModelPtr> &n_known, long n_limit,
+                  QHash<const RuleModel *, long> *n_remainingSteps);
+
+    struct PathRecord
+    {
+        RulePathSets::Set path;
+        const void *parent = nullptr;
+        // A rule's inputs' paths as they stood at each call, not yet united into path: a rule's
+        // path is read only when it is explored, and most rules are asked for it once or never.
+        QVector<RulePathSets::Set> pending;
+    };
+    // The rules on the chosen derivation of a parameter or rule are kept here rather than in the
+    // elements' own sets, which would be copied on every step. A record counts only while the
+    // element still has the search parent it was made with, so any reset of the element voids it.
+    RulePathSets::Set pathOfParameter(const ParameterVertexPtrConn *n_parameter) const;
+    RulePathSets::Set pathOfRule(const RuleVertexPtrConn *n_rule) const;
+    RulePathSets::Set pathFromElement(const QSet<QSharedPointer<RuleVertex>> &n_rules) const;
+    int ruleNumber(const RuleVertex *n_rule) const;
+    void setRuleSearchParent(const RuleModel::RuleModelPtr &n_rule, const ParameterModel::ParameterModelPtr &n_parameter);
+    void setParameterSearchParent(const ParameterModel::ParameterModelPtr &n_parameter, const RuleModel::RuleModelPtr &n_rule);
+
+    mutable QHash<const void *, PathRecord> m_searchPaths;
+    mutable RulePathSets m_pathSets;
+    mutable QHash<const RuleVertex *, int> m_ruleNumbers;
+};
+
+template<class T>
+QList<QSharedPointer<T>> StaticAlgorithm::sortedById(const QSet<QSharedPointer<T>> &n_set)
+{
+    QList<QSharedPointer<T>> result = n_set.values();
+    std::sort(result.begin(), result.end(), [](const QSharedPointer<T> &n_first, const QSharedPointer<T> &n_second) {
+        if (n_first.isNull() || n_second.isNull())
+            return n_first.isNull() && !n_second.isNull();
+        const int order = n_first->getId().compare(n_second->getId());
+        return order != 0 ? order < 0 : n_first.data() < n_second.data();
+    });
+    return result;
+}
+
+#endif // STATICALGORITHM_H
