@@ -1,0 +1,487 @@
+#include <QDir>
+#include <QDomDocument>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+#include "ModelFixtures.h"
+#include "model/ModelManager.h"
+#include "model/OstraModel.h"
+#include "serialization/ModelXMLSerializer.h"
+#include "solver/AlgorithmSolution.h"
+#include "solver/BaseAlgorithmData.h"
+
+namespace {
+
+// root (pa) reads into its child (pb, pc): r1 pa -> pb at the root, r2 pb -> pc in the child,
+// a root constraint on pb.
+const char *const MODEL_TEXT =
+    "<model formatXmlVersion=\"2.0\" id=\"m1\" shortName=\"Plant\" author=\"Tester\" GUID=\"g-1\">"
+    " <class id=\"root\" shortName=\"Root\" description=\"top\">"
+    "  <parameters><parameter id=\"pa\" shortName=\"a\" type=\"double\"/></parameters>"
+    "  <rules><rule id=\"r1\" shortName=\"first\" relation=\"relDouble\" initId=\"x:pa\" resultId=\"y:pb\"/></rules>"
+    "  <constraints><constraint id=\"k1\" shortName=\"positive\" relation=\"relPositive\" initId=\"v:pb\"/></constraints>"
+    "  <classes>"
+    "   <class id=\"c1\" shortName=\"Child\">"
+    "    <parameters><parameter id=\"pb\" shortName=\"b\" type=\"double\"/>"
+    "     <parameter id=\"pc\" shortName=\"c\" type=\"double\" defaultValue=\"1.5\"/></parameters>"
+    "    <rules><rule id=\"r2\" shortName=\"second\" relation=\"relDouble\" initId=\"x:pb\" resultId=\"y:pc\"/></rules>"
+    "    <constraints/>"
+    "    <classes><class id=\"c2\" shortName=\"Leaf\"><parameters/><rules/><constraints/><classes/></class></classes>"
+    "   </class>"
+    "  </classes>"
+    " </class>"
+    " <relations>"
+    "  <relation id=\"relDouble\" shortName=\"double\" relationType=\"simple\" inObj=\"x:double\" outObj=\"y:double\">y = 2 * x;</relation>"
+    "  <relation id=\"relPositive\" shortName=\"positive\" relationType=\"constr\" inObj=\"v:double\" outObj=\"flag:boolean\">flag = v &gt; 0;</relation>"
+    " </relations>"
+    "</model>";
+
+QString modelText()
+{
+    return QString::fromUtf8(MODEL_TEXT);
+}
+
+// Order-free form of an element: attributes and children are compared as sets.
+QString canonical(const QDomElement &n_element)
+{
+    QStringList attributes;
+    const QDomNamedNodeMap map = n_element.attributes();
+    for (int i = 0; i < map.count(); ++i)
+        attributes.append(map.item(i).nodeName() + QLatin1Char('=') + map.item(i).nodeValue());
+    attributes.sort();
+    QStringList children;
+    QString text;
+    for (QDomNode node = n_element.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        if (node.isElement())
+            children.append(canonical(node.toElement()));
+        else if (node.isText())
+            text += node.nodeValue().trimmed();
+    }
+    children.sort();
+    return n_element.tagName() + QLatin1Char('[') + attributes.join(QLatin1Char(',')) + QLatin1Char(']') + text
+           + QLatin1Char('{') + children.join(QLatin1Char(';')) + QLatin1Char('}');
+}
+
+QString canonical(const QString &n_text)
+{
+    QDomDocument document;
+    if (!document.setContent(n_text))
+        return QString();
+    return canonical(document.documentElement());
+}
+
+QByteArray readAll(const QString &n_path)
+{
+    QFile file(n_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+// Writes past n_bytes fail (EFBIG) for this process while the object lives, as on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t n_bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = m_old;
+        limited.rlim_cur = n_bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old;
+    void (*m_oldHandler)(int);
+};
+
+} // namespace
+
+class TestModelManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newModel();
+    void loadHandWrittenModel();
+    void loadErrors_data();
+    void loadErrors();
+    void fileErrors();
+    void saveLoadSaveGivesSameDocument();
+    void savingNeverDamagesTheFile();
+    void registry();
+    void olderFormat();
+    void copyAndClone();
+    void solveClassByClass();
+    void partialSave();
+};
+
+void TestModelManager::newModel()
+{
+    const OstraModel model;
+    QVERIFY(model.getId().isEmpty() && model.getShortName().isEmpty() && model.getGUID().isEmpty());
+    QCOMPARE(model.getOstraObjectType(), OBJECT_TYPE_MODEL);
+    QCOMPARE(model.getRelationsStorage(), model.getRootClass()->getRelationsStorage());
+    QCOMPARE(model.getRelationsStorage()->getRelationsCount(), 0);
+    QCOMPARE(model.getRootClass()->getOwnClassesCount(), 0);
+    OstraModel other;
+    const ClassPtr root = makeClass(QStringLiteral("r"), QSharedPointer<RelationsStorage>::create());
+    other.setRootClass(root);
+    QCOMPARE(other.getRelationsStorage(), root->getRelationsStorage());
+    auto refused = catchAs<PointerIsNull>([&] { other.setRootClass(ClassPtr()); });
+    QVERIFY(refused);
+    QCOMPARE(other.getRootClass(), root);
+}
+
+void TestModelManager::loadHandWrittenModel()
+{
+    // Loading fills the model's own root and storage objects.
+    OstraModel model;
+    const ClassPtr rootBefore = model.getRootClass();
+    const QSharedPointer<RelationsStorage> storageBefore = model.getRelationsStorage();
+    QDomDocument document;
+    QVERIFY(document.setContent(modelText()));
+    ModelXMLSerializer serializer;
+    serializer.loadFromDomDocument(document);
+    model.load(serializer);
+    QCOMPARE(model.getRootClass(), rootBefore);
+    QCOMPARE(model.getRelationsStorage(), storageBefore);
+    QCOMPARE(rootBefore->getRelationsStorage(), storageBefore);
+
+    QCOMPARE(model.getId(), QStringLiteral("m1"));
+    QCOMPARE(model.getAuthor(), QStringLiteral("Tester"));
+    QCOMPARE(model.getGUID(), QStringLiteral("g-1"));
+    const ClassPtr root = model.getRootClass();
+    QCOMPARE(root->getId(), QStringLiteral("root"));
+    QCOMPARE(root->getDescription(), QStringLiteral("top"));
+    const ClassPtr child = root->getClassById(QStringLiteral("c1"));
+    QCOMPARE(child->getParent(), root);
+    QCOMPARE(child->getRelationsStorage(), storageBefore);
+    QCOMPARE(root->getClassById(QStringLiteral("c2"))->getParent(), child);
+    QCOMPARE(idsOf(root->getAllClassesHash()), idSet({QStringLiteral("c1"), QStringLiteral("c2")}));
+    // The root rule reads its own parameter and writes one of the child class.
+    const RulePtr r1 = root->getRule(QStringLiteral("r1"));
+    QCOMPARE(r1->getParent(), root);
+    QCOMPARE(r1->getInputParameter(QStringLiteral("x")), root->getParameter(QStringLiteral("pa")));
+    QCOMPARE(r1->getOutputParameter(QStringLiteral("y")), child->getParameter(QStringLiteral("pb")));
+    QCOMPARE(r1->getRelationPtr(), storageBefore->getRelationPtr(QStringLiteral("relDouble")));
+    QVERIFY(child->getParameter(QStringLiteral("pb"))->getInputRules().contains(r1));
+    const ConstrPtr k1 = root->getConstraint(QStringLiteral("k1"));
+    QCOMPARE(k1->getInputParameter(QStringLiteral("v")), child->getParameter(QStringLiteral("pb")));
+    QVERIFY(child->isChild(child->getRule(QStringLiteral("r2"))));
+    QVERIFY(!root->checkClassIntegrity().areAnyErrors());
+}
+
+void TestModelManager::loadErrors_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("exceptionId");
+    const QString model = modelText();
+    QTest::newRow("not well-formed") << QStringLiteral("<model formatXmlVersion=\"2.0\">\n<class>\n</model>") << 537;
+    QTest::newRow("other element") << QStringLiteral("<project><class/><relations/></project>") << 534;
+    QTest::newRow("other version") << QString(model).replace(QStringLiteral("\"2.0\""), QStringLiteral("\"2.1\"")) << 534;
+    QTest::newRow("empty model id") << QString(model).replace(QStringLiteral("id=\"m1\""), QStringLiteral("id=\"\"")) << 520;
+    QTest::newRow("no class id") << QString(model).replace(QStringLiteral("id=\"c2\" "), QString()) << 520;
+    QTest::newRow("sibling link") << QString(model).replace(QStringLiteral("initId=\"x:pb\""), QStringLiteral("initId=\"x:pa\""))
+                                  << 511;
+    QTest::newRow("empty link") << QString(model).replace(QStringLiteral("initId=\"x:pa\""), QStringLiteral("initId=\"\""))
+                                << 501;
+    QTest::newRow("missing relation") << QString(model).replace(QStringLiteral("relation=\"relPositive\""),
+                                                                QStringLiteral("relation=\"nowhere\"")) << 511;
+    QTest::newRow("duplicate class") << QString(model).replace(QStringLiteral("id=\"c2\""), QStringLiteral("id=\"c1\"")) << 510;
+    QTest::newRow("duplicate parameter")
+        << QString(model).replace(QStringLiteral("<parameters/><rules/>"),
+                                  QStringLiteral("<parameters><parameter id=\"pa\" type=\"double\"/></parameters><rules/>"))
+        << 510;
+    QTest::newRow("no class element") << QStringLiteral("<model formatXmlVersion=\"2.0\" id=\"m\"><relations/></model>") << 538;
+    QTest::newRow("link to a parameter as relation")
+        << QString(model).replace(QStringLiteral("relation=\"relPositive\""), QStringLiteral("relation=\"pb\"")) << 514;
+    QTest::newRow("link to a class") << QString(model).replace(QStringLiteral("initId=\"x:pa\""), QStringLiteral("initId=\"x:c1\""))
+                                     << 514;
+    QTest::newRow("rule linked to a rule")
+        << QString(model).replace(QStringLiteral("relation=\"relDouble\" initId=\"x:pb\""),
+                                  QStringLiteral("relation=\"r2\" initId=\"x:pb\"")) << 528;
+    QString deep = QStringLiteral("<model formatXmlVersion=\"2.0\">");
+    for (int i = 0; i < 2000; ++i)
+        deep += QStringLiteral("<a>");
+    QTest::newRow("nested too deep") << deep << 537;
+}
+
+void TestModelManager::loadErrors()
+{
+    QFETCH(QString, text);
+    QFETCH(int, exceptionId);
+    ModelManager manager;
+    manager.loadModel(modelText());
+    const OstraModel::OstraModelSharedPtr active = manager.getActiveModel();
+    auto failure = catchAs<ExceptionOstra>([&] { manager.loadModel(text); });
+    QVERIFY(failure);
+    QCOMPARE(failure->getExceptionId(), exceptionId);
+    QCOMPARE(manager.getAllModels().size(), 1);
+    QCOMPARE(manager.getActiveModel(), active);
+    if (exceptionId == 537 && text.size() < 100) {
+        auto parse = catchAs<XMLParseExceptionOstra>([&] { manager.loadModel(text); });
+        QCOMPARE(parse->getErrorLine(), 3);
+        QVERIFY(parse->getErrorColumn() > 0);
+        QCOMPARE(parse->getClassName(), QStringLiteral("ModelManager"));
+        QCOMPARE(parse->getMethodName(), QStringLiteral("loadModel(const QString &n_modelStr)"));
+    }
+}
+
+void TestModelManager::fileErrors()
+{
+    ModelManager manager;
+    QTemporaryDir dir;
+    QFile missing(dir.filePath(QStringLiteral("missing.xml")));
+    auto notThere = catchAs<FileNotExistExceptionOstra>([&] { manager.loadModel(missing); });
+    QVERIFY(notThere);
+    QCOMPARE(notThere->getExceptionId(), 533);
+    QCOMPARE(notThere->getMethodName(), QStringLiteral("loadModel(QFile &n_modelFile)"));
+    QFile directory(dir.path());
+    auto cantOpen = catchAs<FileCantOpenExceptionOstra>([&] { manager.loadModel(directory); });
+    QVERIFY(cantOpen);
+    QCOMPARE(cantOpen->getFileOpenMode(), QIODevice::OpenMode(QIODevice::ReadOnly));
+    QFile broken(dir.filePath(QStringLiteral("broken.xml")));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("<model formatXmlVersion=\"2.0\">\n  <class>\n</model>\n");
+    broken.close();
+    auto parse = catchAs<XMLParseExceptionOstra>([&] { manager.loadModel(broken); });
+    QVERIFY(parse);
+    QCOMPARE(parse->getErrorLine(), 3);
+    QVERIFY(!broken.isOpen());
+    QVERIFY(manager.getAllModels().isEmpty());
+    QVERIFY(manager.getActiveModel().isNull());
+
+    QFile good(dir.filePath(QStringLiteral("good.xml")));
+    QVERIFY(good.open(QIODevice::WriteOnly));
+    good.write(modelText().toUtf8());
+    good.close();
+    manager.loadModel(good);
+    manager.loadModel(good);
+    QCOMPARE(manager.getAllModels().size(), 2);
+    for (const OstraModel::OstraModelSharedPtr &model : manager.getAllModels())
+        QCOMPARE(model->getId(), QStringLiteral("m1"));
+}
+
+void TestModelManager::saveLoadSaveGivesSameDocument()
+{
+    ModelManager manager;
+    manager.loadModel(modelText());
+    const QString first = manager.saveActiveModelInStr();
+    QDomDocument document;
+    QVERIFY(document.setContent(first));
+    QCOMPARE(document.documentElement().tagName(), QStringLiteral("model"));
+    QCOMPARE(document.documentElement().attribute(QStringLiteral("formatXmlVersion")), QStringLiteral("2.0"));
+    // The model element holds the class before the relations.
+    QCOMPARE(document.documentElement().firstChildElement().tagName(), QStringLiteral("class"));
+    manager.loadModel(first);
+    const QString second = manager.saveActiveModelInStr();
+    QCOMPARE(canonical(second), canonical(first));
+    QVERIFY(!canonical(first).isEmpty());
+    // Every element of the hand-written model is in the saved one.
+    for (const QString &id : {QStringLiteral("pa"), QStringLiteral("pb"), QStringLiteral("pc"), QStringLiteral("r1"),
+                              QStringLiteral("r2"), QStringLiteral("k1"), QStringLiteral("c1"), QStringLiteral("c2"),
+                              QStringLiteral("relDouble"), QStringLiteral("relPositive")})
+        QVERIFY2(first.contains(QStringLiteral("id=\"%1\"").arg(id)), qPrintable(id));
+    QCOMPARE(manager.saveAllModelsInStr().size(), 2);
+}
+
+void TestModelManager::savingNeverDamagesTheFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("model.xml"));
+    ModelManager manager;
+    manager.loadModel(modelText());
+    QFile file(path);
+    manager.saveActiveModelInFile(file);
+    const QByteArray saved = readAll(path);
+    QVERIFY(saved.contains("relDouble"));
+
+    // An integrity error: 539, and the file is left as it was.
+    const ClassPtr child = manager.getActiveModel()->getRootClass()->getClassById(QStringLiteral("c1"));
+    child->getParameter(QStringLiteral("pc"))->setShortName(QStringLiteral("b"));
+    auto refused = catchAs<CantSaveClassIntegrityErrors>([&] { manager.saveActiveModelInFile(file); });
+    QVERIFY(refused);
+    QCOMPARE(refused->getExceptionId(), 539);
+    QCOMPARE(readAll(path), saved);
+    QVERIFY(catchAs<CantSaveClassIntegrityErrors>([&] { manager.saveActiveModelInStr(); }));
+    child->getParameter(QStringLiteral("pc"))->setShortName(QStringLiteral("c"));
+
+    // A write that fails part-way raises and leaves the old file byte-identical.
+    child->setDescription(QString(20000, QLatin1Char('d')));
+    {
+        FileSizeLimit limit(4096);
+        QVERIFY(catchAs<ExceptionOstra>([&] { manager.saveActiveModelInFile(file); }));
+    }
+    QCOMPARE(readAll(path), saved);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("model.xml")});
+
+    QFile nowhere(dir.filePath(QStringLiteral("missing/model.xml")));
+    auto cantOpen = catchAs<FileCantOpenExceptionOstra>([&] { manager.saveActiveModelInFile(nowhere); });
+    QVERIFY(cantOpen);
+    QCOMPARE(cantOpen->getExceptionId(), 531);
+}
+
+void TestModelManager::registry()
+{
+    ModelManager manager;
+    QVERIFY(manager.getActiveModel().isNull());
+    QVERIFY(manager.saveAllModelsInStr().isEmpty());
+    QVERIFY(catchAs<PointerIsNull>([&] { manager.saveActiveModelInStr(); }));
+    QFile file(QStringLiteral("/nonexistent/never.xml"));
+    QVERIFY(catchAs<PointerIsNull>([&] { manager.saveActiveModelInFile(file); }));
+    QVERIFY(catchAs<PointerIsNull>([&] { manager.saveModelInStr(OstraModel::OstraModelSharedPtr()); }));
+    QVERIFY(catchAs<PointerIsNull>([&] { manager.addModel(OstraModel::OstraModelSharedPtr()); }));
+    QVERIFY(manager.getAllModels().isEmpty());
+
+    const OstraModel::OstraModelSharedPtr first = QSharedPointer<OstraModel>::create();
+    first->setId(QStringLiteral("one"));
+    const OstraModel::OstraModelSharedPtr stranger = QSharedPointer<OstraModel>::create();
+    stranger->setId(QStringLiteral("stranger"));
+    manager.addModel(first);
+    manager.addModel(first);
+    QCOMPARE(manager.getAllModels().size(), 1);
+    QVERIFY(manager.getActiveModel().isNull());
+    auto notOpen = catchAs<NoElementExceptionOstra>([&] { manager.setActiveModel(stranger); });
+    QVERIFY(notOpen);
+    QCOMPARE(notOpen->getDesiredId(), QStringLiteral("stranger"));
+    QVERIFY(catchAs<PointerIsNull>([&] { manager.setActiveModel(OstraModel::OstraModelSharedPtr()); }));
+    QVERIFY(catchAs<NoElementExceptionOstra>([&] { manager.setActiveModel(QStringLiteral("ONE")); }));
+    manager.setActiveModel(QStringLiteral("one"));
+    QCOMPARE(manager.getActiveModel(), first);
+
+    // Deleting the active model keeps it active.
+    QVERIFY(manager.deleteModel(QStringLiteral("one")));
+    QVERIFY(manager.getAllModels().isEmpty());
+    QCOMPARE(manager.getActiveModel(), first);
+    QVERIFY(catchAs<NoElementExceptionOstra>([&] { manager.deleteModel(QStringLiteral("one")); }));
+    QVERIFY(catchAs<NoElementExceptionOstra>([&] { manager.deleteModel(first); }));
+    QVERIFY(catchAs<PointerIsNull>([&] { manager.deleteModel(OstraModel::OstraModelSharedPtr()); }));
+    manager.addModel(stranger);
+    QVERIFY(manager.deleteModel(stranger));
+}
+
+void TestModelManager::olderFormat()
+{
+    ModelManager manager;
+    QFile file(QStringLiteral(TEST_DATA_DIR "/Plant.old.xml"));
+    manager.loadModel(file);
+    const OstraModel::OstraModelSharedPtr model = manager.getActiveModel();
+    QVERIFY(!model.isNull());
+    QVERIFY(model->getRootClass()->parametersContains(QStringLiteral("P1")));
+    QVERIFY(model->getRelationsStorage()->relationsContains(QStringLiteral("relDouble")));
+    // The sample holds a rule reading and writing one parameter, which cannot be saved; without it
+    // the model is written back in the current format.
+    const RulePtr loop = model->getRootClass()->getRule(QStringLiteral("R3"));
+    loop->getParent()->deleteRuleFromClass(loop, true);
+    QVERIFY(!model->getRootClass()->checkClassIntegrity().areAnyErrors());
+    ModelXMLSerializer writer;
+    model->save(writer);
+    QDomDocument document;
+    QVERIFY(document.setContent(writer.saveToString()));
+    QCOMPARE(document.documentElement().tagName(), QStringLiteral("model"));
+    QCOMPARE(document.documentElement().attribute(QStringLiteral("formatXmlVersion")), QStringLiteral("2.0"));
+}
+
+void TestModelManager::copyAndClone()
+{
+    ModelManager manager;
+    manager.loadModel(modelText());
+    const OstraModel::OstraModelSharedPtr source = manager.getActiveModel();
+
+    const OstraModel::OstraModelSharedPtr copied = source->copy();
+    QCOMPARE(copied->getId(), source->getId());
+    QCOMPARE(copied->getGUID(), source->getGUID());
+    QVERIFY(copied->getRootClass() != source->getRootClass());
+    QVERIFY(copied->getRelationsStorage() != source->getRelationsStorage());
+    QCOMPARE(copied->getRelationsStorage(), copied->getRootClass()->getRelationsStorage());
+    QCOMPARE(idsOf(copied->getRootClass()->getParametersHash()), idsOf(source->getRootClass()->getParametersHash()));
+    QCOMPARE(idsOf(copied->getRelationsStorage()->getRelationsHash()),
+             idsOf(source->getRelationsStorage()->getRelationsHash()));
+    QCOMPARE(copied->getRootClass()->getRule(QStringLiteral("r1"))->getRelationPtr(),
+             copied->getRelationsStorage()->getRelationPtr(QStringLiteral("relDouble")));
+
+    const OstraModel::OstraModelSharedPtr cloned = source->clone();
+    QVERIFY(cloned->getId() != source->getId());
+    QCOMPARE(cloned->getGUID(), source->getGUID());
+    QCOMPARE(cloned->getShortName(), source->getShortName());
+    QCOMPARE(cloned->getAuthor(), source->getAuthor());
+    const ClassPtr root = cloned->getRootClass();
+    QCOMPARE(cloned->getRelationsStorage(), root->getRelationsStorage());
+    const QSet<QString> oldIds = idSet({QStringLiteral("root"), QStringLiteral("c1"), QStringLiteral("c2"),
+                                        QStringLiteral("pa"), QStringLiteral("pb"), QStringLiteral("pc"),
+                                        QStringLiteral("r1"), QStringLiteral("r2"), QStringLiteral("k1"),
+                                        QStringLiteral("relDouble"), QStringLiteral("relPositive")});
+    QSet<QString> newIds = idsOf(root->getAllClassesHash()) + idsOf(root->getParametersHash()) + idsOf(root->getRulesHash())
+                           + idsOf(root->getConstraintsHash()) + idsOf(cloned->getRelationsStorage()->getRelationsHash());
+    newIds.insert(root->getId());
+    QCOMPARE(newIds.size(), oldIds.size());
+    QVERIFY(!newIds.intersects(oldIds));
+    // Rules still reach their relations, under the relations' new ids.
+    for (const RulePtr &rule : root->getRulesHash()) {
+        const RelPtr relation = rule->getRelationPtr();
+        QVERIFY(!relation.isNull());
+        QCOMPARE(cloned->getRelationsStorage()->getRelationPtr(relation->getId()), relation);
+    }
+    // The clone saves and the source is untouched.
+    QVERIFY(!manager.saveModelInStr(cloned).isEmpty());
+    QVERIFY(source->getRootClass()->rulesContains(QStringLiteral("r2")));
+}
+
+void TestModelManager::solveClassByClass()
+{
+    ModelManager manager;
+    manager.loadModel(modelText());
+    const ClassPtr root = manager.getActiveModel()->getRootClass();
+    const ClassPtr child = root->getClassById(QStringLiteral("c1"));
+
+    root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM, QSharedPointer<BaseAlgorithmData>::create(false, true));
+    QSharedPointer<BaseAlgorithm> solver = root->getSearchAlgorithm();
+    solver->setUseDefaultValues(false);
+    solver->addKnownParameters(QHash<QString, QVariant>{{QStringLiteral("pa"), QVariant(1.5)}});
+    solver->addRequiredParameters(QList<QString>{QStringLiteral("pc")});
+    solver->calculate();
+    QCOMPARE(int(solver->getAlgorithmSolution()->getSolutionStatus()), 0);
+    QCOMPARE(child->getParameter(QStringLiteral("pb"))->getValue().toDouble(), 3.0);
+    QCOMPARE(child->getParameter(QStringLiteral("pc"))->getValue().toDouble(), 6.0);
+
+    root->reset();
+    child->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM, QSharedPointer<BaseAlgorithmData>::create(false, true));
+    solver = child->getSearchAlgorithm();
+    QCOMPARE(solver->getParametersCount(), 2); // the child's subtree only
+    solver->addKnownParameters(QHash<QString, QVariant>{{QStringLiteral("pb"), QVariant(2.0)}});
+    solver->addRequiredParameters(QList<QString>{QStringLiteral("pc")});
+    solver->calculate();
+    QCOMPARE(int(solver->getAlgorithmSolution()->getSolutionStatus()), 0);
+    QCOMPARE(child->getParameter(QStringLiteral("pc"))->getValue().toDouble(), 4.0);
+}
+
+void TestModelManager::partialSave()
+{
+    QTemporaryDir dir;
+    ModelManager manager;
+    QFile file(dir.filePath(QStringLiteral("parts.xml")));
+    QVERIFY(catchAs<PointerIsNull>([&] {
+        manager.saveActiveModelInFile(file, {ModelPartialXMLSerializer::PART_PARAMETERS}, false);
+    }));
+    manager.loadModel(modelText());
+    manager.saveActiveModelInFile(file, {ModelPartialXMLSerializer::PART_PARAMETERS}, false);
+    const QByteArray parts = readAll(file.fileName());
+    QVERIFY(parts.contains("id=\"pb\""));
+    QVERIFY(!parts.contains("id=\"r1\""));
+    QVERIFY(!parts.contains("relDouble"));
+    manager.saveModelInFile(manager.getActiveModel(), file, {ModelPartialXMLSerializer::PART_ALL}, true);
+    QCOMPARE(canonical(QString::fromUtf8(readAll(file.fileName()))), canonical(manager.saveActiveModelInStr()));
+}
+
+QTEST_GUILESS_MAIN(TestModelManager)
+#include "tst_modelmanager.moc"
