@@ -4,7 +4,7 @@
 #include "elements/RelationModel.h"
 #include "errors/IntegrityMsg.h"
 #include "errors/NoParentException.h"
-#include "model/OstraClass.h"
+#include "model/OwnedElementParent.h"
 #include "errors/PointerIsNull.h"
 
 namespace {
@@ -76,35 +76,12 @@ QHash<QString, QSharedPointer<ParameterModel>> ConstraintModel::getInputParamete
 
 void ConstraintModel::setParent(QSharedPointer<OstraClass> n_newParent)
 {
-    // Every later step asks the new class about the constraint; a null class would crash there.
-    if (n_newParent.isNull())
-        throw PointerIsNull(QStringLiteral("ConstraintModel"),
-                            QStringLiteral("setParent(QSharedPointer<OstraClass> n_newParent)"),
-                            QSharedPointer<ExceptionOstra>());
-    const QSharedPointer<OstraClass> currentParent = getParent();
-    if (!currentParent.isNull()) {
-        // The owner moves it; the new class then calls back here and finds it own.
-        if (currentParent != n_newParent)
-            currentParent->changeParent(sharedFromThis(), n_newParent);
-        return;
-    }
-    if (n_newParent->isChild(sharedFromThis()))
-        BaseObjectParent::setParent(n_newParent);
-    else
-        n_newParent->addConstraint(sharedFromThis());
+    ownedelement::setParent(*this, n_newParent, QStringLiteral("ConstraintModel"), &OstraClass::addConstraint);
 }
 
 void ConstraintModel::removeParent()
 {
-    const QSharedPointer<OstraClass> parent = getParent();
-    if (parent.isNull())
-        throw NoParentException(getId(), QStringLiteral("ConstraintModel"), QStringLiteral("removeParent()"),
-                                QSharedPointer<ExceptionOstra>());
-    // The owning class drops the constraint with its edges and calls back here, which then only
-    // clears the link.
-    if (parent->isChild(sharedFromThis()))
-        parent->deleteConstraintFromClass(sharedFromThis(), true);
-    BaseObjectParent::removeParent();
+    ownedelement::removeParent(*this, QStringLiteral("ConstraintModel"), &OstraClass::deleteConstraintFromClass);
 }
 
 ModelIntegrity ConstraintModel::checkConstraintIntegrity() const

@@ -3,7 +3,7 @@
 #include "elements/ConstraintModel.h"
 #include "elements/RuleModel.h"
 #include "errors/NoParentException.h"
-#include "model/OstraClass.h"
+#include "model/OwnedElementParent.h"
 #include "errors/PointerIsNull.h"
 
 ParameterModel::ParameterModel() {}
@@ -87,33 +87,10 @@ QString ParameterModel::valueToString(const QVariant &n_value) const
 
 void ParameterModel::setParent(QSharedPointer<OstraClass> n_newParent)
 {
-    // Every later step asks the new class about the parameter; a null class would crash there.
-    if (n_newParent.isNull())
-        throw PointerIsNull(QStringLiteral("ParameterModel"),
-                            QStringLiteral("setParent(QSharedPointer<OstraClass> n_newParent)"),
-                            QSharedPointer<ExceptionOstra>());
-    const QSharedPointer<OstraClass> currentParent = getParent();
-    if (!currentParent.isNull()) {
-        // The owner moves it; the new class then calls back here and finds it own.
-        if (currentParent != n_newParent)
-            currentParent->changeParent(sharedFromThis(), n_newParent);
-        return;
-    }
-    if (n_newParent->isChild(sharedFromThis()))
-        BaseObjectParent::setParent(n_newParent);
-    else
-        n_newParent->addParameter(sharedFromThis());
+    ownedelement::setParent(*this, n_newParent, QStringLiteral("ParameterModel"), &OstraClass::addParameter);
 }
 
 void ParameterModel::removeParent()
 {
-    const QSharedPointer<OstraClass> parent = getParent();
-    if (parent.isNull())
-        throw NoParentException(getId(), QStringLiteral("ParameterModel"), QStringLiteral("removeParent()"),
-                                QSharedPointer<ExceptionOstra>());
-    // The owning class drops the parameter with its edges and calls back here, which then only
-    // clears the link.
-    if (parent->isChild(sharedFromThis()))
-        parent->deleteParameterFromClass(sharedFromThis(), true);
-    BaseObjectParent::removeParent();
+    ownedelement::removeParent(*this, QStringLiteral("ParameterModel"), &OstraClass::deleteParameterFromClass);
 }

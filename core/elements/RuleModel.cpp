@@ -6,7 +6,7 @@
 #include "elements/RelationModel.h"
 #include "errors/IntegrityMsg.h"
 #include "errors/NoParentException.h"
-#include "model/OstraClass.h"
+#include "model/OwnedElementParent.h"
 #include "errors/PointerIsNull.h"
 
 namespace {
@@ -99,35 +99,12 @@ QHash<QString, QSharedPointer<ParameterModel>> RuleModel::getOutputParameters() 
 
 void RuleModel::setParent(QSharedPointer<OstraClass> n_newParent)
 {
-    // Every later step asks the new class about the rule; a null class would crash there.
-    if (n_newParent.isNull())
-        throw PointerIsNull(QStringLiteral("RuleModel"),
-                            QStringLiteral("setParent(QSharedPointer<OstraClass> n_newParent)"),
-                            QSharedPointer<ExceptionOstra>());
-    const QSharedPointer<OstraClass> currentParent = getParent();
-    if (!currentParent.isNull()) {
-        // The owner moves it; the new class then calls back here and finds it own.
-        if (currentParent != n_newParent)
-            currentParent->changeParent(sharedFromThis(), n_newParent);
-        return;
-    }
-    if (n_newParent->isChild(sharedFromThis()))
-        BaseObjectParent::setParent(n_newParent);
-    else
-        n_newParent->addRule(sharedFromThis());
+    ownedelement::setParent(*this, n_newParent, QStringLiteral("RuleModel"), &OstraClass::addRule);
 }
 
 void RuleModel::removeParent()
 {
-    const QSharedPointer<OstraClass> parent = getParent();
-    if (parent.isNull())
-        throw NoParentException(getId(), QStringLiteral("RuleModel"), QStringLiteral("removeParent()"),
-                                QSharedPointer<ExceptionOstra>());
-    // The owning class drops the rule with its edges and calls back here, which then only
-    // clears the link.
-    if (parent->isChild(sharedFromThis()))
-        parent->deleteRuleFromClass(sharedFromThis(), true);
-    BaseObjectParent::removeParent();
+    ownedelement::removeParent(*this, QStringLiteral("RuleModel"), &OstraClass::deleteRuleFromClass);
 }
 
 ModelIntegrity RuleModel::checkRuleIntegrity() const
