@@ -1,5 +1,7 @@
 #include "elements/ElementsSerialization.h"
 
+#include <algorithm>
+
 #include "elements/AdditionalFields.h"
 #include "errors/BaseOstraObj.h"
 #include "errors/NoIdExceptionOstra.h"
@@ -22,6 +24,14 @@ void loadIdentity(const ISerializerObject &n_object, BaseOstraObj &n_element, co
 
 void loadExtraFields(const ISerializerObject &n_object, AdditionalFields &n_fields, const QSet<QString> &n_ownNames)
 {
+    // Nearly every element carries only its own fields; its names alone show that, without
+    // building the hash of all values.
+    const QStringList names = n_object.getFieldNames();
+    const bool anyExtra = std::any_of(names.cbegin(), names.cend(), [&n_ownNames](const QString &n_name) {
+        return !n_ownNames.contains(n_name) && !ISerializerObject::MANDATORY_FIELDS_SET.contains(n_name);
+    });
+    if (!anyExtra)
+        return;
     const QHash<QString, QVariant> attributes = n_object.getFieldsHash();
     for (auto it = attributes.constBegin(); it != attributes.constEnd(); ++it) {
         if (n_ownNames.contains(it.key()) || ISerializerObject::MANDATORY_FIELDS_SET.contains(it.key()))

@@ -58,10 +58,14 @@ void ModelManager::loadModel(QFile &n_modelFile)
     if (!n_modelFile.open(QIODevice::ReadOnly))
         throw FileCantOpenExceptionOstra(n_modelFile.fileName(), QIODevice::ReadOnly, CLASS_NAME, method,
                                          NO_PARENT_EXCEPTION);
-    const QByteArray content = n_modelFile.readAll();
-    n_modelFile.close();
     QDomDocument document;
-    XMLDocumentReader::setContent(document, content, CLASS_NAME, method);
+    {
+        // The bytes are dead once the tree is built: freed here, they stay out of the peak memory
+        // of building the model.
+        const QByteArray content = n_modelFile.readAll();
+        n_modelFile.close();
+        XMLDocumentReader::setContent(document, content, CLASS_NAME, method);
+    }
     const OstraModel::OstraModelSharedPtr model = buildModel(document, method);
     m_models.insert(model);
     m_activeModel = model;

@@ -287,7 +287,10 @@ void OstraClass::addParameterToOwn(ParameterModel::ParameterModelPtr n_parameter
     refuseForeignOwner(*n_parameterPtr, n_parameterPtr->getId(), M_ADD_PARAMETER);
     checkParameterCanEnter(n_parameterPtr, SameObject::Refuse);
     m_ownParameters.insert(n_parameterPtr->getId(), n_parameterPtr);
-    addParameterToAll(n_parameterPtr);
+    // The check above has refused an id held anywhere up the chain, so the stores are filled
+    // without asking each of them again (addParameterToAll would).
+    for (OstraClass *cls : chainToRoot())
+        cls->addParameterPtr(n_parameterPtr);
 }
 
 void OstraClass::addParameterToAll(ParameterModel::ParameterModelPtr n_parameterPtr)
@@ -459,7 +462,9 @@ void OstraClass::addRuleToOwn(RuleModel::RuleModelPtr n_rulePtr)
         throwNull(M_ADD_RULE);
     refuseForeignOwner(*n_rulePtr, n_rulePtr->getId(), M_ADD_RULE);
     checkRuleCanEnter(n_rulePtr, SameObject::Refuse);
-    addRuleToAll(n_rulePtr);
+    // Already checked against every store up the chain, as for parameters.
+    for (OstraClass *cls : chainToRoot())
+        cls->addRulePtr(n_rulePtr);
     m_ownRules.insert(n_rulePtr->getId(), n_rulePtr);
 }
 
@@ -597,7 +602,9 @@ void OstraClass::addConstraintToOwn(ConstraintModel::ConstraintModelPtr n_constr
     refuseForeignOwner(*n_constrPtr, n_constrPtr->getId(), M_ADD_CONSTRAINT);
     checkConstraintCanEnter(n_constrPtr, SameObject::Refuse);
     m_ownConstraints.insert(n_constrPtr->getId(), n_constrPtr);
-    addConstraintToAll(n_constrPtr);
+    // Already checked against every store up the chain, as for parameters.
+    for (OstraClass *cls : chainToRoot())
+        cls->addConstraintPtr(n_constrPtr);
 }
 
 void OstraClass::addConstraintToAll(ConstraintModel::ConstraintModelPtr n_constrPtr)

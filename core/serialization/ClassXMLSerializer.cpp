@@ -117,9 +117,7 @@ QList<QSharedPointer<ISerializerObject> > ClassXMLSerializer::getItems(const QDo
         if (child.tagName() != n_itemTag)
             throw UnexpectedTagName(n_itemTag, child.tagName(), CLASS_NAME, n_methodName,
                                     QSharedPointer<ExceptionOstra>());
-        QSharedPointer<ObjectXMLSerializer> item = QSharedPointer<ObjectXMLSerializer>::create(n_itemTag, m_domDocument);
-        item->setXMLObject(child);
-        items.append(item);
+        items.append(QSharedPointer<ObjectXMLSerializer>::create(child, m_domDocument));
     }
     return items;
 }

@@ -54,7 +54,8 @@ QString ISerializebleObject::convertFromQVariantTypeToXmlType(QVariant::Type n_t
 
 QVariant::Type ISerializebleObject::convertFromXmlTypeToQVariantType(const QString &n_xmlType)
 {
-    const QString typeName = n_xmlType.split(LIST_SEPARATOR, Qt::KeepEmptyParts).first();
+    // The part before the first separator; read in place, as this runs once per loaded parameter.
+    const QStringRef typeName = n_xmlType.leftRef(n_xmlType.indexOf(LIST_SEPARATOR));
     if (typeName == ATTRIBUTE_TYPE_BOOLEAN)
         return QVariant::Bool;
     if (typeName == ATTRIBUTE_TYPE_INTEGER)
@@ -205,17 +206,41 @@ QString ISerializebleObject::convertLinkedObjectsToString(const QHash<QString, Q
     return text;
 }
 
+namespace {
+
+[[noreturn]] void throwBadLinkText()
+{
+    throw InconsistencyDataExceptionOstra(
+        CLASS_NAME, QStringLiteral("convertStringToLinkedObjects(const QString &n_linkedObjectsStr)"),
+        QSharedPointer<ExceptionOstra>());
+}
+
+} // namespace
+
 QHash<QString, QString> ISerializebleObject::convertStringToLinkedObjects(const QString &n_linkedObjectsStr)
 {
+    // Walked in place rather than split into lists: every loaded rule and constraint comes here.
+    // Each ';'-separated pair, empty ones included, must hold exactly one ':'.
     QHash<QString, QString> linkedObjects;
-    const QStringList pairs = n_linkedObjectsStr.split(PAIR_SEPARATOR, Qt::KeepEmptyParts);
-    for (const QString &pair : pairs) {
-        const QStringList pieces = pair.split(PAIR_INNER_SEPARATOR, Qt::KeepEmptyParts);
-        if (pieces.size() != 2)
-            throw InconsistencyDataExceptionOstra(
-                CLASS_NAME, QStringLiteral("convertStringToLinkedObjects(const QString &n_linkedObjectsStr)"),
-                QSharedPointer<ExceptionOstra>());
-        linkedObjects.insert(pieces.at(0), pieces.at(1));
+    const QString &text = n_linkedObjectsStr;
+    const int size = text.size();
+    int start = 0;
+    for (;;) {
+        int end = text.indexOf(PAIR_SEPARATOR, start);
+        if (end < 0)
+            end = size;
+        const int colon = text.indexOf(PAIR_INNER_SEPARATOR, start);
+        if (colon < 0 || colon >= end) {
+            throwBadLinkText();
+        } else {
+            const int second = text.indexOf(PAIR_INNER_SEPARATOR, colon + 1);
+            if (second >= 0 && second < end)
+                throwBadLinkText();
+        }
+        linkedObjects.insert(text.mid(start, colon - start), text.mid(colon + 1, end - colon - 1));
+        if (end == size)
+            break;
+        start = end + 1;
     }
     return linkedObjects;
 }

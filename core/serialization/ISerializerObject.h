@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QSharedPointer>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 // A serializer node: one stored element in whatever storage format the node implements.
@@ -18,6 +19,9 @@ public:
     virtual void addFields(const QHash<QString, QVariant> &n_fields) = 0;
     virtual QVariant getFieldValue(const QString &n_name) const = 0;
     virtual QHash<QString, QVariant> getFieldsHash() const = 0;
+    // The names getFieldsHash() holds, without reading the values: loaders ask it for every
+    // element to see whether any extra field is there at all.
+    virtual QStringList getFieldNames() const { return getFieldsHash().keys(); }
 
     // Ascending by the text of the "id" field (plain QString ordering: "10" < "9").
     static bool lessThan(QSharedPointer<ISerializerObject> n_first,

@@ -9,6 +9,12 @@ ObjectXMLSerializer::ObjectXMLSerializer(const QString &n_tagName, const QDomDoc
     m_domElement = m_domDocument.createElement(n_tagName);
 }
 
+ObjectXMLSerializer::ObjectXMLSerializer(const QDomElement &n_domElement, const QDomDocument &n_document)
+    : m_domElement(n_domElement)
+    , m_domDocument(n_document)
+{
+}
+
 ObjectXMLSerializer::~ObjectXMLSerializer() {}
 
 void ObjectXMLSerializer::addField(const QString &n_name, const QVariant &n_value)
@@ -48,6 +54,17 @@ QHash<QString, QVariant> ObjectXMLSerializer::getFieldsHash() const
         fields.insert(name, getFieldValue(name));
     }
     return fields;
+}
+
+QStringList ObjectXMLSerializer::getFieldNames() const
+{
+    QStringList names;
+    const QDomNamedNodeMap attributes = m_domElement.attributes();
+    const int count = attributes.count();
+    names.reserve(count);
+    for (int i = 0; i < count; ++i)
+        names.append(attributes.item(i).nodeName());
+    return names;
 }
 
 QDomElement ObjectXMLSerializer::getXMLObject() const

@@ -15,6 +15,8 @@ class ObjectXMLSerializer : public ISerializerObject
 {
 public:
     ObjectXMLSerializer(const QString &n_tagName, const QDomDocument &n_document);
+    // A node over an element already in the document (loading): no element of its own is made.
+    ObjectXMLSerializer(const QDomElement &n_domElement, const QDomDocument &n_document);
     ~ObjectXMLSerializer() override;
 
     void addField(const QString &n_name, const QVariant &n_value) override;
@@ -22,6 +24,7 @@ public:
     void addFields(const QHash<QString, QVariant> &n_fields) override;
     QVariant getFieldValue(const QString &n_name) const override;
     QHash<QString, QVariant> getFieldsHash() const override;
+    QStringList getFieldNames() const override;
 
     QDomElement getXMLObject() const;
     void setXMLObject(QDomElement &n_domElement);

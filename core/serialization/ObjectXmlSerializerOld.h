@@ -22,6 +22,8 @@ public:
     // A count mismatch between ids (or names) and variables (or types) raises
     // InconsistencyDataExceptionOstra here, when the attribute is asked for.
     QVariant getFieldValue(const QString &n_name) const override;
+    // Through the values, as the loaders always asked: a translated value may raise the exception above.
+    QStringList getFieldNames() const override { return ISerializerObject::getFieldNames(); }
 
     // The relation's variable lists in the current pair form; the names are appended, in order.
     void setInputRelationNames(const QString &n_inputRelationNames);

@@ -71,11 +71,7 @@ QList<QSharedPointer<ISerializerObject> > RelationsStorageXMLSerializer::getRela
     for (int i = 0; i < children.count(); ++i) {
         // Not filtered: a stray node becomes an item whose element is null, and the relation's
         // own load refuses it.
-        QDomElement child = children.at(i).toElement();
-        QSharedPointer<ObjectXMLSerializer> relation =
-            QSharedPointer<ObjectXMLSerializer>::create(TAG_NAME_RELATION, m_domDocument);
-        relation->setXMLObject(child);
-        relations.append(relation);
+        relations.append(QSharedPointer<ObjectXMLSerializer>::create(children.at(i).toElement(), m_domDocument));
     }
     return relations;
 }

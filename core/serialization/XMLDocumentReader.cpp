@@ -4,6 +4,8 @@
 #include <QXmlStreamEntityResolver>
 #include <QXmlStreamReader>
 
+#include <string>
+
 #include "errors/XMLParseExceptionOstra.h"
 
 namespace {
@@ -118,6 +120,173 @@ DepthProblem scanRough(const QString &n_text)
     return problem;
 }
 
+// The cheap pre-scan for ordinary documents. It walks the raw code units (UTF-8 bytes or UTF-16
+// characters) with the same tag model as scanRough, which on well-formed text also agrees with the
+// stream reader: comments, CDATA, processing instructions and quoted attribute values are skipped,
+// and a self-closing tag counts as a level for an instant (the stream reader reports it as a start
+// and an end element). It only ever clears a document: anything it cannot judge safely - a DOCTYPE
+// or other declaration (entities declared there may expand to elements), an end tag without an
+// open element, an unterminated construct, or a document that does pass the limit - answers false
+// and leaves the decision, and the exact place reported, to the stream scan.
+template<typename Unit>
+bool quickScanWithinLimit(const Unit *n_text, qsizetype n_size)
+{
+    const Unit *const end = n_text + n_size;
+    // Returns the position just past the first occurrence of n_close (ASCII), or null.
+    auto skipPast = [end](const Unit *n_from, const char *n_close, int n_closeSize) -> const Unit * {
+        for (const Unit *p = n_from; end - p >= n_closeSize; ++p) {
+            if (*p != Unit(n_close[0]))
+                continue;
+            int i = 1;
+            while (i < n_closeSize && p[i] == Unit(n_close[i]))
+                ++i;
+            if (i == n_closeSize)
+                return p + n_closeSize;
+        }
+        return nullptr;
+    };
+    auto startsWith = [end](const Unit *n_at, const char *n_head, int n_headSize) {
+        if (end - n_at < n_headSize)
+            return false;
+        for (int i = 0; i < n_headSize; ++i)
+            if (n_at[i] != Unit(n_head[i]))
+                return false;
+        return true;
+    };
+    int depth = 0;
+    const Unit *pos = n_text;
+    while (pos < end) {
+        const Unit *open = std::char_traits<Unit>::find(pos, size_t(end - pos), Unit('<'));
+        if (open == nullptr)
+            break;
+        const Unit *next = open + 1;
+        if (next == end)
+            return false;
+        if (*next == Unit('!')) {
+            if (startsWith(open, "<!--", 4))
+                pos = skipPast(open + 4, "-->", 3);
+            else if (startsWith(open, "<![CDATA[", 9))
+                pos = skipPast(open + 9, "]]>", 3);
+            else
+                return false;
+        } else if (*next == Unit('?')) {
+            pos = skipPast(open + 2, "?>", 2);
+        } else if (*next == Unit('/')) {
+            if (--depth < 0)
+                return false;
+            pos = skipPast(open + 2, ">", 1);
+        } else {
+            const Unit *k = next;
+            Unit quote = 0;
+            for (; k < end; ++k) {
+                const Unit c = *k;
+                if (quote != 0) {
+                    if (c == quote)
+                        quote = 0;
+                } else if (c == Unit('"') || c == Unit('\'')) {
+                    quote = c;
+                } else if (c == Unit('>')) {
+                    break;
+                }
+            }
+            if (k == end || depth + 1 > XMLDocumentReader::MAX_NESTING_DEPTH)
+                return false;
+            if (*(k - 1) != Unit('/'))
+                ++depth;
+            pos = k + 1;
+        }
+        if (pos == nullptr)
+            return false;
+    }
+    return true;
+}
+
+// Strict UTF-8 check (no overlong forms, surrogates or values past U+10FFFF): only then does every
+// ASCII byte of the text stand for that very character after decoding.
+bool isValidUtf8(const uchar *n_bytes, qsizetype n_size)
+{
+    qsizetype i = 0;
+    while (i < n_size) {
+        const uchar lead = n_bytes[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra = 0;
+        uint lowest = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            extra = 1;
+            lowest = 0x80;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            extra = 2;
+            lowest = 0x800;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            extra = 3;
+            lowest = 0x10000;
+        } else {
+            return false;
+        }
+        if (n_size - i <= extra)
+            return false;
+        uint code = lead & (0x3F >> extra);
+        for (int k = 1; k <= extra; ++k) {
+            const uchar c = n_bytes[i + k];
+            if ((c & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (c & 0x3F);
+        }
+        if (code < lowest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
+// The quick scan reads bytes as UTF-8 only when the stream reader will decode them so: no NUL byte
+// (UTF-16 and UTF-32 text without a byte order mark), no byte order mark other than UTF-8's, valid
+// UTF-8 throughout, and no XML declaration naming another encoding.
+bool isPlainUtf8(const QByteArray &n_text)
+{
+    const uchar *bytes = reinterpret_cast<const uchar *>(n_text.constData());
+    const qsizetype size = n_text.size();
+    uchar seen = 0;
+    bool nul = false;
+    for (qsizetype i = 0; i < size; ++i) {
+        seen |= bytes[i];
+        nul |= bytes[i] == 0;
+    }
+    if (nul)
+        return false;
+    if ((seen & 0x80) != 0 && !isValidUtf8(bytes, size))
+        return false;
+    QByteArray head = n_text.left(256);
+    if (head.startsWith("\xEF\xBB\xBF"))
+        head.remove(0, 3);
+    if (!head.startsWith("<?xml"))
+        return true;
+    const int close = head.indexOf("?>");
+    if (close < 0)
+        return false;
+    head.truncate(close);
+    const int encoding = head.indexOf("encoding");
+    if (encoding < 0)
+        return true;
+    int k = encoding + 8;
+    while (k < head.size() && (head.at(k) == ' ' || head.at(k) == '\t' || head.at(k) == '\r' || head.at(k) == '\n'))
+        ++k;
+    if (k >= head.size() || head.at(k) != '=')
+        return false;
+    ++k;
+    while (k < head.size() && (head.at(k) == ' ' || head.at(k) == '\t' || head.at(k) == '\r' || head.at(k) == '\n'))
+        ++k;
+    if (k >= head.size() || (head.at(k) != '"' && head.at(k) != '\''))
+        return false;
+    const int valueEnd = head.indexOf(head.at(k), k + 1);
+    if (valueEnd < 0)
+        return false;
+    return head.mid(k + 1, valueEnd - k - 1).toLower() == "utf-8";
+}
+
 [[noreturn]] void throwTooDeep(const DepthProblem &n_problem, const QString &n_className,
                                const QString &n_methodName)
 {
@@ -137,6 +306,11 @@ QString XMLDocumentReader::nestingTooDeepMessage()
 void XMLDocumentReader::checkNestingDepth(const QByteArray &n_text, const QString &n_className,
                                           const QString &n_methodName)
 {
+    // The full stream scan costs about as much as the DOM parse itself; ordinary documents are
+    // cleared by the quick scan.
+    if (isPlainUtf8(n_text)
+        && quickScanWithinLimit(reinterpret_cast<const char *>(n_text.constData()), n_text.size()))
+        return;
     QXmlStreamReader reader(n_text);
     bool scanFailed = false;
     DepthProblem problem = scanStream(reader, scanFailed);
@@ -151,6 +325,8 @@ void XMLDocumentReader::checkNestingDepth(const QByteArray &n_text, const QStrin
 void XMLDocumentReader::checkNestingDepth(const QString &n_text, const QString &n_className,
                                           const QString &n_methodName)
 {
+    if (quickScanWithinLimit(reinterpret_cast<const char16_t *>(n_text.utf16()), n_text.size()))
+        return;
     QXmlStreamReader reader(n_text);
     bool scanFailed = false;
     DepthProblem problem = scanStream(reader, scanFailed);

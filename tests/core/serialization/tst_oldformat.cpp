@@ -383,6 +383,10 @@ void tst_OldFormat::itemNodeTranslatesLinks()
     threeInputs.setXMLObject(rule);
     threeInputs.setInputRelationNames(QStringLiteral("a:double;b:double;c:double"));
     QVERIFY_EXCEPTION_THROWN(threeInputs.getFieldValue(QStringLiteral("initId")), InconsistencyDataExceptionOstra);
+    // The names are read through the translated values too, so the mismatch is raised there as well.
+    QVERIFY_EXCEPTION_THROWN(threeInputs.getFieldNames(), InconsistencyDataExceptionOstra);
+    const QStringList names = ruleNode.getFieldNames();
+    QCOMPARE(QSet<QString>(names.begin(), names.end()), QSet<QString>(fields.keyBegin(), fields.keyEnd()));
     ObjectXmlSerializerOld twice(QStringLiteral("rule"), document);
     twice.setXMLObject(rule);
     twice.setInputRelationNames(QStringLiteral("a:double"));

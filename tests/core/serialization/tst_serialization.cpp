@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTextCodec>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <csignal>
@@ -281,6 +282,9 @@ private slots:
     void deepNestingRefused();
     void deepNestingRefusedFromFile();
     void nestingGuardDirect();
+    void nestingGuardEdges_data();
+    void nestingGuardEdges();
+    void nestingGuardEncodings();
 };
 
 void tst_Serialization::typeNames_data()
@@ -509,6 +513,10 @@ void tst_Serialization::linkedObjects()
     // A name met twice keeps the later value.
     QCOMPARE(ISerializebleObject::convertStringToLinkedObjects(QStringLiteral("a:p1;a:p2")),
              (QHash<QString, QString>{{"a", "p2"}}));
+    // Empty names and ids are kept; only the separators matter.
+    QCOMPARE(ISerializebleObject::convertStringToLinkedObjects(QStringLiteral(":")), (QHash<QString, QString>{{"", ""}}));
+    QCOMPARE(ISerializebleObject::convertStringToLinkedObjects(QStringLiteral("a:;:p2")),
+             (QHash<QString, QString>{{"a", ""}, {"", "p2"}}));
 }
 
 void tst_Serialization::linkedObjectErrors_data()
@@ -519,6 +527,9 @@ void tst_Serialization::linkedObjectErrors_data()
     QTest::newRow("two colons") << "a:b:c";
     QTest::newRow("empty text") << "";
     QTest::newRow("empty pair inside") << "a:p1;;b:p2";
+    QTest::newRow("leading separator") << ";a:p1";
+    QTest::newRow("last pair without colon") << "a:p1;b";
+    QTest::newRow("second colon in a later pair") << "a:p1;b:p2:x";
 }
 
 void tst_Serialization::linkedObjectErrors()
@@ -592,6 +603,10 @@ void tst_Serialization::objectNodeFields()
 
     const QHash<QString, QVariant> fields = node.getFieldsHash();
     QCOMPARE(QSet<QString>(fields.keyBegin(), fields.keyEnd()), (QSet<QString>{"id", "shortName", "count"}));
+    // The names alone: the same set, the empty-valued attribute included.
+    const QStringList names = node.getFieldNames();
+    QCOMPARE(names.size(), 3);
+    QCOMPARE(QSet<QString>(names.begin(), names.end()), (QSet<QString>{"id", "shortName", "count"}));
     QVERIFY(!fields.value(QStringLiteral("shortName")).isValid());
     QCOMPARE(fields.value(QStringLiteral("id")), QVariant(QStringLiteral("r1")));
 
@@ -1292,6 +1307,125 @@ void tst_Serialization::nestingGuardDirect()
     XMLDocumentReader::setContent(lenient, QStringLiteral("<r>&undeclared;") + busy + QStringLiteral("</r>"),
                                   QStringLiteral("Loader"), QStringLiteral("load()"));
     QVERIFY(!lenient.documentElement().isNull());
+}
+
+namespace {
+
+// Where the stream reader meets the first start tag past the depth limit, counting self-closing
+// tags as it reports them (a start and an end element).
+QPair<qint64, qint64> streamPositionPastLimit(const QString &n_text)
+{
+    QXmlStreamReader reader(n_text);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > XMLDocumentReader::MAX_NESTING_DEPTH)
+            return qMakePair(reader.lineNumber(), reader.columnNumber());
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    return qMakePair(qint64(-1), qint64(-1));
+}
+
+} // namespace
+
+void tst_Serialization::nestingGuardEdges_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("refused");
+    const int limit = XMLDocumentReader::MAX_NESTING_DEPTH;
+    QTest::newRow("exactly the limit") << nested(limit) << false;
+    QTest::newRow("one past") << nested(limit + 1) << true;
+    QTest::newRow("one past, on a later line") << QStringLiteral("<?xml version=\"1.0\"?>\n<r>\n") + nested(limit) + QStringLiteral("\n</r>") << true;
+    // The stream reader reports a self-closing tag as a start element, so it is a level while open.
+    QTest::newRow("self-closing at the limit") << nested(limit - 1, QStringLiteral("<b x='1'/>")) << false;
+    QTest::newRow("self-closing one past") << nested(limit, QStringLiteral("<b/>")) << true;
+    QTest::newRow("many self-closing siblings") << nested(limit - 1, QStringLiteral("<b/>").repeated(2000)) << false;
+    // Markup-like text inside quotes, comments, CDATA and processing instructions is no level.
+    QString quoted;
+    for (int i = 0; i < limit; ++i)
+        quoted += QStringLiteral("<a q=\"x>y\" s='/>'>");
+    for (int i = 0; i < limit; ++i)
+        quoted += QStringLiteral("</a>");
+    QTest::newRow("quotes holding > at the limit") << quoted << false;
+    QTest::newRow("quotes holding > one past") << QStringLiteral("<r>") + quoted + QStringLiteral("</r>") << true;
+    QTest::newRow("quotes holding <") << nested(limit - 1, QStringLiteral("<b q=\"<a><a>\" r='<a>'></b>")) << false;
+    const QString decoys = QStringLiteral("<!-- <a><a> --><![CDATA[<a><a></b>]]><?pi <a><a>?>");
+    QTest::newRow("comment, CDATA, PI at the limit") << nested(limit, decoys) << false;
+    QTest::newRow("comment, CDATA, PI one past") << QStringLiteral("<r>") + nested(limit, decoys + QStringLiteral("<b/>")) + QStringLiteral("</r>") << true;
+    QTest::newRow("comment full of tags") << QStringLiteral("<r><!--") + QStringLiteral("<a>").repeated(3000) + QStringLiteral("--></r>") << false;
+    QTest::newRow("CDATA full of tags") << QStringLiteral("<r><![CDATA[") + QStringLiteral("<a>").repeated(3000) + QStringLiteral("]]></r>") << false;
+    QTest::newRow("non-ASCII names and text at the limit") << nested(limit).replace(QLatin1Char('a'), QChar(0x0436)) + QStringLiteral("\u00e9") << false;
+    QTest::newRow("non-ASCII names one past") << nested(limit + 1).replace(QLatin1Char('a'), QChar(0x0436)) << true;
+    // Text the quick scan leaves to the stream scan gets the same verdict as before.
+    QTest::newRow("end tag with nothing open") << QStringLiteral("</x>") + nested(limit + 2) << true;
+    QTest::newRow("unterminated comment") << QStringLiteral("<r><!--") + nested(limit + 1) << false;
+    QTest::newRow("unterminated start tag") << nested(limit + 1) + QStringLiteral("<a") << true;
+    QTest::newRow("DOCTYPE within the limit") << QStringLiteral("<!DOCTYPE a>") + nested(limit) << false;
+    QTest::newRow("DOCTYPE one past") << QStringLiteral("<!DOCTYPE a>") + nested(limit + 1) << true;
+    // An entity declared in the DOCTYPE that expands to elements adds levels where it is used.
+    QTest::newRow("entity expanding past the limit")
+        << QStringLiteral("<!DOCTYPE a [<!ENTITY e \"<b><c/></b>\">]>") + nested(limit - 1, QStringLiteral("&e;")) << true;
+    QTest::newRow("entity expanding to the limit")
+        << QStringLiteral("<!DOCTYPE a [<!ENTITY e \"<b>x</b>\">]>") + nested(limit - 1, QStringLiteral("&e;")) << false;
+}
+
+void tst_Serialization::nestingGuardEdges()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, refused);
+    QTextCodec *utf16 = QTextCodec::codecForName("UTF-16");
+    const QPair<qint64, qint64> place = streamPositionPastLimit(text);
+    // The text as it is, and as UTF-8 and UTF-16 bytes.
+    for (int form = 0; form < 3; ++form) {
+        try {
+            if (form == 0)
+                XMLDocumentReader::checkNestingDepth(text, QStringLiteral("Loader"), QStringLiteral("load()"));
+            else
+                XMLDocumentReader::checkNestingDepth(form == 1 ? text.toUtf8() : utf16->fromUnicode(text),
+                                                     QStringLiteral("Loader"), QStringLiteral("load()"));
+            QVERIFY2(!refused, qPrintable(QStringLiteral("form %1 passed").arg(form)));
+        } catch (XMLParseExceptionOstra &e) {
+            QVERIFY2(refused, qPrintable(QStringLiteral("form %1 refused").arg(form)));
+            QCOMPARE(e.getErrorMsg(), XMLDocumentReader::nestingTooDeepMessage());
+            // Where the stream reader sees the excess, that is the place reported.
+            if (place.first >= 0) {
+                QCOMPARE(qint64(e.getErrorLine()), place.first);
+                QCOMPARE(qint64(e.getErrorColumn()), place.second);
+            }
+        }
+    }
+}
+
+void tst_Serialization::nestingGuardEncodings()
+{
+    const int limit = XMLDocumentReader::MAX_NESTING_DEPTH;
+    auto refused = [](const QByteArray &n_bytes) {
+        try {
+            XMLDocumentReader::checkNestingDepth(n_bytes, QStringLiteral("Loader"), QStringLiteral("load()"));
+            return false;
+        } catch (XMLParseExceptionOstra &e) {
+            return e.getErrorMsg() == XMLDocumentReader::nestingTooDeepMessage();
+        }
+    };
+    const QByteArray atLimit = nested(limit).toUtf8();
+    const QByteArray pastLimit = nested(limit + 1).toUtf8();
+    QVERIFY(!refused("\xEF\xBB\xBF" + atLimit));
+    QVERIFY(refused("\xEF\xBB\xBF" + pastLimit));
+    // A declared single-byte encoding, where a byte above 127 is one character by itself.
+    const QByteArray latin1 = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>";
+    QVERIFY(!refused(latin1 + atLimit + "\xE9"));
+    QVERIFY(refused(latin1 + "\xE9" + pastLimit));
+    QVERIFY(!refused("<?xml version='1.0' encoding = 'utf-8'?>" + atLimit));
+    QVERIFY(refused("<?xml version='1.0' encoding = 'utf-8'?>" + pastLimit));
+    // Bytes that are no valid UTF-8 still get the depth counted.
+    QVERIFY(refused("<r>\xC0\xFF</r>" + pastLimit));
+    QVERIFY(refused(pastLimit.left(5) + "\xE2\x82" + pastLimit.mid(5)));
+    QVERIFY(!refused(atLimit.left(5) + "\xE2\x82" + atLimit.mid(5)));
+    // UTF-16 without a byte order mark.
+    QTextCodec *utf16le = QTextCodec::codecForName("UTF-16LE");
+    QVERIFY(!refused(utf16le->fromUnicode(nested(limit))));
+    QVERIFY(refused(utf16le->fromUnicode(nested(limit + 1))));
 }
 
 QTEST_GUILESS_MAIN(tst_Serialization)
