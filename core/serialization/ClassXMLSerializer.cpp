@@ -1,15 +1,13 @@
 #include "serialization/ClassXMLSerializer.h"
 
-#include <QDomNamedNodeMap>
 #include <QDomNodeList>
 
 #include <algorithm>
 
-#include "errors/FileCantOpenExceptionOstra.h"
-#include "errors/FileNotExistExceptionOstra.h"
 #include "errors/UnexpectedTagName.h"
 #include "serialization/ObjectXMLSerializer.h"
 #include "serialization/XMLDocumentReader.h"
+#include "serialization/XMLElementFields.h"
 #include "serialization/XMLFileWriter.h"
 
 namespace {
@@ -34,92 +32,87 @@ ClassXMLSerializer::~ClassXMLSerializer() {}
 
 void ClassXMLSerializer::addField(const QString &n_name, const QVariant &n_value)
 {
-    const QString value = n_value.toString();
-    if (value.isEmpty())
-        return;
-    m_classElement.setAttribute(n_name, value);
+    XMLElementFields::setNonEmptyAttribute(m_classElement, n_name, n_value);
 }
 
 void ClassXMLSerializer::addFields(const QHash<QString, QVariant> &n_fields)
 {
-    for (auto it = n_fields.constBegin(); it != n_fields.constEnd(); ++it)
-        addField(it.key(), it.value());
+    XMLElementFields::addInHashOrder(*this, n_fields);
 }
 
 QVariant ClassXMLSerializer::getFieldValue(const QString &n_name) const
 {
-    // attribute() gives an empty, not a null, string for an absent attribute.
-    if (!m_classElement.hasAttribute(n_name))
-        return QVariant(QString());
-    return QVariant(m_classElement.attribute(n_name));
+    return XMLElementFields::attributeOrNullString(m_classElement, n_name);
 }
 
 QHash<QString, QVariant> ClassXMLSerializer::getFieldsHash() const
 {
-    QHash<QString, QVariant> fields;
-    const QDomNamedNodeMap attributes = m_classElement.attributes();
-    for (int i = 0; i < attributes.count(); ++i) {
-        const QString name = attributes.item(i).nodeName();
-        fields.insert(name, getFieldValue(name));
-    }
-    return fields;
+    return XMLElementFields::fieldsHash(*this, m_classElement);
 }
 
-void ClassXMLSerializer::addItems(QDomElement &n_listElement, QList<QSharedPointer<ISerializerObject> > n_items)
+namespace {
+// Appends the elements of the nodes, ascending by id. Only nodes made by this node's prototypes
+// (of type Node) can be placed in its document; others are passed over.
+template<class Node, class Item>
+void appendSortedById(QDomElement &n_listElement, QList<QSharedPointer<Item> > n_items)
 {
-    std::sort(n_items.begin(), n_items.end(), ISerializerObject::lessThan);
-    for (const QSharedPointer<ISerializerObject> &item : qAsConst(n_items)) {
-        // Only nodes made by this node's prototypes can be placed in its document.
-        const QSharedPointer<ObjectXMLSerializer> xmlItem = item.dynamicCast<ObjectXMLSerializer>();
+    std::sort(n_items.begin(), n_items.end(),
+              [](const QSharedPointer<Item> &n_first, const QSharedPointer<Item> &n_second) {
+                  return ISerializerObject::lessThan(n_first, n_second);
+              });
+    for (const QSharedPointer<Item> &item : qAsConst(n_items)) {
+        const QSharedPointer<Node> xmlItem = item.template dynamicCast<Node>();
         if (xmlItem)
             n_listElement.appendChild(xmlItem->getXMLObject());
     }
 }
 
+// One node per child of the list, made by n_makeNode. A comment or text node has no tag name and
+// is refused like any foreign element.
+template<class Item, class MakeNode>
+QList<QSharedPointer<Item> > readList(const QDomElement &n_listElement, const QString &n_itemTag,
+                                      const QString &n_methodName, MakeNode n_makeNode)
+{
+    QList<QSharedPointer<Item> > items;
+    const QDomNodeList children = n_listElement.childNodes();
+    for (int i = 0; i < children.count(); ++i) {
+        QDomElement child = children.at(i).toElement();
+        if (child.tagName() != n_itemTag)
+            throw UnexpectedTagName(n_itemTag, child.tagName(), CLASS_NAME, n_methodName,
+                                    QSharedPointer<ExceptionOstra>());
+        items.append(n_makeNode(child));
+    }
+    return items;
+}
+} // namespace
+
 void ClassXMLSerializer::addOwnParameters(const QList<QSharedPointer<ISerializerObject> > &n_parameters)
 {
-    addItems(m_parametersElement, n_parameters);
+    appendSortedById<ObjectXMLSerializer>(m_parametersElement, n_parameters);
 }
 
 void ClassXMLSerializer::addOwnRules(const QList<QSharedPointer<ISerializerObject> > &n_rules)
 {
-    addItems(m_rulesElement, n_rules);
+    appendSortedById<ObjectXMLSerializer>(m_rulesElement, n_rules);
 }
 
 void ClassXMLSerializer::addOwnConstraints(const QList<QSharedPointer<ISerializerObject> > &n_constraints)
 {
-    addItems(m_constraintsElement, n_constraints);
+    appendSortedById<ObjectXMLSerializer>(m_constraintsElement, n_constraints);
 }
 
 void ClassXMLSerializer::addOwnClasses(const QList<QSharedPointer<ISerializerClass> > &n_classes)
 {
-    QList<QSharedPointer<ISerializerClass> > classes = n_classes;
-    std::sort(classes.begin(), classes.end(),
-              [](const QSharedPointer<ISerializerClass> &n_first, const QSharedPointer<ISerializerClass> &n_second) {
-                  return ISerializerObject::lessThan(n_first, n_second);
-              });
-    for (const QSharedPointer<ISerializerClass> &child : qAsConst(classes)) {
-        const QSharedPointer<ClassXMLSerializer> xmlClass = child.dynamicCast<ClassXMLSerializer>();
-        if (xmlClass)
-            m_classesElement.appendChild(xmlClass->getXMLObject());
-    }
+    appendSortedById<ClassXMLSerializer>(m_classesElement, n_classes);
 }
 
 QList<QSharedPointer<ISerializerObject> > ClassXMLSerializer::getItems(const QDomElement &n_listElement,
                                                                        const QString &n_itemTag,
                                                                        const QString &n_methodName) const
 {
-    QList<QSharedPointer<ISerializerObject> > items;
-    const QDomNodeList children = n_listElement.childNodes();
-    for (int i = 0; i < children.count(); ++i) {
-        QDomElement child = children.at(i).toElement();
-        // A comment or text node has no tag name and is refused like any foreign element.
-        if (child.tagName() != n_itemTag)
-            throw UnexpectedTagName(n_itemTag, child.tagName(), CLASS_NAME, n_methodName,
-                                    QSharedPointer<ExceptionOstra>());
-        items.append(QSharedPointer<ObjectXMLSerializer>::create(child, m_domDocument));
-    }
-    return items;
+    return readList<ISerializerObject>(n_listElement, n_itemTag, n_methodName, [this](const QDomElement &n_child) {
+        return QSharedPointer<ObjectXMLSerializer>::create(n_child, m_domDocument);
+    });
 }
 
 QList<QSharedPointer<ISerializerObject> > ClassXMLSerializer::getOwnParameters() const
@@ -139,56 +132,37 @@ QList<QSharedPointer<ISerializerObject> > ClassXMLSerializer::getOwnConstraints(
 
 QList<QSharedPointer<ISerializerClass> > ClassXMLSerializer::getOwnClasses() const
 {
-    QList<QSharedPointer<ISerializerClass> > classes;
-    const QDomNodeList children = m_classesElement.childNodes();
-    for (int i = 0; i < children.count(); ++i) {
-        QDomElement child = children.at(i).toElement();
-        if (child.tagName() != TAG_NAME_CLASS)
-            throw UnexpectedTagName(TAG_NAME_CLASS, child.tagName(), CLASS_NAME,
-                                    QStringLiteral("getOwnClasses()"), QSharedPointer<ExceptionOstra>());
-        QSharedPointer<ClassXMLSerializer> childClass = QSharedPointer<ClassXMLSerializer>::create(m_domDocument);
-        childClass->setXMLObject(child);
-        classes.append(childClass);
-    }
-    return classes;
+    return readList<ISerializerClass>(m_classesElement, TAG_NAME_CLASS, QStringLiteral("getOwnClasses()"),
+                                      [this](QDomElement &n_child) {
+                                          QSharedPointer<ClassXMLSerializer> childClass =
+                                              QSharedPointer<ClassXMLSerializer>::create(m_domDocument);
+                                          childClass->setXMLObject(n_child);
+                                          return childClass;
+                                      });
 }
 
 void ClassXMLSerializer::loadFromFile(QFile &n_file)
 {
-    const QString methodName = QStringLiteral("loadFromFile(QFile &n_file)");
-    if (!n_file.exists())
-        throw FileNotExistExceptionOstra(n_file.fileName(), CLASS_NAME, methodName,
-                                         QSharedPointer<ExceptionOstra>());
-    if (!n_file.open(QIODevice::ReadOnly))
-        throw FileCantOpenExceptionOstra(n_file.fileName(), QIODevice::ReadOnly, CLASS_NAME, methodName,
-                                         QSharedPointer<ExceptionOstra>());
-    const QByteArray content = n_file.readAll();
-    n_file.close();
-    XMLDocumentReader::setContent(m_domDocument, content, CLASS_NAME, methodName);
+    XMLDocumentReader::loadFromFile(m_domDocument, n_file, CLASS_NAME);
     QDomElement classElement = m_domDocument.firstChildElement(TAG_NAME_CLASS);
     setXMLObject(classElement);
 }
 
 void ClassXMLSerializer::loadFromString(const QString &n_string)
 {
-    XMLDocumentReader::setContent(m_domDocument, n_string, CLASS_NAME,
-                                  QStringLiteral("loadFromString(const QString &n_string)"));
+    XMLDocumentReader::loadFromString(m_domDocument, n_string, CLASS_NAME);
     QDomElement element = m_domDocument.firstChildElement();
     setXMLObject(element);
 }
 
 void ClassXMLSerializer::saveToFile(QFile &n_file) const
 {
-    QDomDocument document = m_domDocument;
-    document.appendChild(m_classElement);
-    XMLFileWriter::saveToFile(document, n_file, 0, CLASS_NAME, QStringLiteral("saveToFile(QFile &n_file)"));
+    XMLFileWriter::saveElementToFile(m_domDocument, m_classElement, n_file, CLASS_NAME);
 }
 
 QString ClassXMLSerializer::saveToString() const
 {
-    QDomDocument document = m_domDocument;
-    document.appendChild(m_classElement);
-    return document.toString(1);
+    return XMLFileWriter::saveElementToString(m_domDocument, m_classElement);
 }
 
 QSharedPointer<ISerializerObject> ClassXMLSerializer::getParameterPrototype() const

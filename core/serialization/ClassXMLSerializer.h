@@ -70,7 +70,6 @@ protected:
     QDomDocument m_domDocument;
 
 private:
-    void addItems(QDomElement &n_listElement, QList<QSharedPointer<ISerializerObject> > n_items);
     QList<QSharedPointer<ISerializerObject> > getItems(const QDomElement &n_listElement,
                                                         const QString &n_itemTag,
                                                         const QString &n_methodName) const;

@@ -6,12 +6,11 @@
 
 #include <algorithm>
 
-#include "errors/FileCantOpenExceptionOstra.h"
-#include "errors/FileNotExistExceptionOstra.h"
 #include "errors/InconsistencyDataExceptionOstra.h"
 #include "errors/NoElementExceptionOstra.h"
 #include "serialization/ObjectXmlSerializerOld.h"
 #include "serialization/XMLDocumentReader.h"
+#include "serialization/XMLElementFields.h"
 
 namespace {
 const QString CLASS_NAME = QStringLiteral("ClassXMLSerializerOld");
@@ -45,6 +44,36 @@ void warn(const QString &n_text)
 
 const int ClassXMLSerializerOld::MAX_CLASS_DEPTH = (XMLDocumentReader::MAX_NESTING_DEPTH - 4) / 2;
 
+namespace {
+// The rules or the constraints of a file (they are read alike), with what one read decides about
+// each: whether it found its class, or was refused for repeating an id.
+struct OldFormatLinkedItems
+{
+    QVector<QDomElement> elements;
+    QVector<QStringList> parameterIds;
+    QHash<QString, QVector<int> > byParameter;
+    QVector<bool> placed;
+    QVector<bool> duplicate;
+
+    // An item's parameters are the ","-separated ids of n_idAttributes, in this order.
+    OldFormatLinkedItems(const QDomElement &n_list, const QStringList &n_idAttributes)
+        : elements(listChildren(n_list))
+    {
+        for (int i = 0; i < elements.size(); ++i) {
+            QStringList ids;
+            for (const QString &attribute : n_idAttributes)
+                ids += splitIds(elements.at(i), attribute);
+            parameterIds.append(ids);
+            ids.removeDuplicates();
+            for (const QString &id : qAsConst(ids))
+                byParameter[id].append(i);
+        }
+        placed.fill(false, elements.size());
+        duplicate.fill(false, elements.size());
+    }
+};
+} // namespace
+
 // Everything a read needs to look up in the file, built once per file in document order, so that no
 // class rescans the lists. Also holds what one read decides across classes: which class claimed a
 // parameter first and which rules and constraints found their class.
@@ -52,27 +81,21 @@ struct OldFormatFileIndex
 {
     QVector<QDomElement> classes;
     QVector<QDomElement> parameters;
-    QVector<QDomElement> rules;
-    QVector<QDomElement> constraints;
+    OldFormatLinkedItems rules;
+    OldFormatLinkedItems constraints;
     QHash<QString, int> classById;
     QHash<QString, QVector<int> > classesByLevelUid;
     QHash<QString, QVector<int> > parametersById;
-    QVector<QStringList> ruleParameterIds;
-    QVector<QStringList> constraintParameterIds;
-    QHash<QString, QVector<int> > rulesByParameter;
-    QHash<QString, QVector<int> > constraintsByParameter;
     QHash<QString, QString> parameterOwner;
-    QVector<bool> rulePlaced;
-    QVector<bool> constraintPlaced;
-    QVector<bool> ruleDuplicate;
-    QVector<bool> constraintDuplicate;
 
     explicit OldFormatFileIndex(QDomElement &n_root)
+        : classes(listChildren(ClassXMLSerializerOld::getNodesByTagsNames(n_root, ClassXMLSerializerOld::TAG_NAME_CLASSES)))
+        , parameters(listChildren(ClassXMLSerializerOld::getNodesByTagsNames(n_root, ClassXMLSerializerOld::TAG_NAME_PARAMETERS)))
+        , rules(ClassXMLSerializerOld::getNodesByTagsNames(n_root, ClassXMLSerializerOld::TAG_NAME_RULES),
+                {ClassXMLSerializerOld::ATTRIBUTE_NAME_RULE_INIT_ID, ClassXMLSerializerOld::ATTRIBUTE_NAME_RULE_RESULT_ID})
+        , constraints(ClassXMLSerializerOld::getNodesByTagsNames(n_root, ClassXMLSerializerOld::TAG_NAME_CONSTRAINTS),
+                      {ClassXMLSerializerOld::ATTRIBUTE_NAME_RULE_INIT_ID})
     {
-        classes = listChildren(ClassXMLSerializerOld::getNodesByTagsNames(n_root, ClassXMLSerializerOld::TAG_NAME_CLASSES));
-        parameters = listChildren(ClassXMLSerializerOld::getNodesByTagsNames(n_root, ClassXMLSerializerOld::TAG_NAME_PARAMETERS));
-        rules = listChildren(ClassXMLSerializerOld::getNodesByTagsNames(n_root, ClassXMLSerializerOld::TAG_NAME_RULES));
-        constraints = listChildren(ClassXMLSerializerOld::getNodesByTagsNames(n_root, ClassXMLSerializerOld::TAG_NAME_CONSTRAINTS));
 
         for (int i = 0; i < classes.size(); ++i) {
             const QDomElement &element = classes.at(i);
@@ -83,29 +106,6 @@ struct OldFormatFileIndex
         }
         for (int i = 0; i < parameters.size(); ++i)
             parametersById[parameters.at(i).attribute(ISerializerObject::ATTRIBUTE_NAME_ID)].append(i);
-
-        for (int i = 0; i < rules.size(); ++i) {
-            QStringList ids = splitIds(rules.at(i), ClassXMLSerializerOld::ATTRIBUTE_NAME_RULE_INIT_ID);
-            ids += splitIds(rules.at(i), ClassXMLSerializerOld::ATTRIBUTE_NAME_RULE_RESULT_ID);
-            ruleParameterIds.append(ids);
-            indexByParameter(rulesByParameter, ids, i);
-        }
-        for (int i = 0; i < constraints.size(); ++i) {
-            const QStringList ids = splitIds(constraints.at(i), ClassXMLSerializerOld::ATTRIBUTE_NAME_RULE_INIT_ID);
-            constraintParameterIds.append(ids);
-            indexByParameter(constraintsByParameter, ids, i);
-        }
-        rulePlaced.fill(false, rules.size());
-        ruleDuplicate.fill(false, rules.size());
-        constraintPlaced.fill(false, constraints.size());
-        constraintDuplicate.fill(false, constraints.size());
-    }
-
-    static void indexByParameter(QHash<QString, QVector<int> > &n_index, QStringList n_ids, int n_item)
-    {
-        n_ids.removeDuplicates();
-        for (const QString &id : qAsConst(n_ids))
-            n_index[id].append(n_item);
     }
 };
 
@@ -124,10 +124,7 @@ void ClassXMLSerializerOld::addField(const QString &n_name, const QVariant &n_va
 
 void ClassXMLSerializerOld::addFields(const QHash<QString, QVariant> &n_fields)
 {
-    QStringList names = n_fields.keys();
-    names.sort(Qt::CaseInsensitive);
-    for (const QString &name : qAsConst(names))
-        addField(name, n_fields.value(name));
+    XMLElementFields::addSorted(*this, n_fields);
 }
 
 QVariant ClassXMLSerializerOld::getFieldValue(const QString &n_name) const
@@ -161,6 +158,16 @@ QList<QSharedPointer<Item> > valuesOf(const QHash<QString, QSharedPointer<Node> 
     return items;
 }
 
+// The node's own and subtree maps of one kind both receive the node under its id.
+QString insertOwn(QHash<QString, QSharedPointer<ObjectXMLSerializer> > &n_own,
+                  QHash<QString, QSharedPointer<ObjectXMLSerializer> > &n_all,
+                  const QSharedPointer<ObjectXMLSerializer> &n_node)
+{
+    const QString id = n_node->getFieldValue(ISerializerObject::ATTRIBUTE_NAME_ID).toString();
+    n_own.insert(id, n_node);
+    n_all.insert(id, n_node);
+    return id;
+}
 template<class Node>
 void unite(QHash<QString, QSharedPointer<Node> > &n_target, const QHash<QString, QSharedPointer<Node> > &n_source)
 {
@@ -267,24 +274,14 @@ QList<QSharedPointer<ISerializerClass> > ClassXMLSerializerOld::getAllClasses() 
 
 void ClassXMLSerializerOld::loadFromFile(QFile &n_file)
 {
-    const QString methodName = QStringLiteral("loadFromFile(QFile &n_file)");
-    if (!n_file.exists())
-        throw FileNotExistExceptionOstra(n_file.fileName(), CLASS_NAME, methodName,
-                                         QSharedPointer<ExceptionOstra>());
-    if (!n_file.open(QIODevice::ReadOnly))
-        throw FileCantOpenExceptionOstra(n_file.fileName(), QIODevice::ReadOnly, CLASS_NAME, methodName,
-                                         QSharedPointer<ExceptionOstra>());
-    const QByteArray content = n_file.readAll();
-    n_file.close();
-    XMLDocumentReader::setContent(m_domDocument, content, CLASS_NAME, methodName);
+    XMLDocumentReader::loadFromFile(m_domDocument, n_file, CLASS_NAME);
     QDomElement element = m_domDocument.firstChildElement();
     setXMLObject(element);
 }
 
 void ClassXMLSerializerOld::loadFromString(const QString &n_string)
 {
-    XMLDocumentReader::setContent(m_domDocument, n_string, CLASS_NAME,
-                                  QStringLiteral("loadFromString(const QString &n_string)"));
+    XMLDocumentReader::loadFromString(m_domDocument, n_string, CLASS_NAME);
     QDomElement element = m_domDocument.firstChildElement();
     setXMLObject(element);
 }
@@ -449,13 +446,11 @@ void ClassXMLSerializerOld::addChildParameter(QDomElement &n_element)
     const QSharedPointer<ObjectXMLSerializer> parameter =
         QSharedPointer<ObjectXMLSerializer>::create(TAG_NAME_PARAMETER, m_domDocument);
     parameter->setXMLObject(n_element);
-    const QString parameterId = parameter->getFieldValue(ISerializerObject::ATTRIBUTE_NAME_ID).toString();
-    m_ownParameters.insert(parameterId, parameter);
-    m_allParameters.insert(parameterId, parameter);
+    const QString parameterId = insertOwn(m_ownParameters, m_allParameters, parameter);
 
     // The rules and constraints that use it may now find their class here or above.
-    m_pendingRules += m_index->rulesByParameter.value(parameterId).toList();
-    m_pendingConstraints += m_index->constraintsByParameter.value(parameterId).toList();
+    m_pendingRules += m_index->rules.byParameter.value(parameterId).toList();
+    m_pendingConstraints += m_index->constraints.byParameter.value(parameterId).toList();
 }
 
 void ClassXMLSerializerOld::readRootParameters()
@@ -468,58 +463,60 @@ void ClassXMLSerializerOld::readRootParameters()
 }
 
 namespace {
-// Document order, each once: the order in which a scan of the whole list would meet them.
-void sortPending(QList<int> &n_pending)
+// Places each pending item, in document order and each once (the order in which a scan of the
+// whole list would meet them), whose parameters all lie in n_parameters and whose id is not placed
+// in this subtree yet (n_placedHere); the others stay pending for the classes above.
+template<class AddChild>
+void placePending(QList<int> &n_pending, OldFormatLinkedItems &n_items,
+                  const QHash<QString, QSharedPointer<ObjectXMLSerializer> > &n_parameters,
+                  const QHash<QString, QSharedPointer<ObjectXMLSerializer> > &n_placedHere, AddChild n_addChild)
 {
     std::sort(n_pending.begin(), n_pending.end());
     n_pending.erase(std::unique(n_pending.begin(), n_pending.end()), n_pending.end());
+    QList<int> stillPending;
+    for (int item : qAsConst(n_pending)) {
+        const QStringList &ids = n_items.parameterIds.at(item);
+        const bool allHere = std::all_of(ids.cbegin(), ids.cend(),
+                                         [&n_parameters](const QString &n_id) { return n_parameters.contains(n_id); });
+        if (!allHere) {
+            stillPending.append(item);
+            continue;
+        }
+        QDomElement element = n_items.elements.at(item);
+        if (n_placedHere.contains(element.attribute(ISerializerObject::ATTRIBUTE_NAME_ID))) {
+            n_items.duplicate[item] = true;
+            continue;
+        }
+        n_addChild(element);
+        n_items.placed[item] = true;
+    }
+    n_pending = stillPending;
+}
+
+// Whatever is not placed now would be lost by the first save; say so, element by element.
+void warnUnplaced(const OldFormatLinkedItems &n_items, const QString &n_kind)
+{
+    for (int i = 0; i < n_items.elements.size(); ++i) {
+        if (n_items.placed.at(i))
+            continue;
+        const QString id = n_items.elements.at(i).attribute(ISerializerObject::ATTRIBUTE_NAME_ID);
+        warn(n_items.duplicate.at(i)
+                 ? QStringLiteral("ClassXMLSerializerOld: the %1 \"%2\" repeats the id of another %1 and is not read").arg(n_kind, id)
+                 : QStringLiteral("ClassXMLSerializerOld: the %1 \"%2\" names parameters that no class holds and is not read").arg(n_kind, id));
+    }
 }
 } // namespace
 
 void ClassXMLSerializerOld::readInternalRules()
 {
-    sortPending(m_pendingRules);
-    QList<int> stillPending;
-    for (int ruleIndex : qAsConst(m_pendingRules)) {
-        const QStringList &ids = m_index->ruleParameterIds.at(ruleIndex);
-        const bool allHere = std::all_of(ids.cbegin(), ids.cend(),
-                                         [this](const QString &n_id) { return m_allParameters.contains(n_id); });
-        if (!allHere) {
-            stillPending.append(ruleIndex);
-            continue;
-        }
-        QDomElement element = m_index->rules.at(ruleIndex);
-        if (m_allRules.contains(element.attribute(ISerializerObject::ATTRIBUTE_NAME_ID))) {
-            m_index->ruleDuplicate[ruleIndex] = true;
-            continue;
-        }
-        addChildRule(element);
-        m_index->rulePlaced[ruleIndex] = true;
-    }
-    m_pendingRules = stillPending;
+    placePending(m_pendingRules, m_index->rules, m_allParameters, m_allRules,
+                 [this](QDomElement &n_element) { addChildRule(n_element); });
 }
 
 void ClassXMLSerializerOld::readInternalConstraints()
 {
-    sortPending(m_pendingConstraints);
-    QList<int> stillPending;
-    for (int constraintIndex : qAsConst(m_pendingConstraints)) {
-        const QStringList &ids = m_index->constraintParameterIds.at(constraintIndex);
-        const bool allHere = std::all_of(ids.cbegin(), ids.cend(),
-                                         [this](const QString &n_id) { return m_allParameters.contains(n_id); });
-        if (!allHere) {
-            stillPending.append(constraintIndex);
-            continue;
-        }
-        QDomElement element = m_index->constraints.at(constraintIndex);
-        if (m_allConstraints.contains(element.attribute(ISerializerObject::ATTRIBUTE_NAME_ID))) {
-            m_index->constraintDuplicate[constraintIndex] = true;
-            continue;
-        }
-        addChildConstraint(element);
-        m_index->constraintPlaced[constraintIndex] = true;
-    }
-    m_pendingConstraints = stillPending;
+    placePending(m_pendingConstraints, m_index->constraints, m_allParameters, m_allConstraints,
+                 [this](QDomElement &n_element) { addChildConstraint(n_element); });
 }
 
 QSharedPointer<ISerializerObject> ClassXMLSerializerOld::relationFor(const QDomElement &n_element,
@@ -532,50 +529,36 @@ QSharedPointer<ISerializerObject> ClassXMLSerializerOld::relationFor(const QDomE
     return found.value();
 }
 
+QSharedPointer<ObjectXmlSerializerOld> ClassXMLSerializerOld::linkedNode(const QString &n_tagName,
+                                                                        QDomElement &n_element,
+                                                                        const QString &n_methodName,
+                                                                        bool n_withOutputs) const
+{
+    const QSharedPointer<ObjectXmlSerializerOld> node =
+        QSharedPointer<ObjectXmlSerializerOld>::create(n_tagName, m_domDocument);
+    node->setXMLObject(n_element);
+    const QSharedPointer<ISerializerObject> relation = relationFor(n_element, n_methodName);
+    node->setInputRelationNames(relation->getFieldValue(ObjectXmlSerializerOld::ATTRIBUTE_NAME_IN_OBJECT).toString());
+    if (n_withOutputs)
+        node->setOutputRelationNames(relation->getFieldValue(ObjectXmlSerializerOld::ATTRIBUTE_NAME_OUT_OBJECT).toString());
+    return node;
+}
+
 void ClassXMLSerializerOld::addChildRule(QDomElement &n_element)
 {
-    const QSharedPointer<ObjectXmlSerializerOld> rule =
-        QSharedPointer<ObjectXmlSerializerOld>::create(TAG_NAME_RULE, m_domDocument);
-    rule->setXMLObject(n_element);
-    const QSharedPointer<ISerializerObject> relation =
-        relationFor(n_element, QStringLiteral("addChildRule(QDomElement &n_element)"));
-    rule->setInputRelationNames(relation->getFieldValue(ObjectXmlSerializerOld::ATTRIBUTE_NAME_IN_OBJECT).toString());
-    rule->setOutputRelationNames(relation->getFieldValue(ObjectXmlSerializerOld::ATTRIBUTE_NAME_OUT_OBJECT).toString());
-    const QString ruleId = rule->getFieldValue(ISerializerObject::ATTRIBUTE_NAME_ID).toString();
-    m_ownRules.insert(ruleId, rule);
-    m_allRules.insert(ruleId, rule);
+    insertOwn(m_ownRules, m_allRules,
+              linkedNode(TAG_NAME_RULE, n_element, QStringLiteral("addChildRule(QDomElement &n_element)"), true));
 }
 
 void ClassXMLSerializerOld::addChildConstraint(QDomElement &n_element)
 {
-    const QSharedPointer<ObjectXmlSerializerOld> constraint =
-        QSharedPointer<ObjectXmlSerializerOld>::create(TAG_NAME_CONSTRAINT, m_domDocument);
-    constraint->setXMLObject(n_element);
-    const QSharedPointer<ISerializerObject> relation =
-        relationFor(n_element, QStringLiteral("addChildConstraint(QDomElement &n_element)"));
-    constraint->setInputRelationNames(relation->getFieldValue(ObjectXmlSerializerOld::ATTRIBUTE_NAME_IN_OBJECT).toString());
-    const QString constraintId = constraint->getFieldValue(ISerializerObject::ATTRIBUTE_NAME_ID).toString();
-    m_ownConstraints.insert(constraintId, constraint);
-    m_allConstraints.insert(constraintId, constraint);
+    insertOwn(m_ownConstraints, m_allConstraints,
+              linkedNode(TAG_NAME_CONSTRAINT, n_element, QStringLiteral("addChildConstraint(QDomElement &n_element)"),
+                         false));
 }
 
 void ClassXMLSerializerOld::reportUnplaced(const OldFormatFileIndex &n_index) const
 {
-    // Whatever is not placed now would be lost by the first save; say so, element by element.
-    for (int i = 0; i < n_index.rules.size(); ++i) {
-        if (n_index.rulePlaced.at(i))
-            continue;
-        const QString ruleId = n_index.rules.at(i).attribute(ISerializerObject::ATTRIBUTE_NAME_ID);
-        warn(n_index.ruleDuplicate.at(i)
-                 ? QStringLiteral("ClassXMLSerializerOld: the rule \"%1\" repeats the id of another rule and is not read").arg(ruleId)
-                 : QStringLiteral("ClassXMLSerializerOld: the rule \"%1\" names parameters that no class holds and is not read").arg(ruleId));
-    }
-    for (int i = 0; i < n_index.constraints.size(); ++i) {
-        if (n_index.constraintPlaced.at(i))
-            continue;
-        const QString constraintId = n_index.constraints.at(i).attribute(ISerializerObject::ATTRIBUTE_NAME_ID);
-        warn(n_index.constraintDuplicate.at(i)
-                 ? QStringLiteral("ClassXMLSerializerOld: the constraint \"%1\" repeats the id of another constraint and is not read").arg(constraintId)
-                 : QStringLiteral("ClassXMLSerializerOld: the constraint \"%1\" names parameters that no class holds and is not read").arg(constraintId));
-    }
+    warnUnplaced(n_index.rules, QStringLiteral("rule"));
+    warnUnplaced(n_index.constraints, QStringLiteral("constraint"));
 }

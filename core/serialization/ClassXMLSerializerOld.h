@@ -13,6 +13,7 @@
 #include "serialization/ISerializerClass.h"
 #include "serialization/ObjectXMLSerializer.h"
 
+class ObjectXmlSerializerOld;
 struct OldFormatFileIndex;
 
 // Class node of an older-format file. Such a file keeps parameters, rules, constraints and classes in
@@ -124,6 +125,9 @@ private:
     void readTree(const QSharedPointer<OldFormatFileIndex> &n_index, QSet<QString> &n_path, int n_depth);
     void reportUnplaced(const OldFormatFileIndex &n_index) const;
     QSharedPointer<ISerializerObject> relationFor(const QDomElement &n_element, const QString &n_methodName) const;
+    // A rule (n_withOutputs) or constraint node bound to n_element and told its relation's variables.
+    QSharedPointer<ObjectXmlSerializerOld> linkedNode(const QString &n_tagName, QDomElement &n_element,
+                                                      const QString &n_methodName, bool n_withOutputs) const;
 
     // Only while a read is in progress: the index of the file and the rules and constraints that
     // came up from the subtree without finding all their parameters there.

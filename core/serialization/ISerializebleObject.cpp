@@ -28,6 +28,25 @@ QString formatDouble(double n_value)
         text.append(QString(2 - decimals, QLatin1Char('0')));
     return text;
 }
+
+// What every reader gives for a text it cannot read: a null value of its type, and a warning;
+// loading goes on.
+QVariant unreadable(QVariant::Type n_type, const char *n_warning)
+{
+    qWarning("%s", n_warning);
+    return QVariant(n_type);
+}
+
+// "key:value;key:value" in the hash's own order; n_valueText gives a value's text.
+template<class Value, class ValueText>
+QString joinPairs(const QHash<QString, Value> &n_linkedObjects, ValueText n_valueText)
+{
+    QString text;
+    for (auto it = n_linkedObjects.constBegin(); it != n_linkedObjects.constEnd(); ++it)
+        text += it.key() + PAIR_INNER_SEPARATOR + n_valueText(it.value()) + PAIR_SEPARATOR;
+    text.chop(1);
+    return text;
+}
 } // namespace
 
 QString ISerializebleObject::convertFromQVariantTypeToXmlType(QVariant::Type n_type)
@@ -140,8 +159,7 @@ QVariant ISerializebleObject::readValueBoolean(const QString &n_value)
     const int number = n_value.toInt(&ok);
     if (ok)
         return QVariant(number != 0);
-    qWarning("Boolean, как значение пришла пустой");
-    return QVariant(QVariant::Bool);
+    return unreadable(QVariant::Bool, "Boolean, как значение пришла пустой");
 }
 
 QVariant ISerializebleObject::readValueInteger(const QString &n_value)
@@ -150,8 +168,7 @@ QVariant ISerializebleObject::readValueInteger(const QString &n_value)
     const int number = n_value.toInt(&ok);
     if (ok)
         return QVariant(number);
-    qWarning("Int, как значение пришла пустой");
-    return QVariant(QVariant::Int);
+    return unreadable(QVariant::Int, "Int, как значение пришла пустой");
 }
 
 QVariant ISerializebleObject::readValueDouble(const QString &n_value)
@@ -160,8 +177,7 @@ QVariant ISerializebleObject::readValueDouble(const QString &n_value)
     const double number = n_value.toDouble(&ok);
     if (ok)
         return QVariant(number);
-    qWarning("Double, как значение пришла пустой");
-    return QVariant(QVariant::Double);
+    return unreadable(QVariant::Double, "Double, как значение пришла пустой");
 }
 
 QVariant ISerializebleObject::readValueString(const QString &n_value)
@@ -173,10 +189,8 @@ QVariant ISerializebleObject::readValueString(const QString &n_value)
 
 QVariant ISerializebleObject::readValueStringList(const QString &n_value)
 {
-    if (n_value.isEmpty()) {
-        qWarning("Массив Строк, как значение пришел пустым");
-        return QVariant(QVariant::StringList);
-    }
+    if (n_value.isEmpty())
+        return unreadable(QVariant::StringList, "Массив Строк, как значение пришел пустым");
     qWarning("Не проверенный функционал");
     QStringList items = n_value.split(LIST_SEPARATOR, Qt::KeepEmptyParts);
     for (QString &item : items)
@@ -186,10 +200,8 @@ QVariant ISerializebleObject::readValueStringList(const QString &n_value)
 
 QVariant ISerializebleObject::readValueList(const QVariant::Type &n_type, const QString &n_value)
 {
-    if (n_value.isEmpty()) {
-        qWarning("Массив, как значение пришел пустым");
-        return QVariant(QVariant::List);
-    }
+    if (n_value.isEmpty())
+        return unreadable(QVariant::List, "Массив, как значение пришел пустым");
     QVariantList items;
     const QStringList parts = n_value.split(LIST_SEPARATOR, Qt::KeepEmptyParts);
     for (const QString &part : parts)
@@ -199,11 +211,7 @@ QVariant ISerializebleObject::readValueList(const QVariant::Type &n_type, const 
 
 QString ISerializebleObject::convertLinkedObjectsToString(const QHash<QString, QString> &n_linkedObjects)
 {
-    QString text;
-    for (auto it = n_linkedObjects.constBegin(); it != n_linkedObjects.constEnd(); ++it)
-        text += it.key() + PAIR_INNER_SEPARATOR + it.value() + PAIR_SEPARATOR;
-    text.chop(1);
-    return text;
+    return joinPairs(n_linkedObjects, [](const QString &n_id) { return n_id; });
 }
 
 namespace {
@@ -247,11 +255,7 @@ QHash<QString, QString> ISerializebleObject::convertStringToLinkedObjects(const 
 
 QString ISerializebleObject::convertLinkedObjectsTypesToString(const QHash<QString, QVariant::Type> &n_linkedObjects)
 {
-    QString text;
-    for (auto it = n_linkedObjects.constBegin(); it != n_linkedObjects.constEnd(); ++it)
-        text += it.key() + PAIR_INNER_SEPARATOR + convertFromQVariantTypeToXmlType(it.value()) + PAIR_SEPARATOR;
-    text.chop(1);
-    return text;
+    return joinPairs(n_linkedObjects, convertFromQVariantTypeToXmlType);
 }
 
 QHash<QString, QVariant::Type> ISerializebleObject::convertStringToLinkedObjectsTypes(const QString &n_linkedObjectsStr)

@@ -1,14 +1,11 @@
 #include "serialization/ModelPartialXMLSerializer.h"
 
-#include <QDebug>
 #include <QDomNamedNodeMap>
 #include <QDomNodeList>
 #include <QVector>
 
-#include "errors/FileCantOpenExceptionOstra.h"
 #include "serialization/ClassXMLSerializer.h"
 #include "serialization/RelationsStorageXMLSerializer.h"
-#include "serialization/XMLFileWriter.h"
 
 namespace {
 // elementsByTagName gives a live list that shrinks as elements are moved or removed; every walk
@@ -53,14 +50,7 @@ void ModelPartialXMLSerializer::useHierarchy(bool n_useHierarchy)
 
 void ModelPartialXMLSerializer::saveToFile(QFile &n_file) const
 {
-    const QDomDocument document = prepareDocument();
-    try {
-        XMLFileWriter::saveToFile(document, n_file, 0, QStringLiteral("ModelXMLSerializer"),
-                                  QStringLiteral("saveToFile(QFile &n_file)"));
-    } catch (const FileCantOpenExceptionOstra &) {
-        qDebug("Failed to open file for writing.");
-        throw;
-    }
+    writeDocument(prepareDocument(), n_file);
 }
 
 QDomDocument ModelPartialXMLSerializer::prepareDocument() const

@@ -1,12 +1,11 @@
 #include "serialization/ModelXMLSerializer.h"
 
 #include <QDebug>
-#include <QDomNamedNodeMap>
 
 #include "errors/FileCantOpenExceptionOstra.h"
-#include "errors/FileNotExistExceptionOstra.h"
 #include "errors/NoRequiredTag.h"
 #include "serialization/XMLDocumentReader.h"
+#include "serialization/XMLElementFields.h"
 #include "serialization/XMLFileWriter.h"
 
 namespace {
@@ -35,34 +34,22 @@ ModelXMLSerializer::~ModelXMLSerializer() {}
 
 void ModelXMLSerializer::addField(const QString &n_name, const QVariant &n_value)
 {
-    const QString value = n_value.toString();
-    if (value.isEmpty())
-        return;
-    m_modelElement.setAttribute(n_name, value);
+    XMLElementFields::setNonEmptyAttribute(m_modelElement, n_name, n_value);
 }
 
 void ModelXMLSerializer::addFields(const QHash<QString, QVariant> &n_fields)
 {
-    for (auto it = n_fields.constBegin(); it != n_fields.constEnd(); ++it)
-        addField(it.key(), it.value());
+    XMLElementFields::addInHashOrder(*this, n_fields);
 }
 
 QVariant ModelXMLSerializer::getFieldValue(const QString &n_name) const
 {
-    if (!m_modelElement.hasAttribute(n_name))
-        return QVariant(QString());
-    return QVariant(m_modelElement.attribute(n_name));
+    return XMLElementFields::attributeOrNullString(m_modelElement, n_name);
 }
 
 QHash<QString, QVariant> ModelXMLSerializer::getFieldsHash() const
 {
-    QHash<QString, QVariant> fields;
-    const QDomNamedNodeMap attributes = m_modelElement.attributes();
-    for (int i = 0; i < attributes.count(); ++i) {
-        const QString name = attributes.item(i).nodeName();
-        fields.insert(name, getFieldValue(name));
-    }
-    return fields;
+    return XMLElementFields::fieldsHash(*this, m_modelElement);
 }
 
 void ModelXMLSerializer::setClass(QSharedPointer<ISerializerClass> n_class)
@@ -92,24 +79,14 @@ QSharedPointer<ISerializerRelationsStorage> ModelXMLSerializer::getRelationStora
 
 void ModelXMLSerializer::loadFromFile(QFile &n_file)
 {
-    const QString methodName = QStringLiteral("loadFromFile(QFile &n_file)");
-    if (!n_file.exists())
-        throw FileNotExistExceptionOstra(n_file.fileName(), CLASS_NAME, methodName,
-                                         QSharedPointer<ExceptionOstra>());
-    if (!n_file.open(QIODevice::ReadOnly))
-        throw FileCantOpenExceptionOstra(n_file.fileName(), QIODevice::ReadOnly, CLASS_NAME, methodName,
-                                         QSharedPointer<ExceptionOstra>());
-    const QByteArray content = n_file.readAll();
-    n_file.close();
-    XMLDocumentReader::setContent(m_domDocument, content, CLASS_NAME, methodName);
+    XMLDocumentReader::loadFromFile(m_domDocument, n_file, CLASS_NAME);
     QDomElement element = m_domDocument.firstChildElement();
     setXMLObject(element);
 }
 
 void ModelXMLSerializer::loadFromString(const QString &n_string)
 {
-    XMLDocumentReader::setContent(m_domDocument, n_string, CLASS_NAME,
-                                  QStringLiteral("loadFromString(const QString &n_string)"));
+    XMLDocumentReader::loadFromString(m_domDocument, n_string, CLASS_NAME);
     QDomElement element = m_domDocument.firstChildElement();
     setXMLObject(element);
 }
@@ -118,8 +95,13 @@ void ModelXMLSerializer::saveToFile(QFile &n_file) const
 {
     QDomDocument document = m_domDocument;
     document.appendChild(m_modelElement);
+    writeDocument(document, n_file);
+}
+
+void ModelXMLSerializer::writeDocument(const QDomDocument &n_document, QFile &n_file)
+{
     try {
-        XMLFileWriter::saveToFile(document, n_file, 0, CLASS_NAME, QStringLiteral("saveToFile(QFile &n_file)"));
+        XMLFileWriter::saveToFile(n_document, n_file, 0, CLASS_NAME, QStringLiteral("saveToFile(QFile &n_file)"));
     } catch (const FileCantOpenExceptionOstra &) {
         qDebug("Failed to open file for writing.");
         throw;
@@ -128,9 +110,7 @@ void ModelXMLSerializer::saveToFile(QFile &n_file) const
 
 QString ModelXMLSerializer::saveToString() const
 {
-    QDomDocument document = m_domDocument;
-    document.appendChild(m_modelElement);
-    return document.toString(1);
+    return XMLFileWriter::saveElementToString(m_domDocument, m_modelElement);
 }
 
 QSharedPointer<ISerializerClass> ModelXMLSerializer::getClassPrototype() const

@@ -54,6 +54,10 @@ protected:
     QDomElement m_modelElement;
     QSharedPointer<ClassXMLSerializer> m_classSerializer;
     QSharedPointer<RelationsStorageXMLSerializer> m_relationsSerializer;
+
+    // Writes a model document to a file; a file that cannot be opened is also told on the debug
+    // output. Shared with the partial writer, whose failures read as the model node's.
+    static void writeDocument(const QDomDocument &n_document, QFile &n_file);
 };
 
 #endif // MODELXMLSERIALIZER_H

@@ -1,12 +1,10 @@
 #include "serialization/ModelXMLSerializerOld.h"
 
-#include <QDomNamedNodeMap>
 #include <QFileInfo>
 
-#include "errors/FileCantOpenExceptionOstra.h"
-#include "errors/FileNotExistExceptionOstra.h"
 #include "errors/NoRequiredTag.h"
 #include "serialization/XMLDocumentReader.h"
+#include "serialization/XMLElementFields.h"
 
 namespace {
 const QString CLASS_NAME = QStringLiteral("ModelXMLSerializerOld");
@@ -32,34 +30,22 @@ ModelXMLSerializerOld::~ModelXMLSerializerOld() {}
 
 void ModelXMLSerializerOld::addField(const QString &n_name, const QVariant &n_value)
 {
-    const QString value = n_value.toString();
-    if (value.isEmpty())
-        return;
-    m_rootElement.setAttribute(n_name, value);
+    XMLElementFields::setNonEmptyAttribute(m_rootElement, n_name, n_value);
 }
 
 void ModelXMLSerializerOld::addFields(const QHash<QString, QVariant> &n_fields)
 {
-    for (auto it = n_fields.constBegin(); it != n_fields.constEnd(); ++it)
-        addField(it.key(), it.value());
+    XMLElementFields::addInHashOrder(*this, n_fields);
 }
 
 QVariant ModelXMLSerializerOld::getFieldValue(const QString &n_name) const
 {
-    if (!m_rootElement.hasAttribute(n_name))
-        return QVariant(QString());
-    return QVariant(m_rootElement.attribute(n_name));
+    return XMLElementFields::attributeOrNullString(m_rootElement, n_name);
 }
 
 QHash<QString, QVariant> ModelXMLSerializerOld::getFieldsHash() const
 {
-    QHash<QString, QVariant> fields;
-    const QDomNamedNodeMap attributes = m_rootElement.attributes();
-    for (int i = 0; i < attributes.count(); ++i) {
-        const QString name = attributes.item(i).nodeName();
-        fields.insert(name, getFieldValue(name));
-    }
-    return fields;
+    return XMLElementFields::fieldsHash(*this, m_rootElement);
 }
 
 void ModelXMLSerializerOld::setClass(QSharedPointer<ISerializerClass> n_class)
@@ -98,16 +84,7 @@ QSharedPointer<ISerializerRelationsStorage> ModelXMLSerializerOld::getRelationSt
 
 void ModelXMLSerializerOld::loadFromFile(QFile &n_file)
 {
-    const QString methodName = QStringLiteral("loadFromFile(QFile &n_file)");
-    if (!n_file.exists())
-        throw FileNotExistExceptionOstra(n_file.fileName(), CLASS_NAME, methodName,
-                                         QSharedPointer<ExceptionOstra>());
-    if (!n_file.open(QIODevice::ReadOnly))
-        throw FileCantOpenExceptionOstra(n_file.fileName(), QIODevice::ReadOnly, CLASS_NAME, methodName,
-                                         QSharedPointer<ExceptionOstra>());
-    const QByteArray content = n_file.readAll();
-    n_file.close();
-    XMLDocumentReader::setContent(m_domDocument, content, CLASS_NAME, methodName);
+    XMLDocumentReader::loadFromFile(m_domDocument, n_file, CLASS_NAME);
     QDomElement element = m_domDocument.firstChildElement(ClassXMLSerializerOld::TAG_NAME_ROOT);
     setXMLObject(element);
     nameModel(QFileInfo(n_file.fileName()).baseName());
@@ -115,8 +92,7 @@ void ModelXMLSerializerOld::loadFromFile(QFile &n_file)
 
 void ModelXMLSerializerOld::loadFromString(const QString &n_string)
 {
-    XMLDocumentReader::setContent(m_domDocument, n_string, CLASS_NAME,
-                                  QStringLiteral("loadFromString(const QString &n_string)"));
+    XMLDocumentReader::loadFromString(m_domDocument, n_string, CLASS_NAME);
     QDomElement element = m_domDocument.firstChildElement(ClassXMLSerializerOld::TAG_NAME_ROOT);
     setXMLObject(element);
     nameModel(ROOT_SHORT_NAME);

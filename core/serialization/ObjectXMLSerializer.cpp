@@ -3,6 +3,8 @@
 #include <QDomNamedNodeMap>
 #include <QStringList>
 
+#include "serialization/XMLElementFields.h"
+
 ObjectXMLSerializer::ObjectXMLSerializer(const QString &n_tagName, const QDomDocument &n_document)
     : m_domDocument(n_document)
 {
@@ -29,10 +31,7 @@ void ObjectXMLSerializer::addField(const QString &n_name, const QVariant &n_valu
 
 void ObjectXMLSerializer::addFields(const QHash<QString, QVariant> &n_fields)
 {
-    QStringList names = n_fields.keys();
-    names.sort(Qt::CaseInsensitive);
-    for (const QString &name : qAsConst(names))
-        addField(name, n_fields.value(name));
+    XMLElementFields::addSorted(*this, n_fields);
 }
 
 QVariant ObjectXMLSerializer::getFieldValue(const QString &n_name) const
@@ -47,13 +46,7 @@ QVariant ObjectXMLSerializer::getFieldValue(const QString &n_name) const
 
 QHash<QString, QVariant> ObjectXMLSerializer::getFieldsHash() const
 {
-    QHash<QString, QVariant> fields;
-    const QDomNamedNodeMap attributes = m_domElement.attributes();
-    for (int i = 0; i < attributes.count(); ++i) {
-        const QString name = attributes.item(i).nodeName();
-        fields.insert(name, getFieldValue(name));
-    }
-    return fields;
+    return XMLElementFields::fieldsHash(*this, m_domElement);
 }
 
 QStringList ObjectXMLSerializer::getFieldNames() const

@@ -1,14 +1,12 @@
 #include "serialization/RelationsStorageXMLSerializer.h"
 
-#include <QDomNamedNodeMap>
 #include <QDomNodeList>
 
 #include <algorithm>
 
-#include "errors/FileCantOpenExceptionOstra.h"
-#include "errors/FileNotExistExceptionOstra.h"
 #include "serialization/ObjectXMLSerializer.h"
 #include "serialization/XMLDocumentReader.h"
+#include "serialization/XMLElementFields.h"
 #include "serialization/XMLFileWriter.h"
 
 namespace {
@@ -30,26 +28,17 @@ void RelationsStorageXMLSerializer::addField(const QString &n_name, const QVaria
 
 void RelationsStorageXMLSerializer::addFields(const QHash<QString, QVariant> &n_fields)
 {
-    for (auto it = n_fields.constBegin(); it != n_fields.constEnd(); ++it)
-        addField(it.key(), it.value());
+    XMLElementFields::addInHashOrder(*this, n_fields);
 }
 
 QVariant RelationsStorageXMLSerializer::getFieldValue(const QString &n_name) const
 {
-    if (!m_domElement.hasAttribute(n_name))
-        return QVariant(QString());
-    return QVariant(m_domElement.attribute(n_name));
+    return XMLElementFields::attributeOrNullString(m_domElement, n_name);
 }
 
 QHash<QString, QVariant> RelationsStorageXMLSerializer::getFieldsHash() const
 {
-    QHash<QString, QVariant> fields;
-    const QDomNamedNodeMap attributes = m_domElement.attributes();
-    for (int i = 0; i < attributes.count(); ++i) {
-        const QString name = attributes.item(i).nodeName();
-        fields.insert(name, getFieldValue(name));
-    }
-    return fields;
+    return XMLElementFields::fieldsHash(*this, m_domElement);
 }
 
 void RelationsStorageXMLSerializer::addRelations(const QList<QSharedPointer<ISerializerObject> > &n_relations)
@@ -78,38 +67,24 @@ QList<QSharedPointer<ISerializerObject> > RelationsStorageXMLSerializer::getRela
 
 void RelationsStorageXMLSerializer::loadFromFile(QFile &n_file)
 {
-    const QString methodName = QStringLiteral("loadFromFile(QFile &n_file)");
-    if (!n_file.exists())
-        throw FileNotExistExceptionOstra(n_file.fileName(), CLASS_NAME, methodName,
-                                         QSharedPointer<ExceptionOstra>());
-    if (!n_file.open(QIODevice::ReadOnly))
-        throw FileCantOpenExceptionOstra(n_file.fileName(), QIODevice::ReadOnly, CLASS_NAME, methodName,
-                                         QSharedPointer<ExceptionOstra>());
-    const QByteArray content = n_file.readAll();
-    n_file.close();
-    XMLDocumentReader::setContent(m_domDocument, content, CLASS_NAME, methodName);
+    XMLDocumentReader::loadFromFile(m_domDocument, n_file, CLASS_NAME);
     m_domElement = m_domDocument.firstChildElement();
 }
 
 void RelationsStorageXMLSerializer::loadFromString(const QString &n_string)
 {
-    XMLDocumentReader::setContent(m_domDocument, n_string, CLASS_NAME,
-                                  QStringLiteral("loadFromString(const QString &n_string)"));
+    XMLDocumentReader::loadFromString(m_domDocument, n_string, CLASS_NAME);
     m_domElement = m_domDocument.firstChildElement();
 }
 
 void RelationsStorageXMLSerializer::saveToFile(QFile &n_file) const
 {
-    QDomDocument document = m_domDocument;
-    document.appendChild(m_domElement);
-    XMLFileWriter::saveToFile(document, n_file, 0, CLASS_NAME, QStringLiteral("saveToFile(QFile &n_file)"));
+    XMLFileWriter::saveElementToFile(m_domDocument, m_domElement, n_file, CLASS_NAME);
 }
 
 QString RelationsStorageXMLSerializer::saveToString() const
 {
-    QDomDocument document = m_domDocument;
-    document.appendChild(m_domElement);
-    return document.toString(1);
+    return XMLFileWriter::saveElementToString(m_domDocument, m_domElement);
 }
 
 QSharedPointer<ISerializerObject> RelationsStorageXMLSerializer::getRelationPrototype() const

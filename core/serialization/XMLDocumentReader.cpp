@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "errors/FileCantOpenExceptionOstra.h"
+#include "errors/FileNotExistExceptionOstra.h"
 #include "errors/XMLParseExceptionOstra.h"
 
 namespace {
@@ -295,6 +297,20 @@ bool isPlainUtf8(const QByteArray &n_text)
                                  QSharedPointer<ExceptionOstra>());
 }
 
+// The bytes of a file and the characters of a string take the same way: depth check, then parse.
+template<typename Text>
+void checkAndParse(QDomDocument &n_document, const Text &n_text, const QString &n_className,
+                   const QString &n_methodName)
+{
+    XMLDocumentReader::checkNestingDepth(n_text, n_className, n_methodName);
+    QString message;
+    int line = 0;
+    int column = 0;
+    if (!n_document.setContent(n_text, &message, &line, &column))
+        throw XMLParseExceptionOstra(message, line, column, n_className, n_methodName,
+                                     QSharedPointer<ExceptionOstra>());
+}
+
 } // namespace
 
 QString XMLDocumentReader::nestingTooDeepMessage()
@@ -339,23 +355,30 @@ void XMLDocumentReader::checkNestingDepth(const QString &n_text, const QString &
 void XMLDocumentReader::setContent(QDomDocument &n_document, const QByteArray &n_text,
                                    const QString &n_className, const QString &n_methodName)
 {
-    checkNestingDepth(n_text, n_className, n_methodName);
-    QString message;
-    int line = 0;
-    int column = 0;
-    if (!n_document.setContent(n_text, &message, &line, &column))
-        throw XMLParseExceptionOstra(message, line, column, n_className, n_methodName,
-                                     QSharedPointer<ExceptionOstra>());
+    checkAndParse(n_document, n_text, n_className, n_methodName);
 }
 
 void XMLDocumentReader::setContent(QDomDocument &n_document, const QString &n_text,
                                    const QString &n_className, const QString &n_methodName)
 {
-    checkNestingDepth(n_text, n_className, n_methodName);
-    QString message;
-    int line = 0;
-    int column = 0;
-    if (!n_document.setContent(n_text, &message, &line, &column))
-        throw XMLParseExceptionOstra(message, line, column, n_className, n_methodName,
-                                     QSharedPointer<ExceptionOstra>());
+    checkAndParse(n_document, n_text, n_className, n_methodName);
+}
+
+void XMLDocumentReader::loadFromFile(QDomDocument &n_document, QFile &n_file, const QString &n_className)
+{
+    const QString methodName = QStringLiteral("loadFromFile(QFile &n_file)");
+    if (!n_file.exists())
+        throw FileNotExistExceptionOstra(n_file.fileName(), n_className, methodName,
+                                         QSharedPointer<ExceptionOstra>());
+    if (!n_file.open(QIODevice::ReadOnly))
+        throw FileCantOpenExceptionOstra(n_file.fileName(), QIODevice::ReadOnly, n_className, methodName,
+                                         QSharedPointer<ExceptionOstra>());
+    const QByteArray content = n_file.readAll();
+    n_file.close();
+    setContent(n_document, content, n_className, methodName);
+}
+
+void XMLDocumentReader::loadFromString(QDomDocument &n_document, const QString &n_text, const QString &n_className)
+{
+    setContent(n_document, n_text, n_className, QStringLiteral("loadFromString(const QString &n_string)"));
 }

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QDomDocument>
+#include <QFile>
 #include <QString>
 
 // The one way every XML loader fills a QDomDocument. The DOM parser and the DOM tree recurse per
@@ -19,6 +20,13 @@ public:
                            const QString &n_className, const QString &n_methodName);
     static void setContent(QDomDocument &n_document, const QString &n_text,
                            const QString &n_className, const QString &n_methodName);
+
+    // The file and string loading of every XML node, reported under the node's n_className and its
+    // "loadFromFile(QFile &n_file)" / "loadFromString(const QString &n_string)". A missing file
+    // raises FileNotExistExceptionOstra and one that cannot be opened FileCantOpenExceptionOstra
+    // (read-only mode); the file is closed before its text is parsed.
+    static void loadFromFile(QDomDocument &n_document, QFile &n_file, const QString &n_className);
+    static void loadFromString(QDomDocument &n_document, const QString &n_text, const QString &n_className);
 
     // Throws XMLParseExceptionOstra when the text nests elements deeper than MAX_NESTING_DEPTH.
     static void checkNestingDepth(const QByteArray &n_text, const QString &n_className,

@@ -79,3 +79,16 @@ void XMLFileWriter::saveToFile(const QDomDocument &n_document, QFile &n_file, in
     if (!saveFile.commit())
         throwWriteFailed(fileName, saveFile.errorString(), n_className, n_methodName);
 }
+
+void XMLFileWriter::saveElementToFile(QDomDocument n_document, const QDomElement &n_element, QFile &n_file,
+                                      const QString &n_className)
+{
+    n_document.appendChild(n_element);
+    saveToFile(n_document, n_file, 0, n_className, QStringLiteral("saveToFile(QFile &n_file)"));
+}
+
+QString XMLFileWriter::saveElementToString(QDomDocument n_document, const QDomElement &n_element)
+{
+    n_document.appendChild(n_element);
+    return n_document.toString(1);
+}

@@ -2,6 +2,7 @@
 #define XMLFILEWRITER_H
 
 #include <QDomDocument>
+#include <QDomElement>
 #include <QFile>
 #include <QString>
 
@@ -14,6 +15,13 @@ class XMLFileWriter
 public:
     static void saveToFile(const QDomDocument &n_document, QFile &n_file, int n_indent,
                            const QString &n_className, const QString &n_methodName);
+
+    // How a node writes its element: the element becomes a top-level node of n_document (taken out
+    // of any parent), then the whole document is written, to a file with indent 0 (failures reported
+    // as the node's "saveToFile(QFile &n_file)") or to a string with indent 1.
+    static void saveElementToFile(QDomDocument n_document, const QDomElement &n_element, QFile &n_file,
+                                  const QString &n_className);
+    static QString saveElementToString(QDomDocument n_document, const QDomElement &n_element);
 };
 
 #endif // XMLFILEWRITER_H
