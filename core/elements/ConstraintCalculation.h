@@ -17,16 +17,10 @@ public:
     inline static const QString FLAG_NAME = QStringLiteral("flag");
 
     ConstraintCalculation();
-    explicit ConstraintCalculation(const QString &n_id);
-    ConstraintCalculation(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                          const QString &n_author, const QString &n_GUID);
-    ConstraintCalculation(const QString &n_id, const QHash<QString, ParameterSharedPtr> &n_inputParameters);
-    ConstraintCalculation(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                          const QString &n_author, const QString &n_GUID,
-                          const QHash<QString, ParameterSharedPtr> &n_inputParameters);
+    // The vertex's constructors: this layer adds nothing that they would set.
+    using ConstraintVertexPtrConn::ConstraintVertexPtrConn;
     // The vertex copy plus the calculated flag.
     ConstraintCalculation(const ConstraintCalculation &n_other);
-    explicit ConstraintCalculation(const ConstraintVertex &n_vertex);
     ~ConstraintCalculation() override;
 
     // Clears the calculated flag; the result parameter keeps its value.

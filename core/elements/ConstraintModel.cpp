@@ -1,28 +1,14 @@
 #include "elements/ConstraintModel.h"
 
+#include "elements/LinkedElementModel.h"
 #include "elements/ParameterModel.h"
 #include "elements/RelationModel.h"
 #include "errors/IntegrityMsg.h"
 #include "errors/NoParentException.h"
 #include "model/OwnedElementParent.h"
-#include "errors/PointerIsNull.h"
 
-namespace {
-
-typedef QSharedPointer<const BaseOstraObj> ReasonPtr;
-
-void addFinding(ModelIntegrity &n_report, IntegrityMsg::MsgType n_type, int n_code,
-                const QList<ReasonPtr> &n_objects, const QString &n_reasonName = QString())
-{
-    IntegrityMsg msg(n_type, n_code, QList<ReasonPtr>());
-    for (const ReasonPtr &object : n_objects)
-        msg.addErrorReason(object);
-    if (!n_reasonName.isNull())
-        msg.addAdditionalErrorReason(n_reasonName, QStringLiteral("No this linked object in relation"));
-    n_report.addIntegrityMsg(msg);
-}
-
-} // namespace
+using linkedelement::addFinding;
+using linkedelement::ReasonPtr;
 
 ConstraintModel::ConstraintModel() {}
 
@@ -67,11 +53,7 @@ QSharedPointer<ParameterModel> ConstraintModel::getInputParameter(const QString 
 
 QHash<QString, QSharedPointer<ParameterModel>> ConstraintModel::getInputParameters() const
 {
-    QHash<QString, QSharedPointer<ParameterModel>> result;
-    const QHash<QString, ParameterSharedPtr> links = getInputParametersHash();
-    for (auto it = links.constBegin(); it != links.constEnd(); ++it)
-        result.insert(it.key(), qSharedPointerCast<ParameterModel>(it.value()));
-    return result;
+    return linkedelement::toParameterModels(getInputParametersHash());
 }
 
 void ConstraintModel::setParent(QSharedPointer<OstraClass> n_newParent)
@@ -104,29 +86,17 @@ ModelIntegrity ConstraintModel::checkConstraintIntegrity() const
                    constraintAndRelation);
 
     const QHash<QString, QSharedPointer<ParameterModel>> inputs = getInputParameters();
-    for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it) {
-        if (it.value().isNull()) {
-            addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_CONSTRAINT_ONE_INPUT_PARAMETER_IS_NULL,
-                       constraintAndRelation);
-            break;
-        }
-    }
+    if (linkedelement::hasUnboundLink(inputs))
+        addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_CONSTRAINT_ONE_INPUT_PARAMETER_IS_NULL,
+                   constraintAndRelation);
     if (relation->getInputParametersCount() != liveInputs)
         addFinding(report, IntegrityMsg::ERROR,
                    IntegrityMsg::MSG_CODE_CONSTRAINT_INPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT,
                    constraintAndRelation);
-    for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it) {
-        if (it.value().isNull())
-            continue;
-        const QList<ReasonPtr> objects = {self, relationReason, it.value()};
-        if (!relation->containInputParameter(it.key()))
-            addFinding(report, IntegrityMsg::ERROR,
-                       IntegrityMsg::MSG_CODE_CONSTRAINT_INPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION, objects, it.key());
-        else if (relation->getInputParameterType(it.key()) != it.value()->getValueType())
-            addFinding(report, IntegrityMsg::ERROR,
-                       IntegrityMsg::MSG_CODE_CONSTRAINT_INPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE,
-                       objects);
-    }
+    linkedelement::addLinkFindings(
+        report, self, relation, relationbinding::INPUT, inputs,
+        IntegrityMsg::MSG_CODE_CONSTRAINT_INPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION,
+        IntegrityMsg::MSG_CODE_CONSTRAINT_INPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE);
     return report;
 }
 
@@ -136,20 +106,13 @@ namespace {
 
 const QString CONSTRAINT_CLASS_NAME = QStringLiteral("ConstraintModel");
 
+// The parameter and the constraint are asked with the same method text.
 QSharedPointer<OstraClass> checkedBindingParent(const ConstraintModel &n_constraint,
                                                 const QSharedPointer<ParameterModel> &n_parameter,
                                                 const QString &n_method)
 {
-    if (n_parameter.isNull())
-        throw PointerIsNull(CONSTRAINT_CLASS_NAME, n_method, QSharedPointer<ExceptionOstra>());
-    if (!n_parameter->hasParent())
-        throw NoParentException(n_parameter->getId(), CONSTRAINT_CLASS_NAME, n_method,
-                                QSharedPointer<ExceptionOstra>());
-    const QSharedPointer<OstraClass> parent = n_constraint.getParent();
-    if (parent.isNull())
-        throw NoParentException(n_constraint.getId(), CONSTRAINT_CLASS_NAME, n_method,
-                                QSharedPointer<ExceptionOstra>());
-    return parent;
+    return linkedelement::checkedBindingParent(n_constraint, n_constraint.getId(), n_parameter,
+                                               CONSTRAINT_CLASS_NAME, n_method, n_method);
 }
 
 } // namespace

@@ -1,9 +1,7 @@
 #include "elements/ConstraintVertexPtrConn.h"
 
+#include "elements/RelationBinding.h"
 #include "elements/RelationModel.h"
-#include "errors/NoElementExceptionOstra.h"
-#include "errors/PointerIsNull.h"
-#include "errors/ValuesTypesMismatchExceptionOstra.h"
 
 namespace {
 
@@ -72,41 +70,19 @@ ConstraintVertexPtrConn::ParameterSharedPtr ConstraintVertexPtrConn::createResul
 void ConstraintVertexPtrConn::addInputParameterConn(const QString &n_relationVarName,
                                                     ParameterSharedPtr n_inputParameter)
 {
-    const QString method =
-        QStringLiteral("addInputParameterConn(const QString &n_relationVarName, ParameterSharedPtr n_inputParameter)");
-    const QSharedPointer<RelationModel> relation = getRelationPtr();
-    if (relation.isNull())
-        throw PointerIsNull(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    if (!relation->containInputParameter(n_relationVarName))
-        throw NoElementExceptionOstra(n_relationVarName, CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    if (n_inputParameter.isNull())
-        throw PointerIsNull(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    const QVariant::Type variableType = relation->getInputParameterType(n_relationVarName);
-    if (variableType != n_inputParameter->getValueType())
-        throw ValuesTypesMismatchExceptionOstra(n_inputParameter->getId(), n_inputParameter->getValueType(),
-                                                variableType, CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    addInputParameter(n_relationVarName, n_inputParameter);
+    relationbinding::addInputParameterConn(*this, getRelationPtr(), n_relationVarName, n_inputParameter, CLASS_NAME);
 }
 
 void ConstraintVertexPtrConn::replaceInputParameter(const QString &n_linkedName, ParameterSharedPtr n_parameter)
 {
     const QSharedPointer<RelationModel> relation = getRelationPtr();
-    if (relation.isNull())
-        throw PointerIsNull(CLASS_NAME,
-                            QStringLiteral("replaceInputParameter(const QString &n_linkedName, "
-                                           "ConstraintVertexPtrConn::ParameterSharedPtr n_inputParameter)"),
-                            QSharedPointer<ExceptionOstra>());
+    relationbinding::requireRelation(relation, CLASS_NAME,
+                                     QStringLiteral("replaceInputParameter(const QString &n_linkedName, "
+                                                    "ConstraintVertexPtrConn::ParameterSharedPtr n_inputParameter)"));
     if (getInputParameterConn(n_linkedName) == n_parameter)
         return;
-    const QString method = QStringLiteral(
-        "replaceInputParameter(const QString &n_linkedName, ConstraintVertexPtrConn::ParameterSharedPtr n_outputParameter)");
-    if (!relation->containInputParameter(n_linkedName))
-        throw NoElementExceptionOstra(n_linkedName, CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    if (n_parameter.isNull())
-        throw PointerIsNull(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    const QVariant::Type variableType = relation->getInputParameterType(n_linkedName);
-    if (variableType != n_parameter->getValueType())
-        throw ValuesTypesMismatchExceptionOstra(n_parameter->getId(), n_parameter->getValueType(), variableType,
-                                                CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
+    relationbinding::checkVariable(*relation, relationbinding::INPUT, n_linkedName, n_parameter, CLASS_NAME,
+                                   QStringLiteral("replaceInputParameter(const QString &n_linkedName, "
+                                                  "ConstraintVertexPtrConn::ParameterSharedPtr n_outputParameter)"));
     PtrLinkerInputParameters::replaceInputParameter(n_linkedName, n_parameter);
 }

@@ -5,7 +5,6 @@
 #include "errors/InconsistencyDataExceptionOstra.h"
 #include "errors/NoIdExceptionOstra.h"
 #include "errors/NoInputParameters.h"
-#include "errors/NoRelation.h"
 #include "errors/PointerIsNull.h"
 #include "serialization/ISerializerObject.h"
 
@@ -17,36 +16,8 @@ const QString CLASS_NAME = QStringLiteral("ConstraintVertexPtrConnData");
 
 ConstraintVertexPtrConnData::ConstraintVertexPtrConnData() {}
 
-ConstraintVertexPtrConnData::ConstraintVertexPtrConnData(const QString &n_id) : ConstraintCalculation(n_id) {}
-
-ConstraintVertexPtrConnData::ConstraintVertexPtrConnData(const QString &n_id, const QString &n_shortName,
-                                                         const QString &n_description, const QString &n_author,
-                                                         const QString &n_GUID)
-    : ConstraintCalculation(n_id, n_shortName, n_description, n_author, n_GUID)
-{
-}
-
-ConstraintVertexPtrConnData::ConstraintVertexPtrConnData(const QString &n_id,
-                                                         QHash<QString, ParameterSharedPtr> n_inputParameters)
-    : ConstraintCalculation(n_id, n_inputParameters)
-{
-}
-
-ConstraintVertexPtrConnData::ConstraintVertexPtrConnData(const QString &n_id, const QString &n_shortName,
-                                                         const QString &n_description, const QString &n_author,
-                                                         const QString &n_GUID,
-                                                         QHash<QString, ParameterSharedPtr> n_inputParameters)
-    : ConstraintCalculation(n_id, n_shortName, n_description, n_author, n_GUID, n_inputParameters)
-{
-}
-
 ConstraintVertexPtrConnData::ConstraintVertexPtrConnData(const ConstraintVertexPtrConnData &n_other)
     : ConstraintCalculation(n_other), AdditionalFields(n_other), ISerializebleObject()
-{
-}
-
-ConstraintVertexPtrConnData::ConstraintVertexPtrConnData(const ConstraintVertex &n_vertex)
-    : ConstraintCalculation(n_vertex)
 {
 }
 
@@ -78,17 +49,11 @@ void ConstraintVertexPtrConnData::save(ISerializerObject &n_object)
     if (relation.isNull())
         throw PointerIsNull(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
 
-    if (countOfInputParameters() != relation->getInputParametersCount())
-        throw InconsistencyDataExceptionOstra(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    const QString inputText = ISerializebleObject::convertLinkedObjectsToString(inputIds);
-    if (inputText.isEmpty())
-        throw NoInputParameters(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    n_object.addField(ATTRIBUTE_CONSTRAINT_NAME_INITID, inputText);
-
-    const QString relationId = getRelationName();
-    if (relationId.isEmpty())
-        throw NoRelation(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    n_object.addField(ATTRIBUTE_CONSTRAINT_NAME_RELATION, relationId);
+    elementsserialization::saveLinks<NoInputParameters>(n_object, ATTRIBUTE_CONSTRAINT_NAME_INITID, inputIds,
+                                                        countOfInputParameters(),
+                                                        relation->getInputParametersCount(), CLASS_NAME, method);
+    elementsserialization::saveRelationId(n_object, ATTRIBUTE_CONSTRAINT_NAME_RELATION, getRelationName(), CLASS_NAME,
+                                          method);
 
     n_object.addFields(
         elementsserialization::extraFieldsToSave(getAdditionalFields(), MANDATORY_CONSTRAINT_FIELDS_SET));

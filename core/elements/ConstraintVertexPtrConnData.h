@@ -27,16 +27,10 @@ public:
                                                                          ATTRIBUTE_CONSTRAINT_NAME_RELATION};
 
     ConstraintVertexPtrConnData();
-    explicit ConstraintVertexPtrConnData(const QString &n_id);
-    ConstraintVertexPtrConnData(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                                const QString &n_author, const QString &n_GUID);
-    ConstraintVertexPtrConnData(const QString &n_id, QHash<QString, ParameterSharedPtr> n_inputParameters);
-    ConstraintVertexPtrConnData(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                                const QString &n_author, const QString &n_GUID,
-                                QHash<QString, ParameterSharedPtr> n_inputParameters);
+    // The calculation layer's constructors: this layer adds nothing that they would set.
+    using ConstraintCalculation::ConstraintCalculation;
     // The calculation layer's copy plus the extra fields.
     ConstraintVertexPtrConnData(const ConstraintVertexPtrConnData &n_other);
-    explicit ConstraintVertexPtrConnData(const ConstraintVertex &n_vertex);
     // A constraint read from the node; a failing load ends the construction.
     explicit ConstraintVertexPtrConnData(const ISerializerObject &n_object);
     ~ConstraintVertexPtrConnData() override;

@@ -5,6 +5,7 @@
 #include "elements/AdditionalFields.h"
 #include "errors/BaseOstraObj.h"
 #include "errors/NoIdExceptionOstra.h"
+#include "errors/NoRelation.h"
 #include "serialization/ISerializerObject.h"
 
 namespace elementsserialization {
@@ -71,6 +72,14 @@ bool isLinkTextSafe(const QHash<QString, QString> &n_linkedIds)
         if (hasSeparator(it.key()) || hasSeparator(it.value()))
             return false;
     return true;
+}
+
+void saveRelationId(ISerializerObject &n_object, const QString &n_attribute, const QString &n_relationId,
+                    const QString &n_className, const QString &n_method)
+{
+    if (n_relationId.isEmpty())
+        throw NoRelation(n_className, n_method, QSharedPointer<ExceptionOstra>());
+    n_object.addField(n_attribute, n_relationId);
 }
 
 } // namespace elementsserialization

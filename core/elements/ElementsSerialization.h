@@ -6,9 +6,12 @@
 #include <QString>
 #include <QVariant>
 
+#include "errors/InconsistencyDataExceptionOstra.h"
+#include "serialization/ISerializebleObject.h"
+#include "serialization/ISerializerObject.h"
+
 class AdditionalFields;
 class BaseOstraObj;
-class ISerializerObject;
 
 // Steps that the stored parameters, rules and constraints share when they load and save themselves.
 namespace elementsserialization {
@@ -33,6 +36,25 @@ QHash<QString, QVariant> extraFieldsToSave(const QHash<QString, QVariant> &n_fie
 // True when no variable name and no id of a link map holds a pair separator (":" or ";"), which
 // would make the stored link text unreadable.
 bool isLinkTextSafe(const QHash<QString, QString> &n_linkedIds);
+
+// Writes one side of a rule's or constraint's links as text under n_attribute. A link table that
+// does not cover the relation's variables of that side would load back wrong
+// (InconsistencyDataExceptionOstra); an empty text means no links at all (NoLinksException).
+template<class NoLinksException>
+void saveLinks(ISerializerObject &n_object, const QString &n_attribute, const QHash<QString, QString> &n_linkedIds,
+               int n_liveLinks, int n_relationVariables, const QString &n_className, const QString &n_method)
+{
+    if (n_liveLinks != n_relationVariables)
+        throw InconsistencyDataExceptionOstra(n_className, n_method, QSharedPointer<ExceptionOstra>());
+    const QString text = ISerializebleObject::convertLinkedObjectsToString(n_linkedIds);
+    if (text.isEmpty())
+        throw NoLinksException(n_className, n_method, QSharedPointer<ExceptionOstra>());
+    n_object.addField(n_attribute, text);
+}
+
+// Writes the relation's id under n_attribute; an empty id is refused with NoRelation.
+void saveRelationId(ISerializerObject &n_object, const QString &n_attribute, const QString &n_relationId,
+                    const QString &n_className, const QString &n_method);
 
 } // namespace elementsserialization
 

@@ -5,6 +5,8 @@
 #include <QSharedPointer>
 #include <QWeakPointer>
 
+#include "elements/WeakEdgeList.h"
+
 // The constraints that read a vertex, held weakly: the owning class keeps them alive.
 template<class T>
 class IPtrLinkerConstraintsEdges
@@ -12,48 +14,32 @@ class IPtrLinkerConstraintsEdges
 public:
     IPtrLinkerConstraintsEdges() {}
     explicit IPtrLinkerConstraintsEdges(const QList<QSharedPointer<T>> &n_linkedConstraints)
+        : m_linkedConstraints(weakedges::fromShared(n_linkedConstraints))
     {
-        for (const QSharedPointer<T> &constraint : n_linkedConstraints)
-            m_linkedConstraints.append(constraint.toWeakRef());
     }
     virtual ~IPtrLinkerConstraintsEdges() {}
 
     // Appended unless an entry already links this very constraint.
     void addLinkedConstraint(QSharedPointer<T> n_constraint)
     {
-        for (const QWeakPointer<T> &entry : qAsConst(m_linkedConstraints))
-            if (entry == n_constraint)
-                return;
-        m_linkedConstraints.append(n_constraint.toWeakRef());
+        weakedges::appendOnce(m_linkedConstraints, n_constraint);
     }
 
     // Erases the first entry linking this very constraint; an unlisted one is ignored.
     void deleteLinkedConstraint(QSharedPointer<T> n_constraint)
     {
-        for (int i = 0; i < m_linkedConstraints.size(); ++i) {
-            if (m_linkedConstraints.at(i) == n_constraint) {
-                m_linkedConstraints.removeAt(i);
-                return;
-            }
-        }
+        const int index = weakedges::indexOf(m_linkedConstraints, n_constraint);
+        if (index >= 0)
+            m_linkedConstraints.removeAt(index);
     }
 
     // One element per entry; null for an emptied or expired entry.
-    QList<QSharedPointer<T>> getLinkedConstraints() const
-    {
-        QList<QSharedPointer<T>> result;
-        for (const QWeakPointer<T> &entry : m_linkedConstraints)
-            result.append(entry.toStrongRef());
-        return result;
-    }
+    QList<QSharedPointer<T>> getLinkedConstraints() const { return weakedges::toShared<T>(m_linkedConstraints); }
 
     template<class X>
     QList<QSharedPointer<X>> getLinkedConstraintsConvert() const
     {
-        QList<QSharedPointer<X>> result;
-        for (const QWeakPointer<T> &entry : m_linkedConstraints)
-            result.append(qSharedPointerCast<X>(entry.toStrongRef()));
-        return result;
+        return weakedges::toShared<X>(m_linkedConstraints);
     }
 
 protected:

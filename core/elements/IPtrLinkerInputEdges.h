@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWeakPointer>
 
+#include "elements/WeakEdgeList.h"
 #include "errors/NoElementExceptionOstra.h"
 #include "errors/PointerIsNull.h"
 
@@ -22,19 +23,15 @@ public:
     IPtrLinkerInputEdges() {}
     // Every rule becomes a weak entry in list order; duplicates are not looked for.
     explicit IPtrLinkerInputEdges(const QList<ObjectTemplateSharedPtr> &n_adjacentInVertices)
+        : m_adjacentInVertices(weakedges::fromShared(n_adjacentInVertices))
     {
-        for (const ObjectTemplateSharedPtr &vertex : n_adjacentInVertices)
-            m_adjacentInVertices.append(vertex.toWeakRef());
     }
     virtual ~IPtrLinkerInputEdges() {}
 
     // Appended unless an entry already links this very rule.
     virtual void addAdjacentInVertex(ObjectTemplateSharedPtr n_adjacentInVertex)
     {
-        for (const QWeakPointer<T> &entry : qAsConst(m_adjacentInVertices))
-            if (entry == n_adjacentInVertex)
-                return;
-        m_adjacentInVertices.append(n_adjacentInVertex.toWeakRef());
+        weakedges::appendOnce(m_adjacentInVertices, n_adjacentInVertex);
     }
 
     // Erases the first entry that links this very rule.
@@ -44,24 +41,20 @@ public:
             throw PointerIsNull(QStringLiteral("IPtrLinkerInputEdges"),
                                 QStringLiteral("removeAdjacentInVertex( ObjectTemplateSharedPtr n_adjacentInVertex)"),
                                 QSharedPointer<ExceptionOstra>());
-        for (int i = 0; i < m_adjacentInVertices.size(); ++i) {
-            if (m_adjacentInVertices.at(i) == n_adjacentInVertex) {
-                m_adjacentInVertices.removeAt(i);
-                return;
-            }
-        }
-        throw NoElementExceptionOstra(n_adjacentInVertex->getId(), QStringLiteral("IPtrLinkerInputEdges"),
-                                      QStringLiteral("removeAdjacentInVertex(ObjectTemplateSharedPtr n_adjacentInVertex)"),
-                                      QSharedPointer<ExceptionOstra>());
+        const int index = weakedges::indexOf(m_adjacentInVertices, n_adjacentInVertex);
+        if (index < 0)
+            throw NoElementExceptionOstra(
+                n_adjacentInVertex->getId(), QStringLiteral("IPtrLinkerInputEdges"),
+                QStringLiteral("removeAdjacentInVertex(ObjectTemplateSharedPtr n_adjacentInVertex)"),
+                QSharedPointer<ExceptionOstra>());
+        m_adjacentInVertices.removeAt(index);
     }
 
     // Empties the entry at the index; the list keeps its length.
     virtual void removeAdjacentInVertex(int index)
     {
-        if (index < 0 || index >= m_adjacentInVertices.size())
-            throw PointerIsNull(QStringLiteral("IPtrLinkerInputEdges"),
-                                QStringLiteral("removeAdjacentInVertex(const int index"),
-                                QSharedPointer<ExceptionOstra>());
+        weakedges::requireIndex(m_adjacentInVertices, index, QStringLiteral("IPtrLinkerInputEdges"),
+                                QStringLiteral("removeAdjacentInVertex(const int index"));
         m_adjacentInVertices[index] = QWeakPointer<T>();
     }
 
@@ -71,39 +64,28 @@ public:
         const QString method = QStringLiteral("deleteAdjacentInVertex(ObjectTemplateSharedPtr n_adjacentInVertex)");
         if (n_adjacentInVertex.isNull())
             throw PointerIsNull(QStringLiteral("IPtrLinkerInputEdges"), method, QSharedPointer<ExceptionOstra>());
-        for (int i = 0; i < m_adjacentInVertices.size(); ++i) {
-            if (m_adjacentInVertices.at(i).toStrongRef() == n_adjacentInVertex) {
-                m_adjacentInVertices[i] = QWeakPointer<T>();
-                return;
-            }
-        }
-        throw NoElementExceptionOstra(n_adjacentInVertex->getId(), QStringLiteral("IPtrLinkerInputEdges"), method,
-                                      QSharedPointer<ExceptionOstra>());
+        const int index = weakedges::indexOfLive(m_adjacentInVertices, n_adjacentInVertex);
+        if (index < 0)
+            throw NoElementExceptionOstra(n_adjacentInVertex->getId(), QStringLiteral("IPtrLinkerInputEdges"), method,
+                                          QSharedPointer<ExceptionOstra>());
+        m_adjacentInVertices[index] = QWeakPointer<T>();
     }
 
     // Erases the entry at the index.
     virtual void deleteAdjacentInVertex(int index)
     {
-        if (index < 0 || index >= m_adjacentInVertices.size())
-            throw PointerIsNull(QStringLiteral("IPtrLinkerInputEdges"),
-                                QStringLiteral("deleteAdjacentInVertex(const int index)"),
-                                QSharedPointer<ExceptionOstra>());
+        weakedges::requireIndex(m_adjacentInVertices, index, QStringLiteral("IPtrLinkerInputEdges"),
+                                QStringLiteral("deleteAdjacentInVertex(const int index)"));
         m_adjacentInVertices.removeAt(index);
     }
 
     // Erases the emptied entries; expired ones stay.
-    virtual void deleteNullAdjacentInVertices()
-    {
-        const QWeakPointer<T> empty;
-        for (int i = m_adjacentInVertices.size() - 1; i >= 0; --i)
-            if (m_adjacentInVertices.at(i) == empty)
-                m_adjacentInVertices.removeAt(i);
-    }
+    virtual void deleteNullAdjacentInVertices() { weakedges::eraseEmptied(m_adjacentInVertices); }
 
     // Erases the first live entry whose rule has this id.
     virtual void removeAdjacentInVertex(const QString &n_adjacentInVertexId)
     {
-        const int index = indexOfLiveId(n_adjacentInVertexId);
+        const int index = weakedges::indexOfLiveId(m_adjacentInVertices, n_adjacentInVertexId);
         if (index < 0)
             throw NoElementExceptionOstra(n_adjacentInVertexId, QStringLiteral("IPtrLinkerInputEdges"),
                                           QStringLiteral("removeAdjacentInVertex(const QString& n_adjacentInVertexId)"),
@@ -114,7 +96,7 @@ public:
     // Empties the first live entry whose rule has this id.
     virtual void deleteAdjacentInVertex(const QString &n_adjacentInVertexId)
     {
-        const int index = indexOfLiveId(n_adjacentInVertexId);
+        const int index = weakedges::indexOfLiveId(m_adjacentInVertices, n_adjacentInVertexId);
         if (index < 0)
             throw NoElementExceptionOstra(n_adjacentInVertexId, QStringLiteral("IPtrLinkerInputEdges"),
                                           QStringLiteral("deleteAdjacentInVertex(const QString& n_adjacentInVertexId)"),
@@ -137,25 +119,11 @@ public:
     template<class X>
     QList<QSharedPointer<X>> getAdjacentInVerticesConvert() const
     {
-        QList<QSharedPointer<X>> result;
-        for (const QWeakPointer<T> &entry : m_adjacentInVertices)
-            result.append(qSharedPointerCast<X>(entry.toStrongRef()));
-        return result;
+        return weakedges::toShared<X>(m_adjacentInVertices);
     }
 
 protected:
     QList<QWeakPointer<T>> m_adjacentInVertices;
-
-private:
-    int indexOfLiveId(const QString &n_id) const
-    {
-        for (int i = 0; i < m_adjacentInVertices.size(); ++i) {
-            const ObjectTemplateSharedPtr vertex = m_adjacentInVertices.at(i).toStrongRef();
-            if (!vertex.isNull() && vertex->getId() == n_id)
-                return i;
-        }
-        return -1;
-    }
 };
 
 #endif // IPTRLINKERINPUTEDGES_H

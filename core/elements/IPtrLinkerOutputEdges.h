@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWeakPointer>
 
+#include "elements/WeakEdgeList.h"
 #include "errors/NoElementExceptionOstra.h"
 #include "errors/PointerIsNull.h"
 
@@ -20,9 +21,8 @@ public:
 
     IPtrLinkerOutputEdges() {}
     explicit IPtrLinkerOutputEdges(const QList<ObjectTemplateSharedPtr> &n_adjacentOutVertices)
+        : m_adjacentOutVertices(weakedges::fromShared(n_adjacentOutVertices))
     {
-        for (const ObjectTemplateSharedPtr &vertex : n_adjacentOutVertices)
-            m_adjacentOutVertices.append(vertex.toWeakRef());
     }
     virtual ~IPtrLinkerOutputEdges() {}
 
@@ -32,10 +32,7 @@ public:
     // One element per entry; null for an emptied or expired entry.
     virtual QList<ObjectTemplateSharedPtr> getAdjacentOutVertices() const
     {
-        QList<ObjectTemplateSharedPtr> result;
-        for (const QWeakPointer<T> &entry : m_adjacentOutVertices)
-            result.append(entry.toStrongRef());
-        return result;
+        return weakedges::toShared<T>(m_adjacentOutVertices);
     }
 
     // Ids of the live entries only, in list order.
@@ -62,23 +59,18 @@ public:
         const QString method = QStringLiteral("removeAdjacentOutVertex(ObjectTemplateSharedPtr n_adjacentOutVertex)");
         if (n_adjacentOutVertex.isNull())
             throw PointerIsNull(QStringLiteral("IPtrLinkerOutputEdges"), method, QSharedPointer<ExceptionOstra>());
-        for (int i = 0; i < m_adjacentOutVertices.size(); ++i) {
-            if (m_adjacentOutVertices.at(i) == n_adjacentOutVertex) {
-                m_adjacentOutVertices.removeAt(i);
-                return;
-            }
-        }
-        throw NoElementExceptionOstra(n_adjacentOutVertex->getId(), QStringLiteral("IPtrLinkerOutputEdges"), method,
-                                      QSharedPointer<ExceptionOstra>());
+        const int index = weakedges::indexOf(m_adjacentOutVertices, n_adjacentOutVertex);
+        if (index < 0)
+            throw NoElementExceptionOstra(n_adjacentOutVertex->getId(), QStringLiteral("IPtrLinkerOutputEdges"), method,
+                                          QSharedPointer<ExceptionOstra>());
+        m_adjacentOutVertices.removeAt(index);
     }
 
     // Empties the entry at the index; the list keeps its length.
     virtual void removeAdjacentOutVertex(int index)
     {
-        if (index < 0 || index >= m_adjacentOutVertices.size())
-            throw PointerIsNull(QStringLiteral("IPtrLinkerOutputEdges"),
-                                QStringLiteral("removeAdjacentOutVertex(const int index"),
-                                QSharedPointer<ExceptionOstra>());
+        weakedges::requireIndex(m_adjacentOutVertices, index, QStringLiteral("IPtrLinkerOutputEdges"),
+                                QStringLiteral("removeAdjacentOutVertex(const int index"));
         m_adjacentOutVertices[index] = QWeakPointer<T>();
     }
 
@@ -88,39 +80,28 @@ public:
         const QString method = QStringLiteral("deleteAdjacentOutVertex(ObjectTemplateSharedPtr n_adjacentOutVertex)");
         if (n_adjacentOutVertex.isNull())
             throw PointerIsNull(QStringLiteral("IPtrLinkerOutputEdges"), method, QSharedPointer<ExceptionOstra>());
-        for (int i = 0; i < m_adjacentOutVertices.size(); ++i) {
-            if (m_adjacentOutVertices.at(i).toStrongRef() == n_adjacentOutVertex) {
-                m_adjacentOutVertices[i] = QWeakPointer<T>();
-                return;
-            }
-        }
-        throw NoElementExceptionOstra(n_adjacentOutVertex->getId(), QStringLiteral("IPtrLinkerOutputEdges"), method,
-                                      QSharedPointer<ExceptionOstra>());
+        const int index = weakedges::indexOfLive(m_adjacentOutVertices, n_adjacentOutVertex);
+        if (index < 0)
+            throw NoElementExceptionOstra(n_adjacentOutVertex->getId(), QStringLiteral("IPtrLinkerOutputEdges"), method,
+                                          QSharedPointer<ExceptionOstra>());
+        m_adjacentOutVertices[index] = QWeakPointer<T>();
     }
 
     // Erases the entry at the index.
     virtual void deleteAdjacentOutVertex(int index)
     {
-        if (index < 0 || index >= m_adjacentOutVertices.size())
-            throw PointerIsNull(QStringLiteral("IPtrLinkerOutputEdges"),
-                                QStringLiteral("deleteAdjacentOutVertex(const int index)"),
-                                QSharedPointer<ExceptionOstra>());
+        weakedges::requireIndex(m_adjacentOutVertices, index, QStringLiteral("IPtrLinkerOutputEdges"),
+                                QStringLiteral("deleteAdjacentOutVertex(const int index)"));
         m_adjacentOutVertices.removeAt(index);
     }
 
     // Erases the emptied entries; expired ones stay.
-    virtual void deleteNullAdjacentOutVertices()
-    {
-        const QWeakPointer<T> empty;
-        for (int i = m_adjacentOutVertices.size() - 1; i >= 0; --i)
-            if (m_adjacentOutVertices.at(i) == empty)
-                m_adjacentOutVertices.removeAt(i);
-    }
+    virtual void deleteNullAdjacentOutVertices() { weakedges::eraseEmptied(m_adjacentOutVertices); }
 
     // Erases the first live entry whose rule has this id.
     virtual void removeAdjacentOutVertex(const QString &n_adjacentOutVertexId)
     {
-        const int index = indexOfLiveId(n_adjacentOutVertexId);
+        const int index = weakedges::indexOfLiveId(m_adjacentOutVertices, n_adjacentOutVertexId);
         if (index < 0)
             throw NoElementExceptionOstra(n_adjacentOutVertexId, QStringLiteral("IPtrLinkerOutputEdges"),
                                           QStringLiteral("removeAdjacentOutVertex(const QString& n_adjacentOutVertexId)"),
@@ -131,7 +112,7 @@ public:
     // Empties the first live entry whose rule has this id.
     virtual void deleteAdjacentOutVertex(const QString &n_adjacentOutVertexId)
     {
-        const int index = indexOfLiveId(n_adjacentOutVertexId);
+        const int index = weakedges::indexOfLiveId(m_adjacentOutVertices, n_adjacentOutVertexId);
         if (index < 0)
             throw NoElementExceptionOstra(n_adjacentOutVertexId, QStringLiteral("IPtrLinkerOutputEdges"),
                                           QStringLiteral("deleteAdjacentOutVertex(const QString& n_adjacentOutVertexId)"),
@@ -143,25 +124,11 @@ public:
     template<class X>
     QList<QSharedPointer<X>> getAdjacentOutVerticesConvert() const
     {
-        QList<QSharedPointer<X>> result;
-        for (const QWeakPointer<T> &entry : m_adjacentOutVertices)
-            result.append(qSharedPointerCast<X>(entry.toStrongRef()));
-        return result;
+        return weakedges::toShared<X>(m_adjacentOutVertices);
     }
 
 protected:
     QList<QWeakPointer<T>> m_adjacentOutVertices;
-
-private:
-    int indexOfLiveId(const QString &n_id) const
-    {
-        for (int i = 0; i < m_adjacentOutVertices.size(); ++i) {
-            const ObjectTemplateSharedPtr vertex = m_adjacentOutVertices.at(i).toStrongRef();
-            if (!vertex.isNull() && vertex->getId() == n_id)
-                return i;
-        }
-        return -1;
-    }
 };
 
 #endif // IPTRLINKEROUTPUTEDGES_H

@@ -1,7 +1,6 @@
 #include "elements/IRelationData.h"
 
-#include "errors/ElementAlreadyExistExceptionOstra.h"
-#include "errors/NoElementExceptionOstra.h"
+#include "elements/IdStore.h"
 #include "errors/PointerIsNull.h"
 
 namespace {
@@ -45,21 +44,13 @@ bool IRelationData::relationsContains(const QString &n_id) const
 
 IRelationData::RelationSharedPtr IRelationData::getRelationPtr(const QString &n_id) const
 {
-    const auto it = m_relations.constFind(n_id);
-    if (it == m_relations.constEnd())
-        throw NoElementExceptionOstra(n_id, CLASS_NAME,
-                                      QStringLiteral("getRelationPtr(const QString &n_id"), nullptr);
-    return it.value();
+    return idstore::findOrThrow(m_relations, n_id, CLASS_NAME, QStringLiteral("getRelationPtr(const QString &n_id"));
 }
 
 IRelationData::RelationSharedPtr IRelationData::getRelationSharedPtr(const QString &n_id) const
 {
-    const auto it = m_relations.constFind(n_id);
-    if (it == m_relations.constEnd())
-        throw NoElementExceptionOstra(n_id, CLASS_NAME,
-                                      QStringLiteral("getRelationSharedPtr(const QString &n_id)"),
-                                      nullptr);
-    return it.value();
+    return idstore::findOrThrow(m_relations, n_id, CLASS_NAME,
+                                QStringLiteral("getRelationSharedPtr(const QString &n_id)"));
 }
 
 void IRelationData::addRelation(const RelationModel &n_relation)
@@ -73,12 +64,8 @@ void IRelationData::addRelationPtr(IRelationData::RelationSharedPtr n_relation)
         throw PointerIsNull(CLASS_NAME,
                             QStringLiteral("addRelationPtr(IRelationData::RelationSharedPtr n_relation)"),
                             nullptr);
-    const QString id = n_relation->getId();
-    if (m_relations.contains(id))
-        throw ElementAlreadyExistExceptionOstra(
-            id, CLASS_NAME,
-            QStringLiteral("addRelationPtr(IRelationData::RelationSharedPtr n_relation)"), nullptr);
-    m_relations.insert(id, n_relation);
+    idstore::insertUnique(m_relations, n_relation, CLASS_NAME,
+                          QStringLiteral("addRelationPtr(IRelationData::RelationSharedPtr n_relation)"));
 }
 
 void IRelationData::deleteRelation(const QString &n_id)

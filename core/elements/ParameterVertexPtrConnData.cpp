@@ -9,63 +9,8 @@
 
 ParameterVertexPtrConnData::ParameterVertexPtrConnData() {}
 
-ParameterVertexPtrConnData::ParameterVertexPtrConnData(const QString &n_id, QVariant::Type n_type,
-                                                       const QVariant &n_defaultValue)
-    : ParameterVertexPtrConn(n_id, n_type, n_defaultValue)
-{
-}
-
-ParameterVertexPtrConnData::ParameterVertexPtrConnData(const QString &n_id, const QString &n_shortName,
-                                                       const QString &n_description, const QString &n_author,
-                                                       const QString &n_GUID, QVariant::Type n_type,
-                                                       const QVariant &n_defaultValue)
-    : ParameterVertexPtrConn(n_id, n_shortName, n_description, n_author, n_GUID, n_type, n_defaultValue)
-{
-}
-
-ParameterVertexPtrConnData::ParameterVertexPtrConnData(const QString &n_id, QVariant::Type n_type,
-                                                       const QVariant &n_defaultValue,
-                                                       const QList<RuleSharedPtr> &n_inputRules,
-                                                       const QList<RuleSharedPtr> &n_outputRules)
-    : ParameterVertexPtrConn(n_id, n_type, n_defaultValue, n_inputRules, n_outputRules)
-{
-}
-
-ParameterVertexPtrConnData::ParameterVertexPtrConnData(const QString &n_id, QVariant::Type n_type,
-                                                       const QVariant &n_defaultValue,
-                                                       const QList<ConstraintSharedPtr> &n_constraints)
-    : ParameterVertexPtrConn(n_id, n_type, n_defaultValue, n_constraints)
-{
-}
-
-ParameterVertexPtrConnData::ParameterVertexPtrConnData(const QString &n_id, QVariant::Type n_type,
-                                                       const QVariant &n_defaultValue,
-                                                       const QList<RuleSharedPtr> &n_inputRules,
-                                                       const QList<RuleSharedPtr> &n_outputRules,
-                                                       const QList<ConstraintSharedPtr> &n_constraints)
-    : ParameterVertexPtrConn(n_id, n_type, n_defaultValue, n_inputRules, n_outputRules, n_constraints)
-{
-}
-
-ParameterVertexPtrConnData::ParameterVertexPtrConnData(const QString &n_id, const QString &n_shortName,
-                                                       const QString &n_description, const QString &n_author,
-                                                       const QString &n_GUID, QVariant::Type n_type,
-                                                       const QVariant &n_defaultValue,
-                                                       const QList<RuleSharedPtr> &n_inputRules,
-                                                       const QList<RuleSharedPtr> &n_outputRules,
-                                                       const QList<ConstraintSharedPtr> &n_constraints)
-    : ParameterVertexPtrConn(n_id, n_shortName, n_description, n_author, n_GUID, n_type, n_defaultValue,
-                             n_inputRules, n_outputRules, n_constraints)
-{
-}
-
 ParameterVertexPtrConnData::ParameterVertexPtrConnData(const ParameterVertexPtrConnData &n_other)
     : ParameterVertexPtrConn(n_other), AdditionalFields(n_other), ISerializebleObject()
-{
-}
-
-ParameterVertexPtrConnData::ParameterVertexPtrConnData(const ParameterVertex &n_vertex)
-    : ParameterVertexPtrConn(n_vertex)
 {
 }
 

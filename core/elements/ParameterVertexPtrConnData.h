@@ -26,25 +26,10 @@ public:
         TAG_NAME_PARAMETER, ATTRIBUTE_PARAMETER_NAME_DEFAULT_VALUE, ATTRIBUTE_PARAMETER_NAME_TYPE};
 
     ParameterVertexPtrConnData();
-    ParameterVertexPtrConnData(const QString &n_id, QVariant::Type n_type, const QVariant &n_defaultValue);
-    ParameterVertexPtrConnData(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                               const QString &n_author, const QString &n_GUID, QVariant::Type n_type,
-                               const QVariant &n_defaultValue);
-    ParameterVertexPtrConnData(const QString &n_id, QVariant::Type n_type, const QVariant &n_defaultValue,
-                               const QList<RuleSharedPtr> &n_inputRules, const QList<RuleSharedPtr> &n_outputRules);
-    ParameterVertexPtrConnData(const QString &n_id, QVariant::Type n_type, const QVariant &n_defaultValue,
-                               const QList<ConstraintSharedPtr> &n_constraints);
-    ParameterVertexPtrConnData(const QString &n_id, QVariant::Type n_type, const QVariant &n_defaultValue,
-                               const QList<RuleSharedPtr> &n_inputRules, const QList<RuleSharedPtr> &n_outputRules,
-                               const QList<ConstraintSharedPtr> &n_constraints);
-    ParameterVertexPtrConnData(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                               const QString &n_author, const QString &n_GUID, QVariant::Type n_type,
-                               const QVariant &n_defaultValue, const QList<RuleSharedPtr> &n_inputRules,
-                               const QList<RuleSharedPtr> &n_outputRules,
-                               const QList<ConstraintSharedPtr> &n_constraints);
+    // The linked parameter's constructors: this layer adds nothing that they would set.
+    using ParameterVertexPtrConn::ParameterVertexPtrConn;
     // As the linked parameter's copy, plus the extra fields.
     ParameterVertexPtrConnData(const ParameterVertexPtrConnData &n_other);
-    explicit ParameterVertexPtrConnData(const ParameterVertex &n_vertex);
     // An empty parameter read from the node; a failing load ends the construction.
     explicit ParameterVertexPtrConnData(const ISerializerObject &n_object);
     ~ParameterVertexPtrConnData() override;

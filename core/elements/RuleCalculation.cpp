@@ -1,5 +1,6 @@
 #include "elements/RuleCalculation.h"
 
+#include "elements/RelationBinding.h"
 #include "elements/RelationModel.h"
 #include "errors/InconsistencyDataExceptionOstra.h"
 #include "errors/NoRelation.h"
@@ -12,31 +13,7 @@ const QString CLASS_NAME = QStringLiteral("RuleCalculation");
 
 RuleCalculation::RuleCalculation() {}
 
-RuleCalculation::RuleCalculation(const QString &n_id) : RuleVertexPtrConn(n_id) {}
-
-RuleCalculation::RuleCalculation(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                                 const QString &n_author, const QString &n_GUID)
-    : RuleVertexPtrConn(n_id, n_shortName, n_description, n_author, n_GUID)
-{
-}
-
-RuleCalculation::RuleCalculation(const QString &n_id, const QHash<QString, ParameterSharedPtr> &n_inputParameters,
-                                 const QHash<QString, ParameterSharedPtr> &n_outputParameters)
-    : RuleVertexPtrConn(n_id, n_inputParameters, n_outputParameters)
-{
-}
-
-RuleCalculation::RuleCalculation(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                                 const QString &n_author, const QString &n_GUID,
-                                 const QHash<QString, ParameterSharedPtr> &n_inputParameters,
-                                 const QHash<QString, ParameterSharedPtr> &n_outputParameters)
-    : RuleVertexPtrConn(n_id, n_shortName, n_description, n_author, n_GUID, n_inputParameters, n_outputParameters)
-{
-}
-
 RuleCalculation::RuleCalculation(const RuleCalculation &n_other) : RuleVertexPtrConn(n_other), ICalculate(n_other) {}
-
-RuleCalculation::RuleCalculation(const RuleVertex &n_vertex) : RuleVertexPtrConn(n_vertex) {}
 
 RuleCalculation::~RuleCalculation()
 {
@@ -64,20 +41,7 @@ bool RuleCalculation::calculate()
 
 void RuleCalculation::initInputRelationValue()
 {
-    const QString method = QStringLiteral("initInputRelationValue()");
-    const QSharedPointer<RelationModel> relation = getRelationSharedPtr();
-    if (relation.isNull())
-        throw NoRelation(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    if (relation->getInputParametersNames().size() != countOfInputParameters())
-        throw InconsistencyDataExceptionOstra(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    const QHash<QString, ParameterSharedPtr> inputs = getInputParametersHash();
-    // A name left over from an earlier variable can be unbound while the counts still agree; it
-    // has no value to give, so refuse before anything is written.
-    for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it)
-        if (it.value().isNull())
-            throw InconsistencyDataExceptionOstra(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it)
-        relation->setInputParameterValue(it.key(), it.value()->getValue());
+    relationbinding::passInputValues(getRelationSharedPtr(), *this, CLASS_NAME);
 }
 
 void RuleCalculation::getOutputRelationValue()

@@ -17,18 +17,10 @@ class RuleCalculation : public RuleVertexPtrConn, public ICalculate
 {
 public:
     RuleCalculation();
-    explicit RuleCalculation(const QString &n_id);
-    RuleCalculation(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                    const QString &n_author, const QString &n_GUID);
-    RuleCalculation(const QString &n_id, const QHash<QString, ParameterSharedPtr> &n_inputParameters,
-                    const QHash<QString, ParameterSharedPtr> &n_outputParameters);
-    RuleCalculation(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                    const QString &n_author, const QString &n_GUID,
-                    const QHash<QString, ParameterSharedPtr> &n_inputParameters,
-                    const QHash<QString, ParameterSharedPtr> &n_outputParameters);
+    // The vertex's constructors: this layer adds nothing that they would set.
+    using RuleVertexPtrConn::RuleVertexPtrConn;
     // The vertex copy plus the calculated flag; the problem parameter is not copied.
     RuleCalculation(const RuleCalculation &n_other);
-    explicit RuleCalculation(const RuleVertex &n_vertex);
     ~RuleCalculation() override;
 
     // Clears the search data, then the calculated flag; links and values stay.

@@ -2,40 +2,20 @@
 
 #include <QSet>
 
+#include "elements/LinkedElementModel.h"
 #include "elements/ParameterModel.h"
 #include "elements/RelationModel.h"
 #include "errors/IntegrityMsg.h"
 #include "errors/NoParentException.h"
 #include "model/OwnedElementParent.h"
-#include "errors/PointerIsNull.h"
+
+using linkedelement::addFinding;
+using linkedelement::ReasonPtr;
+using linkedelement::toParameterModels;
 
 namespace {
 
-typedef QSharedPointer<const BaseOstraObj> ReasonPtr;
-
-const QString REASON_NOT_IN_RELATION = QStringLiteral("No this linked object in relation");
 const QString REASON_DUPLICATE = QStringLiteral("Duplicate parameter");
-
-void addFinding(ModelIntegrity &n_report, IntegrityMsg::MsgType n_type, int n_code,
-                const QList<ReasonPtr> &n_objects, const QString &n_reasonName = QString(),
-                const QString &n_reasonText = QString())
-{
-    IntegrityMsg msg(n_type, n_code, QList<ReasonPtr>());
-    for (const ReasonPtr &object : n_objects)
-        msg.addErrorReason(object);
-    if (!n_reasonName.isNull())
-        msg.addAdditionalErrorReason(n_reasonName, n_reasonText);
-    n_report.addIntegrityMsg(msg);
-}
-
-QHash<QString, QSharedPointer<ParameterModel>> toParameterModels(
-    const QHash<QString, QSharedPointer<ParameterVertexPtrConn>> &n_links)
-{
-    QHash<QString, QSharedPointer<ParameterModel>> result;
-    for (auto it = n_links.constBegin(); it != n_links.constEnd(); ++it)
-        result.insert(it.key(), qSharedPointerCast<ParameterModel>(it.value()));
-    return result;
-}
 
 } // namespace
 
@@ -130,13 +110,9 @@ ModelIntegrity RuleModel::checkRuleIntegrity() const
 
         const QHash<QString, QSharedPointer<ParameterModel>> inputs = getInputParameters();
         const QHash<QString, QSharedPointer<ParameterModel>> outputs = getOutputParameters();
-        for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it) {
-            if (it.value().isNull()) {
-                addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_ONE_INPUT_PARAMETER_IS_NULL,
-                           ruleAndRelation);
-                break;
-            }
-        }
+        if (linkedelement::hasUnboundLink(inputs))
+            addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_ONE_INPUT_PARAMETER_IS_NULL,
+                       ruleAndRelation);
         for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it)
             if (it.value().isNull())
                 addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_ONE_OUTPUT_PARAMETER_IS_NULL,
@@ -151,32 +127,14 @@ ModelIntegrity RuleModel::checkRuleIntegrity() const
                        IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT,
                        ruleAndRelation);
 
-        for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it) {
-            if (it.value().isNull())
-                continue;
-            const QList<ReasonPtr> objects = {self, relationReason, it.value()};
-            if (!relation->containInputParameter(it.key()))
-                addFinding(report, IntegrityMsg::ERROR,
-                           IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION, objects, it.key(),
-                           REASON_NOT_IN_RELATION);
-            else if (relation->getInputParameterType(it.key()) != it.value()->getValueType())
-                addFinding(report, IntegrityMsg::ERROR,
-                           IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE,
-                           objects);
-        }
-        for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it) {
-            if (it.value().isNull())
-                continue;
-            const QList<ReasonPtr> objects = {self, relationReason, it.value()};
-            if (!relation->containOutputParameter(it.key()))
-                addFinding(report, IntegrityMsg::ERROR,
-                           IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION, objects, it.key(),
-                           REASON_NOT_IN_RELATION);
-            else if (relation->getOutputParameterType(it.key()) != it.value()->getValueType())
-                addFinding(report, IntegrityMsg::ERROR,
-                           IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE,
-                           objects);
-        }
+        linkedelement::addLinkFindings(
+            report, self, relation, relationbinding::INPUT, inputs,
+            IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION,
+            IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE);
+        linkedelement::addLinkFindings(
+            report, self, relation, relationbinding::OUTPUT, outputs,
+            IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION,
+            IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE);
     }
     checkSameOutputParameters(report);
     checkRuleInputOutputParametersAccord(report);
@@ -243,15 +201,8 @@ QSharedPointer<OstraClass> checkedBindingParent(const RuleModel &n_rule,
                                                 const QSharedPointer<ParameterModel> &n_parameter,
                                                 const QString &n_parameterMethod, const QString &n_ruleMethod)
 {
-    if (n_parameter.isNull())
-        throw PointerIsNull(RULE_CLASS_NAME, n_parameterMethod, QSharedPointer<ExceptionOstra>());
-    if (!n_parameter->hasParent())
-        throw NoParentException(n_parameter->getId(), RULE_CLASS_NAME, n_parameterMethod,
-                                QSharedPointer<ExceptionOstra>());
-    const QSharedPointer<OstraClass> parent = n_rule.getParent();
-    if (parent.isNull())
-        throw NoParentException(n_rule.getId(), RULE_CLASS_NAME, n_ruleMethod, QSharedPointer<ExceptionOstra>());
-    return parent;
+    return linkedelement::checkedBindingParent(n_rule, n_rule.getId(), n_parameter, RULE_CLASS_NAME,
+                                               n_parameterMethod, n_ruleMethod);
 }
 
 // The network appends the rule to the parameter's readers before the rule side may refuse the

@@ -1,9 +1,7 @@
 #include "elements/RuleVertexPtrConn.h"
 
+#include "elements/RelationBinding.h"
 #include "elements/RelationModel.h"
-#include "errors/NoElementExceptionOstra.h"
-#include "errors/PointerIsNull.h"
-#include "errors/ValuesTypesMismatchExceptionOstra.h"
 
 namespace {
 
@@ -111,22 +109,10 @@ RuleVertexPtrConn::ParameterSharedPtr RuleVertexPtrConn::getOutputParameterConn(
     return m_outputParameters.getObject(n_linkedName);
 }
 
-void RuleVertexPtrConn::addInputParameterConn(const QString &n_relationVarName, ParameterSharedPtr n_inputParameter)
+void RuleVertexPtrConn::addInputParameterConn(const QString &n_relationVarName,
+                                              ParameterSharedPtr n_inputParameter)
 {
-    const QString method =
-        QStringLiteral("addInputParameterConn(const QString &n_relationVarName, ParameterSharedPtr n_inputParameter)");
-    const QSharedPointer<RelationModel> relation = getRelationPtr();
-    if (relation.isNull())
-        throw PointerIsNull(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    if (!relation->containInputParameter(n_relationVarName))
-        throw NoElementExceptionOstra(n_relationVarName, CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    if (n_inputParameter.isNull())
-        throw PointerIsNull(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    const QVariant::Type variableType = relation->getInputParameterType(n_relationVarName);
-    if (variableType != n_inputParameter->getValueType())
-        throw ValuesTypesMismatchExceptionOstra(n_inputParameter->getId(), n_inputParameter->getValueType(),
-                                                variableType, CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    addInputParameter(n_relationVarName, n_inputParameter);
+    relationbinding::addInputParameterConn(*this, getRelationPtr(), n_relationVarName, n_inputParameter, CLASS_NAME);
 }
 
 void RuleVertexPtrConn::addOutputParameterConn(const QString &n_relationVarName, ParameterSharedPtr n_outputParameter)
@@ -134,19 +120,11 @@ void RuleVertexPtrConn::addOutputParameterConn(const QString &n_relationVarName,
     const QString method =
         QStringLiteral("addOutputParameterConn(const QString &n_relationVarName, ParameterSharedPtr n_outputParameter)");
     const QSharedPointer<RelationModel> relation = getRelationPtr();
-    if (relation.isNull())
-        throw PointerIsNull(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    if (!relation->containOutputParameter(n_relationVarName))
-        throw NoElementExceptionOstra(n_relationVarName, CLASS_NAME,
-                                      QStringLiteral("addOutputParameterConn(const QString &n_relationVarName, "
-                                                     "IPtrBFSData::ObjectTemplateSharedPtr n_outputParameter)"),
-                                      QSharedPointer<ExceptionOstra>());
-    if (n_outputParameter.isNull())
-        throw PointerIsNull(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    const QVariant::Type variableType = relation->getOutputParameterType(n_relationVarName);
-    if (variableType != n_outputParameter->getValueType())
-        throw ValuesTypesMismatchExceptionOstra(n_outputParameter->getId(), n_outputParameter->getValueType(),
-                                                variableType, CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
+    relationbinding::requireRelation(relation, CLASS_NAME, method);
+    relationbinding::checkVariable(*relation, relationbinding::OUTPUT, n_relationVarName, n_outputParameter,
+                                   CLASS_NAME, method,
+                                   QStringLiteral("addOutputParameterConn(const QString &n_relationVarName, "
+                                                  "IPtrBFSData::ObjectTemplateSharedPtr n_outputParameter)"));
     m_outputParameters.addLinkedObject(n_relationVarName, n_outputParameter);
 }
 
@@ -155,18 +133,10 @@ void RuleVertexPtrConn::replaceInputParameter(const QString &n_linkedName, Param
     const QString method = QStringLiteral(
         "replaceInputParameter(const QString &n_linkedName, RuleVertexPtrConn::ParameterSharedPtr n_outputParameter)");
     const QSharedPointer<RelationModel> relation = getRelationPtr();
-    if (relation.isNull())
-        throw PointerIsNull(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
+    relationbinding::requireRelation(relation, CLASS_NAME, method);
     if (getInputParameterConn(n_linkedName) == n_parameter)
         return;
-    if (!relation->containInputParameter(n_linkedName))
-        throw NoElementExceptionOstra(n_linkedName, CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    if (n_parameter.isNull())
-        throw PointerIsNull(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    const QVariant::Type variableType = relation->getInputParameterType(n_linkedName);
-    if (variableType != n_parameter->getValueType())
-        throw ValuesTypesMismatchExceptionOstra(n_parameter->getId(), n_parameter->getValueType(), variableType,
-                                                CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
+    relationbinding::checkVariable(*relation, relationbinding::INPUT, n_linkedName, n_parameter, CLASS_NAME, method);
     PtrLinkerInputParameters::replaceInputParameter(n_linkedName, n_parameter);
 }
 
@@ -175,17 +145,9 @@ void RuleVertexPtrConn::replaceOutputParameter(const QString &n_linkedName, Para
     const QString method = QStringLiteral(
         "replaceOutputParameter(const QString &n_linkedName, RuleVertexPtrConn::ParameterSharedPtr n_outputParameter)");
     const QSharedPointer<RelationModel> relation = getRelationPtr();
-    if (relation.isNull())
-        throw PointerIsNull(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
+    relationbinding::requireRelation(relation, CLASS_NAME, method);
     if (getOutputParameterConn(n_linkedName) == n_parameter)
         return;
-    if (!relation->containOutputParameter(n_linkedName))
-        throw NoElementExceptionOstra(n_linkedName, CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    if (n_parameter.isNull())
-        throw PointerIsNull(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    const QVariant::Type variableType = relation->getOutputParameterType(n_linkedName);
-    if (variableType != n_parameter->getValueType())
-        throw ValuesTypesMismatchExceptionOstra(n_parameter->getId(), n_parameter->getValueType(), variableType,
-                                                CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
+    relationbinding::checkVariable(*relation, relationbinding::OUTPUT, n_linkedName, n_parameter, CLASS_NAME, method);
     m_outputParameters.replaceLinkedObject(n_linkedName, n_parameter);
 }

@@ -6,7 +6,6 @@
 #include "errors/NoIdExceptionOstra.h"
 #include "errors/NoInputParameters.h"
 #include "errors/NoOutputParameters.h"
-#include "errors/NoRelation.h"
 #include "errors/PointerIsNull.h"
 #include "serialization/ISerializerObject.h"
 
@@ -18,36 +17,10 @@ const QString CLASS_NAME = QStringLiteral("RuleVertexPtrConnData");
 
 RuleVertexPtrConnData::RuleVertexPtrConnData() {}
 
-RuleVertexPtrConnData::RuleVertexPtrConnData(const QString &n_id) : RuleCalculation(n_id) {}
-
-RuleVertexPtrConnData::RuleVertexPtrConnData(const QString &n_id, const QString &n_shortName,
-                                             const QString &n_description, const QString &n_author,
-                                             const QString &n_GUID)
-    : RuleCalculation(n_id, n_shortName, n_description, n_author, n_GUID)
-{
-}
-
-RuleVertexPtrConnData::RuleVertexPtrConnData(const QString &n_id, QHash<QString, ParameterSharedPtr> n_inputParameters,
-                                             QHash<QString, ParameterSharedPtr> n_outputParameters)
-    : RuleCalculation(n_id, n_inputParameters, n_outputParameters)
-{
-}
-
-RuleVertexPtrConnData::RuleVertexPtrConnData(const QString &n_id, const QString &n_shortName,
-                                             const QString &n_description, const QString &n_author,
-                                             const QString &n_GUID,
-                                             QHash<QString, ParameterSharedPtr> n_inputParameters,
-                                             QHash<QString, ParameterSharedPtr> n_outputParameters)
-    : RuleCalculation(n_id, n_shortName, n_description, n_author, n_GUID, n_inputParameters, n_outputParameters)
-{
-}
-
 RuleVertexPtrConnData::RuleVertexPtrConnData(const RuleVertexPtrConnData &n_other)
     : RuleCalculation(n_other), AdditionalFields(n_other), ISerializebleObject()
 {
 }
-
-RuleVertexPtrConnData::RuleVertexPtrConnData(const RuleVertex &n_vertex) : RuleCalculation(n_vertex) {}
 
 RuleVertexPtrConnData::RuleVertexPtrConnData(const ISerializerObject &n_object)
 {
@@ -78,24 +51,14 @@ void RuleVertexPtrConnData::save(ISerializerObject &n_object)
     if (relation.isNull())
         throw PointerIsNull(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
 
-    if (countOfInputParameters() != relation->getInputParametersCount())
-        throw InconsistencyDataExceptionOstra(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    const QString inputText = ISerializebleObject::convertLinkedObjectsToString(inputIds);
-    if (inputText.isEmpty())
-        throw NoInputParameters(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    n_object.addField(ATTRIBUTE_RULE_NAME_INITID, inputText);
-
-    if (countOfOutputParameters() != relation->getOutputParametersCount())
-        throw InconsistencyDataExceptionOstra(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    const QString outputText = ISerializebleObject::convertLinkedObjectsToString(outputIds);
-    if (outputText.isEmpty())
-        throw NoOutputParameters(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    n_object.addField(ATTRIBUTE_RULE_NAME_RESULTID, outputText);
-
-    const QString relationId = getRelationName();
-    if (relationId.isEmpty())
-        throw NoRelation(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
-    n_object.addField(ATTRIBUTE_RULE_NAME_RELATION, relationId);
+    elementsserialization::saveLinks<NoInputParameters>(n_object, ATTRIBUTE_RULE_NAME_INITID, inputIds,
+                                                        countOfInputParameters(),
+                                                        relation->getInputParametersCount(), CLASS_NAME, method);
+    elementsserialization::saveLinks<NoOutputParameters>(n_object, ATTRIBUTE_RULE_NAME_RESULTID, outputIds,
+                                                         countOfOutputParameters(),
+                                                         relation->getOutputParametersCount(), CLASS_NAME, method);
+    elementsserialization::saveRelationId(n_object, ATTRIBUTE_RULE_NAME_RELATION, getRelationName(), CLASS_NAME,
+                                          method);
 
     n_object.addFields(elementsserialization::extraFieldsToSave(getAdditionalFields(), MANDATORY_RULE_FIELDS_SET));
 }

@@ -25,18 +25,10 @@ public:
         ATTRIBUTE_RULE_NAME_RESULTID, ATTRIBUTE_RULE_NAME_INITID, ATTRIBUTE_RULE_NAME_RELATION};
 
     RuleVertexPtrConnData();
-    explicit RuleVertexPtrConnData(const QString &n_id);
-    RuleVertexPtrConnData(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                          const QString &n_author, const QString &n_GUID);
-    RuleVertexPtrConnData(const QString &n_id, QHash<QString, ParameterSharedPtr> n_inputParameters,
-                          QHash<QString, ParameterSharedPtr> n_outputParameters);
-    RuleVertexPtrConnData(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                          const QString &n_author, const QString &n_GUID,
-                          QHash<QString, ParameterSharedPtr> n_inputParameters,
-                          QHash<QString, ParameterSharedPtr> n_outputParameters);
+    // The calculation layer's constructors: this layer adds nothing that they would set.
+    using RuleCalculation::RuleCalculation;
     // The calculation layer's copy plus the extra fields.
     RuleVertexPtrConnData(const RuleVertexPtrConnData &n_other);
-    explicit RuleVertexPtrConnData(const RuleVertex &n_vertex);
     // A rule read from the node; a failing load ends the construction.
     explicit RuleVertexPtrConnData(const ISerializerObject &n_object);
     ~RuleVertexPtrConnData() override;

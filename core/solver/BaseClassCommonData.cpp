@@ -172,11 +172,7 @@ void BaseClassCommonData::copyRulesEdges(const BaseClassCommonData &n_source)
         if (relation.isNull())
             continue;
         const QString ruleId = rule->getId();
-        addEdge(ruleId, relation->getId(), QString());
-        const QHash<QString, ParameterSharedPtr> inputs = rule->getInputParameters();
-        for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it)
-            if (!it.value().isNull())
-                addEdge(it.value()->getId(), ruleId, it.key());
+        copyRelationAndInputEdges(ruleId, relation->getId(), rule->getInputParameters());
         const QHash<QString, ParameterSharedPtr> outputs = rule->getOutputParameters();
         for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it)
             if (!it.value().isNull())
@@ -190,13 +186,17 @@ void BaseClassCommonData::copyConstraintsEdges(const BaseClassCommonData &n_sour
         const QSharedPointer<RelationModel> relation = constraint->getRelationPtr();
         if (relation.isNull())
             continue;
-        const QString constraintId = constraint->getId();
-        addEdge(constraintId, relation->getId(), QString());
-        const QHash<QString, ParameterSharedPtr> inputs = constraint->getInputParameters();
-        for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it)
-            if (!it.value().isNull())
-                addEdge(it.value()->getId(), constraintId, it.key());
+        copyRelationAndInputEdges(constraint->getId(), relation->getId(), constraint->getInputParameters());
     }
+}
+
+void BaseClassCommonData::copyRelationAndInputEdges(const QString &n_elementId, const QString &n_relationId,
+                                                    const QHash<QString, ParameterSharedPtr> &n_inputs)
+{
+    addEdge(n_elementId, n_relationId, QString());
+    for (auto it = n_inputs.constBegin(); it != n_inputs.constEnd(); ++it)
+        if (!it.value().isNull())
+            addEdge(it.value()->getId(), n_elementId, it.key());
 }
 
 bool BaseClassCommonData::isParameterExist(const QString &n_id) const

@@ -81,6 +81,11 @@ public:
 
 protected:
     QSharedPointer<RelationsStorage> m_relationsStorage;
+
+private:
+    // The edges that rules and constraints both have: to their relation and from each bound input.
+    void copyRelationAndInputEdges(const QString &n_elementId, const QString &n_relationId,
+                                   const QHash<QString, ParameterSharedPtr> &n_inputs);
 };
 
 #endif // BASECLASSCOMMONDATA_H

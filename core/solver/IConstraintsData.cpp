@@ -1,7 +1,12 @@
 #include "solver/IConstraintsData.h"
 
-#include "errors/ElementAlreadyExistExceptionOstra.h"
-#include "errors/NoElementExceptionOstra.h"
+#include "elements/IdStore.h"
+
+namespace {
+
+const QString CLASS_NAME = QStringLiteral("IConstraintsData");
+
+} // namespace
 
 IConstraintsData::IConstraintsData() {}
 
@@ -34,22 +39,14 @@ bool IConstraintsData::constraintsContains(const QString &n_id) const
 
 IConstraintsData::ConstraintSharedPtr IConstraintsData::getConstraintSharedPtr(const QString &n_id) const
 {
-    const auto it = m_constraints.constFind(n_id);
-    if (it == m_constraints.constEnd())
-        throw NoElementExceptionOstra(n_id, QStringLiteral("IConstraintsData"),
-                                      QStringLiteral("getConstraintSharedPtr(const QString &n_id)"),
-                                      QSharedPointer<ExceptionOstra>());
-    return it.value();
+    return idstore::findOrThrow(m_constraints, n_id, CLASS_NAME,
+                                QStringLiteral("getConstraintSharedPtr(const QString &n_id)"));
 }
 
 IConstraintsData::ConstraintSharedPtr IConstraintsData::getConstraintPtr(const QString &n_id) const
 {
-    const auto it = m_constraints.constFind(n_id);
-    if (it == m_constraints.constEnd())
-        throw NoElementExceptionOstra(n_id, QStringLiteral("IConstraintsData"),
-                                      QStringLiteral("getConstraintPtr(const QString &n_id)"),
-                                      QSharedPointer<ExceptionOstra>());
-    return it.value();
+    return idstore::findOrThrow(m_constraints, n_id, CLASS_NAME,
+                                QStringLiteral("getConstraintPtr(const QString &n_id)"));
 }
 
 void IConstraintsData::copyConstraints(const IConstraintsData &n_other)
@@ -65,12 +62,8 @@ void IConstraintsData::addConstraint(const ConstraintModel &n_element)
 
 void IConstraintsData::addConstraintPtr(ConstraintSharedPtr n_element)
 {
-    const QString id = n_element->getId();
-    if (m_constraints.contains(id))
-        throw ElementAlreadyExistExceptionOstra(id, QStringLiteral("IConstraintsData"),
-                                                QStringLiteral("addConstraintPtr(IConstraintsData::ConstraintSharedPtr n_constraint)"),
-                                                QSharedPointer<ExceptionOstra>());
-    m_constraints.insert(id, n_element);
+    idstore::insertUnique(m_constraints, n_element, CLASS_NAME,
+                          QStringLiteral("addConstraintPtr(IConstraintsData::ConstraintSharedPtr n_constraint)"));
 }
 
 int IConstraintsData::deleteConstraint(const QString &n_id)

@@ -1,8 +1,13 @@
 #include "solver/IParametersData.h"
 
+#include "elements/IdStore.h"
 #include "errors/BadValueExceptionOstra.h"
-#include "errors/ElementAlreadyExistExceptionOstra.h"
-#include "errors/NoElementExceptionOstra.h"
+
+namespace {
+
+const QString CLASS_NAME = QStringLiteral("IParametersData");
+
+} // namespace
 
 IParametersData::IParametersData() {}
 
@@ -49,7 +54,7 @@ void IParametersData::setParameterDefaultValue(const QString &n_id, const QVaria
     }
     throw BadValueExceptionOstra(n_value,
                                  QStringLiteral("Unable to establish a value to default for parameter with  id=") + n_id,
-                                 QStringLiteral("IParametersData"),
+                                 CLASS_NAME,
                                  QStringLiteral("setParameterDefaultValue(const QString &n_id, const QVariant &n_value)"),
                                  QSharedPointer<ExceptionOstra>());
 }
@@ -62,22 +67,13 @@ void IParametersData::setParametersDefaultValues(const QHash<QString, QVariant> 
 
 IParametersData::ParameterSharedPtr IParametersData::getParameterSharedPtr(const QString &n_id) const
 {
-    const auto it = m_parameters.constFind(n_id);
-    if (it == m_parameters.constEnd())
-        throw NoElementExceptionOstra(n_id, QStringLiteral("IParametersData"),
-                                      QStringLiteral("getParameterSharedPtr(const QString &n_id)"),
-                                      QSharedPointer<ExceptionOstra>());
-    return it.value();
+    return idstore::findOrThrow(m_parameters, n_id, CLASS_NAME,
+                                QStringLiteral("getParameterSharedPtr(const QString &n_id)"));
 }
 
 IParametersData::ParameterSharedPtr IParametersData::getParameterPtr(const QString &n_id) const
 {
-    const auto it = m_parameters.constFind(n_id);
-    if (it == m_parameters.constEnd())
-        throw NoElementExceptionOstra(n_id, QStringLiteral("IParametersData"),
-                                      QStringLiteral("getParameterPtr(const QString &n_id)"),
-                                      QSharedPointer<ExceptionOstra>());
-    return it.value();
+    return idstore::findOrThrow(m_parameters, n_id, CLASS_NAME, QStringLiteral("getParameterPtr(const QString &n_id)"));
 }
 
 void IParametersData::copyParameters(const IParametersData &n_other)
@@ -99,12 +95,8 @@ void IParametersData::addParameter(const ParameterModel &n_parameter)
 
 void IParametersData::addParameterPtr(ParameterSharedPtr n_parameter)
 {
-    const QString id = n_parameter->getId();
-    if (m_parameters.contains(id))
-        throw ElementAlreadyExistExceptionOstra(id, QStringLiteral("IParametersData"),
-                                                QStringLiteral("addParameterPtr(IParametersData::ParameterSharedPtr n_parameter)"),
-                                                QSharedPointer<ExceptionOstra>());
-    m_parameters.insert(id, n_parameter);
+    idstore::insertUnique(m_parameters, n_parameter, CLASS_NAME,
+                          QStringLiteral("addParameterPtr(IParametersData::ParameterSharedPtr n_parameter)"));
 }
 
 int IParametersData::deleteParameter(const QString &n_id)

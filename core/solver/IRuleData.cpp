@@ -1,7 +1,12 @@
 #include "solver/IRuleData.h"
 
-#include "errors/ElementAlreadyExistExceptionOstra.h"
-#include "errors/NoElementExceptionOstra.h"
+#include "elements/IdStore.h"
+
+namespace {
+
+const QString CLASS_NAME = QStringLiteral("IRuleData");
+
+} // namespace
 
 IRuleData::IRuleData() {}
 
@@ -34,22 +39,12 @@ bool IRuleData::rulesContains(const QString &n_id) const
 
 IRuleData::RuleSharedPtr IRuleData::getRuleSharedPtr(const QString &n_id) const
 {
-    const auto it = m_rules.constFind(n_id);
-    if (it == m_rules.constEnd())
-        throw NoElementExceptionOstra(n_id, QStringLiteral("IRuleData"),
-                                      QStringLiteral("getRuleSharedPtr(const QString &n_name)"),
-                                      QSharedPointer<ExceptionOstra>());
-    return it.value();
+    return idstore::findOrThrow(m_rules, n_id, CLASS_NAME, QStringLiteral("getRuleSharedPtr(const QString &n_name)"));
 }
 
 IRuleData::RuleSharedPtr IRuleData::getRulePtr(const QString &n_id) const
 {
-    const auto it = m_rules.constFind(n_id);
-    if (it == m_rules.constEnd())
-        throw NoElementExceptionOstra(n_id, QStringLiteral("IRuleData"),
-                                      QStringLiteral("getRulePtr(const QString &n_name)"),
-                                      QSharedPointer<ExceptionOstra>());
-    return it.value();
+    return idstore::findOrThrow(m_rules, n_id, CLASS_NAME, QStringLiteral("getRulePtr(const QString &n_name)"));
 }
 
 void IRuleData::copyRules(const IRuleData &n_other)
@@ -65,12 +60,8 @@ void IRuleData::addRule(const RuleModel &n_element)
 
 void IRuleData::addRulePtr(RuleSharedPtr n_element)
 {
-    const QString id = n_element->getId();
-    if (m_rules.contains(id))
-        throw ElementAlreadyExistExceptionOstra(id, QStringLiteral("IRuleData"),
-                                                QStringLiteral("addRulePtr(IRuleData::RuleSharedPtr n_rule)"),
-                                                QSharedPointer<ExceptionOstra>());
-    m_rules.insert(id, n_element);
+    idstore::insertUnique(m_rules, n_element, CLASS_NAME,
+                          QStringLiteral("addRulePtr(IRuleData::RuleSharedPtr n_rule)"));
 }
 
 int IRuleData::deleteRule(const QString &n_id)
