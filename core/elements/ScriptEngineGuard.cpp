@@ -28,6 +28,10 @@ ScriptEngineGuard::ScriptEngineGuard(QScriptEngine *n_engine)
         m_engineGlobals.insert(it.name(), it.value());
     }
     n_engine->setProcessEventsInterval(CHECK_INTERVAL_MS);
+    // A long run hands control to the event loop (see the class comment); the filter stays for
+    // the engine's lifetime and lets everything through between runs.
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->installEventFilter(this);
 }
 
 ScriptEngineGuard *ScriptEngineGuard::guardOf(QScriptEngine *n_engine)
@@ -72,6 +76,34 @@ bool ScriptEngineGuard::endEvaluation()
 {
     m_evaluating = false;
     return m_timedOut;
+}
+
+bool ScriptEngineGuard::eventFilter(QObject *n_watched, QEvent *n_event)
+{
+    if (!m_evaluating)
+        return false;
+    switch (n_event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::ContextMenu:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+    case QEvent::Close:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return true;
+    default:
+        return QObject::eventFilter(n_watched, n_event);
+    }
 }
 
 void ScriptEngineGuard::postCheck()

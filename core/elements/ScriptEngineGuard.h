@@ -15,8 +15,9 @@ class QScriptEngine;
 // - it limits the time of one evaluation. Once told so, the engine calls
 //   QCoreApplication::processEvents every CHECK_INTERVAL_MS while a script loops; an event posted
 //   to the guard is delivered there and aborts the run once the time limit has passed. The limit
-//   therefore needs the application's event dispatcher, which the program always has, and the
-//   application's other pending events are delivered during such a run as well.
+//   therefore needs the application's event dispatcher, which the program always has. Other
+//   pending events are delivered during such a run as well; user input among them is dropped
+//   while the run lasts, so that no click or key can reach the model in the middle of it.
 class ScriptEngineGuard : public QObject
 {
     Q_OBJECT
@@ -43,6 +44,7 @@ public:
 
 protected:
     bool event(QEvent *n_event) override;
+    bool eventFilter(QObject *n_watched, QEvent *n_event) override;
 
 private:
     explicit ScriptEngineGuard(QScriptEngine *n_engine);

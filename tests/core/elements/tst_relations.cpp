@@ -68,6 +68,20 @@ RelationVertex makeLinear(QScriptEngine *n_engine, const QString &n_code)
     return relation;
 }
 
+// Counts the events that reach it, by type.
+class EventCounter : public QObject
+{
+public:
+    QHash<int, int> seen;
+
+protected:
+    bool event(QEvent *n_event) override
+    {
+        ++seen[n_event->type()];
+        return true;
+    }
+};
+
 } // namespace
 
 class TestRelations : public QObject
@@ -402,6 +416,10 @@ void TestRelations::endlessLoopIsStopped()
         QStringLiteral("loop"), QStringLiteral("y = 1;\nwhile(true){}"), nullptr);
     endless->addOutputParameterType(QStringLiteral("y"), QVariant::Double);
     storage->addRelationPtr(endless);
+    EventCounter endlessRunEvents;
+    QCoreApplication::postEvent(&endlessRunEvents, new QEvent(QEvent::MouseButtonPress));
+    QCoreApplication::postEvent(&endlessRunEvents, new QEvent(QEvent::KeyPress));
+    QCoreApplication::postEvent(&endlessRunEvents, new QEvent(QEvent::User));
     try {
         endless->calculate();
         QFAIL("an endless loop returned");
@@ -412,6 +430,12 @@ void TestRelations::endlessLoopIsStopped()
                  qPrintable(e.getScriptExceptionMessage()));
         QCOMPARE(e.getMethodName(), QStringLiteral("calculation(const QString &n_code)"));
     }
+    // The run handed control to the event loop: user input waiting there was kept away from the
+    // model, other events were delivered.
+    QVERIFY(endlessRunEvents.seen.value(QEvent::User) == 1);
+    QCOMPARE(endlessRunEvents.seen.value(QEvent::MouseButtonPress), 0);
+    QCOMPARE(endlessRunEvents.seen.value(QEvent::KeyPress), 0);
+
     // The output keeps its declared null: the stopped run wrote nothing back.
     const QVariant y = endless->getOutputParameterValue(QStringLiteral("y"));
     QVERIFY(y.type() == QVariant::Double && y.isNull());
