@@ -87,6 +87,9 @@ struct OldFormatFileIndex
     QHash<QString, QVector<int> > classesByLevelUid;
     QHash<QString, QVector<int> > parametersById;
     QHash<QString, QString> parameterOwner;
+    // Ids of the classes read so far: a second class of the same id would be read again with its
+    // whole subtree, and the copies multiply at every level below.
+    QSet<QString> classesRead;
 
     explicit OldFormatFileIndex(QDomElement &n_root)
         : classes(listChildren(ClassXMLSerializerOld::getNodesByTagsNames(n_root, ClassXMLSerializerOld::TAG_NAME_CLASSES)))
@@ -349,6 +352,7 @@ void ClassXMLSerializerOld::setXMLObject(QDomElement &n_domElement)
     m_domElement = n_domElement;
     QSet<QString> path;
     path.insert(id());
+    index->classesRead.insert(id());
     readTree(index, path, 0);
     if (id() == ROOT_ID)
         reportUnplaced(*index);
@@ -380,6 +384,11 @@ void ClassXMLSerializerOld::readTree(const QSharedPointer<OldFormatFileIndex> &n
                      .arg(childId));
             throw InconsistencyDataExceptionOstra(CLASS_NAME, SET_XML_OBJECT_METHOD, QSharedPointer<ExceptionOstra>());
         }
+        if (m_index->classesRead.contains(childId)) {
+            warn(QStringLiteral("ClassXMLSerializerOld: more than one class has the id \"%1\"").arg(childId));
+            throw InconsistencyDataExceptionOstra(CLASS_NAME, SET_XML_OBJECT_METHOD, QSharedPointer<ExceptionOstra>());
+        }
+        m_index->classesRead.insert(childId);
         if (n_depth + 1 > MAX_CLASS_DEPTH) {
             warn(QStringLiteral("ClassXMLSerializerOld: the classes are nested deeper than %1 levels")
                      .arg(MAX_CLASS_DEPTH));

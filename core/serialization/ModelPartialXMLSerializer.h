@@ -15,7 +15,7 @@ class ModelPartialXMLSerializer : public ModelXMLSerializer
 {
 public:
     // The parts of a model that can be written; PART_ALL writes the whole model, whatever else is listed.
-    enum serializerParts {
+    enum serializerParts : int {
         PART_CLASSES = 0,
         PART_PARAMETERS = 1,
         PART_CONSTRAINTS = 2,
