@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build and test the program.
-# Does nothing (and needs no network) when everything is already there.
+# Does nothing (and needs no network) when everything is already there. Extra package names given
+# as arguments are installed the same way (the fuzz build adds its compiler so).
 set -euo pipefail
 
 packages=(cmake g++ make qtbase5-dev qtscript5-dev qttools5-dev qttools5-dev-tools
-          qttranslations5-l10n libbenchmark-dev)
+          qttranslations5-l10n libbenchmark-dev "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

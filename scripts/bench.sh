@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds (Release) and runs every benchmark; each prints `name: value`
+# lines, every figure a median of several runs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh Release
+export QT_HASH_SEED=0
+for bench in bench_relation bench_solver bench_model bench_serialization; do
+    echo "# $bench"
+    "build/bench/$bench"
+done
