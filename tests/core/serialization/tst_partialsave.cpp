@@ -3,39 +3,27 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "XmlTestSupport.h"
 #include "errors/FileCantOpenExceptionOstra.h"
 #include "errors/FileIOExceptionOstra.h"
 #include "serialization/ModelPartialXMLSerializer.h"
 #include "serialization/ModelXMLSerializer.h"
 #include "serialization/ModelXMLSerializerOld.h"
 
-Q_DECLARE_METATYPE(QList<ModelPartialXMLSerializer::serializerParts>)
+using Parts = QList<ModelPartialXMLSerializer::serializerParts>;
+Q_DECLARE_METATYPE(Parts)
 
 namespace {
 
-using Parts = QList<ModelPartialXMLSerializer::serializerParts>;
-
-class DebugCatcher
+// Part numbers as written in the rows: 0 classes, 1 parameters, 2 constraints, 3 rules,
+// 4 relations, 5 whole model.
+Parts parts(std::initializer_list<int> n_numbers)
 {
-public:
-    DebugCatcher()
-    {
-        s_messages.clear();
-        m_previous = qInstallMessageHandler(&DebugCatcher::handler);
-    }
-    ~DebugCatcher() { qInstallMessageHandler(m_previous); }
-    QStringList messages() const { return s_messages; }
-
-private:
-    static void handler(QtMsgType n_type, const QMessageLogContext &, const QString &n_message)
-    {
-        if (n_type == QtDebugMsg)
-            s_messages.append(n_message);
-    }
-    static QStringList s_messages;
-    QtMessageHandler m_previous;
-};
-QStringList DebugCatcher::s_messages;
+    Parts list;
+    for (int number : n_numbers)
+        list.append(ModelPartialXMLSerializer::serializerParts(number));
+    return list;
+}
 
 QSharedPointer<ISerializerObject> item(QSharedPointer<ISerializerObject> n_node, const QString &n_id)
 {
@@ -46,7 +34,7 @@ QSharedPointer<ISerializerObject> item(QSharedPointer<ISerializerObject> n_node,
 
 // Fills a model node the way a model saves itself: attributes, the root class (own lists first, then
 // the child classes, each filled before it is added) and the relations.
-//   c0 (p1, r1, k1) > c1 (p2, p3, r2, k2) > c2 (p4, r3);  relations rel1, rel2
+//   c0 (p1, r1, k1) > c1 (p3, p2, r2, k2) > c2 (p4, r3 with text);  relations rel2 (with text), rel1
 void fillModel(ISerializerModel &n_model)
 {
     n_model.addField(QStringLiteral("id"), QStringLiteral("m1"));
@@ -84,70 +72,31 @@ void fillModel(ISerializerModel &n_model)
     n_model.setRelationStorage(relations);
 }
 
-QByteArray readAll(const QString &n_path)
+// Every item of each list of the filled model, in document order.
+QStringList allIds(const QString &n_list)
 {
-    QFile file(n_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
+    static const QHash<QString, QString> ids{{"classes", "c0 c1 c2"},       {"parameters", "p1 p2 p3 p4"},
+                                             {"rules", "r1 r2 r3"},         {"constraints", "k1 k2"},
+                                             {"relations", "rel1 rel2"}};
+    return ids.value(n_list).split(QLatin1Char(' '));
 }
 
-QByteArray fullSave(const QString &n_path)
-{
-    ModelXMLSerializer model;
-    fillModel(model);
-    QFile file(n_path);
-    model.saveToFile(file);
-    return readAll(n_path);
-}
-
-// Saves the filled model with the given parts and parses the file back; the parse must succeed.
-QDomDocument partialSave(const QString &n_path, const Parts &n_parts, bool n_hierarchy, QByteArray *n_bytes = nullptr)
+// Saves the filled model with the given parts; returns the bytes and parses them into n_document.
+QByteArray partialSave(const QString &n_path, const Parts &n_parts, bool n_hierarchy, QDomDocument *n_document = nullptr,
+                       bool n_setFlags = true)
 {
     ModelPartialXMLSerializer model;
-    model.setSaveFlags(n_parts);
+    if (n_setFlags)
+        model.setSaveFlags(n_parts);
     model.useHierarchy(n_hierarchy);
     fillModel(model);
     QFile file(n_path);
     model.saveToFile(file);
-    const QByteArray bytes = readAll(n_path);
-    if (n_bytes)
-        *n_bytes = bytes;
-    QDomDocument document;
+    const QByteArray bytes = readFile(n_path);
     QString message;
-    if (!document.setContent(bytes, &message))
+    if (n_document && !n_document->setContent(bytes, &message))
         qWarning("not well-formed: %s", qPrintable(message));
-    return document;
-}
-
-QStringList childTags(const QDomNode &n_parent)
-{
-    QStringList tags;
-    for (QDomElement child = n_parent.firstChildElement(); !child.isNull(); child = child.nextSiblingElement())
-        tags.append(child.tagName());
-    return tags;
-}
-
-QStringList idsUnder(const QDomElement &n_root, const QString &n_tag)
-{
-    QStringList ids;
-    const QDomNodeList found = n_root.elementsByTagName(n_tag);
-    for (int i = 0; i < found.count(); ++i)
-        ids.append(found.at(i).toElement().attribute(QStringLiteral("id")));
-    return ids;
-}
-
-QStringList idsOfChildren(const QDomElement &n_list)
-{
-    QStringList ids;
-    for (QDomElement child = n_list.firstChildElement(); !child.isNull(); child = child.nextSiblingElement())
-        ids.append(child.attribute(QStringLiteral("id")));
-    return ids;
-}
-
-int topLevelElements(const QDomDocument &n_document)
-{
-    return childTags(n_document).size();
+    return bytes;
 }
 
 } // namespace
@@ -161,8 +110,8 @@ private slots:
     void wholeModelWins();
     void hierarchyCutsUnlistedLists_data();
     void hierarchyCutsUnlistedLists();
+    void flatSingleList_data();
     void flatSingleList();
-    void flatClassesAreAttributesOnly();
     void flatSeveralPartsAreOneDocument_data();
     void flatSeveralPartsAreOneDocument();
     void loadedModelSavedInParts();
@@ -175,13 +124,9 @@ void tst_PartialSave::wholeModelWins_data()
     QTest::addColumn<Parts>("parts");
     QTest::addColumn<bool>("hierarchy");
     QTest::newRow("default node") << false << Parts() << true;
-    QTest::newRow("[5], flat") << true << Parts{ModelPartialXMLSerializer::PART_ALL} << false;
-    QTest::newRow("[1, 5], flat") << true
-                                  << Parts{ModelPartialXMLSerializer::PART_PARAMETERS, ModelPartialXMLSerializer::PART_ALL}
-                                  << false;
-    QTest::newRow("[5, 3], hierarchy") << true
-                                       << Parts{ModelPartialXMLSerializer::PART_ALL, ModelPartialXMLSerializer::PART_RULES}
-                                       << true;
+    QTest::newRow("[5], flat") << true << parts({5}) << false;
+    QTest::newRow("[1, 5], flat") << true << parts({1, 5}) << false;
+    QTest::newRow("[5, 3], hierarchy") << true << parts({5, 3}) << true;
 }
 
 void tst_PartialSave::wholeModelWins()
@@ -190,34 +135,25 @@ void tst_PartialSave::wholeModelWins()
     QFETCH(Parts, parts);
     QFETCH(bool, hierarchy);
     QTemporaryDir dir;
-    const QByteArray full = fullSave(dir.filePath(QStringLiteral("full.xml")));
-
-    ModelPartialXMLSerializer model;
-    if (setFlags)
-        model.setSaveFlags(parts);
-    model.useHierarchy(hierarchy);
-    fillModel(model);
-    const QString path = dir.filePath(QStringLiteral("partial.xml"));
-    QFile file(path);
-    model.saveToFile(file);
-    QCOMPARE(readAll(path), full);
-    QVERIFY(full.contains("formatXmlVersion=\"2.0\""));
+    ModelXMLSerializer full;
+    fillModel(full);
+    QFile fullFile(dir.filePath(QStringLiteral("full.xml")));
+    full.saveToFile(fullFile);
+    const QByteArray expected = readFile(fullFile.fileName());
+    QVERIFY(expected.contains("formatXmlVersion=\"2.0\""));
+    QCOMPARE(partialSave(dir.filePath(QStringLiteral("partial.xml")), parts, hierarchy, nullptr, setFlags), expected);
 }
 
 void tst_PartialSave::hierarchyCutsUnlistedLists_data()
 {
     QTest::addColumn<Parts>("parts");
     QTest::addColumn<QStringList>("keptLists");
-    QTest::newRow("[3] rules") << Parts{ModelPartialXMLSerializer::PART_RULES} << QStringList{QStringLiteral("rules")};
+    QTest::newRow("[3] rules") << parts({3}) << QStringList{"rules"};
     QTest::newRow("[] class tree alone") << Parts() << QStringList();
-    QTest::newRow("[0] class tree alone") << Parts{ModelPartialXMLSerializer::PART_CLASSES} << QStringList();
-    QTest::newRow("[7] unknown part") << Parts{ModelPartialXMLSerializer::serializerParts(7)} << QStringList();
-    QTest::newRow("[4, 1] parameters and relations")
-        << Parts{ModelPartialXMLSerializer::PART_RELATIONS, ModelPartialXMLSerializer::PART_PARAMETERS}
-        << QStringList{QStringLiteral("parameters"), QStringLiteral("relations")};
-    QTest::newRow("[2, 2] constraints") << Parts{ModelPartialXMLSerializer::PART_CONSTRAINTS,
-                                                 ModelPartialXMLSerializer::PART_CONSTRAINTS}
-                                        << QStringList{QStringLiteral("constraints")};
+    QTest::newRow("[0] class tree alone") << parts({0}) << QStringList();
+    QTest::newRow("[7] unknown part") << parts({7}) << QStringList();
+    QTest::newRow("[4, 1] parameters and relations") << parts({4, 1}) << QStringList{"parameters", "relations"};
+    QTest::newRow("[2, 2] constraints") << parts({2, 2}) << QStringList{"constraints"};
 }
 
 void tst_PartialSave::hierarchyCutsUnlistedLists()
@@ -225,112 +161,81 @@ void tst_PartialSave::hierarchyCutsUnlistedLists()
     QFETCH(Parts, parts);
     QFETCH(QStringList, keptLists);
     QTemporaryDir dir;
-    const QDomDocument document = partialSave(dir.filePath(QStringLiteral("cut.xml")), parts, true);
-    QCOMPARE(topLevelElements(document), 1);
+    QDomDocument document;
+    partialSave(dir.filePath(QStringLiteral("cut.xml")), parts, true, &document);
+    QCOMPARE(childTags(document), QStringList{"model"});
     const QDomElement model = document.documentElement();
-    QCOMPARE(model.tagName(), QStringLiteral("model"));
     QCOMPARE(model.attribute(QStringLiteral("formatXmlVersion")), QStringLiteral("2.0"));
     QCOMPARE(model.attribute(QStringLiteral("id")), QStringLiteral("m1"));
 
     // The class tree with every class's attributes always stays.
-    QCOMPARE(idsUnder(model, QStringLiteral("class")), (QStringList{QStringLiteral("c0"), QStringLiteral("c1"), QStringLiteral("c2")}));
-    QCOMPARE(model.firstChildElement(QStringLiteral("class")).attribute(QStringLiteral("shortName")), QStringLiteral("Root"));
+    const QDomNodeList classes = model.elementsByTagName(QStringLiteral("class"));
+    QCOMPARE(classes.count(), 3);
+    QCOMPARE(classes.at(0).toElement().attribute(QStringLiteral("shortName")), QStringLiteral("Root"));
+    QCOMPARE(classes.at(2).toElement().attribute(QStringLiteral("id")), QStringLiteral("c2"));
     QCOMPARE(model.elementsByTagName(QStringLiteral("classes")).count(), 3);
 
-    const QStringList cuttable{QStringLiteral("parameters"), QStringLiteral("rules"), QStringLiteral("constraints"),
-                               QStringLiteral("relations")};
-    for (const QString &list : cuttable) {
-        const int count = model.elementsByTagName(list).count();
-        if (!keptLists.contains(list))
-            QVERIFY2(count == 0, qPrintable(list));
-        else
-            QVERIFY2(count == (list == QLatin1String("relations") ? 1 : 3), qPrintable(list));
+    for (const QString &list : {"parameters", "rules", "constraints", "relations"}) {
+        const int expected = !keptLists.contains(list) ? 0 : (list == QLatin1String("relations") ? 1 : 3);
+        QVERIFY2(model.elementsByTagName(list).count() == expected, qPrintable(list));
     }
     if (keptLists.contains(QStringLiteral("rules"))) {
-        QCOMPARE(idsUnder(model, QStringLiteral("rule")), (QStringList{QStringLiteral("r1"), QStringLiteral("r2"), QStringLiteral("r3")}));
         // Each rule stays in its own class.
-        const QDomElement leaf = model.elementsByTagName(QStringLiteral("class")).at(2).toElement();
-        QCOMPARE(idsOfChildren(leaf.firstChildElement(QStringLiteral("rules"))), QStringList{QStringLiteral("r3")});
-        QCOMPARE(childTags(leaf), (QStringList{QStringLiteral("rules"), QStringLiteral("classes")}));
+        const QDomElement leaf = classes.at(2).toElement();
+        QCOMPARE(childTags(leaf), (QStringList{"rules", "classes"}));
+        QCOMPARE(childIds(leaf.firstChildElement(QStringLiteral("rules"))), QStringList{"r3"});
+        QCOMPARE(model.elementsByTagName(QStringLiteral("rule")).count(), 3);
     }
+}
+
+void tst_PartialSave::flatSingleList_data()
+{
+    QTest::addColumn<int>("part");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("itemTag");
+    QTest::newRow("[0] classes") << 0 << "classes" << "class";
+    QTest::newRow("[1] parameters") << 1 << "parameters" << "parameter";
+    QTest::newRow("[2] constraints") << 2 << "constraints" << "constraint";
+    QTest::newRow("[3] rules") << 3 << "rules" << "rule";
+    QTest::newRow("[4] relations") << 4 << "relations" << "relation";
 }
 
 void tst_PartialSave::flatSingleList()
 {
+    QFETCH(int, part);
+    QFETCH(QString, list);
+    QFETCH(QString, itemTag);
     QTemporaryDir dir;
-    struct Case
-    {
-        ModelPartialXMLSerializer::serializerParts part;
-        QString list;
-        QString item;
-        QStringList ids;
-    };
-    const QList<Case> cases{
-        {ModelPartialXMLSerializer::PART_PARAMETERS, QStringLiteral("parameters"), QStringLiteral("parameter"),
-         {QStringLiteral("p1"), QStringLiteral("p2"), QStringLiteral("p3"), QStringLiteral("p4")}},
-        {ModelPartialXMLSerializer::PART_RULES, QStringLiteral("rules"), QStringLiteral("rule"),
-         {QStringLiteral("r1"), QStringLiteral("r2"), QStringLiteral("r3")}},
-        {ModelPartialXMLSerializer::PART_CONSTRAINTS, QStringLiteral("constraints"), QStringLiteral("constraint"),
-         {QStringLiteral("k1"), QStringLiteral("k2")}},
-        {ModelPartialXMLSerializer::PART_RELATIONS, QStringLiteral("relations"), QStringLiteral("relation"),
-         {QStringLiteral("rel1"), QStringLiteral("rel2")}},
-    };
-    for (const Case &single : cases) {
-        const QDomDocument document = partialSave(dir.filePath(single.list + QStringLiteral(".xml")), {single.part}, false);
-        // One list is written exactly as it is: no wrapper, no model attributes.
-        QCOMPARE(childTags(document), QStringList{single.list});
-        const QDomElement list = document.documentElement();
-        QVERIFY(!list.hasAttributes());
-        QCOMPARE(idsOfChildren(list), single.ids);
-        const QStringList itemTags = childTags(list);
-        QCOMPARE(QSet<QString>(itemTags.begin(), itemTags.end()), QSet<QString>{single.item});
-    }
-    // Items move whole, element text included.
-    const QDomDocument rules = partialSave(dir.filePath(QStringLiteral("r.xml")), {ModelPartialXMLSerializer::PART_RULES}, false);
-    QCOMPARE(rules.documentElement().lastChildElement().text(), QStringLiteral("note"));
-    QCOMPARE(rules.documentElement().firstChildElement().attribute(QStringLiteral("shortName")), QStringLiteral("R1"));
-    const QDomDocument relations = partialSave(dir.filePath(QStringLiteral("rel.xml")), {ModelPartialXMLSerializer::PART_RELATIONS}, false);
-    QCOMPARE(relations.documentElement().lastChildElement().text(), QStringLiteral("y = x;"));
-}
-
-void tst_PartialSave::flatClassesAreAttributesOnly()
-{
-    QTemporaryDir dir;
-    ModelPartialXMLSerializer model;
-    model.setSaveFlags({ModelPartialXMLSerializer::PART_CLASSES});
-    model.useHierarchy(false);
-    fillModel(model);
-    const QString path = dir.filePath(QStringLiteral("classes.xml"));
-    QFile file(path);
-    model.saveToFile(file);
     QDomDocument document;
-    QVERIFY(document.setContent(readAll(path)));
-    QCOMPARE(childTags(document), QStringList{QStringLiteral("classes")});
-    const QDomElement list = document.documentElement();
-    // Root first, in document order, every class without children or text.
-    QCOMPARE(idsOfChildren(list), (QStringList{QStringLiteral("c0"), QStringLiteral("c1"), QStringLiteral("c2")}));
-    for (QDomElement cls = list.firstChildElement(); !cls.isNull(); cls = cls.nextSiblingElement())
-        QVERIFY(!cls.hasChildNodes());
-    QCOMPARE(list.firstChildElement().attribute(QStringLiteral("shortName")), QStringLiteral("Root"));
-    // Taking the classes leaves the model tree as it was.
-    QCOMPARE(model.getXMLObject().elementsByTagName(QStringLiteral("parameter")).count(), 4);
+    partialSave(dir.filePath(QStringLiteral("flat.xml")), parts({part}), false, &document);
+    // One list is written exactly as it is: no wrapper, no model attributes; classes come root
+    // first, each without its lists (attributes only).
+    QCOMPARE(childTags(document), QStringList{list});
+    const QDomElement element = document.documentElement();
+    QVERIFY(!element.hasAttributes());
+    QCOMPARE(childIds(element), allIds(list));
+    const QStringList itemTags = childTags(element);
+    QCOMPARE(QSet<QString>(itemTags.begin(), itemTags.end()), QSet<QString>{itemTag});
+    for (QDomElement child = element.firstChildElement(); !child.isNull(); child = child.nextSiblingElement())
+        QVERIFY(child.firstChildElement().isNull());
+    // Items move whole, attributes and element text included.
+    QCOMPARE(element.firstChildElement().attribute(QStringLiteral("shortName")),
+             part == 0 ? QStringLiteral("Root") : allIds(list).first().toUpper());
+    if (part == 3 || part == 4)
+        QCOMPARE(element.lastChildElement().text(), part == 3 ? QStringLiteral("note") : QStringLiteral("y = x;"));
 }
 
 void tst_PartialSave::flatSeveralPartsAreOneDocument_data()
 {
     QTest::addColumn<Parts>("parts");
     QTest::addColumn<QStringList>("lists");
-    QTest::newRow("[3, 1]") << Parts{ModelPartialXMLSerializer::PART_RULES, ModelPartialXMLSerializer::PART_PARAMETERS}
-                            << QStringList{QStringLiteral("rules"), QStringLiteral("parameters")};
-    QTest::newRow("[4, 0, 2]") << Parts{ModelPartialXMLSerializer::PART_RELATIONS, ModelPartialXMLSerializer::PART_CLASSES,
-                                        ModelPartialXMLSerializer::PART_CONSTRAINTS}
-                               << QStringList{QStringLiteral("relations"), QStringLiteral("classes"), QStringLiteral("constraints")};
+    QTest::newRow("[3, 1]") << parts({3, 1}) << QStringList{"rules", "parameters"};
+    // Classes taken between two other takes: each take still finds its whole list.
+    QTest::newRow("[4, 0, 2]") << parts({4, 0, 2}) << QStringList{"relations", "classes", "constraints"};
     // The second take finds nothing left to move: an empty list.
-    QTest::newRow("[3, 3]") << Parts{ModelPartialXMLSerializer::PART_RULES, ModelPartialXMLSerializer::PART_RULES}
-                            << QStringList{QStringLiteral("rules"), QStringLiteral("rules")};
+    QTest::newRow("[3, 3]") << parts({3, 3}) << QStringList{"rules", "rules"};
     QTest::newRow("[]") << Parts() << QStringList();
-    QTest::newRow("[6, 9]") << Parts{ModelPartialXMLSerializer::serializerParts(6), ModelPartialXMLSerializer::serializerParts(9)}
-                            << QStringList();
+    QTest::newRow("[6, 9]") << parts({6, 9}) << QStringList();
 }
 
 void tst_PartialSave::flatSeveralPartsAreOneDocument()
@@ -338,36 +243,24 @@ void tst_PartialSave::flatSeveralPartsAreOneDocument()
     QFETCH(Parts, parts);
     QFETCH(QStringList, lists);
     QTemporaryDir dir;
-    QByteArray bytes;
-    QDomDocument document = partialSave(dir.filePath(QStringLiteral("flat.xml")), parts, false, &bytes);
-    QVERIFY(!bytes.isEmpty());
-    QCOMPARE(childTags(document), QStringList{QStringLiteral("model")});
+    QDomDocument document;
+    QVERIFY(!partialSave(dir.filePath(QStringLiteral("flat.xml")), parts, false, &document).isEmpty());
+    QCOMPARE(childTags(document), QStringList{"model"});
     const QDomElement model = document.documentElement();
     QCOMPARE(childTags(model), lists);
     QCOMPARE(model.attribute(QStringLiteral("id")), QStringLiteral("m1"));
     QCOMPARE(model.attribute(QStringLiteral("shortName")), QStringLiteral("Model"));
     QCOMPARE(model.attribute(QStringLiteral("description")), QStringLiteral("three classes"));
     QVERIFY(!model.hasAttribute(QStringLiteral("formatXmlVersion")));
+    int index = 0;
+    for (QDomElement list = model.firstChildElement(); !list.isNull(); list = list.nextSiblingElement(), ++index) {
+        const bool repeated = lists.indexOf(list.tagName()) < index;
+        QCOMPARE(childIds(list), repeated ? QStringList() : allIds(list.tagName()));
+    }
 
     // Neither reader takes it for a model: opening it reports an unsupported format.
     QVERIFY(!ModelXMLSerializer().isFormatSupport(document));
     QVERIFY(!ModelXMLSerializerOld().isFormatSupport(document));
-
-    if (lists.value(0) == QLatin1String("rules") && lists.value(1) == QLatin1String("parameters")) {
-        QCOMPARE(idsOfChildren(model.firstChildElement(QStringLiteral("rules"))),
-                 (QStringList{QStringLiteral("r1"), QStringLiteral("r2"), QStringLiteral("r3")}));
-        QCOMPARE(idsOfChildren(model.firstChildElement(QStringLiteral("parameters"))),
-                 (QStringList{QStringLiteral("p1"), QStringLiteral("p2"), QStringLiteral("p3"), QStringLiteral("p4")}));
-    }
-    if (lists.size() == 3) {
-        // Classes taken after the relations: the class tree itself is untouched by the other takes.
-        QCOMPARE(idsOfChildren(model.firstChildElement(QStringLiteral("classes"))),
-                 (QStringList{QStringLiteral("c0"), QStringLiteral("c1"), QStringLiteral("c2")}));
-        QCOMPARE(idsOfChildren(model.firstChildElement(QStringLiteral("relations"))),
-                 (QStringList{QStringLiteral("rel1"), QStringLiteral("rel2")}));
-    }
-    if (parts.size() == 2 && parts.at(0) == parts.at(1))
-        QVERIFY(!model.lastChildElement().hasChildNodes());
 }
 
 void tst_PartialSave::loadedModelSavedInParts()
@@ -378,22 +271,20 @@ void tst_PartialSave::loadedModelSavedInParts()
         "<model formatXmlVersion=\"2.0\" id=\"m\"><class id=\"c\"><parameters><parameter id=\"b\" type=\"double\"/>"
         "</parameters><classes><class id=\"d\"><parameters><parameter id=\"a\" type=\"string\"/></parameters>"
         "</class></classes></class><relations/></model>"));
-    QCOMPARE(model.getFieldValue(QStringLiteral("id")).toString(), QStringLiteral("m"));
-    model.setSaveFlags({ModelPartialXMLSerializer::PART_PARAMETERS});
+    model.setSaveFlags(parts({1}));
     model.useHierarchy(false);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("params.xml"));
-    QFile file(path);
+    QFile file(dir.filePath(QStringLiteral("params.xml")));
     model.saveToFile(file);
     QDomDocument document;
-    QVERIFY(document.setContent(readAll(path)));
-    QCOMPARE(childTags(document), QStringList{QStringLiteral("parameters")});
-    QCOMPARE(idsOfChildren(document.documentElement()), (QStringList{QStringLiteral("b"), QStringLiteral("a")}));
+    QVERIFY(document.setContent(readFile(file.fileName())));
+    QCOMPARE(childTags(document), QStringList{"parameters"});
+    QCOMPARE(childIds(document.documentElement()), (QStringList{"b", "a"}));
     QCOMPARE(document.documentElement().lastChildElement().attribute(QStringLiteral("type")), QStringLiteral("string"));
 
     // saveToString stays the base one: whatever is left of the model, whole.
     ModelPartialXMLSerializer whole;
-    whole.setSaveFlags({ModelPartialXMLSerializer::PART_RULES});
+    whole.setSaveFlags(parts({3}));
     fillModel(whole);
     QDomDocument text;
     QVERIFY(text.setContent(whole.saveToString()));
@@ -404,25 +295,23 @@ void tst_PartialSave::saveFailures()
 {
     QTemporaryDir dir;
     ModelPartialXMLSerializer model;
-    model.setSaveFlags({ModelPartialXMLSerializer::PART_RULES, ModelPartialXMLSerializer::PART_PARAMETERS});
+    model.setSaveFlags(parts({3, 1}));
     model.useHierarchy(false);
     fillModel(model);
     QFile directory(dir.path());
-    DebugCatcher debug;
-    try {
-        model.saveToFile(directory);
-        QFAIL("a directory was written");
-    } catch (const FileCantOpenExceptionOstra &n_error) {
-        QCOMPARE(n_error.getClassName(), QStringLiteral("ModelXMLSerializer"));
-        QCOMPARE(n_error.getMethodName(), QStringLiteral("saveToFile(QFile &n_file)"));
-        QCOMPARE(n_error.getFileOpenMode(), QIODevice::WriteOnly | QIODevice::Text);
-    }
-    QCOMPARE(debug.messages(), QStringList{QStringLiteral("Failed to open file for writing.")});
+    MessageCatcher debug(QtDebugMsg);
+    const auto cantOpen = thrown<FileCantOpenExceptionOstra>([&] { model.saveToFile(directory); });
+    QVERIFY(cantOpen);
+    QCOMPARE(cantOpen->getClassName(), QStringLiteral("ModelXMLSerializer"));
+    QCOMPARE(cantOpen->getMethodName(), QStringLiteral("saveToFile(QFile &n_file)"));
+    QCOMPARE(cantOpen->getFileOpenMode(), QIODevice::WriteOnly | QIODevice::Text);
+    QCOMPARE(debug.messages(), QStringList{"Failed to open file for writing."});
 
+    // A write that fails after the open is an error, not a success.
     ModelPartialXMLSerializer full;
     fillModel(full);
     QFile deviceFull(QStringLiteral("/dev/full"));
-    QVERIFY_EXCEPTION_THROWN(full.saveToFile(deviceFull), FileIOExceptionOstra);
+    QVERIFY(thrown<FileIOExceptionOstra>([&] { full.saveToFile(deviceFull); }));
 }
 
 QTEST_GUILESS_MAIN(tst_PartialSave)
