@@ -331,14 +331,18 @@ private:
 
 void ModelGenerator::Generator::makeClasses()
 {
-    int count = m_options.classes;
+    // Whole levels of depth and fan-out unless a count is given; clamped, since a deep and wide
+    // tree would overflow the count long before anyone could generate it.
+    const qint64 maxClasses = 10000000;
+    qint64 count = m_options.classes;
     if (count < 1) {
         count = 0;
-        int level = 1;
-        for (int d = 0; d <= m_options.depth; ++d) {
+        qint64 level = 1;
+        for (int d = 0; d <= m_options.depth && count < maxClasses; ++d) {
             count += level;
-            level *= std::max(1, m_options.fanout);
+            level = std::min<qint64>(level * std::max(1, m_options.fanout), maxClasses);
         }
+        count = std::min(count, maxClasses);
     }
     ClassNode root;
     root.id = m_random.uuid();
@@ -870,6 +874,9 @@ QString ModelGenerator::Generator::summary() const
       << "\nconstraints: " << m_constraints.size() << "\nrelations_simple: " << kinds[SIMPLE]
       << "\nrelations_ifclause: " << kinds[IFCLAUSE] << "\nrelations_constr: " << kinds[CONSTR]
       << "\nrelations_prog: " << kinds[PROG] << "\nelements: " << elements << "\nknown: " << m_known.size()
+      << "\nrequired: " << m_required.size() << "\nlongest_required_chain: " << chain << "\n";
+    return out;
+}
 
 namespace {
 

@@ -2,8 +2,11 @@
 #define MODELFIXTURES_H
 
 // Small builders shared by the model tests: classes, parameters, relations, rules and
-// constraints made in code, and a helper that catches one exception type for inspection.
+// constraints made in code, a helper that catches one exception type for inspection, and an
+// order-free form of a saved document.
 
+#include <QDomDocument>
+#include <QDomElement>
 #include <QSharedPointer>
 #include <QString>
 #include <QStringList>
@@ -129,6 +132,47 @@ QSet<QString> idsOf(const QHash<QString, QSharedPointer<T>> &n_hash)
 inline QSet<QString> idSet(const QStringList &n_ids)
 {
     return QSet<QString>(n_ids.begin(), n_ids.end());
+}
+
+// Order-free form of an element: attributes and children are compared as sets (as multisets,
+// in fact: equal children are all kept), text is trimmed. The "name:id;..." links of rules and
+// constraints and the "name:type;..." variables of relations are sets too: their order follows
+// the hashes they are kept in.
+inline QString canonical(const QDomElement &n_element)
+{
+    static const QStringList nameLists{QStringLiteral("initId"), QStringLiteral("resultId"), QStringLiteral("inObj"),
+                                       QStringLiteral("outObj")};
+    QStringList attributes;
+    const QDomNamedNodeMap map = n_element.attributes();
+    for (int i = 0; i < map.count(); ++i) {
+        QString value = map.item(i).nodeValue();
+        if (nameLists.contains(map.item(i).nodeName())) {
+            QStringList items = value.split(QLatin1Char(';'));
+            items.sort();
+            value = items.join(QLatin1Char(';'));
+        }
+        attributes.append(map.item(i).nodeName() + QLatin1Char('=') + value);
+    }
+    attributes.sort();
+    QStringList children;
+    QString text;
+    for (QDomNode node = n_element.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        if (node.isElement())
+            children.append(canonical(node.toElement()));
+        else if (node.isText())
+            text += node.nodeValue().trimmed();
+    }
+    children.sort();
+    return n_element.tagName() + QLatin1Char('[') + attributes.join(QLatin1Char(',')) + QLatin1Char(']') + text
+           + QLatin1Char('{') + children.join(QLatin1Char(';')) + QLatin1Char('}');
+}
+
+inline QString canonical(const QString &n_text)
+{
+    QDomDocument document;
+    if (!document.setContent(n_text))
+        return QString();
+    return canonical(document.documentElement());
 }
 
 #endif // MODELFIXTURES_H

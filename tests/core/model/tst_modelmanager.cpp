@@ -44,35 +44,6 @@ QString modelText()
     return QString::fromUtf8(MODEL_TEXT);
 }
 
-// Order-free form of an element: attributes and children are compared as sets.
-QString canonical(const QDomElement &n_element)
-{
-    QStringList attributes;
-    const QDomNamedNodeMap map = n_element.attributes();
-    for (int i = 0; i < map.count(); ++i)
-        attributes.append(map.item(i).nodeName() + QLatin1Char('=') + map.item(i).nodeValue());
-    attributes.sort();
-    QStringList children;
-    QString text;
-    for (QDomNode node = n_element.firstChild(); !node.isNull(); node = node.nextSibling()) {
-        if (node.isElement())
-            children.append(canonical(node.toElement()));
-        else if (node.isText())
-            text += node.nodeValue().trimmed();
-    }
-    children.sort();
-    return n_element.tagName() + QLatin1Char('[') + attributes.join(QLatin1Char(',')) + QLatin1Char(']') + text
-           + QLatin1Char('{') + children.join(QLatin1Char(';')) + QLatin1Char('}');
-}
-
-QString canonical(const QString &n_text)
-{
-    QDomDocument document;
-    if (!document.setContent(n_text))
-        return QString();
-    return canonical(document.documentElement());
-}
-
 QByteArray readAll(const QString &n_path)
 {
     QFile file(n_path);
