@@ -3,8 +3,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
+#include "FileSizeLimit.h"
+
 
 #include "ModelFixtures.h"
 #include "model/ModelManager.h"
@@ -52,28 +52,6 @@ QByteArray readAll(const QString &n_path)
     return file.readAll();
 }
 
-// Writes past n_bytes fail (EFBIG) for this process while the object lives, as on a full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t n_bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_old;
-        limited.rlim_cur = n_bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old;
-    void (*m_oldHandler)(int);
-};
 
 } // namespace
 

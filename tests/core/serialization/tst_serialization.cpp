@@ -8,9 +8,9 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include "FileSizeLimit.h"
+
 #include <cfloat>
-#include <csignal>
-#include <sys/resource.h>
 
 #include "XmlTestSupport.h"
 #include "errors/BadValueTypeExceptionOstra.h"
@@ -90,28 +90,6 @@ QString modelText(bool n_relationsFirst)
            + (n_relationsFirst ? relationsPart + classPart : classPart + relationsPart) + QStringLiteral("</model>");
 }
 
-// Makes writes past n_bytes fail (EFBIG) for this process, as a full disk would, until destroyed.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t n_bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = n_bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old;
-    void (*m_oldHandler)(int);
-};
 
 // The three nodes with a file and a string form, behind the same calls.
 enum NodeKind { ClassNode, RelationsNode, ModelNode };
