@@ -4,8 +4,6 @@
 #include <QtTest>
 
 #include "FileSizeLimit.h"
-
-
 #include "ModelFixtures.h"
 #include "model/ModelManager.h"
 #include "model/OstraModel.h"
