@@ -1,7 +1,5 @@
 #include "model/ModelManager.h"
 
-#include "errors/FileCantOpenExceptionOstra.h"
-#include "errors/FileNotExistExceptionOstra.h"
 #include "errors/NoElementExceptionOstra.h"
 #include "errors/NotSupportedXmlFormat.h"
 #include "errors/PointerIsNull.h"
@@ -53,19 +51,9 @@ void ModelManager::loadModel(const QString &n_modelStr)
 void ModelManager::loadModel(QFile &n_modelFile)
 {
     const QString method = QStringLiteral("loadModel(QFile &n_modelFile)");
-    if (!QFile::exists(n_modelFile.fileName()))
-        throw FileNotExistExceptionOstra(n_modelFile.fileName(), CLASS_NAME, method, NO_PARENT_EXCEPTION);
-    if (!n_modelFile.open(QIODevice::ReadOnly))
-        throw FileCantOpenExceptionOstra(n_modelFile.fileName(), QIODevice::ReadOnly, CLASS_NAME, method,
-                                         NO_PARENT_EXCEPTION);
     QDomDocument document;
-    {
-        // The bytes are dead once the tree is built: freed here, they stay out of the peak memory
-        // of building the model.
-        const QByteArray content = n_modelFile.readAll();
-        n_modelFile.close();
-        XMLDocumentReader::setContent(document, content, CLASS_NAME, method);
-    }
+    // Checks the file, and refuses documents nested too deep before the DOM parser sees them.
+    XMLDocumentReader::loadFromFile(document, n_modelFile, CLASS_NAME, method);
     const OstraModel::OstraModelSharedPtr model = buildModel(document, method);
     m_models.insert(model);
     m_activeModel = model;

@@ -364,18 +364,20 @@ void XMLDocumentReader::setContent(QDomDocument &n_document, const QString &n_te
     checkAndParse(n_document, n_text, n_className, n_methodName);
 }
 
-void XMLDocumentReader::loadFromFile(QDomDocument &n_document, QFile &n_file, const QString &n_className)
+void XMLDocumentReader::loadFromFile(QDomDocument &n_document, QFile &n_file, const QString &n_className,
+                                     const QString &n_methodName)
 {
-    const QString methodName = QStringLiteral("loadFromFile(QFile &n_file)");
     if (!n_file.exists())
-        throw FileNotExistExceptionOstra(n_file.fileName(), n_className, methodName,
+        throw FileNotExistExceptionOstra(n_file.fileName(), n_className, n_methodName,
                                          QSharedPointer<ExceptionOstra>());
     if (!n_file.open(QIODevice::ReadOnly))
-        throw FileCantOpenExceptionOstra(n_file.fileName(), QIODevice::ReadOnly, n_className, methodName,
+        throw FileCantOpenExceptionOstra(n_file.fileName(), QIODevice::ReadOnly, n_className, n_methodName,
                                          QSharedPointer<ExceptionOstra>());
+    // The bytes die with this call, before the caller builds anything from the tree: they stay
+    // out of the peak memory of loading a model.
     const QByteArray content = n_file.readAll();
     n_file.close();
-    setContent(n_document, content, n_className, methodName);
+    setContent(n_document, content, n_className, n_methodName);
 }
 
 void XMLDocumentReader::loadFromString(QDomDocument &n_document, const QString &n_text, const QString &n_className)

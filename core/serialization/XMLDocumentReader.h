@@ -25,7 +25,8 @@ public:
     // "loadFromFile(QFile &n_file)" / "loadFromString(const QString &n_string)". A missing file
     // raises FileNotExistExceptionOstra and one that cannot be opened FileCantOpenExceptionOstra
     // (read-only mode); the file is closed before its text is parsed.
-    static void loadFromFile(QDomDocument &n_document, QFile &n_file, const QString &n_className);
+    static void loadFromFile(QDomDocument &n_document, QFile &n_file, const QString &n_className,
+                             const QString &n_methodName = QStringLiteral("loadFromFile(QFile &n_file)"));
     static void loadFromString(QDomDocument &n_document, const QString &n_text, const QString &n_className);
 
     // Throws XMLParseExceptionOstra when the text nests elements deeper than MAX_NESTING_DEPTH.
