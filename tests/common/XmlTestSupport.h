@@ -1,14 +1,16 @@
 #ifndef XMLTESTSUPPORT_H
 #define XMLTESTSUPPORT_H
 
-// Small helpers shared by the serialisation tests: catching log messages and one exception type,
-// reading and writing whole files, listing child elements.
+// Small helpers shared by the tests: catching log messages and one exception type, reading and
+// writing whole files, listing child elements.
 
 #include <QDomElement>
 #include <QFile>
 #include <QSharedPointer>
 #include <QStringList>
 #include <QtTest>
+
+#include <stdexcept>
 
 #include "errors/ExceptionOstra.h"
 
@@ -58,6 +60,19 @@ QSharedPointer<E> thrown(F n_call)
     }
     qWarning("no exception thrown");
     return {};
+}
+
+// Runs n_call and gives the exception of type E it raised, for a look at its fields. When it raised
+// nothing the test fails on the std::runtime_error thrown instead; another exception passes through.
+template<class E, class F>
+E caught(F n_call)
+{
+    try {
+        n_call();
+    } catch (const E &wanted) {
+        return wanted;
+    }
+    throw std::runtime_error("the expected exception was not raised");
 }
 
 inline QByteArray readFile(const QString &n_path)

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "XmlTestSupport.h"
+
 #include <QDomDocument>
 
 #include "elements/ConstraintModel.h"
@@ -350,13 +352,10 @@ void TestParameterLinks::storedFormLoadsAndSavesTheAttributeSet()
 void TestParameterLinks::storedFormRefusesWhatItCannotWrite()
 {
     QDomDocument document;
-    try {
-        ParameterVertexPtrConnData noId(*nodeFromText(QStringLiteral("<parameter type=\"double\"/>"), document));
-        QFAIL("a parameter without id was loaded");
-    } catch (const NoIdExceptionOstra &e) {
-        QCOMPARE(e.getClassName(), QStringLiteral("ParameterVertexPtrConnData"));
-        QCOMPARE(e.getMethodName(), QStringLiteral("load(const ISerializerObject &n_object)"));
-    }
+    const auto noIdNode = nodeFromText(QStringLiteral("<parameter type=\"double\"/>"), document);
+    const auto missingId = caught<NoIdExceptionOstra>([&] { ParameterVertexPtrConnData noId(*noIdNode); });
+    QCOMPARE(missingId.getClassName(), QStringLiteral("ParameterVertexPtrConnData"));
+    QCOMPARE(missingId.getMethodName(), QStringLiteral("load(const ISerializerObject &n_object)"));
 
     // An untyped parameter fails in the type codec after the identity is written.
     ParameterVertexPtrConnData untyped(QStringLiteral("P1"), QVariant::Invalid, QVariant());
@@ -408,14 +407,10 @@ void TestParameterLinks::valueTextsFollowTheDeclaredType()
 void TestParameterLinks::ownerOperationsRefuseMissingOwners()
 {
     const auto parameter = makeParameter(QStringLiteral("P"));
-    try {
-        parameter->removeParent();
-        QFAIL("a free parameter was removed from its class");
-    } catch (const NoParentException &e) {
-        QCOMPARE(e.getObjectWithNoParnetId(), QStringLiteral("P"));
-        QCOMPARE(e.getClassName(), QStringLiteral("ParameterModel"));
-        QCOMPARE(e.getMethodName(), QStringLiteral("removeParent()"));
-    }
+    const auto noParent = caught<NoParentException>([&] { parameter->removeParent(); });
+    QCOMPARE(noParent.getObjectWithNoParnetId(), QStringLiteral("P"));
+    QCOMPARE(noParent.getClassName(), QStringLiteral("ParameterModel"));
+    QCOMPARE(noParent.getMethodName(), QStringLiteral("removeParent()"));
     QVERIFY_EXCEPTION_THROWN(parameter->setParent(QSharedPointer<OstraClass>()), PointerIsNull);
     QVERIFY(!parameter->hasParent());
 }
@@ -458,23 +453,17 @@ void TestParameterLinks::linkTableRefusesDoubleBindingsAndUnboundWalks()
     PtrLinkerHash<ParameterVertexPtrConn> table;
     QVERIFY(table.canBeExplored());
     table.addLinkedObject(QStringLiteral("a"), p1);
-    try {
-        table.addLinkedObject(QStringLiteral("a"), p2);
-        QFAIL("a bound name was bound again");
-    } catch (const ElementAlreadyExistExceptionOstra &e) {
-        QCOMPARE(e.getElementId(), QStringLiteral("a"));
-        QCOMPARE(e.getMethodName(),
-                 QStringLiteral("addLinkedObject(const QString& n_linkedName, ObjectTemplateSharedPtr n_linkedObject)"));
-    }
+    const auto duplicate = caught<ElementAlreadyExistExceptionOstra>(
+        [&] { table.addLinkedObject(QStringLiteral("a"), p2); });
+    QCOMPARE(duplicate.getElementId(), QStringLiteral("a"));
+    QCOMPARE(duplicate.getMethodName(),
+             QStringLiteral("addLinkedObject(const QString& n_linkedName, ObjectTemplateSharedPtr n_linkedObject)"));
     QCOMPARE(table.getObject(QStringLiteral("a")), p1);
 
     table.addLinkedObject(QStringLiteral("b"), p1);
-    try {
-        table.replaceLinkedObject(QStringLiteral("b"), p1);
-        QFAIL("a parameter was linked twice by replace");
-    } catch (const ElementAlreadyExistExceptionOstra &e) {
-        QCOMPARE(e.getElementId(), QStringLiteral("P1"));
-    }
+    const auto duplicate2 = caught<ElementAlreadyExistExceptionOstra>(
+        [&] { table.replaceLinkedObject(QStringLiteral("b"), p1); });
+    QCOMPARE(duplicate2.getElementId(), QStringLiteral("P1"));
     QVERIFY_EXCEPTION_THROWN(table.replaceLinkedObject(QStringLiteral("zz"), p2), NoElementExceptionOstra);
     QVERIFY_EXCEPTION_THROWN(table.replaceLinkedObject(QStringLiteral("a"), nullptr), PointerIsNull);
     table.replaceLinkedObject(QStringLiteral("b"), p2);

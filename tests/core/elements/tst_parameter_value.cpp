@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "XmlTestSupport.h"
+
 #include "elements/ParameterVertexValue.h"
 #include "errors/NoIdExceptionOstra.h"
 #include "errors/ValuesTypesMismatchExceptionOstra.h"
@@ -69,37 +71,26 @@ void TestParameterValue::typeRule()
 void TestParameterValue::refusedValueReportsStoredType()
 {
     ParameterVertexValue parameter(QStringLiteral("p1"), QVariant::Double);
-    try {
-        parameter.setValue(QVariant(QStringLiteral("x")));
-        QFAIL("a string was accepted by a double parameter");
-    } catch (const ValuesTypesMismatchExceptionOstra &e) {
-        QCOMPARE(e.getExceptionId(), 529);
-        QCOMPARE(e.getParameterId(), QStringLiteral("p1"));
-        QCOMPARE(e.getExternalValueType(), QVariant::String);
-        // Nothing stored yet: the internal type is 0, not the declared type.
-        QCOMPARE(e.getInternalValueType(), QVariant::Invalid);
-        QCOMPARE(e.getClassName(), QStringLiteral("ParameterVertexValue"));
-        QCOMPARE(e.getMethodName(), QStringLiteral("setValue(const QVariant &n_value)"));
-        QVERIFY(e.getParentException().isNull());
-    }
+    const auto mismatch = caught<ValuesTypesMismatchExceptionOstra>(
+        [&] { parameter.setValue(QVariant(QStringLiteral("x"))); });
+    QCOMPARE(mismatch.getExceptionId(), 529);
+    QCOMPARE(mismatch.getParameterId(), QStringLiteral("p1"));
+    QCOMPARE(mismatch.getExternalValueType(), QVariant::String);
+    // Nothing stored yet: the internal type is 0, not the declared type.
+    QCOMPARE(mismatch.getInternalValueType(), QVariant::Invalid);
+    QCOMPARE(mismatch.getClassName(), QStringLiteral("ParameterVertexValue"));
+    QCOMPARE(mismatch.getMethodName(), QStringLiteral("setValue(const QVariant &n_value)"));
+    QVERIFY(mismatch.getParentException().isNull());
 
     parameter.setValue(QVariant(4));
-    try {
-        parameter.setValue(QVariant(true));
-        QFAIL("a boolean was accepted by a double parameter");
-    } catch (const ValuesTypesMismatchExceptionOstra &e) {
-        QCOMPARE(e.getInternalValueType(), QVariant::Int);
-    }
+    const auto mismatch2 = caught<ValuesTypesMismatchExceptionOstra>([&] { parameter.setValue(QVariant(true)); });
+    QCOMPARE(mismatch2.getInternalValueType(), QVariant::Int);
     QCOMPARE(parameter.getValue(), QVariant(4));
 
     parameter.resetValue();
-    try {
-        parameter.setDefaultValueToValue();
-        QFAIL("a typed parameter without default value took it as value");
-    } catch (const ValuesTypesMismatchExceptionOstra &e) {
-        QCOMPARE(e.getMethodName(), QStringLiteral("setValue(const QVariant &n_value)"));
-        QCOMPARE(e.getInternalValueType(), QVariant::Invalid);
-    }
+    const auto mismatch3 = caught<ValuesTypesMismatchExceptionOstra>([&] { parameter.setDefaultValueToValue(); });
+    QCOMPARE(mismatch3.getMethodName(), QStringLiteral("setValue(const QVariant &n_value)"));
+    QCOMPARE(mismatch3.getInternalValueType(), QVariant::Invalid);
 }
 
 void TestParameterValue::refusedDefaultValue()
@@ -107,15 +98,11 @@ void TestParameterValue::refusedDefaultValue()
     ParameterVertexValue parameter(QStringLiteral("p2"), QVariant::Bool);
     parameter.setDefaultValue(QVariant(false));
     parameter.setValue(QVariant(true));
-    try {
-        parameter.setDefaultValue(QVariant(1.0));
-        QFAIL("a double was accepted as default of a boolean parameter");
-    } catch (const ValuesTypesMismatchExceptionOstra &e) {
-        QCOMPARE(e.getMethodName(),
-                 QStringLiteral("setDefaultValue(const QVariant &n_defaultValue)"));
-        QCOMPARE(e.getExternalValueType(), QVariant::Double);
-        QCOMPARE(e.getInternalValueType(), QVariant::Bool);
-    }
+    const auto mismatch = caught<ValuesTypesMismatchExceptionOstra>([&] { parameter.setDefaultValue(QVariant(1.0)); });
+    QCOMPARE(mismatch.getMethodName(),
+             QStringLiteral("setDefaultValue(const QVariant &n_defaultValue)"));
+    QCOMPARE(mismatch.getExternalValueType(), QVariant::Double);
+    QCOMPARE(mismatch.getInternalValueType(), QVariant::Bool);
     QCOMPARE(parameter.getDefaultValue(), QVariant(false));
     QCOMPARE(parameter.getValue(), QVariant(true));
 }

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "XmlTestSupport.h"
+
 #include <QDomDocument>
 
 #include "elements/BaseObjectParent.h"
@@ -89,7 +91,6 @@ class TestRelationsStorage : public QObject
     Q_OBJECT
 
 private slots:
-    void emptyStore();
     void storeContract();
     void copiedStoreIsIndependent();
     void storageAdoptsRelations();
@@ -107,42 +108,24 @@ private slots:
     void classOwnerLink();
 };
 
-void TestRelationsStorage::emptyStore()
-{
-    IRelationData store;
-    QCOMPARE(store.getRelationsCount(), 0);
-    QVERIFY(!store.relationsContains(QStringLiteral("r")));
-    try {
-        store.getRelationPtr(QStringLiteral("r"));
-        QFAIL("an absent relation was found");
-    } catch (const NoElementExceptionOstra &e) {
-        QCOMPARE(e.getMethodName(), QStringLiteral("getRelationPtr(const QString &n_id"));
-    }
-    QVERIFY_EXCEPTION_THROWN(store.getRelationSharedPtr(QStringLiteral("r")),
-                             NoElementExceptionOstra);
-    try {
-        store.deleteRelation(QStringLiteral("r"));
-        QFAIL("an absent relation was deleted");
-    } catch (const NoElementExceptionOstra &e) {
-        QCOMPARE(e.getMethodName(), QStringLiteral("getRelationSharedPtr(const QString &n_id)"));
-    }
-    store.resetRelations();
-    store.deleteRelationPtr(makeRelation(QStringLiteral("r"), QString()));
-    QCOMPARE(store.getRelationsCount(), 0);
-}
-
 void TestRelationsStorage::storeContract()
 {
+    // Empty: lookups fail with their own texts, deleting an unknown pointer is a no-op.
     IRelationData store;
+    const auto missing = caught<NoElementExceptionOstra>([&] { store.getRelationPtr(QStringLiteral("r")); });
+    QCOMPARE(missing.getMethodName(), QStringLiteral("getRelationPtr(const QString &n_id"));
+    QVERIFY_EXCEPTION_THROWN(store.getRelationSharedPtr(QStringLiteral("r")), NoElementExceptionOstra);
+    const auto missing2 = caught<NoElementExceptionOstra>([&] { store.deleteRelation(QStringLiteral("r")); });
+    QCOMPARE(missing2.getMethodName(), QStringLiteral("getRelationSharedPtr(const QString &n_id)"));
+    store.deleteRelationPtr(makeRelation(QStringLiteral("r"), QString()));
+    QCOMPARE(store.getRelationsCount(), 0);
+
     const RelationPtr first = makeRelation(QStringLiteral("r1"), QStringLiteral("same"));
     store.addRelationPtr(first);
-    try {
-        store.addRelationPtr(makeRelation(QStringLiteral("r1"), QStringLiteral("other")));
-        QFAIL("a second relation with the same id was added");
-    } catch (const ElementAlreadyExistExceptionOstra &e) {
-        QCOMPARE(e.getElementId(), QStringLiteral("r1"));
-        QCOMPARE(e.getClassName(), QStringLiteral("IRelationData"));
-    }
+    const auto duplicate = caught<ElementAlreadyExistExceptionOstra>(
+        [&] { store.addRelationPtr(makeRelation(QStringLiteral("r1"), QStringLiteral("other"))); });
+    QCOMPARE(duplicate.getElementId(), QStringLiteral("r1"));
+    QCOMPARE(duplicate.getClassName(), QStringLiteral("IRelationData"));
     QCOMPARE(store.getRelationPtr(QStringLiteral("r1")), first);
     QVERIFY_EXCEPTION_THROWN(store.addRelation(*first), ElementAlreadyExistExceptionOstra);
     QCOMPARE(store.getRelationsCount(), 1);
@@ -189,14 +172,10 @@ void TestRelationsStorage::copiedStoreIsIndependent()
 void TestRelationsStorage::storageAdoptsRelations()
 {
     RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
-    try {
-        storage->addRelationPtr(RelationPtr());
-        QFAIL("a null relation was added");
-    } catch (const PointerIsNull &e) {
-        QCOMPARE(e.getClassName(), QStringLiteral("RelationsStorage"));
-        QCOMPARE(e.getMethodName(),
-                 QStringLiteral("addRelationPtr(RelationsStorage::RelationSharedPtr n_relation)"));
-    }
+    const auto noPointer = caught<PointerIsNull>([&] { storage->addRelationPtr(RelationPtr()); });
+    QCOMPARE(noPointer.getClassName(), QStringLiteral("RelationsStorage"));
+    QCOMPARE(noPointer.getMethodName(),
+             QStringLiteral("addRelationPtr(RelationsStorage::RelationSharedPtr n_relation)"));
     QCOMPARE(storage->getRelationsCount(), 0);
 
     const RelationPtr relation = makeRelation(QStringLiteral("r"), QStringLiteral("lin"));
@@ -338,20 +317,13 @@ void TestRelationsStorage::sameShortNameLookup()
     QVERIFY(storage->isRelationWithSameShortNameExist(unnamed).isNull());
     QCOMPARE(storage->isRelationWithSameShortNameExist(twin), twin2);
 
-    try {
-        storage->isRelationWithSameShortNameExist(RelationPtr());
-        QFAIL("a null relation was looked up");
-    } catch (const PointerIsNull &e) {
-        QCOMPARE(e.getClassName(), QStringLiteral("OstraClass"));
-    }
-    try {
-        storage->isRelationWithSameShortNameExist(makeRelation(QStringLiteral("x"), QStringLiteral("twin")));
-        QFAIL("a foreign relation was looked up");
-    } catch (const NotObjectOwner &e) {
-        QCOMPARE(e.getObjectId(), QStringLiteral("x"));
-        QCOMPARE(e.getWrongOwnerId(), QStringLiteral("RelationStorage"));
-        QCOMPARE(e.getClassName(), QStringLiteral("RelationsStorage"));
-    }
+    const auto noPointer = caught<PointerIsNull>([&] { storage->isRelationWithSameShortNameExist(RelationPtr()); });
+    QCOMPARE(noPointer.getClassName(), QStringLiteral("OstraClass"));
+    const auto foreign = caught<NotObjectOwner>(
+        [&] { storage->isRelationWithSameShortNameExist(makeRelation(QStringLiteral("x"), QStringLiteral("twin"))); });
+    QCOMPARE(foreign.getObjectId(), QStringLiteral("x"));
+    QCOMPARE(foreign.getWrongOwnerId(), QStringLiteral("RelationStorage"));
+    QCOMPARE(foreign.getClassName(), QStringLiteral("RelationsStorage"));
 }
 
 void TestRelationsStorage::resetUuid()
@@ -461,13 +433,9 @@ void TestRelationsStorage::relationOwnerLink()
     const RelationPtr relation = makeRelation(QStringLiteral("r"), QString());
     QVERIFY(!relation->hasParent());
     relation->setParent(storage);
-    try {
-        relation->setParent(RelationsStoragePtr());
-        QFAIL("a null storage was accepted as owner");
-    } catch (const PointerIsNull &e) {
-        QCOMPARE(e.getClassName(), QStringLiteral("BaseRelationParent"));
-        QCOMPARE(e.getMethodName(), QStringLiteral("setParent(RelationsStoragePtr n_parent)"));
-    }
+    const auto noPointer = caught<PointerIsNull>([&] { relation->setParent(RelationsStoragePtr()); });
+    QCOMPARE(noPointer.getClassName(), QStringLiteral("BaseRelationParent"));
+    QCOMPARE(noPointer.getMethodName(), QStringLiteral("setParent(RelationsStoragePtr n_parent)"));
     QCOMPARE(relation->getParent(), storage);
 
     BaseRelationParent copy(*relation);

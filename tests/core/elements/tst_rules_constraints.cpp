@@ -1,6 +1,7 @@
 #include <QtTest>
 
-#include <functional>
+#include "RecordingNode.h"
+#include "XmlTestSupport.h"
 
 #include "elements/ConstraintModel.h"
 #include "elements/ParameterModel.h"
@@ -8,7 +9,6 @@
 #include "elements/RelationsStorage.h"
 #include "elements/RuleModel.h"
 #include "errors/Exceptions.h"
-#include "serialization/ISerializerObject.h"
 
 namespace {
 
@@ -16,39 +16,6 @@ typedef QSharedPointer<ParameterModel> ParamPtr;
 typedef QSharedPointer<RuleModel> RulePtr;
 typedef QSharedPointer<ConstraintModel> ConstraintPtr;
 typedef QSharedPointer<RelationModel> RelationPtr;
-
-// A node that records every attribute in the order written and reads back what it holds.
-class RecordingNode : public ISerializerObject
-{
-public:
-    void addField(const QString &n_name, const QVariant &n_value) override
-    {
-        written.append(n_name);
-        values.insert(n_name, n_value.toString());
-    }
-    void addFields(const QHash<QString, QVariant> &n_fields) override
-    {
-        QStringList names = n_fields.keys();
-        names.sort(Qt::CaseInsensitive);
-        for (const QString &name : names)
-            addField(name, n_fields.value(name));
-    }
-    QVariant getFieldValue(const QString &n_name) const override
-    {
-        const QString text = values.value(n_name);
-        return text.isEmpty() ? QVariant() : QVariant(text);
-    }
-    QHash<QString, QVariant> getFieldsHash() const override
-    {
-        QHash<QString, QVariant> result;
-        for (auto it = values.constBegin(); it != values.constEnd(); ++it)
-            result.insert(it.key(), getFieldValue(it.key()));
-        return result;
-    }
-
-    QStringList written;
-    QHash<QString, QString> values;
-};
 
 ParamPtr makeParameter(const QString &n_id, QVariant::Type n_type = QVariant::Double, const QString &n_shortName = QString())
 {
@@ -66,24 +33,6 @@ RelationPtr makeRelation(const QSharedPointer<RelationsStorage> &n_storage, cons
     relation->addOutputParametersTypes(n_outputs);
     n_storage->addRelationPtr(relation);
     return relation;
-}
-
-RulePtr makeRule(const QString &n_id, const RelationPtr &n_relation)
-{
-    auto rule = QSharedPointer<RuleModel>::create(n_id, QSharedPointer<OstraClass>());
-    rule->setShortName(n_id.toLower());
-    if (!n_relation.isNull())
-        rule->setRelationPtr(n_relation);
-    return rule;
-}
-
-ConstraintPtr makeConstraint(const QString &n_id, const RelationPtr &n_relation)
-{
-    auto constraint = QSharedPointer<ConstraintModel>::create(n_id, QSharedPointer<OstraClass>());
-    constraint->setShortName(n_id.toLower());
-    if (!n_relation.isNull())
-        constraint->setRelationPtr(n_relation);
-    return constraint;
 }
 
 // The class network's two steps for each edge, in its order.
@@ -105,6 +54,34 @@ void bindConstraint(const ParamPtr &n_parameter, const QString &n_name, const Co
     n_constraint->addInputParameterConn(n_name, n_parameter);
 }
 
+typedef QList<QPair<QString, ParamPtr>> Links;
+
+// A rule or constraint on n_relation with its inputs (then outputs) bound in the order given.
+RulePtr makeRule(const QString &n_id, const RelationPtr &n_relation, const Links &n_inputs = {},
+                 const Links &n_outputs = {})
+{
+    auto rule = QSharedPointer<RuleModel>::create(n_id, QSharedPointer<OstraClass>());
+    rule->setShortName(n_id.toLower());
+    if (!n_relation.isNull())
+        rule->setRelationPtr(n_relation);
+    for (const auto &link : n_inputs)
+        bindInput(link.second, link.first, rule);
+    for (const auto &link : n_outputs)
+        bindOutput(rule, link.first, link.second);
+    return rule;
+}
+
+ConstraintPtr makeConstraint(const QString &n_id, const RelationPtr &n_relation, const Links &n_inputs = {})
+{
+    auto constraint = QSharedPointer<ConstraintModel>::create(n_id, QSharedPointer<OstraClass>());
+    constraint->setShortName(n_id.toLower());
+    if (!n_relation.isNull())
+        constraint->setRelationPtr(n_relation);
+    for (const auto &link : n_inputs)
+        bindConstraint(link.second, link.first, constraint);
+    return constraint;
+}
+
 QList<int> codes(const ModelIntegrity &n_report)
 {
     QList<int> result;
@@ -113,19 +90,17 @@ QList<int> codes(const ModelIntegrity &n_report)
     return result;
 }
 
-template<class E>
-E expectThrow(const std::function<void()> &n_call)
+// Relation variables, all of one type (Double unless given).
+QHash<QString, QVariant::Type> variables(const QStringList &n_names, QVariant::Type n_type = QVariant::Double)
 {
-    try {
-        n_call();
-    } catch (const E &e) {
-        return e;
-    }
-    throw std::runtime_error("expected exception not thrown");
+    QHash<QString, QVariant::Type> types;
+    for (const QString &name : n_names)
+        types.insert(name, n_type);
+    return types;
 }
 
-const QHash<QString, QVariant::Type> XY_DOUBLE = {{QStringLiteral("x"), QVariant::Double},
-                                                  {QStringLiteral("y"), QVariant::Double}};
+const QHash<QString, QVariant::Type> XY_DOUBLE = variables({"x", "y"});
+const QHash<QString, QVariant::Type> FLAG_BOOL = variables({"flag"}, QVariant::Bool);
 
 } // namespace
 
@@ -163,14 +138,14 @@ private:
 void TestRulesConstraints::ruleBindingChecksRelationNameAndExactType()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"), XY_DOUBLE,
-                                       {{QStringLiteral("z"), QVariant::Double}});
+                                       variables({"z"}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto count = makeParameter(QStringLiteral("PI"), QVariant::Int);
 
     // Before the relation is linked nothing binds.
     const auto unlinked = makeRule(QStringLiteral("R0"), RelationPtr());
     const PointerIsNull noRelation =
-        expectThrow<PointerIsNull>([&] { unlinked->addInputParameterConn(QStringLiteral("x"), x); });
+        caught<PointerIsNull>([&] { unlinked->addInputParameterConn(QStringLiteral("x"), x); });
     QCOMPARE(noRelation.getClassName(), QStringLiteral("RuleVertexPtrConn"));
     QCOMPARE(noRelation.getMethodName(),
              QStringLiteral("addInputParameterConn(const QString &n_relationVarName, ParameterSharedPtr n_inputParameter)"));
@@ -179,13 +154,13 @@ void TestRulesConstraints::ruleBindingChecksRelationNameAndExactType()
     const auto rule = makeRule(QStringLiteral("R1"), relation);
     QVERIFY_EXCEPTION_THROWN(rule->addInputParameterConn(QStringLiteral("q"), x), NoElementExceptionOstra);
     const NoElementExceptionOstra noOutput =
-        expectThrow<NoElementExceptionOstra>([&] { rule->addOutputParameterConn(QStringLiteral("x"), x); });
+        caught<NoElementExceptionOstra>([&] { rule->addOutputParameterConn(QStringLiteral("x"), x); });
     QCOMPARE(noOutput.getMethodName(), QStringLiteral("addOutputParameterConn(const QString &n_relationVarName, "
                                                       "IPtrBFSData::ObjectTemplateSharedPtr n_outputParameter)"));
 
     // Exact type equality: an Int parameter does not bind a Double variable.
     const ValuesTypesMismatchExceptionOstra mismatch =
-        expectThrow<ValuesTypesMismatchExceptionOstra>([&] { rule->addInputParameterConn(QStringLiteral("x"), count); });
+        caught<ValuesTypesMismatchExceptionOstra>([&] { rule->addInputParameterConn(QStringLiteral("x"), count); });
     QCOMPARE(mismatch.getExceptionId(), 529);
     QCOMPARE(mismatch.getParameterId(), QStringLiteral("PI"));
     QCOMPARE(mismatch.getExternalValueType(), QVariant::Int);
@@ -193,7 +168,7 @@ void TestRulesConstraints::ruleBindingChecksRelationNameAndExactType()
     QVERIFY(rule->getInputParametersHash().isEmpty());
 
     rule->addInputParameterConn(QStringLiteral("x"), x);
-    const ElementAlreadyExistExceptionOstra bound = expectThrow<ElementAlreadyExistExceptionOstra>(
+    const ElementAlreadyExistExceptionOstra bound = caught<ElementAlreadyExistExceptionOstra>(
         [&] { rule->addInputParameterConn(QStringLiteral("x"), makeParameter(QStringLiteral("P2"))); });
     QCOMPARE(bound.getElementId(), QStringLiteral("x"));
     QCOMPARE(bound.getClassName(), QStringLiteral("PtrLinkerHash"));
@@ -208,14 +183,11 @@ void TestRulesConstraints::ruleBindingChecksRelationNameAndExactType()
 void TestRulesConstraints::ruleRebindingAndCopies()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"), XY_DOUBLE,
-                                       {{QStringLiteral("z"), QVariant::Double}});
+                                       variables({"z"}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
     const auto z = makeParameter(QStringLiteral("PZ"));
-    const auto rule = makeRule(QStringLiteral("R1"), relation);
-    bindInput(x, QStringLiteral("x"), rule);
-    bindInput(y, QStringLiteral("y"), rule);
-    bindOutput(rule, QStringLiteral("z"), z);
+    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"x", x}, {"y", y}}, {{"z", z}});
 
     QVERIFY_EXCEPTION_THROWN(rule->RuleVertexPtrConn::replaceInputParameter(QStringLiteral("x"), y),
                              ElementAlreadyExistExceptionOstra);
@@ -248,7 +220,7 @@ void TestRulesConstraints::ruleRebindingAndCopies()
 void TestRulesConstraints::ruleSearchDataUnitesInputPaths()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"), XY_DOUBLE,
-                                       {{QStringLiteral("z"), QVariant::Double}});
+                                       variables({"z"}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
     const auto rule = makeRule(QStringLiteral("R1"), relation);
@@ -280,7 +252,7 @@ void TestRulesConstraints::ruleSearchDataUnitesInputPaths()
 void TestRulesConstraints::constraintBindingAndOwnResultParameter()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = x < y"), XY_DOUBLE,
-                                       {{QStringLiteral("flag"), QVariant::Bool}});
+                                       FLAG_BOOL);
     const auto constraint = makeConstraint(QStringLiteral("C1"), RelationPtr());
     const auto result = constraint->getResultParameter();
     QCOMPARE(result->getId(), QStringLiteral("FLAG"));
@@ -290,7 +262,7 @@ void TestRulesConstraints::constraintBindingAndOwnResultParameter()
     const auto x = makeParameter(QStringLiteral("PX"));
     QVERIFY_EXCEPTION_THROWN(constraint->addInputParameterConn(QStringLiteral("x"), x), PointerIsNull);
     constraint->setRelationPtr(relation);
-    const auto mismatch = expectThrow<ValuesTypesMismatchExceptionOstra>(
+    const auto mismatch = caught<ValuesTypesMismatchExceptionOstra>(
         [&] { constraint->addInputParameterConn(QStringLiteral("x"), makeParameter(QStringLiteral("PI"), QVariant::Int)); });
     QCOMPARE(mismatch.getExternalValueType(), QVariant::Int);
     QCOMPARE(mismatch.getInternalValueType(), QVariant::Double);
@@ -298,7 +270,7 @@ void TestRulesConstraints::constraintBindingAndOwnResultParameter()
     QVERIFY(constraint->getInputParametersHash().isEmpty());
 
     bindConstraint(x, QStringLiteral("x"), constraint);
-    const auto bound = expectThrow<ElementAlreadyExistExceptionOstra>(
+    const auto bound = caught<ElementAlreadyExistExceptionOstra>(
         [&] { constraint->addInputParameterConn(QStringLiteral("x"), makeParameter(QStringLiteral("P2"))); });
     QCOMPARE(bound.getElementId(), QStringLiteral("x"));
 
@@ -315,16 +287,12 @@ void TestRulesConstraints::ruleCalculatesOnceBetweenResets()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"),
                                        QStringLiteral("z = x + y; if (x > 100) { w = undefined; } else { w = x; }"),
-                                       XY_DOUBLE, {{QStringLiteral("z"), QVariant::Double}, {QStringLiteral("w"), QVariant::Double}});
+                                       XY_DOUBLE, variables({"z", "w"}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
     const auto z = makeParameter(QStringLiteral("PZ"));
     const auto w = makeParameter(QStringLiteral("PW"));
-    const auto rule = makeRule(QStringLiteral("R1"), relation);
-    bindInput(x, QStringLiteral("x"), rule);
-    bindInput(y, QStringLiteral("y"), rule);
-    bindOutput(rule, QStringLiteral("z"), z);
-    bindOutput(rule, QStringLiteral("w"), w);
+    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"x", x}, {"y", y}}, {{"z", z}, {"w", w}});
     x->setValue(2.0);
     y->setValue(3.0);
 
@@ -355,7 +323,7 @@ void TestRulesConstraints::ruleCalculatesOnceBetweenResets()
 void TestRulesConstraints::ruleCalculationRefusesBrokenLinks()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"), XY_DOUBLE,
-                                       {{QStringLiteral("z"), QVariant::Double}});
+                                       variables({"z"}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
     const auto z = makeParameter(QStringLiteral("PZ"));
@@ -364,17 +332,14 @@ void TestRulesConstraints::ruleCalculationRefusesBrokenLinks()
 
     // No relation: a refusal, not a crash.
     const auto orphan = makeRule(QStringLiteral("R0"), RelationPtr());
-    const NoRelation noRelation = expectThrow<NoRelation>([&] { orphan->calculate(); });
+    const NoRelation noRelation = caught<NoRelation>([&] { orphan->calculate(); });
     QCOMPARE(noRelation.getClassName(), QStringLiteral("RuleCalculation"));
     QCOMPARE(noRelation.getMethodName(), QStringLiteral("calculate()"));
 
     // One of two inputs unbound: the counts differ, nothing is written and the relation never runs.
-    const auto rule = makeRule(QStringLiteral("R1"), relation);
-    bindInput(x, QStringLiteral("x"), rule);
-    bindInput(y, QStringLiteral("y"), rule);
-    bindOutput(rule, QStringLiteral("z"), z);
+    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"x", x}, {"y", y}}, {{"z", z}});
     rule->removeInputParameterConn(QStringLiteral("y"));
-    const auto counts = expectThrow<InconsistencyDataExceptionOstra>([&] { rule->calculate(); });
+    const auto counts = caught<InconsistencyDataExceptionOstra>([&] { rule->calculate(); });
     QCOMPARE(counts.getMethodName(), QStringLiteral("initInputRelationValue()"));
     QVERIFY(relation->getInputParameterValue(QStringLiteral("x")).isNull());
 
@@ -383,7 +348,7 @@ void TestRulesConstraints::ruleCalculationRefusesBrokenLinks()
     rule->PtrLinkerInputParameters::addInputParameter(QStringLiteral("y"), y);
     rule->PtrLinkerInputParameters::addInputParameter(QStringLiteral("old"), QSharedPointer<ParameterVertexPtrConn>());
     QCOMPARE(rule->countOfInputParameters(), 2);
-    const auto leftover = expectThrow<InconsistencyDataExceptionOstra>([&] { rule->calculate(); });
+    const auto leftover = caught<InconsistencyDataExceptionOstra>([&] { rule->calculate(); });
     QCOMPARE(leftover.getClassName(), QStringLiteral("RuleCalculation"));
     QCOMPARE(leftover.getMethodName(), QStringLiteral("initInputRelationValue()"));
     QVERIFY(relation->getInputParameterValue(QStringLiteral("x")).isNull());
@@ -391,20 +356,16 @@ void TestRulesConstraints::ruleCalculationRefusesBrokenLinks()
 
     // A result whose type does not fit its parameter fails and the rule stays uncalculated.
     const auto text = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("z = 'abc'"),
-                                   {{QStringLiteral("x"), QVariant::Double}}, {{QStringLiteral("z"), QVariant::Double}});
-    const auto textRule = makeRule(QStringLiteral("R2"), text);
-    bindInput(x, QStringLiteral("x"), textRule);
-    bindOutput(textRule, QStringLiteral("z"), z);
+                                   variables({"x"}), variables({"z"}));
+    const auto textRule = makeRule(QStringLiteral("R2"), text, {{"x", x}}, {{"z", z}});
     QVERIFY_EXCEPTION_THROWN(textRule->calculate(), ValuesTypesMismatchExceptionOstra);
     QVERIFY(!textRule->isCalculated());
 
     // A Double result is accepted by an Int parameter and kept as a Double.
     const auto half = makeRelation(m_storage, QStringLiteral("L3"), QStringLiteral("n = x / 2"),
-                                   {{QStringLiteral("x"), QVariant::Double}}, {{QStringLiteral("n"), QVariant::Int}});
+                                   variables({"x"}), {{QStringLiteral("n"), QVariant::Int}});
     const auto count = makeParameter(QStringLiteral("PN"), QVariant::Int);
-    const auto halfRule = makeRule(QStringLiteral("R3"), half);
-    bindInput(x, QStringLiteral("x"), halfRule);
-    bindOutput(halfRule, QStringLiteral("n"), count);
+    const auto halfRule = makeRule(QStringLiteral("R3"), half, {{"x", x}}, {{"n", count}});
     QVERIFY(halfRule->calculate());
     QCOMPARE(count->getValue(), QVariant(0.5));
 }
@@ -412,12 +373,10 @@ void TestRulesConstraints::ruleCalculationRefusesBrokenLinks()
 void TestRulesConstraints::constraintCalculationYieldsTheFlag()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = x < y"), XY_DOUBLE,
-                                       {{QStringLiteral("flag"), QVariant::Bool}});
+                                       FLAG_BOOL);
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
-    const auto constraint = makeConstraint(QStringLiteral("C1"), relation);
-    bindConstraint(x, QStringLiteral("x"), constraint);
-    bindConstraint(y, QStringLiteral("y"), constraint);
+    const auto constraint = makeConstraint(QStringLiteral("C1"), relation, {{"x", x}, {"y", y}});
     x->setValue(2.0);
     y->setValue(3.0);
 
@@ -442,14 +401,13 @@ void TestRulesConstraints::constraintCalculationRefusesBadRelations()
 {
     const auto x = makeParameter(QStringLiteral("PX"));
     x->setValue(1.0);
-    const QHash<QString, QVariant::Type> justX = {{QStringLiteral("x"), QVariant::Double}};
+    const QHash<QString, QVariant::Type> justX = variables({"x"});
 
     // A single output with another name is found only after the run.
     const auto named = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("ok = x > 0"), justX,
                                     {{QStringLiteral("ok"), QVariant::Bool}});
-    const auto c1 = makeConstraint(QStringLiteral("C1"), named);
-    bindConstraint(x, QStringLiteral("x"), c1);
-    const auto afterRun = expectThrow<InconsistencyDataExceptionOstra>([&] { c1->calculate(); });
+    const auto c1 = makeConstraint(QStringLiteral("C1"), named, {{"x", x}});
+    const auto afterRun = caught<InconsistencyDataExceptionOstra>([&] { c1->calculate(); });
     QCOMPARE(afterRun.getClassName(), QStringLiteral("ConstraintCalculation"));
     QCOMPARE(afterRun.getMethodName(), QStringLiteral("getOutputRelationValue()"));
     QCOMPARE(named->getOutputParameterValue(QStringLiteral("ok")), QVariant(true));
@@ -458,18 +416,15 @@ void TestRulesConstraints::constraintCalculationRefusesBadRelations()
     // Two outputs fail in the preset, before the run.
     const auto two = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("flag = true; other = true"), justX,
                                   {{QStringLiteral("flag"), QVariant::Bool}, {QStringLiteral("other"), QVariant::Bool}});
-    const auto c2 = makeConstraint(QStringLiteral("C2"), two);
-    bindConstraint(x, QStringLiteral("x"), c2);
-    const auto beforeRun = expectThrow<InconsistencyDataExceptionOstra>([&] { c2->calculate(); });
+    const auto c2 = makeConstraint(QStringLiteral("C2"), two, {{"x", x}});
+    const auto beforeRun = caught<InconsistencyDataExceptionOstra>([&] { c2->calculate(); });
     QCOMPARE(beforeRun.getMethodName(), QStringLiteral("initOutputRelationValue()"));
     QVERIFY(two->getOutputParameterValue(QStringLiteral("other")).isNull());
 
     // A flag that is not Boolean gives 529 and the result keeps its value.
-    const auto number = makeRelation(m_storage, QStringLiteral("L3"), QStringLiteral("flag = 1"), justX,
-                                     {{QStringLiteral("flag"), QVariant::Bool}});
-    const auto c3 = makeConstraint(QStringLiteral("C3"), number);
-    bindConstraint(x, QStringLiteral("x"), c3);
-    const auto notBool = expectThrow<ValuesTypesMismatchExceptionOstra>([&] { c3->calculate(); });
+    const auto number = makeRelation(m_storage, QStringLiteral("L3"), QStringLiteral("flag = 1"), justX, FLAG_BOOL);
+    const auto c3 = makeConstraint(QStringLiteral("C3"), number, {{"x", x}});
+    const auto notBool = caught<ValuesTypesMismatchExceptionOstra>([&] { c3->calculate(); });
     QCOMPARE(notBool.getExceptionId(), 529);
     QCOMPARE(notBool.getParameterId(), QStringLiteral("FLAG"));
     QCOMPARE(c3->getResultParameter()->getValue(), QVariant(false));
@@ -477,20 +432,19 @@ void TestRulesConstraints::constraintCalculationRefusesBadRelations()
 
     // Neither a missing relation nor an unbound leftover name may crash.
     const auto orphan = makeConstraint(QStringLiteral("C4"), RelationPtr());
-    const NoRelation noRelation = expectThrow<NoRelation>([&] { orphan->calculate(); });
+    const NoRelation noRelation = caught<NoRelation>([&] { orphan->calculate(); });
     QCOMPARE(noRelation.getClassName(), QStringLiteral("ConstraintCalculation"));
-    const auto c5 = makeConstraint(QStringLiteral("C5"), number);
-    bindConstraint(x, QStringLiteral("x"), c5);
+    const auto c5 = makeConstraint(QStringLiteral("C5"), number, {{"x", x}});
     c5->PtrLinkerInputParameters::addInputParameter(QStringLiteral("old"), QSharedPointer<ParameterVertexPtrConn>());
-    const auto leftover = expectThrow<InconsistencyDataExceptionOstra>([&] { c5->calculate(); });
+    const auto leftover = caught<InconsistencyDataExceptionOstra>([&] { c5->calculate(); });
     QCOMPARE(leftover.getMethodName(), QStringLiteral("initInputRelationValue()"));
 }
 
 void TestRulesConstraints::ruleSaveWritesTheAttributeSetInOrder()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = a + b"),
-                                       {{QStringLiteral("a"), QVariant::Double}, {QStringLiteral("b"), QVariant::Double}},
-                                       {{QStringLiteral("z"), QVariant::Double}});
+                                       variables({"a", "b"}),
+                                       variables({"z"}));
     const auto p1 = makeParameter(QStringLiteral("P1"));
     const auto p2 = makeParameter(QStringLiteral("P2"));
     const auto p3 = makeParameter(QStringLiteral("P3"));
@@ -529,13 +483,13 @@ void TestRulesConstraints::ruleSaveWritesTheAttributeSetInOrder()
 void TestRulesConstraints::ruleSaveFailsPartWayAndRefusesUnsafeText()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = a"),
-                                       {{QStringLiteral("a"), QVariant::Double}}, {{QStringLiteral("z"), QVariant::Double}});
+                                       variables({"a"}), variables({"z"}));
     const auto method = QStringLiteral("save(ISerializerObject &n_object)");
 
     // No relation: the identity is already written when the save stops.
     const auto orphan = makeRule(QStringLiteral("R0"), RelationPtr());
     RecordingNode first;
-    const auto noRelation = expectThrow<PointerIsNull>([&] { orphan->save(first); });
+    const auto noRelation = caught<PointerIsNull>([&] { orphan->save(first); });
     QCOMPARE(noRelation.getClassName(), QStringLiteral("RuleVertexPtrConnData"));
     QCOMPARE(noRelation.getMethodName(), method);
     QCOMPARE(first.written, QStringList({QStringLiteral("id"), QStringLiteral("shortName")}));
@@ -543,35 +497,29 @@ void TestRulesConstraints::ruleSaveFailsPartWayAndRefusesUnsafeText()
     // An unbound input name while the relation still declares it.
     const auto a = makeParameter(QStringLiteral("PA"));
     const auto z = makeParameter(QStringLiteral("PZ"));
-    const auto rule = makeRule(QStringLiteral("R1"), relation);
-    bindInput(a, QStringLiteral("a"), rule);
-    bindOutput(rule, QStringLiteral("z"), z);
+    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"a", a}}, {{"z", z}});
     rule->removeInputParameterConn(QStringLiteral("a"));
     RecordingNode second;
-    const auto unbound = expectThrow<InconsistencyDataExceptionOstra>([&] { rule->save(second); });
+    const auto unbound = caught<InconsistencyDataExceptionOstra>([&] { rule->save(second); });
     QCOMPARE(unbound.getMethodName(), method);
     QCOMPARE(second.written, QStringList({QStringLiteral("id"), QStringLiteral("shortName")}));
 
     // A relation without inputs and a rule without input links.
-    const auto noInputs = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("z = 1"), {},
-                                       {{QStringLiteral("z"), QVariant::Double}});
+    const auto noInputs = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("z = 1"), {}, variables({"z"}));
     const auto bare = makeRule(QStringLiteral("R2"), noInputs);
     RecordingNode third;
     QVERIFY_EXCEPTION_THROWN(bare->save(third), NoInputParameters);
 
     // An id holding a pair separator would break the link text on reload: nothing is written.
     const auto colon = makeParameter(QStringLiteral("P:1"));
-    const auto safe = makeRule(QStringLiteral("R3"), relation);
-    bindInput(colon, QStringLiteral("a"), safe);
-    bindOutput(safe, QStringLiteral("z"), z);
+    const auto safe = makeRule(QStringLiteral("R3"), relation, {{"a", colon}}, {{"z", z}});
     RecordingNode fourth;
-    const auto unsafe = expectThrow<InconsistencyDataExceptionOstra>([&] { safe->save(fourth); });
+    const auto unsafe = caught<InconsistencyDataExceptionOstra>([&] { safe->save(fourth); });
     QCOMPARE(unsafe.getClassName(), QStringLiteral("RuleVertexPtrConnData"));
     QVERIFY(fourth.written.isEmpty());
 
     const auto semicolon = makeParameter(QStringLiteral("P;1"));
-    const auto constraint = makeConstraint(QStringLiteral("C1"), relation);
-    bindConstraint(semicolon, QStringLiteral("a"), constraint);
+    const auto constraint = makeConstraint(QStringLiteral("C1"), relation, {{"a", semicolon}});
     RecordingNode fifth;
     QVERIFY_EXCEPTION_THROWN(constraint->save(fifth), InconsistencyDataExceptionOstra);
     QVERIFY(fifth.written.isEmpty());
@@ -587,7 +535,7 @@ void TestRulesConstraints::loadReadsIdentityAndExtraFieldsOnly()
     RecordingNode node;
     node.values = {{QStringLiteral("shortName"), QStringLiteral("r")}, {QStringLiteral("unit"), QStringLiteral("kg")}};
     RuleModel rule;
-    const auto noId = expectThrow<NoIdExceptionOstra>([&] { rule.load(node); });
+    const auto noId = caught<NoIdExceptionOstra>([&] { rule.load(node); });
     QCOMPARE(noId.getExceptionId(), 520);
     QCOMPARE(noId.getClassName(), QStringLiteral("RuleVertexPtrConnData"));
     QCOMPARE(noId.getMethodName(), QStringLiteral("load(const ISerializerObject &n_object)"));
@@ -605,7 +553,7 @@ void TestRulesConstraints::loadReadsIdentityAndExtraFieldsOnly()
 
     // The unknown attribute goes back out as it came.
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = a > 0"),
-                                       {{QStringLiteral("a"), QVariant::Double}}, {{QStringLiteral("flag"), QVariant::Bool}});
+                                       variables({"a"}), FLAG_BOOL);
     auto constraint = QSharedPointer<ConstraintModel>::create();
     constraint->load(node);
     constraint->setRelationPtr(relation);
@@ -624,7 +572,7 @@ void TestRulesConstraints::loadReadsIdentityAndExtraFieldsOnly()
 void TestRulesConstraints::constraintSaveWritesItsAttributeSet()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = x < y"), XY_DOUBLE,
-                                       {{QStringLiteral("flag"), QVariant::Bool}});
+                                       FLAG_BOOL);
     const auto constraint = makeConstraint(QStringLiteral("C1"), relation);
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
@@ -642,21 +590,19 @@ void TestRulesConstraints::constraintSaveWritesItsAttributeSet()
 
     constraint->removeInputParameterConn(QStringLiteral("y"));
     RecordingNode broken;
-    const auto e = expectThrow<InconsistencyDataExceptionOstra>([&] { constraint->save(broken); });
+    const auto e = caught<InconsistencyDataExceptionOstra>([&] { constraint->save(broken); });
     QCOMPARE(e.getClassName(), QStringLiteral("ConstraintVertexPtrConnData"));
 }
 
 void TestRulesConstraints::ruleIntegrityFindingsInOrder()
 {
     const auto oneInput = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x"),
-                                       {{QStringLiteral("x"), QVariant::Double}}, {{QStringLiteral("z"), QVariant::Double}});
+                                       variables({"x"}), variables({"z"}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto z = makeParameter(QStringLiteral("PZ"));
 
     // The only input unbound: no live input, the unbound name, the count mismatch.
-    const auto rule = makeRule(QStringLiteral("R1"), oneInput);
-    bindInput(x, QStringLiteral("x"), rule);
-    bindOutput(rule, QStringLiteral("z"), z);
+    const auto rule = makeRule(QStringLiteral("R1"), oneInput, {{"x", x}}, {{"z", z}});
     QVERIFY(codes(rule->checkRuleIntegrity()).isEmpty());
     rule->removeInputParameterConn(QStringLiteral("x"));
     const ModelIntegrity broken = rule->checkRuleIntegrity();
@@ -694,11 +640,9 @@ void TestRulesConstraints::ruleIntegrityFindingsInOrder()
 
     // Two unbound outputs: one finding each, and no duplicate finding for the two empty links.
     const auto twoOut = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("z1 = x; z2 = x"),
-                                     {{QStringLiteral("x"), QVariant::Double}},
-                                     {{QStringLiteral("z1"), QVariant::Double}, {QStringLiteral("z2"), QVariant::Double}});
-    const auto empty = makeRule(QStringLiteral("R5"), twoOut);
-    bindInput(x, QStringLiteral("x"), empty);
-    bindOutput(empty, QStringLiteral("z1"), z);
+                                     variables({"x"}),
+                                     variables({"z1", "z2"}));
+    const auto empty = makeRule(QStringLiteral("R5"), twoOut, {{"x", x}}, {{"z1", z}});
     const auto other = makeParameter(QStringLiteral("P2"));
     bindOutput(empty, QStringLiteral("z2"), other);
     empty->removeOutputParameterConn(QStringLiteral("z1"));
@@ -712,21 +656,14 @@ void TestRulesConstraints::ruleIntegrityFindingsInOrder()
 
 void TestRulesConstraints::ruleIntegrityDuplicateParameters()
 {
-    QHash<QString, QVariant::Type> fourOut;
-    for (const QString &name : {QStringLiteral("z1"), QStringLiteral("z2"), QStringLiteral("z3"), QStringLiteral("z4")})
-        fourOut.insert(name, QVariant::Double);
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z1 = x"),
-                                       {{QStringLiteral("x"), QVariant::Double}}, fourOut);
+                                       variables({"x"}), variables({"z1", "z2", "z3", "z4"}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto p = makeParameter(QStringLiteral("PP"));
     const auto q = makeParameter(QStringLiteral("PQ"));
 
     // One parameter under two output names: one finding 28.
-    const auto rule = makeRule(QStringLiteral("R1"), relation);
-    bindInput(x, QStringLiteral("x"), rule);
-    bindOutput(rule, QStringLiteral("z1"), p);
-    bindOutput(rule, QStringLiteral("z2"), p);
-    bindOutput(rule, QStringLiteral("z3"), q);
+    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"x", x}}, {{"z1", p}, {"z2", p}, {"z3", q}});
     const auto r = makeParameter(QStringLiteral("PR"));
     bindOutput(rule, QStringLiteral("z4"), r);
     QCOMPARE(codes(rule->checkRuleIntegrity()), QList<int>({28}));
@@ -743,13 +680,9 @@ void TestRulesConstraints::ruleIntegrityDuplicateParameters()
 
     // Every output among the inputs: one finding 29 for all shared parameters.
     const auto loop = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("y = x; w = v"),
-                                   {{QStringLiteral("x"), QVariant::Double}, {QStringLiteral("v"), QVariant::Double}},
-                                   {{QStringLiteral("y"), QVariant::Double}, {QStringLiteral("w"), QVariant::Double}});
-    const auto circular = makeRule(QStringLiteral("R2"), loop);
-    bindInput(p, QStringLiteral("x"), circular);
-    bindInput(q, QStringLiteral("v"), circular);
-    bindOutput(circular, QStringLiteral("y"), p);
-    bindOutput(circular, QStringLiteral("w"), q);
+                                   variables({"x", "v"}),
+                                   variables({"y", "w"}));
+    const auto circular = makeRule(QStringLiteral("R2"), loop, {{"x", p}, {"v", q}}, {{"y", p}, {"w", q}});
     QCOMPARE(codes(circular->checkRuleIntegrity()), QList<int>({29}));
 
     // One new output is enough to clear it.
@@ -767,10 +700,9 @@ void TestRulesConstraints::constraintIntegrityFindingsInOrder()
     QCOMPARE(alone.getIntegrityMsgs().first().getMsgReasons(), QList<QSharedPointer<const BaseOstraObj>>({orphan}));
 
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = x > 0"),
-                                       {{QStringLiteral("x"), QVariant::Double}}, {{QStringLiteral("flag"), QVariant::Bool}});
+                                       variables({"x"}), FLAG_BOOL);
     const auto x = makeParameter(QStringLiteral("PX"));
-    const auto constraint = makeConstraint(QStringLiteral("C1"), relation);
-    bindConstraint(x, QStringLiteral("x"), constraint);
+    const auto constraint = makeConstraint(QStringLiteral("C1"), relation, {{"x", x}});
     QVERIFY(codes(constraint->checkConstraintIntegrity()).isEmpty());
     constraint->setShortName(QString());
     const ModelIntegrity warning = constraint->checkConstraintIntegrity();
@@ -798,17 +730,16 @@ void TestRulesConstraints::constraintIntegrityFindingsInOrder()
 void TestRulesConstraints::ownedLayerViewsAndOwnerChecks()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x"),
-                                       {{QStringLiteral("x"), QVariant::Double}}, {{QStringLiteral("z"), QVariant::Double}});
+                                       variables({"x"}), variables({"z"}));
     auto x = makeParameter(QStringLiteral("PX"));
-    const auto rule = makeRule(QStringLiteral("R1"), relation);
-    bindInput(x, QStringLiteral("x"), rule);
+    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"x", x}});
     QCOMPARE(rule->getInputParameters().value(QStringLiteral("x")), x);
 
     // A parameter destroyed elsewhere leaves the name listed with no parameter.
     x.reset();
     QVERIFY(rule->getInputParameters().contains(QStringLiteral("x")));
     QVERIFY(rule->getInputParameter(QStringLiteral("x")).isNull());
-    const auto absent = expectThrow<NoElementExceptionOstra>([&] { rule->getOutputParameter(QStringLiteral("q")); });
+    const auto absent = caught<NoElementExceptionOstra>([&] { rule->getOutputParameter(QStringLiteral("q")); });
     QCOMPARE(absent.getClassName(), QStringLiteral("PtrLinkerHash"));
     QCOMPARE(absent.getMethodName(), QStringLiteral("getObject(const QString& n_linkedName)"));
 
@@ -819,11 +750,11 @@ void TestRulesConstraints::ownedLayerViewsAndOwnerChecks()
 
     QVERIFY_EXCEPTION_THROWN(QSharedPointer<RuleModel>::create(QString(), QSharedPointer<OstraClass>()),
                              NoIdExceptionOstra);
-    const auto noParent = expectThrow<NoParentException>([&] { rule->removeParent(); });
+    const auto noParent = caught<NoParentException>([&] { rule->removeParent(); });
     QCOMPARE(noParent.getObjectWithNoParnetId(), QStringLiteral("R1"));
     QCOMPARE(noParent.getClassName(), QStringLiteral("RuleModel"));
     const auto constraint = qSharedPointerCast<ConstraintModel>(asConstraint);
-    QCOMPARE(expectThrow<NoParentException>([&] { constraint->removeParent(); }).getClassName(),
+    QCOMPARE(caught<NoParentException>([&] { constraint->removeParent(); }).getClassName(),
              QStringLiteral("ConstraintModel"));
     QVERIFY_EXCEPTION_THROWN(rule->setParent(QSharedPointer<OstraClass>()), PointerIsNull);
     QVERIFY_EXCEPTION_THROWN(constraint->setParent(QSharedPointer<OstraClass>()), PointerIsNull);
