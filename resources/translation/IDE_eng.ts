@@ -388,6 +388,14 @@
         <translation>Violating the integrity of the class. It is impossible to test.</translation>
     </message>
     <message>
+        <source>Вычисление прервано: превышено допустимое время выполнения.</source>
+        <translation>Evaluation stopped: it ran past its time limit.</translation>
+    </message>
+    <message>
+        <source>Имена переменных должны быть непустыми, неповторяющимися и состоять из латинских букв, цифр и знака подчёркивания.</source>
+        <translation>Variable names must be non-empty, unique and made of latin letters, digits and underscores.</translation>
+    </message>
+    <message>
         <source>Наименование</source>
         <translation>Name</translation>
     </message>
@@ -906,6 +914,21 @@
     <message>
         <source>id</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>cl_mathFormulaParser</name>
+    <message>
+        <source>Error:</source>
+        <translation>Error:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Value:</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
     </message>
 </context>
 <context>

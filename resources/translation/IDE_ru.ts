@@ -388,6 +388,14 @@
         <translation>Нарушена целостность класса. Невозможно провести тестирование.</translation>
     </message>
     <message>
+        <source>Вычисление прервано: превышено допустимое время выполнения.</source>
+        <translation>Вычисление прервано: превышено допустимое время выполнения.</translation>
+    </message>
+    <message>
+        <source>Имена переменных должны быть непустыми, неповторяющимися и состоять из латинских букв, цифр и знака подчёркивания.</source>
+        <translation>Имена переменных должны быть непустыми, неповторяющимися и состоять из латинских букв, цифр и знака подчёркивания.</translation>
+    </message>
+    <message>
         <source>Наименование</source>
         <translation>Наименование</translation>
     </message>
@@ -906,6 +914,21 @@
     <message>
         <source>id</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>cl_mathFormulaParser</name>
+    <message>
+        <source>Error:</source>
+        <translation>Error:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Value:</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
     </message>
 </context>
 <context>

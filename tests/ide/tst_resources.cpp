@@ -215,6 +215,9 @@ void tst_Resources::formContextsMatchTheForms()
         const char *english;
         const char *russian;
     } forms[] = {
+        {"cl_mathFormulaParser", "Error:", "Error:", "Error:"},
+        {"cl_mathFormulaParser", "Value:", "Value:", "Value:"},
+        {"cl_mathFormulaParser", "in", "in", "in"},
         {"dAboutProgram", "О программе", "About", "О программе"},
         {"dAboutProgram", "Наименование программы:", "Application name:", "Наименование программы:"},
         {"dAboutProgram", "Текущая версия:", "Current version:", "Текущая версия:"},
