@@ -246,6 +246,7 @@ void tst_MathFormulaParser::acceptedCodeComputes_data()
     QTest::newRow("sum") << "formula" << QStringList{"y = x + x"} << QVariantList{3.0} << 6.0;
     QTest::newRow("if true") << "if" << QStringList{"x > 0", "y = 1", "y = 2"} << QVariantList{5.0} << 1.0;
     QTest::newRow("if false") << "if" << QStringList{"x > 0", "y = 1", "y = 2"} << QVariantList{-1.0} << 2.0;
+    // The thesaurus's irrational fraction.
     QTest::newRow("root") << "formula" << QStringList{"y = Math.pow(a,1/n)/b"} << QVariantList{8.0, 3.0, 1.0}
                           << 2.0;
 }
