@@ -987,4 +987,23 @@
         <translation>Errors</translation>
     </message>
 </context>
+<context>
+    <name>wParameterRelationGroups</name>
+    <message>
+        <source>Form</source>
+        <translation>Parameter Relation Groups</translation>
+    </message>
+    <message>
+        <source>Параметры</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+</context>
 </TS>

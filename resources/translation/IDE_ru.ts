@@ -987,4 +987,23 @@
         <translation>Ошибки</translation>
     </message>
 </context>
+<context>
+    <name>wParameterRelationGroups</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Параметры</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
 </TS>

@@ -229,6 +229,10 @@ void tst_Resources::formContextsMatchTheForms()
         {"dEditModelInformation", "Автор", "Author", "Автор"},
         {"wConsoleArea", "Консоль", "Console", "Консоль"},
         {"wErrorArea", "Ошибки", "Errors", "Ошибки"},
+        {"wParameterRelationGroups", "Form", "Parameter Relation Groups", "Form"},
+        {"wParameterRelationGroups", "Параметры", "Parameters", "Параметры"},
+        {"wParameterRelationGroups", "Добавить", "Add", "Добавить"},
+        {"wParameterRelationGroups", "Удалить", "Delete", "Удалить"},
     };
     QMap<QString, int> perContext;
     for (const auto &form : forms) {
