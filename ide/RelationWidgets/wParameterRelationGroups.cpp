@@ -131,6 +131,11 @@ QHash<QString, QVariant::Type> wParameterRelationGroups::getTypes()
     return m_types;
 }
 
+int wParameterRelationGroups::getRowCount() const
+{
+    return ui->twParameters->rowCount();
+}
+
 void wParameterRelationGroups::setIsChanged(bool n_changed)
 {
     m_changed = n_changed;

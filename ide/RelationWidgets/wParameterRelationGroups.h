@@ -34,6 +34,9 @@ public:
     // those names are not read. Without rows, the types stored last.
     QHash<QString, QVariant::Type> getTypes();
 
+    // The rows shown now.
+    int getRowCount() const;
+
     void setIsChanged(bool n_changed);
     bool getIsChanged() const;
 

@@ -974,6 +974,20 @@
     </message>
 </context>
 <context>
+    <name>wChangeRelation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>wConditionalRelationship</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
     <name>wConsoleArea</name>
     <message>
         <source>Консоль</source>
@@ -1004,6 +1018,20 @@
     <message>
         <source>Удалить</source>
         <translation>Delete</translation>
+    </message>
+</context>
+<context>
+    <name>wProgramRelation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>wSimpleRelation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
     </message>
 </context>
 </TS>

@@ -227,12 +227,16 @@ void tst_Resources::formContextsMatchTheForms()
         {"dEditModelInformation", "Имя", "Name", "Имя"},
         {"dEditModelInformation", "Версия", "Version", "Версия"},
         {"dEditModelInformation", "Автор", "Author", "Автор"},
+        {"wChangeRelation", "Form", "Form", "Form"},
+        {"wConditionalRelationship", "Form", "Form", "Form"},
         {"wConsoleArea", "Консоль", "Console", "Консоль"},
         {"wErrorArea", "Ошибки", "Errors", "Ошибки"},
         {"wParameterRelationGroups", "Form", "Parameter Relation Groups", "Form"},
         {"wParameterRelationGroups", "Параметры", "Parameters", "Параметры"},
         {"wParameterRelationGroups", "Добавить", "Add", "Добавить"},
         {"wParameterRelationGroups", "Удалить", "Delete", "Удалить"},
+        {"wProgramRelation", "Form", "Form", "Form"},
+        {"wSimpleRelation", "Form", "Form", "Form"},
     };
     QMap<QString, int> perContext;
     for (const auto &form : forms) {
