@@ -9,13 +9,16 @@
 
 #include <QtTest>
 
+#include "Utf8Strings.h"
+
 namespace {
 
 // One message as the analyser reports it: "key|body".
 QStringList g_messages;
 
-QString message(int n_offset, const QString &n_extra = QString())
+QString message(int n_offset, const char *n_extraText = nullptr)
 {
+    const QString n_extra = n_extraText ? QString::fromUtf8(n_extraText) : QString();
     const ErrorDictionary &dictionary = ErrorDictionary::Instance();
     const int key = dictionary.getOstraIDEBeginKey() + n_offset;
     const QString text = dictionary.getErrorById(key);
@@ -23,13 +26,14 @@ QString message(int n_offset, const QString &n_extra = QString())
            + (n_extra.isNull() ? text : text + QLatin1Char(' ') + n_extra);
 }
 
-QString scriptMessage(const QString &n_body)
+QString scriptMessage(const char *n_body)
 {
-    return QString::number(cl_mathFormulaParser::KEY_SCRIPT_MESSAGE) + QLatin1Char('|') + n_body;
+    return QString::number(cl_mathFormulaParser::KEY_SCRIPT_MESSAGE) + QLatin1Char('|') + QString::fromUtf8(n_body);
 }
 
-QString leftPartMessage(const QString &n_whole)
+QString leftPartMessage(const char *n_wholeText)
 {
+    const QString n_whole = QString::fromUtf8(n_wholeText);
     const ErrorDictionary &dictionary = ErrorDictionary::Instance();
     const int base = dictionary.getOstraIDEBeginKey();
     return QString::number(base + 50) + QLatin1Char('|') + dictionary.getErrorById(base + 50)
@@ -104,116 +108,125 @@ void tst_MathFormulaParser::analysis_data()
     const QString noInputs = message(ErrorDictionary::ERROR_IDE_NO_INPUTS);
 
     // Formulas.
-    QTest::newRow("sum") << f << QStringList{"y = x + x"} << true << QStringList() << QStringList{"x"}
-                         << QStringList{"y"} << none;
-    QTest::newRow("no input") << f << QStringList{"y = 2"} << false << QStringList{noInputs}
-                              << QStringList() << QStringList{"y"} << none;
-    QTest::newRow("overlap") << f << QStringList{"y = y + 1"} << false << QStringList{message(151)}
-                             << QStringList{"y"} << QStringList{"y"} << none;
-    QTest::newRow("no equals sign") << f << QStringList{"x + 1"} << false
+    QTest::newRow("sum") << f << strings({"y = x + x"}) << true << QStringList() << strings({"x"})
+                         << strings({"y"}) << none;
+    QTest::newRow("no input") << f << strings({"y = 2"}) << false << QStringList{noInputs}
+                              << QStringList() << strings({"y"}) << none;
+    QTest::newRow("overlap") << f << strings({"y = y + 1"}) << false << QStringList{message(151)}
+                             << strings({"y"}) << strings({"y"}) << none;
+    QTest::newRow("no equals sign") << f << strings({"x + 1"}) << false
                                     << QStringList{scriptMessage("ReferenceError: Can't find variable: x in x + 1"),
                                                    noInputs}
                                     << QStringList() << QStringList() << none;
-    QTest::newRow("list order decides the symbol") << f << QStringList{"y = a <= b"} << false
+    QTest::newRow("list order decides the symbol") << f << strings({"y = a <= b"}) << false
                                                    << QStringList{message(70, "<"), noInputs}
-                                                   << QStringList() << QStringList{"y"} << none;
-    QTest::newRow("comparison in a formula") << f << QStringList{"y = a == b"} << false
+                                                   << QStringList() << strings({"y"}) << none;
+    QTest::newRow("comparison in a formula") << f << strings({"y = a == b"}) << false
                                              << QStringList{message(70, "="), noInputs}
-                                             << QStringList() << QStringList{"y"} << none;
-    QTest::newRow("cyrillic inside quotes") << f << QStringList{"y = \"абв\" + a"} << true << QStringList()
-                                            << QStringList{"a"} << QStringList{"y"} << none;
-    QTest::newRow("symbol inside quotes") << f << QStringList{"y = \"<\" + a"} << false
+                                             << QStringList() << strings({"y"}) << none;
+    QTest::newRow("cyrillic inside quotes") << f << strings({"y = \"абв\" + a"}) << true << QStringList()
+                                            << strings({"a"}) << strings({"y"}) << none;
+    QTest::newRow("cyrillic inside apostrophes") << f << strings({"y = 'абв' + a"}) << true << QStringList()
+                                                 << strings({"a"}) << strings({"y"}) << none;
+    // The letter check lets it through; the engine refuses it.
+    QTest::newRow("yo passes the letter check") << f << strings({"y = ё + x"}) << false
+                                                << QStringList{scriptMessage("Error: Illegal character; \nValue: ё")}
+                                              << strings({"ё", "x"}) << strings({"y"}) << none;
+    QTest::newRow("unpaired quote") << f << strings({"y = \"a + b"}) << false
+                                    << QStringList{scriptMessage("Error: Unclosed string at end of line; \nValue: \"")} << strings({"a", "b"})
+                                    << strings({"y"}) << none;
+    QTest::newRow("symbol inside quotes") << f << strings({"y = \"<\" + a"}) << false
                                           << QStringList{message(70, "<"), noInputs}
-                                          << QStringList() << QStringList{"y"} << none;
-    QTest::newRow("rest after the last quote") << f << QStringList{"y = \"b\" + b"} << true << QStringList()
-                                               << QStringList{"b"} << QStringList{"y"} << none;
-    QTest::newRow("reserved words") << f << QStringList{"y = Math.sqrt(x)"} << true << QStringList()
-                                    << QStringList{"x"} << QStringList{"y"} << none;
-    QTest::newRow("method name is an input") << f << QStringList{"y = Math.max(a, b)"} << true
-                                             << QStringList() << QStringList{"max", "a", "b"}
-                                             << QStringList{"y"} << none;
-    QTest::newRow("zero") << f << QStringList{"y = x + 0"} << true << QStringList() << QStringList{"x"}
-                          << QStringList{"y"} << none;
-    QTest::newRow("leading zeros") << f << QStringList{"y = x * 007"} << true << QStringList()
-                                   << QStringList{"x"} << QStringList{"y"} << none;
-    QTest::newRow("decimal") << f << QStringList{"y = 2.5 * x"} << true << QStringList() << QStringList{"x"}
-                             << QStringList{"y"} << none;
-    QTest::newRow("double zero") << f << QStringList{"y = x + 00"} << false << QStringList{message(70, "00")}
-                                 << QStringList{"x"} << QStringList{"y"} << none;
-    QTest::newRow("exponent") << f << QStringList{"y = x * 1e5"} << false << QStringList{message(70, "1e5")}
-                              << QStringList{"x"} << QStringList{"y"} << none;
-    QTest::newRow("beyond 32 bits") << f << QStringList{"y = x * 4294967296"} << false
-                                    << QStringList{message(70, "4294967296")} << QStringList{"x"}
-                                    << QStringList{"y"} << none;
-    QTest::newRow("cyrillic left side") << f << QStringList{"я = x"} << false
+                                          << QStringList() << strings({"y"}) << none;
+    QTest::newRow("rest after the last quote") << f << strings({"y = \"b\" + b"}) << true << QStringList()
+                                               << strings({"b"}) << strings({"y"}) << none;
+    QTest::newRow("reserved words") << f << strings({"y = Math.sqrt(x)"}) << true << QStringList()
+                                    << strings({"x"}) << strings({"y"}) << none;
+    QTest::newRow("method name is an input") << f << strings({"y = Math.max(a, b)"}) << true
+                                             << QStringList() << strings({"max", "a", "b"})
+                                             << strings({"y"}) << none;
+    QTest::newRow("zero") << f << strings({"y = x + 0"}) << true << QStringList() << strings({"x"})
+                          << strings({"y"}) << none;
+    QTest::newRow("leading zeros") << f << strings({"y = x * 007"}) << true << QStringList()
+                                   << strings({"x"}) << strings({"y"}) << none;
+    QTest::newRow("decimal") << f << strings({"y = 2.5 * x"}) << true << QStringList() << strings({"x"})
+                             << strings({"y"}) << none;
+    QTest::newRow("double zero") << f << strings({"y = x + 00"}) << false << QStringList{message(70, "00")}
+                                 << strings({"x"}) << strings({"y"}) << none;
+    QTest::newRow("exponent") << f << strings({"y = x * 1e5"}) << false << QStringList{message(70, "1e5")}
+                              << strings({"x"}) << strings({"y"}) << none;
+    QTest::newRow("beyond 32 bits") << f << strings({"y = x * 4294967296"}) << false
+                                    << QStringList{message(70, "4294967296")} << strings({"x"})
+                                    << strings({"y"}) << none;
+    QTest::newRow("cyrillic left side") << f << strings({"я = x"}) << false
                                         << QStringList{message(60), leftPartMessage("я = x"), noInputs}
                                         << QStringList() << QStringList() << none;
-    QTest::newRow("expression on the left") << f << QStringList{"y + 1 = x"} << false
+    QTest::newRow("expression on the left") << f << strings({"y + 1 = x"}) << false
                                             << QStringList{leftPartMessage("y + 1 = x"), noInputs}
                                             << QStringList() << QStringList() << none;
-    QTest::newRow("throwing formula") << f << QStringList{"y = x; throw 'bad'"} << false
+    QTest::newRow("throwing formula") << f << strings({"y = x; throw 'bad'"}) << false
                                       << QStringList{scriptMessage("bad in y = x; throw 'bad'")}
-                                      << QStringList{"x", "throw"} << QStringList{"y"} << none;
+                                      << strings({"x", "throw"}) << strings({"y"}) << none;
     // The engine leaves some parse errors without a message: the evaluation's error reports them.
-    QTest::newRow("parse error without message") << f << QStringList{"y = x +"} << false
+    QTest::newRow("parse error without message") << f << strings({"y = x +"}) << false
                                                  << QStringList{scriptMessage("SyntaxError: Parse error in y = x +")}
-                                                 << QStringList{"x"} << QStringList{"y"} << none;
+                                                 << strings({"x"}) << strings({"y"}) << none;
     // The quoted character is read safely at whatever column the engine reports.
-    QTest::newRow("syntax error quotes the column") << f << QStringList{"y = x; var"} << false
+    QTest::newRow("syntax error quotes the column") << f << strings({"y = x; var"}) << false
                                                     << QStringList{scriptMessage("Error: Expected `identifier'; \nValue: v")}
-                                                    << QStringList{"x", "var"} << QStringList{"y"} << none;
-    QTest::newRow("syntax error at the last column") << f << QStringList{"y = (x"} << false
+                                                    << strings({"x", "var"}) << strings({"y"}) << none;
+    QTest::newRow("syntax error at the last column") << f << strings({"y = (x"}) << false
                                                      << QStringList{scriptMessage("Error: Expected `;', `)'; \nValue: x")}
-                                                     << QStringList{"x"} << QStringList{"y"} << none;
-    QTest::newRow("endless loop is stopped") << f << QStringList{"y = x; while(x){}"} << false
+                                                     << strings({"x"}) << strings({"y"}) << none;
+    QTest::newRow("endless loop is stopped") << f << strings({"y = x; while(x){}"}) << false
                                              << QStringList{message(ErrorDictionary::ERROR_IDE_EVALUATION_TIMEOUT)}
-                                             << QStringList{"x", "while"} << QStringList{"y"} << none;
+                                             << strings({"x", "while"}) << strings({"y"}) << none;
 
     // IF-THEN-ELSE clauses.
-    QTest::newRow("if") << i << QStringList{"x > 0", "y = 1", "y = 2"} << true << QStringList()
-                        << QStringList{"x"} << QStringList{"y"}
+    QTest::newRow("if") << i << strings({"x > 0", "y = 1", "y = 2"}) << true << QStringList()
+                        << strings({"x"}) << strings({"y"})
                         << QStringLiteral("if (x > 0) {y = 1;} else {y = 2;}");
     QTest::newRow("if comparison before the operator")
-        << i << QStringList{"a > 1 && b", "y = 1", "y = 2"} << true << QStringList() << QStringList{"a", "b"}
-        << QStringList{"y"} << QStringLiteral("if (a > 1 && b) {y = 1;} else {y = 2;}");
+        << i << strings({"a > 1 && b", "y = 1", "y = 2"}) << true << QStringList() << strings({"a", "b"})
+        << strings({"y"}) << QStringLiteral("if (a > 1 && b) {y = 1;} else {y = 2;}");
     QTest::newRow("if comparison after the operator")
-        << i << QStringList{"a && b > 1", "y = 1", "y = 2"} << false << QStringList{message(100)}
-        << QStringList{"a", "b"} << QStringList() << none;
-    QTest::newRow("if comparison first") << i << QStringList{"> 1", "y = 1", "y = 2"} << false
+        << i << strings({"a && b > 1", "y = 1", "y = 2"}) << false << QStringList{message(100)}
+        << strings({"a", "b"}) << QStringList() << none;
+    QTest::newRow("if comparison first") << i << strings({"> 1", "y = 1", "y = 2"}) << false
                                          << QStringList{message(100)} << QStringList() << QStringList() << none;
-    QTest::newRow("if output in the condition") << i << QStringList{"x > y", "y = 1", "y = 2"} << false
-                                                << QStringList{message(90)} << QStringList{"x", "y"}
-                                                << QStringList{"y"} << none;
+    QTest::newRow("if output in the condition") << i << strings({"x > y", "y = 1", "y = 2"}) << false
+                                                << QStringList{message(90)} << strings({"x", "y"})
+                                                << strings({"y"}) << none;
     QTest::newRow("if name after the last operator")
-        << i << QStringList{"a > 1 && y", "y = 1", "y = 2"} << true << QStringList() << QStringList{"a", "y"}
-        << QStringList{"y"} << QStringLiteral("if (a > 1 && y) {y = 1;} else {y = 2;}");
+        << i << strings({"a > 1 && y", "y = 1", "y = 2"}) << true << QStringList() << strings({"a", "y"})
+        << strings({"y"}) << QStringLiteral("if (a > 1 && y) {y = 1;} else {y = 2;}");
     QTest::newRow("if then without assignment")
-        << i << QStringList{"x > 0", "1", "y = 2"} << true << QStringList() << QStringList{"x"}
-        << QStringList{"y"} << QStringLiteral("if (x > 0) {1;} else {y = 2;}");
+        << i << strings({"x > 0", "1", "y = 2"}) << true << QStringList() << strings({"x"})
+        << strings({"y"}) << QStringLiteral("if (x > 0) {1;} else {y = 2;}");
     // A rejection inside the condition stands, whatever the THEN part gives.
-    QTest::newRow("if exponent in the condition") << i << QStringList{"x > 1e5", "y = 1", "y = 2"} << false
-                                                  << QStringList{message(70, "1e5")} << QStringList{"x"}
-                                                  << QStringList{"y"} << none;
-    QTest::newRow("if decimal zeros in the condition") << i << QStringList{"x > 2.00", "y = 1", "y = 2"} << false
-                                                       << QStringList{message(70, "00")} << QStringList{"x"}
-                                                       << QStringList{"y"} << none;
-    QTest::newRow("if cyrillic in the condition") << i << QStringList{"х > 1", "y = 1", "y = 2"} << false
+    QTest::newRow("if exponent in the condition") << i << strings({"x > 1e5", "y = 1", "y = 2"}) << false
+                                                  << QStringList{message(70, "1e5")} << strings({"x"})
+                                                  << strings({"y"}) << none;
+    QTest::newRow("if decimal zeros in the condition") << i << strings({"x > 2.00", "y = 1", "y = 2"}) << false
+                                                       << QStringList{message(70, "00")} << strings({"x"})
+                                                       << strings({"y"}) << none;
+    QTest::newRow("if cyrillic in the condition") << i << strings({"х > 1", "y = 1", "y = 2"}) << false
                                                   << QStringList{message(60)} << QStringList()
-                                                  << QStringList{"y"} << none;
-    QTest::newRow("if endless else") << i << QStringList{"x > 0", "y = 1", "y = 2; while(x){}"} << false
+                                                  << strings({"y"}) << none;
+    QTest::newRow("if endless else") << i << strings({"x > 0", "y = 1", "y = 2; while(x){}"}) << false
                                      << QStringList{message(ErrorDictionary::ERROR_IDE_EVALUATION_TIMEOUT)}
-                                     << QStringList{"x", "while"} << QStringList{"y"} << none;
+                                     << strings({"x", "while"}) << strings({"y"}) << none;
 
     // Constraint clauses.
-    QTest::newRow("constraint") << c << QStringList{"x >= 10"} << true << QStringList() << QStringList{"x"}
+    QTest::newRow("constraint") << c << strings({"x >= 10"}) << true << QStringList() << strings({"x"})
                                 << QStringList() << QStringLiteral("if (x >= 10) {flag = true;} else {flag = false;}");
-    QTest::newRow("constraint exponent") << c << QStringList{"x > 1e5"} << false << QStringList{message(70, "1e5")}
-                                         << QStringList{"x"} << QStringList() << none;
+    QTest::newRow("constraint exponent") << c << strings({"x > 1e5"}) << false << QStringList{message(70, "1e5")}
+                                         << strings({"x"}) << QStringList() << none;
     QTest::newRow("constraint without names")
-        << c << QStringList{"10 > 5"} << false << QStringList{noInputs} << QStringList() << QStringList()
+        << c << strings({"10 > 5"}) << false << QStringList{noInputs} << QStringList() << QStringList()
         << QStringLiteral("if (10 > 5) {flag = true;} else {flag = false;}");
-    QTest::newRow("constraint without comparison") << c << QStringList{"x"} << false << QStringList{message(100)}
-                                                   << QStringList{"x"} << QStringList() << none;
+    QTest::newRow("constraint without comparison") << c << strings({"x"}) << false << QStringList{message(100)}
+                                                   << strings({"x"}) << QStringList() << none;
 }
 
 void tst_MathFormulaParser::analysis()
@@ -243,11 +256,11 @@ void tst_MathFormulaParser::acceptedCodeComputes_data()
     QTest::addColumn<QVariantList>("values");
     QTest::addColumn<double>("expected");
 
-    QTest::newRow("sum") << "formula" << QStringList{"y = x + x"} << QVariantList{3.0} << 6.0;
-    QTest::newRow("if true") << "if" << QStringList{"x > 0", "y = 1", "y = 2"} << QVariantList{5.0} << 1.0;
-    QTest::newRow("if false") << "if" << QStringList{"x > 0", "y = 1", "y = 2"} << QVariantList{-1.0} << 2.0;
+    QTest::newRow("sum") << "formula" << strings({"y = x + x"}) << QVariantList{3.0} << 6.0;
+    QTest::newRow("if true") << "if" << strings({"x > 0", "y = 1", "y = 2"}) << QVariantList{5.0} << 1.0;
+    QTest::newRow("if false") << "if" << strings({"x > 0", "y = 1", "y = 2"}) << QVariantList{-1.0} << 2.0;
     // The thesaurus's irrational fraction.
-    QTest::newRow("root") << "formula" << QStringList{"y = Math.pow(a,1/n)/b"} << QVariantList{8.0, 3.0, 1.0}
+    QTest::newRow("root") << "formula" << strings({"y = Math.pow(a,1/n)/b"}) << QVariantList{8.0, 3.0, 1.0}
                           << 2.0;
 }
 

@@ -17,6 +17,8 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include "Utf8Strings.h"
+
 namespace {
 
 using Types = QHash<QString, QVariant::Type>;
@@ -153,8 +155,8 @@ void tst_ChangeRelation::analysedFormulaIsAccepted()
     QCOMPARE(dialog.getBody(), QStringLiteral("y = x + x"));
     QVERIFY(dialog.verify());
     QVERIFY(dialog.check());
-    QCOMPARE(dialog.getInputParams(), (QList<QString>{"x"}));
-    QCOMPARE(dialog.getOutputParams(), (QList<QString>{"y"}));
+    QCOMPARE(dialog.getInputParams(), (QList<QString>(strings({"x"}))));
+    QCOMPARE(dialog.getOutputParams(), (QList<QString>(strings({"y"}))));
     QCOMPARE(dialog.getInputTypes(), (Types{{QStringLiteral("x"), QVariant::Double}}));
     QCOMPARE(dialog.getOutputTypes(), (Types{{QStringLiteral("y"), QVariant::Double}}));
 }
@@ -209,7 +211,7 @@ void tst_ChangeRelation::constraintDesigner()
     BoxRecorder boxes;
     wChangeRelation dialog;
     open(dialog, 2);
-    QCOMPARE(tabTitles(dialog), QStringList{"Ограничение"});
+    QCOMPARE(tabTitles(dialog), strings({"Ограничение"}));
     auto *thenField = dialog.findChild<wLineEdit *>(QStringLiteral("leThen"));
     auto *elseField = dialog.findChild<wLineEdit *>(QStringLiteral("leElse"));
     QCOMPARE(thenField->text(), QStringLiteral("flag = true"));
@@ -224,7 +226,7 @@ void tst_ChangeRelation::constraintDesigner()
     QVERIFY(boxes.boxes().isEmpty());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.getBody(), QStringLiteral("if (x >= 10) {flag = true;} else {flag = false;}"));
-    QCOMPARE(dialog.getInputParams(), (QList<QString>{"x"}));
+    QCOMPARE(dialog.getInputParams(), (QList<QString>(strings({"x"}))));
     QCOMPARE(dialog.getOutputParams(), QList<QString>());
     QCOMPARE(dialog.getOutputTypes(), (Types{{QStringLiteral("flag"), QVariant::Double}}));
 }
@@ -257,7 +259,7 @@ void tst_ChangeRelation::scriptDesignerReturnsTheTables()
     QVERIFY(boxes.boxes().isEmpty());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.getBody(), QStringLiteral("var x = 1; y = x * 2;"));
-    QCOMPARE(dialog.getInputParams(), (QList<QString>{"x"}));
+    QCOMPARE(dialog.getInputParams(), (QList<QString>(strings({"x"}))));
     QCOMPARE(dialog.getOutputTypes(), (Types{{QStringLiteral("y"), QVariant::Double}}));
 }
 

@@ -11,6 +11,8 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "Utf8Strings.h"
+
 namespace {
 
 QTableWidget *tableOf(wParameterRelationGroups &n_groups)
@@ -73,9 +75,9 @@ void tst_ParameterRelationGroups::textsInBothLanguages_data()
     QTest::addColumn<Catalogue>("catalogue");
     QTest::addColumn<QStringList>("texts");
     QTest::newRow("russian") << Catalogue::Russian
-                             << QStringList{"Наименование", "Тип", "Число", "Текст", "Параметры", "Добавить", "Удалить"};
+                             << strings({"Наименование", "Тип", "Число", "Текст", "Параметры", "Добавить", "Удалить"});
     QTest::newRow("english") << Catalogue::English
-                             << QStringList{"Name", "Type", "Number", "Text", "Parameters", "Add", "Delete"};
+                             << strings({"Name", "Type", "Number", "Text", "Parameters", "Add", "Delete"});
 }
 
 void tst_ParameterRelationGroups::textsInBothLanguages()
@@ -100,7 +102,7 @@ void tst_ParameterRelationGroups::setParamsShowsTypesAndMarksChanged()
     QVERIFY(!groups.getIsChanged());
     groups.setParams({QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")},
                      {{QStringLiteral("y"), QVariant::String}, {QStringLiteral("z"), QVariant::Int}});
-    QCOMPARE(shownTypes(groups), (QStringList{"Число", "Текст", "Число"}));
+    QCOMPARE(shownTypes(groups), (strings({"Число", "Текст", "Число"})));
     QCOMPARE(nameField(groups, 1)->text(), QStringLiteral("y"));
     // The entries carry null values of their types.
     QCOMPARE(typeList(groups, 0)->itemData(0), QVariant(QVariant::Double));
@@ -108,7 +110,7 @@ void tst_ParameterRelationGroups::setParamsShowsTypesAndMarksChanged()
     QVERIFY(groups.getIsChanged());
     groups.setIsChanged(false);
     QVERIFY(!groups.getIsChanged());
-    QCOMPARE(groups.getParams(), (QList<QString>{"x", "y", "z"}));
+    QCOMPARE(groups.getParams(), (QList<QString>(strings({"x", "y", "z"}))));
     const QHash<QString, QVariant::Type> types{{QStringLiteral("x"), QVariant::Double},
                                                {QStringLiteral("y"), QVariant::String},
                                                {QStringLiteral("z"), QVariant::Double}};
@@ -128,7 +130,7 @@ void tst_ParameterRelationGroups::removingEveryRowKeepsStoredNamesAndTypes()
     }
     QCOMPARE(tableOf(groups)->rowCount(), 0);
     QVERIFY(groups.getIsChanged());
-    QCOMPARE(groups.getParams(), (QList<QString>{"a", "b"}));
+    QCOMPARE(groups.getParams(), (QList<QString>(strings({"a", "b"}))));
     QCOMPARE(groups.getTypes(), stored);
 }
 
@@ -144,12 +146,12 @@ void tst_ParameterRelationGroups::typedNamesAndTypesAreReadBack()
     QTest::keyClicks(nameField(groups, 1), QStringLiteral("t"));
     typeList(groups, 1)->setFocus();
     QTest::keyClick(typeList(groups, 1), Qt::Key_Down);
-    QCOMPARE(groups.getParams(), (QList<QString>{" a ", "t"}));
+    QCOMPARE(groups.getParams(), (QList<QString>(strings({" a ", "t"}))));
     const QHash<QString, QVariant::Type> types{{QStringLiteral(" a "), QVariant::Double},
                                                {QStringLiteral("t"), QVariant::String}};
     QCOMPARE(groups.getTypes(), types);
     // Trimmed names with the text form of the null values.
-    QCOMPARE(groups.getAllCells(), (QList<QString>{"a", "0", "t", QString()}));
+    QCOMPARE(groups.getAllCells(), (QList<QString>(strings({"a", "0", "t", ""}))));
 }
 
 void tst_ParameterRelationGroups::readOnlyHidesButtonsAndLocksNewNames()

@@ -21,6 +21,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "Utf8Strings.h"
+
 namespace {
 
 using Types = QHash<QString, QVariant::Type>;
@@ -206,12 +208,12 @@ void tst_RelationPages::formulaMergeKeepsStoredOrderAndChosenTypes()
     QTest::keyClicks(child<QLineEdit>(page, "leFormula"), QStringLiteral("y = a + c + b"));
     QVERIFY(page.analyze());
     QVERIFY(boxes.boxes().isEmpty());
-    QCOMPARE(shownNames(inputs), (QStringList{"b", "a", "c"}));
-    QCOMPARE(page.getInputParams(), (QList<QString>{"b", "a", "c"}));
+    QCOMPARE(shownNames(inputs), (strings({"b", "a", "c"})));
+    QCOMPARE(page.getInputParams(), (QList<QString>(strings({"b", "a", "c"}))));
     QCOMPARE(page.getInputTypes(), (Types{{QStringLiteral("b"), QVariant::Double},
                                           {QStringLiteral("a"), QVariant::String},
                                           {QStringLiteral("c"), QVariant::Double}}));
-    QCOMPARE(page.getOutputParams(), (QList<QString>{"y"}));
+    QCOMPARE(page.getOutputParams(), (QList<QString>(strings({"y"}))));
     QCOMPARE(page.getBody(), QStringLiteral("y = a + c + b"));
     QVERIFY(page.verify());
 }
@@ -285,10 +287,10 @@ void tst_RelationPages::storedClausesParseAndRoundTrip_data()
     QTest::addColumn<QString>("body");
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QString>("composed");
-    QTest::newRow("own layout") << "if (x > 0) {y = 1;} else {y = 2;}" << QStringList{"x > 0", "y = 1", "y = 2"}
+    QTest::newRow("own layout") << "if (x > 0) {y = 1;} else {y = 2;}" << strings({"x > 0", "y = 1", "y = 2"})
                                 << "if (x > 0) {y = 1;} else {y = 2;}";
     QTest::newRow("builder layout") << "if((x > 1) && (x < 5)){flag = true;} else {flag = false;}"
-                                    << QStringList{"(x > 1) && (x < 5)", "flag = true", "flag = false"}
+                                    << strings({"(x > 1) && (x < 5)", "flag = true", "flag = false"})
                                     << "if ((x > 1) && (x < 5)) {flag = true;} else {flag = false;}";
 }
 
@@ -318,7 +320,7 @@ void tst_RelationPages::constraintModeFixesThenAndElse()
     QCOMPARE(elseField->text(), QStringLiteral("flag = false"));
     QVERIFY(!thenField->isEnabled() && !elseField->isEnabled());
     QVERIFY(!table(page, "outputTable")->isVisible());
-    QCOMPARE(page.getOutputParams(), (QList<QString>{"flag"}));
+    QCOMPARE(page.getOutputParams(), (QList<QString>(strings({"flag"}))));
     QCOMPARE(page.getOutputTypes(), (Types{{QStringLiteral("flag"), QVariant::Double}}));
 
     // An empty condition: the box, no analysis.
@@ -328,7 +330,7 @@ void tst_RelationPages::constraintModeFixesThenAndElse()
     QVERIFY(page.analyze());
     QVERIFY(page.verify());
     QCOMPARE(page.getBody(), QStringLiteral("if (x >= 10) {flag = true;} else {flag = false;}"));
-    QCOMPARE(page.getInputParams(), (QList<QString>{"x"}));
+    QCOMPARE(page.getInputParams(), (QList<QString>(strings({"x"}))));
     QCOMPARE(page.getOutputParams(), QList<QString>());
     QCOMPARE(page.getOutputTypes(), (Types{{QStringLiteral("flag"), QVariant::Double}}));
 }
@@ -389,12 +391,12 @@ void tst_RelationPages::scriptPageCanDropEveryVariable()
     page.show();
     page.setInputParameters({QStringLiteral("a"), QStringLiteral("b")}, {{QStringLiteral("b"), QVariant::String}});
     page.setOutputParameters({QStringLiteral("y")}, {});
-    QCOMPARE(page.getInputParams(), (QList<QString>{"a", "b"}));
+    QCOMPARE(page.getInputParams(), (QList<QString>(strings({"a", "b"}))));
     QCOMPARE(page.getInputTypes(), (Types{{QStringLiteral("a"), QVariant::Double}, {QStringLiteral("b"), QVariant::String}}));
     removeAllRows(table(page, "inputTable"));
     QCOMPARE(page.getInputParams(), QList<QString>());
     QCOMPARE(page.getInputTypes(), Types());
-    QCOMPARE(page.getOutputParams(), (QList<QString>{"y"}));
+    QCOMPARE(page.getOutputParams(), (QList<QString>(strings({"y"}))));
     QVERIFY(page.check());
 }
 
@@ -403,16 +405,16 @@ void tst_RelationPages::scriptNamesAreChecked_data()
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<QStringList>("outputs");
     QTest::addColumn<bool>("verdict");
-    QTest::newRow("good") << QStringList{"a", "b_2"} << QStringList{"y", "$z"} << true;
-    QTest::newRow("same name on both sides") << QStringList{"a"} << QStringList{"a"} << true;
-    QTest::newRow("empty") << QStringList{"a", ""} << QStringList{"y"} << false;
-    QTest::newRow("duplicate") << QStringList{"a", "a"} << QStringList{"y"} << false;
-    QTest::newRow("blank") << QStringList{"a b"} << QStringList{"y"} << false;
-    QTest::newRow("surrounding blank") << QStringList{" a"} << QStringList{"y"} << false;
-    QTest::newRow("colon") << QStringList{"a"} << QStringList{"y:z"} << false;
-    QTest::newRow("semicolon") << QStringList{"a;"} << QStringList{"y"} << false;
-    QTest::newRow("comma") << QStringList{"a,b"} << QStringList{"y"} << false;
-    QTest::newRow("leading digit") << QStringList{"1a"} << QStringList{"y"} << false;
+    QTest::newRow("good") << strings({"a", "b_2"}) << strings({"y", "$z"}) << true;
+    QTest::newRow("same name on both sides") << strings({"a"}) << strings({"a"}) << true;
+    QTest::newRow("empty") << strings({"a", ""}) << strings({"y"}) << false;
+    QTest::newRow("duplicate") << strings({"a", "a"}) << strings({"y"}) << false;
+    QTest::newRow("blank") << strings({"a b"}) << strings({"y"}) << false;
+    QTest::newRow("surrounding blank") << strings({" a"}) << strings({"y"}) << false;
+    QTest::newRow("colon") << strings({"a"}) << strings({"y:z"}) << false;
+    QTest::newRow("semicolon") << strings({"a;"}) << strings({"y"}) << false;
+    QTest::newRow("comma") << strings({"a,b"}) << strings({"y"}) << false;
+    QTest::newRow("leading digit") << strings({"1a"}) << strings({"y"}) << false;
 }
 
 void tst_RelationPages::scriptNamesAreChecked()
@@ -441,15 +443,15 @@ void tst_RelationPages::labelsInBothLanguages_data()
     QTest::addColumn<QStringList>("formulaPage");
     QTest::addColumn<QStringList>("scriptPage");
     QTest::newRow("russian") << Catalogue::Russian
-                             << QStringList{"Команда", "Описание", "ЕСЛИ", "ТО", "ИНАЧЕ", "Входные параметры",
-                                            "Выходные параметры"}
-                             << QStringList{"Команда", "Описание", "Входные параметры", "Выходные параметры"}
-                             << QStringList{"Редактор", "Входные параметры", "Выходные параметры"};
+                             << strings({"Команда", "Описание", "ЕСЛИ", "ТО", "ИНАЧЕ", "Входные параметры",
+                                            "Выходные параметры"})
+                             << strings({"Команда", "Описание", "Входные параметры", "Выходные параметры"})
+                             << strings({"Редактор", "Входные параметры", "Выходные параметры"});
     QTest::newRow("english") << Catalogue::English
-                             << QStringList{"Command", "Description", "IF", "THEN", "ELSE", "Input parameters",
-                                            "Output parmeters"}
-                             << QStringList{"Command", "Description", "Input parameters", "Output parmeters"}
-                             << QStringList{"Redactor", "Input parameters", "Output parmeters"};
+                             << strings({"Command", "Description", "IF", "THEN", "ELSE", "Input parameters",
+                                            "Output parmeters"})
+                             << strings({"Command", "Description", "Input parameters", "Output parmeters"})
+                             << strings({"Redactor", "Input parameters", "Output parmeters"});
 }
 
 void tst_RelationPages::labelsInBothLanguages()
