@@ -43,6 +43,8 @@ ConditionalBodyParser::Parts ConditionalBodyParser::parseByOffsets(const QString
 
 int ConditionalBodyParser::closingBracket(const QString &n_text, int n_open)
 {
+    if (n_open < 0 || n_open >= n_text.size())
+        return -1;
     const QChar open = n_text.at(n_open);
     const QChar close = open == QLatin1Char('(') ? QLatin1Char(')') : QLatin1Char('}');
     int depth = 0;
