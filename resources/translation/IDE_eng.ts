@@ -388,6 +388,14 @@
         <translation>Violating the integrity of the class. It is impossible to test.</translation>
     </message>
     <message>
+        <source>Вычисление прервано: превышено допустимое время выполнения.</source>
+        <translation>Evaluation stopped: it ran past its time limit.</translation>
+    </message>
+    <message>
+        <source>Имена переменных должны быть непустыми, неповторяющимися и состоять из латинских букв, цифр и знака подчёркивания.</source>
+        <translation>Variable names must be non-empty, unique and made of latin letters, digits and underscores.</translation>
+    </message>
+    <message>
         <source>Наименование</source>
         <translation>Name</translation>
     </message>
@@ -909,6 +917,21 @@
     </message>
 </context>
 <context>
+    <name>cl_mathFormulaParser</name>
+    <message>
+        <source>Error:</source>
+        <translation>Error:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Value:</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+</context>
+<context>
     <name>dAboutProgram</name>
     <message>
         <source>О программе</source>
@@ -951,6 +974,20 @@
     </message>
 </context>
 <context>
+    <name>wChangeRelation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>wConditionalRelationship</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
     <name>wConsoleArea</name>
     <message>
         <source>Консоль</source>
@@ -962,6 +999,39 @@
     <message>
         <source>Ошибки</source>
         <translation>Errors</translation>
+    </message>
+</context>
+<context>
+    <name>wParameterRelationGroups</name>
+    <message>
+        <source>Form</source>
+        <translation>Parameter Relation Groups</translation>
+    </message>
+    <message>
+        <source>Параметры</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+</context>
+<context>
+    <name>wProgramRelation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>wSimpleRelation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
     </message>
 </context>
 </TS>

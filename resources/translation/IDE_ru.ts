@@ -388,6 +388,14 @@
         <translation>Нарушена целостность класса. Невозможно провести тестирование.</translation>
     </message>
     <message>
+        <source>Вычисление прервано: превышено допустимое время выполнения.</source>
+        <translation>Вычисление прервано: превышено допустимое время выполнения.</translation>
+    </message>
+    <message>
+        <source>Имена переменных должны быть непустыми, неповторяющимися и состоять из латинских букв, цифр и знака подчёркивания.</source>
+        <translation>Имена переменных должны быть непустыми, неповторяющимися и состоять из латинских букв, цифр и знака подчёркивания.</translation>
+    </message>
+    <message>
         <source>Наименование</source>
         <translation>Наименование</translation>
     </message>
@@ -909,6 +917,21 @@
     </message>
 </context>
 <context>
+    <name>cl_mathFormulaParser</name>
+    <message>
+        <source>Error:</source>
+        <translation>Error:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Value:</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+</context>
+<context>
     <name>dAboutProgram</name>
     <message>
         <source>О программе</source>
@@ -951,6 +974,20 @@
     </message>
 </context>
 <context>
+    <name>wChangeRelation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>wConditionalRelationship</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
     <name>wConsoleArea</name>
     <message>
         <source>Консоль</source>
@@ -962,6 +999,39 @@
     <message>
         <source>Ошибки</source>
         <translation>Ошибки</translation>
+    </message>
+</context>
+<context>
+    <name>wParameterRelationGroups</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Параметры</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
+<context>
+    <name>wProgramRelation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>wSimpleRelation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
     </message>
 </context>
 </TS>

@@ -126,6 +126,8 @@ inline const std::vector<ExpectedText> &expectedErrorTexts()
     {10260, "Нарушена целостность класса. Невозможно провести тестирование.", "Violating the integrity of the class. It is impossible to test.", nullptr},
     {10270, "Отсутствуют входные параметры.", "No input parameters.", nullptr},
     {10280, "Отсутствуют выходные параметры.", "No output parameters.", nullptr},
+    {10290, "Вычисление прервано: превышено допустимое время выполнения.", "Evaluation stopped: it ran past its time limit.", nullptr},
+    {10300, "Имена переменных должны быть непустыми, неповторяющимися и состоять из латинских букв, цифр и знака подчёркивания.", "Variable names must be non-empty, unique and made of latin letters, digits and underscores.", nullptr},
     };
     return texts;
 }

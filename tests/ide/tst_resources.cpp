@@ -215,6 +215,9 @@ void tst_Resources::formContextsMatchTheForms()
         const char *english;
         const char *russian;
     } forms[] = {
+        {"cl_mathFormulaParser", "Error:", "Error:", "Error:"},
+        {"cl_mathFormulaParser", "Value:", "Value:", "Value:"},
+        {"cl_mathFormulaParser", "in", "in", "in"},
         {"dAboutProgram", "О программе", "About", "О программе"},
         {"dAboutProgram", "Наименование программы:", "Application name:", "Наименование программы:"},
         {"dAboutProgram", "Текущая версия:", "Current version:", "Текущая версия:"},
@@ -224,8 +227,16 @@ void tst_Resources::formContextsMatchTheForms()
         {"dEditModelInformation", "Имя", "Name", "Имя"},
         {"dEditModelInformation", "Версия", "Version", "Версия"},
         {"dEditModelInformation", "Автор", "Author", "Автор"},
+        {"wChangeRelation", "Form", "Form", "Form"},
+        {"wConditionalRelationship", "Form", "Form", "Form"},
         {"wConsoleArea", "Консоль", "Console", "Консоль"},
         {"wErrorArea", "Ошибки", "Errors", "Ошибки"},
+        {"wParameterRelationGroups", "Form", "Parameter Relation Groups", "Form"},
+        {"wParameterRelationGroups", "Параметры", "Parameters", "Параметры"},
+        {"wParameterRelationGroups", "Добавить", "Add", "Добавить"},
+        {"wParameterRelationGroups", "Удалить", "Delete", "Удалить"},
+        {"wProgramRelation", "Form", "Form", "Form"},
+        {"wSimpleRelation", "Form", "Form", "Form"},
     };
     QMap<QString, int> perContext;
     for (const auto &form : forms) {

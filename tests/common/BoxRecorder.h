@@ -1,0 +1,53 @@
+#ifndef BOXRECORDER_H
+#define BOXRECORDER_H
+
+#include "MessageBoxes.h"
+
+#include <QList>
+#include <QMessageBox>
+#include <QPointer>
+#include <QString>
+
+// Answers every message box with Ok while it lives and records what each one showed.
+class BoxRecorder
+{
+public:
+    struct Box
+    {
+        QMessageBox::Icon icon;
+        bool customIcon;
+        QString title;
+        QString text;
+        Qt::TextFormat format;
+        QWidget *parent;
+        QMessageBox::StandardButtons buttons;
+    };
+
+    BoxRecorder()
+    {
+        MessageBoxes::setBoxHandler([this](QMessageBox &n_box) {
+            m_boxes.append({n_box.icon(), n_box.icon() == QMessageBox::NoIcon && !n_box.iconPixmap().isNull(),
+                            n_box.windowTitle(), n_box.text(), n_box.textFormat(), n_box.parentWidget(),
+                            n_box.standardButtons()});
+            return int(QMessageBox::Ok);
+        });
+    }
+    ~BoxRecorder() { MessageBoxes::setBoxHandler({}); }
+    BoxRecorder(const BoxRecorder &) = delete;
+    BoxRecorder &operator=(const BoxRecorder &) = delete;
+
+    const QList<Box> &boxes() const { return m_boxes; }
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const Box &box : m_boxes)
+            result.append(box.text);
+        return result;
+    }
+    void clear() { m_boxes.clear(); }
+
+private:
+    QList<Box> m_boxes;
+};
+
+#endif // BOXRECORDER_H
