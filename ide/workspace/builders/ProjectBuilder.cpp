@@ -16,7 +16,12 @@ QString mainText(int n_offset)
 }
 } // namespace
 
-ProjectBuilder::ProjectBuilder() : m_title(mainText(m_titleKey)) { m_resultLayout = new QVBoxLayout; }
+ProjectBuilder::ProjectBuilder()
+{
+    // Not in the initialiser list: the key member is initialised after the title.
+    m_title = mainText(m_titleKey);
+    m_resultLayout = new QVBoxLayout;
+}
 
 ProjectBuilder::~ProjectBuilder()
 {

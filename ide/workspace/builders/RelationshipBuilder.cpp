@@ -16,7 +16,12 @@ QString relationText(int n_offset)
 }
 } // namespace
 
-RelationshipBuilder::RelationshipBuilder() : m_title(relationText(m_titleKey)) { m_resultLayout = new QVBoxLayout; }
+RelationshipBuilder::RelationshipBuilder()
+{
+    // Not in the initialiser list: the key member is initialised after the title.
+    m_title = relationText(m_titleKey);
+    m_resultLayout = new QVBoxLayout;
+}
 
 RelationshipBuilder::~RelationshipBuilder()
 {
