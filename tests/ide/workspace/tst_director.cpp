@@ -313,16 +313,16 @@ void tst_Director::integrityRows()
     root->setShortName(QStringLiteral("Root"));
     const auto storage = model.getRelationsStorage();
     if (fixture == QLatin1String("warning")) {
-        makeRelation(storage, QStringLiteral("r"), {}, {}, QStringLiteral("x = 1;"), QString(""));
+        makeRelation(storage, QStringLiteral("r"), {}, {}, QStringLiteral("x = 1;"), QStringLiteral(""));
     } else if (fixture == QLatin1String("longcode")) {
         makeRelation(storage, QStringLiteral("r"), {}, {}, QStringLiteral("x = ") + QStringLiteral("1").repeated(56),
-                     QString(""));
+                     QStringLiteral(""));
     } else if (fixture == QLatin1String("error") || fixture == QLatin1String("unnamed")) {
         const bool described = fixture == QLatin1String("error");
         if (!described)
             root->setShortName(QString());
         for (const QString &id : {QStringLiteral("p1"), QStringLiteral("p2")}) {
-            const ParamPtr parameter = makeParameter(id, QString(""));
+            const ParamPtr parameter = makeParameter(id, QStringLiteral(""));
             if (described)
                 parameter->setDescription(QStringLiteral("d").repeated(60));
             root->addParameter(parameter);
@@ -345,7 +345,7 @@ void tst_Director::integrityRows()
 void tst_Director::debugRepeatsRows()
 {
     OstraModel model;
-    makeRelation(model.getRelationsStorage(), QStringLiteral("r"), {}, {}, QStringLiteral("x = 1;"), QString(""));
+    makeRelation(model.getRelationsStorage(), QStringLiteral("r"), {}, {}, QStringLiteral("x = 1;"), QStringLiteral(""));
     Body body;
     body.open(model.getRootClass().data());
     QVERIFY(body.director.debug());
