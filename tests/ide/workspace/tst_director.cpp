@@ -258,10 +258,15 @@ void tst_Director::loadedModelFillsBothTrees()
 
     // A double-click on a parameter opens its editor, once.
     const auto parameter = root->getParametersHash().constBegin().value();
-    const QModelIndex index = body.projectTree()->itemOf(parameter->getId())->index();
-    body.projectTree()->view()->expandAll();
-    for (int click = 0; click < 2; ++click)
-        emit body.projectTree()->view()->doubleClicked(index);
+    QTreeView *view = body.projectTree()->view();
+    view->expandAll();
+    view->scrollTo(body.projectTree()->itemOf(parameter->getId())->index());
+    QVERIFY(QTest::qWaitForWindowExposed(&body.window));
+    const QPoint at = view->visualRect(body.projectTree()->itemOf(parameter->getId())->index()).center();
+    for (int click = 0; click < 2; ++click) {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    }
     QCOMPARE(body.editorTabs()->count(), 2);
     QCOMPARE(body.editorTabs()->tabText(1), ElementNamePage::pageTitle(parameter->getShortName()));
 
