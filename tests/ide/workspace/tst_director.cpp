@@ -21,6 +21,7 @@
 #include "workspace/wrappers/WidgetWrapper.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QSplitter>
@@ -432,7 +433,18 @@ void tst_Director::informationManagerMovesOnlyTheConsole()
 
 void tst_Director::languageSwitchRenamesTheTabs()
 {
+    OstraModel model;
     Body body;
+    body.open(model.getRootClass().data());
+    body.execute(CREATE, CLASS_WINDOW, model.getRootClass()->getId());
+    QWidget *page = body.editorTabs()->widget(0);
+    const auto pageLabels = [page] {
+        QStringList texts;
+        for (const QLabel *label : page->findChildren<QLabel *>())
+            texts << label->text();
+        return texts;
+    };
+    QCOMPARE(pageLabels(), QStringList{QStringLiteral("Наименование")});
     body.director.getViewInformationManager()->changeViewMode(CONSOLE);
     QWidget *console = body.director.informationBuilder()->getWidgets().at(1)->getWidget();
     QCOMPARE(console->windowTitle(), QStringLiteral("Консоль"));
@@ -451,6 +463,9 @@ void tst_Director::languageSwitchRenamesTheTabs()
         QCOMPARE(body.informationTabs()->tabText(1), QStringLiteral("Console"));
         TypeElementCollection types;
         QCOMPARE(types.getCollection().at(0)->getTitle(), QStringLiteral("Number"));
+        // Open pages are told too; their tab keeps its text.
+        QCOMPARE(pageLabels(), QStringList{QStringLiteral("Name")});
+        QCOMPARE(body.editorTabs()->tabText(0), QStringLiteral("NoName"));
     }
     body.director.retranslateUI();
     QCOMPARE(body.director.projectBuilder()->getTabWidget()->tabText(0), QStringLiteral("Проект"));

@@ -33,6 +33,7 @@ private slots:
     void testToolsFollowTheCurrentTabKind();
     void testResultsOnlyFromTheTestColleague();
     void clearErrorsFromAnyoneAnswersTrue();
+    void firstColleagueOfAKindStays();
 };
 
 void tst_Routing::commandRecordKeepsWhatItWasGiven()
@@ -322,6 +323,19 @@ void tst_Routing::clearErrorsFromAnyoneAnswersTrue()
         QCOMPARE(bench.errorTable()->rowCount(), 0);
         QVERIFY(mediator->command(SAVE_ALL_COMMAND, &bench.project));
     }
+}
+
+void tst_Routing::firstColleagueOfAKindStays()
+{
+    RoutingBench bench;
+    bench.open();
+    RuleColleague second(&bench.errorMediator);
+    bench.workSpace->addColleague(RULE_WINDOW, &second);
+    CommandItem create(CREATE, RULE_WINDOW, QStringLiteral("rel"));
+    bench.relationship.send(&create);
+    QCOMPARE(bench.tabs()->count(), 1);
+    QCOMPARE(bench.rule.getRuleWidget(), bench.tabs()->widget(0));
+    QCOMPARE(second.getRuleWidget(), nullptr);
 }
 
 QTEST_MAIN(tst_Routing)
