@@ -248,28 +248,35 @@ bool IDEDirector::checkData(OstraClass *n_class)
     const QSharedPointer<OstraClass> held = n_class->sharedFromThis();
     const ModelIntegrity report = n_class->checkClassIntegrity();
     const InterfaceLanguage &texts = InterfaceLanguage::Instance();
-    const QString problemWord = texts.getTextById(texts.getErrorBeginKey() + PROBLEM_ELEMENT_OFFSET);
-    const QString connectedWord = texts.getTextById(texts.getErrorBeginKey() + CONNECTED_ELEMENTS_OFFSET);
+    const QString problemPrefix = QStringLiteral(" ")
+                                  + texts.getTextById(texts.getErrorBeginKey() + PROBLEM_ELEMENT_OFFSET)
+                                  + QStringLiteral(": ");
+    const QString connectedPrefix =
+        texts.getTextById(texts.getErrorBeginKey() + CONNECTED_ELEMENTS_OFFSET) + QStringLiteral(": ");
+    // A long report repeats a few codes: each code's text is looked up once.
+    QHash<int, QString> codeTexts;
     bool noError = true;
     const QList<IntegrityMsg> findings = report.getIntegrityMsgs();
     for (const IntegrityMsg &finding : findings) {
-        QString names;
+        auto codeText = codeTexts.find(finding.getMsgCode());
+        if (codeText == codeTexts.end())
+            codeText = codeTexts.insert(finding.getMsgCode(), getIntegrityErrorTitle(finding.getMsgCode()));
+        QString row = *codeText;
         const QList<QSharedPointer<const BaseOstraObj>> reasons = finding.getMsgReasons();
         if (!reasons.isEmpty()) {
             const QString first = getObjectName(reasons.first());
             if (!first.isEmpty())
-                names += QStringLiteral(" ") + problemWord + QStringLiteral(": ") + first + QStringLiteral(". ");
+                row += problemPrefix + first + QStringLiteral(". ");
         }
         if (reasons.size() >= 2) {
-            names += connectedWord + QStringLiteral(": ");
+            row += connectedPrefix;
             for (int index = 1; index < reasons.size(); ++index) {
                 const QString name = getObjectName(reasons.at(index));
                 if (!name.isEmpty())
-                    names += name + QStringLiteral("; ");
+                    row += name + QStringLiteral("; ");
             }
         }
-        MessageItem message(interpretMessageType(finding.getMsgType()), QString(),
-                            getIntegrityErrorTitle(finding.getMsgCode()) + names);
+        MessageItem message(interpretMessageType(finding.getMsgType()), QString(), row);
         if (m_errorColleague)
             m_errorColleague->addError(&message);
         if (finding.getMsgType() == IntegrityMsg::ERROR)
