@@ -138,6 +138,8 @@ private slots:
     void integrityRows();
     void debugRepeatsRows();
     void saveRoadStopsWhenThePageRefuses();
+    void savedPageRenamesItsTabAndTreeRow();
+    void openTabIsFocusedNotReloaded();
     void areasToggleBetweenTabAndWindow_data();
     void areasToggleBetweenTabAndWindow();
     void informationManagerMovesOnlyTheConsole();
@@ -386,6 +388,46 @@ void tst_Director::saveRoadStopsWhenThePageRefuses()
     // Save all does not look at the pages' answers and checks the model.
     QVERIFY(body.director.saveAll());
     QCOMPARE(body.errorTable()->rowCount(), 0);
+}
+
+void tst_Director::savedPageRenamesItsTabAndTreeRow()
+{
+    OstraModel model;
+    const ClassPtr root = model.getRootClass();
+    root->addParameter(makeParameter(QStringLiteral("p"), QStringLiteral("P")));
+    Body body;
+    body.open(root.data());
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("p"));
+    auto *name = body.editorTabs()->currentWidget()->findChild<QLineEdit *>(QStringLiteral("leShortName"));
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("Pressure"));
+    QCOMPARE(body.editorTabs()->tabText(0), QStringLiteral("P*"));
+    QCOMPARE(body.projectTree()->itemOf(QStringLiteral("p"))->text(), QStringLiteral("P*"));
+
+    QVERIFY(body.director.save());
+    QCOMPARE(root->getParameter(QStringLiteral("p"))->getShortName(), QStringLiteral("Pressure"));
+    QCOMPARE(body.editorTabs()->tabText(0), QStringLiteral("Pressure"));
+    QCOMPARE(body.projectTree()->itemOf(QStringLiteral("p"))->text(), QStringLiteral("Pressure"));
+    QCOMPARE(body.projectTree()->itemOf(QStringLiteral("p"))->parent()->data(Qt::UserRole).toString(), root->getId());
+}
+
+void tst_Director::openTabIsFocusedNotReloaded()
+{
+    OstraModel model;
+    const ClassPtr root = model.getRootClass();
+    root->addParameter(makeParameter(QStringLiteral("p"), QStringLiteral("P")));
+    Body body;
+    body.open(root.data());
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("p"));
+    auto *name = body.editorTabs()->currentWidget()->findChild<QLineEdit *>(QStringLiteral("leShortName"));
+    QTest::keyClicks(name, QStringLiteral("x"));
+    body.execute(CREATE, CLASS_WINDOW, root->getId());
+    QCOMPARE(body.editorTabs()->currentIndex(), 1);
+
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("p"));
+    QCOMPARE(body.editorTabs()->count(), 2);
+    QCOMPARE(body.editorTabs()->currentIndex(), 0);
+    QCOMPARE(name->text(), QStringLiteral("Px"));
 }
 
 void tst_Director::areasToggleBetweenTabAndWindow_data()
