@@ -289,8 +289,9 @@ QString IDEDirector::getObjectName(QSharedPointer<const BaseOstraObj> n_object)
 {
     if (!n_object)
         return QString();
-    if (!n_object->getShortName().isEmpty())
-        return n_object->getShortName();
+    const QString shortName = n_object->getShortName();
+    if (!shortName.isEmpty())
+        return shortName;
     if (n_object->getOstraObjectType() == OBJECT_TYPE_RELATION) {
         const auto relation = n_object.dynamicCast<const RelationModel>();
         return relation ? cutName(relation->getCode()) : QString();
