@@ -37,6 +37,11 @@ wErrorArea::wErrorArea(QWidget *parent) : QWidget(parent), ui(new Ui_wErrorArea)
     m_toolBar->addAction(m_clearAction);
     ui->verticalLayout->insertWidget(0, m_toolBar);
 
+    // Made once: decoding an icon file for every row would dominate a long report.
+    m_errorIcon = QIcon(QStringLiteral(":/prog/Images/16x16/error message.png"));
+    m_warningIcon = QIcon(QStringLiteral(":/prog/Images/16x16/warning message.png"));
+    m_informationIcon = QIcon(QStringLiteral(":/prog/Images/16x16/information message.png"));
+
     QTableWidget *table = ui->twErorr;
     table->setColumnCount(3);
     table->hideColumn(COLUMN_KIND);
@@ -70,33 +75,34 @@ void wErrorArea::addError(const MessageItem *n_message)
     const int row = table->rowCount();
     table->insertRow(row);
 
-    QString icon;
+    QIcon icon;
     QString kind;
     switch (n_message->getMessageType()) {
     case ERROR_MESSAGE:
-        icon = QStringLiteral(":/prog/Images/16x16/error message.png");
+        icon = m_errorIcon;
         kind = KIND_ERROR;
         break;
     case WARNING_MESSAGE:
-        icon = QStringLiteral(":/prog/Images/16x16/warning message.png");
+        icon = m_warningIcon;
         kind = QStringLiteral("warning");
         break;
     case INFORMATION_MESSAGE:
-        icon = QStringLiteral(":/prog/Images/16x16/information message.png");
+        icon = m_informationIcon;
         kind = QStringLiteral("information");
         break;
     default:
         return; // an unknown kind leaves its row empty
     }
-    table->setItem(row, COLUMN_MESSAGE, new QTableWidgetItem(QIcon(icon), n_message->getInformation()));
+    table->setItem(row, COLUMN_MESSAGE, new QTableWidgetItem(icon, n_message->getInformation()));
     table->setItem(row, COLUMN_UID, new QTableWidgetItem(n_message->getUid()));
     table->setItem(row, COLUMN_KIND, new QTableWidgetItem(kind));
 }
 
 void wErrorArea::clear()
 {
-    while (ui->twErorr->rowCount() > 0)
-        ui->twErorr->removeRow(0);
+    // All rows at once: removing them one by one from the top costs time in the square of the
+    // row count and leaves the row header remapping every later insertion.
+    ui->twErorr->setRowCount(0);
 }
 
 bool wErrorArea::isErrorChecked() const

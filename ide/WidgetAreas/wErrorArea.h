@@ -1,6 +1,7 @@
 #ifndef WERRORAREA_H
 #define WERRORAREA_H
 
+#include <QIcon>
 #include <QString>
 #include <QWidget>
 
@@ -39,6 +40,9 @@ private:
     QAction *m_clearAction = nullptr;
     int m_headerTextOffset = 10;
     int m_clearTextOffset = 20;
+    QIcon m_errorIcon;
+    QIcon m_warningIcon;
+    QIcon m_informationIcon;
 };
 
 #endif // WERRORAREA_H

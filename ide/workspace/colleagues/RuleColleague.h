@@ -1,0 +1,24 @@
+#ifndef RULECOLLEAGUE_H
+#define RULECOLLEAGUE_H
+
+#include "workspace/colleagues/BaseColleague.h"
+
+class MessageItem;
+class QWidget;
+
+// Colleague of the rule and constraint editor pages (error mediator); the page registers itself.
+class RuleColleague : public BaseColleague
+{
+public:
+    explicit RuleColleague(BaseMediator *n_mediator);
+
+    void sendError(MessageItem *n_message);
+    void clearError();
+    void setRuleWidget(QWidget *n_widget);
+    QWidget *getRuleWidget() const;
+
+private:
+    QWidget *m_page = nullptr;
+};
+
+#endif // RULECOLLEAGUE_H

@@ -1,0 +1,83 @@
+#ifndef WORKSPACECOLLEAGUE_H
+#define WORKSPACECOLLEAGUE_H
+
+#include "workspace/colleagues/BaseColleague.h"
+#include "workspace/routing/WorkSpaceTypes.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class CommandItem;
+class IDEBuilder;
+class ObjectFactory;
+class QTabWidget;
+class QWidget;
+class WidgetWrapper;
+
+// Owns the editor tabs of the central tab widget: opens the pages the trees ask for, keeps one
+// wrapper per page it opened and tells the test mediator which kind of page is current. A wrapper
+// that leaves the list is deleted (later, as it may be inside a signal of its own).
+class WorkSpaceColleague : public QObject, public BaseColleague
+{
+    Q_OBJECT
+
+public:
+    WorkSpaceColleague(BaseMediator *n_mediator, IDEBuilder *n_builder, QObject *n_parent);
+    ~WorkSpaceColleague() override;
+
+    void addColleague(TypeWorkSpaceWindow n_kind, BaseColleague *n_colleague);
+    void setTestMediator(BaseMediator *n_mediator);
+    // Opens, creates or focuses the page a tree asks for.
+    void execute(CommandItem *n_command);
+    bool save();
+    bool saveAll();
+    bool refresh();
+    void retranslate() override;
+
+    // A new page of the kind titled "NoName" and bound to the kind's colleague; null for a kind
+    // without an editor.
+    WidgetWrapper *createWidgetWrapper(TypeWorkSpaceWindow n_kind);
+    // Drops every wrapper whose page is no longer a tab.
+    void clearUnuseWidgetWrapper();
+    QList<WidgetWrapper *> getWidgetWrappers() const;
+
+    void runCurrentTest();
+    void showCurrentGraph();
+    void filterCurrentTest();
+    void clearCurrentTest();
+
+private slots:
+    void changeCurrentTab(int n_index);
+    void changeWidgetData();
+    void on_tabClosed(int n_tabIndex);
+
+private:
+    QTabWidget *tabs() const;
+    bool isOpen(const WidgetWrapper *n_wrapper) const;
+    void showPage(WidgetWrapper *n_wrapper);
+    void setParentWidget(TypeWorkSpaceWindow n_kind, WidgetWrapper *n_wrapper, const QString &n_uid);
+    // The open wrapper of that uid and kind; a closed one met on the way leaves the list.
+    WidgetWrapper *findOpen(const QString &n_uid, TypeWorkSpaceWindow n_kind);
+    WidgetWrapper *currentWrapper() const;
+    void dropAt(int n_index);
+    void sendTitle(WidgetWrapper *n_wrapper, const QString &n_title);
+    void createPage(CommandItem *n_command);
+    void readTestPage(CommandItem *n_command);
+    void updatePage(CommandItem *n_command);
+    template <typename Call>
+    void onCurrentTestPage(Call n_call);
+
+    IDEBuilder *m_builder;
+    std::unique_ptr<ObjectFactory> m_factory;
+    QList<WidgetWrapper *> m_wrappers;
+    QHash<TypeWorkSpaceWindow, BaseColleague *> m_colleagues;
+    BaseMediator *m_testMediator = nullptr;
+    int m_rootWarningTitleKey = 30;
+    int m_rootWarningTextKey = 40;
+};
+
+#endif // WORKSPACECOLLEAGUE_H

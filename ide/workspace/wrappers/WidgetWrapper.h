@@ -1,0 +1,70 @@
+#ifndef WIDGETWRAPPER_H
+#define WIDGETWRAPPER_H
+
+#include "workspace/routing/WorkSpaceTypes.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class BaseColleague;
+class BaseWidget;
+class OstraClass;
+
+// One widget of the main window body (tree, pane or editor page) with its area kind, page kind,
+// title and the id of the element it shows. It turns the workspace's generic calls into the call
+// the concrete widget understands; a combination of kinds without a target does nothing.
+// It owns its widget, but the widget may be deleted elsewhere first (a closed tab): it holds it
+// through a guarded pointer and deletes only what is still alive.
+class WidgetWrapper : public QObject
+{
+    Q_OBJECT
+
+public:
+    WidgetWrapper(TypeWorkWindow n_kind, QWidget *n_widget, QString n_title);
+    WidgetWrapper(TypeWorkWindow n_kind, QWidget *n_widget);
+    WidgetWrapper(TypeWorkWindow n_kind, TypeWorkSpaceWindow n_objectKind, QWidget *n_widget, QString n_title);
+    WidgetWrapper(TypeWorkWindow n_kind, TypeWorkSpaceWindow n_objectKind, QWidget *n_widget);
+    ~WidgetWrapper() override;
+
+    TypeWorkWindow getTypeWorkWindow() const;
+    TypeWorkSpaceWindow getTypeWorkSpaceWindow() const;
+    QWidget *getWidget() const;
+    // The stored title, or the widget's window title while none is stored.
+    QString getTitle() const;
+    void setTitle(QString n_title);
+    QString getUid() const;
+    QString getParentUid();
+
+    void setData(OstraClass *n_currentClass);
+    void setParent(QString n_parentUid);
+    void setEditData(OstraClass *n_currentClass, QString n_uid);
+    // Saves the editor page; uid and title follow the page even when it refuses.
+    bool save(bool n_showErrors);
+    void setColleague(BaseColleague *n_colleague);
+    void refresh();
+    void retranslateUI();
+    void setViewModeWindow(bool n_inside);
+    bool isInside() const;
+
+signals:
+    void changeDataWidget();
+
+private slots:
+    void onChangeWidget();
+
+private:
+    void connectChangeSignal();
+    bool isEditorPage() const;
+
+    TypeWorkWindow m_kind;
+    TypeWorkSpaceWindow m_objectKind = NONE_WINDOW;
+    QPointer<QWidget> m_widget;
+    QString m_title;
+    QString m_uid;
+    bool m_inside = true;
+    BaseWidget *m_baseWidget = nullptr;
+};
+
+#endif // WIDGETWRAPPER_H
