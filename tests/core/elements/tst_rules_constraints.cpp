@@ -189,11 +189,14 @@ void TestRulesConstraints::ruleRebindingAndCopies()
     const auto z = makeParameter(QStringLiteral("PZ"));
     const auto rule = makeRule(QStringLiteral("R1"), relation, {{"x", x}, {"y", y}}, {{"z", z}});
 
+    // A refused rebinding of a bound name keeps the parameter it had.
     QVERIFY_EXCEPTION_THROWN(rule->RuleVertexPtrConn::replaceInputParameter(QStringLiteral("x"), y),
                              ElementAlreadyExistExceptionOstra);
+    QCOMPARE(rule->getInputParameter(QStringLiteral("x")), x);
     QVERIFY_EXCEPTION_THROWN(rule->RuleVertexPtrConn::replaceInputParameter(
                                  QStringLiteral("x"), makeParameter(QStringLiteral("PS"), QVariant::String)),
                              ValuesTypesMismatchExceptionOstra);
+    QCOMPARE(rule->getInputParameter(QStringLiteral("x")), x);
     const auto w = makeParameter(QStringLiteral("PW"));
     rule->RuleVertexPtrConn::replaceInputParameter(QStringLiteral("x"), w);
     QCOMPARE(rule->getInputParameter(QStringLiteral("x")), w);

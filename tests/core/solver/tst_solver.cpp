@@ -192,6 +192,7 @@ private slots:
     void staticCalculateFailures();
     void staticDefaultValues();
     void staticResetForgetsVisits();
+    void staticWalkStopsOnLoopedSearchParents();
     void runtimeReplans();
     void runtimeReplansRequiredOutput();
     void remoteSolver();
@@ -635,10 +636,12 @@ void TestSolver::solutionRecord()
     solution.addUsedParameter(a);
     QVERIFY(!solution.checkAlgorithmInegrity());
 
+    solution.setSolutionStatus(AlgorithmSolution::SOLVED);
     AlgorithmSolution copy;
     copy = solution;
     solution.resetSolution();
     QCOMPARE(solution.getSolutionStatus(), AlgorithmSolution::NOT_SOLVED);
+    QCOMPARE(copy.getSolutionStatus(), AlgorithmSolution::SOLVED);
     QVERIFY(solution.isRulesOrderEmpty() && solution.getKnownParameters().isEmpty());
     QVERIFY(a->m_explored && b->m_required);
     QCOMPARE(copy.getRulesOrderCount(), 2);
@@ -874,6 +877,29 @@ void TestSolver::staticResetForgetsVisits()
     QCOMPARE(n.net->getParameter(QStringLiteral("b"))->getValue(), QVariant(3.0));
     solver->setData(*n.net);
     QCOMPARE(solver->visitedCount(), 0);
+}
+
+void TestSolver::staticWalkStopsOnLoopedSearchParents()
+{
+    // Search parents that lead round in a circle (no search makes them; a damaged network could)
+    // end the walk back with a loop error at the limit instead of running on.
+    Net n;
+    n.rules({"r: a > b"});
+    auto solver = n.solver<StaticAlgorithm>();
+    const ParPtr b = n.net->getParameter(QStringLiteral("b"));
+    const RulePtr r = n.net->getRule(QStringLiteral("r"));
+    b->setBFSParent(r);
+    r->setBFSParent(b);
+    QList<RulePtr> order;
+    QMultiHash<RulePtr, ParPtr> needs;
+    try {
+        solver->createAlgoritmForOneReqPar(order, needs, b);
+        QFAIL("a walk round a loop of search parents ended");
+    } catch (const LoopExceptionOstra &e) {
+        // The limit is four times the rule count.
+        QCOMPARE(e.getLimitIteartionCount(), 4L);
+        QCOMPARE(e.getCurrentIteartionCount(), 5L);
+    }
 }
 
 void TestSolver::runtimeReplans()
