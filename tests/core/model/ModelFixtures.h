@@ -12,6 +12,8 @@
 #include <QStringList>
 #include <QtTest>
 
+#include <type_traits>
+
 #include "elements/ConstraintModel.h"
 #include "elements/ParameterModel.h"
 #include "elements/RelationModel.h"
@@ -111,10 +113,14 @@ QSharedPointer<E> catchAs(F n_call)
     try {
         n_call();
     } catch (const ExceptionOstra &exception) {
-        if (const E *wanted = dynamic_cast<const E *>(&exception))
-            return QSharedPointer<E>::create(*wanted);
-        qWarning("unexpected exception: %s", qPrintable(exception.toString(false)));
-        return QSharedPointer<E>();
+        if constexpr (std::is_same_v<E, ExceptionOstra>) {
+            return QSharedPointer<E>::create(exception);
+        } else {
+            if (const E *wanted = dynamic_cast<const E *>(&exception))
+                return QSharedPointer<E>::create(*wanted);
+            qWarning("unexpected exception: %s", qPrintable(exception.toString(false)));
+            return QSharedPointer<E>();
+        }
     }
     qWarning("no exception thrown");
     return QSharedPointer<E>();

@@ -129,7 +129,8 @@ void TestClassTree::duplicateIdsChangeNothing()
 {
     Tree t;
     // Own set first: the class's own text.
-    auto own = catchAs<ElementAlreadyExistExceptionOstra>([&] { t.child->addParameter(makeParameter("pc")); });
+    auto own = catchAs<ElementAlreadyExistExceptionOstra>(
+        [&] { t.child->addParameter(makeParameter(QStringLiteral("pc"))); });
     QVERIFY(own);
     QCOMPARE(own->getMethodName(), QStringLiteral("addParameterToOwn(ParameterModel::ParameterModelPtr n_parameterPtr)"));
     QCOMPARE(own->getClassName(), QStringLiteral("OstraClass"));
@@ -156,21 +157,32 @@ void TestClassTree::duplicateIdsChangeNothing()
     // Rules ask the store first, constraints their own set first.
     const RulePtr rule = makeRule(QStringLiteral("r"));
     t.child->addRule(rule);
-    auto ruleTwice = catchAs<ElementAlreadyExistExceptionOstra>([&] { t.child->addRule(makeRule("r")); });
+    auto ruleTwice = catchAs<ElementAlreadyExistExceptionOstra>(
+        [&] { t.child->addRule(makeRule(QStringLiteral("r"))); });
     QVERIFY(ruleTwice);
     QCOMPARE(ruleTwice->getClassName(), QStringLiteral("IRuleData"));
     const ConstrPtr constraint = makeConstraint(QStringLiteral("k"));
     t.grandchild->addConstraint(constraint);
-    auto constrTwice = catchAs<ElementAlreadyExistExceptionOstra>([&] { t.grandchild->addConstraint(makeConstraint("k")); });
+    auto constrTwice = catchAs<ElementAlreadyExistExceptionOstra>(
+        [&] { t.grandchild->addConstraint(makeConstraint(QStringLiteral("k"))); });
     QVERIFY(constrTwice);
     QCOMPARE(constrTwice->getMethodName(),
              QStringLiteral("addConstraintToOwn(ConstraintModel::ConstraintModelPtr n_constrPtr)"));
-    QVERIFY(catchAs<ElementAlreadyExistExceptionOstra>([&] { sibling->addConstraint(makeConstraint("k")); }));
+    QVERIFY(catchAs<ElementAlreadyExistExceptionOstra>(
+        [&] { sibling->addConstraint(makeConstraint(QStringLiteral("k"))); }));
     QVERIFY(!sibling->constraintsContains(QStringLiteral("k")));
     QVERIFY(sibling->getOwnConstraintsHash().isEmpty());
 
+    // An own child class again: the own set refuses it, with the add's own text.
+    auto ownChild = catchAs<ElementAlreadyExistExceptionOstra>([&] { t.root->addClass(t.child); });
+    QVERIFY(ownChild);
+    QCOMPARE(ownChild->getMethodName(),
+             QStringLiteral("addClass(OstraClass::OstraClassPtr n_childClass)"));
+    QCOMPARE(t.root->getOwnClassesCount(), 1);
+
     // A class already in the tree, and a class holding an id the tree has.
-    QVERIFY(catchAs<ElementAlreadyExistExceptionOstra>([&] { t.root->addClass(makeClass("grandchild", t.storage)); }));
+    QVERIFY(catchAs<ElementAlreadyExistExceptionOstra>(
+        [&] { t.root->addClass(makeClass(QStringLiteral("grandchild"), t.storage)); }));
     const ClassPtr holder = makeClass(QStringLiteral("holder"), t.storage);
     holder->addParameter(makeParameter(QStringLiteral("pr")));
     QVERIFY(catchAs<ElementAlreadyExistExceptionOstra>([&] { t.child->addClass(holder); }));
@@ -514,7 +526,9 @@ void TestClassTree::bindingsMoveAndRestore()
     const RulePtr rule = makeRule(QStringLiteral("r"));
     t.grandchild->addRule(rule);
     t.grandchild->addEdge(QStringLiteral("r"), QStringLiteral("twice"), QString());
-    QVERIFY(catchAs<NoParentException>([&] { rule->addInputParameter("x", makeParameter("nowhere")); }));
+    QVERIFY(catchAs<NoParentException>([&] {
+        rule->addInputParameter(QStringLiteral("x"), makeParameter(QStringLiteral("nowhere")));
+    }));
     // Binding a parameter of an ancestor moves the rule up to it.
     rule->addInputParameter(QStringLiteral("x"), t.pc);
     QCOMPARE(rule->getParent(), t.child);
