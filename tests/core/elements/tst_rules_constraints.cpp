@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "ModelFixtures.h"
 #include "RecordingNode.h"
 #include "XmlTestSupport.h"
 
@@ -12,75 +13,8 @@
 
 namespace {
 
-typedef QSharedPointer<ParameterModel> ParamPtr;
-typedef QSharedPointer<RuleModel> RulePtr;
-typedef QSharedPointer<ConstraintModel> ConstraintPtr;
-typedef QSharedPointer<RelationModel> RelationPtr;
-
-ParamPtr makeParameter(const QString &n_id, QVariant::Type n_type = QVariant::Double, const QString &n_shortName = QString())
-{
-    auto parameter = QSharedPointer<ParameterModel>::create(n_id, n_type, QVariant(), QSharedPointer<OstraClass>());
-    parameter->setShortName(n_shortName.isNull() ? n_id.toLower() : n_shortName);
-    return parameter;
-}
-
-// A relation adopted by a real storage, so that it runs in the storage's script engine.
-RelationPtr makeRelation(const QSharedPointer<RelationsStorage> &n_storage, const QString &n_id, const QString &n_code,
-                         const QHash<QString, QVariant::Type> &n_inputs, const QHash<QString, QVariant::Type> &n_outputs)
-{
-    auto relation = QSharedPointer<RelationModel>::create(n_id, n_code, nullptr);
-    relation->addInputParametersTypes(n_inputs);
-    relation->addOutputParametersTypes(n_outputs);
-    n_storage->addRelationPtr(relation);
-    return relation;
-}
-
-// The class network's two steps for each edge, in its order.
-void bindInput(const ParamPtr &n_parameter, const QString &n_name, const RulePtr &n_rule)
-{
-    n_parameter->addAdjacentOutVertex(n_rule);
-    n_rule->addInputParameterConn(n_name, n_parameter);
-}
-
-void bindOutput(const RulePtr &n_rule, const QString &n_name, const ParamPtr &n_parameter)
-{
-    n_rule->addOutputParameterConn(n_name, n_parameter);
-    n_parameter->addAdjacentInVertex(n_rule);
-}
-
-void bindConstraint(const ParamPtr &n_parameter, const QString &n_name, const ConstraintPtr &n_constraint)
-{
-    n_parameter->addLinkedConstraint(n_constraint);
-    n_constraint->addInputParameterConn(n_name, n_parameter);
-}
-
-typedef QList<QPair<QString, ParamPtr>> Links;
-
-// A rule or constraint on n_relation with its inputs (then outputs) bound in the order given.
-RulePtr makeRule(const QString &n_id, const RelationPtr &n_relation, const Links &n_inputs = {},
-                 const Links &n_outputs = {})
-{
-    auto rule = QSharedPointer<RuleModel>::create(n_id, QSharedPointer<OstraClass>());
-    rule->setShortName(n_id.toLower());
-    if (!n_relation.isNull())
-        rule->setRelationPtr(n_relation);
-    for (const auto &link : n_inputs)
-        bindInput(link.second, link.first, rule);
-    for (const auto &link : n_outputs)
-        bindOutput(rule, link.first, link.second);
-    return rule;
-}
-
-ConstraintPtr makeConstraint(const QString &n_id, const RelationPtr &n_relation, const Links &n_inputs = {})
-{
-    auto constraint = QSharedPointer<ConstraintModel>::create(n_id, QSharedPointer<OstraClass>());
-    constraint->setShortName(n_id.toLower());
-    if (!n_relation.isNull())
-        constraint->setRelationPtr(n_relation);
-    for (const auto &link : n_inputs)
-        bindConstraint(link.second, link.first, constraint);
-    return constraint;
-}
+typedef ConstrPtr ConstraintPtr;
+typedef RelPtr RelationPtr;
 
 QList<int> codes(const ModelIntegrity &n_report)
 {
@@ -90,15 +24,6 @@ QList<int> codes(const ModelIntegrity &n_report)
     return result;
 }
 
-// Relation variables, all of one type (Double unless given).
-QHash<QString, QVariant::Type> variables(const QStringList &n_names, QVariant::Type n_type = QVariant::Double)
-{
-    QHash<QString, QVariant::Type> types;
-    for (const QString &name : n_names)
-        types.insert(name, n_type);
-    return types;
-}
-
 const QHash<QString, QVariant::Type> XY_DOUBLE = variables({"x", "y"});
 const QHash<QString, QVariant::Type> FLAG_BOOL = variables({"flag"}, QVariant::Bool);
 
@@ -106,7 +31,7 @@ const QHash<QString, QVariant::Type> FLAG_BOOL = variables({"flag"}, QVariant::B
 
 // Rules and constraints on real relations in a real relations storage: binding, calculation,
 // stored form, integrity checks and the owned layer.
-class TestRulesConstraints : public QObject
+class tst_RulesConstraints : public QObject
 {
     Q_OBJECT
 
@@ -135,7 +60,7 @@ private:
     QSharedPointer<RelationsStorage> m_storage;
 };
 
-void TestRulesConstraints::ruleBindingChecksRelationNameAndExactType()
+void tst_RulesConstraints::ruleBindingChecksRelationNameAndExactType()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"), XY_DOUBLE,
                                        variables({"z"}));
@@ -180,7 +105,7 @@ void TestRulesConstraints::ruleBindingChecksRelationNameAndExactType()
     QCOMPARE(rule->countOfInputParameters(), 2);
 }
 
-void TestRulesConstraints::ruleRebindingAndCopies()
+void tst_RulesConstraints::ruleRebindingAndCopies()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"), XY_DOUBLE,
                                        variables({"z"}));
@@ -209,6 +134,7 @@ void TestRulesConstraints::ruleRebindingAndCopies()
     rule->m_explored = true;
     rule->m_required = true;
     rule->addAdditionalField(QStringLiteral("note"), QStringLiteral("n"));
+    rule->setShortName(QStringLiteral("r1"));
     const RuleModel copy(*rule);
     QCOMPARE(copy.getId(), QStringLiteral("R1"));
     QCOMPARE(copy.getShortName(), QStringLiteral("r1"));
@@ -220,7 +146,7 @@ void TestRulesConstraints::ruleRebindingAndCopies()
     QCOMPARE(copy.getAdditionalFields().size(), 1);
 }
 
-void TestRulesConstraints::ruleSearchDataUnitesInputPaths()
+void tst_RulesConstraints::ruleSearchDataUnitesInputPaths()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"), XY_DOUBLE,
                                        variables({"z"}));
@@ -252,7 +178,7 @@ void TestRulesConstraints::ruleSearchDataUnitesInputPaths()
     QCOMPARE(rule->getRelationPtr(), relation);
 }
 
-void TestRulesConstraints::constraintBindingAndOwnResultParameter()
+void tst_RulesConstraints::constraintBindingAndOwnResultParameter()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = x < y"), XY_DOUBLE,
                                        FLAG_BOOL);
@@ -286,7 +212,7 @@ void TestRulesConstraints::constraintBindingAndOwnResultParameter()
     QCOMPARE(constraint->getRelationPtr(), relation);
 }
 
-void TestRulesConstraints::ruleCalculatesOnceBetweenResets()
+void tst_RulesConstraints::ruleCalculatesOnceBetweenResets()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"),
                                        QStringLiteral("z = x + y; if (x > 100) { w = undefined; } else { w = x; }"),
@@ -323,7 +249,7 @@ void TestRulesConstraints::ruleCalculatesOnceBetweenResets()
     QCOMPARE(rule->getResultsMap().keys(), QList<QString>({QStringLiteral("PZ")}));
 }
 
-void TestRulesConstraints::ruleCalculationRefusesBrokenLinks()
+void tst_RulesConstraints::ruleCalculationRefusesBrokenLinks()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"), XY_DOUBLE,
                                        variables({"z"}));
@@ -373,7 +299,7 @@ void TestRulesConstraints::ruleCalculationRefusesBrokenLinks()
     QCOMPARE(count->getValue(), QVariant(0.5));
 }
 
-void TestRulesConstraints::constraintCalculationYieldsTheFlag()
+void tst_RulesConstraints::constraintCalculationYieldsTheFlag()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = x < y"), XY_DOUBLE,
                                        FLAG_BOOL);
@@ -400,7 +326,7 @@ void TestRulesConstraints::constraintCalculationYieldsTheFlag()
     QVERIFY(constraint->calculate());
 }
 
-void TestRulesConstraints::constraintCalculationRefusesBadRelations()
+void tst_RulesConstraints::constraintCalculationRefusesBadRelations()
 {
     const auto x = makeParameter(QStringLiteral("PX"));
     x->setValue(1.0);
@@ -443,7 +369,7 @@ void TestRulesConstraints::constraintCalculationRefusesBadRelations()
     QCOMPARE(leftover.getMethodName(), QStringLiteral("initInputRelationValue()"));
 }
 
-void TestRulesConstraints::ruleSaveWritesTheAttributeSetInOrder()
+void tst_RulesConstraints::ruleSaveWritesTheAttributeSetInOrder()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = a + b"),
                                        variables({"a", "b"}),
@@ -483,7 +409,7 @@ void TestRulesConstraints::ruleSaveWritesTheAttributeSetInOrder()
     QCOMPARE(again.values, node.values);
 }
 
-void TestRulesConstraints::ruleSaveFailsPartWayAndRefusesUnsafeText()
+void tst_RulesConstraints::ruleSaveFailsPartWayAndRefusesUnsafeText()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = a"),
                                        variables({"a"}), variables({"z"}));
@@ -533,7 +459,7 @@ void TestRulesConstraints::ruleSaveFailsPartWayAndRefusesUnsafeText()
     QVERIFY(sixth.written.isEmpty());
 }
 
-void TestRulesConstraints::loadReadsIdentityAndExtraFieldsOnly()
+void tst_RulesConstraints::loadReadsIdentityAndExtraFieldsOnly()
 {
     RecordingNode node;
     node.values = {{QStringLiteral("shortName"), QStringLiteral("r")}, {QStringLiteral("unit"), QStringLiteral("kg")}};
@@ -572,7 +498,7 @@ void TestRulesConstraints::loadReadsIdentityAndExtraFieldsOnly()
     QVERIFY_EXCEPTION_THROWN(ConstraintVertexPtrConnData broken(node), NoIdExceptionOstra);
 }
 
-void TestRulesConstraints::constraintSaveWritesItsAttributeSet()
+void tst_RulesConstraints::constraintSaveWritesItsAttributeSet()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = x < y"), XY_DOUBLE,
                                        FLAG_BOOL);
@@ -597,7 +523,7 @@ void TestRulesConstraints::constraintSaveWritesItsAttributeSet()
     QCOMPARE(e.getClassName(), QStringLiteral("ConstraintVertexPtrConnData"));
 }
 
-void TestRulesConstraints::ruleIntegrityFindingsInOrder()
+void tst_RulesConstraints::ruleIntegrityFindingsInOrder()
 {
     const auto oneInput = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x"),
                                        variables({"x"}), variables({"z"}));
@@ -657,7 +583,7 @@ void TestRulesConstraints::ruleIntegrityFindingsInOrder()
     QCOMPARE(codes(empty->checkRuleIntegrity()), QList<int>({2, 3, 8, 9, 9, 4, 5}));
 }
 
-void TestRulesConstraints::ruleIntegrityDuplicateParameters()
+void tst_RulesConstraints::ruleIntegrityDuplicateParameters()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z1 = x"),
                                        variables({"x"}), variables({"z1", "z2", "z3", "z4"}));
@@ -694,7 +620,7 @@ void TestRulesConstraints::ruleIntegrityDuplicateParameters()
     QCOMPARE(codes(circular->checkRuleIntegrity()), QList<int>());
 }
 
-void TestRulesConstraints::constraintIntegrityFindingsInOrder()
+void tst_RulesConstraints::constraintIntegrityFindingsInOrder()
 {
     const auto orphan = makeConstraint(QStringLiteral("C0"), RelationPtr());
     orphan->setShortName(QString());
@@ -730,7 +656,7 @@ void TestRulesConstraints::constraintIntegrityFindingsInOrder()
     QCOMPARE(codes(raw->checkConstraintIntegrity()), QList<int>({15}));
 }
 
-void TestRulesConstraints::ownedLayerViewsAndOwnerChecks()
+void tst_RulesConstraints::ownedLayerViewsAndOwnerChecks()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x"),
                                        variables({"x"}), variables({"z"}));
@@ -763,5 +689,5 @@ void TestRulesConstraints::ownedLayerViewsAndOwnerChecks()
     QVERIFY_EXCEPTION_THROWN(constraint->setParent(QSharedPointer<OstraClass>()), PointerIsNull);
 }
 
-QTEST_GUILESS_MAIN(TestRulesConstraints)
+QTEST_GUILESS_MAIN(tst_RulesConstraints)
 #include "tst_rules_constraints.moc"

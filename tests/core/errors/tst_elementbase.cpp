@@ -26,7 +26,7 @@ public:
 
 } // namespace
 
-class TestElementBase : public QObject
+class tst_ElementBase : public QObject
 {
     Q_OBJECT
 
@@ -41,7 +41,7 @@ private slots:
     void renewingIdsOfAHash();
 };
 
-void TestElementBase::construction()
+void tst_ElementBase::construction()
 {
     const BaseOstraObj empty;
     QVERIFY(empty.getId().isEmpty());
@@ -72,7 +72,7 @@ void TestElementBase::construction()
              QStringList({"id-3", "n2", "d2", "a2", "g2"}));
 }
 
-void TestElementBase::emptyIdIsRefused()
+void tst_ElementBase::emptyIdIsRefused()
 {
     try {
         BaseOstraObj noId{QString()};
@@ -94,7 +94,7 @@ void TestElementBase::emptyIdIsRefused()
     QCOMPARE(element.getId(), QString("keep-me"));
 }
 
-void TestElementBase::equalityByIdAndKind()
+void tst_ElementBase::equalityByIdAndKind()
 {
     const ParameterLike parameter("x", "a", "", "", "");
     const RuleLike rule("x", "a", "", "", "");
@@ -108,7 +108,7 @@ void TestElementBase::equalityByIdAndKind()
     QVERIFY(parameter != upper);
 }
 
-void TestElementBase::typeNames_data()
+void tst_ElementBase::typeNames_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("name");
@@ -123,7 +123,7 @@ void TestElementBase::typeNames_data()
     QTest::newRow("negative") << -1 << QString();
 }
 
-void TestElementBase::typeNames()
+void tst_ElementBase::typeNames()
 {
     QFETCH(int, type);
     QFETCH(QString, name);
@@ -133,14 +133,14 @@ void TestElementBase::typeNames()
         QVERIFY(text.isEmpty());
 }
 
-void TestElementBase::elementIdMixin()
+void tst_ElementBase::elementIdMixin()
 {
     const IElementId id("rel-1", OBJECT_TYPE_RELATION);
     QCOMPARE(id.getElementId(), QString("rel-1"));
     QCOMPARE(id.getElementType(), OBJECT_TYPE_RELATION);
 }
 
-void TestElementBase::freshIdShape()
+void tst_ElementBase::freshIdShape()
 {
     const QRegularExpression shape("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$");
     QSet<QString> seen;
@@ -159,7 +159,7 @@ void TestElementBase::freshIdShape()
     QCOMPARE(seen.size(), 100);
 }
 
-void TestElementBase::renewingIdsOfAHash()
+void tst_ElementBase::renewingIdsOfAHash()
 {
     QHash<QString, QSharedPointer<ParameterLike>> hash;
     for (const QString &id : {QString("a"), QString("b"), QString("c")})
@@ -183,5 +183,5 @@ void TestElementBase::renewingIdsOfAHash()
     QCOMPARE(hash, before);
 }
 
-QTEST_GUILESS_MAIN(TestElementBase)
+QTEST_GUILESS_MAIN(tst_ElementBase)
 #include "tst_elementbase.moc"

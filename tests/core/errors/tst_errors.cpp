@@ -332,7 +332,7 @@ QList<ExceptionCase> allCases()
 
 } // namespace
 
-class TestErrors : public QObject
+class tst_Errors : public QObject
 {
     Q_OBJECT
 
@@ -364,7 +364,7 @@ private slots:
     void openModeText();
 };
 
-void TestErrors::addCaseRows()
+void tst_Errors::addCaseRows()
 {
     QTest::addColumn<int>("index");
     const QList<ExceptionCase> cases = allCases();
@@ -372,7 +372,7 @@ void TestErrors::addCaseRows()
         QTest::newRow(cases.at(i).name.constData()) << i;
 }
 
-void TestErrors::baseRendering()
+void tst_Errors::baseRendering()
 {
     const ExceptionOstra single(700, "Own failure", "Owner", "act()", nullptr);
     QCOMPARE(single.toString(false), QString("Exception Id: 700\nClass name: Owner\n"
@@ -390,7 +390,7 @@ void TestErrors::baseRendering()
     QVERIFY(noClassName.toString(false).contains("\nClass name: \nMethod name: m()\n"));
 }
 
-void TestErrors::chainRendering()
+void tst_Errors::chainRendering()
 {
     // Each link renders by its own class, deepest cause first, every block but the last closed.
     auto cause = QSharedPointer<NoElementExceptionOstra>::create(
@@ -416,7 +416,7 @@ void TestErrors::chainRendering()
     QCOMPARE(top.getParentException().data(), static_cast<ExceptionOstra *>(middle.data()));
 }
 
-void TestErrors::chainThroughSlicedParent()
+void tst_Errors::chainThroughSlicedParent()
 {
     // Handlers chain a caught exception by making a base copy of it: own lines drop out, the base
     // fields and the caught exception's own parent stay.
@@ -431,7 +431,7 @@ void TestErrors::chainThroughSlicedParent()
                  + baseLines(524, "C", "c()", "Object hasn't relation"));
 }
 
-void TestErrors::descriptionTable()
+void tst_Errors::descriptionTable()
 {
     QCOMPARE(EXCEPTION_DESCRIPTIONS[0], QString("Inconsistency in element data"));
     QCOMPARE(EXCEPTION_DESCRIPTIONS[503 - 501], QString("Not use"));
@@ -441,12 +441,12 @@ void TestErrors::descriptionTable()
     QCOMPARE(EXCEPTION_DESCRIPTIONS[38], QString("Can't save class, because class has integrity errors"));
 }
 
-void TestErrors::concreteRendering_data()
+void tst_Errors::concreteRendering_data()
 {
     addCaseRows();
 }
 
-void TestErrors::concreteRendering()
+void tst_Errors::concreteRendering()
 {
     QFETCH(int, index);
     const ExceptionCase c = allCases().at(index);
@@ -468,12 +468,12 @@ void TestErrors::concreteRendering()
     QCOMPARE(chained->toString(true), causeBlock + block + END_LINE);
 }
 
-void TestErrors::raiseKeepsMostDerivedClass_data()
+void tst_Errors::raiseKeepsMostDerivedClass_data()
 {
     addCaseRows();
 }
 
-void TestErrors::raiseKeepsMostDerivedClass()
+void tst_Errors::raiseKeepsMostDerivedClass()
 {
     QFETCH(int, index);
     const ExceptionCase c = allCases().at(index);
@@ -494,12 +494,12 @@ void TestErrors::raiseKeepsMostDerivedClass()
     QFAIL("a rethrown exception escaped its base handler");
 }
 
-void TestErrors::cloneKeepsEverything_data()
+void tst_Errors::cloneKeepsEverything_data()
 {
     addCaseRows();
 }
 
-void TestErrors::cloneKeepsEverything()
+void tst_Errors::cloneKeepsEverything()
 {
     QFETCH(int, index);
     const ExceptionCase c = allCases().at(index);
@@ -518,7 +518,7 @@ void TestErrors::cloneKeepsEverything()
     c.checkOwnFields(*copy);
 }
 
-void TestErrors::clonesAndCopiesShareTheParent()
+void tst_Errors::clonesAndCopiesShareTheParent()
 {
     QWeakPointer<ExceptionOstra> watch;
     {
@@ -540,7 +540,7 @@ void TestErrors::clonesAndCopiesShareTheParent()
     QVERIFY(watch.isNull());
 }
 
-void TestErrors::loopRendersOnOneLine()
+void tst_Errors::loopRendersOnOneLine()
 {
     const LoopExceptionOstra loop(1001, 1000, "StaticAlgorithm", "search()", nullptr);
     QVERIFY(loop.toString(true).endsWith("Limit Iteration Count: 1000; " + END_LINE));
@@ -551,7 +551,7 @@ void TestErrors::loopRendersOnOneLine()
     QVERIFY(loop.toString(false).endsWith("1000; "));
 }
 
-void TestErrors::noParentRendersWithoutLineFeed()
+void tst_Errors::noParentRendersWithoutLineFeed()
 {
     const NoParentException orphan("par-1", "RuleModel", "removeParent()", nullptr);
     QVERIFY(orphan.toString(false).endsWith("\nObject Id with no parent: par-1; "));
@@ -562,7 +562,7 @@ void TestErrors::noParentRendersWithoutLineFeed()
     QVERIFY(top.toString(false).contains("par-1; " + END_LINE + "Exception Id: 524\n"));
 }
 
-void TestErrors::calculationWithEmptyTexts()
+void tst_Errors::calculationWithEmptyTexts()
 {
     const CalculationExceptionOstra e("rel-1", "", "", 0, {}, "RelationVertex", "calculate()", nullptr);
     QVERIFY(e.toString(false).endsWith("Script: \nScript Exception Messege: \nScript Exception Line: 0\n"));
@@ -570,7 +570,7 @@ void TestErrors::calculationWithEmptyTexts()
     QVERIFY(!e.toString(true).contains("rel-1"));
 }
 
-void TestErrors::valueExceptions()
+void tst_Errors::valueExceptions()
 {
     const BadValueExceptionOstra invalid(QVariant(), "No value", "C", "m()", nullptr);
     QVERIFY(invalid.toString(false).endsWith("Description: No value\nValue Type: Invalid\nValue : \n"));
@@ -591,7 +591,7 @@ void TestErrors::valueExceptions()
     QVERIFY(caughtAsValue);
 }
 
-void TestErrors::typeRenderingWithoutName()
+void tst_Errors::typeRenderingWithoutName()
 {
     const BadValueTypeExceptionOstra invalid(QVariant::Invalid, "C", "m()", nullptr);
     QVERIFY(invalid.toString(false).endsWith("Description: Invalid type of value\nValue Type: \n"));
@@ -605,7 +605,7 @@ void TestErrors::typeRenderingWithoutName()
     QVERIFY(kinds.toString(false).endsWith("Type First Object: \nType Second Object: Base\n"));
 }
 
-void TestErrors::parameterListsRendering()
+void tst_Errors::parameterListsRendering()
 {
     const BadInputParametersTypes empty({}, {}, "C", "m()", nullptr);
     QVERIFY(empty.toString(true).endsWith("\nInput parameters: ; Input parameters types: ; " + END_LINE));
@@ -614,7 +614,7 @@ void TestErrors::parameterListsRendering()
     QVERIFY(one.toString(false).endsWith("\nOutput parameters: p; Output parameters types: string; "));
 }
 
-void TestErrors::fileExceptions()
+void tst_Errors::fileExceptions()
 {
     // The not-exist variant renders exactly as the general file exception with the same fields.
     const FileNotExistExceptionOstra missing("/no/model.xml", "ModelManager",
@@ -646,7 +646,7 @@ void TestErrors::fileExceptions()
     QFAIL("not caught as a file exception");
 }
 
-void TestErrors::openModeText_data()
+void tst_Errors::openModeText_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("text");
@@ -663,7 +663,7 @@ void TestErrors::openModeText_data()
     QTest::newRow("new only") << 64 << "Undefined";
 }
 
-void TestErrors::openModeText()
+void tst_Errors::openModeText()
 {
     QFETCH(int, mode);
     QFETCH(QString, text);
@@ -672,5 +672,5 @@ void TestErrors::openModeText()
              text);
 }
 
-QTEST_GUILESS_MAIN(TestErrors)
+QTEST_GUILESS_MAIN(tst_Errors)
 #include "tst_errors.moc"

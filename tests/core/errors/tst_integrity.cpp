@@ -39,7 +39,7 @@ QString saveFailureHead()
 
 } // namespace
 
-class TestIntegrity : public QObject
+class tst_Integrity : public QObject
 {
     Q_OBJECT
 
@@ -55,7 +55,7 @@ private slots:
     void saveFailureKeepsItsOwnReport();
 };
 
-void TestIntegrity::messageReasons()
+void tst_Integrity::messageReasons()
 {
     IntegrityMsg msg = message(IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_WITHOUT_RELATION);
     QVERIFY(msg.getMsgReasons().isEmpty());
@@ -78,7 +78,7 @@ void TestIntegrity::messageReasons()
     QCOMPARE(withInitial.getMsgReasons().at(1)->getId(), QString("rule-1"));
 }
 
-void TestIntegrity::errorFlagNeverResets()
+void tst_Integrity::errorFlagNeverResets()
 {
     ModelIntegrity report;
     QVERIFY(report.getIntegrityMsgs().isEmpty());
@@ -100,7 +100,7 @@ void TestIntegrity::errorFlagNeverResets()
     QCOMPARE(codesOf(report), QList<int>({25, 24, 1, 25}));
 }
 
-void TestIntegrity::mergeKeepsOrderAndFlag()
+void tst_Integrity::mergeKeepsOrderAndFlag()
 {
     ModelIntegrity warnings;
     IntegrityMsg w1 = message(IntegrityMsg::WARNING, 19);
@@ -127,7 +127,7 @@ void TestIntegrity::mergeKeepsOrderAndFlag()
     QVERIFY(!warnings.areAnyErrors());
 }
 
-void TestIntegrity::mergeIntoItself()
+void tst_Integrity::mergeIntoItself()
 {
     ModelIntegrity report;
     IntegrityMsg w = message(IntegrityMsg::WARNING, 26);
@@ -138,7 +138,7 @@ void TestIntegrity::mergeIntoItself()
     QCOMPARE(codesOf(report), QList<int>({26, 10, 26, 10}));
 }
 
-void TestIntegrity::saveFailureWithEmptyReport()
+void tst_Integrity::saveFailureWithEmptyReport()
 {
     const CantSaveClassIntegrityErrors failure(ModelIntegrity(), "OstraClass",
                                                "save(ISerializerClass &n_object)", nullptr);
@@ -148,7 +148,7 @@ void TestIntegrity::saveFailureWithEmptyReport()
     QCOMPARE(failure.toString(true), saveFailureHead() + SEPARATOR + END_LINE);
 }
 
-void TestIntegrity::saveFailureWithTwoMessages()
+void tst_Integrity::saveFailureWithTwoMessages()
 {
     ModelIntegrity report;
     IntegrityMsg duplicates = message(IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RELATION_WITH_SAME_SHORTNAME,
@@ -181,7 +181,7 @@ void TestIntegrity::saveFailureWithTwoMessages()
     QVERIFY(chained.toString(false).endsWith(END_LINE + saveFailureHead() + findings));
 }
 
-void TestIntegrity::saveFailureWithNullReason()
+void tst_Integrity::saveFailureWithNullReason()
 {
     // A finding may hold a null element; it is shown with an empty id instead of crashing.
     IntegrityMsg msg = message(IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_ONE_INPUT_PARAMETER_IS_NULL,
@@ -195,7 +195,7 @@ void TestIntegrity::saveFailureWithNullReason()
                                           + SEPARATOR);
 }
 
-void TestIntegrity::saveFailureKeepsItsOwnReport()
+void tst_Integrity::saveFailureKeepsItsOwnReport()
 {
     ModelIntegrity report;
     IntegrityMsg warning = message(IntegrityMsg::WARNING, 19, {element("rule-1")});
@@ -225,5 +225,5 @@ void TestIntegrity::saveFailureKeepsItsOwnReport()
     QFAIL("not caught by its own class");
 }
 
-QTEST_GUILESS_MAIN(TestIntegrity)
+QTEST_GUILESS_MAIN(tst_Integrity)
 #include "tst_integrity.moc"
