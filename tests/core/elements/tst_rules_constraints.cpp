@@ -24,8 +24,10 @@ QList<int> codes(const ModelIntegrity &n_report)
     return result;
 }
 
-const QHash<QString, QVariant::Type> XY_DOUBLE = variables({"x", "y"});
-const QHash<QString, QVariant::Type> FLAG_BOOL = variables({"flag"}, QVariant::Bool);
+const QHash<QString, QVariant::Type> XY_DOUBLE = variables(
+    {QStringLiteral("x"), QStringLiteral("y")});
+const QHash<QString, QVariant::Type> FLAG_BOOL = variables({QStringLiteral("flag")},
+                                                           QVariant::Bool);
 
 } // namespace
 
@@ -62,8 +64,8 @@ private:
 
 void tst_RulesConstraints::ruleBindingChecksRelationNameAndExactType()
 {
-    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"), XY_DOUBLE,
-                                       variables({"z"}));
+    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"),
+                                       XY_DOUBLE, variables({QStringLiteral("z")}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto count = makeParameter(QStringLiteral("PI"), QVariant::Int);
 
@@ -107,12 +109,14 @@ void tst_RulesConstraints::ruleBindingChecksRelationNameAndExactType()
 
 void tst_RulesConstraints::ruleRebindingAndCopies()
 {
-    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"), XY_DOUBLE,
-                                       variables({"z"}));
+    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"),
+                                       XY_DOUBLE, variables({QStringLiteral("z")}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
     const auto z = makeParameter(QStringLiteral("PZ"));
-    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"x", x}, {"y", y}}, {{"z", z}});
+    const auto rule = makeRule(QStringLiteral("R1"), relation,
+                               {{QStringLiteral("x"), x}, {QStringLiteral("y"), y}},
+                               {{QStringLiteral("z"), z}});
 
     // A refused rebinding of a bound name keeps the parameter it had.
     QVERIFY_EXCEPTION_THROWN(rule->RuleVertexPtrConn::replaceInputParameter(QStringLiteral("x"), y),
@@ -148,8 +152,8 @@ void tst_RulesConstraints::ruleRebindingAndCopies()
 
 void tst_RulesConstraints::ruleSearchDataUnitesInputPaths()
 {
-    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"), XY_DOUBLE,
-                                       variables({"z"}));
+    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"),
+                                       XY_DOUBLE, variables({QStringLiteral("z")}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
     const auto rule = makeRule(QStringLiteral("R1"), relation);
@@ -214,14 +218,17 @@ void tst_RulesConstraints::constraintBindingAndOwnResultParameter()
 
 void tst_RulesConstraints::ruleCalculatesOnceBetweenResets()
 {
-    const auto relation = makeRelation(m_storage, QStringLiteral("L1"),
-                                       QStringLiteral("z = x + y; if (x > 100) { w = undefined; } else { w = x; }"),
-                                       XY_DOUBLE, variables({"z", "w"}));
+    const auto relation = makeRelation(
+        m_storage, QStringLiteral("L1"),
+        QStringLiteral("z = x + y; if (x > 100) { w = undefined; } else { w = x; }"), XY_DOUBLE,
+        variables({QStringLiteral("z"), QStringLiteral("w")}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
     const auto z = makeParameter(QStringLiteral("PZ"));
     const auto w = makeParameter(QStringLiteral("PW"));
-    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"x", x}, {"y", y}}, {{"z", z}, {"w", w}});
+    const auto rule = makeRule(QStringLiteral("R1"), relation,
+                               {{QStringLiteral("x"), x}, {QStringLiteral("y"), y}},
+                               {{QStringLiteral("z"), z}, {QStringLiteral("w"), w}});
     x->setValue(2.0);
     y->setValue(3.0);
 
@@ -251,8 +258,8 @@ void tst_RulesConstraints::ruleCalculatesOnceBetweenResets()
 
 void tst_RulesConstraints::ruleCalculationRefusesBrokenLinks()
 {
-    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"), XY_DOUBLE,
-                                       variables({"z"}));
+    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"),
+                                       XY_DOUBLE, variables({QStringLiteral("z")}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
     const auto z = makeParameter(QStringLiteral("PZ"));
@@ -266,7 +273,9 @@ void tst_RulesConstraints::ruleCalculationRefusesBrokenLinks()
     QCOMPARE(noRelation.getMethodName(), QStringLiteral("calculate()"));
 
     // One of two inputs unbound: the counts differ, nothing is written and the relation never runs.
-    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"x", x}, {"y", y}}, {{"z", z}});
+    const auto rule = makeRule(QStringLiteral("R1"), relation,
+                               {{QStringLiteral("x"), x}, {QStringLiteral("y"), y}},
+                               {{QStringLiteral("z"), z}});
     rule->removeInputParameterConn(QStringLiteral("y"));
     const auto counts = caught<InconsistencyDataExceptionOstra>([&] { rule->calculate(); });
     QCOMPARE(counts.getMethodName(), QStringLiteral("initInputRelationValue()"));
@@ -285,16 +294,20 @@ void tst_RulesConstraints::ruleCalculationRefusesBrokenLinks()
 
     // A result whose type does not fit its parameter fails and the rule stays uncalculated.
     const auto text = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("z = 'abc'"),
-                                   variables({"x"}), variables({"z"}));
-    const auto textRule = makeRule(QStringLiteral("R2"), text, {{"x", x}}, {{"z", z}});
+                                   variables({QStringLiteral("x")}),
+                                   variables({QStringLiteral("z")}));
+    const auto textRule = makeRule(QStringLiteral("R2"), text, {{QStringLiteral("x"), x}},
+                                   {{QStringLiteral("z"), z}});
     QVERIFY_EXCEPTION_THROWN(textRule->calculate(), ValuesTypesMismatchExceptionOstra);
     QVERIFY(!textRule->isCalculated());
 
     // A Double result is accepted by an Int parameter and kept as a Double.
     const auto half = makeRelation(m_storage, QStringLiteral("L3"), QStringLiteral("n = x / 2"),
-                                   variables({"x"}), {{QStringLiteral("n"), QVariant::Int}});
+                                   variables({QStringLiteral("x")}),
+                                   {{QStringLiteral("n"), QVariant::Int}});
     const auto count = makeParameter(QStringLiteral("PN"), QVariant::Int);
-    const auto halfRule = makeRule(QStringLiteral("R3"), half, {{"x", x}}, {{"n", count}});
+    const auto halfRule = makeRule(QStringLiteral("R3"), half, {{QStringLiteral("x"), x}},
+                                   {{QStringLiteral("n"), count}});
     QVERIFY(halfRule->calculate());
     QCOMPARE(count->getValue(), QVariant(0.5));
 }
@@ -305,7 +318,8 @@ void tst_RulesConstraints::constraintCalculationYieldsTheFlag()
                                        FLAG_BOOL);
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
-    const auto constraint = makeConstraint(QStringLiteral("C1"), relation, {{"x", x}, {"y", y}});
+    const auto constraint = makeConstraint(QStringLiteral("C1"), relation,
+                                           {{QStringLiteral("x"), x}, {QStringLiteral("y"), y}});
     x->setValue(2.0);
     y->setValue(3.0);
 
@@ -330,12 +344,12 @@ void tst_RulesConstraints::constraintCalculationRefusesBadRelations()
 {
     const auto x = makeParameter(QStringLiteral("PX"));
     x->setValue(1.0);
-    const QHash<QString, QVariant::Type> justX = variables({"x"});
+    const QHash<QString, QVariant::Type> justX = variables({QStringLiteral("x")});
 
     // A single output with another name is found only after the run.
     const auto named = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("ok = x > 0"), justX,
                                     {{QStringLiteral("ok"), QVariant::Bool}});
-    const auto c1 = makeConstraint(QStringLiteral("C1"), named, {{"x", x}});
+    const auto c1 = makeConstraint(QStringLiteral("C1"), named, {{QStringLiteral("x"), x}});
     const auto afterRun = caught<InconsistencyDataExceptionOstra>([&] { c1->calculate(); });
     QCOMPARE(afterRun.getClassName(), QStringLiteral("ConstraintCalculation"));
     QCOMPARE(afterRun.getMethodName(), QStringLiteral("getOutputRelationValue()"));
@@ -345,14 +359,14 @@ void tst_RulesConstraints::constraintCalculationRefusesBadRelations()
     // Two outputs fail in the preset, before the run.
     const auto two = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("flag = true; other = true"), justX,
                                   {{QStringLiteral("flag"), QVariant::Bool}, {QStringLiteral("other"), QVariant::Bool}});
-    const auto c2 = makeConstraint(QStringLiteral("C2"), two, {{"x", x}});
+    const auto c2 = makeConstraint(QStringLiteral("C2"), two, {{QStringLiteral("x"), x}});
     const auto beforeRun = caught<InconsistencyDataExceptionOstra>([&] { c2->calculate(); });
     QCOMPARE(beforeRun.getMethodName(), QStringLiteral("initOutputRelationValue()"));
     QVERIFY(two->getOutputParameterValue(QStringLiteral("other")).isNull());
 
     // A flag that is not Boolean gives 529 and the result keeps its value.
     const auto number = makeRelation(m_storage, QStringLiteral("L3"), QStringLiteral("flag = 1"), justX, FLAG_BOOL);
-    const auto c3 = makeConstraint(QStringLiteral("C3"), number, {{"x", x}});
+    const auto c3 = makeConstraint(QStringLiteral("C3"), number, {{QStringLiteral("x"), x}});
     const auto notBool = caught<ValuesTypesMismatchExceptionOstra>([&] { c3->calculate(); });
     QCOMPARE(notBool.getExceptionId(), 529);
     QCOMPARE(notBool.getParameterId(), QStringLiteral("FLAG"));
@@ -363,7 +377,7 @@ void tst_RulesConstraints::constraintCalculationRefusesBadRelations()
     const auto orphan = makeConstraint(QStringLiteral("C4"), RelationPtr());
     const NoRelation noRelation = caught<NoRelation>([&] { orphan->calculate(); });
     QCOMPARE(noRelation.getClassName(), QStringLiteral("ConstraintCalculation"));
-    const auto c5 = makeConstraint(QStringLiteral("C5"), number, {{"x", x}});
+    const auto c5 = makeConstraint(QStringLiteral("C5"), number, {{QStringLiteral("x"), x}});
     c5->PtrLinkerInputParameters::addInputParameter(QStringLiteral("old"), QSharedPointer<ParameterVertexPtrConn>());
     const auto leftover = caught<InconsistencyDataExceptionOstra>([&] { c5->calculate(); });
     QCOMPARE(leftover.getMethodName(), QStringLiteral("initInputRelationValue()"));
@@ -372,8 +386,8 @@ void tst_RulesConstraints::constraintCalculationRefusesBadRelations()
 void tst_RulesConstraints::ruleSaveWritesTheAttributeSetInOrder()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = a + b"),
-                                       variables({"a", "b"}),
-                                       variables({"z"}));
+                                       variables({QStringLiteral("a"), QStringLiteral("b")}),
+                                       variables({QStringLiteral("z")}));
     const auto p1 = makeParameter(QStringLiteral("P1"));
     const auto p2 = makeParameter(QStringLiteral("P2"));
     const auto p3 = makeParameter(QStringLiteral("P3"));
@@ -412,7 +426,8 @@ void tst_RulesConstraints::ruleSaveWritesTheAttributeSetInOrder()
 void tst_RulesConstraints::ruleSaveFailsPartWayAndRefusesUnsafeText()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = a"),
-                                       variables({"a"}), variables({"z"}));
+                                       variables({QStringLiteral("a")}),
+                                       variables({QStringLiteral("z")}));
     const auto method = QStringLiteral("save(ISerializerObject &n_object)");
 
     // No relation: the identity is already written when the save stops.
@@ -426,7 +441,8 @@ void tst_RulesConstraints::ruleSaveFailsPartWayAndRefusesUnsafeText()
     // An unbound input name while the relation still declares it.
     const auto a = makeParameter(QStringLiteral("PA"));
     const auto z = makeParameter(QStringLiteral("PZ"));
-    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"a", a}}, {{"z", z}});
+    const auto rule = makeRule(QStringLiteral("R1"), relation, {{QStringLiteral("a"), a}},
+                               {{QStringLiteral("z"), z}});
     rule->removeInputParameterConn(QStringLiteral("a"));
     RecordingNode second;
     const auto unbound = caught<InconsistencyDataExceptionOstra>([&] { rule->save(second); });
@@ -434,21 +450,24 @@ void tst_RulesConstraints::ruleSaveFailsPartWayAndRefusesUnsafeText()
     QCOMPARE(second.written, QStringList({QStringLiteral("id"), QStringLiteral("shortName")}));
 
     // A relation without inputs and a rule without input links.
-    const auto noInputs = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("z = 1"), {}, variables({"z"}));
+    const auto noInputs = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("z = 1"), {},
+                                       variables({QStringLiteral("z")}));
     const auto bare = makeRule(QStringLiteral("R2"), noInputs);
     RecordingNode third;
     QVERIFY_EXCEPTION_THROWN(bare->save(third), NoInputParameters);
 
     // An id holding a pair separator would break the link text on reload: nothing is written.
     const auto colon = makeParameter(QStringLiteral("P:1"));
-    const auto safe = makeRule(QStringLiteral("R3"), relation, {{"a", colon}}, {{"z", z}});
+    const auto safe = makeRule(QStringLiteral("R3"), relation, {{QStringLiteral("a"), colon}},
+                               {{QStringLiteral("z"), z}});
     RecordingNode fourth;
     const auto unsafe = caught<InconsistencyDataExceptionOstra>([&] { safe->save(fourth); });
     QCOMPARE(unsafe.getClassName(), QStringLiteral("RuleVertexPtrConnData"));
     QVERIFY(fourth.written.isEmpty());
 
     const auto semicolon = makeParameter(QStringLiteral("P;1"));
-    const auto constraint = makeConstraint(QStringLiteral("C1"), relation, {{"a", semicolon}});
+    const auto constraint = makeConstraint(QStringLiteral("C1"), relation,
+                                           {{QStringLiteral("a"), semicolon}});
     RecordingNode fifth;
     QVERIFY_EXCEPTION_THROWN(constraint->save(fifth), InconsistencyDataExceptionOstra);
     QVERIFY(fifth.written.isEmpty());
@@ -481,8 +500,9 @@ void tst_RulesConstraints::loadReadsIdentityAndExtraFieldsOnly()
     QVERIFY(rule.getInputParametersHash().isEmpty() && rule.getRelationPtr().isNull());
 
     // The unknown attribute goes back out as it came.
-    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = a > 0"),
-                                       variables({"a"}), FLAG_BOOL);
+    const auto relation = makeRelation(m_storage, QStringLiteral("L1"),
+                                       QStringLiteral("flag = a > 0"),
+                                       variables({QStringLiteral("a")}), FLAG_BOOL);
     auto constraint = QSharedPointer<ConstraintModel>::create();
     constraint->load(node);
     constraint->setRelationPtr(relation);
@@ -526,12 +546,14 @@ void tst_RulesConstraints::constraintSaveWritesItsAttributeSet()
 void tst_RulesConstraints::ruleIntegrityFindingsInOrder()
 {
     const auto oneInput = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x"),
-                                       variables({"x"}), variables({"z"}));
+                                       variables({QStringLiteral("x")}),
+                                       variables({QStringLiteral("z")}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto z = makeParameter(QStringLiteral("PZ"));
 
     // The only input unbound: no live input, the unbound name, the count mismatch.
-    const auto rule = makeRule(QStringLiteral("R1"), oneInput, {{"x", x}}, {{"z", z}});
+    const auto rule = makeRule(QStringLiteral("R1"), oneInput, {{QStringLiteral("x"), x}},
+                               {{QStringLiteral("z"), z}});
     QVERIFY(codes(rule->checkRuleIntegrity()).isEmpty());
     rule->removeInputParameterConn(QStringLiteral("x"));
     const ModelIntegrity broken = rule->checkRuleIntegrity();
@@ -568,10 +590,11 @@ void tst_RulesConstraints::ruleIntegrityFindingsInOrder()
              QList<QSharedPointer<const BaseOstraObj>>({raw, oneInput, text}));
 
     // Two unbound outputs: one finding each, and no duplicate finding for the two empty links.
-    const auto twoOut = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("z1 = x; z2 = x"),
-                                     variables({"x"}),
-                                     variables({"z1", "z2"}));
-    const auto empty = makeRule(QStringLiteral("R5"), twoOut, {{"x", x}}, {{"z1", z}});
+    const auto twoOut = makeRelation(
+        m_storage, QStringLiteral("L2"), QStringLiteral("z1 = x; z2 = x"),
+        variables({QStringLiteral("x")}), variables({QStringLiteral("z1"), QStringLiteral("z2")}));
+    const auto empty = makeRule(QStringLiteral("R5"), twoOut, {{QStringLiteral("x"), x}},
+                                {{QStringLiteral("z1"), z}});
     const auto other = makeParameter(QStringLiteral("P2"));
     bindOutput(empty, QStringLiteral("z2"), other);
     empty->removeOutputParameterConn(QStringLiteral("z1"));
@@ -586,13 +609,17 @@ void tst_RulesConstraints::ruleIntegrityFindingsInOrder()
 void tst_RulesConstraints::ruleIntegrityDuplicateParameters()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z1 = x"),
-                                       variables({"x"}), variables({"z1", "z2", "z3", "z4"}));
+                                       variables({QStringLiteral("x")}),
+                                       variables({QStringLiteral("z1"), QStringLiteral("z2"),
+                                                  QStringLiteral("z3"), QStringLiteral("z4")}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto p = makeParameter(QStringLiteral("PP"));
     const auto q = makeParameter(QStringLiteral("PQ"));
 
     // One parameter under two output names: one finding 28.
-    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"x", x}}, {{"z1", p}, {"z2", p}, {"z3", q}});
+    const auto rule = makeRule(
+        QStringLiteral("R1"), relation, {{QStringLiteral("x"), x}},
+        {{QStringLiteral("z1"), p}, {QStringLiteral("z2"), p}, {QStringLiteral("z3"), q}});
     const auto r = makeParameter(QStringLiteral("PR"));
     bindOutput(rule, QStringLiteral("z4"), r);
     QCOMPARE(codes(rule->checkRuleIntegrity()), QList<int>({28}));
@@ -609,9 +636,11 @@ void tst_RulesConstraints::ruleIntegrityDuplicateParameters()
 
     // Every output among the inputs: one finding 29 for all shared parameters.
     const auto loop = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("y = x; w = v"),
-                                   variables({"x", "v"}),
-                                   variables({"y", "w"}));
-    const auto circular = makeRule(QStringLiteral("R2"), loop, {{"x", p}, {"v", q}}, {{"y", p}, {"w", q}});
+                                   variables({QStringLiteral("x"), QStringLiteral("v")}),
+                                   variables({QStringLiteral("y"), QStringLiteral("w")}));
+    const auto circular = makeRule(QStringLiteral("R2"), loop,
+                                   {{QStringLiteral("x"), p}, {QStringLiteral("v"), q}},
+                                   {{QStringLiteral("y"), p}, {QStringLiteral("w"), q}});
     QCOMPARE(codes(circular->checkRuleIntegrity()), QList<int>({29}));
 
     // One new output is enough to clear it.
@@ -628,10 +657,12 @@ void tst_RulesConstraints::constraintIntegrityFindingsInOrder()
     QCOMPARE(codes(alone), QList<int>({10}));
     QCOMPARE(alone.getIntegrityMsgs().first().getMsgReasons(), QList<QSharedPointer<const BaseOstraObj>>({orphan}));
 
-    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = x > 0"),
-                                       variables({"x"}), FLAG_BOOL);
+    const auto relation = makeRelation(m_storage, QStringLiteral("L1"),
+                                       QStringLiteral("flag = x > 0"),
+                                       variables({QStringLiteral("x")}), FLAG_BOOL);
     const auto x = makeParameter(QStringLiteral("PX"));
-    const auto constraint = makeConstraint(QStringLiteral("C1"), relation, {{"x", x}});
+    const auto constraint = makeConstraint(QStringLiteral("C1"), relation,
+                                           {{QStringLiteral("x"), x}});
     QVERIFY(codes(constraint->checkConstraintIntegrity()).isEmpty());
     constraint->setShortName(QString());
     const ModelIntegrity warning = constraint->checkConstraintIntegrity();
@@ -659,9 +690,10 @@ void tst_RulesConstraints::constraintIntegrityFindingsInOrder()
 void tst_RulesConstraints::ownedLayerViewsAndOwnerChecks()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x"),
-                                       variables({"x"}), variables({"z"}));
+                                       variables({QStringLiteral("x")}),
+                                       variables({QStringLiteral("z")}));
     auto x = makeParameter(QStringLiteral("PX"));
-    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"x", x}});
+    const auto rule = makeRule(QStringLiteral("R1"), relation, {{QStringLiteral("x"), x}});
     QCOMPARE(rule->getInputParameters().value(QStringLiteral("x")), x);
 
     // A parameter destroyed elsewhere leaves the name listed with no parameter.
