@@ -136,13 +136,11 @@ void ConstraintModel::replaceInputParameter(const QString &n_linkedName, QShared
     const ConstraintModelPtr stored = parent->getConstraint(getId());
     if (!old.isNull())
         parent->deleteEdge(old, stored, n_linkedName);
-    const bool listedBefore = n_new->getConstraints().contains(stored);
     try {
         parent->addEdge(n_new, n_linkedName, stored);
     } catch (...) {
-        // A refused rebinding keeps the binding the constraint had.
-        if (!listedBefore)
-            n_new->deleteLinkedConstraint(qSharedPointerCast<ConstraintVertexPtrConn>(stored));
+        // A refused rebinding keeps the binding the constraint had. The network asks the
+        // constraint's side first, so a refusal has not listed it with the new parameter.
         if (!old.isNull())
             parent->addEdge(old, n_linkedName, stored);
         throw;

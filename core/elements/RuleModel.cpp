@@ -205,15 +205,6 @@ QSharedPointer<OstraClass> checkedBindingParent(const RuleModel &n_rule,
                                                n_parameterMethod, n_ruleMethod);
 }
 
-// The network appends the rule to the parameter's readers before the rule side may refuse the
-// binding; a refused binding must not leave that entry behind.
-void dropRefusedReaderEntry(const QSharedPointer<ParameterModel> &n_parameter,
-                            const QSharedPointer<RuleModel> &n_rule, int n_entriesBefore)
-{
-    if (n_parameter->getOutputRules().count(n_rule) > n_entriesBefore)
-        n_parameter->removeAdjacentOutVertex(qSharedPointerCast<RuleVertexPtrConn>(n_rule));
-}
-
 } // namespace
 
 void RuleModel::addInputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_parameter)
@@ -245,12 +236,11 @@ void RuleModel::replaceInputParameter(const QString &n_linkedName, QSharedPointe
         parent->deleteEdge(old, self, n_linkedName);
         deleteInputParameterConn(n_linkedName);
     }
-    const int entriesBefore = n_new->getOutputRules().count(self);
     try {
         parent->addEdge(n_new, n_linkedName, self);
     } catch (...) {
-        // A refused rebinding keeps the binding the rule had.
-        dropRefusedReaderEntry(n_new, self, entriesBefore);
+        // A refused rebinding keeps the binding the rule had. The network asks the rule's side
+        // first, so a refusal has not listed the rule among the new parameter's readers.
         if (!old.isNull())
             parent->addEdge(old, n_linkedName, self);
         throw;

@@ -13,7 +13,7 @@
 
 // The parameter's side of the class network (edge lists, search data), its stored form and its
 // owned layer, and the link table that rules and constraints key by relation variable name.
-class TestParameterLinks : public QObject
+class tst_ParameterLinks : public QObject
 {
     Q_OBJECT
 
@@ -48,7 +48,7 @@ private slots:
     void linkTableRefusesDoubleBindingsAndUnboundWalks();
 };
 
-void TestParameterLinks::producingRulesAreListedOnceAndRemovedInEveryForm()
+void tst_ParameterLinks::producingRulesAreListedOnceAndRemovedInEveryForm()
 {
     const auto parameter = makeParameter(QStringLiteral("P"));
     const RulePtr r1 = makeRule(QStringLiteral("R1"));
@@ -86,7 +86,7 @@ void TestParameterLinks::producingRulesAreListedOnceAndRemovedInEveryForm()
     QCOMPARE(inCount(*parameter), 0);
 }
 
-void TestParameterLinks::consumingRulesAreListedPerBindingAndExpireInPlace()
+void tst_ParameterLinks::consumingRulesAreListedPerBindingAndExpireInPlace()
 {
     const auto parameter = makeParameter(QStringLiteral("P"));
     RulePtr r1 = makeRule(QStringLiteral("R1"));
@@ -119,7 +119,7 @@ void TestParameterLinks::consumingRulesAreListedPerBindingAndExpireInPlace()
     QCOMPARE(inCount(*parameter), 1);
 }
 
-void TestParameterLinks::edgeOperationsRefuseBadArgumentsWithExactTexts()
+void tst_ParameterLinks::edgeOperationsRefuseBadArgumentsWithExactTexts()
 {
     const auto parameter = makeParameter(QStringLiteral("P"));
     const RulePtr r1 = makeRule(QStringLiteral("R1"));
@@ -179,7 +179,7 @@ void TestParameterLinks::edgeOperationsRefuseBadArgumentsWithExactTexts()
     QCOMPARE(parameter->getAdjacentOutVertices(), QList<RulePtr>({r1}));
 }
 
-void TestParameterLinks::linkedConstraintsAndTypedViews()
+void tst_ParameterLinks::linkedConstraintsAndTypedViews()
 {
     const auto parameter = makeParameter(QStringLiteral("P"));
     auto c1 = QSharedPointer<ConstraintModel>::create(QStringLiteral("C1"), QSharedPointer<OstraClass>());
@@ -204,7 +204,7 @@ void TestParameterLinks::linkedConstraintsAndTypedViews()
     QCOMPARE(parameter->getOutputRules(), QList<QSharedPointer<RuleModel>>({rule, rule}));
 }
 
-void TestParameterLinks::canBeExploredNeedsOneLiveExploredProducer()
+void tst_ParameterLinks::canBeExploredNeedsOneLiveExploredProducer()
 {
     const auto parameter = makeParameter(QStringLiteral("P"));
     QVERIFY(!parameter->canBeExplored());
@@ -221,7 +221,7 @@ void TestParameterLinks::canBeExploredNeedsOneLiveExploredProducer()
     QVERIFY(parameter->canBeExplored());
 }
 
-void TestParameterLinks::searchParentKeepsTheStrictlyShortestChain()
+void tst_ParameterLinks::searchParentKeepsTheStrictlyShortestChain()
 {
     const RulePtr r0 = makeRule(QStringLiteral("R0"));
     const RulePtr r1 = makeRule(QStringLiteral("R1"));
@@ -260,7 +260,7 @@ void TestParameterLinks::searchParentKeepsTheStrictlyShortestChain()
     QVERIFY_EXCEPTION_THROWN(parameter->setBFSParent(RulePtr()), PointerIsNull);
 }
 
-void TestParameterLinks::resetAndCopyKeepWhatTheyMust()
+void tst_ParameterLinks::resetAndCopyKeepWhatTheyMust()
 {
     const auto parameter = QSharedPointer<ParameterModel>::create(
         QStringLiteral("P"), QStringLiteral("p"), QStringLiteral("d"), QStringLiteral("a"), QStringLiteral("g"),
@@ -309,7 +309,7 @@ QSharedPointer<ObjectXMLSerializer> nodeFromText(const QString &n_xml, QDomDocum
 
 } // namespace
 
-void TestParameterLinks::storedFormLoadsAndSavesTheAttributeSet()
+void tst_ParameterLinks::storedFormLoadsAndSavesTheAttributeSet()
 {
     QDomDocument document;
     const auto minimal = nodeFromText(QStringLiteral("<parameter id=\"P1\" type=\"integer\"/>"), document);
@@ -349,7 +349,7 @@ void TestParameterLinks::storedFormLoadsAndSavesTheAttributeSet()
     QVERIFY(!emptyDefault.hasDefaultValue());
 }
 
-void TestParameterLinks::storedFormRefusesWhatItCannotWrite()
+void tst_ParameterLinks::storedFormRefusesWhatItCannotWrite()
 {
     QDomDocument document;
     const auto noIdNode = nodeFromText(QStringLiteral("<parameter type=\"double\"/>"), document);
@@ -382,7 +382,7 @@ void TestParameterLinks::storedFormRefusesWhatItCannotWrite()
     QCOMPARE(element.attribute(QStringLiteral("unit")), QStringLiteral("kg"));
 }
 
-void TestParameterLinks::valueTextsFollowTheDeclaredType()
+void tst_ParameterLinks::valueTextsFollowTheDeclaredType()
 {
     ParameterModel number(QStringLiteral("D"), QVariant::Double, QVariant(1e20), QSharedPointer<OstraClass>());
     QVERIFY(number.getValueStr().isEmpty());
@@ -404,7 +404,7 @@ void TestParameterLinks::valueTextsFollowTheDeclaredType()
     QVERIFY(count.getValueStr().isEmpty() && count.getDefaultValueStr().isEmpty());
 }
 
-void TestParameterLinks::ownerOperationsRefuseMissingOwners()
+void tst_ParameterLinks::ownerOperationsRefuseMissingOwners()
 {
     const auto parameter = makeParameter(QStringLiteral("P"));
     const auto noParent = caught<NoParentException>([&] { parameter->removeParent(); });
@@ -415,7 +415,7 @@ void TestParameterLinks::ownerOperationsRefuseMissingOwners()
     QVERIFY(!parameter->hasParent());
 }
 
-void TestParameterLinks::linkTableKeepsUnboundNames()
+void tst_ParameterLinks::linkTableKeepsUnboundNames()
 {
     auto p1 = makeParameter(QStringLiteral("P1"));
     const auto p2 = makeParameter(QStringLiteral("P2"));
@@ -446,7 +446,7 @@ void TestParameterLinks::linkTableKeepsUnboundNames()
     QCOMPARE(table.getLinkedObjectsHash().keys(), QList<QString>({QStringLiteral("c")}));
 }
 
-void TestParameterLinks::linkTableRefusesDoubleBindingsAndUnboundWalks()
+void tst_ParameterLinks::linkTableRefusesDoubleBindingsAndUnboundWalks()
 {
     const auto p1 = makeParameter(QStringLiteral("P1"));
     const auto p2 = makeParameter(QStringLiteral("P2"));
@@ -486,5 +486,5 @@ void TestParameterLinks::linkTableRefusesDoubleBindingsAndUnboundWalks()
     QVERIFY_EXCEPTION_THROWN(table.canBeExplored(), PointerIsNull);
 }
 
-QTEST_GUILESS_MAIN(TestParameterLinks)
+QTEST_GUILESS_MAIN(tst_ParameterLinks)
 #include "tst_parameter_links.moc"

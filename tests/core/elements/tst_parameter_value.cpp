@@ -8,7 +8,7 @@
 
 Q_DECLARE_METATYPE(QVariant::Type)
 
-class TestParameterValue : public QObject
+class tst_ParameterValue : public QObject
 {
     Q_OBJECT
 
@@ -23,7 +23,7 @@ private slots:
     void equality();
 };
 
-void TestParameterValue::typeRule_data()
+void tst_ParameterValue::typeRule_data()
 {
     QTest::addColumn<QVariant::Type>("declared");
     QTest::addColumn<QVariant>("offered");
@@ -44,7 +44,7 @@ void TestParameterValue::typeRule_data()
     QTest::newRow("untyped takes date") << QVariant::Invalid << QVariant(QDate(2020, 1, 1)) << true;
 }
 
-void TestParameterValue::typeRule()
+void tst_ParameterValue::typeRule()
 {
     QFETCH(QVariant::Type, declared);
     QFETCH(QVariant, offered);
@@ -68,7 +68,7 @@ void TestParameterValue::typeRule()
     }
 }
 
-void TestParameterValue::refusedValueReportsStoredType()
+void tst_ParameterValue::refusedValueReportsStoredType()
 {
     ParameterVertexValue parameter(QStringLiteral("p1"), QVariant::Double);
     const auto mismatch = caught<ValuesTypesMismatchExceptionOstra>(
@@ -93,7 +93,7 @@ void TestParameterValue::refusedValueReportsStoredType()
     QCOMPARE(mismatch3.getInternalValueType(), QVariant::Invalid);
 }
 
-void TestParameterValue::refusedDefaultValue()
+void tst_ParameterValue::refusedDefaultValue()
 {
     ParameterVertexValue parameter(QStringLiteral("p2"), QVariant::Bool);
     parameter.setDefaultValue(QVariant(false));
@@ -107,7 +107,7 @@ void TestParameterValue::refusedDefaultValue()
     QCOMPARE(parameter.getValue(), QVariant(true));
 }
 
-void TestParameterValue::defaultValues()
+void tst_ParameterValue::defaultValues()
 {
     ParameterVertexValue parameter(QStringLiteral("p"), QVariant::Double);
     QVERIFY(!parameter.hasDefaultValue());
@@ -128,7 +128,7 @@ void TestParameterValue::defaultValues()
     QVERIFY(!untyped.getValue().isValid());
 }
 
-void TestParameterValue::changingDeclaredType()
+void tst_ParameterValue::changingDeclaredType()
 {
     ParameterVertexValue parameter(QStringLiteral("p"), QVariant::Int);
     parameter.setValue(QVariant(7));
@@ -140,7 +140,7 @@ void TestParameterValue::changingDeclaredType()
     QCOMPARE(parameter.getValue(), QVariant(QStringLiteral("eight")));
 }
 
-void TestParameterValue::constructorsStoreUnchecked()
+void tst_ParameterValue::constructorsStoreUnchecked()
 {
     ParameterVertexValue parameter(QStringLiteral("p"), QStringLiteral("short"),
                                    QStringLiteral("desc"), QStringLiteral("author"),
@@ -166,7 +166,7 @@ void TestParameterValue::constructorsStoreUnchecked()
     QVERIFY_EXCEPTION_THROWN(ParameterVertex(QString(), QVariant::Int), NoIdExceptionOstra);
 }
 
-void TestParameterValue::equality()
+void tst_ParameterValue::equality()
 {
     ParameterVertexValue a(QStringLiteral("p"), QStringLiteral("a"), QStringLiteral("one"),
                            QString(), QString(), QVariant::Double, QVariant(1.0), QVariant(2.0));
@@ -187,5 +187,5 @@ void TestParameterValue::equality()
     QVERIFY(first != ParameterVertex(QStringLiteral("V"), QVariant::Int));
 }
 
-QTEST_GUILESS_MAIN(TestParameterValue)
+QTEST_GUILESS_MAIN(tst_ParameterValue)
 #include "tst_parameter_value.moc"

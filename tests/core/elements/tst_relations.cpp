@@ -65,7 +65,7 @@ protected:
 
 } // namespace
 
-class TestRelations : public QObject
+class tst_Relations : public QObject
 {
     Q_OBJECT
 
@@ -98,12 +98,12 @@ private slots:
     void extraFieldsContract();
 };
 
-void TestRelations::cleanup()
+void tst_Relations::cleanup()
 {
     ScriptEngineGuard::setTimeLimit(ScriptEngineGuard::DEFAULT_TIME_LIMIT_MS);
 }
 
-void TestRelations::calculateWritesOutputsAndNullsGlobals()
+void tst_Relations::calculateWritesOutputsAndNullsGlobals()
 {
     QScriptEngine engine;
     RelationVertex relation = makeLinear(&engine, QStringLiteral("y = 2*x"));
@@ -123,7 +123,7 @@ void TestRelations::calculateWritesOutputsAndNullsGlobals()
     QCOMPARE(global(engine, QStringLiteral("z")).toInt32(), 1);
 }
 
-void TestRelations::nonFiniteAndTextualResults_data()
+void tst_Relations::nonFiniteAndTextualResults_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QVariant>("expected");
@@ -139,7 +139,7 @@ void TestRelations::nonFiniteAndTextualResults_data()
     QTest::newRow("array") << QStringLiteral("y = [x, 1]") << QVariant(QVariantList{3.0, 1.0});
 }
 
-void TestRelations::nonFiniteAndTextualResults()
+void tst_Relations::nonFiniteAndTextualResults()
 {
     QFETCH(QString, code);
     QFETCH(QVariant, expected);
@@ -158,7 +158,7 @@ void TestRelations::nonFiniteAndTextualResults()
         QCOMPARE(y, expected);
 }
 
-void TestRelations::inputsGoByTheirOwnType()
+void tst_Relations::inputsGoByTheirOwnType()
 {
     QScriptEngine engine;
     RelationVertex relation(QStringLiteral("r"), QStringLiteral(
@@ -192,7 +192,7 @@ void TestRelations::inputsGoByTheirOwnType()
              QStringLiteral("b"));
 }
 
-void TestRelations::scriptErrors_data()
+void tst_Relations::scriptErrors_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("line");
@@ -208,7 +208,7 @@ void TestRelations::scriptErrors_data()
                                   << QStringLiteral("ReferenceError");
 }
 
-void TestRelations::scriptErrors()
+void tst_Relations::scriptErrors()
 {
     QFETCH(QString, code);
     QFETCH(int, line);
@@ -231,7 +231,7 @@ void TestRelations::scriptErrors()
     QCOMPARE(global(engine, QStringLiteral("x")).toInt32(), 3);
 }
 
-void TestRelations::resetThenRunFailsOnInput()
+void tst_Relations::resetThenRunFailsOnInput()
 {
     QScriptEngine engine;
     RelationVertex relation = makeLinear(&engine, QStringLiteral("y = 2*x"));
@@ -255,7 +255,7 @@ void TestRelations::resetThenRunFailsOnInput()
     QVERIFY(global(engine, QStringLiteral("x")).isNull());
 }
 
-void TestRelations::dateInputFailsOnType()
+void tst_Relations::dateInputFailsOnType()
 {
     QScriptEngine engine;
     RelationVertex relation = makeLinear(&engine, QStringLiteral("y = 2*x"));
@@ -275,7 +275,7 @@ void TestRelations::dateInputFailsOnType()
     QCOMPARE(init2.getParentException()->getExceptionId(), 503);
 }
 
-void TestRelations::changedCodeIsRecompiled()
+void tst_Relations::changedCodeIsRecompiled()
 {
     QScriptEngine engine;
     RelationVertex relation = makeLinear(&engine, QStringLiteral("y = 2*x + 1"));
@@ -295,7 +295,7 @@ void TestRelations::changedCodeIsRecompiled()
     QVERIFY(!relation.getOutputParameterValue(QStringLiteral("y")).isValid());
 }
 
-void TestRelations::calculateWithoutEngine()
+void tst_Relations::calculateWithoutEngine()
 {
     RelationVertex detached = makeLinear(nullptr, QStringLiteral("y = 2*x"));
     const auto noPointer = caught<PointerIsNull>([&] { detached.calculate(); });
@@ -317,7 +317,7 @@ void TestRelations::calculateWithoutEngine()
     QVERIFY(!relation->getOutputParameterValue(QStringLiteral("y")).isValid());
 }
 
-void TestRelations::engineGlobalsSurviveVariablesOfTheirName()
+void tst_Relations::engineGlobalsSurviveVariablesOfTheirName()
 {
     RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
     auto shadowing = QSharedPointer<RelationModel>::create(
@@ -358,7 +358,7 @@ void TestRelations::engineGlobalsSurviveVariablesOfTheirName()
     QCOMPARE(user->getOutputParameterValue(QStringLiteral("y")).toDouble(), 7.0);
 }
 
-void TestRelations::endlessLoopIsStopped()
+void tst_Relations::endlessLoopIsStopped()
 {
     ScriptEngineGuard::setTimeLimit(150);
     RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
@@ -398,7 +398,7 @@ void TestRelations::endlessLoopIsStopped()
     QCOMPARE(linear->getOutputParameterValue(QStringLiteral("y")).toDouble(), 8.0);
 }
 
-void TestRelations::variablesContract()
+void tst_Relations::variablesContract()
 {
     RelationVertex relation(QStringLiteral("r"), QStringLiteral("y = x"), nullptr);
     relation.addInputParameterType(QStringLiteral("x"), QVariant::Int);
@@ -446,7 +446,7 @@ void TestRelations::variablesContract()
     QVERIFY(relation.containOutputParameter(QStringLiteral("a")));
 }
 
-void TestRelations::copyAndEquality()
+void tst_Relations::copyAndEquality()
 {
     QScriptEngine first;
     QScriptEngine second;
@@ -473,7 +473,7 @@ void TestRelations::copyAndEquality()
     QCOMPARE(unchecked.getOstraObjectType(), OBJECT_TYPE_RELATION);
 }
 
-void TestRelations::relationKinds()
+void tst_Relations::relationKinds()
 {
     RelationModel relation(QStringLiteral("r"), QStringLiteral("y = 1"), nullptr);
     QCOMPARE(relation.getRelationType(), RelationModel::RELATION_SIMPLE);
@@ -492,7 +492,7 @@ void TestRelations::relationKinds()
                 .isEmpty());
 }
 
-void TestRelations::loadRelation()
+void tst_Relations::loadRelation()
 {
     RecordingNode node;
     node.values = {{QStringLiteral("id"), QStringLiteral("rel")},
@@ -528,7 +528,7 @@ void TestRelations::loadRelation()
              (QHash<QString, QVariant>{{QStringLiteral("colour"), QStringLiteral("blue")}}));
 }
 
-void TestRelations::loadFailures()
+void tst_Relations::loadFailures()
 {
     const QHash<QString, QString> complete = {
         {QStringLiteral("id"), QStringLiteral("rel")},
@@ -560,7 +560,7 @@ void TestRelations::loadFailures()
     }
 }
 
-void TestRelations::saveRelation()
+void tst_Relations::saveRelation()
 {
     RelationModel relation(QStringLiteral("rel"), QString(), QStringLiteral("d"), QString(),
                            QStringLiteral("g"), QStringLiteral("c = a"), nullptr);
@@ -592,7 +592,7 @@ void TestRelations::saveRelation()
     QVERIFY(loaded == relation);
 }
 
-void TestRelations::saveStopsAtFirstMissingPart()
+void tst_Relations::saveStopsAtFirstMissingPart()
 {
     RelationModel noOutputs(QStringLiteral("rel"), QStringLiteral("c = a"), nullptr);
     noOutputs.setShortName(QStringLiteral("s"));
@@ -614,7 +614,7 @@ void TestRelations::saveStopsAtFirstMissingPart()
     QVERIFY(untouched.written.isEmpty());
 }
 
-void TestRelations::saveRefusesUnstorableNames_data()
+void tst_Relations::saveRefusesUnstorableNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("input");
@@ -623,7 +623,7 @@ void TestRelations::saveRefusesUnstorableNames_data()
     QTest::newRow("comma in input") << QStringLiteral("a,b") << true;
 }
 
-void TestRelations::saveRefusesUnstorableNames()
+void tst_Relations::saveRefusesUnstorableNames()
 {
     QFETCH(QString, name);
     QFETCH(bool, input);
@@ -643,7 +643,7 @@ void TestRelations::saveRefusesUnstorableNames()
     QVERIFY(node.written.isEmpty());
 }
 
-void TestRelations::copiedRelationModel()
+void tst_Relations::copiedRelationModel()
 {
     RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
     const auto source = storedLinear(storage, QStringLiteral("r"));
@@ -661,7 +661,7 @@ void TestRelations::copiedRelationModel()
     QCOMPARE(source->getInputParameterValue(QStringLiteral("x")), QVariant(QVariant::Int));
 }
 
-void TestRelations::extraFieldsContract()
+void tst_Relations::extraFieldsContract()
 {
     AdditionalFields fields;
     const auto missing = caught<NoElementExceptionOstra>([&] { fields.getAdditionalField(QStringLiteral("a")); });
@@ -694,5 +694,5 @@ void TestRelations::extraFieldsContract()
     QCOMPARE(fields.getAdditionalFields().size(), 1);
 }
 
-QTEST_GUILESS_MAIN(TestRelations)
+QTEST_GUILESS_MAIN(tst_Relations)
 #include "tst_relations.moc"

@@ -86,7 +86,7 @@ class OwnedElement : public BaseObjectParent
 
 } // namespace
 
-class TestRelationsStorage : public QObject
+class tst_RelationsStorage : public QObject
 {
     Q_OBJECT
 
@@ -108,7 +108,7 @@ private slots:
     void classOwnerLink();
 };
 
-void TestRelationsStorage::storeContract()
+void tst_RelationsStorage::storeContract()
 {
     // Empty: lookups fail with their own texts, deleting an unknown pointer is a no-op.
     IRelationData store;
@@ -153,7 +153,7 @@ void TestRelationsStorage::storeContract()
     QCOMPARE(first->getId(), QStringLiteral("r1"));
 }
 
-void TestRelationsStorage::copiedStoreIsIndependent()
+void tst_RelationsStorage::copiedStoreIsIndependent()
 {
     IRelationData store;
     for (const char *id : {"a", "b", "c"})
@@ -169,7 +169,7 @@ void TestRelationsStorage::copiedStoreIsIndependent()
     QCOMPARE(store.getRelationPtr(QStringLiteral("a"))->getCode(), QStringLiteral("y = 2*x"));
 }
 
-void TestRelationsStorage::storageAdoptsRelations()
+void tst_RelationsStorage::storageAdoptsRelations()
 {
     RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
     const auto noPointer = caught<PointerIsNull>([&] { storage->addRelationPtr(RelationPtr()); });
@@ -197,7 +197,7 @@ void TestRelationsStorage::storageAdoptsRelations()
     QCOMPARE(unshared.getRelationsCount(), 0);
 }
 
-void TestRelationsStorage::refusedAddChangesNothing()
+void tst_RelationsStorage::refusedAddChangesNothing()
 {
     RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
     RelationsStoragePtr other = QSharedPointer<RelationsStorage>::create();
@@ -220,7 +220,7 @@ void TestRelationsStorage::refusedAddChangesNothing()
     QVERIFY(storage->getRelationPtr(QStringLiteral("r")) != owned);
 }
 
-void TestRelationsStorage::copiedStorageOwnsItsRelations()
+void tst_RelationsStorage::copiedStorageOwnsItsRelations()
 {
     RelationsStoragePtr source = QSharedPointer<RelationsStorage>::create();
     const RelationPtr writer = makeRelation(QStringLiteral("w"), QStringLiteral("writer"),
@@ -250,7 +250,7 @@ void TestRelationsStorage::copiedStorageOwnsItsRelations()
     QVERIFY(writer->hasParent() == false);
 }
 
-void TestRelationsStorage::integrityEmptyAndSharedNames()
+void tst_RelationsStorage::integrityEmptyAndSharedNames()
 {
     RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
     storage->addRelationPtr(makeRelation(QStringLiteral("a"), QStringLiteral("twin")));
@@ -278,7 +278,7 @@ void TestRelationsStorage::integrityEmptyAndSharedNames()
     QVERIFY(!clean.areAnyErrors());
 }
 
-void TestRelationsStorage::integrityThreeNamesakes()
+void tst_RelationsStorage::integrityThreeNamesakes()
 {
     RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
     for (const char *id : {"r1", "r2", "r3"})
@@ -291,7 +291,7 @@ void TestRelationsStorage::integrityThreeNamesakes()
     QCOMPARE(reasonIds(msgs.at(1)), (QStringList{order.at(2)->getId(), order.at(0)->getId()}));
 }
 
-void TestRelationsStorage::integrityMatchesItsDefinition()
+void tst_RelationsStorage::integrityMatchesItsDefinition()
 {
     RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
     const QStringList names{QString(), QStringLiteral("a"), QStringLiteral("b"),
@@ -303,7 +303,7 @@ void TestRelationsStorage::integrityMatchesItsDefinition()
     QCOMPARE(actualIntegrity(storage->checkRelationsIntegrity()), referenceIntegrity(storage));
 }
 
-void TestRelationsStorage::sameShortNameLookup()
+void tst_RelationsStorage::sameShortNameLookup()
 {
     RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
     const RelationPtr alone = makeRelation(QStringLiteral("a"), QStringLiteral("alone"));
@@ -326,7 +326,7 @@ void TestRelationsStorage::sameShortNameLookup()
     QCOMPARE(foreign.getClassName(), QStringLiteral("RelationsStorage"));
 }
 
-void TestRelationsStorage::resetUuid()
+void tst_RelationsStorage::resetUuid()
 {
     RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
     const QStringList oldIds{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
@@ -346,7 +346,7 @@ void TestRelationsStorage::resetUuid()
     }
 }
 
-void TestRelationsStorage::xmlRoundTrip()
+void tst_RelationsStorage::xmlRoundTrip()
 {
     RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
     const RelationPtr linear = makeRelation(QStringLiteral("b-linear"), QStringLiteral("linear"),
@@ -398,7 +398,7 @@ void TestRelationsStorage::xmlRoundTrip()
     QCOMPARE(loadedProgram->getOutputParameterValue(QStringLiteral("flag")), QVariant(true));
 }
 
-void TestRelationsStorage::loadStopsAtDuplicate()
+void tst_RelationsStorage::loadStopsAtDuplicate()
 {
     RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
     storage->addRelationPtr(makeRelation(QStringLiteral("r0"), QString()));
@@ -417,7 +417,7 @@ void TestRelationsStorage::loadStopsAtDuplicate()
     QCOMPARE(runLinear(storage->getRelationPtr(QStringLiteral("r1")), 4), 4.0);
 }
 
-void TestRelationsStorage::saveFailureAddsNothing()
+void tst_RelationsStorage::saveFailureAddsNothing()
 {
     RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
     storage->addRelationPtr(makeRelation(QStringLiteral("a"), QString()));
@@ -427,7 +427,7 @@ void TestRelationsStorage::saveFailureAddsNothing()
     QVERIFY(writer.getXMLObject().childNodes().isEmpty());
 }
 
-void TestRelationsStorage::relationOwnerLink()
+void tst_RelationsStorage::relationOwnerLink()
 {
     RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
     const RelationPtr relation = makeRelation(QStringLiteral("r"), QString());
@@ -449,7 +449,7 @@ void TestRelationsStorage::relationOwnerLink()
     QVERIFY(relation->getParent().isNull());
 }
 
-void TestRelationsStorage::classOwnerLink()
+void tst_RelationsStorage::classOwnerLink()
 {
     // The class type is opaque here: the link never touches its owner, so a stand-in object with
     // its own deleter serves as owner.
@@ -478,5 +478,5 @@ void TestRelationsStorage::classOwnerLink()
     QVERIFY(element.getParent().isNull());
 }
 
-QTEST_GUILESS_MAIN(TestRelationsStorage)
+QTEST_GUILESS_MAIN(tst_RelationsStorage)
 #include "tst_relations_storage.moc"

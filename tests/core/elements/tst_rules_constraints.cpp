@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "ModelFixtures.h"
 #include "RecordingNode.h"
 #include "XmlTestSupport.h"
 
@@ -12,75 +13,8 @@
 
 namespace {
 
-typedef QSharedPointer<ParameterModel> ParamPtr;
-typedef QSharedPointer<RuleModel> RulePtr;
-typedef QSharedPointer<ConstraintModel> ConstraintPtr;
-typedef QSharedPointer<RelationModel> RelationPtr;
-
-ParamPtr makeParameter(const QString &n_id, QVariant::Type n_type = QVariant::Double, const QString &n_shortName = QString())
-{
-    auto parameter = QSharedPointer<ParameterModel>::create(n_id, n_type, QVariant(), QSharedPointer<OstraClass>());
-    parameter->setShortName(n_shortName.isNull() ? n_id.toLower() : n_shortName);
-    return parameter;
-}
-
-// A relation adopted by a real storage, so that it runs in the storage's script engine.
-RelationPtr makeRelation(const QSharedPointer<RelationsStorage> &n_storage, const QString &n_id, const QString &n_code,
-                         const QHash<QString, QVariant::Type> &n_inputs, const QHash<QString, QVariant::Type> &n_outputs)
-{
-    auto relation = QSharedPointer<RelationModel>::create(n_id, n_code, nullptr);
-    relation->addInputParametersTypes(n_inputs);
-    relation->addOutputParametersTypes(n_outputs);
-    n_storage->addRelationPtr(relation);
-    return relation;
-}
-
-// The class network's two steps for each edge, in its order.
-void bindInput(const ParamPtr &n_parameter, const QString &n_name, const RulePtr &n_rule)
-{
-    n_parameter->addAdjacentOutVertex(n_rule);
-    n_rule->addInputParameterConn(n_name, n_parameter);
-}
-
-void bindOutput(const RulePtr &n_rule, const QString &n_name, const ParamPtr &n_parameter)
-{
-    n_rule->addOutputParameterConn(n_name, n_parameter);
-    n_parameter->addAdjacentInVertex(n_rule);
-}
-
-void bindConstraint(const ParamPtr &n_parameter, const QString &n_name, const ConstraintPtr &n_constraint)
-{
-    n_parameter->addLinkedConstraint(n_constraint);
-    n_constraint->addInputParameterConn(n_name, n_parameter);
-}
-
-typedef QList<QPair<QString, ParamPtr>> Links;
-
-// A rule or constraint on n_relation with its inputs (then outputs) bound in the order given.
-RulePtr makeRule(const QString &n_id, const RelationPtr &n_relation, const Links &n_inputs = {},
-                 const Links &n_outputs = {})
-{
-    auto rule = QSharedPointer<RuleModel>::create(n_id, QSharedPointer<OstraClass>());
-    rule->setShortName(n_id.toLower());
-    if (!n_relation.isNull())
-        rule->setRelationPtr(n_relation);
-    for (const auto &link : n_inputs)
-        bindInput(link.second, link.first, rule);
-    for (const auto &link : n_outputs)
-        bindOutput(rule, link.first, link.second);
-    return rule;
-}
-
-ConstraintPtr makeConstraint(const QString &n_id, const RelationPtr &n_relation, const Links &n_inputs = {})
-{
-    auto constraint = QSharedPointer<ConstraintModel>::create(n_id, QSharedPointer<OstraClass>());
-    constraint->setShortName(n_id.toLower());
-    if (!n_relation.isNull())
-        constraint->setRelationPtr(n_relation);
-    for (const auto &link : n_inputs)
-        bindConstraint(link.second, link.first, constraint);
-    return constraint;
-}
+typedef ConstrPtr ConstraintPtr;
+typedef RelPtr RelationPtr;
 
 QList<int> codes(const ModelIntegrity &n_report)
 {
@@ -90,23 +24,16 @@ QList<int> codes(const ModelIntegrity &n_report)
     return result;
 }
 
-// Relation variables, all of one type (Double unless given).
-QHash<QString, QVariant::Type> variables(const QStringList &n_names, QVariant::Type n_type = QVariant::Double)
-{
-    QHash<QString, QVariant::Type> types;
-    for (const QString &name : n_names)
-        types.insert(name, n_type);
-    return types;
-}
-
-const QHash<QString, QVariant::Type> XY_DOUBLE = variables({"x", "y"});
-const QHash<QString, QVariant::Type> FLAG_BOOL = variables({"flag"}, QVariant::Bool);
+const QHash<QString, QVariant::Type> XY_DOUBLE = variables(
+    {QStringLiteral("x"), QStringLiteral("y")});
+const QHash<QString, QVariant::Type> FLAG_BOOL = variables({QStringLiteral("flag")},
+                                                           QVariant::Bool);
 
 } // namespace
 
 // Rules and constraints on real relations in a real relations storage: binding, calculation,
 // stored form, integrity checks and the owned layer.
-class TestRulesConstraints : public QObject
+class tst_RulesConstraints : public QObject
 {
     Q_OBJECT
 
@@ -135,10 +62,10 @@ private:
     QSharedPointer<RelationsStorage> m_storage;
 };
 
-void TestRulesConstraints::ruleBindingChecksRelationNameAndExactType()
+void tst_RulesConstraints::ruleBindingChecksRelationNameAndExactType()
 {
-    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"), XY_DOUBLE,
-                                       variables({"z"}));
+    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"),
+                                       XY_DOUBLE, variables({QStringLiteral("z")}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto count = makeParameter(QStringLiteral("PI"), QVariant::Int);
 
@@ -180,20 +107,25 @@ void TestRulesConstraints::ruleBindingChecksRelationNameAndExactType()
     QCOMPARE(rule->countOfInputParameters(), 2);
 }
 
-void TestRulesConstraints::ruleRebindingAndCopies()
+void tst_RulesConstraints::ruleRebindingAndCopies()
 {
-    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"), XY_DOUBLE,
-                                       variables({"z"}));
+    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"),
+                                       XY_DOUBLE, variables({QStringLiteral("z")}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
     const auto z = makeParameter(QStringLiteral("PZ"));
-    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"x", x}, {"y", y}}, {{"z", z}});
+    const auto rule = makeRule(QStringLiteral("R1"), relation,
+                               {{QStringLiteral("x"), x}, {QStringLiteral("y"), y}},
+                               {{QStringLiteral("z"), z}});
 
+    // A refused rebinding of a bound name keeps the parameter it had.
     QVERIFY_EXCEPTION_THROWN(rule->RuleVertexPtrConn::replaceInputParameter(QStringLiteral("x"), y),
                              ElementAlreadyExistExceptionOstra);
+    QCOMPARE(rule->getInputParameter(QStringLiteral("x")), x);
     QVERIFY_EXCEPTION_THROWN(rule->RuleVertexPtrConn::replaceInputParameter(
                                  QStringLiteral("x"), makeParameter(QStringLiteral("PS"), QVariant::String)),
                              ValuesTypesMismatchExceptionOstra);
+    QCOMPARE(rule->getInputParameter(QStringLiteral("x")), x);
     const auto w = makeParameter(QStringLiteral("PW"));
     rule->RuleVertexPtrConn::replaceInputParameter(QStringLiteral("x"), w);
     QCOMPARE(rule->getInputParameter(QStringLiteral("x")), w);
@@ -206,6 +138,7 @@ void TestRulesConstraints::ruleRebindingAndCopies()
     rule->m_explored = true;
     rule->m_required = true;
     rule->addAdditionalField(QStringLiteral("note"), QStringLiteral("n"));
+    rule->setShortName(QStringLiteral("r1"));
     const RuleModel copy(*rule);
     QCOMPARE(copy.getId(), QStringLiteral("R1"));
     QCOMPARE(copy.getShortName(), QStringLiteral("r1"));
@@ -217,10 +150,10 @@ void TestRulesConstraints::ruleRebindingAndCopies()
     QCOMPARE(copy.getAdditionalFields().size(), 1);
 }
 
-void TestRulesConstraints::ruleSearchDataUnitesInputPaths()
+void tst_RulesConstraints::ruleSearchDataUnitesInputPaths()
 {
-    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"), XY_DOUBLE,
-                                       variables({"z"}));
+    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"),
+                                       XY_DOUBLE, variables({QStringLiteral("z")}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
     const auto rule = makeRule(QStringLiteral("R1"), relation);
@@ -249,7 +182,7 @@ void TestRulesConstraints::ruleSearchDataUnitesInputPaths()
     QCOMPARE(rule->getRelationPtr(), relation);
 }
 
-void TestRulesConstraints::constraintBindingAndOwnResultParameter()
+void tst_RulesConstraints::constraintBindingAndOwnResultParameter()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = x < y"), XY_DOUBLE,
                                        FLAG_BOOL);
@@ -283,16 +216,19 @@ void TestRulesConstraints::constraintBindingAndOwnResultParameter()
     QCOMPARE(constraint->getRelationPtr(), relation);
 }
 
-void TestRulesConstraints::ruleCalculatesOnceBetweenResets()
+void tst_RulesConstraints::ruleCalculatesOnceBetweenResets()
 {
-    const auto relation = makeRelation(m_storage, QStringLiteral("L1"),
-                                       QStringLiteral("z = x + y; if (x > 100) { w = undefined; } else { w = x; }"),
-                                       XY_DOUBLE, variables({"z", "w"}));
+    const auto relation = makeRelation(
+        m_storage, QStringLiteral("L1"),
+        QStringLiteral("z = x + y; if (x > 100) { w = undefined; } else { w = x; }"), XY_DOUBLE,
+        variables({QStringLiteral("z"), QStringLiteral("w")}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
     const auto z = makeParameter(QStringLiteral("PZ"));
     const auto w = makeParameter(QStringLiteral("PW"));
-    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"x", x}, {"y", y}}, {{"z", z}, {"w", w}});
+    const auto rule = makeRule(QStringLiteral("R1"), relation,
+                               {{QStringLiteral("x"), x}, {QStringLiteral("y"), y}},
+                               {{QStringLiteral("z"), z}, {QStringLiteral("w"), w}});
     x->setValue(2.0);
     y->setValue(3.0);
 
@@ -320,10 +256,10 @@ void TestRulesConstraints::ruleCalculatesOnceBetweenResets()
     QCOMPARE(rule->getResultsMap().keys(), QList<QString>({QStringLiteral("PZ")}));
 }
 
-void TestRulesConstraints::ruleCalculationRefusesBrokenLinks()
+void tst_RulesConstraints::ruleCalculationRefusesBrokenLinks()
 {
-    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"), XY_DOUBLE,
-                                       variables({"z"}));
+    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x + y"),
+                                       XY_DOUBLE, variables({QStringLiteral("z")}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
     const auto z = makeParameter(QStringLiteral("PZ"));
@@ -337,7 +273,9 @@ void TestRulesConstraints::ruleCalculationRefusesBrokenLinks()
     QCOMPARE(noRelation.getMethodName(), QStringLiteral("calculate()"));
 
     // One of two inputs unbound: the counts differ, nothing is written and the relation never runs.
-    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"x", x}, {"y", y}}, {{"z", z}});
+    const auto rule = makeRule(QStringLiteral("R1"), relation,
+                               {{QStringLiteral("x"), x}, {QStringLiteral("y"), y}},
+                               {{QStringLiteral("z"), z}});
     rule->removeInputParameterConn(QStringLiteral("y"));
     const auto counts = caught<InconsistencyDataExceptionOstra>([&] { rule->calculate(); });
     QCOMPARE(counts.getMethodName(), QStringLiteral("initInputRelationValue()"));
@@ -356,27 +294,32 @@ void TestRulesConstraints::ruleCalculationRefusesBrokenLinks()
 
     // A result whose type does not fit its parameter fails and the rule stays uncalculated.
     const auto text = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("z = 'abc'"),
-                                   variables({"x"}), variables({"z"}));
-    const auto textRule = makeRule(QStringLiteral("R2"), text, {{"x", x}}, {{"z", z}});
+                                   variables({QStringLiteral("x")}),
+                                   variables({QStringLiteral("z")}));
+    const auto textRule = makeRule(QStringLiteral("R2"), text, {{QStringLiteral("x"), x}},
+                                   {{QStringLiteral("z"), z}});
     QVERIFY_EXCEPTION_THROWN(textRule->calculate(), ValuesTypesMismatchExceptionOstra);
     QVERIFY(!textRule->isCalculated());
 
     // A Double result is accepted by an Int parameter and kept as a Double.
     const auto half = makeRelation(m_storage, QStringLiteral("L3"), QStringLiteral("n = x / 2"),
-                                   variables({"x"}), {{QStringLiteral("n"), QVariant::Int}});
+                                   variables({QStringLiteral("x")}),
+                                   {{QStringLiteral("n"), QVariant::Int}});
     const auto count = makeParameter(QStringLiteral("PN"), QVariant::Int);
-    const auto halfRule = makeRule(QStringLiteral("R3"), half, {{"x", x}}, {{"n", count}});
+    const auto halfRule = makeRule(QStringLiteral("R3"), half, {{QStringLiteral("x"), x}},
+                                   {{QStringLiteral("n"), count}});
     QVERIFY(halfRule->calculate());
     QCOMPARE(count->getValue(), QVariant(0.5));
 }
 
-void TestRulesConstraints::constraintCalculationYieldsTheFlag()
+void tst_RulesConstraints::constraintCalculationYieldsTheFlag()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = x < y"), XY_DOUBLE,
                                        FLAG_BOOL);
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
-    const auto constraint = makeConstraint(QStringLiteral("C1"), relation, {{"x", x}, {"y", y}});
+    const auto constraint = makeConstraint(QStringLiteral("C1"), relation,
+                                           {{QStringLiteral("x"), x}, {QStringLiteral("y"), y}});
     x->setValue(2.0);
     y->setValue(3.0);
 
@@ -397,16 +340,16 @@ void TestRulesConstraints::constraintCalculationYieldsTheFlag()
     QVERIFY(constraint->calculate());
 }
 
-void TestRulesConstraints::constraintCalculationRefusesBadRelations()
+void tst_RulesConstraints::constraintCalculationRefusesBadRelations()
 {
     const auto x = makeParameter(QStringLiteral("PX"));
     x->setValue(1.0);
-    const QHash<QString, QVariant::Type> justX = variables({"x"});
+    const QHash<QString, QVariant::Type> justX = variables({QStringLiteral("x")});
 
     // A single output with another name is found only after the run.
     const auto named = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("ok = x > 0"), justX,
                                     {{QStringLiteral("ok"), QVariant::Bool}});
-    const auto c1 = makeConstraint(QStringLiteral("C1"), named, {{"x", x}});
+    const auto c1 = makeConstraint(QStringLiteral("C1"), named, {{QStringLiteral("x"), x}});
     const auto afterRun = caught<InconsistencyDataExceptionOstra>([&] { c1->calculate(); });
     QCOMPARE(afterRun.getClassName(), QStringLiteral("ConstraintCalculation"));
     QCOMPARE(afterRun.getMethodName(), QStringLiteral("getOutputRelationValue()"));
@@ -416,14 +359,14 @@ void TestRulesConstraints::constraintCalculationRefusesBadRelations()
     // Two outputs fail in the preset, before the run.
     const auto two = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("flag = true; other = true"), justX,
                                   {{QStringLiteral("flag"), QVariant::Bool}, {QStringLiteral("other"), QVariant::Bool}});
-    const auto c2 = makeConstraint(QStringLiteral("C2"), two, {{"x", x}});
+    const auto c2 = makeConstraint(QStringLiteral("C2"), two, {{QStringLiteral("x"), x}});
     const auto beforeRun = caught<InconsistencyDataExceptionOstra>([&] { c2->calculate(); });
     QCOMPARE(beforeRun.getMethodName(), QStringLiteral("initOutputRelationValue()"));
     QVERIFY(two->getOutputParameterValue(QStringLiteral("other")).isNull());
 
     // A flag that is not Boolean gives 529 and the result keeps its value.
     const auto number = makeRelation(m_storage, QStringLiteral("L3"), QStringLiteral("flag = 1"), justX, FLAG_BOOL);
-    const auto c3 = makeConstraint(QStringLiteral("C3"), number, {{"x", x}});
+    const auto c3 = makeConstraint(QStringLiteral("C3"), number, {{QStringLiteral("x"), x}});
     const auto notBool = caught<ValuesTypesMismatchExceptionOstra>([&] { c3->calculate(); });
     QCOMPARE(notBool.getExceptionId(), 529);
     QCOMPARE(notBool.getParameterId(), QStringLiteral("FLAG"));
@@ -434,17 +377,17 @@ void TestRulesConstraints::constraintCalculationRefusesBadRelations()
     const auto orphan = makeConstraint(QStringLiteral("C4"), RelationPtr());
     const NoRelation noRelation = caught<NoRelation>([&] { orphan->calculate(); });
     QCOMPARE(noRelation.getClassName(), QStringLiteral("ConstraintCalculation"));
-    const auto c5 = makeConstraint(QStringLiteral("C5"), number, {{"x", x}});
+    const auto c5 = makeConstraint(QStringLiteral("C5"), number, {{QStringLiteral("x"), x}});
     c5->PtrLinkerInputParameters::addInputParameter(QStringLiteral("old"), QSharedPointer<ParameterVertexPtrConn>());
     const auto leftover = caught<InconsistencyDataExceptionOstra>([&] { c5->calculate(); });
     QCOMPARE(leftover.getMethodName(), QStringLiteral("initInputRelationValue()"));
 }
 
-void TestRulesConstraints::ruleSaveWritesTheAttributeSetInOrder()
+void tst_RulesConstraints::ruleSaveWritesTheAttributeSetInOrder()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = a + b"),
-                                       variables({"a", "b"}),
-                                       variables({"z"}));
+                                       variables({QStringLiteral("a"), QStringLiteral("b")}),
+                                       variables({QStringLiteral("z")}));
     const auto p1 = makeParameter(QStringLiteral("P1"));
     const auto p2 = makeParameter(QStringLiteral("P2"));
     const auto p3 = makeParameter(QStringLiteral("P3"));
@@ -480,10 +423,11 @@ void TestRulesConstraints::ruleSaveWritesTheAttributeSetInOrder()
     QCOMPARE(again.values, node.values);
 }
 
-void TestRulesConstraints::ruleSaveFailsPartWayAndRefusesUnsafeText()
+void tst_RulesConstraints::ruleSaveFailsPartWayAndRefusesUnsafeText()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = a"),
-                                       variables({"a"}), variables({"z"}));
+                                       variables({QStringLiteral("a")}),
+                                       variables({QStringLiteral("z")}));
     const auto method = QStringLiteral("save(ISerializerObject &n_object)");
 
     // No relation: the identity is already written when the save stops.
@@ -497,7 +441,8 @@ void TestRulesConstraints::ruleSaveFailsPartWayAndRefusesUnsafeText()
     // An unbound input name while the relation still declares it.
     const auto a = makeParameter(QStringLiteral("PA"));
     const auto z = makeParameter(QStringLiteral("PZ"));
-    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"a", a}}, {{"z", z}});
+    const auto rule = makeRule(QStringLiteral("R1"), relation, {{QStringLiteral("a"), a}},
+                               {{QStringLiteral("z"), z}});
     rule->removeInputParameterConn(QStringLiteral("a"));
     RecordingNode second;
     const auto unbound = caught<InconsistencyDataExceptionOstra>([&] { rule->save(second); });
@@ -505,21 +450,24 @@ void TestRulesConstraints::ruleSaveFailsPartWayAndRefusesUnsafeText()
     QCOMPARE(second.written, QStringList({QStringLiteral("id"), QStringLiteral("shortName")}));
 
     // A relation without inputs and a rule without input links.
-    const auto noInputs = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("z = 1"), {}, variables({"z"}));
+    const auto noInputs = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("z = 1"), {},
+                                       variables({QStringLiteral("z")}));
     const auto bare = makeRule(QStringLiteral("R2"), noInputs);
     RecordingNode third;
     QVERIFY_EXCEPTION_THROWN(bare->save(third), NoInputParameters);
 
     // An id holding a pair separator would break the link text on reload: nothing is written.
     const auto colon = makeParameter(QStringLiteral("P:1"));
-    const auto safe = makeRule(QStringLiteral("R3"), relation, {{"a", colon}}, {{"z", z}});
+    const auto safe = makeRule(QStringLiteral("R3"), relation, {{QStringLiteral("a"), colon}},
+                               {{QStringLiteral("z"), z}});
     RecordingNode fourth;
     const auto unsafe = caught<InconsistencyDataExceptionOstra>([&] { safe->save(fourth); });
     QCOMPARE(unsafe.getClassName(), QStringLiteral("RuleVertexPtrConnData"));
     QVERIFY(fourth.written.isEmpty());
 
     const auto semicolon = makeParameter(QStringLiteral("P;1"));
-    const auto constraint = makeConstraint(QStringLiteral("C1"), relation, {{"a", semicolon}});
+    const auto constraint = makeConstraint(QStringLiteral("C1"), relation,
+                                           {{QStringLiteral("a"), semicolon}});
     RecordingNode fifth;
     QVERIFY_EXCEPTION_THROWN(constraint->save(fifth), InconsistencyDataExceptionOstra);
     QVERIFY(fifth.written.isEmpty());
@@ -530,7 +478,7 @@ void TestRulesConstraints::ruleSaveFailsPartWayAndRefusesUnsafeText()
     QVERIFY(sixth.written.isEmpty());
 }
 
-void TestRulesConstraints::loadReadsIdentityAndExtraFieldsOnly()
+void tst_RulesConstraints::loadReadsIdentityAndExtraFieldsOnly()
 {
     RecordingNode node;
     node.values = {{QStringLiteral("shortName"), QStringLiteral("r")}, {QStringLiteral("unit"), QStringLiteral("kg")}};
@@ -552,8 +500,9 @@ void TestRulesConstraints::loadReadsIdentityAndExtraFieldsOnly()
     QVERIFY(rule.getInputParametersHash().isEmpty() && rule.getRelationPtr().isNull());
 
     // The unknown attribute goes back out as it came.
-    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = a > 0"),
-                                       variables({"a"}), FLAG_BOOL);
+    const auto relation = makeRelation(m_storage, QStringLiteral("L1"),
+                                       QStringLiteral("flag = a > 0"),
+                                       variables({QStringLiteral("a")}), FLAG_BOOL);
     auto constraint = QSharedPointer<ConstraintModel>::create();
     constraint->load(node);
     constraint->setRelationPtr(relation);
@@ -569,7 +518,7 @@ void TestRulesConstraints::loadReadsIdentityAndExtraFieldsOnly()
     QVERIFY_EXCEPTION_THROWN(ConstraintVertexPtrConnData broken(node), NoIdExceptionOstra);
 }
 
-void TestRulesConstraints::constraintSaveWritesItsAttributeSet()
+void tst_RulesConstraints::constraintSaveWritesItsAttributeSet()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = x < y"), XY_DOUBLE,
                                        FLAG_BOOL);
@@ -594,15 +543,17 @@ void TestRulesConstraints::constraintSaveWritesItsAttributeSet()
     QCOMPARE(e.getClassName(), QStringLiteral("ConstraintVertexPtrConnData"));
 }
 
-void TestRulesConstraints::ruleIntegrityFindingsInOrder()
+void tst_RulesConstraints::ruleIntegrityFindingsInOrder()
 {
     const auto oneInput = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x"),
-                                       variables({"x"}), variables({"z"}));
+                                       variables({QStringLiteral("x")}),
+                                       variables({QStringLiteral("z")}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto z = makeParameter(QStringLiteral("PZ"));
 
     // The only input unbound: no live input, the unbound name, the count mismatch.
-    const auto rule = makeRule(QStringLiteral("R1"), oneInput, {{"x", x}}, {{"z", z}});
+    const auto rule = makeRule(QStringLiteral("R1"), oneInput, {{QStringLiteral("x"), x}},
+                               {{QStringLiteral("z"), z}});
     QVERIFY(codes(rule->checkRuleIntegrity()).isEmpty());
     rule->removeInputParameterConn(QStringLiteral("x"));
     const ModelIntegrity broken = rule->checkRuleIntegrity();
@@ -639,10 +590,11 @@ void TestRulesConstraints::ruleIntegrityFindingsInOrder()
              QList<QSharedPointer<const BaseOstraObj>>({raw, oneInput, text}));
 
     // Two unbound outputs: one finding each, and no duplicate finding for the two empty links.
-    const auto twoOut = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("z1 = x; z2 = x"),
-                                     variables({"x"}),
-                                     variables({"z1", "z2"}));
-    const auto empty = makeRule(QStringLiteral("R5"), twoOut, {{"x", x}}, {{"z1", z}});
+    const auto twoOut = makeRelation(
+        m_storage, QStringLiteral("L2"), QStringLiteral("z1 = x; z2 = x"),
+        variables({QStringLiteral("x")}), variables({QStringLiteral("z1"), QStringLiteral("z2")}));
+    const auto empty = makeRule(QStringLiteral("R5"), twoOut, {{QStringLiteral("x"), x}},
+                                {{QStringLiteral("z1"), z}});
     const auto other = makeParameter(QStringLiteral("P2"));
     bindOutput(empty, QStringLiteral("z2"), other);
     empty->removeOutputParameterConn(QStringLiteral("z1"));
@@ -654,16 +606,20 @@ void TestRulesConstraints::ruleIntegrityFindingsInOrder()
     QCOMPARE(codes(empty->checkRuleIntegrity()), QList<int>({2, 3, 8, 9, 9, 4, 5}));
 }
 
-void TestRulesConstraints::ruleIntegrityDuplicateParameters()
+void tst_RulesConstraints::ruleIntegrityDuplicateParameters()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z1 = x"),
-                                       variables({"x"}), variables({"z1", "z2", "z3", "z4"}));
+                                       variables({QStringLiteral("x")}),
+                                       variables({QStringLiteral("z1"), QStringLiteral("z2"),
+                                                  QStringLiteral("z3"), QStringLiteral("z4")}));
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto p = makeParameter(QStringLiteral("PP"));
     const auto q = makeParameter(QStringLiteral("PQ"));
 
     // One parameter under two output names: one finding 28.
-    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"x", x}}, {{"z1", p}, {"z2", p}, {"z3", q}});
+    const auto rule = makeRule(
+        QStringLiteral("R1"), relation, {{QStringLiteral("x"), x}},
+        {{QStringLiteral("z1"), p}, {QStringLiteral("z2"), p}, {QStringLiteral("z3"), q}});
     const auto r = makeParameter(QStringLiteral("PR"));
     bindOutput(rule, QStringLiteral("z4"), r);
     QCOMPARE(codes(rule->checkRuleIntegrity()), QList<int>({28}));
@@ -680,9 +636,11 @@ void TestRulesConstraints::ruleIntegrityDuplicateParameters()
 
     // Every output among the inputs: one finding 29 for all shared parameters.
     const auto loop = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("y = x; w = v"),
-                                   variables({"x", "v"}),
-                                   variables({"y", "w"}));
-    const auto circular = makeRule(QStringLiteral("R2"), loop, {{"x", p}, {"v", q}}, {{"y", p}, {"w", q}});
+                                   variables({QStringLiteral("x"), QStringLiteral("v")}),
+                                   variables({QStringLiteral("y"), QStringLiteral("w")}));
+    const auto circular = makeRule(QStringLiteral("R2"), loop,
+                                   {{QStringLiteral("x"), p}, {QStringLiteral("v"), q}},
+                                   {{QStringLiteral("y"), p}, {QStringLiteral("w"), q}});
     QCOMPARE(codes(circular->checkRuleIntegrity()), QList<int>({29}));
 
     // One new output is enough to clear it.
@@ -691,7 +649,7 @@ void TestRulesConstraints::ruleIntegrityDuplicateParameters()
     QCOMPARE(codes(circular->checkRuleIntegrity()), QList<int>());
 }
 
-void TestRulesConstraints::constraintIntegrityFindingsInOrder()
+void tst_RulesConstraints::constraintIntegrityFindingsInOrder()
 {
     const auto orphan = makeConstraint(QStringLiteral("C0"), RelationPtr());
     orphan->setShortName(QString());
@@ -699,10 +657,12 @@ void TestRulesConstraints::constraintIntegrityFindingsInOrder()
     QCOMPARE(codes(alone), QList<int>({10}));
     QCOMPARE(alone.getIntegrityMsgs().first().getMsgReasons(), QList<QSharedPointer<const BaseOstraObj>>({orphan}));
 
-    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = x > 0"),
-                                       variables({"x"}), FLAG_BOOL);
+    const auto relation = makeRelation(m_storage, QStringLiteral("L1"),
+                                       QStringLiteral("flag = x > 0"),
+                                       variables({QStringLiteral("x")}), FLAG_BOOL);
     const auto x = makeParameter(QStringLiteral("PX"));
-    const auto constraint = makeConstraint(QStringLiteral("C1"), relation, {{"x", x}});
+    const auto constraint = makeConstraint(QStringLiteral("C1"), relation,
+                                           {{QStringLiteral("x"), x}});
     QVERIFY(codes(constraint->checkConstraintIntegrity()).isEmpty());
     constraint->setShortName(QString());
     const ModelIntegrity warning = constraint->checkConstraintIntegrity();
@@ -727,12 +687,13 @@ void TestRulesConstraints::constraintIntegrityFindingsInOrder()
     QCOMPARE(codes(raw->checkConstraintIntegrity()), QList<int>({15}));
 }
 
-void TestRulesConstraints::ownedLayerViewsAndOwnerChecks()
+void tst_RulesConstraints::ownedLayerViewsAndOwnerChecks()
 {
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("z = x"),
-                                       variables({"x"}), variables({"z"}));
+                                       variables({QStringLiteral("x")}),
+                                       variables({QStringLiteral("z")}));
     auto x = makeParameter(QStringLiteral("PX"));
-    const auto rule = makeRule(QStringLiteral("R1"), relation, {{"x", x}});
+    const auto rule = makeRule(QStringLiteral("R1"), relation, {{QStringLiteral("x"), x}});
     QCOMPARE(rule->getInputParameters().value(QStringLiteral("x")), x);
 
     // A parameter destroyed elsewhere leaves the name listed with no parameter.
@@ -760,5 +721,5 @@ void TestRulesConstraints::ownedLayerViewsAndOwnerChecks()
     QVERIFY_EXCEPTION_THROWN(constraint->setParent(QSharedPointer<OstraClass>()), PointerIsNull);
 }
 
-QTEST_GUILESS_MAIN(TestRulesConstraints)
+QTEST_GUILESS_MAIN(tst_RulesConstraints)
 #include "tst_rules_constraints.moc"

@@ -39,7 +39,7 @@ QString saveFailureHead()
 
 } // namespace
 
-class TestIntegrity : public QObject
+class tst_Integrity : public QObject
 {
     Q_OBJECT
 
@@ -55,12 +55,12 @@ private slots:
     void saveFailureKeepsItsOwnReport();
 };
 
-void TestIntegrity::messageReasons()
+void tst_Integrity::messageReasons()
 {
     IntegrityMsg msg = message(IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_WITHOUT_RELATION);
     QVERIFY(msg.getMsgReasons().isEmpty());
-    const auto first = element("rule-1");
-    const auto second = element("par-1");
+    const auto first = element(QStringLiteral("rule-1"));
+    const auto second = element(QStringLiteral("par-1"));
     msg.addErrorReason(first);
     msg.addErrorReason(second);
     const QList<QSharedPointer<const BaseOstraObj>> reasons = msg.getMsgReasons();
@@ -74,11 +74,11 @@ void TestIntegrity::messageReasons()
     // Initial reasons come before added ones.
     IntegrityMsg withInitial = message(IntegrityMsg::WARNING, 23, {second});
     withInitial.addErrorReason(first);
-    QCOMPARE(withInitial.getMsgReasons().at(0)->getId(), QString("par-1"));
-    QCOMPARE(withInitial.getMsgReasons().at(1)->getId(), QString("rule-1"));
+    QCOMPARE(withInitial.getMsgReasons().at(0)->getId(), QStringLiteral("par-1"));
+    QCOMPARE(withInitial.getMsgReasons().at(1)->getId(), QStringLiteral("rule-1"));
 }
 
-void TestIntegrity::errorFlagNeverResets()
+void tst_Integrity::errorFlagNeverResets()
 {
     ModelIntegrity report;
     QVERIFY(report.getIntegrityMsgs().isEmpty());
@@ -100,7 +100,7 @@ void TestIntegrity::errorFlagNeverResets()
     QCOMPARE(codesOf(report), QList<int>({25, 24, 1, 25}));
 }
 
-void TestIntegrity::mergeKeepsOrderAndFlag()
+void tst_Integrity::mergeKeepsOrderAndFlag()
 {
     ModelIntegrity warnings;
     IntegrityMsg w1 = message(IntegrityMsg::WARNING, 19);
@@ -127,7 +127,7 @@ void TestIntegrity::mergeKeepsOrderAndFlag()
     QVERIFY(!warnings.areAnyErrors());
 }
 
-void TestIntegrity::mergeIntoItself()
+void tst_Integrity::mergeIntoItself()
 {
     ModelIntegrity report;
     IntegrityMsg w = message(IntegrityMsg::WARNING, 26);
@@ -138,69 +138,79 @@ void TestIntegrity::mergeIntoItself()
     QCOMPARE(codesOf(report), QList<int>({26, 10, 26, 10}));
 }
 
-void TestIntegrity::saveFailureWithEmptyReport()
+void tst_Integrity::saveFailureWithEmptyReport()
 {
-    const CantSaveClassIntegrityErrors failure(ModelIntegrity(), "OstraClass",
-                                               "save(ISerializerClass &n_object)", nullptr);
+    const CantSaveClassIntegrityErrors failure(ModelIntegrity(), QStringLiteral("OstraClass"),
+                                               QStringLiteral("save(ISerializerClass &n_object)"),
+                                               nullptr);
     QCOMPARE(failure.getExceptionId(), 539);
     QCOMPARE(failure.toString(false), saveFailureHead() + SEPARATOR);
     // No line feed after the separator: the end line stands on the same line.
     QCOMPARE(failure.toString(true), saveFailureHead() + SEPARATOR + END_LINE);
 }
 
-void TestIntegrity::saveFailureWithTwoMessages()
+void tst_Integrity::saveFailureWithTwoMessages()
 {
     ModelIntegrity report;
-    IntegrityMsg duplicates = message(IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RELATION_WITH_SAME_SHORTNAME,
-                                      {element("A"), element("B")});
-    duplicates.addAdditionalErrorReason("name", "first");
-    duplicates.addAdditionalErrorReason("name", "second");
+    IntegrityMsg duplicates = message(IntegrityMsg::ERROR,
+                                      IntegrityMsg::MSG_CODE_RELATION_WITH_SAME_SHORTNAME,
+                                      {element(QStringLiteral("A")), element(QStringLiteral("B"))});
+    duplicates.addAdditionalErrorReason(QStringLiteral("name"), QStringLiteral("first"));
+    duplicates.addAdditionalErrorReason(QStringLiteral("name"), QStringLiteral("second"));
     // Warnings are listed like errors, and the indices start again at 0.
-    IntegrityMsg emptyName = message(IntegrityMsg::WARNING, IntegrityMsg::MSG_CODE_RELATION_SHORTNAME_IS_EMPTY,
-                                     {element("C")});
+    IntegrityMsg emptyName = message(IntegrityMsg::WARNING,
+                                     IntegrityMsg::MSG_CODE_RELATION_SHORTNAME_IS_EMPTY,
+                                     {element(QStringLiteral("C"))});
     IntegrityMsg noReasons = message(IntegrityMsg::INFORMATION, IntegrityMsg::MSG_CODE_CLASS_NO_RELATIONS_STORAGE);
     report.addIntegrityMsg(duplicates);
     report.addIntegrityMsg(emptyName);
     report.addIntegrityMsg(noReasons);
 
-    const CantSaveClassIntegrityErrors failure(report, "OstraClass", "save(ISerializerClass &n_object)",
+    const CantSaveClassIntegrityErrors failure(report, QStringLiteral("OstraClass"),
+                                               QStringLiteral("save(ISerializerClass &n_object)"),
                                                nullptr);
-    const QString findings = SEPARATOR + "Msg code: 22\nMsg type: 2\nReason 0 : A\nReason 1 : B\n"
-                             + SEPARATOR + "Msg code: 23\nMsg type: 1\nReason 0 : C\n"
-                             + SEPARATOR + "Msg code: 24\nMsg type: 0\n" + SEPARATOR;
+    const QString findings =
+        SEPARATOR + QStringLiteral("Msg code: 22\nMsg type: 2\nReason 0 : A\nReason 1 : B\n")
+        + SEPARATOR + QStringLiteral("Msg code: 23\nMsg type: 1\nReason 0 : C\n") + SEPARATOR
+        + QStringLiteral("Msg code: 24\nMsg type: 0\n") + SEPARATOR;
     QCOMPARE(failure.toString(false), saveFailureHead() + findings);
     QCOMPARE(failure.toString(true), saveFailureHead() + findings + END_LINE);
     // The named extra reasons are never shown.
-    QVERIFY(!failure.toString(true).contains("second"));
+    QVERIFY(!failure.toString(true).contains(QStringLiteral("second")));
 
     // A cause comes first, closed by its end line.
     const CantSaveClassIntegrityErrors chained(
-        report, "OstraClass", "save(ISerializerClass &n_object)",
-        QSharedPointer<ExceptionOstra>::create(600, "Cause", "Deep", "deep()", nullptr));
-    QVERIFY(chained.toString(false).startsWith("Exception Id: 600\n"));
+        report, QStringLiteral("OstraClass"), QStringLiteral("save(ISerializerClass &n_object)"),
+        QSharedPointer<ExceptionOstra>::create(600, QStringLiteral("Cause"), QStringLiteral("Deep"),
+                                               QStringLiteral("deep()"), nullptr));
+    QVERIFY(chained.toString(false).startsWith(QStringLiteral("Exception Id: 600\n")));
     QVERIFY(chained.toString(false).endsWith(END_LINE + saveFailureHead() + findings));
 }
 
-void TestIntegrity::saveFailureWithNullReason()
+void tst_Integrity::saveFailureWithNullReason()
 {
     // A finding may hold a null element; it is shown with an empty id instead of crashing.
-    IntegrityMsg msg = message(IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_ONE_INPUT_PARAMETER_IS_NULL,
-                               {QSharedPointer<const BaseOstraObj>(), element("rule-1")});
+    IntegrityMsg msg = message(
+        IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_ONE_INPUT_PARAMETER_IS_NULL,
+        {QSharedPointer<const BaseOstraObj>(), element(QStringLiteral("rule-1"))});
     ModelIntegrity report;
     report.addIntegrityMsg(msg);
-    const CantSaveClassIntegrityErrors failure(report, "OstraClass", "save(ISerializerClass &n_object)",
+    const CantSaveClassIntegrityErrors failure(report, QStringLiteral("OstraClass"),
+                                               QStringLiteral("save(ISerializerClass &n_object)"),
                                                nullptr);
-    QCOMPARE(failure.toString(false), saveFailureHead() + SEPARATOR
-                                          + "Msg code: 8\nMsg type: 2\nReason 0 : \nReason 1 : rule-1\n"
-                                          + SEPARATOR);
+    QCOMPARE(failure.toString(false),
+             saveFailureHead() + SEPARATOR
+                 + QStringLiteral("Msg code: 8\nMsg type: 2\nReason 0 : \nReason 1 : rule-1\n")
+                 + SEPARATOR);
 }
 
-void TestIntegrity::saveFailureKeepsItsOwnReport()
+void tst_Integrity::saveFailureKeepsItsOwnReport()
 {
     ModelIntegrity report;
-    IntegrityMsg warning = message(IntegrityMsg::WARNING, 19, {element("rule-1")});
+    IntegrityMsg warning = message(IntegrityMsg::WARNING, 19, {element(QStringLiteral("rule-1"))});
     report.addIntegrityMsg(warning);
-    const CantSaveClassIntegrityErrors failure(report, "OstraClass", "save(ISerializerClass &n_object)",
+    const CantSaveClassIntegrityErrors failure(report, QStringLiteral("OstraClass"),
+                                               QStringLiteral("save(ISerializerClass &n_object)"),
                                                nullptr);
     const QString before = failure.toString(true);
 
@@ -225,5 +235,5 @@ void TestIntegrity::saveFailureKeepsItsOwnReport()
     QFAIL("not caught by its own class");
 }
 
-QTEST_GUILESS_MAIN(TestIntegrity)
+QTEST_GUILESS_MAIN(tst_Integrity)
 #include "tst_integrity.moc"

@@ -44,10 +44,11 @@ struct Tree
         child->addParameter(pc);
         child->addParameter(pc2);
         grandchild->addParameter(pg);
-        twice = makeRelation(storage, QStringLiteral("twice"), {QStringLiteral("x")}, {QStringLiteral("y")},
-                             QStringLiteral("y = 2 * x;"));
-        positive = makeRelation(storage, QStringLiteral("positive"), {QStringLiteral("v")}, {},
-                                QStringLiteral("flag = v > 0;"), QString(), RelationModel::RELATION_CONSTRAINT);
+        twice = makeRelation(storage, QStringLiteral("twice"), QStringLiteral("y = 2 * x;"),
+                             {QStringLiteral("x")}, {QStringLiteral("y")});
+        positive = makeRelation(storage, QStringLiteral("positive"),
+                                QStringLiteral("flag = v > 0;"), {QStringLiteral("v")},
+                                QStringList(), RelationModel::RELATION_CONSTRAINT);
     }
 };
 
@@ -68,7 +69,7 @@ QStringList reasonIds(const IntegrityMsg &n_msg)
 }
 } // namespace
 
-class TestClassTree : public QObject
+class tst_ClassTree : public QObject
 {
     Q_OBJECT
 
@@ -96,7 +97,7 @@ private slots:
     void singleClassSolver();
 };
 
-void TestClassTree::addingReachesEveryAncestor()
+void tst_ClassTree::addingReachesEveryAncestor()
 {
     Tree t;
     const RulePtr rule = placeRule(t.grandchild, QStringLiteral("r"), QStringLiteral("twice"),
@@ -125,11 +126,12 @@ void TestClassTree::addingReachesEveryAncestor()
     QCOMPARE(t.root->getParametersCount(), 4);
 }
 
-void TestClassTree::duplicateIdsChangeNothing()
+void tst_ClassTree::duplicateIdsChangeNothing()
 {
     Tree t;
     // Own set first: the class's own text.
-    auto own = catchAs<ElementAlreadyExistExceptionOstra>([&] { t.child->addParameter(makeParameter("pc")); });
+    auto own = catchAs<ElementAlreadyExistExceptionOstra>(
+        [&] { t.child->addParameter(makeParameter(QStringLiteral("pc"))); });
     QVERIFY(own);
     QCOMPARE(own->getMethodName(), QStringLiteral("addParameterToOwn(ParameterModel::ParameterModelPtr n_parameterPtr)"));
     QCOMPARE(own->getClassName(), QStringLiteral("OstraClass"));
@@ -156,21 +158,32 @@ void TestClassTree::duplicateIdsChangeNothing()
     // Rules ask the store first, constraints their own set first.
     const RulePtr rule = makeRule(QStringLiteral("r"));
     t.child->addRule(rule);
-    auto ruleTwice = catchAs<ElementAlreadyExistExceptionOstra>([&] { t.child->addRule(makeRule("r")); });
+    auto ruleTwice = catchAs<ElementAlreadyExistExceptionOstra>(
+        [&] { t.child->addRule(makeRule(QStringLiteral("r"))); });
     QVERIFY(ruleTwice);
     QCOMPARE(ruleTwice->getClassName(), QStringLiteral("IRuleData"));
     const ConstrPtr constraint = makeConstraint(QStringLiteral("k"));
     t.grandchild->addConstraint(constraint);
-    auto constrTwice = catchAs<ElementAlreadyExistExceptionOstra>([&] { t.grandchild->addConstraint(makeConstraint("k")); });
+    auto constrTwice = catchAs<ElementAlreadyExistExceptionOstra>(
+        [&] { t.grandchild->addConstraint(makeConstraint(QStringLiteral("k"))); });
     QVERIFY(constrTwice);
     QCOMPARE(constrTwice->getMethodName(),
              QStringLiteral("addConstraintToOwn(ConstraintModel::ConstraintModelPtr n_constrPtr)"));
-    QVERIFY(catchAs<ElementAlreadyExistExceptionOstra>([&] { sibling->addConstraint(makeConstraint("k")); }));
+    QVERIFY(catchAs<ElementAlreadyExistExceptionOstra>(
+        [&] { sibling->addConstraint(makeConstraint(QStringLiteral("k"))); }));
     QVERIFY(!sibling->constraintsContains(QStringLiteral("k")));
     QVERIFY(sibling->getOwnConstraintsHash().isEmpty());
 
+    // An own child class again: the own set refuses it, with the add's own text.
+    auto ownChild = catchAs<ElementAlreadyExistExceptionOstra>([&] { t.root->addClass(t.child); });
+    QVERIFY(ownChild);
+    QCOMPARE(ownChild->getMethodName(),
+             QStringLiteral("addClass(OstraClass::OstraClassPtr n_childClass)"));
+    QCOMPARE(t.root->getOwnClassesCount(), 1);
+
     // A class already in the tree, and a class holding an id the tree has.
-    QVERIFY(catchAs<ElementAlreadyExistExceptionOstra>([&] { t.root->addClass(makeClass("grandchild", t.storage)); }));
+    QVERIFY(catchAs<ElementAlreadyExistExceptionOstra>(
+        [&] { t.root->addClass(makeClass(QStringLiteral("grandchild"), t.storage)); }));
     const ClassPtr holder = makeClass(QStringLiteral("holder"), t.storage);
     holder->addParameter(makeParameter(QStringLiteral("pr")));
     QVERIFY(catchAs<ElementAlreadyExistExceptionOstra>([&] { t.child->addClass(holder); }));
@@ -179,7 +192,7 @@ void TestClassTree::duplicateIdsChangeNothing()
     QVERIFY(!holder->hasParent());
 }
 
-void TestClassTree::deletingParametersAndRules()
+void tst_ClassTree::deletingParametersAndRules()
 {
     Tree t;
     const RulePtr rule = placeRule(t.child, QStringLiteral("r"), QStringLiteral("twice"),
@@ -206,14 +219,14 @@ void TestClassTree::deletingParametersAndRules()
     QCOMPARE(rule->getRelationPtr(), t.twice); // the relation link stays
 }
 
-void TestClassTree::deleteChildClassCutsOnlyBorderEdges_data()
+void tst_ClassTree::deleteChildClassCutsOnlyBorderEdges_data()
 {
     QTest::addColumn<bool>("deleteEdges");
     QTest::newRow("cut") << true;
     QTest::newRow("keep") << false;
 }
 
-void TestClassTree::deleteChildClassCutsOnlyBorderEdges()
+void tst_ClassTree::deleteChildClassCutsOnlyBorderEdges()
 {
     QFETCH(bool, deleteEdges);
     Tree t;
@@ -248,7 +261,7 @@ void TestClassTree::deleteChildClassCutsOnlyBorderEdges()
     QVERIFY(catchAs<NotObjectOwner>([&] { t.root->deleteChildClass(t.child, true); }));
 }
 
-void TestClassTree::deleteRelationRemovesItsUsersEverywhere()
+void tst_ClassTree::deleteRelationRemovesItsUsersEverywhere()
 {
     Tree t;
     const RulePtr atRoot = placeRule(t.root, QStringLiteral("a"), QStringLiteral("twice"),
@@ -276,7 +289,7 @@ void TestClassTree::deleteRelationRemovesItsUsersEverywhere()
     QVERIFY(catchAs<NoElementExceptionOstra>([&] { t.root->deleteRelation(QStringLiteral("twice")); }));
 }
 
-void TestClassTree::levelSearch()
+void tst_ClassTree::levelSearch()
 {
     Tree t;
     const ClassPtr leaf = makeClass(QStringLiteral("leaf"), t.storage);
@@ -303,7 +316,8 @@ void TestClassTree::levelSearch()
 
     // A parameter that no class up to the root holds.
     const QSharedPointer<RelationsStorage> otherStorage = QSharedPointer<RelationsStorage>::create();
-    makeRelation(otherStorage, QStringLiteral("twice"), {QStringLiteral("x")}, {}, QStringLiteral("1;"));
+    makeRelation(otherStorage, QStringLiteral("twice"), QStringLiteral("1;"), {QStringLiteral("x")},
+                 QStringList());
     const ClassPtr other = makeClass(QStringLiteral("other"), otherStorage);
     const ParamPtr foreign = makeParameter(QStringLiteral("foreign"));
     other->addParameter(foreign);
@@ -317,7 +331,7 @@ void TestClassTree::levelSearch()
     QCOMPARE(past->getMethodName(), QStringLiteral("getMinRuleLevel(RuleModel::RuleModelPtr n_rulePtr)"));
 }
 
-void TestClassTree::levelAfterParameterMove()
+void tst_ClassTree::levelAfterParameterMove()
 {
     // Two siblings A and B; a root rule reads p1 in A and p2 in B.
     const QSharedPointer<RelationsStorage> storage = QSharedPointer<RelationsStorage>::create();
@@ -330,7 +344,8 @@ void TestClassTree::levelAfterParameterMove()
     const ParamPtr p2 = makeParameter(QStringLiteral("p2"));
     a->addParameter(p1);
     b->addParameter(p2);
-    makeRelation(storage, QStringLiteral("sum"), {QStringLiteral("a"), QStringLiteral("b")}, {}, QStringLiteral("1;"));
+    makeRelation(storage, QStringLiteral("sum"), QStringLiteral("1;"),
+                 {QStringLiteral("a"), QStringLiteral("b")}, QStringList());
     const RulePtr rule = placeRule(root, QStringLiteral("R"), QStringLiteral("sum"),
                                    {{QStringLiteral("a"), QStringLiteral("p1")}, {QStringLiteral("b"), QStringLiteral("p2")}}, {});
 
@@ -351,7 +366,7 @@ void TestClassTree::levelAfterParameterMove()
     QCOMPARE(rule->getParent(), root); // moved up again from A, where it no longer fits
 }
 
-void TestClassTree::ruleMoveRefusedWithoutParameters()
+void tst_ClassTree::ruleMoveRefusedWithoutParameters()
 {
     Tree t;
     const RulePtr rule = placeRule(t.child, QStringLiteral("r"), QStringLiteral("twice"),
@@ -377,7 +392,7 @@ void TestClassTree::ruleMoveRefusedWithoutParameters()
     QCOMPARE(check->getParent(), t.child);
 }
 
-void TestClassTree::classMoveRefusals()
+void tst_ClassTree::classMoveRefusals()
 {
     Tree t;
     const ClassPtr other = makeClass(QStringLiteral("other"), t.storage);
@@ -413,7 +428,7 @@ void TestClassTree::classMoveRefusals()
     QVERIFY(holder->isChild(dup));
 }
 
-void TestClassTree::classMoveCarriesWholeSubtree()
+void tst_ClassTree::classMoveCarriesWholeSubtree()
 {
     Tree t;
     const ClassPtr other = makeClass(QStringLiteral("other"), t.storage);
@@ -442,7 +457,7 @@ void TestClassTree::classMoveCarriesWholeSubtree()
     QCOMPARE(t.root->getClassById(QStringLiteral("grandchild")), t.grandchild);
 }
 
-void TestClassTree::parentLinksOfClasses()
+void tst_ClassTree::parentLinksOfClasses()
 {
     Tree t;
     const ClassPtr loose = makeClass(QStringLiteral("loose"), t.storage);
@@ -464,7 +479,7 @@ void TestClassTree::parentLinksOfClasses()
     QVERIFY(pl->getOutputRules().isEmpty());
 }
 
-void TestClassTree::elementOwnerOperations()
+void tst_ClassTree::elementOwnerOperations()
 {
     Tree t;
     const ParamPtr loose = makeParameter(QStringLiteral("loose"));
@@ -506,15 +521,17 @@ void TestClassTree::elementOwnerOperations()
     QVERIFY(!linkedOnly->hasParent());
 }
 
-void TestClassTree::bindingsMoveAndRestore()
+void tst_ClassTree::bindingsMoveAndRestore()
 {
     Tree t;
-    const ParamPtr text = makeParameter(QStringLiteral("text"), QStringLiteral("text"), QVariant::String);
+    const ParamPtr text = makeParameter(QStringLiteral("text"), QVariant::String);
     t.child->addParameter(text);
     const RulePtr rule = makeRule(QStringLiteral("r"));
     t.grandchild->addRule(rule);
     t.grandchild->addEdge(QStringLiteral("r"), QStringLiteral("twice"), QString());
-    QVERIFY(catchAs<NoParentException>([&] { rule->addInputParameter("x", makeParameter("nowhere")); }));
+    QVERIFY(catchAs<NoParentException>([&] {
+        rule->addInputParameter(QStringLiteral("x"), makeParameter(QStringLiteral("nowhere")));
+    }));
     // Binding a parameter of an ancestor moves the rule up to it.
     rule->addInputParameter(QStringLiteral("x"), t.pc);
     QCOMPARE(rule->getParent(), t.child);
@@ -555,7 +572,7 @@ void TestClassTree::bindingsMoveAndRestore()
     QCOMPARE(check->getParent(), t.root);
 }
 
-void TestClassTree::integrityParameterAndClassNamesakes()
+void tst_ClassTree::integrityParameterAndClassNamesakes()
 {
     Tree t;
     // Case differs: no finding; a clean tree has an empty, error-free report.
@@ -587,7 +604,8 @@ void TestClassTree::integrityParameterAndClassNamesakes()
     QVERIFY(node.getOwnClasses().isEmpty());
 
     // Three namesakes: every reported pair differs; no pair comes twice.
-    t.child->addParameter(makeParameter(QStringLiteral("pc3"), QStringLiteral("speed")));
+    t.child->addParameter(
+        makeParameter(QStringLiteral("pc3"), QVariant::Double, QStringLiteral("speed")));
     report = t.root->checkClassIntegrity();
     QSet<QSet<QString>> pairs;
     for (const IntegrityMsg &msg : report.getIntegrityMsgs()) {
@@ -615,7 +633,7 @@ void TestClassTree::integrityParameterAndClassNamesakes()
     QCOMPARE(reasonIds(report.getIntegrityMsgs().at(1)).last(), QStringLiteral("root"));
 }
 
-void TestClassTree::integrityRuleAndConstraintNamesakes()
+void tst_ClassTree::integrityRuleAndConstraintNamesakes()
 {
     Tree t;
     placeRule(t.child, QStringLiteral("r1"), QStringLiteral("twice"), {{QStringLiteral("x"), QStringLiteral("pc")}},
@@ -650,7 +668,7 @@ void TestClassTree::integrityRuleAndConstraintNamesakes()
     QCOMPARE(node.getFieldValue(QStringLiteral("id")).toString(), QStringLiteral("root"));
 }
 
-void TestClassTree::integrityFailures()
+void tst_ClassTree::integrityFailures()
 {
     Tree t;
     // A rule and a constraint without a relation are reported, not raised.
@@ -680,7 +698,7 @@ void TestClassTree::integrityFailures()
     QVERIFY(catchAs<PointerIsNull>([&] { raw->checkClassIntegrity(); }));
 }
 
-void TestClassTree::copyAndClone()
+void tst_ClassTree::copyAndClone()
 {
     Tree t;
     const ClassPtr leaf = makeClass(QStringLiteral("leaf"), t.storage);
@@ -743,7 +761,7 @@ void TestClassTree::copyAndClone()
     QCOMPARE(same, t.root->getParametersHash());
 }
 
-void TestClassTree::copySkipsUnlinkedEdges()
+void tst_ClassTree::copySkipsUnlinkedEdges()
 {
     Tree t;
     const RulePtr half = placeRule(t.child, QStringLiteral("half"), QStringLiteral("twice"),
@@ -760,7 +778,7 @@ void TestClassTree::copySkipsUnlinkedEdges()
     QVERIFY(copied->constraintsContains(QStringLiteral("bareK")));
 }
 
-void TestClassTree::lookups()
+void tst_ClassTree::lookups()
 {
     Tree t;
     QCOMPARE(t.root->getClassById(QStringLiteral("root")), t.root);
@@ -791,7 +809,7 @@ void TestClassTree::lookups()
     QVERIFY(outer->getInputParameter(QStringLiteral("x")).isNull());
 }
 
-void TestClassTree::singleClassSolver()
+void tst_ClassTree::singleClassSolver()
 {
     Tree t;
     QVERIFY(t.root->getSearchAlgorithm().isNull());
@@ -832,5 +850,5 @@ void TestClassTree::singleClassSolver()
     QVERIFY(catchAs<NoIdExceptionOstra>([] { OstraSingleClass empty{QString()}; }));
 }
 
-QTEST_GUILESS_MAIN(TestClassTree)
+QTEST_GUILESS_MAIN(tst_ClassTree)
 #include "tst_classtree.moc"

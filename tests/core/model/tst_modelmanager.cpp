@@ -53,7 +53,7 @@ QByteArray readAll(const QString &n_path)
 
 } // namespace
 
-class TestModelManager : public QObject
+class tst_ModelManager : public QObject
 {
     Q_OBJECT
 
@@ -72,7 +72,7 @@ private slots:
     void partialSave();
 };
 
-void TestModelManager::newModel()
+void tst_ModelManager::newModel()
 {
     const OstraModel model;
     QVERIFY(model.getId().isEmpty() && model.getShortName().isEmpty() && model.getGUID().isEmpty());
@@ -89,7 +89,7 @@ void TestModelManager::newModel()
     QCOMPARE(other.getRootClass(), root);
 }
 
-void TestModelManager::loadHandWrittenModel()
+void tst_ModelManager::loadHandWrittenModel()
 {
     // Loading fills the model's own root and storage objects.
     OstraModel model;
@@ -128,7 +128,7 @@ void TestModelManager::loadHandWrittenModel()
     QVERIFY(!root->checkClassIntegrity().areAnyErrors());
 }
 
-void TestModelManager::loadErrors_data()
+void tst_ModelManager::loadErrors_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("exceptionId");
@@ -163,7 +163,7 @@ void TestModelManager::loadErrors_data()
     QTest::newRow("nested too deep") << deep << 537;
 }
 
-void TestModelManager::loadErrors()
+void tst_ModelManager::loadErrors()
 {
     QFETCH(QString, text);
     QFETCH(int, exceptionId);
@@ -184,7 +184,7 @@ void TestModelManager::loadErrors()
     }
 }
 
-void TestModelManager::fileErrors()
+void tst_ModelManager::fileErrors()
 {
     ModelManager manager;
     QTemporaryDir dir;
@@ -219,7 +219,7 @@ void TestModelManager::fileErrors()
         QCOMPARE(model->getId(), QStringLiteral("m1"));
 }
 
-void TestModelManager::saveLoadSaveGivesSameDocument()
+void tst_ModelManager::saveLoadSaveGivesSameDocument()
 {
     ModelManager manager;
     manager.loadModel(modelText());
@@ -242,7 +242,7 @@ void TestModelManager::saveLoadSaveGivesSameDocument()
     QCOMPARE(manager.saveAllModelsInStr().size(), 2);
 }
 
-void TestModelManager::savingNeverDamagesTheFile()
+void tst_ModelManager::savingNeverDamagesTheFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("model.xml"));
@@ -278,7 +278,7 @@ void TestModelManager::savingNeverDamagesTheFile()
     QCOMPARE(cantOpen->getExceptionId(), 531);
 }
 
-void TestModelManager::registry()
+void tst_ModelManager::registry()
 {
     ModelManager manager;
     QVERIFY(manager.getActiveModel().isNull());
@@ -317,7 +317,7 @@ void TestModelManager::registry()
     QVERIFY(manager.deleteModel(stranger));
 }
 
-void TestModelManager::olderFormat()
+void tst_ModelManager::olderFormat()
 {
     ModelManager manager;
     QFile file(QStringLiteral(TEST_DATA_DIR "/Plant.old.xml"));
@@ -339,7 +339,7 @@ void TestModelManager::olderFormat()
     QCOMPARE(document.documentElement().attribute(QStringLiteral("formatXmlVersion")), QStringLiteral("2.0"));
 }
 
-void TestModelManager::copyAndClone()
+void tst_ModelManager::copyAndClone()
 {
     ModelManager manager;
     manager.loadModel(modelText());
@@ -384,7 +384,7 @@ void TestModelManager::copyAndClone()
     QVERIFY(source->getRootClass()->rulesContains(QStringLiteral("r2")));
 }
 
-void TestModelManager::solveClassByClass()
+void tst_ModelManager::solveClassByClass()
 {
     ModelManager manager;
     manager.loadModel(modelText());
@@ -412,7 +412,7 @@ void TestModelManager::solveClassByClass()
     QCOMPARE(child->getParameter(QStringLiteral("pc"))->getValue().toDouble(), 4.0);
 }
 
-void TestModelManager::partialSave()
+void tst_ModelManager::partialSave()
 {
     QTemporaryDir dir;
     ModelManager manager;
@@ -430,5 +430,5 @@ void TestModelManager::partialSave()
     QCOMPARE(canonical(QString::fromUtf8(readAll(file.fileName()))), canonical(manager.saveActiveModelInStr()));
 }
 
-QTEST_GUILESS_MAIN(TestModelManager)
+QTEST_GUILESS_MAIN(tst_ModelManager)
 #include "tst_modelmanager.moc"

@@ -160,7 +160,7 @@ QStringList solveRoot(const ModelPtr &n_model, const ModelGenerator::SolveSet &n
 
 } // namespace
 
-class TestRoundTrip : public QObject
+class tst_RoundTrip : public QObject
 {
     Q_OBJECT
 
@@ -180,7 +180,7 @@ private:
 
 // A few hundred to two thousand elements: broad and shallow trees sized by element count, and a
 // narrow deep one with few relations (so relations are shared by many rules).
-void TestRoundTrip::addModels()
+void tst_RoundTrip::addModels()
 {
     QTest::addColumn<ModelGenerator::Options>("options");
     const auto sized = [](quint64 n_seed, int n_elements) {
@@ -201,7 +201,7 @@ void TestRoundTrip::addModels()
     QTest::newRow("seed 42, depth 6, fan-out 2") << deep;
 }
 
-void TestRoundTrip::saveLoadSave()
+void tst_RoundTrip::saveLoadSave()
 {
     QFETCH(ModelGenerator::Options, options);
     const ModelGenerator generator(options);
@@ -221,7 +221,7 @@ void TestRoundTrip::saveLoadSave()
     QCOMPARE(second, first);
 }
 
-void TestRoundTrip::olderFormatReadsAlike()
+void tst_RoundTrip::olderFormatReadsAlike()
 {
     QFETCH(ModelGenerator::Options, options);
     const ModelGenerator generator(options);
@@ -233,7 +233,7 @@ void TestRoundTrip::olderFormatReadsAlike()
     QCOMPARE(canonical(manager.saveActiveModelInStr()), canonical(withOlderNames(current)));
 }
 
-void TestRoundTrip::cloneKeepsStructureUnderNewIds()
+void tst_RoundTrip::cloneKeepsStructureUnderNewIds()
 {
     QFETCH(ModelGenerator::Options, options);
     const ModelGenerator generator(options);
@@ -285,7 +285,7 @@ void TestRoundTrip::cloneKeepsStructureUnderNewIds()
     QCOMPARE(manager.saveActiveModelInStr(), sourceSaved);
 }
 
-void TestRoundTrip::solvesAlikeAfterReload()
+void tst_RoundTrip::solvesAlikeAfterReload()
 {
     QFETCH(ModelGenerator::Options, options);
     const ModelGenerator generator(options);
@@ -304,5 +304,5 @@ void TestRoundTrip::solvesAlikeAfterReload()
     QCOMPARE(solveRoot(reloaded, set), solved);
 }
 
-QTEST_GUILESS_MAIN(TestRoundTrip)
+QTEST_GUILESS_MAIN(tst_RoundTrip)
 #include "tst_roundtrip.moc"

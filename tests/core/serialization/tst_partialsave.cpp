@@ -175,7 +175,8 @@ void tst_PartialSave::hierarchyCutsUnlistedLists()
     QCOMPARE(classes.at(2).toElement().attribute(QStringLiteral("id")), QStringLiteral("c2"));
     QCOMPARE(model.elementsByTagName(QStringLiteral("classes")).count(), 3);
 
-    for (const QString &list : {"parameters", "rules", "constraints", "relations"}) {
+    for (const QString &list : {QStringLiteral("parameters"), QStringLiteral("rules"),
+                                QStringLiteral("constraints"), QStringLiteral("relations")}) {
         const int expected = !keptLists.contains(list) ? 0 : (list == QLatin1String("relations") ? 1 : 3);
         QVERIFY2(model.elementsByTagName(list).count() == expected, qPrintable(list));
     }

@@ -230,7 +230,9 @@ void tst_Serialization::typeNameErrors()
         QCOMPARE(e->getMethodName(), QStringLiteral("convertFromQVariantTypeToXmlType(QVariant::Type n_type)"));
     }
     // Whole first part, case-sensitive: no prefix match, no capitals.
-    for (const QString &text : {"List", "strin", "string_lis", "", ",integer", "int"}) {
+    for (const QString &text :
+         {QStringLiteral("List"), QStringLiteral("strin"), QStringLiteral("string_lis"),
+          QStringLiteral(""), QStringLiteral(",integer"), QStringLiteral("int")}) {
         const auto e = thrown<BadValueTypeExceptionOstra>([&] { Codec::convertFromXmlTypeToQVariantType(text); });
         QVERIFY2(e, qPrintable(text));
         QCOMPARE(e->getValueType(), QVariant::Invalid);
@@ -413,6 +415,8 @@ void tst_Serialization::linkedObjectErrors_data()
     QTest::newRow("trailing separator") << "a:p1;";
     QTest::newRow("no colon") << "a";
     QTest::newRow("two colons") << "a:b:c";
+    // Typed, the middle piece is a good type name: only the count of pieces refuses it.
+    QTest::newRow("two colons, a type between") << "a:p1:c";
     QTest::newRow("empty text") << "";
     QTest::newRow("empty pair inside") << "a:p1;;b:p2";
     QTest::newRow("leading separator") << ";a:p1";
@@ -597,7 +601,7 @@ void tst_Serialization::relationsNode()
     RelationsStorageXMLSerializer node{QDomDocument()};
     QCOMPARE(node.getXMLObject().tagName(), QStringLiteral("relations"));
     QList<QSharedPointer<ISerializerObject> > items;
-    for (const QString &id : {"r3", "r1", "r2"}) {
+    for (const QString &id : {QStringLiteral("r3"), QStringLiteral("r1"), QStringLiteral("r2")}) {
         items.append(makeItem(node.getRelationPrototype(), id));
         items.last()->addField(QStringLiteral("internalInfo"), QString(QStringLiteral("code of ") + id));
     }

@@ -1,4 +1,4 @@
-#include "../../core/model/ModelFixtures.h"
+#include "ModelFixtures.h"
 
 #include "Errors/ErrorDictionary.h"
 #include "MessageBoxes.h"
@@ -53,9 +53,8 @@ struct SmallModel
         root->setShortName(QStringLiteral("Root"));
         child = makeClass(QStringLiteral("child"), model.getRelationsStorage(), QStringLiteral("Child"));
         root->addClass(child);
-        child->addParameter(makeParameter(QStringLiteral("p"), QStringLiteral("P")));
-        makeRelation(model.getRelationsStorage(), QStringLiteral("rel"), {QStringLiteral("a")}, {QStringLiteral("b")},
-                     QStringLiteral("b = a;"), QStringLiteral("Rel"));
+        child->addParameter(makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("P")));
+        makeRelation(model.getRelationsStorage(), QStringLiteral("rel"), QStringLiteral("b = a;"), QStringList{QStringLiteral("a")}, QStringList{QStringLiteral("b")}, RelationModel::RELATION_SIMPLE, QStringLiteral("Rel"));
         placeRule(child, QStringLiteral("rule"), QStringLiteral("rel"), {{QStringLiteral("a"), QStringLiteral("p")}}, {},
                   QStringLiteral("Rule"));
     }
@@ -160,8 +159,7 @@ void tst_StandInPages::relationsTreeTitlesAndCatchingUp()
     QCOMPARE(parentIdOf(tree, QStringLiteral("rule2")), QStringLiteral("r2"));
 
     // Catching up adds only what is missing; the renamed row keeps its text.
-    makeRelation(small.model.getRelationsStorage(), QStringLiteral("late"), {}, {}, QStringLiteral("x = 1;"),
-                 QStringLiteral("Late"));
+    makeRelation(small.model.getRelationsStorage(), QStringLiteral("late"), QStringLiteral("x = 1;"), QStringList{}, QStringList{}, RelationModel::RELATION_SIMPLE, QStringLiteral("Late"));
     tree.UpdateView();
     QCOMPARE(tree.model()->rowCount(), 3);
     QCOMPARE(tree.itemOf(QStringLiteral("rule"))->text(), QStringLiteral("Rule*"));

@@ -4,7 +4,7 @@
 // The routing wired by hand around real areas (trees, error list, console, editor tabs) and a
 // small model, so that a test can also send as a colleague the mediators do not know.
 
-#include "../../core/model/ModelFixtures.h"
+#include "ModelFixtures.h"
 
 #include "WidgetAreas/wConsoleArea.h"
 #include "WidgetAreas/wContainerProjectArea.h"
@@ -89,10 +89,9 @@ struct RoutingBench
         root->setShortName(QStringLiteral("Root"));
         child = makeClass(QStringLiteral("child"), model.getRelationsStorage(), QStringLiteral("Child"));
         root->addClass(child);
-        param = makeParameter(QStringLiteral("p"), QStringLiteral("P"));
+        param = makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("P"));
         root->addParameter(param);
-        rel = makeRelation(model.getRelationsStorage(), QStringLiteral("rel"), {QStringLiteral("a")},
-                           {QStringLiteral("b")}, QStringLiteral("b = a;"), QStringLiteral("Rel"));
+        rel = makeRelation(model.getRelationsStorage(), QStringLiteral("rel"), QStringLiteral("b = a;"), QStringList{QStringLiteral("a")}, QStringList{QStringLiteral("b")}, RelationModel::RELATION_SIMPLE, QStringLiteral("Rel"));
         placeRule(root, QStringLiteral("rule"), QStringLiteral("rel"), {{QStringLiteral("a"), QStringLiteral("p")}},
                   {}, QStringLiteral("Rule"));
     }

@@ -1,4 +1,4 @@
-#include "../../core/model/ModelFixtures.h"
+#include "ModelFixtures.h"
 #include "../TextTables.h"
 
 #include "Errors/ErrorDictionary.h"
@@ -321,16 +321,15 @@ void tst_Director::integrityRows()
     root->setShortName(QStringLiteral("Root"));
     const auto storage = model.getRelationsStorage();
     if (fixture == QLatin1String("warning")) {
-        makeRelation(storage, QStringLiteral("r"), {}, {}, QStringLiteral("x = 1;"), QStringLiteral(""));
+        makeRelation(storage, QStringLiteral("r"), QStringLiteral("x = 1;"), QStringList{}, QStringList{}, RelationModel::RELATION_SIMPLE, QStringLiteral(""));
     } else if (fixture == QLatin1String("longcode")) {
-        makeRelation(storage, QStringLiteral("r"), {}, {}, QStringLiteral("x = ") + QStringLiteral("1").repeated(56),
-                     QStringLiteral(""));
+        makeRelation(storage, QStringLiteral("r"), QStringLiteral("x = ") + QStringLiteral("1").repeated(56), QStringList{}, QStringList{}, RelationModel::RELATION_SIMPLE, QStringLiteral(""));
     } else if (fixture == QLatin1String("error") || fixture == QLatin1String("unnamed")) {
         const bool described = fixture == QLatin1String("error");
         if (!described)
             root->setShortName(QString());
         for (const QString &id : {QStringLiteral("p1"), QStringLiteral("p2")}) {
-            const ParamPtr parameter = makeParameter(id, QStringLiteral(""));
+            const ParamPtr parameter = makeParameter(id, QVariant::Double, QStringLiteral(""));
             if (described)
                 parameter->setDescription(QStringLiteral("d").repeated(60));
             root->addParameter(parameter);
@@ -353,7 +352,7 @@ void tst_Director::integrityRows()
 void tst_Director::debugRepeatsRows()
 {
     OstraModel model;
-    makeRelation(model.getRelationsStorage(), QStringLiteral("r"), {}, {}, QStringLiteral("x = 1;"), QStringLiteral(""));
+    makeRelation(model.getRelationsStorage(), QStringLiteral("r"), QStringLiteral("x = 1;"), QStringList{}, QStringList{}, RelationModel::RELATION_SIMPLE, QStringLiteral(""));
     Body body;
     body.open(model.getRootClass().data());
     QVERIFY(body.director.debug());
@@ -366,8 +365,7 @@ void tst_Director::saveRoadStopsWhenThePageRefuses()
 {
     OstraModel model;
     const ClassPtr root = model.getRootClass();
-    makeRelation(model.getRelationsStorage(), QStringLiteral("rel"), {}, {}, QStringLiteral("x = 1;"),
-                 QStringLiteral("Rel"));
+    makeRelation(model.getRelationsStorage(), QStringLiteral("rel"), QStringLiteral("x = 1;"), QStringList{}, QStringList{}, RelationModel::RELATION_SIMPLE, QStringLiteral("Rel"));
     Body body;
     body.open(root.data());
     body.informationTabs()->setCurrentIndex(1);
@@ -394,7 +392,7 @@ void tst_Director::savedPageRenamesItsTabAndTreeRow()
 {
     OstraModel model;
     const ClassPtr root = model.getRootClass();
-    root->addParameter(makeParameter(QStringLiteral("p"), QStringLiteral("P")));
+    root->addParameter(makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("P")));
     Body body;
     body.open(root.data());
     body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("p"));
@@ -415,7 +413,7 @@ void tst_Director::openTabIsFocusedNotReloaded()
 {
     OstraModel model;
     const ClassPtr root = model.getRootClass();
-    root->addParameter(makeParameter(QStringLiteral("p"), QStringLiteral("P")));
+    root->addParameter(makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("P")));
     Body body;
     body.open(root.data());
     body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("p"));
@@ -594,7 +592,7 @@ void tst_Director::clearingFreesEveryPage()
 {
     OstraModel model;
     const ClassPtr root = model.getRootClass();
-    root->addParameter(makeParameter(QStringLiteral("p"), QStringLiteral("P")));
+    root->addParameter(makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("P")));
     Body body;
     body.open(root.data());
     body.director.addTab(nullptr);

@@ -160,8 +160,7 @@ void tst_Routing::refreshFromTheWorkspaceUpdatesTheRelationsTree()
 {
     RoutingBench bench;
     bench.open();
-    makeRelation(bench.model.getRelationsStorage(), QStringLiteral("late"), {}, {}, QStringLiteral("x = 1;"),
-                 QStringLiteral("Late"));
+    makeRelation(bench.model.getRelationsStorage(), QStringLiteral("late"), QStringLiteral("x = 1;"), QStringList{}, QStringList{}, RelationModel::RELATION_SIMPLE, QStringLiteral("Late"));
     QCOMPARE(bench.relationText(QStringLiteral("late")), QString());
 
     QVERIFY(bench.mainMediator.command(REFRESH_COMMAND, &bench.project));
@@ -242,8 +241,7 @@ void tst_Routing::errorMediatorCommands()
 
     // A constraint made from the parameter editor: the relations tree catches up through the
     // workspace and the main mediator.
-    makeRelation(bench.model.getRelationsStorage(), QStringLiteral("late"), {}, {}, QStringLiteral("x = 1;"),
-                 QStringLiteral("Late"));
+    makeRelation(bench.model.getRelationsStorage(), QStringLiteral("late"), QStringLiteral("x = 1;"), QStringList{}, QStringList{}, RelationModel::RELATION_SIMPLE, QStringLiteral("Late"));
     bench.parameter.createConstraint();
     QCOMPARE(bench.relationText(QStringLiteral("late")), QStringLiteral("Late"));
     QVERIFY(bench.workSpace->refresh());

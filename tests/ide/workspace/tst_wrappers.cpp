@@ -1,4 +1,4 @@
-#include "../../core/model/ModelFixtures.h"
+#include "ModelFixtures.h"
 #include "../TextTables.h"
 
 #include "WidgetAreas/wClassTestArea.h"
@@ -119,7 +119,7 @@ void tst_Wrappers::uidStartsBracedAndFollowsTheElement()
 {
     OstraModel model;
     const ClassPtr root = model.getRootClass();
-    root->addParameter(makeParameter(QStringLiteral("p"), QStringLiteral("Pressure of the steam")));
+    root->addParameter(makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("Pressure of the steam")));
 
     ObjectFactory factory;
     std::unique_ptr<WidgetWrapper> editor(factory.create(PARAMETER_WINDOW, QStringLiteral("NoName")));
