@@ -389,6 +389,10 @@ void LayeredGraphWidget::paintPages(QPrinter *n_printer)
 
     m_scene->setItemIndexMethod(QGraphicsScene::NoIndex);
     QGraphicsView renderer(m_scene);
+    // Tiles are given in scene coordinates: pin the view's origin to the scene's, whatever its
+    // size and scroll range would make of it.
+    renderer.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    renderer.setSceneRect(QRectF(0, 0, 1, 1));
     QPainter painter;
     painter.begin(n_printer); // a failed begin leaves nothing to paint on; the preview stays empty
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
