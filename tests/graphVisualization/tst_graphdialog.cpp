@@ -44,6 +44,8 @@ private slots:
 
     void drawsTheSolution();
     void ruleClickMovesTheHighlight();
+    void parameterClicksOnlySelectAndSignal();
+    void repaintsOnItsOwnOnlyWhileAButtonIsHeld();
     void wheelZoomsWithinLimits_data();
     void wheelZoomsWithinLimits();
     void doubleClickShowsOneRuleAndBack();
@@ -222,6 +224,39 @@ void tst_GraphDialog::ruleClickMovesTheHighlight()
     QVERIFY(node("p-a")->isSelected());
     QVERIFY(bToR2->isPickedOut() && r2ToC->isPickedOut());
     QVERIFY(!aToR1->isPickedOut());
+}
+
+void tst_GraphDialog::parameterClicksOnlySelectAndSignal()
+{
+    showDialog();
+    m_dialog->drawGraph(m_chain.solution);
+    LayeredGraphWidget *view = m_dialog->getOverview();
+    auto *node = dynamic_cast<ParameterItem *>(nodeById(view, QStringLiteral("p-b")));
+    QSignalSpy clicks(node, &ParameterItem::onClick);
+    QSignalSpy doubleClicks(node, &ParameterItem::onDoubleClick);
+    const QPoint point = pointOf(view, node);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(doubleClicks.count(), 1);
+    QVERIFY(node->isSelected());
+    for (const EdgeItem *edge : itemsOf<EdgeItem>(view))
+        QVERIFY(!edge->isPickedOut());
+    QVERIFY(view->isVisible()); // a parameter's double click switches nothing
+}
+
+void tst_GraphDialog::repaintsOnItsOwnOnlyWhileAButtonIsHeld()
+{
+    showDialog();
+    m_dialog->drawGraph(m_chain.solution);
+    LayeredGraphWidget *view = m_dialog->getOverview();
+    QCOMPARE(view->viewportUpdateMode(), QGraphicsView::NoViewportUpdate);
+    const QPoint point = pointOf(view, nodeById(view, QStringLiteral("r-1")));
+    QTest::mousePress(view->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+    QCOMPARE(view->viewportUpdateMode(), QGraphicsView::FullViewportUpdate);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+    QCOMPARE(view->viewportUpdateMode(), QGraphicsView::NoViewportUpdate);
 }
 
 void tst_GraphDialog::wheelZoomsWithinLimits_data()
