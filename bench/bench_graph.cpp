@@ -105,6 +105,9 @@ double buildMs(LayeredGraphWidget &n_view, AlgorithmSolution &n_solution)
     QElapsedTimer timer;
     timer.start();
     n_view.ChangeDataFromTestActions(n_solution, LayeredGraphWidget::SOLUTION_RULE);
+    // The scene polishes new items when the event loop next runs, as it does after every drawing
+    // in the program; items left unpolished make the next clearing quadratic.
+    QCoreApplication::processEvents();
     return timer.nsecsElapsed() / 1e6;
 }
 
@@ -180,6 +183,7 @@ int main(int argc, char **argv)
         LayeredGraphWidget view(generated->root, nullptr);
         std::vector<double> builds;
         std::vector<double> ratios;
+        std::vector<double> dots;
         bool capped = false;
         for (int pair = 0; pair < pairs; ++pair) {
             builds.push_back(buildMs(view, generated->solution));
@@ -195,9 +199,11 @@ int main(int argc, char **argv)
             capped = dot < 0;
             ratios.push_back(builds.back() / (capped ? DOT_CAP_MS : dot));
             if (!capped)
-                print("dot_ms", size, dot);
+                dots.push_back(dot);
         }
         printSpread("graph_build_ms", size, builds);
+        if (!dots.empty())
+            printSpread("dot_ms", size, dots);
         if (dotAvailable) {
             if (capped)
                 print("dot_capped", size, 1);

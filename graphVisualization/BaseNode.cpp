@@ -71,7 +71,7 @@ void BaseNode::setLabelName(const QString &n_text)
 {
     const QString text = n_text.size() > MAX_CAPTION ? n_text.left(MAX_CAPTION) + QStringLiteral("...") : n_text;
     m_label.setPlainText(text);
-    m_label.adjustSize();
+    // No natural-size pass first: the fixed text width set next decides the layout alone.
     const qreal width = CAPTION_WIDTH * boundingRect().width();
     m_label.setTextWidth(width);
     // The unscaled height does not follow the scale: a caption too tall at first shrinks to the

@@ -157,11 +157,16 @@ void LayeredGraphWidget::AddSingeAlgorithmItem(const RuleItem *n_clicked)
 
 void LayeredGraphWidget::DeleteAlgorithmItem()
 {
-    m_layers.Delete();
-    qDeleteAll(m_inputEdges);
-    qDeleteAll(m_outputEdges);
-    m_inputEdges.clear();
-    m_outputEdges.clear();
+    // What stands in the scene goes in one sweep of the scene: taken out one by one, every item
+    // would cost a scan of the unindexed scene's item list, quadratic on a large graph.
+    m_layers.Release(m_scene);
+    for (QVector<EdgeItem *> *edges : {&m_inputEdges, &m_outputEdges}) {
+        for (EdgeItem *edge : qAsConst(*edges))
+            if (edge->scene() != m_scene)
+                delete edge;
+        edges->clear();
+    }
+    m_scene->clear();
     m_lastClickedRule = nullptr;
 }
 

@@ -80,6 +80,16 @@ void LayersManager::Delete()
     m_placement.clear();
 }
 
+void LayersManager::Release(const QGraphicsScene *n_scene)
+{
+    for (BaseNode *node : qAsConst(m_nodes))
+        if (node != nullptr && node->scene() != n_scene)
+            delete node;
+    m_layers.clear();
+    m_nodes.clear();
+    m_placement.clear();
+}
+
 const QVector<Layer> &LayersManager::getLayers() const
 {
     return m_layers;

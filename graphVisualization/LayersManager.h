@@ -38,6 +38,9 @@ public:
     void ConnectRuleClick(QObject *n_receiver) const;
     // Deletes every node and row; the right border stays.
     void Delete();
+    // As Delete, but leaves the nodes standing in n_scene to the scene, which is about to be
+    // deleted with them.
+    void Release(const QGraphicsScene *n_scene);
 
     const QVector<Layer> &getLayers() const;
     double getRightBorder() const;

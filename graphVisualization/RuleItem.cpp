@@ -45,7 +45,6 @@ void RuleItem::setLongLabelName(const QString &n_description, const QString &n_c
     const QString description = shortened(n_description);
     const QString code = shortened(n_code);
     m_label.setPlainText(description + code);
-    m_label.adjustSize();
     const qreal width = CAPTION_WIDTH * boundingRect().width();
     m_label.setTextWidth(width);
     while (m_label.boundingRect().height() > CAPTION_HEIGHT * boundingRect().height() && m_label.scale() > MIN_SCALE) {
