@@ -49,6 +49,7 @@ private slots:
     void wheelZoomsWithinLimits_data();
     void wheelZoomsWithinLimits();
     void doubleClickShowsOneRuleAndBack();
+    void switchLeavesNoMouseGrabBehind();
     void runWhileSingleRuleInFrontDrawsNothing();
     void clearingBringsTheOverviewBack();
     void doubleClickOnVanishedElementKeepsTheOverview_data();
@@ -313,6 +314,30 @@ void tst_GraphDialog::doubleClickShowsOneRuleAndBack()
     // Another rule after returning: the single view holds that rule alone.
     doubleClick(overview, QStringLiteral("r-1"));
     QCOMPARE(nodeIds(single), QStringList({QStringLiteral("p-a"), QStringLiteral("p-b"), QStringLiteral("r-1")}));
+}
+
+void tst_GraphDialog::switchLeavesNoMouseGrabBehind()
+{
+    // The release of a double click that switched views never reaches the view that went back.
+    showDialog();
+    m_dialog->drawGraph(m_chain.solution);
+    LayeredGraphWidget *overview = m_dialog->getOverview();
+    LayeredGraphWidget *single = m_dialog->getSingleRuleView();
+    auto switchFrom = [](LayeredGraphWidget *n_view, const char *n_id) {
+        const QPoint point = pointOf(n_view, nodeById(n_view, QString::fromLatin1(n_id)));
+        QTest::mouseClick(n_view->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+        QTest::mouseDClick(n_view->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+        QApplication::processEvents();
+    };
+    switchFrom(overview, "r-2");
+    QVERIFY(single->isActive());
+    switchFrom(single, "r-2");
+    QVERIFY(overview->isActive());
+    // A later click on another rule reaches that rule, not the one double-clicked before.
+    const BaseNode *r1 = nodeById(overview, QStringLiteral("r-1"));
+    QTest::mouseClick(overview->viewport(), Qt::LeftButton, Qt::NoModifier, pointOf(overview, r1));
+    QVERIFY(overview->getInputEdges().at(0)->isPickedOut());
+    QVERIFY(!overview->getOutputEdges().at(1)->isPickedOut());
 }
 
 void tst_GraphDialog::runWhileSingleRuleInFrontDrawsNothing()
