@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>LayeredGraphWidget</name>
+    <message>
+        <source>Page #</source>
+        <translation>Page #</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Отсутствует код ошибки.</source>
@@ -971,6 +978,17 @@
     <message>
         <source>Автор</source>
         <translation>Author</translation>
+    </message>
+</context>
+<context>
+    <name>dialogAlgGraph</name>
+    <message>
+        <source>Граф решения</source>
+        <translation>Algorithm Graph</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print graph</translation>
     </message>
 </context>
 <context>
