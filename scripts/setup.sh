@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make qtbase5-dev qtscript5-dev qttools5-dev qttools5-dev-tools
-          qttranslations5-l10n libbenchmark-dev "$@")
+          qttranslations5-l10n libbenchmark-dev xvfb xdotool "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
