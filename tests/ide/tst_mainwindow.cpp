@@ -178,6 +178,7 @@ private slots:
     void modelWithErrorsIsOfferedForSaving();
     void secondCloseIsHarmless();
     void markupInNamesShowsAsText();
+    void aboutAndSaveAsWithoutModel();
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -573,6 +574,25 @@ void tst_MainWindow::markupInNamesShowsAsText()
     QCOMPARE(boxes.shown.size(), 1);
     QVERIFY(boxes.shown.at(0).text.contains(QStringLiteral("'Model <i>1</i>'")));
     QCOMPARE(boxes.shown.at(0).format, Qt::PlainText);
+}
+
+void tst_MainWindow::aboutAndSaveAsWithoutModel()
+{
+    Window w;
+    QStringList dialogs;
+    MessageBoxes::setDialogHandler([&dialogs](QDialog &n_dialog) {
+        dialogs << QLatin1String(n_dialog.metaObject()->className());
+        return int(QDialog::Accepted);
+    });
+    w.action("mAboutProgram")->trigger();
+    QCOMPARE(dialogs, QStringList{QStringLiteral("dAboutProgram")});
+    // Save as with nothing open asks nothing and writes nothing.
+    Boxes boxes;
+    w.action("mSaveAsProject")->trigger();
+    w.action("mSaveTabProject")->trigger();
+    w.action("mDebug")->trigger();
+    QCOMPARE(dialogs.size(), 1);
+    QVERIFY(boxes.shown.isEmpty());
 }
 
 QTEST_MAIN(tst_MainWindow)
