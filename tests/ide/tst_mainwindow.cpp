@@ -290,6 +290,24 @@ void tst_MainWindow::captionsFollowTheLanguage()
     QCOMPARE(w.window.windowTitle(), getMainTitle(false));
     QCOMPARE(w.window.statusBar()->currentMessage(), status);
     QVERIFY(w.action(language.toLatin1().constData())->isChecked());
+    // Every tool action and every form entry's tool tip reads the text table in the new language.
+    QStringList tools;
+    for (QAction *action : w.tools()) {
+        QCOMPARE(action->toolTip(), action->text());
+        tools << action->text();
+    }
+    QCOMPARE(tools, (QStringList{mainText(7), mainText(8), mainText(10), mainText(11), mainText(12), mainText(13),
+                                 mainText(80), mainText(81), mainText(84), mainText(83), mainText(82)}));
+    const QList<QPair<const char *, int>> tips = {
+        {"mCreateProject", 7},  {"mOpenProject", 8},          {"mCloseProject", 10},
+        {"mSaveTabProject", 11}, {"mSaveAsProject", 12},       {"mExit", 14},
+        {"mTestModel", 15},     {"mWindowViewRelationType", 18}, {"mWindowViewErrorType", 21},
+        {"mDebug", 80},         {"mRun", 81},                 {"mGraph", 82}};
+    for (const auto &tip : tips)
+        QCOMPARE(w.action(tip.first)->toolTip(), mainText(tip.second));
+    QCOMPARE(w.menu("mTools")->toolTip(), mainText(3));
+    QCOMPARE(w.menu("mWindowView")->title(), language == QLatin1String("mEngLang") ? QStringLiteral("View")
+                                                                                   : QStringLiteral("Вид"));
     // Back to the source texts for the next test.
     w.action("mRusLang")->trigger();
     QCoreApplication::processEvents();
