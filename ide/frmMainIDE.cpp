@@ -3,7 +3,6 @@
 #include "ui_frmMainIDE.h"
 
 #include "Entities/Language/InterfaceLanguage.h"
-#include "Errors/ErrorDictionary.h"
 #include "MessageBoxes.h"
 #include "SlotGuard.h"
 #include "dAboutProgram.h"
@@ -84,7 +83,6 @@ frmMainIDE::frmMainIDE(QWidget *parent) : QMainWindow(parent), form(new Ui_frmMa
     createLanguageActionGroup();
     form->mRecentlyOpenProject->setVisible(false);
     form->mSaveAllTabProject->setVisible(false);
-    m_errorBase = ErrorDictionary::Instance().getOstraIDEBeginKey();
     form->mLanguagesView->menuAction()->setVisible(false);
 }
 

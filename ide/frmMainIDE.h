@@ -77,9 +77,6 @@ private:
     QTranslator m_applicationTranslator;
     QTranslator m_toolkitTranslator;
 
-    int m_errorBase = 0;
-    int m_errorTitleOffset = 1;
-
     QToolBar *m_toolBar = nullptr;
     QAction *m_debugAction = nullptr;
     QAction *m_runAction = nullptr;
