@@ -1,3 +1,4 @@
+#include "../../../core/model/ModelFixtures.h"
 #include "FileDialogAnswer.h"
 
 #include "MessageBoxes.h"
@@ -59,6 +60,7 @@ private slots:
     void createdModelTakesItsRootName();
     void openedModelKeepsItsName();
     void saveAsKeepsTheNewNameAfterAFailedWrite();
+    void newModelWithErrorsStaysOpenWhenSavedAtClose();
 };
 
 void tst_ProjectActions::nothingOpenClosesQuietly()
@@ -132,6 +134,31 @@ void tst_ProjectActions::saveAsKeepsTheNewNameAfterAFailedWrite()
     QVERIFY(raised);
     QCOMPARE(c.actions().currentFileName(), target);
     QVERIFY(!c.active().isNull());
+}
+
+void tst_ProjectActions::newModelWithErrorsStaysOpenWhenSavedAtClose()
+{
+    Controller c;
+    QTemporaryDir folder;
+    c.controller.CreateProject();
+    const ClassPtr root = c.active()->getRootClass();
+    root->addParameter(makeParameter(QStringLiteral("p1"), QStringLiteral("same")));
+    root->addParameter(makeParameter(QStringLiteral("p2"), QStringLiteral("same")));
+    QVERIFY(root->checkClassIntegrity().areAnyErrors());
+    // Offered for saving like any model; with no file yet the write refuses the class, the
+    // refusal is shown, and the close is abandoned with the model still open.
+    c.answer = QMessageBox::Save;
+    FileDialogAnswer files({folder.filePath(QStringLiteral("dup.xml"))});
+    QVERIFY(!c.controller.closeAllModel());
+    QCOMPARE(c.boxes, 2);
+    QCOMPARE(files.asked(), 1);
+    QCOMPARE(c.active()->getRootClass(), root);
+    QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("dup.xml"))));
+    QCOMPARE(c.controller.modelManager()->getAllModels().size(), 1);
+    // Discard closes it.
+    c.answer = QMessageBox::Discard;
+    QVERIFY(c.controller.closeAllModel());
+    QVERIFY(c.controller.modelManager()->getAllModels().isEmpty());
 }
 
 QTEST_MAIN(tst_ProjectActions)
