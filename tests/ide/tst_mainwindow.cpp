@@ -179,6 +179,7 @@ private slots:
     void secondCloseIsHarmless();
     void markupInNamesShowsAsText();
     void aboutAndSaveAsWithoutModel();
+    void testTabDrivesTheTestTools();
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -611,6 +612,32 @@ void tst_MainWindow::aboutAndSaveAsWithoutModel()
     w.action("mDebug")->trigger();
     QCOMPARE(dialogs.size(), 1);
     QVERIFY(boxes.shown.isEmpty());
+}
+
+void tst_MainWindow::testTabDrivesTheTestTools()
+{
+    Window w;
+    const auto testTools = [&w] {
+        QList<bool> states;
+        for (int offset : {81, 82, 83, 84})
+            states << w.tool(offset)->isEnabled();
+        return states;
+    };
+    // Without a model the entry opens nothing.
+    w.action("mTestModel")->trigger();
+    QCOMPARE(testTools(), (QList<bool>{false, false, false, false}));
+    w.action("mCreateProject")->trigger();
+    w.action("mTestModel")->trigger();
+    QCOMPARE(testTools(), (QList<bool>{true, true, true, true}));
+    // Run, Graph, Filter and Clear on a fresh test page report nothing and keep the window.
+    Boxes boxes;
+    for (int offset : {81, 82, 83, 84})
+        w.tool(offset)->trigger();
+    QCOMPARE(boxes.count(QMessageBox::Critical), 0);
+    // Closing the model takes the test tab and its tools away.
+    boxes.answer = QMessageBox::Discard;
+    w.action("mCloseProject")->trigger();
+    QCOMPARE(testTools(), (QList<bool>{false, false, false, false}));
 }
 
 QTEST_MAIN(tst_MainWindow)
