@@ -32,7 +32,10 @@ namespace {
 
 const int PAIRS = 5;
 
-void print(const char *n_name, double n_value) { std::printf("%s: %.3f\n", n_name, n_value); }
+void print(const char *n_name, double n_value)
+{
+    std::printf("%s: %.3f\n", n_name, n_value);
+}
 
 double millis(const std::function<void()> &n_run)
 {
@@ -49,12 +52,15 @@ double median(std::vector<double> n_values)
     return n_values[n_values.size() / 2];
 }
 
-void report(const char *n_prefix, const std::vector<double> &n_ours, const std::vector<double> &n_plain)
+void report(const char *n_prefix, const std::vector<double> &n_ours,
+            const std::vector<double> &n_plain)
 {
     std::vector<double> ratios;
     for (size_t index = 0; index < n_ours.size(); ++index)
         ratios.push_back(n_ours[index] / n_plain[index]);
-    const auto name = [n_prefix](const char *n_suffix) { return QByteArray(n_prefix).append(n_suffix); };
+    const auto name = [n_prefix](const char *n_suffix) {
+        return QByteArray(n_prefix).append(n_suffix);
+    };
     print(name("_ms").constData(), median(n_ours));
     print(name("_baseline_ms").constData(), median(n_plain));
     print(name("_ratio").constData(), median(ratios));
@@ -93,11 +99,12 @@ void fillPlain(const OstraClass &n_root)
     }
     for (const auto &rule : n_root.getRulesHash())
         if (const auto relation = rule->getRelationPtr())
-            relationRows.value(relation->getId())->appendRow(plainItem(rule->getId(), rule->getShortName()));
+            relationRows.value(relation->getId())
+                ->appendRow(plainItem(rule->getId(), rule->getShortName()));
     for (const auto &constraint : n_root.getConstraintsHash())
         if (const auto relation = constraint->getRelationPtr())
-            relationRows.value(relation->getId())->appendRow(
-                plainItem(constraint->getId(), constraint->getShortName()));
+            relationRows.value(relation->getId())
+                ->appendRow(plainItem(constraint->getId(), constraint->getShortName()));
 }
 
 } // namespace

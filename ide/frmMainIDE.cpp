@@ -102,32 +102,44 @@ QString frmMainIDE::mainText(int n_offset) const
     return texts.getTextById(texts.getMainInterfaceBeginKey() + n_offset);
 }
 
-void frmMainIDE::guarded(const std::function<void()> &n_body) { SlotGuard::run(n_body, this); }
-
-QAction *frmMainIDE::makeToolAction(const QString &n_icon, int n_offset, void (frmMainIDE::*n_slot)())
+void frmMainIDE::guarded(const std::function<void()> &n_body)
 {
-    QAction *action = new QAction(QIcon(QStringLiteral(":/prog/Images/24x24/") + n_icon), mainText(n_offset), this);
+    SlotGuard::run(n_body, this);
+}
+
+QAction *frmMainIDE::makeToolAction(const QString &n_icon, int n_offset,
+                                    void (frmMainIDE::*n_slot)())
+{
+    QAction *action = new QAction(QIcon(QStringLiteral(":/prog/Images/24x24/") + n_icon),
+                                  mainText(n_offset), this);
     connect(action, &QAction::triggered, this, n_slot);
     return action;
 }
 
 void frmMainIDE::initializationAction()
 {
-    m_debugAction = makeToolAction(QStringLiteral("debug.png"), KEY_DEBUG, &frmMainIDE::on_mDebug_triggered);
-    m_runAction = makeToolAction(QStringLiteral("run.png"), KEY_RUN, &frmMainIDE::on_mRun_triggered);
-    m_graphAction = makeToolAction(QStringLiteral("graph.png"), KEY_GRAPH, &frmMainIDE::on_mGraph_triggered);
-    m_closeAction =
-        makeToolAction(QStringLiteral("close model.png"), KEY_CLOSE, &frmMainIDE::on_mCloseProject_triggered);
-    m_saveAction = makeToolAction(QStringLiteral("save.png"), KEY_SAVE, &frmMainIDE::on_mSaveTabProject_triggered);
-    m_saveAsAction =
-        makeToolAction(QStringLiteral("save as.png"), KEY_SAVE_AS, &frmMainIDE::on_mSaveAsProject_triggered);
-    m_openAction = makeToolAction(QStringLiteral("open model.png"), KEY_OPEN, &frmMainIDE::on_mOpenProject_triggered);
-    m_createAction =
-        makeToolAction(QStringLiteral("create model.png"), KEY_CREATE, &frmMainIDE::on_mCreateProject_triggered);
-    m_filterAction = makeToolAction(QStringLiteral("filter.png"), KEY_FILTER, &frmMainIDE::onFilterResultTest);
-    m_clearAction = makeToolAction(QStringLiteral("clear.png"), KEY_CLEAR, &frmMainIDE::onClearResultTest);
-    m_saveAllAction =
-        makeToolAction(QStringLiteral("save all.png"), KEY_SAVE_ALL, &frmMainIDE::on_mSaveAllTabProject_triggered);
+    m_debugAction = makeToolAction(QStringLiteral("debug.png"), KEY_DEBUG,
+                                   &frmMainIDE::on_mDebug_triggered);
+    m_runAction = makeToolAction(QStringLiteral("run.png"), KEY_RUN,
+                                 &frmMainIDE::on_mRun_triggered);
+    m_graphAction = makeToolAction(QStringLiteral("graph.png"), KEY_GRAPH,
+                                   &frmMainIDE::on_mGraph_triggered);
+    m_closeAction = makeToolAction(QStringLiteral("close model.png"), KEY_CLOSE,
+                                   &frmMainIDE::on_mCloseProject_triggered);
+    m_saveAction = makeToolAction(QStringLiteral("save.png"), KEY_SAVE,
+                                  &frmMainIDE::on_mSaveTabProject_triggered);
+    m_saveAsAction = makeToolAction(QStringLiteral("save as.png"), KEY_SAVE_AS,
+                                    &frmMainIDE::on_mSaveAsProject_triggered);
+    m_openAction = makeToolAction(QStringLiteral("open model.png"), KEY_OPEN,
+                                  &frmMainIDE::on_mOpenProject_triggered);
+    m_createAction = makeToolAction(QStringLiteral("create model.png"), KEY_CREATE,
+                                    &frmMainIDE::on_mCreateProject_triggered);
+    m_filterAction = makeToolAction(QStringLiteral("filter.png"), KEY_FILTER,
+                                    &frmMainIDE::onFilterResultTest);
+    m_clearAction = makeToolAction(QStringLiteral("clear.png"), KEY_CLEAR,
+                                   &frmMainIDE::onClearResultTest);
+    m_saveAllAction = makeToolAction(QStringLiteral("save all.png"), KEY_SAVE_ALL,
+                                     &frmMainIDE::on_mSaveAllTabProject_triggered);
 }
 
 void frmMainIDE::initializeToolBar()
@@ -167,7 +179,8 @@ void frmMainIDE::setInitializeDisabledAction()
 
 void frmMainIDE::setModelActionsEnabled(bool n_enabled)
 {
-    for (QAction *action : {m_debugAction, m_closeAction, m_saveAction, m_saveAsAction, m_saveAllAction})
+    for (QAction *action :
+         {m_debugAction, m_closeAction, m_saveAction, m_saveAsAction, m_saveAllAction})
         action->setEnabled(n_enabled);
 }
 
@@ -212,9 +225,10 @@ void frmMainIDE::retranslateUI()
     form->retranslateUi(this);
     setWindowTitle(getMainTitle(false));
     const QList<QPair<QAction *, int>> tools = {
-        {m_debugAction, KEY_DEBUG}, {m_runAction, KEY_RUN},     {m_graphAction, KEY_GRAPH},   {m_closeAction, KEY_CLOSE},
-        {m_saveAction, KEY_SAVE},   {m_saveAsAction, KEY_SAVE_AS}, {m_filterAction, KEY_FILTER}, {m_clearAction, KEY_CLEAR},
-        {m_openAction, KEY_OPEN},   {m_createAction, KEY_CREATE},
+        {m_debugAction, KEY_DEBUG},   {m_runAction, KEY_RUN},     {m_graphAction, KEY_GRAPH},
+        {m_closeAction, KEY_CLOSE},   {m_saveAction, KEY_SAVE},   {m_saveAsAction, KEY_SAVE_AS},
+        {m_filterAction, KEY_FILTER}, {m_clearAction, KEY_CLEAR}, {m_openAction, KEY_OPEN},
+        {m_createAction, KEY_CREATE},
     };
     for (const auto &entry : tools)
         setCaption(entry.first, mainText(entry.second));
@@ -240,8 +254,8 @@ void frmMainIDE::createLanguageActionGroup()
     m_languageGroup = new QActionGroup(form->mLanguagesView);
     const QList<QAction *> actions = form->mLanguagesView->actions();
     for (QAction *action : actions) {
-        const QString data =
-            action->text() == QStringLiteral("Русский") ? QStringLiteral("ru") : QStringLiteral("eng");
+        const QString data = action->text() == QStringLiteral("Русский") ? QStringLiteral("ru")
+                                                                         : QStringLiteral("eng");
         action->setData(data);
         if (code == data) {
             action->setChecked(true);
@@ -256,7 +270,8 @@ void frmMainIDE::createLanguageActionGroup()
     connect(m_languageGroup, &QActionGroup::triggered, this, &frmMainIDE::slotLanguageChanged);
 }
 
-void frmMainIDE::switchTranslator(QTranslator &n_application, QTranslator &n_toolkit, const QString &n_language)
+void frmMainIDE::switchTranslator(QTranslator &n_application, QTranslator &n_toolkit,
+                                  const QString &n_language)
 {
     QCoreApplication::removeTranslator(&n_application);
     QCoreApplication::removeTranslator(&n_toolkit);
@@ -381,7 +396,8 @@ void frmMainIDE::toggleArea(int n_managerIndex, int n_kind, QAction *n_action, i
     guarded([=] {
         if (!director)
             return;
-        BaseViewManager *managers[] = {director->getViewProjectManager(), director->getViewRelationshipManager(),
+        BaseViewManager *managers[] = {director->getViewProjectManager(),
+                                       director->getViewRelationshipManager(),
                                        director->getViewInformationManager()};
         BaseViewManager *manager = managers[n_managerIndex];
         const TypeWorkWindow kind = TypeWorkWindow(n_kind);
@@ -398,7 +414,8 @@ void frmMainIDE::on_mWindowViewProjectType_triggered(bool checked)
 
 void frmMainIDE::on_mWindowViewRelationType_triggered()
 {
-    toggleArea(1, RELATIONSHIP_TREE, form->mWindowViewRelationType, KEY_RELATIONS_WINDOW, KEY_RELATIONS_TAB);
+    toggleArea(1, RELATIONSHIP_TREE, form->mWindowViewRelationType, KEY_RELATIONS_WINDOW,
+               KEY_RELATIONS_TAB);
 }
 
 void frmMainIDE::on_mWindowViewConsoleType_triggered()

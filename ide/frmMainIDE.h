@@ -26,7 +26,8 @@ public:
     frmMainIDE &operator=(const frmMainIDE &) = delete;
 
     // Installs the catalogues of the language ("eng" English; any other code Russian).
-    void switchTranslator(QTranslator &n_application, QTranslator &n_toolkit, const QString &n_language);
+    void switchTranslator(QTranslator &n_application, QTranslator &n_toolkit,
+                          const QString &n_language);
     void retranslateUI();
 
 signals:
@@ -67,7 +68,8 @@ private:
     void setModelActionsEnabled(bool n_enabled);
     void setLenguageTitle();
     void createLanguageActionGroup();
-    void toggleArea(int n_managerIndex, int n_kind, QAction *n_action, int n_insideOffset, int n_outsideOffset);
+    void toggleArea(int n_managerIndex, int n_kind, QAction *n_action, int n_insideOffset,
+                    int n_outsideOffset);
     QString mainText(int n_offset) const;
 
     IDEDirector *director = nullptr;

@@ -94,20 +94,24 @@ void tst_EndToEnd::openShowCloseAndExit()
     file.close();
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("OPEN_CAPTION"), InterfaceLanguage::Instance().getTextById(8010));
+    environment.insert(QStringLiteral("OPEN_CAPTION"),
+                       InterfaceLanguage::Instance().getTextById(8010));
     environment.insert(QStringLiteral("QT_HASH_SEED"), QStringLiteral("0"));
     QProcess session;
     session.setProcessEnvironment(environment);
     session.setProcessChannelMode(QProcess::MergedChannels);
-    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../ide/TORVA");
+    const QString program = QCoreApplication::applicationDirPath()
+                            + QStringLiteral("/../ide/TORVA");
     session.start(QStringLiteral("xvfb-run"),
-                  {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x1024x24"),
-                   QStringLiteral("bash"), QStringLiteral("-c"), QString::fromUtf8(SESSION), QStringLiteral("session"),
+                  {QStringLiteral("-a"), QStringLiteral("-s"),
+                   QStringLiteral("-screen 0 1280x1024x24"), QStringLiteral("bash"),
+                   QStringLiteral("-c"), QString::fromUtf8(SESSION), QStringLiteral("session"),
                    program, model, m_shot, QCoreApplication::applicationFilePath()});
     QVERIFY(session.waitForFinished(180000));
     const QString said = QString::fromUtf8(session.readAll());
     QVERIFY2(session.exitCode() == 0, qPrintable(said));
-    QVERIFY2(said.contains(QStringLiteral("title=") + getMainTitle(false) + QLatin1Char('\n')), qPrintable(said));
+    QVERIFY2(said.contains(QStringLiteral("title=") + getMainTitle(false) + QLatin1Char('\n')),
+             qPrintable(said));
     QVERIFY2(said.contains(QStringLiteral("status=0")), qPrintable(said));
     QVERIFY(QFile::exists(m_shot));
     // Saved at the prompt, in place: the file is still a model file.

@@ -23,8 +23,14 @@
 
 namespace {
 
-QString mainText(int n_offset) { return InterfaceLanguage::Instance().getTextById(1000 + n_offset); }
-QString baseText(int n_key) { return InterfaceLanguage::Instance().getTextById(n_key); }
+QString mainText(int n_offset)
+{
+    return InterfaceLanguage::Instance().getTextById(1000 + n_offset);
+}
+QString baseText(int n_key)
+{
+    return InterfaceLanguage::Instance().getTextById(n_key);
+}
 
 // Answers message boxes: question boxes with the given button, every other box with Ok; records
 // what each box showed.
@@ -91,7 +97,10 @@ struct Window
     Window() { window.show(); }
     ~Window() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    QAction *action(const char *n_name) { return window.findChild<QAction *>(QLatin1String(n_name)); }
+    QAction *action(const char *n_name)
+    {
+        return window.findChild<QAction *>(QLatin1String(n_name));
+    }
     QMenu *menu(const char *n_name) { return window.findChild<QMenu *>(QLatin1String(n_name)); }
     QToolBar *toolBar() { return window.findChild<QToolBar *>(); }
     QList<QAction *> tools()
@@ -125,7 +134,8 @@ struct Window
         });
         for (ElementTreeArea *tree : trees)
             if (QLatin1String(tree->metaObject()->className())
-                == QLatin1String(n_index == 0 ? "wContainerProjectArea" : "wContainerRelationshipArea"))
+                == QLatin1String(n_index == 0 ? "wContainerProjectArea"
+                                              : "wContainerRelationshipArea"))
                 return tree;
         return nullptr;
     }
@@ -185,7 +195,10 @@ private:
     std::unique_ptr<QTemporaryDir> m_folder;
 };
 
-void tst_MainWindow::init() { m_folder = std::make_unique<QTemporaryDir>(); }
+void tst_MainWindow::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+}
 
 void tst_MainWindow::cleanup()
 {
@@ -199,10 +212,11 @@ void tst_MainWindow::toolBarOrderAndStartStates()
     QStringList shown;
     for (QAction *action : w.toolBar()->actions())
         shown << (action->isSeparator() ? QStringLiteral("|") : action->text());
-    const QStringList expected = {mainText(7),  mainText(8),  mainText(10), QStringLiteral("|"),
-                                  mainText(11), mainText(12), mainText(13), QStringLiteral("|"),
-                                  mainText(80), mainText(81), QStringLiteral("|"), mainText(84),
-                                  mainText(83), QStringLiteral("|"), mainText(82), QStringLiteral("|")};
+    const QStringList expected = {
+        mainText(7),  mainText(8),         mainText(10),        QStringLiteral("|"),
+        mainText(11), mainText(12),        mainText(13),        QStringLiteral("|"),
+        mainText(80), mainText(81),        QStringLiteral("|"), mainText(84),
+        mainText(83), QStringLiteral("|"), mainText(82),        QStringLiteral("|")};
     QCOMPARE(shown, expected);
     QStringList enabled;
     for (QAction *action : w.tools())
@@ -234,8 +248,9 @@ void tst_MainWindow::hiddenEntriesAndFormActions()
     QStringList bar;
     for (QAction *action : w.window.menuBar()->actions())
         bar << action->menu()->objectName();
-    QCOMPARE(bar, (QStringList{QStringLiteral("mFile"), QStringLiteral("mTools"), QStringLiteral("mView"),
-                               QStringLiteral("mWindows"), QStringLiteral("mHelp")}));
+    QCOMPARE(bar, (QStringList{QStringLiteral("mFile"), QStringLiteral("mTools"),
+                               QStringLiteral("mView"), QStringLiteral("mWindows"),
+                               QStringLiteral("mHelp")}));
     QCOMPARE(w.action("mOpenProject")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     QCOMPARE(w.action("mSaveTabProject")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     QCOMPARE(w.action("mRun")->shortcut(), QKeySequence(QStringLiteral("F5")));
@@ -256,10 +271,20 @@ void tst_MainWindow::captionsFollowTheLanguage_data()
     QTest::addColumn<QString>("projectEntry");
     QTest::addColumn<QString>("status");
     // The English catalogue drops the prefix's trailing blank.
-    QTest::newRow("English") << "mEngLang" << "Debug" << "Errors" << "\"Relations\" window" << "File"
-                             << "\"Project\" window" << "Current language changed toeng";
-    QTest::newRow("Russian") << "mRusLang" << "Отладка" << "Ошибки" << "Окно \"Отношения\"" << "Файл"
-                             << "Окно \"Проект\"" << "Язык изменен на ru";
+    QTest::newRow("English") << "mEngLang"
+                             << "Debug"
+                             << "Errors"
+                             << "\"Relations\" window"
+                             << "File"
+                             << "\"Project\" window"
+                             << "Current language changed toeng";
+    QTest::newRow("Russian") << "mRusLang"
+                             << "Отладка"
+                             << "Ошибки"
+                             << "Окно \"Отношения\""
+                             << "Файл"
+                             << "Окно \"Проект\""
+                             << "Язык изменен на ru";
 }
 
 void tst_MainWindow::captionsFollowTheLanguage()
@@ -296,18 +321,27 @@ void tst_MainWindow::captionsFollowTheLanguage()
         QCOMPARE(action->toolTip(), action->text());
         tools << action->text();
     }
-    QCOMPARE(tools, (QStringList{mainText(7), mainText(8), mainText(10), mainText(11), mainText(12), mainText(13),
-                                 mainText(80), mainText(81), mainText(84), mainText(83), mainText(82)}));
-    const QList<QPair<const char *, int>> tips = {
-        {"mCreateProject", 7},  {"mOpenProject", 8},          {"mCloseProject", 10},
-        {"mSaveTabProject", 11}, {"mSaveAsProject", 12},       {"mExit", 14},
-        {"mTestModel", 15},     {"mWindowViewRelationType", 18}, {"mWindowViewErrorType", 21},
-        {"mDebug", 80},         {"mRun", 81},                 {"mGraph", 82}};
+    QCOMPARE(tools, (QStringList{mainText(7), mainText(8), mainText(10), mainText(11), mainText(12),
+                                 mainText(13), mainText(80), mainText(81), mainText(84),
+                                 mainText(83), mainText(82)}));
+    const QList<QPair<const char *, int>> tips = {{"mCreateProject", 7},
+                                                  {"mOpenProject", 8},
+                                                  {"mCloseProject", 10},
+                                                  {"mSaveTabProject", 11},
+                                                  {"mSaveAsProject", 12},
+                                                  {"mExit", 14},
+                                                  {"mTestModel", 15},
+                                                  {"mWindowViewRelationType", 18},
+                                                  {"mWindowViewErrorType", 21},
+                                                  {"mDebug", 80},
+                                                  {"mRun", 81},
+                                                  {"mGraph", 82}};
     for (const auto &tip : tips)
         QCOMPARE(w.action(tip.first)->toolTip(), mainText(tip.second));
     QCOMPARE(w.menu("mTools")->toolTip(), mainText(3));
-    QCOMPARE(w.menu("mWindowView")->title(), language == QLatin1String("mEngLang") ? QStringLiteral("View")
-                                                                                   : QStringLiteral("Вид"));
+    QCOMPARE(w.menu("mWindowView")->title(), language == QLatin1String("mEngLang")
+                                                 ? QStringLiteral("View")
+                                                 : QStringLiteral("Вид"));
     // Back to the source texts for the next test.
     w.action("mRusLang")->trigger();
     QCoreApplication::processEvents();
@@ -451,7 +485,8 @@ void tst_MainWindow::closePromptAnswers()
     QCOMPARE(boxes.shown.size(), 1);
     const Boxes::Box prompt = boxes.shown.at(0);
     QCOMPARE(prompt.icon, QMessageBox::Question);
-    QCOMPARE(prompt.text, QStringLiteral("Модель 'Model 1' физически не сохранена. Хотите сохранить модель?"));
+    QCOMPARE(prompt.text,
+             QStringLiteral("Модель 'Model 1' физически не сохранена. Хотите сохранить модель?"));
     QCOMPARE(prompt.buttons.size(), 3);
     QVERIFY(prompt.buttons.contains(QStringLiteral("Да")));
     QVERIFY(prompt.buttons.contains(QStringLiteral("Нет")));
@@ -580,10 +615,11 @@ void tst_MainWindow::secondCloseIsHarmless()
 
 void tst_MainWindow::markupInNamesShowsAsText()
 {
-    const QString path = writeModel(*m_folder, QStringLiteral("markup.xml"), 20, [](QString n_text) {
-        const QRegularExpression root(QStringLiteral("(<class [^>]*shortName=\")[^\"]*\""));
-        return n_text.replace(root, QStringLiteral("\\1Model &lt;i&gt;1&lt;/i&gt;\""));
-    });
+    const QString path = writeModel(
+        *m_folder, QStringLiteral("markup.xml"), 20, [](QString n_text) {
+            const QRegularExpression root(QStringLiteral("(<class [^>]*shortName=\")[^\"]*\""));
+            return n_text.replace(root, QStringLiteral("\\1Model &lt;i&gt;1&lt;/i&gt;\""));
+        });
     Window w;
     FileDialogAnswer files({path});
     w.action("mOpenProject")->trigger();

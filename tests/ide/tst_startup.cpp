@@ -12,7 +12,10 @@ private slots:
     void offscreenStartStaysUp();
 
 private:
-    static QString program() { return QCoreApplication::applicationDirPath() + QStringLiteral("/../ide/TORVA"); }
+    static QString program()
+    {
+        return QCoreApplication::applicationDirPath() + QStringLiteral("/../ide/TORVA");
+    }
 };
 
 void tst_Startup::withoutDisplayItSaysWhatIsMissing()

@@ -16,7 +16,8 @@
 #include <QMessageBox>
 #include <QUuid>
 
-ControllerActionProject::ControllerActionProject(ModelManager *n_modelManager, IDEDirector *n_director)
+ControllerActionProject::ControllerActionProject(ModelManager *n_modelManager,
+                                                 IDEDirector *n_director)
     : m_modelManager(n_modelManager), m_director(n_director)
 {
     InterfaceLanguage &texts = InterfaceLanguage::Instance();
@@ -32,11 +33,20 @@ ControllerActionProject::ControllerActionProject(ModelManager *n_modelManager, I
     m_errorTitleKey = ErrorDictionary::Instance().getOstraIDEBeginKey() + 1;
 }
 
-void ControllerActionProject::setDirector(IDEDirector *n_director) { m_director = n_director; }
+void ControllerActionProject::setDirector(IDEDirector *n_director)
+{
+    m_director = n_director;
+}
 
-QString ControllerActionProject::currentFileName() const { return m_fileName; }
+QString ControllerActionProject::currentFileName() const
+{
+    return m_fileName;
+}
 
-QString ControllerActionProject::text(int n_key) const { return InterfaceLanguage::Instance().getTextById(n_key); }
+QString ControllerActionProject::text(int n_key) const
+{
+    return InterfaceLanguage::Instance().getTextById(n_key);
+}
 
 void ControllerActionProject::clearWorkspace()
 {
@@ -96,9 +106,10 @@ void ControllerActionProject::CreateProject()
     const QSharedPointer<OstraModel> model = QSharedPointer<OstraModel>::create();
     const QString classId = QUuid::createUuid().toString();
     const QString modelId = QUuid::createUuid().toString();
-    const QSharedPointer<OstraClass> root =
-        QSharedPointer<OstraClass>::create(classId, QSharedPointer<RelationsStorage>::create());
-    const QString name = QStringLiteral("Model ") + QString::number(m_modelManager->getAllModels().size() + 1);
+    const QSharedPointer<OstraClass> root = QSharedPointer<OstraClass>::create(
+        classId, QSharedPointer<RelationsStorage>::create());
+    const QString name = QStringLiteral("Model ")
+                         + QString::number(m_modelManager->getAllModels().size() + 1);
     model->setShortName(name);
     model->setDescription(name);
     model->setId(modelId);
@@ -133,7 +144,8 @@ bool ControllerActionProject::OpenProject()
         const QSet<QSharedPointer<OstraModel>> models = m_modelManager->getAllModels();
         for (const QSharedPointer<OstraModel> &model : models)
             m_modelManager->deleteModel(model);
-        QMessageBox box(QMessageBox::Critical, ErrorDictionary::Instance().getErrorById(m_errorTitleKey),
+        QMessageBox box(QMessageBox::Critical,
+                        ErrorDictionary::Instance().getErrorById(m_errorTitleKey),
                         text(m_openFailedKey), QMessageBox::Ok);
         box.setTextFormat(Qt::PlainText);
         MessageBoxes::execBox(box);
@@ -166,17 +178,23 @@ bool ControllerActionProject::saveThrough(bool n_allTabs)
     return true;
 }
 
-bool ControllerActionProject::SaveProject() { return saveThrough(false); }
+bool ControllerActionProject::SaveProject()
+{
+    return saveThrough(false);
+}
 
-bool ControllerActionProject::SaveAllProject() { return saveThrough(true); }
+bool ControllerActionProject::SaveAllProject()
+{
+    return saveThrough(true);
+}
 
 bool ControllerActionProject::SaveAsProject()
 {
     if (m_modelManager->getAllModels().isEmpty())
         return false;
     takeRootName();
-    const QString chosen =
-        fileSystem::Instance().showSaveFileDialog(nullptr, text(m_saveCaptionKey), QString(), text(m_filterKey));
+    const QString chosen = fileSystem::Instance().showSaveFileDialog(
+        nullptr, text(m_saveCaptionKey), QString(), text(m_filterKey));
     if (chosen.isEmpty())
         return false;
     m_fileName = chosen;

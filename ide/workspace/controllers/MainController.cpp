@@ -7,8 +7,7 @@
 #include "workspace/viewmanagers/BaseViewManager.h"
 
 MainController::MainController(IDEDirector *n_director)
-    : m_director(n_director),
-      m_modelManager(new ModelManager()),
+    : m_director(n_director), m_modelManager(new ModelManager()),
       m_actionProject(new ControllerActionProject(m_modelManager, n_director))
 {
 }
@@ -25,9 +24,15 @@ void MainController::setDirector(IDEDirector *n_director)
     m_actionProject->setDirector(n_director);
 }
 
-ModelManager *MainController::modelManager() const { return m_modelManager; }
+ModelManager *MainController::modelManager() const
+{
+    return m_modelManager;
+}
 
-ControllerActionProject *MainController::projectActions() const { return m_actionProject; }
+ControllerActionProject *MainController::projectActions() const
+{
+    return m_actionProject;
+}
 
 void MainController::addActionTools(QAction *n_action)
 {
@@ -63,15 +68,30 @@ bool MainController::LoadProject()
     return true;
 }
 
-bool MainController::Save() { return m_actionProject->SaveProject(); }
+bool MainController::Save()
+{
+    return m_actionProject->SaveProject();
+}
 
-bool MainController::SaveModelAs() { return m_actionProject->SaveAsProject(); }
+bool MainController::SaveModelAs()
+{
+    return m_actionProject->SaveAsProject();
+}
 
-bool MainController::SaveAllModel() { return m_actionProject->SaveAllProject(); }
+bool MainController::SaveAllModel()
+{
+    return m_actionProject->SaveAllProject();
+}
 
-bool MainController::closeAllModel() { return m_actionProject->closeAllProject(); }
+bool MainController::closeAllModel()
+{
+    return m_actionProject->closeAllProject();
+}
 
-bool MainController::debug() { return m_director ? m_director->debug() : false; }
+bool MainController::debug()
+{
+    return m_director ? m_director->debug() : false;
+}
 
 void MainController::run()
 {
@@ -97,4 +117,7 @@ void MainController::filterResultTest()
         m_director->filterResultTest();
 }
 
-QSharedPointer<OstraModel> MainController::getActiveModel() { return m_modelManager->getActiveModel(); }
+QSharedPointer<OstraModel> MainController::getActiveModel()
+{
+    return m_modelManager->getActiveModel();
+}

@@ -32,8 +32,8 @@ QString fileSystem::withFilterSuffix(const QString &n_name, const QString &n_sel
     return n_name + QLatin1Char('.') + extension;
 }
 
-QString fileSystem::showSaveFileDialog(QWidget *n_parent, const QString &n_caption, const QString &n_dir,
-                                       const QString &n_filter)
+QString fileSystem::showSaveFileDialog(QWidget *n_parent, const QString &n_caption,
+                                       const QString &n_dir, const QString &n_filter)
 {
     QFileDialog dialog(n_parent, n_caption, n_dir, n_filter);
     if (n_parent != nullptr)

@@ -43,8 +43,8 @@ QString attribute(const QString &n_path, const QString &n_element, const QString
     QFile file(n_path);
     file.open(QIODevice::ReadOnly);
     const QString text = QString::fromUtf8(file.readAll());
-    const QRegularExpression pattern(QStringLiteral("<") + n_element + QStringLiteral(" [^>]*") + n_name
-                                     + QStringLiteral("=\"([^\"]*)\""));
+    const QRegularExpression pattern(QStringLiteral("<") + n_element + QStringLiteral(" [^>]*")
+                                     + n_name + QStringLiteral("=\"([^\"]*)\""));
     return pattern.match(text).captured(1);
 }
 
@@ -87,7 +87,8 @@ void tst_ProjectActions::createdModelTakesItsRootName()
     QVERIFY(c.controller.Save());
     const QString path = folder.filePath(QStringLiteral("new.xml"));
     QCOMPARE(c.actions().currentFileName(), path);
-    QCOMPARE(attribute(path, QStringLiteral("model"), QStringLiteral("shortName")), QStringLiteral("Renamed"));
+    QCOMPARE(attribute(path, QStringLiteral("model"), QStringLiteral("shortName")),
+             QStringLiteral("Renamed"));
     // Closing keeps the registry's last active model, as the registry does.
     QVERIFY(c.controller.closeAllModel());
     QCOMPARE(c.boxes, 1);
@@ -115,7 +116,8 @@ void tst_ProjectActions::openedModelKeepsItsName()
     QVERIFY(c.controller.SaveAllModel());
     QCOMPARE(files.asked(), 1);
     QCOMPARE(attribute(path, QStringLiteral("model"), QStringLiteral("shortName")), name);
-    QCOMPARE(attribute(path, QStringLiteral("class"), QStringLiteral("shortName")), QStringLiteral("Renamed"));
+    QCOMPARE(attribute(path, QStringLiteral("class"), QStringLiteral("shortName")),
+             QStringLiteral("Renamed"));
 }
 
 void tst_ProjectActions::saveAsKeepsTheNewNameAfterAFailedWrite()
