@@ -1,8 +1,8 @@
-#include "../../../core/model/ModelFixtures.h"
 #include "FileDialogAnswer.h"
 
 #include "MessageBoxes.h"
 #include "ModelGenerator.h"
+#include "elements/ParameterModel.h"
 #include "errors/ExceptionOstra.h"
 #include "model/ModelManager.h"
 #include "model/OstraModel.h"
@@ -143,9 +143,14 @@ void tst_ProjectActions::newModelWithErrorsStaysOpenWhenSavedAtClose()
     Controller c;
     QTemporaryDir folder;
     c.controller.CreateProject();
-    const ClassPtr root = c.active()->getRootClass();
-    root->addParameter(makeParameter(QStringLiteral("p1"), QStringLiteral("same")));
-    root->addParameter(makeParameter(QStringLiteral("p2"), QStringLiteral("same")));
+    const QSharedPointer<OstraClass> root = c.active()->getRootClass();
+    for (const QString &id : {QStringLiteral("p1"), QStringLiteral("p2")}) {
+        const auto parameter = QSharedPointer<ParameterModel>::create();
+        parameter->setId(id);
+        parameter->setShortName(QStringLiteral("same"));
+        parameter->setValueType(QVariant::Double);
+        root->addParameter(parameter);
+    }
     QVERIFY(root->checkClassIntegrity().areAnyErrors());
     // Offered for saving like any model; with no file yet the write refuses the class, the
     // refusal is shown, and the close is abandoned with the model still open.
