@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(cmake g++ make qtbase5-dev qtscript5-dev qttools5-dev qttools5-dev-tools
           qttranslations5-l10n poppler-utils "$@")
 missing=()
+# The end-to-end interface test drives the program under a virtual X server (xvfb-run needs xauth).
+packages+=(xvfb xauth xdotool)
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
 done

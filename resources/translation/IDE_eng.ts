@@ -992,6 +992,141 @@
     </message>
 </context>
 <context>
+    <name>frmMainIDE</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>Main window</translation>
+    </message>
+    <message>
+        <source>Окно &quot;Отношение&quot;</source>
+        <translation>&quot;Relations&quot; window</translation>
+    </message>
+    <message>
+        <source>Отношения</source>
+        <translation>Relation</translation>
+    </message>
+    <message>
+        <source>Ошибки</source>
+        <translation>Errors</translation>
+    </message>
+    <message>
+        <source>История</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Вкладка</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Окно</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Окно &quot;Проект&quot;</source>
+        <translation>&quot;Project&quot; window</translation>
+    </message>
+    <message>
+        <source>Окно &quot;Консоль&quot;</source>
+        <translation>&quot;Console&quot; window</translation>
+    </message>
+    <message>
+        <source>Окно &quot;История&quot;</source>
+        <translation>&quot;History&quot; window</translation>
+    </message>
+    <message>
+        <source>Окно &quot;Ошибки&quot;</source>
+        <translation>&quot;Errors&quot; window</translation>
+    </message>
+    <message>
+        <source>Создать проект...</source>
+        <translation>Create project...</translation>
+    </message>
+    <message>
+        <source>&amp;Открыть проект...</source>
+        <translation>&amp;Open project...</translation>
+    </message>
+    <message>
+        <source>Недавние проекты</source>
+        <translation>Recent projects</translation>
+    </message>
+    <message>
+        <source>Закрыть проект</source>
+        <translation>Close project</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Сохранить как...</source>
+        <translation>Save as...</translation>
+    </message>
+    <message>
+        <source>Сохранить всё</source>
+        <translation>Save all</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Тестирование модели</source>
+        <translation>Test model</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Английский</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Отладка</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>Запустить</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Отобразить граф</source>
+        <translation>Show graph</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Панель инструментов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Инструменты</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Вид</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Языки</source>
+        <translation>Languages</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Current Language changed to </source>
+        <translation>Current language changed to</translation>
+    </message>
+</context>
+<context>
     <name>wChangeRelation</name>
     <message>
         <source>Form</source>

@@ -992,6 +992,141 @@
     </message>
 </context>
 <context>
+    <name>frmMainIDE</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>Главное окно</translation>
+    </message>
+    <message>
+        <source>Окно &quot;Отношение&quot;</source>
+        <translation>Окно &quot;Отношения&quot;</translation>
+    </message>
+    <message>
+        <source>Отношения</source>
+        <translation>Отношения</translation>
+    </message>
+    <message>
+        <source>Ошибки</source>
+        <translation>Ошибки</translation>
+    </message>
+    <message>
+        <source>История</source>
+        <translation>История</translation>
+    </message>
+    <message>
+        <source>Вкладка</source>
+        <translation>Вкладка</translation>
+    </message>
+    <message>
+        <source>Окно</source>
+        <translation>Окно</translation>
+    </message>
+    <message>
+        <source>Окно &quot;Проект&quot;</source>
+        <translation>Окно &quot;Проект&quot;</translation>
+    </message>
+    <message>
+        <source>Окно &quot;Консоль&quot;</source>
+        <translation>Окно &quot;Консоль&quot;</translation>
+    </message>
+    <message>
+        <source>Окно &quot;История&quot;</source>
+        <translation>Окно &quot;История&quot;</translation>
+    </message>
+    <message>
+        <source>Окно &quot;Ошибки&quot;</source>
+        <translation>Окно &quot;Ошибки&quot;</translation>
+    </message>
+    <message>
+        <source>Создать проект...</source>
+        <translation>Создать проект...</translation>
+    </message>
+    <message>
+        <source>&amp;Открыть проект...</source>
+        <translation>&amp;Открыть проект...</translation>
+    </message>
+    <message>
+        <source>Недавние проекты</source>
+        <translation>Недавние проекты</translation>
+    </message>
+    <message>
+        <source>Закрыть проект</source>
+        <translation>Закрыть проект</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Сохранить как...</source>
+        <translation>Сохранить как...</translation>
+    </message>
+    <message>
+        <source>Сохранить всё</source>
+        <translation>Сохранить всё</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Тестирование модели</source>
+        <translation>Тестирование модели</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Английский</source>
+        <translation>Английский</translation>
+    </message>
+    <message>
+        <source>Отладка</source>
+        <translation>Отладка</translation>
+    </message>
+    <message>
+        <source>Запустить</source>
+        <translation>Запустить</translation>
+    </message>
+    <message>
+        <source>Отобразить граф</source>
+        <translation>Отобразить граф</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Панель инструментов</source>
+        <translation>Панель инструментов</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Инструменты</source>
+        <translation>Инструменты</translation>
+    </message>
+    <message>
+        <source>Вид</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>Языки</source>
+        <translation>Языки</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Current Language changed to </source>
+        <translation>Язык изменен на </translation>
+    </message>
+</context>
+<context>
     <name>wChangeRelation</name>
     <message>
         <source>Form</source>
