@@ -187,7 +187,7 @@ double elapsedMs(const QElapsedTimer &n_timer)
 
 // One StaticAlgorithm::search as a user pays for it: a fresh solver loaded with the network, the
 // known and required parameters given, the search, and the solver's tear-down.
-double timeSearch(Network &n_network, int *n_planned)
+double timeSearch(Network &n_network, int *n_planned, quint32 *n_checksum = nullptr)
 {
     n_network.net->reset();
     QElapsedTimer timer;
@@ -201,6 +201,13 @@ double timeSearch(Network &n_network, int *n_planned)
             solver.addRequiredParameter(parameter);
         solver.search();
         *n_planned = solver.getAlgorithmSolution()->getRulesOrderCount();
+        if (n_checksum != nullptr) {
+            // Outside the figure that matters: the plan itself, to compare builds by.
+            quint32 hash = 2166136261u;
+            for (const RulePtr &rule : solver.getAlgorithmSolution()->getRulesOrder())
+                hash = (hash ^ qHash(rule->getId())) * 16777619u;
+            *n_checksum = hash % 1000000000u;
+        }
     }
     return elapsedMs(timer);
 }
@@ -274,11 +281,12 @@ double timeCounter(const Numbered &n_network, int *n_planned)
     return elapsed;
 }
 
-const int PAIRS = 11;
+int PAIRS = 11;
+int SIZE = 100000;
 
 void runFamily(const char *n_family, QSharedPointer<Network> (*n_make)(int))
 {
-    const int size = 100000;
+    const int size = SIZE;
     const QSharedPointer<Network> network = n_make(size);
     const QSharedPointer<Network> doubled = n_make(2 * size);
     QElapsedTimer timer;
@@ -294,16 +302,20 @@ void runFamily(const char *n_family, QSharedPointer<Network> (*n_make)(int))
     const PairedRatio doubling = pairedRatio(
         PAIRS, [&] { return timeSearch(*doubled, &plannedDoubled); }, [&] { return timeSearch(*network, &planned); });
 
+    quint32 checksum = 0;
+    timeSearch(*network, &planned, &checksum);
     const QByteArray prefix = QByteArray(n_family).append('_').append(QByteArray::number(size));
+    printFigure(prefix + "_plan_checksum", checksum);
     printFigure(prefix + "_search_ms", overCounter.firstMedianMs);
     printFigure(prefix + "_counter_planner_ms", overCounter.secondMedianMs);
     printFigure(prefix + "_counter_numbering_ms", numberingMs);
     printRatio(prefix + "_search_over_counter", overCounter);
     printFigure(prefix + "_planned_rules", planned);
     printFigure(prefix + "_counter_planned_rules", counterPlanned);
-    printFigure(QByteArray(n_family) + "_200000_search_ms", doubling.firstMedianMs);
-    printRatio(QByteArray(n_family) + "_search_200000_over_100000", doubling);
-    printFigure(QByteArray(n_family) + "_200000_planned_rules", plannedDoubled);
+    const QByteArray doubledPrefix = QByteArray(n_family).append('_').append(QByteArray::number(2 * size));
+    printFigure(doubledPrefix + "_search_ms", doubling.firstMedianMs);
+    printRatio(QByteArray(n_family) + "_search_doubling_ratio", doubling);
+    printFigure(doubledPrefix + "_planned_rules", plannedDoubled);
 }
 
 // Deep: layers of 100, so the number of layers grows with N and derivations reach far back.
@@ -327,6 +339,11 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     // Either family alone, for profiling.
     const QByteArray only = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    // Smaller runs for profiling: a size and a number of pairs after the family.
+    if (argc > 3) {
+        SIZE = std::max(100, QByteArray(argv[2]).toInt());
+        PAIRS = std::max(1, QByteArray(argv[3]).toInt());
+    }
     if (only.isEmpty() || only == "--chain-only")
         runFamily("chain", &chain);
     if (only != "--chain-only" && only != "--wide-only")

@@ -131,9 +131,12 @@ void StaticAlgorithm::reset()
 
 void StaticAlgorithm::forgetSearchPaths()
 {
-    m_searchPaths.clear();
+    m_rulePaths.clear();
+    m_parameterPaths.clear();
     m_ruleNumbers.clear();
     m_pathSets.clear();
+    // Node 0 is the empty path.
+    m_pathNodes.assign(1, PathNode());
 }
 
 void StaticAlgorithm::setParametersDefaultValuesAsKnown()
@@ -225,15 +228,14 @@ void StaticAlgorithm::baseSearch(QSet<ParameterModel::ParameterModelPtr> &n_know
             if (!rule->canBeExplored() || rule->m_explored)
                 continue;
             rule->m_explored = true;
-            const QHash<QString, ParameterModel::ParameterModelPtr> outputs = rule->getOutputParameters();
-            for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it) {
-                const ParameterModel::ParameterModelPtr &parameter = it.value();
-                if (parameter.isNull())
-                    continue;
+            rule->forEachOutputParameter([&](const QSharedPointer<ParameterVertexPtrConn> &n_output) {
+                if (n_output.isNull())
+                    return;
+                const ParameterModel::ParameterModelPtr parameter = qSharedPointerCast<ParameterModel>(n_output);
                 if (!parameter->m_explored)
                     m_workQueue.append(parameter);
                 setParameterSearchParent(parameter, rule);
-            }
+            });
         } else if (type == OBJECT_TYPE_PARAMETER) {
             const ParameterModel::ParameterModelPtr parameter = qSharedPointerCast<ParameterModel>(element);
             const bool accepted =
@@ -246,12 +248,13 @@ void StaticAlgorithm::baseSearch(QSet<ParameterModel::ParameterModelPtr> &n_know
                 m_algorithmSolution->addExploredParameter(parameter);
                 remaining.remove(parameter);
             }
-            for (const RuleModel::RuleModelPtr &rule : parameter->getOutputRules()) {
-                if (rule.isNull())
-                    continue;
+            parameter->forEachAdjacentOutVertex([&](const QSharedPointer<RuleVertexPtrConn> &n_reader) {
+                if (n_reader.isNull())
+                    return;
+                const RuleModel::RuleModelPtr rule = qSharedPointerCast<RuleModel>(n_reader);
                 m_workQueue.append(rule);
                 setRuleSearchParent(rule, parameter);
-            }
+            });
         } else {
             qWarning() << "Ошибка при поиске в ширину, не должно быть";
         }
@@ -304,13 +307,14 @@ void StaticAlgorithm::walkBack(QList<RuleModel::RuleModelPtr> &n_chain, NeedsTab
                 walked.append(qMakePair(static_cast<const RuleModel *>(rule.data()), steps));
             }
             n_chain.prepend(rule);
-            const QHash<QString, ParameterModel::ParameterModelPtr> inputs = rule->getInputParameters();
             const QSharedPointer<ParameterVertexPtrConn> searchParent = rule->getBFSParent();
-            for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it) {
-                const ParameterModel::ParameterModelPtr &input = it.value();
-                if (!input.isNull() && !n_known.contains(input) && input != searchParent)
+            rule->forEachInputParameter([&](const QSharedPointer<ParameterVertexPtrConn> &n_input) {
+                if (n_input.isNull() || n_input == searchParent)
+                    return;
+                const ParameterModel::ParameterModelPtr input = qSharedPointerCast<ParameterModel>(n_input);
+                if (!n_known.contains(input))
                     n_needs.insert(rule, input);
-            }
+            });
             parameter = qSharedPointerCast<ParameterModel>(searchParent);
             rule.reset();
             if (steps >= n_limit)
@@ -362,9 +366,9 @@ QList<RuleModel::RuleModelPtr> StaticAlgorithm::buildRulesOrder(QSet<ParameterMo
                 needs.remove(rule);
                 continue;
             }
-            const QHash<QString, ParameterModel::ParameterModelPtr> outputs = rule->getOutputParameters();
-            for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it)
-                n_produced.insert(it.value());
+            rule->forEachOutputParameter([&](const QSharedPointer<ParameterVertexPtrConn> &n_output) {
+                n_produced.insert(qSharedPointerCast<ParameterModel>(n_output));
+            });
             const Order::iterator position = order.insert(item->position, rule);
             const QList<ParameterModel::ParameterModelPtr> further = needs.values(rule);
             for (const ParameterModel::ParameterModelPtr &parameter : further)
@@ -379,7 +383,7 @@ QList<RuleModel::RuleModelPtr> StaticAlgorithm::buildRulesOrder(QSet<ParameterMo
     return QList<RuleModel::RuleModelPtr>(order.begin(), order.end());
 }
 
-int StaticAlgorithm::ruleNumber(const RuleVertex *n_rule) const
+int StaticAlgorithm::ruleNumber(const RuleVertex *n_rule)
 {
     auto it = m_ruleNumbers.find(n_rule);
     if (it == m_ruleNumbers.end())
@@ -387,58 +391,105 @@ int StaticAlgorithm::ruleNumber(const RuleVertex *n_rule) const
     return it.value();
 }
 
-RulePathSets::Set StaticAlgorithm::pathFromElement(const QSet<QSharedPointer<RuleVertex>> &n_rules) const
+int StaticAlgorithm::addPathNode(PathNode::Kind n_kind, int n_first, int n_second)
 {
+    PathNode node;
+    node.kind = n_kind;
+    node.first = n_first;
+    node.second = n_second;
+    m_pathNodes.push_back(node);
+    return static_cast<int>(m_pathNodes.size()) - 1;
+}
+
+// A set the element holds itself (left by an earlier search of another solver) becomes a built node.
+int StaticAlgorithm::pathFromElement(const QSet<QSharedPointer<RuleVertex>> &n_rules)
+{
+    if (n_rules.isEmpty())
+        return 0;
     RulePathSets::Set path;
     for (const QSharedPointer<RuleVertex> &rule : n_rules)
         path = m_pathSets.inserted(path, ruleNumber(rule.data()));
-    return path;
+    const int node = addPathNode(PathNode::FROM_ELEMENT, 0, 0);
+    m_pathNodes[node].built = true;
+    m_pathNodes[node].set = path;
+    return node;
 }
 
-RulePathSets::Set StaticAlgorithm::pathOfParameter(const ParameterVertexPtrConn *n_parameter) const
+// Builds the node's set, and every set below it not built yet, without recursion: a chain's paths
+// nest as deep as the chain is long.
+int StaticAlgorithm::pathSize(int n_node)
 {
-    const auto it = m_searchPaths.constFind(n_parameter);
-    if (it != m_searchPaths.constEnd() && it->parent == n_parameter->m_BFSParent.toStrongRef().data())
-        return it->path;
+    std::vector<int> stack{n_node};
+    while (!stack.empty()) {
+        const int current = stack.back();
+        PathNode &node = m_pathNodes[current];
+        if (node.built || node.kind == PathNode::EMPTY || node.kind == PathNode::FROM_ELEMENT) {
+            node.built = true;
+            stack.pop_back();
+            continue;
+        }
+        const int first = node.first;
+        const int second = node.kind == PathNode::UNION ? node.second : 0;
+        const bool ready = m_pathNodes[first].built && m_pathNodes[second].built;
+        if (!ready) {
+            if (!m_pathNodes[first].built)
+                stack.push_back(first);
+            if (!m_pathNodes[second].built)
+                stack.push_back(second);
+            continue;
+        }
+        const RulePathSets::Set set =
+            node.kind == PathNode::UNION ? m_pathSets.united(m_pathNodes[first].set, m_pathNodes[second].set)
+                                         : m_pathSets.inserted(m_pathNodes[first].set, node.second);
+        // The pool may have grown, but the node table has not: the reference still holds.
+        node.set = set;
+        node.built = true;
+        stack.pop_back();
+    }
+    return m_pathSets.size(m_pathNodes[n_node].set);
+}
+
+int StaticAlgorithm::pathOfParameter(const ParameterVertexPtrConn *n_parameter)
+{
+    const auto it = m_parameterPaths.constFind(n_parameter);
+    if (it != m_parameterPaths.constEnd() && it->parent == n_parameter->m_BFSParent.toStrongRef().data())
+        return it->node;
     return pathFromElement(n_parameter->m_BFSRules);
 }
 
-RulePathSets::Set StaticAlgorithm::pathOfRule(const RuleVertexPtrConn *n_rule) const
+int StaticAlgorithm::pathOfRule(const RuleVertexPtrConn *n_rule)
 {
-    const auto it = m_searchPaths.find(n_rule);
-    if (it == m_searchPaths.end() || it->parent != n_rule->m_BFSParent.toStrongRef().data())
-        return pathFromElement(n_rule->m_BFSRules);
-    for (const RulePathSets::Set &input : qAsConst(it->pending))
-        it->path = m_pathSets.united(it->path, input);
-    it->pending.clear();
-    return it->path;
+    const auto it = m_rulePaths.constFind(n_rule);
+    if (it != m_rulePaths.constEnd() && it->parent == n_rule->m_BFSParent.toStrongRef().data())
+        return it->node;
+    return pathFromElement(n_rule->m_BFSRules);
 }
 
 // As the rule's own setBFSParent: the paths of its bound inputs join its path, the parameter
-// becomes its search parent. The paths are only noted here and united when the path is read.
+// becomes its search parent.
 void StaticAlgorithm::setRuleSearchParent(const RuleModel::RuleModelPtr &n_rule,
                                           const ParameterModel::ParameterModelPtr &n_parameter)
 {
     const RuleVertexPtrConn *rule = n_rule.data();
     const QSharedPointer<ParameterVertexPtrConn> parent = n_parameter;
-    auto record = m_searchPaths.find(rule);
-    if (record == m_searchPaths.end() || record->parent != rule->m_BFSParent.toStrongRef().data())
-        record = m_searchPaths.insert(rule, PathRecord{pathFromElement(rule->m_BFSRules), nullptr, {}});
-    const QHash<QString, QSharedPointer<ParameterVertexPtrConn>> inputs = n_rule->getInputParametersHash();
-    for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it) {
-        if (it.value().isNull())
-            continue;
-        const RulePathSets::Set input = pathOfParameter(it.value().data());
-        if (input.root == 0 || (input.root == record->path.root && input.level == record->path.level))
-            continue;
-        bool noted = false;
-        for (const RulePathSets::Set &seen : qAsConst(record->pending))
-            noted = noted || (seen.root == input.root && seen.level == input.level);
-        if (!noted)
-            record->pending.append(input);
+    auto record = m_rulePaths.find(rule);
+    if (record == m_rulePaths.end() || record->parent != rule->m_BFSParent.toStrongRef().data()) {
+        RulePathRecord fresh;
+        fresh.node = pathFromElement(rule->m_BFSRules);
+        record = m_rulePaths.insert(rule, fresh);
     }
+    RulePathRecord &path = record.value();
+    n_rule->forEachInputParameter([&](const QSharedPointer<ParameterVertexPtrConn> &n_input) {
+        if (n_input.isNull())
+            return;
+        const int input = pathOfParameter(n_input.data());
+        if (input == 0 || input == path.node || std::find(path.noted.begin(), path.noted.end(), input) != path.noted.end())
+            return;
+        path.noted.append(input);
+        path.node = path.node == 0 ? input : addPathNode(PathNode::UNION, path.node, input);
+    });
     n_rule->m_BFSParent = parent.toWeakRef();
-    record->parent = parent.data();
+    path.parent = parent.data();
 }
 
 // As the parameter's own setBFSParent: a parameter keeps the producing rule whose derivation needs
@@ -447,14 +498,17 @@ void StaticAlgorithm::setParameterSearchParent(const ParameterModel::ParameterMo
                                                const RuleModel::RuleModelPtr &n_rule)
 {
     const ParameterVertexPtrConn *parameter = n_parameter.data();
-    const RulePathSets::Set rulePath = pathOfRule(n_rule.data());
-    if (!n_parameter->getBFSParent().isNull()) {
-        if (m_pathSets.size(rulePath) >= m_pathSets.size(pathOfParameter(parameter)))
+    const int rulePath = pathOfRule(n_rule.data());
+    if (!n_parameter->m_BFSParent.isNull()) {
+        if (pathSize(rulePath) >= pathSize(pathOfParameter(parameter)))
             return;
     } else if (n_parameter->m_explored) {
         return;
     }
     const QSharedPointer<RuleVertexPtrConn> parent = n_rule;
     n_parameter->m_BFSParent = parent.toWeakRef();
-    m_searchPaths.insert(parameter, PathRecord{m_pathSets.inserted(rulePath, ruleNumber(n_rule.data())), parent.data(), {}});
+    ParameterPathRecord record;
+    record.parent = parent.data();
+    record.node = addPathNode(PathNode::WITH_RULE, rulePath, ruleNumber(n_rule.data()));
+    m_parameterPaths.insert(parameter, record);
 }
