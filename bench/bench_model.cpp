@@ -233,6 +233,20 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     if (argc > 2 && (QByteArray(argv[1]) == "--measure-load" || QByteArray(argv[1]) == "--measure-dom"))
         return measurePeak(QByteArray(argv[1]), QString::fromLocal8Bit(argv[2]));
+    // One load and one save of the given file, for profiling: bench_model --load-save FILE OUT.
+    if (argc > 3 && QByteArray(argv[1]) == "--load-save") {
+        ModelManager manager;
+        QFile file(QString::fromLocal8Bit(argv[2]));
+        QElapsedTimer timer;
+        timer.start();
+        manager.loadModel(file);
+        printFigure("load_ms", elapsedMs(timer));
+        QFile out(QString::fromLocal8Bit(argv[3]));
+        timer.restart();
+        manager.saveActiveModelInFile(out);
+        printFigure("save_ms", elapsedMs(timer));
+        return 0;
+    }
     if (argc > 1)
         LEAF_CLASSES = qMax(1, QString::fromLocal8Bit(argv[1]).toInt());
     try {

@@ -8,11 +8,12 @@ RulePathSets::RulePathSets()
 void RulePathSets::clear()
 {
     m_nodes.assign(1, Node());
-    m_leaves.clear();
-    m_inners.clear();
+    m_leaves = Interned();
+    m_inners = Interned();
+    m_unions.clear();
 }
 
-std::size_t RulePathSets::KidsHash::operator()(const Kids &n_kids) const
+std::size_t RulePathSets::hashOf(const Kids &n_kids)
 {
     std::uint64_t hash = 1469598103934665603ull;
     for (int kid : n_kids)
@@ -20,12 +21,45 @@ std::size_t RulePathSets::KidsHash::operator()(const Kids &n_kids) const
     return static_cast<std::size_t>(hash ^ (hash >> 29));
 }
 
-std::size_t RulePathSets::BitsHash::operator()(const Bits &n_bits) const
+std::size_t RulePathSets::hashOf(const Bits &n_bits)
 {
     std::uint64_t hash = 1469598103934665603ull;
     for (std::uint64_t word : n_bits)
         hash = (hash ^ word) * 1099511628211ull;
     return static_cast<std::size_t>(hash ^ (hash >> 29));
+}
+
+// The id of the node with this content, added (as n_node) when there is none yet.
+template<class Content, class Same>
+int RulePathSets::intern(Interned &n_table, const Content &n_content, Same n_same, const Node &n_node)
+{
+    if (2 * (n_table.used + 1) > static_cast<int>(n_table.ids.size())) {
+        std::vector<int> old;
+        old.swap(n_table.ids);
+        n_table.ids.assign(old.empty() ? 1024 : 2 * old.size(), 0);
+        const std::size_t mask = n_table.ids.size() - 1;
+        for (int id : old) {
+            if (id == 0)
+                continue;
+            const Node &node = m_nodes[id];
+            std::size_t slot = hashOf(contentOf(node, static_cast<const Content *>(nullptr))) & mask;
+            while (n_table.ids[slot] != 0)
+                slot = (slot + 1) & mask;
+            n_table.ids[slot] = id;
+        }
+    }
+    const std::size_t mask = n_table.ids.size() - 1;
+    std::size_t slot = hashOf(n_content) & mask;
+    while (n_table.ids[slot] != 0) {
+        if (n_same(m_nodes[n_table.ids[slot]], n_content))
+            return n_table.ids[slot];
+        slot = (slot + 1) & mask;
+    }
+    m_nodes.push_back(n_node);
+    const int id = static_cast<int>(m_nodes.size()) - 1;
+    n_table.ids[slot] = id;
+    ++n_table.used;
+    return id;
 }
 
 int RulePathSets::size(const Set &n_set) const
@@ -57,16 +91,11 @@ int RulePathSets::makeLeaf(const Bits &n_bits)
         count += __builtin_popcountll(word);
     if (count == 0)
         return 0;
-    const auto found = m_leaves.find(n_bits);
-    if (found != m_leaves.end())
-        return found->second;
     Node node;
     node.bits = n_bits;
     node.count = count;
-    m_nodes.push_back(node);
-    const int id = static_cast<int>(m_nodes.size()) - 1;
-    m_leaves.emplace(n_bits, id);
-    return id;
+    return intern(m_leaves, n_bits, [](const Node &n_node, const Bits &n_content) { return n_node.bits == n_content; },
+                  node);
 }
 
 int RulePathSets::makeInner(const Kids &n_kids)
@@ -76,16 +105,11 @@ int RulePathSets::makeInner(const Kids &n_kids)
         count += m_nodes[kid].count;
     if (count == 0)
         return 0;
-    const auto found = m_inners.find(n_kids);
-    if (found != m_inners.end())
-        return found->second;
     Node node;
     node.kids = n_kids;
     node.count = count;
-    m_nodes.push_back(node);
-    const int id = static_cast<int>(m_nodes.size()) - 1;
-    m_inners.emplace(n_kids, id);
-    return id;
+    return intern(m_inners, n_kids, [](const Node &n_node, const Kids &n_content) { return n_node.kids == n_content; },
+                  node);
 }
 
 int RulePathSets::lift(int n_node, int n_fromLevel, int n_toLevel)
@@ -145,6 +169,25 @@ int RulePathSets::unite(int n_first, int n_second, int n_level)
         return n_first;
     if (n_first == 0)
         return n_second;
+    // A node's id fixes its level, so the pair alone keys the memo.
+    const int low = n_first < n_second ? n_first : n_second;
+    const int high = n_first < n_second ? n_second : n_first;
+    if (m_unions.empty())
+        m_unions.resize(1 << 16);
+    const std::uint64_t pair = (std::uint64_t(std::uint32_t(low)) << 32) | std::uint32_t(high);
+    UnionMemo &memo = m_unions[((pair * 0x9E3779B97F4A7C15ull) >> 40) & (m_unions.size() - 1)];
+    if (memo.first == low && memo.second == high)
+        return memo.result;
+    const int result = uniteNodes(n_first, n_second, n_level);
+    // The reference may be stale only if the memo table grew, which it never does during a union.
+    memo.first = low;
+    memo.second = high;
+    memo.result = result;
+    return result;
+}
+
+int RulePathSets::uniteNodes(int n_first, int n_second, int n_level)
+{
     if (n_level == 0) {
         const Bits &first = m_nodes[n_first].bits;
         const Bits &second = m_nodes[n_second].bits;

@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 // Sets of rule numbers for the search's derivation paths, kept in one pool. A set is a tree of
@@ -44,25 +43,41 @@ private:
         Bits bits{};
         Kids kids{};
     };
-    struct KidsHash
+    // Node ids by content, open addressing over plain arrays: one table for leaves, one for inner
+    // nodes, neither allocating per entry.
+    struct Interned
     {
-        std::size_t operator()(const Kids &n_kids) const;
+        std::vector<int> ids;
+        int used = 0;
     };
-    struct BitsHash
+    // The last union of each pair of nodes, by a hash of the pair: sets of one search share most
+    // of their parts, so the same pair of subtrees is united again and again. A lost entry costs
+    // only the union done again.
+    struct UnionMemo
     {
-        std::size_t operator()(const Bits &n_bits) const;
+        int first = 0;
+        int second = 0;
+        int result = 0;
     };
 
     static int shiftOf(int n_level);
+    static std::size_t hashOf(const Bits &n_bits);
+    static std::size_t hashOf(const Kids &n_kids);
+    static const Bits &contentOf(const Node &n_node, const Bits *) { return n_node.bits; }
+    static const Kids &contentOf(const Node &n_node, const Kids *) { return n_node.kids; }
+    template<class Content, class Same>
+    int intern(Interned &n_table, const Content &n_content, Same n_same, const Node &n_node);
     int makeLeaf(const Bits &n_bits);
     int makeInner(const Kids &n_kids);
     int lift(int n_node, int n_fromLevel, int n_toLevel);
     int insertInto(int n_node, int n_level, int n_number);
     int unite(int n_first, int n_second, int n_level);
+    int uniteNodes(int n_first, int n_second, int n_level);
 
     std::vector<Node> m_nodes;
-    std::unordered_map<Bits, int, BitsHash> m_leaves;
-    std::unordered_map<Kids, int, KidsHash> m_inners;
+    Interned m_leaves;
+    Interned m_inners;
+    std::vector<UnionMemo> m_unions;
 };
 
 #endif // RULEPATHSETS_H
