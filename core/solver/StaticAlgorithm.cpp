@@ -52,7 +52,7 @@ void StaticAlgorithm::search()
             return;
     }
     baseSearch();
-    const QList<RuleModel::RuleModelPtr> order =
+    const std::vector<RuleModel::RuleModelPtr> order =
         buildRulesOrder(QSet<ParameterModel::ParameterModelPtr>(), QSet<RuleModel::RuleModelPtr>(), searchLimit(),
                         CLASS_NAME, QStringLiteral("search()"));
     for (const RuleModel::RuleModelPtr &rule : order) {
@@ -274,11 +274,23 @@ void StaticAlgorithm::createAlgoritmForOneReqPar(QList<RuleModel::RuleModelPtr> 
                                                  NeedsTable &n_additionalReqParametersPlaceInsert,
                                                  ParameterModel::ParameterModelPtr n_currentObject)
 {
-    walkBack(n_rulesOrder, n_additionalReqParametersPlaceInsert, n_currentObject,
-             m_algorithmSolution->getKnownParameters(), searchLimit(), nullptr);
+    std::vector<RuleModel::RuleModelPtr> walked;
+    const auto prependWalked = [&]() {
+        for (const RuleModel::RuleModelPtr &rule : walked)
+            n_rulesOrder.prepend(rule);
+    };
+    try {
+        walkBack(walked, n_additionalReqParametersPlaceInsert, n_currentObject,
+                 m_algorithmSolution->getKnownParameters(), searchLimit(), nullptr);
+    } catch (...) {
+        // A walk that fails on its limit leaves the rules walked so far, as it always has.
+        prependWalked();
+        throw;
+    }
+    prependWalked();
 }
 
-void StaticAlgorithm::walkBack(QList<RuleModel::RuleModelPtr> &n_chain, NeedsTable &n_needs,
+void StaticAlgorithm::walkBack(std::vector<RuleModel::RuleModelPtr> &n_walked, NeedsTable &n_needs,
                                ParameterModel::ParameterModelPtr n_start,
                                const QSet<ParameterModel::ParameterModelPtr> &n_known, long n_limit,
                                QHash<const RuleModel *, long> *n_remainingSteps)
@@ -288,7 +300,7 @@ void StaticAlgorithm::walkBack(QList<RuleModel::RuleModelPtr> &n_chain, NeedsTab
     };
     long steps = 0;
     // Rules of this walk with the number of steps taken before each.
-    QList<QPair<const RuleModel *, long>> walked;
+    std::vector<std::pair<const RuleModel *, long>> walked;
     ParameterModel::ParameterModelPtr parameter = n_start;
     RuleModel::RuleModelPtr rule;
     while (true) {
@@ -300,13 +312,13 @@ void StaticAlgorithm::walkBack(QList<RuleModel::RuleModelPtr> &n_chain, NeedsTab
                     const long total = steps + placed.value();
                     if (total > n_limit)
                         throw tooLong();
-                    for (const auto &entry : qAsConst(walked))
+                    for (const auto &entry : walked)
                         n_remainingSteps->insert(entry.first, total - entry.second);
                     return;
                 }
-                walked.append(qMakePair(static_cast<const RuleModel *>(rule.data()), steps));
+                walked.emplace_back(rule.data(), steps);
             }
-            n_chain.prepend(rule);
+            n_walked.push_back(rule);
             const QSharedPointer<ParameterVertexPtrConn> searchParent = rule->getBFSParent();
             rule->forEachInputParameter([&](const QSharedPointer<ParameterVertexPtrConn> &n_input) {
                 if (n_input.isNull() || n_input == searchParent)
@@ -333,11 +345,11 @@ void StaticAlgorithm::walkBack(QList<RuleModel::RuleModelPtr> &n_chain, NeedsTab
         }
     }
     if (n_remainingSteps != nullptr)
-        for (const auto &entry : qAsConst(walked))
+        for (const auto &entry : walked)
             n_remainingSteps->insert(entry.first, steps - entry.second);
 }
 
-QList<RuleModel::RuleModelPtr> StaticAlgorithm::buildRulesOrder(QSet<ParameterModel::ParameterModelPtr> n_produced,
+std::vector<RuleModel::RuleModelPtr> StaticAlgorithm::buildRulesOrder(QSet<ParameterModel::ParameterModelPtr> n_produced,
                                                                 QSet<RuleModel::RuleModelPtr> n_placed, long n_limit,
                                                                 const QString &n_className, const QString &n_methodName)
 {
@@ -357,11 +369,13 @@ QList<RuleModel::RuleModelPtr> StaticAlgorithm::buildRulesOrder(QSet<ParameterMo
     for (auto item = items.begin(); item != items.end(); ++item) {
         if (n_produced.contains(item->parameter))
             continue;
-        QList<RuleModel::RuleModelPtr> chain;
+        // The walk gives the chain last rule first.
+        std::vector<RuleModel::RuleModelPtr> chain;
         NeedsTable needs;
         walkBack(chain, needs, item->parameter, known, n_limit, &remainingSteps);
         const auto insertBefore = std::next(item);
-        for (const RuleModel::RuleModelPtr &rule : qAsConst(chain)) {
+        for (auto walked = chain.crbegin(); walked != chain.crend(); ++walked) {
+            const RuleModel::RuleModelPtr &rule = *walked;
             if (n_placed.contains(rule)) {
                 needs.remove(rule);
                 continue;
@@ -380,7 +394,7 @@ QList<RuleModel::RuleModelPtr> StaticAlgorithm::buildRulesOrder(QSet<ParameterMo
             throw LoopExceptionOstra(count + 1, n_limit, n_className, n_methodName, QSharedPointer<ExceptionOstra>());
         ++count;
     }
-    return QList<RuleModel::RuleModelPtr>(order.begin(), order.end());
+    return std::vector<RuleModel::RuleModelPtr>(order.begin(), order.end());
 }
 
 int StaticAlgorithm::ruleNumber(const RuleVertex *n_rule)
