@@ -217,10 +217,34 @@ void StaticAlgorithm::baseSearch(QSet<ParameterModel::ParameterModelPtr> &n_know
                                  QSet<ParameterModel::ParameterModelPtr> &n_required)
 {
     QSet<ParameterModel::ParameterModelPtr> remaining = n_required;
+    // The queue runs in a plain vector (the member list allocates a node per entry); whatever is
+    // left when the search stops, or throws, goes back to the member as it would have stood there.
+    std::vector<QSharedPointer<BaseOstraObj>> queue(m_workQueue.cbegin(), m_workQueue.cend());
+    m_workQueue.clear();
+    std::size_t head = 0;
+    const auto keepRest = [&]() {
+        for (std::size_t rest = head; rest < queue.size(); ++rest)
+            m_workQueue.append(queue[rest]);
+    };
     for (const ParameterModel::ParameterModelPtr &parameter : sortedById(n_known))
-        m_workQueue.append(parameter);
-    while (!m_workQueue.isEmpty() && !remaining.isEmpty()) {
-        const QSharedPointer<BaseOstraObj> element = m_workQueue.takeFirst();
+        queue.push_back(parameter);
+    try {
+        searchQueue(queue, head, n_known, remaining);
+    } catch (...) {
+        keepRest();
+        throw;
+    }
+    keepRest();
+}
+
+void StaticAlgorithm::searchQueue(std::vector<QSharedPointer<BaseOstraObj>> &n_queue, std::size_t &n_head,
+                                  const QSet<ParameterModel::ParameterModelPtr> &n_known,
+                                  QSet<ParameterModel::ParameterModelPtr> &n_remaining)
+{
+    // Every rule and parameter taken lands here; growing it step by step rehashed it again and again.
+    m_visited.reserve(static_cast<int>(std::min<std::size_t>(n_queue.size() + 2 * getRulesCount(), 1u << 22)));
+    while (n_head < n_queue.size() && !n_remaining.isEmpty()) {
+        const QSharedPointer<BaseOstraObj> element = std::move(n_queue[n_head++]);
         m_visited.insert(element);
         const OstraObjectType type = element->getOstraObjectType();
         if (type == OBJECT_TYPE_RULE) {
@@ -233,7 +257,7 @@ void StaticAlgorithm::baseSearch(QSet<ParameterModel::ParameterModelPtr> &n_know
                     return;
                 const ParameterModel::ParameterModelPtr parameter = qSharedPointerCast<ParameterModel>(n_output);
                 if (!parameter->m_explored)
-                    m_workQueue.append(parameter);
+                    n_queue.push_back(parameter);
                 setParameterSearchParent(parameter, rule);
             });
         } else if (type == OBJECT_TYPE_PARAMETER) {
@@ -246,13 +270,13 @@ void StaticAlgorithm::baseSearch(QSet<ParameterModel::ParameterModelPtr> &n_know
             parameter->m_explored = true;
             if (parameter->m_required) {
                 m_algorithmSolution->addExploredParameter(parameter);
-                remaining.remove(parameter);
+                n_remaining.remove(parameter);
             }
             parameter->forEachAdjacentOutVertex([&](const QSharedPointer<RuleVertexPtrConn> &n_reader) {
                 if (n_reader.isNull())
                     return;
                 const RuleModel::RuleModelPtr rule = qSharedPointerCast<RuleModel>(n_reader);
-                m_workQueue.append(rule);
+                n_queue.push_back(rule);
                 setRuleSearchParent(rule, parameter);
             });
         } else {

@@ -73,6 +73,10 @@ protected:
 private:
     // A walk back from one parameter; rules placed earlier in the same build cut it short, since
     // everything behind them is placed too and only their remaining walk length still matters.
+    // The search loop of baseSearch over its queue, from n_head on.
+    void searchQueue(std::vector<QSharedPointer<BaseOstraObj>> &n_queue, std::size_t &n_head,
+                     const QSet<ParameterModel::ParameterModelPtr> &n_known,
+                     QSet<ParameterModel::ParameterModelPtr> &n_remaining);
     // The rules walked come out last rule first.
     void walkBack(std::vector<RuleModel::RuleModelPtr> &n_walked, NeedsTable &n_needs, ParameterModel::ParameterModelPtr n_start,
                   const QSet<ParameterModel::ParameterModelPtr> &n_known, long n_limit,
