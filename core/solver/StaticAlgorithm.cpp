@@ -317,7 +317,7 @@ void StaticAlgorithm::createAlgoritmForOneReqPar(QList<RuleModel::RuleModelPtr> 
 void StaticAlgorithm::walkBack(std::vector<RuleModel::RuleModelPtr> &n_walked, NeedsTable &n_needs,
                                ParameterModel::ParameterModelPtr n_start,
                                const QSet<ParameterModel::ParameterModelPtr> &n_known, long n_limit,
-                               QHash<const RuleModel *, long> *n_remainingSteps)
+                               PointerTable<RuleModel, long> *n_remainingSteps)
 {
     const auto tooLong = [&]() {
         return LoopExceptionOstra(n_limit + 1, n_limit, CLASS_NAME, WALK_METHOD, QSharedPointer<ExceptionOstra>());
@@ -330,14 +330,14 @@ void StaticAlgorithm::walkBack(std::vector<RuleModel::RuleModelPtr> &n_walked, N
     while (true) {
         if (!rule.isNull()) {
             if (n_remainingSteps != nullptr) {
-                const auto placed = n_remainingSteps->constFind(rule.data());
-                if (placed != n_remainingSteps->constEnd()) {
+                const long *const placed = n_remainingSteps->find(rule.data());
+                if (placed != nullptr) {
                     // Everything from here back is placed already; only the length counts.
-                    const long total = steps + placed.value();
+                    const long total = steps + *placed;
                     if (total > n_limit)
                         throw tooLong();
                     for (const auto &entry : walked)
-                        n_remainingSteps->insert(entry.first, total - entry.second);
+                        (*n_remainingSteps)[entry.first] = total - entry.second;
                     return;
                 }
                 walked.emplace_back(rule.data(), steps);
@@ -370,7 +370,7 @@ void StaticAlgorithm::walkBack(std::vector<RuleModel::RuleModelPtr> &n_walked, N
     }
     if (n_remainingSteps != nullptr)
         for (const auto &entry : walked)
-            n_remainingSteps->insert(entry.first, steps - entry.second);
+            (*n_remainingSteps)[entry.first] = steps - entry.second;
 }
 
 std::vector<RuleModel::RuleModelPtr> StaticAlgorithm::buildRulesOrder(QSet<ParameterModel::ParameterModelPtr> n_produced,
@@ -388,10 +388,20 @@ std::vector<RuleModel::RuleModelPtr> StaticAlgorithm::buildRulesOrder(QSet<Param
     for (const ParameterModel::ParameterModelPtr &parameter : sortedById(m_algorithmSolution->getExploredParameters()))
         items.push_back(Item{parameter, order.end()});
     const QSet<ParameterModel::ParameterModelPtr> known = m_algorithmSolution->getKnownParameters();
-    QHash<const RuleModel *, long> remainingSteps;
+    PointerTable<RuleModel, long> remainingSteps;
+    // What is produced and placed, kept by address while the order grows.
+    PointerTable<ParameterModel, bool> produced;
+    PointerTable<RuleModel, bool> placed;
+    for (const ParameterModel::ParameterModelPtr &parameter : qAsConst(n_produced))
+        if (!parameter.isNull())
+            produced.insert(parameter.data());
+    const bool producedNull = n_produced.contains(ParameterModel::ParameterModelPtr());
+    for (const RuleModel::RuleModelPtr &rule : qAsConst(n_placed))
+        if (!rule.isNull())
+            placed.insert(rule.data());
     long count = 0;
     for (auto item = items.begin(); item != items.end(); ++item) {
-        if (n_produced.contains(item->parameter))
+        if (item->parameter.isNull() ? producedNull : produced.contains(item->parameter.data()))
             continue;
         // The walk gives the chain last rule first.
         std::vector<RuleModel::RuleModelPtr> chain;
@@ -400,19 +410,20 @@ std::vector<RuleModel::RuleModelPtr> StaticAlgorithm::buildRulesOrder(QSet<Param
         const auto insertBefore = std::next(item);
         for (auto walked = chain.crbegin(); walked != chain.crend(); ++walked) {
             const RuleModel::RuleModelPtr &rule = *walked;
-            if (n_placed.contains(rule)) {
+            if (placed.contains(rule.data())) {
                 needs.remove(rule);
                 continue;
             }
             rule->forEachOutputParameter([&](const QSharedPointer<ParameterVertexPtrConn> &n_output) {
-                n_produced.insert(qSharedPointerCast<ParameterModel>(n_output));
+                if (!n_output.isNull())
+                    produced.insert(static_cast<const ParameterModel *>(n_output.data()));
             });
             const Order::iterator position = order.insert(item->position, rule);
             const QList<ParameterModel::ParameterModelPtr> further = needs.values(rule);
             for (const ParameterModel::ParameterModelPtr &parameter : further)
                 items.insert(insertBefore, Item{parameter, position});
             needs.remove(rule);
-            n_placed.insert(rule);
+            placed.insert(rule.data());
         }
         if (count >= n_limit)
             throw LoopExceptionOstra(count + 1, n_limit, n_className, n_methodName, QSharedPointer<ExceptionOstra>());
@@ -423,10 +434,11 @@ std::vector<RuleModel::RuleModelPtr> StaticAlgorithm::buildRulesOrder(QSet<Param
 
 int StaticAlgorithm::ruleNumber(const RuleVertex *n_rule)
 {
-    auto it = m_ruleNumbers.find(n_rule);
-    if (it == m_ruleNumbers.end())
-        it = m_ruleNumbers.insert(n_rule, m_ruleNumbers.size());
-    return it.value();
+    if (const int *const number = m_ruleNumbers.find(n_rule))
+        return *number;
+    const int number = static_cast<int>(m_ruleNumbers.size());
+    m_ruleNumbers[n_rule] = number;
+    return number;
 }
 
 int StaticAlgorithm::addPathNode(PathNode::Kind n_kind, int n_first, int n_second)
@@ -489,17 +501,17 @@ int StaticAlgorithm::pathSize(int n_node)
 
 int StaticAlgorithm::pathOfParameter(const ParameterVertexPtrConn *n_parameter)
 {
-    const auto it = m_parameterPaths.constFind(n_parameter);
-    if (it != m_parameterPaths.constEnd() && it->parent == n_parameter->m_BFSParent.toStrongRef().data())
-        return it->node;
+    const ParameterPathRecord *const record = m_parameterPaths.find(n_parameter);
+    if (record != nullptr && record->parent == n_parameter->m_BFSParent.toStrongRef().data())
+        return record->node;
     return pathFromElement(n_parameter->m_BFSRules);
 }
 
 int StaticAlgorithm::pathOfRule(const RuleVertexPtrConn *n_rule)
 {
-    const auto it = m_rulePaths.constFind(n_rule);
-    if (it != m_rulePaths.constEnd() && it->parent == n_rule->m_BFSParent.toStrongRef().data())
-        return it->node;
+    const RulePathRecord *const record = m_rulePaths.find(n_rule);
+    if (record != nullptr && record->parent == n_rule->m_BFSParent.toStrongRef().data())
+        return record->node;
     return pathFromElement(n_rule->m_BFSRules);
 }
 
@@ -510,13 +522,13 @@ void StaticAlgorithm::setRuleSearchParent(const RuleModel::RuleModelPtr &n_rule,
 {
     const RuleVertexPtrConn *rule = n_rule.data();
     const QSharedPointer<ParameterVertexPtrConn> parent = n_parameter;
-    auto record = m_rulePaths.find(rule);
-    if (record == m_rulePaths.end() || record->parent != rule->m_BFSParent.toStrongRef().data()) {
+    RulePathRecord *record = m_rulePaths.find(rule);
+    if (record == nullptr || record->parent != rule->m_BFSParent.toStrongRef().data()) {
         RulePathRecord fresh;
         fresh.node = pathFromElement(rule->m_BFSRules);
-        record = m_rulePaths.insert(rule, fresh);
+        record = &(m_rulePaths[rule] = fresh);
     }
-    RulePathRecord &path = record.value();
+    RulePathRecord &path = *record;
     n_rule->forEachInputParameter([&](const QSharedPointer<ParameterVertexPtrConn> &n_input) {
         if (n_input.isNull())
             return;
@@ -548,5 +560,5 @@ void StaticAlgorithm::setParameterSearchParent(const ParameterModel::ParameterMo
     ParameterPathRecord record;
     record.parent = parent.data();
     record.node = addPathNode(PathNode::WITH_RULE, rulePath, ruleNumber(n_rule.data()));
-    m_parameterPaths.insert(parameter, record);
+    m_parameterPaths[parameter] = record;
 }

@@ -14,6 +14,7 @@
 #include <QVector>
 
 #include "solver/BaseAlgorithm.h"
+#include "solver/PointerTable.h"
 #include "solver/RulePathSets.h"
 
 // The solver that plans once and then runs the plan. The plan: a breadth-first search from the known
@@ -80,7 +81,7 @@ private:
     // The rules walked come out last rule first.
     void walkBack(std::vector<RuleModel::RuleModelPtr> &n_walked, NeedsTable &n_needs, ParameterModel::ParameterModelPtr n_start,
                   const QSet<ParameterModel::ParameterModelPtr> &n_known, long n_limit,
-                  QHash<const RuleModel *, long> *n_remainingSteps);
+                  PointerTable<RuleModel, long> *n_remainingSteps);
 
     // The rules on the chosen derivation of every parameter and rule of a search, kept here rather
     // than in the elements' own sets: copying those sets on every step made the search quadratic on
@@ -124,11 +125,11 @@ private:
     void setRuleSearchParent(const RuleModel::RuleModelPtr &n_rule, const ParameterModel::ParameterModelPtr &n_parameter);
     void setParameterSearchParent(const ParameterModel::ParameterModelPtr &n_parameter, const RuleModel::RuleModelPtr &n_rule);
 
-    QHash<const RuleVertexPtrConn *, RulePathRecord> m_rulePaths;
-    QHash<const ParameterVertexPtrConn *, ParameterPathRecord> m_parameterPaths;
+    PointerTable<RuleVertexPtrConn, RulePathRecord> m_rulePaths;
+    PointerTable<ParameterVertexPtrConn, ParameterPathRecord> m_parameterPaths;
     std::vector<PathNode> m_pathNodes = std::vector<PathNode>(1);
     RulePathSets m_pathSets;
-    QHash<const RuleVertex *, int> m_ruleNumbers;
+    PointerTable<RuleVertex, int> m_ruleNumbers;
 };
 
 template<class T>
