@@ -11,6 +11,14 @@
 // branch, and a union only descends where the two sides differ and hands back a side that already
 // covers the other: the long, largely shared paths of a deep network stay cheap. Sizes are known
 // at once.
+//
+// Why it exists: a parameter's path is its producing rule's path plus that rule, and a rule's path
+// the union of its inputs' paths, so paths grow with the depth of the network. Kept as the
+// elements' own QSets, every step copies a whole path, and a search is quadratic in the depth.
+// What it saves (bench_solver, one search including the solver's set-up and tear-down): on a
+// chain of 10^4 rules 7.4 s with the elements' sets against 0.05 s here, on the deep layered
+// network of 10^4 rules 5.4 s against 0.14 s, each doubling of those sizes four times slower
+// with the elements' sets and about twice here.
 class RulePathSets
 {
 public:

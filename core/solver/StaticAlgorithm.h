@@ -72,26 +72,24 @@ protected:
     QSet<QSharedPointer<BaseOstraObj>> m_visited;
 
 private:
-    // A walk back from one parameter; rules placed earlier in the same build cut it short, since
-    // everything behind them is placed too and only their remaining walk length still matters.
     // The search loop of baseSearch over its queue, from n_head on.
     void searchQueue(std::vector<QSharedPointer<BaseOstraObj>> &n_queue, std::size_t &n_head,
                      const QSet<ParameterModel::ParameterModelPtr> &n_known,
                      QSet<ParameterModel::ParameterModelPtr> &n_remaining);
+    // A walk back from one parameter; rules placed earlier in the same build cut it short, since
+    // everything behind them is placed too and only their remaining walk length still matters.
     // The rules walked come out last rule first.
     void walkBack(std::vector<RuleModel::RuleModelPtr> &n_walked, NeedsTable &n_needs, ParameterModel::ParameterModelPtr n_start,
                   const QSet<ParameterModel::ParameterModelPtr> &n_known, long n_limit,
                   PointerTable<RuleModel, long> *n_remainingSteps);
 
-    // The rules on the chosen derivation of every parameter and rule of a search, kept here rather
-    // than in the elements' own sets: copying those sets on every step made the search quadratic on
-    // deep networks. Each path is a node: a rule's path is the union of its inputs' paths as they
-    // stood at each of its calls, a parameter's is its producing rule's path plus that rule. The
-    // only thing ever read of a path is its size, and only when a second producing rule reaches an
-    // already parented parameter; so nodes are only noted as the search goes, and a node's set is
-    // built (in RulePathSets, where equal parts of sets are shared) when its size is first read, and
-    // kept. A chain of 10^5 rules builds no set at all; on the layered benchmark networks building
-    // the sets read is what is left of the path work (see bench_solver).
+    // The rules on the chosen derivation of every parameter and rule of a search, kept here in
+    // RulePathSets rather than in the elements' own sets (see there for why and the figures). Each
+    // path is a node: a rule's path is the union of its inputs' paths as they stood at each of its
+    // calls, a parameter's is its producing rule's path plus that rule. The only thing ever read
+    // of a path is its size, and only when a second producing rule reaches an already parented
+    // parameter; so nodes are only noted as the search goes, and a node's set is built when its
+    // size is first read, and kept. A chain builds no set at all.
     struct PathNode
     {
         enum Kind { EMPTY, FROM_ELEMENT, UNION, WITH_RULE };
