@@ -67,7 +67,7 @@ int RulePathSets::size(const Set &n_set) const
     return m_nodes[n_set.root].count;
 }
 
-// Numbers below 64 << (4 * level) fit a tree of that level.
+// Numbers below 1 << (LEAF_BITS + FANOUT_BITS * level) fit a tree of that level.
 int RulePathSets::shiftOf(int n_level)
 {
     return LEAF_BITS + FANOUT_BITS * n_level;
