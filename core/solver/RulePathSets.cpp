@@ -8,6 +8,8 @@ RulePathSets::RulePathSets()
 void RulePathSets::clear()
 {
     m_nodes.assign(1, Node());
+    m_bits.assign(1, Bits{});
+    m_kids.assign(1, Kids{});
     m_leaves = Interned();
     m_inners = Interned();
     m_unions.clear();
@@ -29,9 +31,9 @@ std::size_t RulePathSets::hashOf(const Bits &n_bits)
     return static_cast<std::size_t>(hash ^ (hash >> 29));
 }
 
-// The id of the node with this content, added (as n_node) when there is none yet.
-template<class Content, class Same>
-int RulePathSets::intern(Interned &n_table, const Content &n_content, Same n_same, const Node &n_node)
+// The id of the node with this content, added when there is none yet.
+template<class Content>
+int RulePathSets::intern(Interned &n_table, std::vector<Content> &n_contents, const Content &n_content, int n_count)
 {
     if (2 * (n_table.used + 1) > static_cast<int>(n_table.ids.size())) {
         std::vector<int> old;
@@ -41,8 +43,7 @@ int RulePathSets::intern(Interned &n_table, const Content &n_content, Same n_sam
         for (int id : old) {
             if (id == 0)
                 continue;
-            const Node &node = m_nodes[id];
-            std::size_t slot = hashOf(contentOf(node, static_cast<const Content *>(nullptr))) & mask;
+            std::size_t slot = hashOf(n_contents[m_nodes[id].content]) & mask;
             while (n_table.ids[slot] != 0)
                 slot = (slot + 1) & mask;
             n_table.ids[slot] = id;
@@ -51,11 +52,15 @@ int RulePathSets::intern(Interned &n_table, const Content &n_content, Same n_sam
     const std::size_t mask = n_table.ids.size() - 1;
     std::size_t slot = hashOf(n_content) & mask;
     while (n_table.ids[slot] != 0) {
-        if (n_same(m_nodes[n_table.ids[slot]], n_content))
+        if (n_contents[m_nodes[n_table.ids[slot]].content] == n_content)
             return n_table.ids[slot];
         slot = (slot + 1) & mask;
     }
-    m_nodes.push_back(n_node);
+    Node node;
+    node.count = n_count;
+    node.content = static_cast<int>(n_contents.size());
+    n_contents.push_back(n_content);
+    m_nodes.push_back(node);
     const int id = static_cast<int>(m_nodes.size()) - 1;
     n_table.ids[slot] = id;
     ++n_table.used;
@@ -79,9 +84,9 @@ bool RulePathSets::contains(const Set &n_set, int n_number) const
         return false;
     int node = n_set.root;
     for (int level = n_set.level; level > 0 && node != 0; --level)
-        node = m_nodes[node].kids[(n_number >> shiftOf(level - 1)) & (FANOUT - 1)];
+        node = kidsOf(node)[(n_number >> shiftOf(level - 1)) & (FANOUT - 1)];
     const int bit = n_number & ((1 << LEAF_BITS) - 1);
-    return node != 0 && ((m_nodes[node].bits[bit / 64] >> (bit % 64)) & 1u);
+    return node != 0 && ((bitsOf(node)[bit / 64] >> (bit % 64)) & 1u);
 }
 
 int RulePathSets::makeLeaf(const Bits &n_bits)
@@ -91,11 +96,7 @@ int RulePathSets::makeLeaf(const Bits &n_bits)
         count += __builtin_popcountll(word);
     if (count == 0)
         return 0;
-    Node node;
-    node.bits = n_bits;
-    node.count = count;
-    return intern(m_leaves, n_bits, [](const Node &n_node, const Bits &n_content) { return n_node.bits == n_content; },
-                  node);
+    return intern(m_leaves, m_bits, n_bits, count);
 }
 
 int RulePathSets::makeInner(const Kids &n_kids)
@@ -105,11 +106,7 @@ int RulePathSets::makeInner(const Kids &n_kids)
         count += m_nodes[kid].count;
     if (count == 0)
         return 0;
-    Node node;
-    node.kids = n_kids;
-    node.count = count;
-    return intern(m_inners, n_kids, [](const Node &n_node, const Kids &n_content) { return n_node.kids == n_content; },
-                  node);
+    return intern(m_inners, m_kids, n_kids, count);
 }
 
 int RulePathSets::lift(int n_node, int n_fromLevel, int n_toLevel)
@@ -139,12 +136,12 @@ RulePathSets::Set RulePathSets::inserted(const Set &n_set, int n_number)
 int RulePathSets::insertInto(int n_node, int n_level, int n_number)
 {
     if (n_level == 0) {
-        Bits bits = m_nodes[n_node].bits;
+        Bits bits = bitsOf(n_node);
         const int bit = n_number & ((1 << LEAF_BITS) - 1);
         bits[bit / 64] |= std::uint64_t(1) << (bit % 64);
         return makeLeaf(bits);
     }
-    Kids kids = m_nodes[n_node].kids;
+    Kids kids = kidsOf(n_node);
     const int slot = (n_number >> shiftOf(n_level - 1)) & (FANOUT - 1);
     kids[slot] = insertInto(kids[slot], n_level - 1, n_number);
     return makeInner(kids);
@@ -189,8 +186,8 @@ int RulePathSets::unite(int n_first, int n_second, int n_level)
 int RulePathSets::uniteNodes(int n_first, int n_second, int n_level)
 {
     if (n_level == 0) {
-        const Bits &first = m_nodes[n_first].bits;
-        const Bits &second = m_nodes[n_second].bits;
+        const Bits &first = bitsOf(n_first);
+        const Bits &second = bitsOf(n_second);
         Bits bits;
         bool asFirst = true;
         bool asSecond = true;
@@ -205,8 +202,8 @@ int RulePathSets::uniteNodes(int n_first, int n_second, int n_level)
             return n_second;
         return makeLeaf(bits);
     }
-    const Kids first = m_nodes[n_first].kids;
-    const Kids second = m_nodes[n_second].kids;
+    const Kids first = kidsOf(n_first);
+    const Kids second = kidsOf(n_second);
     Kids kids;
     bool asFirst = true;
     bool asSecond = true;

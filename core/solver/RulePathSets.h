@@ -45,11 +45,13 @@ private:
     typedef std::array<int, FANOUT> Kids;
     typedef std::array<std::uint64_t, LEAF_WORDS> Bits;
 
+    // A node's count and where its content lies: leaves' bits and inner nodes' children are kept
+    // apart, so that neither carries the other's unused array. Node 0, the empty set, has zero
+    // content in both.
     struct Node
     {
         int count = 0;
-        Bits bits{};
-        Kids kids{};
+        int content = 0;
     };
     // Node ids by content, open addressing over plain arrays: one table for leaves, one for inner
     // nodes, neither allocating per entry.
@@ -71,10 +73,10 @@ private:
     static int shiftOf(int n_level);
     static std::size_t hashOf(const Bits &n_bits);
     static std::size_t hashOf(const Kids &n_kids);
-    static const Bits &contentOf(const Node &n_node, const Bits *) { return n_node.bits; }
-    static const Kids &contentOf(const Node &n_node, const Kids *) { return n_node.kids; }
-    template<class Content, class Same>
-    int intern(Interned &n_table, const Content &n_content, Same n_same, const Node &n_node);
+    const Bits &bitsOf(int n_node) const { return m_bits[m_nodes[n_node].content]; }
+    const Kids &kidsOf(int n_node) const { return m_kids[m_nodes[n_node].content]; }
+    template<class Content>
+    int intern(Interned &n_table, std::vector<Content> &n_contents, const Content &n_content, int n_count);
     int makeLeaf(const Bits &n_bits);
     int makeInner(const Kids &n_kids);
     int lift(int n_node, int n_fromLevel, int n_toLevel);
@@ -83,6 +85,8 @@ private:
     int uniteNodes(int n_first, int n_second, int n_level);
 
     std::vector<Node> m_nodes;
+    std::vector<Bits> m_bits;
+    std::vector<Kids> m_kids;
     Interned m_leaves;
     Interned m_inners;
     std::vector<UnionMemo> m_unions;
