@@ -25,7 +25,8 @@ inline double medianOf(std::vector<double> n_samples)
 {
     std::sort(n_samples.begin(), n_samples.end());
     const std::size_t middle = n_samples.size() / 2;
-    return n_samples.size() % 2 != 0 ? n_samples[middle] : (n_samples[middle - 1] + n_samples[middle]) / 2;
+    return n_samples.size() % 2 != 0 ? n_samples[middle]
+                                     : (n_samples[middle - 1] + n_samples[middle]) / 2;
 }
 
 // Each step returns its own time in milliseconds (so that set-up outside the timed part is not

@@ -169,7 +169,8 @@ int measurePeak(const QByteArray &n_mode, const QString &n_fileName)
 const int PAIRS = 11;
 
 // Load against parse of the same bytes, save against load, interleaved, and the peak memories.
-void measureFile(const QByteArray &n_prefix, QFile &n_file, const QString &n_saveName, int n_elements)
+void measureFile(const QByteArray &n_prefix, QFile &n_file, const QString &n_saveName,
+                 int n_elements)
 {
     n_file.open(QIODevice::ReadOnly);
     const QByteArray bytes = n_file.readAll();
@@ -223,7 +224,8 @@ void measureFile(const QByteArray &n_prefix, QFile &n_file, const QString &n_sav
     printFigure(n_prefix + "load_peak_memory_kb", loadPeakKb);
     printFigure(n_prefix + "dom_peak_memory_kb", domPeakKb);
     printFigure(n_prefix + "load_peak_to_dom_peak_ratio", double(loadPeakKb) / domPeakKb);
-    printFigure(n_prefix + "load_peak_memory_per_element_bytes", double(loadPeakKb) * 1024.0 / n_elements);
+    printFigure(n_prefix + "load_peak_memory_per_element_bytes",
+                double(loadPeakKb) * 1024.0 / n_elements);
 }
 
 } // namespace
@@ -231,7 +233,8 @@ void measureFile(const QByteArray &n_prefix, QFile &n_file, const QString &n_sav
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-    if (argc > 2 && (QByteArray(argv[1]) == "--measure-load" || QByteArray(argv[1]) == "--measure-dom"))
+    if (argc > 2
+        && (QByteArray(argv[1]) == "--measure-load" || QByteArray(argv[1]) == "--measure-dom"))
         return measurePeak(QByteArray(argv[1]), QString::fromLocal8Bit(argv[2]));
     // One load and one save of the given file, for profiling: bench_model --load-save FILE OUT.
     if (argc > 3 && QByteArray(argv[1]) == "--load-save") {
@@ -263,11 +266,13 @@ int main(int argc, char *argv[])
             ModelManager counter;
             counter.loadModel(file);
             const OstraClass::OstraClassPtr root = counter.getActiveModel()->getRootClass();
-            const int elements = root->getParametersCount() + root->getRulesCount() + root->getConstraintsCount()
-                                 + root->getAllClassesCount() + 1
-                                 + counter.getActiveModel()->getRelationsStorage()->getRelationsCount();
+            const int elements =
+                root->getParametersCount() + root->getRulesCount() + root->getConstraintsCount()
+                + root->getAllClassesCount() + 1
+                + counter.getActiveModel()->getRelationsStorage()->getRelationsCount();
             printFigure("generated_model_elements", elements);
-            measureFile("generated_", file, dir.filePath(QStringLiteral("generated_again.xml")), elements);
+            measureFile("generated_", file, dir.filePath(QStringLiteral("generated_again.xml")),
+                        elements);
         }
 
         // The model built in code: long rule chains in a regular class tree.

@@ -85,7 +85,8 @@ int main(int argc, char **argv)
         return timer.nsecsElapsed() / 1e6;
     };
     const PairedRatio pairs = pairedRatio(
-        PAIRS, [&] { return block([&] { relation->calculate(); }); }, [&] { return block([&] { engine.evaluate(program); }); });
+        PAIRS, [&] { return block([&] { relation->calculate(); }); },
+        [&] { return block([&] { engine.evaluate(program); }); });
     const double calculateNs = pairs.firstMedianMs * 1e6 / PAIR_ITERATIONS;
     const double evaluateNs = pairs.secondMedianMs * 1e6 / PAIR_ITERATIONS;
     QScriptValue global = engine.globalObject();

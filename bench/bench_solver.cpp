@@ -155,7 +155,8 @@ Numbered number(const Network &n_network)
         ruleNumbers.insert(rule.data(), ruleNumbers.size());
     numbered.parameters = parameterNumbers.size();
     numbered.rules = ruleNumbers.size();
-    const auto addRow = [&](std::vector<int> &n_start, std::vector<int> &n_list, const QHash<QString, ParPtr> &n_links) {
+    const auto addRow = [&](std::vector<int> &n_start, std::vector<int> &n_list,
+                            const QHash<QString, ParPtr> &n_links) {
         n_start.push_back(static_cast<int>(n_list.size()));
         for (auto it = n_links.constBegin(); it != n_links.constEnd(); ++it)
             if (!it.value().isNull())
@@ -243,7 +244,8 @@ double timeCounter(const Numbered &n_network, int *n_planned)
         }
     for (std::size_t head = 0; head < queue.size() && remaining > 0; ++head) {
         const int parameter = queue[head];
-        for (int r = n_network.readerStart[parameter]; r < n_network.readerStart[parameter + 1]; ++r) {
+        for (int r = n_network.readerStart[parameter]; r < n_network.readerStart[parameter + 1];
+             ++r) {
             const int rule = n_network.readers[r];
             if (--waiting[rule] != 0)
                 continue;
@@ -297,10 +299,12 @@ void runFamily(const char *n_family, QSharedPointer<Network> (*n_make)(int))
     int planned = 0;
     int counterPlanned = 0;
     const PairedRatio overCounter = pairedRatio(
-        PAIRS, [&] { return timeSearch(*network, &planned); }, [&] { return timeCounter(numbered, &counterPlanned); });
+        PAIRS, [&] { return timeSearch(*network, &planned); },
+        [&] { return timeCounter(numbered, &counterPlanned); });
     int plannedDoubled = 0;
     const PairedRatio doubling = pairedRatio(
-        PAIRS, [&] { return timeSearch(*doubled, &plannedDoubled); }, [&] { return timeSearch(*network, &planned); });
+        PAIRS, [&] { return timeSearch(*doubled, &plannedDoubled); },
+        [&] { return timeSearch(*network, &planned); });
 
     quint32 checksum = 0;
     timeSearch(*network, &planned, &checksum);
@@ -312,7 +316,8 @@ void runFamily(const char *n_family, QSharedPointer<Network> (*n_make)(int))
     printRatio(prefix + "_search_over_counter", overCounter);
     printFigure(prefix + "_planned_rules", planned);
     printFigure(prefix + "_counter_planned_rules", counterPlanned);
-    const QByteArray doubledPrefix = QByteArray(n_family).append('_').append(QByteArray::number(2 * size));
+    const QByteArray doubledPrefix =
+        QByteArray(n_family).append('_').append(QByteArray::number(2 * size));
     printFigure(doubledPrefix + "_search_ms", doubling.firstMedianMs);
     printRatio(QByteArray(n_family) + "_search_doubling_ratio", doubling);
     printFigure(doubledPrefix + "_planned_rules", plannedDoubled);

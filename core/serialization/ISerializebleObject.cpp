@@ -252,7 +252,8 @@ void forEachLinkPair(const QString &n_text, Visit n_visit, Bad n_bad)
 
 } // namespace
 
-QHash<QString, QString> ISerializebleObject::convertStringToLinkedObjects(const QString &n_linkedObjectsStr)
+QHash<QString, QString>
+ISerializebleObject::convertStringToLinkedObjects(const QString &n_linkedObjectsStr)
 {
     QHash<QString, QString> linkedObjects;
     forEachLinkPair(
@@ -260,7 +261,9 @@ QHash<QString, QString> ISerializebleObject::convertStringToLinkedObjects(const 
         [&linkedObjects](const QString &n_name, const QString &n_id) {
             linkedObjects.insert(n_name, n_id);
         },
-        [] { throwBadLinkText("convertStringToLinkedObjects(const QString &n_linkedObjectsStr)"); });
+        [] {
+            throwBadLinkText("convertStringToLinkedObjects(const QString &n_linkedObjectsStr)");
+        });
     return linkedObjects;
 }
 

@@ -30,7 +30,8 @@ protected:
     {
         return m_utf8->toUnicode(n_in, n_length, n_state);
     }
-    QByteArray convertFromUnicode(const QChar *n_in, int n_length, ConverterState *n_state) const override
+    QByteArray convertFromUnicode(const QChar *n_in, int n_length,
+                                  ConverterState *n_state) const override
     {
         // canEncode asks with a fresh state that turns invalid characters into nulls; the stream
         // never does.
@@ -61,7 +62,8 @@ bool writeDocument(const QDomDocument &n_document, QIODevice &n_device, int n_in
     // stream; told to take it from the stream, it keeps ours but writes a declaration first, which
     // is cut off again below. A document with a declaration of its own keeps the plain road.
     const QDomNode first = n_document.firstChild();
-    const bool declared = first.isProcessingInstruction() && first.nodeName() == QLatin1String("xml");
+    const bool declared =
+        first.isProcessingInstruction() && first.nodeName() == QLatin1String("xml");
     QByteArray text;
     {
         QBuffer buffer(&text);
@@ -69,13 +71,14 @@ bool writeDocument(const QDomDocument &n_document, QIODevice &n_device, int n_in
         QTextStream stream(&buffer);
         stream.setCodec(declared ? QTextCodec::codecForName("UTF-8") : modelFileCodec());
         n_document.save(stream, n_indent,
-                        declared ? QDomNode::EncodingFromDocument : QDomNode::EncodingFromTextStream);
+                        declared ? QDomNode::EncodingFromDocument
+                                 : QDomNode::EncodingFromTextStream);
         stream.flush();
     }
     int start = 0;
     if (!declared) {
-        const QByteArray declaration =
-            QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"") + modelFileCodec()->name() + QByteArrayLiteral("\"?>\n");
+        const QByteArray declaration = QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"")
+                                       + modelFileCodec()->name() + QByteArrayLiteral("\"?>\n");
         if (text.startsWith(declaration))
             start = declaration.size();
     }
@@ -136,7 +139,8 @@ void XMLFileWriter::saveToFile(const QDomDocument &n_document, QFile &n_file, in
     QSaveFile saveFile(fileName);
     if (!saveFile.open(SAVE_MODE))
         throwCantOpen(fileName, n_className, n_methodName);
-    if (!writeDocument(n_document, saveFile, n_indent) || saveFile.error() != QFileDevice::NoError) {
+    if (!writeDocument(n_document, saveFile, n_indent)
+        || saveFile.error() != QFileDevice::NoError) {
         const QString error = saveFile.errorString();
         saveFile.cancelWriting();
         throwWriteFailed(fileName, error, n_className, n_methodName);

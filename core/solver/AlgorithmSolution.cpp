@@ -2,7 +2,6 @@
 
 #include "errors/BadValueExceptionOstra.h"
 
-
 AlgorithmSolution::AlgorithmSolution() : m_solutionStatus(NOT_SOLVED) {}
 
 AlgorithmSolution::~AlgorithmSolution() {}

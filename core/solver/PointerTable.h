@@ -25,7 +25,10 @@ public:
                 return nullptr;
         }
     }
-    const Value *find(const Key *n_key) const { return const_cast<PointerTable *>(this)->find(n_key); }
+    const Value *find(const Key *n_key) const
+    {
+        return const_cast<PointerTable *>(this)->find(n_key);
+    }
     bool contains(const Key *n_key) const { return find(n_key) != nullptr; }
 
     // The entry for the key, made with a default value when there is none.
@@ -67,7 +70,9 @@ private:
 
     std::size_t slotOf(const Key *n_key) const
     {
-        const std::uint64_t mixed = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(n_key)) * 0x9E3779B97F4A7C15ull;
+        const std::uint64_t mixed =
+            static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(n_key))
+            * 0x9E3779B97F4A7C15ull;
         return static_cast<std::size_t>(mixed >> 20) & (m_slots.size() - 1);
     }
     void grow()

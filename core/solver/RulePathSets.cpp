@@ -33,7 +33,8 @@ std::size_t RulePathSets::hashOf(const Bits &n_bits)
 
 // The id of the node with this content, added when there is none yet.
 template<class Content>
-int RulePathSets::intern(Interned &n_table, std::vector<Content> &n_contents, const Content &n_content, int n_count)
+int RulePathSets::intern(Interned &n_table, std::vector<Content> &n_contents,
+                         const Content &n_content, int n_count)
 {
     if (2 * (n_table.used + 1) > static_cast<int>(n_table.ids.size())) {
         std::vector<int> old;

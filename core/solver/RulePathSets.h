@@ -76,7 +76,8 @@ private:
     const Bits &bitsOf(int n_node) const { return m_bits[m_nodes[n_node].content]; }
     const Kids &kidsOf(int n_node) const { return m_kids[m_nodes[n_node].content]; }
     template<class Content>
-    int intern(Interned &n_table, std::vector<Content> &n_contents, const Content &n_content, int n_count);
+    int intern(Interned &n_table, std::vector<Content> &n_contents, const Content &n_content,
+               int n_count);
     int makeLeaf(const Bits &n_bits);
     int makeInner(const Kids &n_kids);
     int lift(int n_node, int n_fromLevel, int n_toLevel);

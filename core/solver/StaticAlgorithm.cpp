@@ -53,8 +53,8 @@ void StaticAlgorithm::search()
     }
     baseSearch();
     const std::vector<RuleModel::RuleModelPtr> order =
-        buildRulesOrder(QSet<ParameterModel::ParameterModelPtr>(), QSet<RuleModel::RuleModelPtr>(), searchLimit(),
-                        CLASS_NAME, QStringLiteral("search()"));
+        buildRulesOrder(QSet<ParameterModel::ParameterModelPtr>(), QSet<RuleModel::RuleModelPtr>(),
+                        searchLimit(), CLASS_NAME, QStringLiteral("search()"));
     for (const RuleModel::RuleModelPtr &rule : order) {
         m_algorithmSolution->appendRule(rule);
         if (m_useConstraints)
@@ -237,12 +237,14 @@ void StaticAlgorithm::baseSearch(QSet<ParameterModel::ParameterModelPtr> &n_know
     keepRest();
 }
 
-void StaticAlgorithm::searchQueue(std::vector<QSharedPointer<BaseOstraObj>> &n_queue, std::size_t &n_head,
+void StaticAlgorithm::searchQueue(std::vector<QSharedPointer<BaseOstraObj>> &n_queue,
+                                  std::size_t &n_head,
                                   const QSet<ParameterModel::ParameterModelPtr> &n_known,
                                   QSet<ParameterModel::ParameterModelPtr> &n_remaining)
 {
     // Every rule and parameter taken lands here; growing it step by step rehashed it again and again.
-    m_visited.reserve(static_cast<int>(std::min<std::size_t>(n_queue.size() + 2 * getRulesCount(), 1u << 22)));
+    m_visited.reserve(
+        static_cast<int>(std::min<std::size_t>(n_queue.size() + 2 * getRulesCount(), 1u << 22)));
     while (n_head < n_queue.size() && !n_remaining.isEmpty()) {
         const QSharedPointer<BaseOstraObj> element = std::move(n_queue[n_head++]);
         m_visited.insert(element);
@@ -252,14 +254,16 @@ void StaticAlgorithm::searchQueue(std::vector<QSharedPointer<BaseOstraObj>> &n_q
             if (!rule->canBeExplored() || rule->m_explored)
                 continue;
             rule->m_explored = true;
-            rule->forEachOutputParameter([&](const QSharedPointer<ParameterVertexPtrConn> &n_output) {
-                if (n_output.isNull())
-                    return;
-                const ParameterModel::ParameterModelPtr parameter = qSharedPointerCast<ParameterModel>(n_output);
-                if (!parameter->m_explored)
-                    n_queue.push_back(parameter);
-                setParameterSearchParent(parameter, rule);
-            });
+            rule->forEachOutputParameter(
+                [&](const QSharedPointer<ParameterVertexPtrConn> &n_output) {
+                    if (n_output.isNull())
+                        return;
+                    const ParameterModel::ParameterModelPtr parameter =
+                        qSharedPointerCast<ParameterModel>(n_output);
+                    if (!parameter->m_explored)
+                        n_queue.push_back(parameter);
+                    setParameterSearchParent(parameter, rule);
+                });
         } else if (type == OBJECT_TYPE_PARAMETER) {
             const ParameterModel::ParameterModelPtr parameter = qSharedPointerCast<ParameterModel>(element);
             const bool accepted =
@@ -272,13 +276,14 @@ void StaticAlgorithm::searchQueue(std::vector<QSharedPointer<BaseOstraObj>> &n_q
                 m_algorithmSolution->addExploredParameter(parameter);
                 n_remaining.remove(parameter);
             }
-            parameter->forEachAdjacentOutVertex([&](const QSharedPointer<RuleVertexPtrConn> &n_reader) {
-                if (n_reader.isNull())
-                    return;
-                const RuleModel::RuleModelPtr rule = qSharedPointerCast<RuleModel>(n_reader);
-                n_queue.push_back(rule);
-                setRuleSearchParent(rule, parameter);
-            });
+            parameter->forEachAdjacentOutVertex(
+                [&](const QSharedPointer<RuleVertexPtrConn> &n_reader) {
+                    if (n_reader.isNull())
+                        return;
+                    const RuleModel::RuleModelPtr rule = qSharedPointerCast<RuleModel>(n_reader);
+                    n_queue.push_back(rule);
+                    setRuleSearchParent(rule, parameter);
+                });
         } else {
             qWarning() << "Ошибка при поиске в ширину, не должно быть";
         }
@@ -347,7 +352,8 @@ void StaticAlgorithm::walkBack(std::vector<RuleModel::RuleModelPtr> &n_walked, N
             rule->forEachInputParameter([&](const QSharedPointer<ParameterVertexPtrConn> &n_input) {
                 if (n_input.isNull() || n_input == searchParent)
                     return;
-                const ParameterModel::ParameterModelPtr input = qSharedPointerCast<ParameterModel>(n_input);
+                const ParameterModel::ParameterModelPtr input =
+                    qSharedPointerCast<ParameterModel>(n_input);
                 if (!n_known.contains(input))
                     n_needs.insert(rule, input);
             });
@@ -373,9 +379,10 @@ void StaticAlgorithm::walkBack(std::vector<RuleModel::RuleModelPtr> &n_walked, N
             (*n_remainingSteps)[entry.first] = steps - entry.second;
 }
 
-std::vector<RuleModel::RuleModelPtr> StaticAlgorithm::buildRulesOrder(QSet<ParameterModel::ParameterModelPtr> n_produced,
-                                                                QSet<RuleModel::RuleModelPtr> n_placed, long n_limit,
-                                                                const QString &n_className, const QString &n_methodName)
+std::vector<RuleModel::RuleModelPtr>
+StaticAlgorithm::buildRulesOrder(QSet<ParameterModel::ParameterModelPtr> n_produced,
+                                 QSet<RuleModel::RuleModelPtr> n_placed, long n_limit,
+                                 const QString &n_className, const QString &n_methodName)
 {
     typedef std::list<RuleModel::RuleModelPtr> Order;
     struct Item
@@ -414,10 +421,11 @@ std::vector<RuleModel::RuleModelPtr> StaticAlgorithm::buildRulesOrder(QSet<Param
                 needs.remove(rule);
                 continue;
             }
-            rule->forEachOutputParameter([&](const QSharedPointer<ParameterVertexPtrConn> &n_output) {
-                if (!n_output.isNull())
-                    produced.insert(static_cast<const ParameterModel *>(n_output.data()));
-            });
+            rule->forEachOutputParameter(
+                [&](const QSharedPointer<ParameterVertexPtrConn> &n_output) {
+                    if (!n_output.isNull())
+                        produced.insert(static_cast<const ParameterModel *>(n_output.data()));
+                });
             const Order::iterator position = order.insert(item->position, rule);
             const QList<ParameterModel::ParameterModelPtr> further = needs.values(rule);
             for (const ParameterModel::ParameterModelPtr &parameter : further)
@@ -489,8 +497,9 @@ int StaticAlgorithm::pathSize(int n_node)
             continue;
         }
         const RulePathSets::Set set =
-            node.kind == PathNode::UNION ? m_pathSets.united(m_pathNodes[first].set, m_pathNodes[second].set)
-                                         : m_pathSets.inserted(m_pathNodes[first].set, node.second);
+            node.kind == PathNode::UNION
+                ? m_pathSets.united(m_pathNodes[first].set, m_pathNodes[second].set)
+                : m_pathSets.inserted(m_pathNodes[first].set, node.second);
         // The pool may have grown, but the node table has not: the reference still holds.
         node.set = set;
         node.built = true;
@@ -533,7 +542,8 @@ void StaticAlgorithm::setRuleSearchParent(const RuleModel::RuleModelPtr &n_rule,
         if (n_input.isNull())
             return;
         const int input = pathOfParameter(n_input.data());
-        if (input == 0 || input == path.node || std::find(path.noted.begin(), path.noted.end(), input) != path.noted.end())
+        if (input == 0 || input == path.node
+            || std::find(path.noted.begin(), path.noted.end(), input) != path.noted.end())
             return;
         path.noted.append(input);
         path.node = path.node == 0 ? input : addPathNode(PathNode::UNION, path.node, input);

@@ -59,9 +59,10 @@ protected:
     long searchLimit() const;
     // Builds a list of rules from the reached set, given what is already produced and placed; the
     // limit bounds both the items and each walk.
-    std::vector<RuleModel::RuleModelPtr> buildRulesOrder(QSet<ParameterModel::ParameterModelPtr> n_produced,
-                                                   QSet<RuleModel::RuleModelPtr> n_placed, long n_limit,
-                                                   const QString &n_className, const QString &n_methodName);
+    std::vector<RuleModel::RuleModelPtr>
+    buildRulesOrder(QSet<ParameterModel::ParameterModelPtr> n_produced,
+                    QSet<RuleModel::RuleModelPtr> n_placed, long n_limit,
+                    const QString &n_className, const QString &n_methodName);
     void forgetSearchPaths();
 
     template<class T>
@@ -79,7 +80,8 @@ private:
     // A walk back from one parameter; rules placed earlier in the same build cut it short, since
     // everything behind them is placed too and only their remaining walk length still matters.
     // The rules walked come out last rule first.
-    void walkBack(std::vector<RuleModel::RuleModelPtr> &n_walked, NeedsTable &n_needs, ParameterModel::ParameterModelPtr n_start,
+    void walkBack(std::vector<RuleModel::RuleModelPtr> &n_walked, NeedsTable &n_needs,
+                  ParameterModel::ParameterModelPtr n_start,
                   const QSet<ParameterModel::ParameterModelPtr> &n_known, long n_limit,
                   PointerTable<RuleModel, long> *n_remainingSteps);
 
