@@ -477,6 +477,8 @@ int StaticAlgorithm::pathFromElement(const QSet<QSharedPointer<RuleVertex>> &n_r
 // nest as deep as the chain is long.
 int StaticAlgorithm::pathSize(int n_node)
 {
+    if (m_pathNodes[n_node].built)
+        return m_pathSets.size(m_pathNodes[n_node].set);
     std::vector<int> stack{n_node};
     while (!stack.empty()) {
         const int current = stack.back();
