@@ -15,12 +15,25 @@ void RulePathSets::clear()
     m_unions.clear();
 }
 
+// The tables take the low bits of a hash, and a multiplication carries a word's high bits only
+// upwards: a sparse leaf whose one bit lies high would leave the low bits alone and pile up in
+// one run of the table. The final mix spreads every bit over the low ones.
+std::size_t RulePathSets::mixed(std::uint64_t n_hash)
+{
+    n_hash ^= n_hash >> 33;
+    n_hash *= 0xff51afd7ed558ccdull;
+    n_hash ^= n_hash >> 33;
+    n_hash *= 0xc4ceb9fe1a85ec53ull;
+    n_hash ^= n_hash >> 33;
+    return static_cast<std::size_t>(n_hash);
+}
+
 std::size_t RulePathSets::hashOf(const Kids &n_kids)
 {
     std::uint64_t hash = 1469598103934665603ull;
     for (int kid : n_kids)
         hash = (hash ^ static_cast<std::uint32_t>(kid)) * 1099511628211ull;
-    return static_cast<std::size_t>(hash ^ (hash >> 29));
+    return mixed(hash);
 }
 
 std::size_t RulePathSets::hashOf(const Bits &n_bits)
@@ -28,7 +41,7 @@ std::size_t RulePathSets::hashOf(const Bits &n_bits)
     std::uint64_t hash = 1469598103934665603ull;
     for (std::uint64_t word : n_bits)
         hash = (hash ^ word) * 1099511628211ull;
-    return static_cast<std::size_t>(hash ^ (hash >> 29));
+    return mixed(hash);
 }
 
 // The id of the node with this content, added when there is none yet.

@@ -71,6 +71,7 @@ private:
     };
 
     static int shiftOf(int n_level);
+    static std::size_t mixed(std::uint64_t n_hash);
     static std::size_t hashOf(const Bits &n_bits);
     static std::size_t hashOf(const Kids &n_kids);
     const Bits &bitsOf(int n_node) const { return m_bits[m_nodes[n_node].content]; }
