@@ -6,7 +6,7 @@
 #include <vector>
 
 // Sets of rule numbers for the search's derivation paths, kept in one pool. A set is a tree of
-// nodes (256 numbers per leaf, 16 children per inner node), and the pool stores every distinct node
+// nodes (1024 numbers per leaf, 16 children per inner node), and the pool stores every distinct node
 // once, so equal sets, and equal parts of sets, are the same node. Adding a number then costs one
 // branch, and a union only descends where the two sides differ and hands back a side that already
 // covers the other: the long, largely shared paths of a deep network stay cheap. Sizes are known
@@ -40,7 +40,7 @@ public:
 private:
     static const int FANOUT_BITS = 4;
     static const int FANOUT = 1 << FANOUT_BITS;
-    static const int LEAF_BITS = 8;
+    static const int LEAF_BITS = 10;
     static const int LEAF_WORDS = (1 << LEAF_BITS) / 64;
     typedef std::array<int, FANOUT> Kids;
     typedef std::array<std::uint64_t, LEAF_WORDS> Bits;
