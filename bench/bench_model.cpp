@@ -1,6 +1,7 @@
-// Whole-model speed: builds a model of about 10^5 elements in code, saves it, then times loading
-// it against parsing its bytes alone, saving against loading, and the integrity check (medians of
-// several runs), and the memory that loading takes per element. Prints `name: value` lines.
+// Whole-model speed on the generated model of 10^5 elements (prefix `generated_`) and on a model of
+// about 10^5 elements built in code: loading against parsing the same bytes alone, saving against
+// loading (medians of interleaved pairs, with their spread), the integrity check, and the peak
+// memory of loading beside the parser's own. Prints `name: value` lines.
 
 #include <QCoreApplication>
 #include <QDomDocument>
@@ -22,6 +23,9 @@
 #include "model/ModelManager.h"
 #include "model/OstraModel.h"
 
+#include "ModelGenerator.h"
+#include "PairedRatio.h"
+
 namespace {
 
 const int TOP_CLASSES = 10;
@@ -32,16 +36,6 @@ const int RULES_PER_LEAF = 80;
 const int CONSTRAINTS_PER_LEAF = 20;
 const int RELATIONS = 300;
 const int CONSTRAINT_RELATIONS = 20;
-
-void print(const char *n_name, double n_value)
-{
-    std::printf("%s: %.3f\n", n_name, n_value);
-}
-
-void print(const char *n_name, qint64 n_value)
-{
-    std::printf("%s: %lld\n", n_name, static_cast<long long>(n_value));
-}
 
 // Resident memory of the process in kB: the peak so far (VmHWM) or the present (VmRSS).
 qint64 memoryKb(const char *n_field)
@@ -137,38 +131,101 @@ OstraModel::OstraModelSharedPtr buildModel(int &n_elements)
     return model;
 }
 
-// Median of the samples (an even count takes the upper middle).
-double median(QVector<double> n_samples)
-{
-    std::sort(n_samples.begin(), n_samples.end());
-    return n_samples.at(n_samples.size() / 2);
-}
-
 double elapsedMs(const QElapsedTimer &n_timer)
 {
     return double(n_timer.nsecsElapsed()) / 1e6;
 }
 
-// Loads the file in a fresh process and returns how far loading raised the peak resident size
-// there, in kB: in this process the allocator keeps what earlier steps freed, which would hide it.
-qint64 loadPeakMemoryKb(const QString &n_fileName)
+// Loads the file (or, with --measure-dom, parses its bytes alone) in a fresh process and returns
+// how far that raised the peak resident size there, in kB: in this process the allocator keeps
+// what earlier steps freed, which would hide it.
+qint64 peakMemoryKb(const char *n_mode, const QString &n_fileName)
 {
     QProcess child;
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--measure-load"), n_fileName});
+    child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(n_mode), n_fileName});
     child.waitForFinished(-1);
     return QString::fromLatin1(child.readAllStandardOutput()).trimmed().toLongLong();
 }
 
-// The child's side of loadPeakMemoryKb.
-int measureLoad(const QString &n_fileName)
+// The child's side of peakMemoryKb.
+int measurePeak(const QByteArray &n_mode, const QString &n_fileName)
 {
     const qint64 baselineKb = memoryKb("VmRSS:");
-    ModelManager manager;
-    QFile file(n_fileName);
-    manager.loadModel(file);
-    std::printf("%lld\n", static_cast<long long>(memoryKb("VmHWM:") - baselineKb));
+    if (n_mode == "--measure-load") {
+        ModelManager manager;
+        QFile file(n_fileName);
+        manager.loadModel(file);
+        std::printf("%lld\n", static_cast<long long>(memoryKb("VmHWM:") - baselineKb));
+    } else {
+        QFile file(n_fileName);
+        file.open(QIODevice::ReadOnly);
+        QDomDocument document;
+        document.setContent(file.readAll());
+        std::printf("%lld\n", static_cast<long long>(memoryKb("VmHWM:") - baselineKb));
+    }
     return 0;
+}
+
+const int PAIRS = 11;
+
+// Load against parse of the same bytes, save against load, interleaved, and the peak memories.
+void measureFile(const QByteArray &n_prefix, QFile &n_file, const QString &n_saveName,
+                 int n_elements)
+{
+    n_file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = n_file.readAll();
+    n_file.close();
+    printFigure(n_prefix + "file_bytes", bytes.size());
+
+    QElapsedTimer timer;
+    const auto parse = [&] {
+        timer.restart();
+        {
+            QDomDocument document;
+            document.setContent(bytes);
+        }
+        return elapsedMs(timer);
+    };
+    const auto load = [&] {
+        timer.restart();
+        {
+            ModelManager manager;
+            manager.loadModel(n_file);
+        }
+        return elapsedMs(timer);
+    };
+    ModelManager saver;
+    saver.loadModel(n_file);
+    const ModelIntegrity report = saver.getActiveModel()->getRootClass()->checkClassIntegrity();
+    printFigure(n_prefix + "integrity_findings", report.getIntegrityMsgs().size());
+    const auto save = [&] {
+        QFile again(n_saveName);
+        timer.restart();
+        saver.saveActiveModelInFile(again);
+        return elapsedMs(timer);
+    };
+    const auto integrity = [&] {
+        timer.restart();
+        saver.getActiveModel()->getRootClass()->checkClassIntegrity();
+        return elapsedMs(timer);
+    };
+    // Load and its tear-down are timed together, as the load's share of the allocator's work.
+    const PairedRatio loadOverParse = pairedRatio(PAIRS, load, parse);
+    const PairedRatio saveOverLoad = pairedRatio(PAIRS, save, load);
+    const PairedRatio integrityOverParse = pairedRatio(5, integrity, parse);
+    printFigure(n_prefix + "dom_setcontent_ms", loadOverParse.secondMedianMs);
+    printFigure(n_prefix + "load_model_ms", loadOverParse.firstMedianMs);
+    printRatio(n_prefix + "load_to_parse_ratio", loadOverParse);
+    printFigure(n_prefix + "save_model_ms", saveOverLoad.firstMedianMs);
+    printRatio(n_prefix + "save_to_load_ratio", saveOverLoad);
+    printFigure(n_prefix + "integrity_check_ms", integrityOverParse.firstMedianMs);
+    const qint64 loadPeakKb = peakMemoryKb("--measure-load", n_file.fileName());
+    const qint64 domPeakKb = peakMemoryKb("--measure-dom", n_file.fileName());
+    printFigure(n_prefix + "load_peak_memory_kb", loadPeakKb);
+    printFigure(n_prefix + "dom_peak_memory_kb", domPeakKb);
+    printFigure(n_prefix + "load_peak_to_dom_peak_ratio", double(loadPeakKb) / domPeakKb);
+    printFigure(n_prefix + "load_peak_memory_per_element_bytes",
+                double(loadPeakKb) * 1024.0 / n_elements);
 }
 
 } // namespace
@@ -176,72 +233,65 @@ int measureLoad(const QString &n_fileName)
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-    if (argc > 2 && QByteArray(argv[1]) == "--measure-load")
-        return measureLoad(QString::fromLocal8Bit(argv[2]));
+    if (argc > 2
+        && (QByteArray(argv[1]) == "--measure-load" || QByteArray(argv[1]) == "--measure-dom"))
+        return measurePeak(QByteArray(argv[1]), QString::fromLocal8Bit(argv[2]));
+    // One load and one save of the given file, for profiling: bench_model --load-save FILE OUT.
+    if (argc > 3 && QByteArray(argv[1]) == "--load-save") {
+        ModelManager manager;
+        QFile file(QString::fromLocal8Bit(argv[2]));
+        QElapsedTimer timer;
+        timer.start();
+        manager.loadModel(file);
+        printFigure("load_ms", elapsedMs(timer));
+        QFile out(QString::fromLocal8Bit(argv[3]));
+        timer.restart();
+        manager.saveActiveModelInFile(out);
+        printFigure("save_ms", elapsedMs(timer));
+        return 0;
+    }
     if (argc > 1)
         LEAF_CLASSES = qMax(1, QString::fromLocal8Bit(argv[1]).toInt());
-    const int runs = 5;
     try {
+        QTemporaryDir dir;
+        // The generated model of 10^5 elements, as the generator tool writes it.
+        {
+            ModelGenerator::Options options;
+            options.elements = 100000;
+            const ModelGenerator generator(options);
+            QFile file(dir.filePath(QStringLiteral("generated.xml")));
+            file.open(QIODevice::WriteOnly);
+            file.write(generator.currentFormat().toUtf8());
+            file.close();
+            ModelManager counter;
+            counter.loadModel(file);
+            const OstraClass::OstraClassPtr root = counter.getActiveModel()->getRootClass();
+            const int elements =
+                root->getParametersCount() + root->getRulesCount() + root->getConstraintsCount()
+                + root->getAllClassesCount() + 1
+                + counter.getActiveModel()->getRelationsStorage()->getRelationsCount();
+            printFigure("generated_model_elements", elements);
+            measureFile("generated_", file, dir.filePath(QStringLiteral("generated_again.xml")),
+                        elements);
+        }
+
+        // The model built in code: long rule chains in a regular class tree.
         QElapsedTimer timer;
         timer.start();
         int elements = 0;
         OstraModel::OstraModelSharedPtr model = buildModel(elements);
-        print("model_elements", qint64(elements));
-        print("build_ms", elapsedMs(timer));
-
-        QTemporaryDir dir;
+        printFigure("model_elements", elements);
+        printFigure("build_ms", elapsedMs(timer));
         QFile file(dir.filePath(QStringLiteral("bench.xml")));
-        ModelManager writer;
-        writer.addModel(model);
-        timer.restart();
-        writer.saveModelInFile(model, file);
-        print("first_save_ms", elapsedMs(timer));
-        print("file_bytes", file.size());
-        model.reset();
-        writer.deleteModel(QStringLiteral("bench"));
-
-        QFile bytesFile(file.fileName());
-        bytesFile.open(QIODevice::ReadOnly);
-        const QByteArray bytes = bytesFile.readAll();
-        bytesFile.close();
-
-        // Parse and load alternate, so that both pay alike for what the allocator does with the
-        // memory the other step has just freed.
-        QVector<double> parseMs, loadMs, integrityMs, saveMs;
-        for (int run = 0; run < runs; ++run) {
+        {
+            ModelManager writer;
+            writer.addModel(model);
             timer.restart();
-            {
-                QDomDocument document;
-                document.setContent(bytes);
-            }
-            parseMs.append(elapsedMs(timer));
-
-            ModelManager manager;
-            timer.restart();
-            manager.loadModel(file);
-            loadMs.append(elapsedMs(timer));
-
-            const OstraModel::OstraModelSharedPtr loaded = manager.getActiveModel();
-            timer.restart();
-            const ModelIntegrity report = loaded->getRootClass()->checkClassIntegrity();
-            integrityMs.append(elapsedMs(timer));
-            if (run == 0)
-                print("integrity_findings", qint64(report.getIntegrityMsgs().size()));
-
-            QFile again(dir.filePath(QStringLiteral("again.xml")));
-            timer.restart();
-            manager.saveActiveModelInFile(again);
-            saveMs.append(elapsedMs(timer));
+            writer.saveModelInFile(model, file);
+            printFigure("first_save_ms", elapsedMs(timer));
         }
-        print("dom_setcontent_ms", median(parseMs));
-        print("load_model_ms", median(loadMs));
-        print("load_to_parse_ratio", median(loadMs) / median(parseMs));
-        print("save_model_ms", median(saveMs));
-        print("save_to_load_ratio", median(saveMs) / median(loadMs));
-        print("integrity_check_ms", median(integrityMs));
-        const qint64 peakKb = loadPeakMemoryKb(file.fileName());
-        print("load_peak_memory_kb", peakKb);
-        print("load_peak_memory_per_element_bytes", double(peakKb) * 1024.0 / elements);
+        model.reset();
+        measureFile("", file, dir.filePath(QStringLiteral("again.xml")), elements);
     } catch (const ExceptionOstra &exception) {
         std::fprintf(stderr, "%s\n", qPrintable(exception.toString(true)));
         return 1;

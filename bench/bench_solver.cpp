@@ -1,12 +1,11 @@
-// Planning speed of the static solver on generated networks, against a bare counter planner that
-// walks the same model objects. Prints `name: value` lines.
+// Planning speed of the static solver on generated networks of 10^5 and 2*10^5 rules, against a
+// plain counter planner over integer arrays (the network numbered once, outside its timed part).
+// Ratios are medians of interleaved pairs with their spread. Prints `name: value` lines.
 
 #include <algorithm>
 #include <cstdio>
-#include <deque>
 #include <random>
-#include <unordered_map>
-#include <unordered_set>
+#include <vector>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -20,6 +19,8 @@
 #include "solver/BaseClassCommonData.h"
 #include "solver/StaticAlgorithm.h"
 
+#include "PairedRatio.h"
+
 namespace {
 
 typedef QSharedPointer<ParameterModel> ParPtr;
@@ -31,6 +32,8 @@ struct Network
     QSharedPointer<BaseClassCommonData> net = QSharedPointer<BaseClassCommonData>::create(storage);
     QList<ParPtr> known;
     QList<ParPtr> required;
+    QList<ParPtr> parameters;
+    QList<RulePtr> rules;
     int ruleCount = 0;
 
     ParPtr parameter(int n_number)
@@ -38,6 +41,7 @@ struct Network
         auto parameter = QSharedPointer<ParameterModel>::create(QStringLiteral("p%1").arg(n_number, 7, 10, QLatin1Char('0')),
                                                                 QVariant::Double, QVariant(), QSharedPointer<OstraClass>());
         net->addParameterPtr(parameter);
+        parameters.append(parameter);
         return parameter;
     }
 
@@ -61,6 +65,7 @@ struct Network
         auto rule = QSharedPointer<RuleModel>::create(QStringLiteral("r%1").arg(ruleCount++, 7, 10, QLatin1Char('0')),
                                                       QSharedPointer<OstraClass>());
         net->addRulePtr(rule);
+        rules.append(rule);
         net->addEdge(rule, relation(n_inputs.size(), n_outputs.size()));
         for (int i = 0; i < n_inputs.size(); ++i)
             net->addEdge(n_inputs.at(i), QStringLiteral("i%1").arg(i), rule);
@@ -127,104 +132,195 @@ QSharedPointer<Network> layered(int n_rules, int n_width, unsigned n_seed)
     return network;
 }
 
-// Milliseconds of one StaticAlgorithm::search on a fresh solver loaded with the network.
-double timeSearch(Network &n_network, int *n_planned)
+// The network numbered once for the integer planner: rules and parameters by position, adjacency
+// as index arrays (compressed rows), the known and required parameters as numbers.
+struct Numbered
 {
-    n_network.net->reset();
-    StaticAlgorithm solver(QSharedPointer<BaseAlgorithmData>::create(false, false));
-    solver.setData(*n_network.net);
-    for (const ParPtr &parameter : qAsConst(n_network.known))
-        solver.addKnownParameter(parameter, 1.0);
-    for (const ParPtr &parameter : qAsConst(n_network.required))
-        solver.addRequiredParameter(parameter);
-    QElapsedTimer timer;
-    timer.start();
-    solver.search();
-    const double elapsed = timer.nsecsElapsed() / 1e6;
-    *n_planned = solver.getAlgorithmSolution()->getRulesOrderCount();
-    return elapsed;
+    int parameters = 0;
+    int rules = 0;
+    std::vector<int> inputStart, inputs;   // rule -> its distinct input parameters
+    std::vector<int> outputStart, outputs; // rule -> its output parameters
+    std::vector<int> readerStart, readers; // parameter -> the rules that read it
+    std::vector<int> known, required;
+};
+
+Numbered number(const Network &n_network)
+{
+    Numbered numbered;
+    QHash<const ParameterModel *, int> parameterNumbers;
+    for (const ParPtr &parameter : n_network.parameters)
+        parameterNumbers.insert(parameter.data(), parameterNumbers.size());
+    QHash<const RuleModel *, int> ruleNumbers;
+    for (const RulePtr &rule : n_network.rules)
+        ruleNumbers.insert(rule.data(), ruleNumbers.size());
+    numbered.parameters = parameterNumbers.size();
+    numbered.rules = ruleNumbers.size();
+    const auto addRow = [&](std::vector<int> &n_start, std::vector<int> &n_list,
+                            const QHash<QString, ParPtr> &n_links) {
+        n_start.push_back(static_cast<int>(n_list.size()));
+        for (auto it = n_links.constBegin(); it != n_links.constEnd(); ++it)
+            if (!it.value().isNull())
+                n_list.push_back(parameterNumbers.value(it.value().data()));
+    };
+    for (const RulePtr &rule : n_network.rules) {
+        addRow(numbered.inputStart, numbered.inputs, rule->getInputParameters());
+        addRow(numbered.outputStart, numbered.outputs, rule->getOutputParameters());
+    }
+    numbered.inputStart.push_back(static_cast<int>(numbered.inputs.size()));
+    numbered.outputStart.push_back(static_cast<int>(numbered.outputs.size()));
+    for (const ParPtr &parameter : n_network.parameters) {
+        numbered.readerStart.push_back(static_cast<int>(numbered.readers.size()));
+        for (const RulePtr &rule : parameter->getOutputRules())
+            numbered.readers.push_back(ruleNumbers.value(rule.data()));
+    }
+    numbered.readerStart.push_back(static_cast<int>(numbered.readers.size()));
+    for (const ParPtr &parameter : n_network.known)
+        numbered.known.push_back(parameterNumbers.value(parameter.data()));
+    for (const ParPtr &parameter : n_network.required)
+        numbered.required.push_back(parameterNumbers.value(parameter.data()));
+    return numbered;
 }
 
-// The bare planner: each rule counts its input bindings not yet known; a queue of newly known
-// parameters fires the rules whose count drops to zero. Linear in links.
-double timeCounter(Network &n_network, int *n_fired)
+double elapsedMs(const QElapsedTimer &n_timer)
+{
+    return n_timer.nsecsElapsed() / 1e6;
+}
+
+// One StaticAlgorithm::search as a user pays for it: a fresh solver loaded with the network, the
+// known and required parameters given, the search, and the solver's tear-down.
+double timeSearch(Network &n_network, int *n_planned, quint32 *n_checksum = nullptr)
+{
+    n_network.net->reset();
+    QElapsedTimer timer;
+    timer.start();
+    {
+        StaticAlgorithm solver(QSharedPointer<BaseAlgorithmData>::create(false, false));
+        solver.setData(*n_network.net);
+        for (const ParPtr &parameter : qAsConst(n_network.known))
+            solver.addKnownParameter(parameter, 1.0);
+        for (const ParPtr &parameter : qAsConst(n_network.required))
+            solver.addRequiredParameter(parameter);
+        solver.search();
+        *n_planned = solver.getAlgorithmSolution()->getRulesOrderCount();
+        if (n_checksum != nullptr) {
+            // Outside the figure that matters: the plan itself, to compare builds by.
+            quint32 hash = 2166136261u;
+            for (const RulePtr &rule : solver.getAlgorithmSolution()->getRulesOrder())
+                hash = (hash ^ qHash(rule->getId())) * 16777619u;
+            *n_checksum = hash % 1000000000u;
+        }
+    }
+    return elapsedMs(timer);
+}
+
+// The plain Dowling-Gallier counter planner over the numbered network: one counter of unknown
+// inputs per rule, a queue of newly known parameters that fires each rule whose counter reaches
+// zero, then the backward pass from the required parameters through each parameter's producing
+// rule, and the needed rules in firing order.
+double timeCounter(const Numbered &n_network, int *n_planned)
 {
     QElapsedTimer timer;
     timer.start();
-    std::unordered_map<const RuleModel *, int> waiting;
-    std::unordered_set<const ParameterModel *> known;
-    std::unordered_set<const ParameterModel *> required;
-    std::deque<ParPtr> queue;
-    for (const ParPtr &parameter : qAsConst(n_network.required))
-        required.insert(parameter.data());
-    for (const ParPtr &parameter : qAsConst(n_network.known)) {
-        known.insert(parameter.data());
-        required.erase(parameter.data());
-        queue.push_back(parameter);
-    }
-    QList<RulePtr> fired;
-    while (!queue.empty() && !required.empty()) {
-        const ParPtr parameter = queue.front();
-        queue.pop_front();
-        for (const RulePtr &rule : parameter->getOutputRules()) {
-            auto it = waiting.find(rule.data());
-            if (it == waiting.end()) {
-                int unknown = 0;
-                const QHash<QString, ParPtr> inputs = rule->getInputParameters();
-                for (auto in = inputs.constBegin(); in != inputs.constEnd(); ++in)
-                    if (known.count(in.value().data()) == 0)
-                        ++unknown;
-                // The binding being handled now is known already and was not counted.
-                it = waiting.emplace(rule.data(), unknown + 1).first;
-            }
-            if (--it->second != 0)
+    std::vector<int> waiting(n_network.rules);
+    for (int rule = 0; rule < n_network.rules; ++rule)
+        waiting[rule] = n_network.inputStart[rule + 1] - n_network.inputStart[rule];
+    std::vector<int> producer(n_network.parameters, -1);
+    std::vector<char> known(n_network.parameters, 0);
+    std::vector<char> required(n_network.parameters, 0);
+    std::vector<int> queue;
+    queue.reserve(n_network.parameters);
+    std::vector<int> fired;
+    long remaining = 0;
+    for (int parameter : n_network.required)
+        if (!required[parameter]) {
+            required[parameter] = 1;
+            ++remaining;
+        }
+    for (int parameter : n_network.known)
+        if (!known[parameter]) {
+            known[parameter] = 1;
+            remaining -= required[parameter];
+            queue.push_back(parameter);
+        }
+    for (std::size_t head = 0; head < queue.size() && remaining > 0; ++head) {
+        const int parameter = queue[head];
+        for (int r = n_network.readerStart[parameter]; r < n_network.readerStart[parameter + 1];
+             ++r) {
+            const int rule = n_network.readers[r];
+            if (--waiting[rule] != 0)
                 continue;
-            fired.append(rule);
-            const QHash<QString, ParPtr> outputs = rule->getOutputParameters();
-            for (auto out = outputs.constBegin(); out != outputs.constEnd(); ++out) {
-                if (known.insert(out.value().data()).second) {
-                    required.erase(out.value().data());
-                    queue.push_back(out.value());
-                }
+            fired.push_back(rule);
+            for (int o = n_network.outputStart[rule]; o < n_network.outputStart[rule + 1]; ++o) {
+                const int output = n_network.outputs[o];
+                if (known[output])
+                    continue;
+                known[output] = 1;
+                producer[output] = rule;
+                remaining -= required[output];
+                queue.push_back(output);
             }
         }
     }
-    const double elapsed = timer.nsecsElapsed() / 1e6;
-    *n_fired = fired.size();
+    std::vector<char> needed(n_network.rules, 0);
+    std::vector<int> stack;
+    for (int parameter : n_network.required)
+        stack.push_back(parameter);
+    while (!stack.empty()) {
+        const int rule = producer[stack.back()];
+        stack.pop_back();
+        if (rule < 0 || needed[rule])
+            continue;
+        needed[rule] = 1;
+        for (int i = n_network.inputStart[rule]; i < n_network.inputStart[rule + 1]; ++i)
+            stack.push_back(n_network.inputs[i]);
+    }
+    std::vector<int> order;
+    for (int rule : fired)
+        if (needed[rule])
+            order.push_back(rule);
+    const double elapsed = elapsedMs(timer);
+    *n_planned = static_cast<int>(order.size());
     return elapsed;
 }
 
-void print(const QByteArray &n_name, double n_value)
-{
-    std::printf("%s: %.3f\n", n_name.constData(), n_value);
-}
+int PAIRS = 11;
+int SIZE = 100000;
 
 void runFamily(const char *n_family, QSharedPointer<Network> (*n_make)(int))
 {
-    const int sizes[] = {10000, 20000, 100000};
-    double search[3];
-    double counter[3];
-    for (int s = 0; s < 3; ++s) {
-        const QSharedPointer<Network> network = n_make(sizes[s]);
-        const int repeats = sizes[s] < 100000 ? 3 : 1;
-        search[s] = counter[s] = 1e300;
-        int planned = 0;
-        int fired = 0;
-        for (int r = 0; r < repeats; ++r) {
-            search[s] = std::min(search[s], timeSearch(*network, &planned));
-            counter[s] = std::min(counter[s], timeCounter(*network, &fired));
-        }
-        const QByteArray prefix = QByteArray(n_family).append('_').append(QByteArray::number(sizes[s]));
-        print(QByteArray(prefix).append("_search_ms"), search[s]);
-        print(QByteArray(prefix).append("_counter_planner_ms"), counter[s]);
-        print(QByteArray(prefix).append("_search_over_counter"), search[s] / counter[s]);
-        print(QByteArray(prefix).append("_planned_rules"), planned);
-        print(QByteArray(prefix).append("_counter_fired_rules"), fired);
-    }
-    print(QByteArray(n_family).append("_search_ratio_20000_over_10000"), search[1] / search[0]);
-    print(QByteArray(n_family).append("_search_ratio_100000_over_20000_per_5"), search[2] / search[1] / 5.0);
-    // The bare planner's own growth, for comparison: memory effects slow both alike.
-    print(QByteArray(n_family).append("_counter_ratio_20000_over_10000"), counter[1] / counter[0]);
+    const int size = SIZE;
+    const QSharedPointer<Network> network = n_make(size);
+    const QSharedPointer<Network> doubled = n_make(2 * size);
+    QElapsedTimer timer;
+    timer.start();
+    const Numbered numbered = number(*network);
+    const double numberingMs = elapsedMs(timer);
+
+    int planned = 0;
+    int counterPlanned = 0;
+    const PairedRatio overCounter = pairedRatio(
+        PAIRS, [&] { return timeSearch(*network, &planned); },
+        [&] { return timeCounter(numbered, &counterPlanned); });
+    int plannedDoubled = 0;
+    const PairedRatio doubling = pairedRatio(
+        PAIRS, [&] { return timeSearch(*doubled, &plannedDoubled); },
+        [&] { return timeSearch(*network, &planned); });
+
+    quint32 checksum = 0;
+    timeSearch(*network, &planned, &checksum);
+    const QByteArray prefix = QByteArray(n_family).append('_').append(QByteArray::number(size));
+    printFigure(prefix + "_plan_checksum", checksum);
+    printFigure(prefix + "_search_ms", overCounter.firstMedianMs);
+    printFigure(prefix + "_counter_planner_ms", overCounter.secondMedianMs);
+    printFigure(prefix + "_counter_numbering_ms", numberingMs);
+    printRatio(prefix + "_search_over_counter", overCounter);
+    printFigure(prefix + "_planned_rules", planned);
+    printFigure(prefix + "_counter_planned_rules", counterPlanned);
+    const QByteArray doubledPrefix =
+        QByteArray(n_family).append('_').append(QByteArray::number(2 * size));
+    printFigure(doubledPrefix + "_search_ms", doubling.firstMedianMs);
+    printRatio(QByteArray(n_family) + "_search_doubling_ratio", doubling);
+    printFigure(doubledPrefix + "_planned_rules", plannedDoubled);
 }
 
 // Deep: layers of 100, so the number of layers grows with N and derivations reach far back.
@@ -248,6 +344,11 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     // Either family alone, for profiling.
     const QByteArray only = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    // Smaller runs for profiling: a size and a number of pairs after the family.
+    if (argc > 3) {
+        SIZE = std::max(100, QByteArray(argv[2]).toInt());
+        PAIRS = std::max(1, QByteArray(argv[3]).toInt());
+    }
     if (only.isEmpty() || only == "--chain-only")
         runFamily("chain", &chain);
     if (only != "--chain-only" && only != "--wide-only")

@@ -26,6 +26,15 @@ public:
     }
     virtual ~IPtrLinkerOutputEdges() {}
 
+    // Calls n_visit(vertex) for every entry in list order, null for an emptied or expired one; builds
+    // no list.
+    template<class F>
+    void forEachAdjacentOutVertex(F n_visit) const
+    {
+        for (const QWeakPointer<T> &entry : m_adjacentOutVertices)
+            n_visit(entry.toStrongRef());
+    }
+
     // Every entry, null and expired ones included.
     virtual int getAdjacentOutVerticesCount() const { return m_adjacentOutVertices.size(); }
 

@@ -31,9 +31,12 @@ void insertUnique(QHash<QString, QSharedPointer<T>> &n_store, const QSharedPoint
                   const QString &n_className, const QString &n_method)
 {
     const QString id = n_element->getId();
-    if (n_store.contains(id))
+    // One lookup: the slot is made empty when the id is new, and a taken one is left as it was.
+    const int before = n_store.size();
+    QSharedPointer<T> &slot = n_store[id];
+    if (n_store.size() == before)
         throw ElementAlreadyExistExceptionOstra(id, n_className, n_method, QSharedPointer<ExceptionOstra>());
-    n_store.insert(id, n_element);
+    slot = n_element;
 }
 
 } // namespace idstore

@@ -50,6 +50,15 @@ public:
         return count;
     }
 
+    // Calls n_visit(object) for every name in table order, with null for an unbound one. Unlike
+    // getLinkedObjectsHash it builds nothing, for the solver's walks over the network.
+    template<class F>
+    void forEachLinkedObject(F n_visit) const
+    {
+        for (auto it = m_linkedObjects.constBegin(); it != m_linkedObjects.constEnd(); ++it)
+            n_visit(it.value().toStrongRef());
+    }
+
     // Every name; null for an unbound one.
     QHash<QString, ObjectTemplateSharedPtr> getLinkedObjectsHash() const
     {

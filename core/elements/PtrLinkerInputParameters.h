@@ -31,6 +31,12 @@ public:
     void replaceInputParameter(const QString &n_linkedName, QSharedPointer<ParameterVertexPtrConn> n_parameter);
     bool canBeExplored() const;
     QSharedPointer<ParameterVertexPtrConn> getInputParameterConn(const QString &n_linkedName) const;
+    // n_visit(parameter) for every input name in table order, null for an unbound one.
+    template<class F>
+    void forEachInputParameter(F n_visit) const
+    {
+        m_inputParameters.forEachLinkedObject(n_visit);
+    }
 
 protected:
     PtrLinkerHash<ParameterVertexPtrConn> m_inputParameters;

@@ -1,5 +1,6 @@
 #include "elements/RelationModel.h"
 
+#include "elements/ElementsSerialization.h"
 #include "errors/BadRelationType.h"
 #include "errors/InconsistencyDataExceptionOstra.h"
 #include "errors/NoIdExceptionOstra.h"
@@ -128,13 +129,7 @@ void RelationModel::load(const ISerializerObject &n_object)
         throw NoOutputParameters(CLASS_NAME, LOAD_METHOD, nullptr);
     addOutputParametersTypes(outputs);
 
-    const QHash<QString, QVariant> fields = n_object.getFieldsHash();
-    for (auto it = fields.constBegin(); it != fields.constEnd(); ++it) {
-        if (MANDATORY_RELATION_FIELDS_SET.contains(it.key())
-            || ISerializerObject::MANDATORY_FIELDS_SET.contains(it.key()))
-            continue;
-        addAdditionalField(it.key(), it.value());
-    }
+    elementsserialization::loadExtraFields(n_object, *this, MANDATORY_RELATION_FIELDS_SET);
 }
 
 void RelationModel::save(ISerializerObject &n_object)

@@ -51,6 +51,12 @@ public:
     QHash<QString, QString> getOutputParametersIds() const;
     int countOfOutputParameters() const;
     QHash<QString, ParameterSharedPtr> getOutputParametersHash() const;
+    // n_visit(parameter) for every output name in table order, null for an unbound one.
+    template<class F>
+    void forEachOutputParameter(F n_visit) const
+    {
+        m_outputParameters.forEachLinkedObject(n_visit);
+    }
     QString getLinkedNameOfOutputeParameter(ParameterSharedPtr n_parameter) const;
     bool containsInOutputParameters(ParameterSharedPtr n_parameter) const;
     void deleteAllNullPointersOutputParameters();

@@ -216,40 +216,54 @@ QString ISerializebleObject::convertLinkedObjectsToString(const QHash<QString, Q
 
 namespace {
 
-[[noreturn]] void throwBadLinkText()
+// Walks a link text in place rather than splitting it into lists, since every loaded rule,
+// constraint and relation comes here: each ';'-separated pair, empty ones included, must hold
+// exactly one ':'. n_visit(name, value) runs for each pair in turn; a malformed pair calls n_bad,
+// which throws.
+template<class Visit, class Bad>
+void forEachLinkPair(const QString &n_text, Visit n_visit, Bad n_bad)
 {
-    throw InconsistencyDataExceptionOstra(
-        CLASS_NAME, QStringLiteral("convertStringToLinkedObjects(const QString &n_linkedObjectsStr)"),
-        QSharedPointer<ExceptionOstra>());
-}
-
-} // namespace
-
-QHash<QString, QString> ISerializebleObject::convertStringToLinkedObjects(const QString &n_linkedObjectsStr)
-{
-    // Walked in place rather than split into lists: every loaded rule and constraint comes here.
-    // Each ';'-separated pair, empty ones included, must hold exactly one ':'.
-    QHash<QString, QString> linkedObjects;
-    const QString &text = n_linkedObjectsStr;
-    const int size = text.size();
+    const int size = n_text.size();
     int start = 0;
     for (;;) {
-        int end = text.indexOf(PAIR_SEPARATOR, start);
+        int end = n_text.indexOf(PAIR_SEPARATOR, start);
         if (end < 0)
             end = size;
-        const int colon = text.indexOf(PAIR_INNER_SEPARATOR, start);
+        const int colon = n_text.indexOf(PAIR_INNER_SEPARATOR, start);
         if (colon < 0 || colon >= end) {
-            throwBadLinkText();
+            n_bad();
         } else {
-            const int second = text.indexOf(PAIR_INNER_SEPARATOR, colon + 1);
+            const int second = n_text.indexOf(PAIR_INNER_SEPARATOR, colon + 1);
             if (second >= 0 && second < end)
-                throwBadLinkText();
+                n_bad();
         }
-        linkedObjects.insert(text.mid(start, colon - start), text.mid(colon + 1, end - colon - 1));
+        n_visit(n_text.mid(start, colon - start), n_text.mid(colon + 1, end - colon - 1));
         if (end == size)
             break;
         start = end + 1;
     }
+}
+
+[[noreturn]] void throwBadLinkText(const char *n_method)
+{
+    throw InconsistencyDataExceptionOstra(CLASS_NAME, QString::fromLatin1(n_method),
+                                          QSharedPointer<ExceptionOstra>());
+}
+
+} // namespace
+
+QHash<QString, QString>
+ISerializebleObject::convertStringToLinkedObjects(const QString &n_linkedObjectsStr)
+{
+    QHash<QString, QString> linkedObjects;
+    forEachLinkPair(
+        n_linkedObjectsStr,
+        [&linkedObjects](const QString &n_name, const QString &n_id) {
+            linkedObjects.insert(n_name, n_id);
+        },
+        [] {
+            throwBadLinkText("convertStringToLinkedObjects(const QString &n_linkedObjectsStr)");
+        });
     return linkedObjects;
 }
 
@@ -261,15 +275,12 @@ QString ISerializebleObject::convertLinkedObjectsTypesToString(const QHash<QStri
 QHash<QString, QVariant::Type> ISerializebleObject::convertStringToLinkedObjectsTypes(const QString &n_linkedObjectsStr)
 {
     QHash<QString, QVariant::Type> linkedObjects;
-    const QStringList pairs = n_linkedObjectsStr.split(PAIR_SEPARATOR, Qt::KeepEmptyParts);
-    for (const QString &pair : pairs) {
-        const QStringList pieces = pair.split(PAIR_INNER_SEPARATOR, Qt::KeepEmptyParts);
-        if (pieces.size() != 2)
-            throw InconsistencyDataExceptionOstra(
-                CLASS_NAME, QStringLiteral("covertStringToLinkedObjects(const QString &n_linkedObjectsStr)"),
-                QSharedPointer<ExceptionOstra>());
-        linkedObjects.insert(pieces.at(0), convertFromXmlTypeToQVariantType(pieces.at(1)));
-    }
+    forEachLinkPair(
+        n_linkedObjectsStr,
+        [&linkedObjects](const QString &n_name, const QString &n_type) {
+            linkedObjects.insert(n_name, convertFromXmlTypeToQVariantType(n_type));
+        },
+        [] { throwBadLinkText("covertStringToLinkedObjects(const QString &n_linkedObjectsStr)"); });
     return linkedObjects;
 }
 

@@ -2,18 +2,6 @@
 
 #include "errors/BadValueExceptionOstra.h"
 
-namespace {
-
-QSet<ParameterModel::ParameterModelPtr> valuesAsSet(const QHash<QString, ParameterModel::ParameterModelPtr> &n_hash)
-{
-    QSet<ParameterModel::ParameterModelPtr> result;
-    for (auto it = n_hash.constBegin(); it != n_hash.constEnd(); ++it)
-        result.insert(it.value());
-    return result;
-}
-
-} // namespace
-
 AlgorithmSolution::AlgorithmSolution() : m_solutionStatus(NOT_SOLVED) {}
 
 AlgorithmSolution::~AlgorithmSolution() {}
@@ -54,12 +42,15 @@ void AlgorithmSolution::addUsedParameters(QSet<ParameterModelPtr> &n_parameters)
     m_usedParameters.unite(n_parameters);
 }
 
+// Every linked parameter of both sides, an unbound name's null included, as the tables give them;
+// straight from the links, since a plan appends every rule of it here.
 void AlgorithmSolution::addUsedParameters(RulePtr n_rule)
 {
-    QSet<ParameterModelPtr> inputs = valuesAsSet(n_rule->getInputParameters());
-    addUsedParameters(inputs);
-    QSet<ParameterModelPtr> outputs = valuesAsSet(n_rule->getOutputParameters());
-    addUsedParameters(outputs);
+    const auto use = [this](const QSharedPointer<ParameterVertexPtrConn> &n_parameter) {
+        m_usedParameters.insert(qSharedPointerCast<ParameterModel>(n_parameter));
+    };
+    n_rule->forEachInputParameter(use);
+    n_rule->forEachOutputParameter(use);
 }
 
 void AlgorithmSolution::addKnownParameters(QSet<ParameterModelPtr> n_parameters)

@@ -8,24 +8,77 @@ RulePathSets::RulePathSets()
 void RulePathSets::clear()
 {
     m_nodes.assign(1, Node());
-    m_leaves.clear();
-    m_inners.clear();
+    m_bits.assign(1, Bits{});
+    m_kids.assign(1, Kids{});
+    m_leaves = Interned();
+    m_inners = Interned();
+    m_unions.clear();
 }
 
-std::size_t RulePathSets::KidsHash::operator()(const Kids &n_kids) const
+// The tables take the low bits of a hash, and a multiplication carries a word's high bits only
+// upwards: a sparse leaf whose one bit lies high would leave the low bits alone and pile up in
+// one run of the table. The final mix spreads every bit over the low ones.
+std::size_t RulePathSets::mixed(std::uint64_t n_hash)
+{
+    n_hash ^= n_hash >> 33;
+    n_hash *= 0xff51afd7ed558ccdull;
+    n_hash ^= n_hash >> 33;
+    n_hash *= 0xc4ceb9fe1a85ec53ull;
+    n_hash ^= n_hash >> 33;
+    return static_cast<std::size_t>(n_hash);
+}
+
+std::size_t RulePathSets::hashOf(const Kids &n_kids)
 {
     std::uint64_t hash = 1469598103934665603ull;
     for (int kid : n_kids)
         hash = (hash ^ static_cast<std::uint32_t>(kid)) * 1099511628211ull;
-    return static_cast<std::size_t>(hash ^ (hash >> 29));
+    return mixed(hash);
 }
 
-std::size_t RulePathSets::BitsHash::operator()(const Bits &n_bits) const
+std::size_t RulePathSets::hashOf(const Bits &n_bits)
 {
     std::uint64_t hash = 1469598103934665603ull;
     for (std::uint64_t word : n_bits)
         hash = (hash ^ word) * 1099511628211ull;
-    return static_cast<std::size_t>(hash ^ (hash >> 29));
+    return mixed(hash);
+}
+
+// The id of the node with this content, added when there is none yet.
+template<class Content>
+int RulePathSets::intern(Interned &n_table, std::vector<Content> &n_contents,
+                         const Content &n_content, int n_count)
+{
+    if (2 * (n_table.used + 1) > static_cast<int>(n_table.ids.size())) {
+        std::vector<int> old;
+        old.swap(n_table.ids);
+        n_table.ids.assign(old.empty() ? 1024 : 2 * old.size(), 0);
+        const std::size_t mask = n_table.ids.size() - 1;
+        for (int id : old) {
+            if (id == 0)
+                continue;
+            std::size_t slot = hashOf(n_contents[m_nodes[id].content]) & mask;
+            while (n_table.ids[slot] != 0)
+                slot = (slot + 1) & mask;
+            n_table.ids[slot] = id;
+        }
+    }
+    const std::size_t mask = n_table.ids.size() - 1;
+    std::size_t slot = hashOf(n_content) & mask;
+    while (n_table.ids[slot] != 0) {
+        if (n_contents[m_nodes[n_table.ids[slot]].content] == n_content)
+            return n_table.ids[slot];
+        slot = (slot + 1) & mask;
+    }
+    Node node;
+    node.count = n_count;
+    node.content = static_cast<int>(n_contents.size());
+    n_contents.push_back(n_content);
+    m_nodes.push_back(node);
+    const int id = static_cast<int>(m_nodes.size()) - 1;
+    n_table.ids[slot] = id;
+    ++n_table.used;
+    return id;
 }
 
 int RulePathSets::size(const Set &n_set) const
@@ -33,7 +86,7 @@ int RulePathSets::size(const Set &n_set) const
     return m_nodes[n_set.root].count;
 }
 
-// Numbers below 64 << (4 * level) fit a tree of that level.
+// Numbers below 1 << (LEAF_BITS + FANOUT_BITS * level) fit a tree of that level.
 int RulePathSets::shiftOf(int n_level)
 {
     return LEAF_BITS + FANOUT_BITS * n_level;
@@ -45,9 +98,9 @@ bool RulePathSets::contains(const Set &n_set, int n_number) const
         return false;
     int node = n_set.root;
     for (int level = n_set.level; level > 0 && node != 0; --level)
-        node = m_nodes[node].kids[(n_number >> shiftOf(level - 1)) & (FANOUT - 1)];
+        node = kidsOf(node)[(n_number >> shiftOf(level - 1)) & (FANOUT - 1)];
     const int bit = n_number & ((1 << LEAF_BITS) - 1);
-    return node != 0 && ((m_nodes[node].bits[bit / 64] >> (bit % 64)) & 1u);
+    return node != 0 && ((bitsOf(node)[bit / 64] >> (bit % 64)) & 1u);
 }
 
 int RulePathSets::makeLeaf(const Bits &n_bits)
@@ -57,16 +110,7 @@ int RulePathSets::makeLeaf(const Bits &n_bits)
         count += __builtin_popcountll(word);
     if (count == 0)
         return 0;
-    const auto found = m_leaves.find(n_bits);
-    if (found != m_leaves.end())
-        return found->second;
-    Node node;
-    node.bits = n_bits;
-    node.count = count;
-    m_nodes.push_back(node);
-    const int id = static_cast<int>(m_nodes.size()) - 1;
-    m_leaves.emplace(n_bits, id);
-    return id;
+    return intern(m_leaves, m_bits, n_bits, count);
 }
 
 int RulePathSets::makeInner(const Kids &n_kids)
@@ -76,16 +120,7 @@ int RulePathSets::makeInner(const Kids &n_kids)
         count += m_nodes[kid].count;
     if (count == 0)
         return 0;
-    const auto found = m_inners.find(n_kids);
-    if (found != m_inners.end())
-        return found->second;
-    Node node;
-    node.kids = n_kids;
-    node.count = count;
-    m_nodes.push_back(node);
-    const int id = static_cast<int>(m_nodes.size()) - 1;
-    m_inners.emplace(n_kids, id);
-    return id;
+    return intern(m_inners, m_kids, n_kids, count);
 }
 
 int RulePathSets::lift(int n_node, int n_fromLevel, int n_toLevel)
@@ -115,12 +150,12 @@ RulePathSets::Set RulePathSets::inserted(const Set &n_set, int n_number)
 int RulePathSets::insertInto(int n_node, int n_level, int n_number)
 {
     if (n_level == 0) {
-        Bits bits = m_nodes[n_node].bits;
+        Bits bits = bitsOf(n_node);
         const int bit = n_number & ((1 << LEAF_BITS) - 1);
         bits[bit / 64] |= std::uint64_t(1) << (bit % 64);
         return makeLeaf(bits);
     }
-    Kids kids = m_nodes[n_node].kids;
+    Kids kids = kidsOf(n_node);
     const int slot = (n_number >> shiftOf(n_level - 1)) & (FANOUT - 1);
     kids[slot] = insertInto(kids[slot], n_level - 1, n_number);
     return makeInner(kids);
@@ -145,9 +180,28 @@ int RulePathSets::unite(int n_first, int n_second, int n_level)
         return n_first;
     if (n_first == 0)
         return n_second;
+    // A node's id fixes its level, so the pair alone keys the memo.
+    const int low = n_first < n_second ? n_first : n_second;
+    const int high = n_first < n_second ? n_second : n_first;
+    if (m_unions.empty())
+        m_unions.resize(1 << 16);
+    const std::uint64_t pair = (std::uint64_t(std::uint32_t(low)) << 32) | std::uint32_t(high);
+    UnionMemo &memo = m_unions[((pair * 0x9E3779B97F4A7C15ull) >> 40) & (m_unions.size() - 1)];
+    if (memo.first == low && memo.second == high)
+        return memo.result;
+    const int result = uniteNodes(n_first, n_second, n_level);
+    // The reference may be stale only if the memo table grew, which it never does during a union.
+    memo.first = low;
+    memo.second = high;
+    memo.result = result;
+    return result;
+}
+
+int RulePathSets::uniteNodes(int n_first, int n_second, int n_level)
+{
     if (n_level == 0) {
-        const Bits &first = m_nodes[n_first].bits;
-        const Bits &second = m_nodes[n_second].bits;
+        const Bits &first = bitsOf(n_first);
+        const Bits &second = bitsOf(n_second);
         Bits bits;
         bool asFirst = true;
         bool asSecond = true;
@@ -162,8 +216,8 @@ int RulePathSets::unite(int n_first, int n_second, int n_level)
             return n_second;
         return makeLeaf(bits);
     }
-    const Kids first = m_nodes[n_first].kids;
-    const Kids second = m_nodes[n_second].kids;
+    const Kids first = kidsOf(n_first);
+    const Kids second = kidsOf(n_second);
     Kids kids;
     bool asFirst = true;
     bool asSecond = true;

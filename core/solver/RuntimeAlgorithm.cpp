@@ -148,9 +148,9 @@ void RuntimeAlgorithm::additionalSearch()
     const QSet<RuleModel::RuleModelPtr> placed(current.begin(), current.end());
     const QSet<ParameterModel::ParameterModelPtr> produced = m_algorithmSolution->getCalculatedParameters();
     additionalBaseSearch();
-    const QList<RuleModel::RuleModelPtr> added = buildRulesOrder(produced, placed, searchLimit(),
-                                                                 QStringLiteral("RuntimeAlgorithm"),
-                                                                 QStringLiteral("additionalSearch()"));
+    const std::vector<RuleModel::RuleModelPtr> added =
+        buildRulesOrder(produced, placed, searchLimit(), QStringLiteral("RuntimeAlgorithm"),
+                        QStringLiteral("additionalSearch()"));
     for (const RuleModel::RuleModelPtr &rule : added) {
         m_algorithmSolution->appendRule(rule);
         if (m_useConstraints)

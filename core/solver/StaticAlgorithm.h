@@ -2,6 +2,7 @@
 #define STATICALGORITHM_H
 
 #include <algorithm>
+#include <vector>
 
 #include <QHash>
 #include <QList>
@@ -9,9 +10,11 @@
 #include <QSet>
 #include <QSharedPointer>
 #include <QString>
+#include <QVarLengthArray>
 #include <QVector>
 
 #include "solver/BaseAlgorithm.h"
+#include "solver/PointerTable.h"
 #include "solver/RulePathSets.h"
 
 // The solver that plans once and then runs the plan. The plan: a breadth-first search from the known
@@ -56,9 +59,10 @@ protected:
     long searchLimit() const;
     // Builds a list of rules from the reached set, given what is already produced and placed; the
     // limit bounds both the items and each walk.
-    QList<RuleModel::RuleModelPtr> buildRulesOrder(QSet<ParameterModel::ParameterModelPtr> n_produced,
-                                                   QSet<RuleModel::RuleModelPtr> n_placed, long n_limit,
-                                                   const QString &n_className, const QString &n_methodName);
+    std::vector<RuleModel::RuleModelPtr>
+    buildRulesOrder(QSet<ParameterModel::ParameterModelPtr> n_produced,
+                    QSet<RuleModel::RuleModelPtr> n_placed, long n_limit,
+                    const QString &n_className, const QString &n_methodName);
     void forgetSearchPaths();
 
     template<class T>
@@ -69,33 +73,63 @@ protected:
     QSet<QSharedPointer<BaseOstraObj>> m_visited;
 
 private:
+    // The search loop of baseSearch over its queue, from n_head on.
+    void searchQueue(std::vector<QSharedPointer<BaseOstraObj>> &n_queue, std::size_t &n_head,
+                     const QSet<ParameterModel::ParameterModelPtr> &n_known,
+                     QSet<ParameterModel::ParameterModelPtr> &n_remaining);
     // A walk back from one parameter; rules placed earlier in the same build cut it short, since
     // everything behind them is placed too and only their remaining walk length still matters.
-    void walkBack(QList<RuleModel::RuleModelPtr> &n_chain, NeedsTable &n_needs, ParameterModel::ParameterModelPtr n_start,
+    // The rules walked come out last rule first.
+    void walkBack(std::vector<RuleModel::RuleModelPtr> &n_walked, NeedsTable &n_needs,
+                  ParameterModel::ParameterModelPtr n_start,
                   const QSet<ParameterModel::ParameterModelPtr> &n_known, long n_limit,
-                  QHash<const RuleModel *, long> *n_remainingSteps);
+                  PointerTable<RuleModel, long> *n_remainingSteps);
 
-    struct PathRecord
+    // The rules on the chosen derivation of every parameter and rule of a search, kept here in
+    // RulePathSets rather than in the elements' own sets (see there for why and the figures). Each
+    // path is a node: a rule's path is the union of its inputs' paths as they stood at each of its
+    // calls, a parameter's is its producing rule's path plus that rule. The only thing ever read
+    // of a path is its size, and only when a second producing rule reaches an already parented
+    // parameter; so nodes are only noted as the search goes, and a node's set is built when its
+    // size is first read, and kept. A chain builds no set at all.
+    struct PathNode
     {
-        RulePathSets::Set path;
-        const void *parent = nullptr;
-        // A rule's inputs' paths as they stood at each call, not yet united into path: a rule's
-        // path is read only when it is explored, and most rules are asked for it once or never.
-        QVector<RulePathSets::Set> pending;
+        enum Kind { EMPTY, FROM_ELEMENT, UNION, WITH_RULE };
+        Kind kind = EMPTY;
+        int first = 0;  // UNION: one side; WITH_RULE: the path the rule joins
+        int second = 0; // UNION: the other side; WITH_RULE: the rule's number
+        bool built = false;
+        RulePathSets::Set set;
     };
-    // The rules on the chosen derivation of a parameter or rule are kept here rather than in the
-    // elements' own sets, which would be copied on every step. A record counts only while the
-    // element still has the search parent it was made with, so any reset of the element voids it.
-    RulePathSets::Set pathOfParameter(const ParameterVertexPtrConn *n_parameter) const;
-    RulePathSets::Set pathOfRule(const RuleVertexPtrConn *n_rule) const;
-    RulePathSets::Set pathFromElement(const QSet<QSharedPointer<RuleVertex>> &n_rules) const;
-    int ruleNumber(const RuleVertex *n_rule) const;
+    // What this solver noted on a rule or parameter; it counts only while the element still has
+    // the search parent it was noted with, so any reset of the element voids it.
+    struct RulePathRecord
+    {
+        const ParameterVertexPtrConn *parent = nullptr;
+        int node = 0;
+        // The input paths already united into node, so that the calls of one rule note each once.
+        QVarLengthArray<int, 4> noted;
+    };
+    struct ParameterPathRecord
+    {
+        const RuleVertexPtrConn *parent = nullptr;
+        int node = 0;
+    };
+
+    int pathOfParameter(const ParameterVertexPtrConn *n_parameter);
+    int pathOfRule(const RuleVertexPtrConn *n_rule);
+    int pathFromElement(const QSet<QSharedPointer<RuleVertex>> &n_rules);
+    int addPathNode(PathNode::Kind n_kind, int n_first, int n_second);
+    int pathSize(int n_node);
+    int ruleNumber(const RuleVertex *n_rule);
     void setRuleSearchParent(const RuleModel::RuleModelPtr &n_rule, const ParameterModel::ParameterModelPtr &n_parameter);
     void setParameterSearchParent(const ParameterModel::ParameterModelPtr &n_parameter, const RuleModel::RuleModelPtr &n_rule);
 
-    mutable QHash<const void *, PathRecord> m_searchPaths;
-    mutable RulePathSets m_pathSets;
-    mutable QHash<const RuleVertex *, int> m_ruleNumbers;
+    PointerTable<RuleVertexPtrConn, RulePathRecord> m_rulePaths;
+    PointerTable<ParameterVertexPtrConn, ParameterPathRecord> m_parameterPaths;
+    std::vector<PathNode> m_pathNodes = std::vector<PathNode>(1);
+    RulePathSets m_pathSets;
+    PointerTable<RuleVertex, int> m_ruleNumbers;
 };
 
 template<class T>
