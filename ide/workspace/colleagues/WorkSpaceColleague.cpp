@@ -423,7 +423,12 @@ void WorkSpaceColleague::tellSaved(WidgetWrapper *n_wrapper, bool n_refreshParam
     mediator()->send(&command, this);
     const TypeWorkSpaceWindow kind = command.getTypeWorkSpace();
     const bool classOrParameter = kind == CLASS_WINDOW || kind == PARAMETER_WINDOW;
-    auto retitle = [this](QWidget *n_page) { tabs()->setTabText(tabs()->indexOf(n_page), n_page->windowTitle()); };
+    // A page refreshed by another's save keeps its own edit mark: its edits are still unsaved.
+    auto retitle = [this](QWidget *n_page) {
+        const int index = tabs()->indexOf(n_page);
+        const bool marked = tabs()->tabText(index).endsWith(EDIT_MARK) && tabs()->tabText(index) != n_page->windowTitle();
+        tabs()->setTabText(index, n_page->windowTitle() + (marked ? EDIT_MARK : QString()));
+    };
     if (classOrParameter) {
         for (wClassTestArea *page : openPages<wClassTestArea>()) {
             page->updateItem(&command);
