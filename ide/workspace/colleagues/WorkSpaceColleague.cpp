@@ -18,8 +18,6 @@
 
 #include <QTabWidget>
 
-#include <vector>
-
 namespace {
 const QString NEW_PAGE_TITLE = QStringLiteral("NoName");
 const QString EDIT_MARK = QStringLiteral("*");
@@ -300,51 +298,78 @@ void WorkSpaceColleague::deleteClass(OstraClass *n_current, CommandItem *n_comma
     const QSharedPointer<OstraClass> parent = deleted->getParent();
     if (!parent)
         NoParentException(uid, className(), executeName(), nullptr).raise();
-    // Taken before the model changes: the subtree and what it holds.
-    const QSet<QSharedPointer<OstraClass>> classes = deleted->getAllClassesSet();
-    const QHash<QString, QSharedPointer<ParameterModel>> parameters = deleted->getParametersHash();
-    const QHash<QString, QSharedPointer<RuleModel>> rules = deleted->getRulesHash();
-    const QHash<QString, QSharedPointer<ConstraintModel>> constraints = deleted->getConstraintsHash();
+
+    // Taken before the model changes, looking only at the few open tabs: the pages of the
+    // subtree's classes and parameters, and the rules and constraints that may go with it.
+    const QHash<QString, QSharedPointer<OstraClass>> classes = deleted->getAllClassesHash();
+    QList<WidgetWrapper *> doomed;
+    QList<QSharedPointer<RuleModel>> rules;
+    QList<QSharedPointer<ConstraintModel>> constraints;
+    for (WidgetWrapper *wrapper : qAsConst(m_wrappers)) {
+        const QString id = wrapper->getUid();
+        switch (wrapper->getTypeWorkSpaceWindow()) {
+        case CLASS_WINDOW:
+        case TEST_CLASS_WINDOW:
+            if (id == uid || classes.contains(id))
+                doomed.append(wrapper);
+            break;
+        case PARAMETER_WINDOW:
+            if (deleted->parametersContains(id))
+                doomed.append(wrapper);
+            break;
+        case RULE_WINDOW:
+            if (deleted->rulesContains(id))
+                rules.append(deleted->getRule(id));
+            if (deleted->constraintsContains(id))
+                constraints.append(deleted->getConstraint(id));
+            break;
+        default:
+            break;
+        }
+    }
+    // The test pages hear of every parameter of the subtree: kept only when one is open.
+    QHash<QString, QSharedPointer<ParameterModel>> parameters;
+    if (!openPages<wClassTestArea>().isEmpty())
+        parameters = deleted->getParametersHash();
 
     parent->deleteChildClass(deleted, true);
 
-    QSet<QString> classIds{uid};
-    for (const QSharedPointer<OstraClass> &cls : classes)
-        classIds.insert(cls->getId());
-    QSet<QString> parameterIds;
-    for (auto it = parameters.constBegin(); it != parameters.constEnd(); ++it)
-        parameterIds.insert(it.key());
-    if (!m_wrappers.isEmpty()) {
-        closeTabs(classIds, {CLASS_WINDOW, TEST_CLASS_WINDOW});
-        closeTabs(parameterIds, {PARAMETER_WINDOW});
-        // A rule page left open would write its deleted rule back as a new one on save.
-        for (const QSharedPointer<RuleModel> &rule : rules)
-            if (!n_current->rulesContains(rule->getId()))
-                removeRuleTab(rule);
-        for (const QSharedPointer<ConstraintModel> &constraint : constraints)
-            if (!n_current->constraintsContains(constraint->getId()))
-                removeConstraintTab(constraint);
+    for (WidgetWrapper *wrapper : qAsConst(doomed)) {
+        if (isOpen(wrapper))
+            delete wrapper->getWidget();
+        dropAt(m_wrappers.indexOf(wrapper));
     }
-    if (openPages<wParameterArea>().isEmpty() && openPages<wClassArea>().isEmpty()
-        && openPages<wClassTestArea>().isEmpty())
-        return;
+    // A rule page left open would write its deleted rule back as a new one on save.
+    for (const QSharedPointer<RuleModel> &rule : qAsConst(rules))
+        if (!n_current->rulesContains(rule->getId()))
+            removeRuleTab(rule);
+    for (const QSharedPointer<ConstraintModel> &constraint : qAsConst(constraints))
+        if (!n_current->constraintsContains(constraint->getId()))
+            removeConstraintTab(constraint);
 
-    std::vector<std::unique_ptr<CommandItem>> made;
-    auto command = [&made](TypeWorkSpaceWindow n_kind, const QString &n_id) {
-        made.push_back(std::make_unique<CommandItem>(DELETE, n_kind, n_id));
-        return made.back().get();
+    // The pages still open hear of each class, then of the received command.
+    auto tellClasses = [&](auto n_pages) {
+        if (n_pages.isEmpty())
+            return;
+        for (auto it = classes.constBegin(); it != classes.constEnd(); ++it) {
+            CommandItem command(DELETE, CLASS_WINDOW, it.key());
+            for (auto *page : n_pages)
+                page->deleteItem(&command);
+        }
+        for (auto *page : n_pages)
+            page->deleteItem(n_command);
     };
-    QList<CommandItem *> classCommands;
-    for (const QSharedPointer<OstraClass> &cls : classes)
-        classCommands.append(command(CLASS_WINDOW, cls->getId()));
-    classCommands.append(n_command);
-    QList<CommandItem *> testCommands;
-    for (auto it = parameters.constBegin(); it != parameters.constEnd(); ++it)
-        testCommands.append(command(PARAMETER_WINDOW, it.key()));
-    testCommands.append(classCommands);
-    tellDeleted<wParameterArea>(classCommands);
-    tellDeleted<wClassArea>(classCommands);
-    tellDeleted<wClassTestArea>(testCommands);
+    tellClasses(openPages<wParameterArea>());
+    tellClasses(openPages<wClassArea>());
+    const QList<wClassTestArea *> openTests = openPages<wClassTestArea>();
+    if (!openTests.isEmpty()) {
+        for (auto it = parameters.constBegin(); it != parameters.constEnd(); ++it) {
+            CommandItem command(DELETE, PARAMETER_WINDOW, it.key());
+            for (wClassTestArea *page : openTests)
+                page->deleteItem(&command);
+        }
+        tellClasses(openTests);
+    }
 }
 
 void WorkSpaceColleague::deleteParameter(OstraClass *n_current, CommandItem *n_command)
