@@ -212,7 +212,8 @@ QSharedPointer<OstraClass> halfClass(OstraClass &n_root)
     return best;
 }
 
-void execute(WorkSpaceColleague *n_workSpace, TypeCRUD n_operation, TypeWorkSpaceWindow n_kind, const QString &n_id)
+void execute(WorkSpaceColleague *n_workSpace, TypeCRUD n_operation, TypeWorkSpaceWindow n_kind,
+             const QString &n_id)
 {
     CommandItem command(n_operation, n_kind, n_id);
     n_workSpace->execute(&command);
@@ -246,14 +247,16 @@ void benchDelete()
             director.getWorkSpaceViewManagerManager()->setData(root);
             // A few tabs: the class, a parameter inside and one outside, the root's test page.
             execute(workSpace, UPDATE, CLASS_WINDOW, deleted->getId());
-            execute(workSpace, UPDATE, PARAMETER_WINDOW, deleted->getParametersHash().begin().key());
+            execute(workSpace, UPDATE, PARAMETER_WINDOW,
+                    deleted->getParametersHash().begin().key());
             for (const auto &parameter : root->getOwnParametersHash()) {
                 execute(workSpace, UPDATE, PARAMETER_WINDOW, parameter->getId());
                 break;
             }
             execute(workSpace, READ, TEST_CLASS_WINDOW, root->getId());
             settleHeap();
-            const double ms = millis([&] { execute(workSpace, DELETE, CLASS_WINDOW, deleted->getId()); });
+            const double ms = millis(
+                [&] { execute(workSpace, DELETE, CLASS_WINDOW, deleted->getId()); });
             director.clear();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             return ms;
@@ -294,11 +297,15 @@ void benchTabs()
     std::vector<double> opens;
     std::vector<double> focuses;
     for (int run = 0; run < 101; ++run) {
-        opens.push_back(1000 * millis([&] { execute(workSpace, UPDATE, PARAMETER_WINDOW, ids.at(50)); }));
+        opens.push_back(
+            1000 * millis([&] { execute(workSpace, UPDATE, PARAMETER_WINDOW, ids.at(50)); }));
         emit tabs->tabCloseRequested(tabs->count() - 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         // Alternating between two tabs, so that each focus changes the current tab.
-        focuses.push_back(1000 * millis([&] { execute(workSpace, UPDATE, PARAMETER_WINDOW, ids.at(run % 2 ? 10 : 40)); }));
+        focuses.push_back(1000 * millis([&] {
+                              execute(workSpace, UPDATE, PARAMETER_WINDOW,
+                                      ids.at(run % 2 ? 10 : 40));
+                          }));
     }
     print("tabs_open_us", median(opens));
     print("tabs_focus_us", median(focuses));

@@ -39,7 +39,8 @@ void wParameterArea::updateView()
         return;
     const QSharedPointer<ParameterModel> parameter = element.staticCast<ParameterModel>();
     QList<QSharedPointer<BaseOstraObj>> links;
-    for (const QSharedPointer<RuleModel> &rule : parameter->getInputRules() + parameter->getOutputRules())
+    for (const QSharedPointer<RuleModel> &rule :
+         parameter->getInputRules() + parameter->getOutputRules())
         links.append(rule);
     for (const QSharedPointer<ConstraintModel> &constraint : parameter->getConstraints())
         links.append(constraint);

@@ -22,10 +22,16 @@ namespace {
 const QString NEW_PAGE_TITLE = QStringLiteral("NoName");
 const QString EDIT_MARK = QStringLiteral("*");
 
-QString className() { return QStringLiteral("WorkSpaceColleague"); }
-QString executeName() { return QStringLiteral("execute(ComandItem* command)"); }
+QString className()
+{
+    return QStringLiteral("WorkSpaceColleague");
+}
+QString executeName()
+{
+    return QStringLiteral("execute(ComandItem* command)");
+}
 
-template <typename Element>
+template<typename Element>
 QSharedPointer<OstraClass> ownerOrThrow(const QSharedPointer<Element> &n_element)
 {
     QSharedPointer<OstraClass> owner = n_element->getParent();
@@ -200,7 +206,7 @@ void WorkSpaceColleague::updatePage(CommandItem *n_command)
 
 // ---- deleting elements ----
 
-template <typename Page>
+template<typename Page>
 QList<Page *> WorkSpaceColleague::openPages() const
 {
     QList<Page *> pages;
@@ -211,7 +217,7 @@ QList<Page *> WorkSpaceColleague::openPages() const
     return pages;
 }
 
-template <typename Page>
+template<typename Page>
 QList<Page *> WorkSpaceColleague::livePages() const
 {
     QList<Page *> pages;
@@ -221,7 +227,7 @@ QList<Page *> WorkSpaceColleague::livePages() const
     return pages;
 }
 
-template <typename Page>
+template<typename Page>
 void WorkSpaceColleague::tellDeleted(const QList<CommandItem *> &n_commands) const
 {
     const QList<Page *> pages = openPages<Page>();
@@ -232,11 +238,13 @@ void WorkSpaceColleague::tellDeleted(const QList<CommandItem *> &n_commands) con
             page->deleteItem(command);
 }
 
-void WorkSpaceColleague::closeTabs(const QSet<QString> &n_ids, const QList<TypeWorkSpaceWindow> &n_kinds)
+void WorkSpaceColleague::closeTabs(const QSet<QString> &n_ids,
+                                   const QList<TypeWorkSpaceWindow> &n_kinds)
 {
     for (int index = 0; index < m_wrappers.size();) {
         WidgetWrapper *wrapper = m_wrappers.at(index);
-        if (!n_ids.contains(wrapper->getUid()) || !n_kinds.contains(wrapper->getTypeWorkSpaceWindow())) {
+        if (!n_ids.contains(wrapper->getUid())
+            || !n_kinds.contains(wrapper->getTypeWorkSpaceWindow())) {
             ++index;
             continue;
         }
@@ -443,15 +451,16 @@ void WorkSpaceColleague::sendTitle(WidgetWrapper *n_wrapper, const QString &n_ti
 
 void WorkSpaceColleague::tellSaved(WidgetWrapper *n_wrapper, bool n_refreshParameterViews)
 {
-    CommandItem command(UPDATE, n_wrapper->getTypeWorkSpaceWindow(), n_wrapper->getUid(), n_wrapper->getParentUid(),
-                        n_wrapper->getTitle());
+    CommandItem command(UPDATE, n_wrapper->getTypeWorkSpaceWindow(), n_wrapper->getUid(),
+                        n_wrapper->getParentUid(), n_wrapper->getTitle());
     mediator()->send(&command, this);
     const TypeWorkSpaceWindow kind = command.getTypeWorkSpace();
     const bool classOrParameter = kind == CLASS_WINDOW || kind == PARAMETER_WINDOW;
     // A page refreshed by another's save keeps its own edit mark: its edits are still unsaved.
     auto retitle = [this](QWidget *n_page) {
         const int index = tabs()->indexOf(n_page);
-        const bool marked = tabs()->tabText(index).endsWith(EDIT_MARK) && tabs()->tabText(index) != n_page->windowTitle();
+        const bool marked = tabs()->tabText(index).endsWith(EDIT_MARK)
+                            && tabs()->tabText(index) != n_page->windowTitle();
         tabs()->setTabText(index, n_page->windowTitle() + (marked ? EDIT_MARK : QString()));
     };
     if (classOrParameter) {
@@ -605,15 +614,16 @@ void WorkSpaceColleague::on_tabClosed(int)
             const TypeWorkSpaceWindow kind = wrapper->getTypeWorkSpaceWindow();
             dropAt(index);
             if (const QSharedPointer<BaseOstraObj> stored = getCloseBaseOstraObj(uid, kind)) {
-                CommandItem command(UPDATE, kind, uid, getCloseParentObj(uid, kind), stored->getShortName());
+                CommandItem command(UPDATE, kind, uid, getCloseParentObj(uid, kind),
+                                    stored->getShortName());
                 mediator()->send(&command, this);
             }
         }
     });
 }
 
-QSharedPointer<BaseOstraObj> WorkSpaceColleague::getCloseBaseOstraObj(const QString &n_uid,
-                                                                     TypeWorkSpaceWindow n_kind) const
+QSharedPointer<BaseOstraObj> WorkSpaceColleague::getCloseBaseOstraObj(
+    const QString &n_uid, TypeWorkSpaceWindow n_kind) const
 {
     OstraClass *current = mediator()->getOstraClass();
     if (!current)
@@ -636,7 +646,8 @@ QSharedPointer<BaseOstraObj> WorkSpaceColleague::getCloseBaseOstraObj(const QStr
     }
 }
 
-QString WorkSpaceColleague::getCloseParentObj(const QString &n_uid, TypeWorkSpaceWindow n_kind) const
+QString WorkSpaceColleague::getCloseParentObj(const QString &n_uid,
+                                              TypeWorkSpaceWindow n_kind) const
 {
     OstraClass *current = mediator()->getOstraClass();
     if (!current)
@@ -658,7 +669,9 @@ QString WorkSpaceColleague::getCloseParentObj(const QString &n_uid, TypeWorkSpac
         // A rule or constraint without a relation has no parent to name.
         if (current->constraintsContains(n_uid))
             return relationIdOf(current->getConstraint(n_uid)->getRelationPtr());
-        return current->rulesContains(n_uid) ? relationIdOf(current->getRule(n_uid)->getRelationPtr()) : QString();
+        return current->rulesContains(n_uid)
+                   ? relationIdOf(current->getRule(n_uid)->getRelationPtr())
+                   : QString();
     default:
         return QString();
     }

@@ -56,7 +56,8 @@ public:
     QList<WidgetWrapper *> getWidgetWrappers() const;
 
     // The stored element of a closed tab, and its parent's id ("" when there is none).
-    QSharedPointer<BaseOstraObj> getCloseBaseOstraObj(const QString &n_uid, TypeWorkSpaceWindow n_kind) const;
+    QSharedPointer<BaseOstraObj> getCloseBaseOstraObj(const QString &n_uid,
+                                                      TypeWorkSpaceWindow n_kind) const;
     QString getCloseParentObj(const QString &n_uid, TypeWorkSpaceWindow n_kind) const;
 
     void runCurrentTest();
@@ -94,13 +95,13 @@ private:
     void removeRuleTab(const QSharedPointer<RuleModel> &n_rule);
     void removeConstraintTab(const QSharedPointer<ConstraintModel> &n_constraint);
     // The open pages of that editor type, in list order.
-    template <typename Page>
+    template<typename Page>
     QList<Page *> openPages() const;
     // Every page of that type still alive, open or not.
-    template <typename Page>
+    template<typename Page>
     QList<Page *> livePages() const;
     // Hands each command, in order, to every open page of that type.
-    template <typename Page>
+    template<typename Page>
     void tellDeleted(const QList<CommandItem *> &n_commands) const;
     // The notices of one saved element: its title to the trees, then the open editors.
     void tellSaved(WidgetWrapper *n_wrapper, bool n_refreshParameterViews);

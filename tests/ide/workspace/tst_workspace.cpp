@@ -44,23 +44,26 @@ struct Body
         root = model.getRootClass();
         root->setShortName(QStringLiteral("Root"));
         const auto storage = model.getRelationsStorage();
-        root->addParameter(makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("P")));
+        root->addParameter(
+            makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("P")));
         const ClassPtr c = makeClass(QStringLiteral("c"), storage, QStringLiteral("C"));
         root->addClass(c);
         c->addParameter(makeParameter(QStringLiteral("q"), QVariant::Double, QStringLiteral("Q")));
         const ClassPtr d = makeClass(QStringLiteral("d"), storage, QStringLiteral("D"));
         c->addClass(d);
         d->addParameter(makeParameter(QStringLiteral("s"), QVariant::Double, QStringLiteral("S")));
-        makeRelation(storage, QStringLiteral("rel"), QStringLiteral("b = a;"), QStringList{QStringLiteral("a")},
-                     QStringList{QStringLiteral("b")}, RelationModel::RELATION_SIMPLE, QStringLiteral("Rel"));
-        makeRelation(storage, QStringLiteral("rel2"), QStringLiteral("a > 0;"), QStringList{QStringLiteral("a")},
-                     QStringList{}, RelationModel::RELATION_CONSTRAINT, QStringLiteral("Rel2"));
-        placeRule(root, QStringLiteral("r1"), QStringLiteral("rel"), {{QStringLiteral("a"), QStringLiteral("p")}}, {},
-                  QStringLiteral("R1"));
-        placeRule(c, QStringLiteral("r2"), QStringLiteral("rel"), {{QStringLiteral("a"), QStringLiteral("q")}}, {},
-                  QStringLiteral("R2"));
-        placeConstraint(c, QStringLiteral("k1"), QStringLiteral("rel2"), {{QStringLiteral("a"), QStringLiteral("q")}},
-                        QStringLiteral("K1"));
+        makeRelation(storage, QStringLiteral("rel"), QStringLiteral("b = a;"),
+                     QStringList{QStringLiteral("a")}, QStringList{QStringLiteral("b")},
+                     RelationModel::RELATION_SIMPLE, QStringLiteral("Rel"));
+        makeRelation(storage, QStringLiteral("rel2"), QStringLiteral("a > 0;"),
+                     QStringList{QStringLiteral("a")}, QStringList{},
+                     RelationModel::RELATION_CONSTRAINT, QStringLiteral("Rel2"));
+        placeRule(root, QStringLiteral("r1"), QStringLiteral("rel"),
+                  {{QStringLiteral("a"), QStringLiteral("p")}}, {}, QStringLiteral("R1"));
+        placeRule(c, QStringLiteral("r2"), QStringLiteral("rel"),
+                  {{QStringLiteral("a"), QStringLiteral("q")}}, {}, QStringLiteral("R2"));
+        placeConstraint(c, QStringLiteral("k1"), QStringLiteral("rel2"),
+                        {{QStringLiteral("a"), QStringLiteral("q")}}, QStringLiteral("K1"));
 
         director.getViewProjectManager()->setData(root.data());
         director.getViewRelationshipManager()->setData(root.data());
@@ -76,15 +79,18 @@ struct Body
     WorkSpaceColleague *workSpace() { return director.workSpaceColleague(); }
     ElementTreeArea *projectTree()
     {
-        return qobject_cast<ElementTreeArea *>(director.projectBuilder()->getWidgets().at(0)->getWidget());
+        return qobject_cast<ElementTreeArea *>(
+            director.projectBuilder()->getWidgets().at(0)->getWidget());
     }
     ElementTreeArea *relationsTree()
     {
-        return qobject_cast<ElementTreeArea *>(director.relationshipBuilder()->getWidgets().at(0)->getWidget());
+        return qobject_cast<ElementTreeArea *>(
+            director.relationshipBuilder()->getWidgets().at(0)->getWidget());
     }
     ElementTreeArea *treeOf(TypeWorkSpaceWindow n_kind)
     {
-        return n_kind == CLASS_WINDOW || n_kind == PARAMETER_WINDOW ? projectTree() : relationsTree();
+        return n_kind == CLASS_WINDOW || n_kind == PARAMETER_WINDOW ? projectTree()
+                                                                    : relationsTree();
     }
     QString treeText(TypeWorkSpaceWindow n_kind, const QString &n_id)
     {
@@ -133,7 +139,8 @@ struct Body
     {
         QSet<QString> ids;
         for (WidgetWrapper *wrapper : workSpace()->getWidgetWrappers())
-            ids.insert(QString::number(wrapper->getTypeWorkSpaceWindow()) + QLatin1Char(':') + wrapper->getUid());
+            ids.insert(QString::number(wrapper->getTypeWorkSpaceWindow()) + QLatin1Char(':')
+                       + wrapper->getUid());
         return ids;
     }
     void closeTab(int n_index)
@@ -241,7 +248,8 @@ void tst_WorkSpace::classTestHasOnePagePerClass()
     QCOMPARE(body.tabs()->count(), 2);
     body.execute(READ, TEST_CLASS_WINDOW, body.root->getId());
     QCOMPARE(body.tabs()->currentIndex(), 0);
-    QCOMPARE(body.openIds(), (QSet<QString>{key(TEST_CLASS_WINDOW, body.root->getId()), key(TEST_CLASS_WINDOW, QStringLiteral("c"))}));
+    QCOMPARE(body.openIds(), (QSet<QString>{key(TEST_CLASS_WINDOW, body.root->getId()),
+                                            key(TEST_CLASS_WINDOW, QStringLiteral("c"))}));
     // A test page is never saved and never marked.
     const QStringList before = body.tabTexts();
     QVERIFY(!body.workSpace()->save());
@@ -327,7 +335,8 @@ void tst_WorkSpace::saveAllKeepsTheMarkOfARefusingTab()
     body.typeName(2, QStringLiteral("R9"));
 
     QVERIFY(!body.workSpace()->saveAll());
-    QCOMPARE(body.tabTexts(), (QStringList{QStringLiteral("P2"), QStringLiteral("C*"), QStringLiteral("R9")}));
+    QCOMPARE(body.tabTexts(),
+             (QStringList{QStringLiteral("P2"), QStringLiteral("C*"), QStringLiteral("R9")}));
     QCOMPARE(body.root->getParameter(QStringLiteral("p"))->getShortName(), QStringLiteral("P2"));
     QCOMPARE(body.root->getRule(QStringLiteral("r1"))->getShortName(), QStringLiteral("R9"));
     QCOMPARE(body.root->getClassById(QStringLiteral("c"))->getShortName(), QStringLiteral("C"));
@@ -343,7 +352,11 @@ void tst_WorkSpace::directorSaveStopsOnARefusingTab()
     QTest::keyClicks(body.nameField(0), QStringLiteral(" "));
     QVERIFY(!body.director.save());
     // The page's error row stays: nothing was checked after the refusal.
-    auto *errors = body.director.informationBuilder()->getWidgets().at(0)->getWidget()->findChild<QTableWidget *>();
+    auto *errors = body.director.informationBuilder()
+                       ->getWidgets()
+                       .at(0)
+                       ->getWidget()
+                       ->findChild<QTableWidget *>();
     QCOMPARE(errors->rowCount(), 1);
     QCOMPARE(body.tabTexts(), QStringList{QStringLiteral("P*")});
 
@@ -380,8 +393,9 @@ void tst_WorkSpace::deletingAClassClosesItsSubtreeTabs()
     QVERIFY(!body.root->parametersContains(QStringLiteral("s")));
     // The deleted class's rule and constraint pages go too: saving them would bring them back.
     QVERIFY(ruleOfClass.isNull());
-    QCOMPARE(body.openIds(), (QSet<QString>{key(TEST_CLASS_WINDOW, body.root->getId()), key(PARAMETER_WINDOW, QStringLiteral("p")),
-                                             key(RULE_WINDOW, QStringLiteral("r1"))}));
+    QCOMPARE(body.openIds(), (QSet<QString>{key(TEST_CLASS_WINDOW, body.root->getId()),
+                                            key(PARAMETER_WINDOW, QStringLiteral("p")),
+                                            key(RULE_WINDOW, QStringLiteral("r1"))}));
     QCOMPARE(body.tabs()->count(), 3);
     QVERIFY(body.workSpace()->saveAll());
     QVERIFY(!body.root->rulesContains(QStringLiteral("r2")));
@@ -412,8 +426,9 @@ void tst_WorkSpace::deletingAParameterClosesOnlyItsTab()
     body.execute(READ, TEST_CLASS_WINDOW, QStringLiteral("c"));
     body.execute(DELETE, PARAMETER_WINDOW, QStringLiteral("q"));
     QVERIFY(!body.root->parametersContains(QStringLiteral("q")));
-    QCOMPARE(body.openIds(), (QSet<QString>{key(PARAMETER_WINDOW, QStringLiteral("p")), key(CLASS_WINDOW, QStringLiteral("c")),
-                                             key(TEST_CLASS_WINDOW, QStringLiteral("c"))}));
+    QCOMPARE(body.openIds(), (QSet<QString>{key(PARAMETER_WINDOW, QStringLiteral("p")),
+                                            key(CLASS_WINDOW, QStringLiteral("c")),
+                                            key(TEST_CLASS_WINDOW, QStringLiteral("c"))}));
 }
 
 void tst_WorkSpace::deletingARelationClosesOnlyItsUsers()
@@ -432,7 +447,8 @@ void tst_WorkSpace::deletingARelationClosesOnlyItsUsers()
     QVERIFY(!body.root->relationsContains(QStringLiteral("rel")));
     QVERIFY(!body.root->rulesContains(QStringLiteral("r1")));
     // The constraint on the other relation keeps its tab, its edits and its mark.
-    QCOMPARE(body.tabTexts(), (QStringList{QStringLiteral("P"), QStringLiteral("K1*"), QStringLiteral("Rel2")}));
+    QCOMPARE(body.tabTexts(),
+             (QStringList{QStringLiteral("P"), QStringLiteral("K1*"), QStringLiteral("Rel2")}));
     QCOMPARE(body.nameField(1)->text(), QStringLiteral("Kept"));
     QCOMPARE(links->rowCount(), 0);
 }
@@ -474,7 +490,8 @@ void tst_WorkSpace::deletingARuleAndAConstraint()
     body.execute(DELETE, RULE_WINDOW, id);
     QVERIFY(!body.root->rulesContains(id) && !body.root->constraintsContains(id));
     QVERIFY(body.root->rulesContains(other) || body.root->constraintsContains(other));
-    QCOMPARE(body.openIds(), (QSet<QString>{key(PARAMETER_WINDOW, QStringLiteral("q")), key(RULE_WINDOW, other)}));
+    QCOMPARE(body.openIds(),
+             (QSet<QString>{key(PARAMETER_WINDOW, QStringLiteral("q")), key(RULE_WINDOW, other)}));
     QCOMPARE(links->rowCount(), 1);
     QCOMPARE(links->item(0, 0)->data(Qt::UserRole).toString(), other);
 }
