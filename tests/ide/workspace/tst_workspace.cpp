@@ -4,6 +4,7 @@
 #include "MessageBoxes.h"
 #include "SlotGuard.h"
 #include "WidgetAreas/ElementTreeArea.h"
+#include "model/ModelManager.h"
 #include "model/OstraModel.h"
 #include "workspace/IDEDirector.h"
 #include "workspace/builders/IDEBuilder.h"
@@ -41,9 +42,12 @@ struct Body
         window.resize(1000, 700);
         window.show();
 
-        root = model.getRootClass();
+        // Built in code, written out and read back through the model manager, as a user's file.
+        const auto built = QSharedPointer<OstraModel>::create();
+        built->setId(QStringLiteral("model"));
+        root = built->getRootClass();
         root->setShortName(QStringLiteral("Root"));
-        const auto storage = model.getRelationsStorage();
+        const auto storage = built->getRelationsStorage();
         root->addParameter(
             makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("P")));
         const ClassPtr c = makeClass(QStringLiteral("c"), storage, QStringLiteral("C"));
@@ -158,7 +162,7 @@ struct Body
     QWidget window;
     IDEDirector director;
     QList<QAction *> tools;
-    OstraModel model;
+    ModelManager manager;
     ClassPtr root;
 };
 
