@@ -589,10 +589,11 @@ void WorkSpaceColleague::changeWidgetData()
 {
     SlotGuard::run([this] {
         // The tab of the editor that changed, which need not be the current one.
+        // A wrapper this colleague no longer holds marks nothing.
         auto *wrapper = qobject_cast<WidgetWrapper *>(sender());
-        if (!wrapper || !m_wrappers.contains(wrapper))
+        if (!wrapper)
             wrapper = currentWrapper();
-        if (!wrapper || !isOpen(wrapper))
+        if (!wrapper || !m_wrappers.contains(wrapper) || !isOpen(wrapper))
             return;
         const int index = tabs()->indexOf(wrapper->getWidget());
         sendTitle(wrapper, wrapper->getTitle() + EDIT_MARK);
