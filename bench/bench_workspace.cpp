@@ -4,7 +4,10 @@
 //   QStandardItemModel with the same items;
 // - debug: the director posting about 10^4 integrity findings into the error list, against
 //   appending the same rows to a bare QStandardItemModel (the check's own time taken out).
-// Prints `name: value` lines; BENCH_ONLY=trees or BENCH_ONLY=debug runs one part.
+// - delete: deleting through the workspace a class that holds about half of the model, with a few
+//   tabs open, against the parent's deleteChildClass alone, each side on a fresh copy;
+// - tabs: opening one element's tab and focusing an open one among 50 open tabs, in microseconds.
+// Prints `name: value` lines; BENCH_ONLY=trees, debug, delete or tabs runs one part.
 
 #include "ModelGenerator.h"
 #include "WidgetAreas/wErrorArea.h"
@@ -14,12 +17,15 @@
 #include "model/OstraModel.h"
 #include "workspace/IDEDirector.h"
 #include "workspace/builders/IDEBuilder.h"
+#include "workspace/colleagues/WorkSpaceColleague.h"
+#include "workspace/routing/CommandItem.h"
 #include "workspace/viewmanagers/BaseViewManager.h"
 #include "workspace/wrappers/WidgetWrapper.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QStandardItemModel>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QWidget>
 
@@ -190,17 +196,137 @@ void benchDebug()
         });
 }
 
+// The class below the root whose subtree holds the number of parameters nearest to half.
+QSharedPointer<OstraClass> halfClass(OstraClass &n_root)
+{
+    const int half = n_root.getParametersHash().size() / 2;
+    QSharedPointer<OstraClass> best;
+    int bestDistance = -1;
+    for (const QSharedPointer<OstraClass> &cls : n_root.getAllClassesSet()) {
+        const int distance = std::abs(cls->getParametersHash().size() - half);
+        if (bestDistance < 0 || distance < bestDistance) {
+            best = cls;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+void execute(WorkSpaceColleague *n_workSpace, TypeCRUD n_operation, TypeWorkSpaceWindow n_kind,
+             const QString &n_id)
+{
+    CommandItem command(n_operation, n_kind, n_id);
+    n_workSpace->execute(&command);
+}
+
+void benchDelete()
+{
+    ModelGenerator::Options options;
+    options.elements = 100000;
+    const QString text = ModelGenerator(options).currentFormat();
+    {
+        ModelManager manager;
+        manager.loadModel(text);
+        OstraClass &root = *manager.getActiveModel()->getRootClass();
+        const QSharedPointer<OstraClass> deleted = halfClass(root);
+        print("delete_class_parameters", deleted->getParametersHash().size());
+        print("delete_model_parameters", root.getParametersHash().size());
+    }
+
+    QWidget window;
+    IDEDirector director;
+    director.Constructor(&window);
+    WorkSpaceColleague *workSpace = director.workSpaceColleague();
+    report(
+        "delete_class",
+        [&] {
+            ModelManager manager;
+            manager.loadModel(text);
+            OstraClass *root = manager.getActiveModel()->getRootClass().data();
+            const QSharedPointer<OstraClass> deleted = halfClass(*root);
+            director.getWorkSpaceViewManagerManager()->setData(root);
+            // A few tabs: the class, a parameter inside and one outside, the root's test page.
+            execute(workSpace, UPDATE, CLASS_WINDOW, deleted->getId());
+            execute(workSpace, UPDATE, PARAMETER_WINDOW,
+                    deleted->getParametersHash().begin().key());
+            for (const auto &parameter : root->getOwnParametersHash()) {
+                execute(workSpace, UPDATE, PARAMETER_WINDOW, parameter->getId());
+                break;
+            }
+            execute(workSpace, READ, TEST_CLASS_WINDOW, root->getId());
+            settleHeap();
+            const double ms = millis(
+                [&] { execute(workSpace, DELETE, CLASS_WINDOW, deleted->getId()); });
+            director.clear();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return ms;
+        },
+        [&] {
+            ModelManager manager;
+            manager.loadModel(text);
+            OstraClass *root = manager.getActiveModel()->getRootClass().data();
+            const QSharedPointer<OstraClass> deleted = halfClass(*root);
+            settleHeap();
+            return millis([&] { deleted->getParent()->deleteChildClass(deleted, true); });
+        });
+}
+
+void benchTabs()
+{
+    ModelGenerator::Options options;
+    options.elements = 100000;
+    ModelManager manager;
+    manager.loadModel(ModelGenerator(options).currentFormat());
+    OstraClass *root = manager.getActiveModel()->getRootClass().data();
+    QStringList ids = root->getParametersHash().keys();
+    std::sort(ids.begin(), ids.end());
+
+    QWidget window;
+    IDEDirector director;
+    director.Constructor(&window);
+    director.getWorkSpaceViewManagerManager()->setData(root);
+    WorkSpaceColleague *workSpace = director.workSpaceColleague();
+    QTabWidget *tabs = director.workSpaceBuilder()->getTabWidget();
+    for (int index = 0; index < 50; ++index)
+        execute(workSpace, UPDATE, PARAMETER_WINDOW, ids.at(index));
+
+    const auto median = [](std::vector<double> n_values) {
+        std::sort(n_values.begin(), n_values.end());
+        return n_values[n_values.size() / 2];
+    };
+    std::vector<double> opens;
+    std::vector<double> focuses;
+    for (int run = 0; run < 101; ++run) {
+        opens.push_back(
+            1000 * millis([&] { execute(workSpace, UPDATE, PARAMETER_WINDOW, ids.at(50)); }));
+        emit tabs->tabCloseRequested(tabs->count() - 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // Alternating between two tabs, so that each focus changes the current tab.
+        focuses.push_back(1000 * millis([&] {
+                              execute(workSpace, UPDATE, PARAMETER_WINDOW,
+                                      ids.at(run % 2 ? 10 : 40));
+                          }));
+    }
+    print("tabs_open_us", median(opens));
+    print("tabs_focus_us", median(focuses));
+    print("tabs_open", tabs->count());
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    // BENCH_ONLY=trees or BENCH_ONLY=debug runs one part, for profiling.
+    // BENCH_ONLY names one part to run, for profiling.
     const QByteArray only = qgetenv("BENCH_ONLY");
     if (only.isEmpty() || only == "trees")
         benchTrees();
     if (only.isEmpty() || only == "debug")
         benchDebug();
+    if (only.isEmpty() || only == "delete")
+        benchDelete();
+    if (only.isEmpty() || only == "tabs")
+        benchTabs();
     return 0;
 }

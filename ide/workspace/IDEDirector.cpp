@@ -236,6 +236,11 @@ bool IDEDirector::saveAll()
     return checkData(cls);
 }
 
+bool IDEDirector::saveTabsBeforeClose()
+{
+    return !currentClass() || !m_workSpaceColleague || m_workSpaceColleague->saveAllBeforeClose();
+}
+
 bool IDEDirector::debug()
 {
     OstraClass *cls = currentClass();

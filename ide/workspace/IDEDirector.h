@@ -59,6 +59,9 @@ public:
     bool save();
     // Saves every tab (whatever they answer), then checks the current class.
     bool saveAll();
+    // Saves every editor tab before the model closes; false (and the first refusing tab made
+    // current, its errors shown) when a page refuses.
+    bool saveTabsBeforeClose();
     // Checks the current class into the error list without emptying it first.
     bool debug();
     // True when no finding is an error.

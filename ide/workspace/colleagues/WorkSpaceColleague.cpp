@@ -1,7 +1,14 @@
 #include "workspace/colleagues/WorkSpaceColleague.h"
 
+#include "Entities/Language/InterfaceLanguage.h"
+#include "MessageBoxes.h"
 #include "SlotGuard.h"
+#include "WidgetAreas/wClassArea.h"
 #include "WidgetAreas/wClassTestArea.h"
+#include "WidgetAreas/wParameterArea.h"
+#include "WidgetAreas/wRuleArea.h"
+#include "errors/NoParentException.h"
+#include "errors/PointerIsNull.h"
 #include "model/OstraClass.h"
 #include "workspace/builders/IDEBuilder.h"
 #include "workspace/creators/ObjectFactory.h"
@@ -14,6 +21,29 @@
 namespace {
 const QString NEW_PAGE_TITLE = QStringLiteral("NoName");
 const QString EDIT_MARK = QStringLiteral("*");
+
+QString className()
+{
+    return QStringLiteral("WorkSpaceColleague");
+}
+QString executeName()
+{
+    return QStringLiteral("execute(ComandItem* command)");
+}
+
+template<typename Element>
+QSharedPointer<OstraClass> ownerOrThrow(const QSharedPointer<Element> &n_element)
+{
+    QSharedPointer<OstraClass> owner = n_element->getParent();
+    if (!owner)
+        PointerIsNull(className(), executeName(), nullptr).raise();
+    return owner;
+}
+
+QString relationIdOf(const QSharedPointer<RelationModel> &n_relation)
+{
+    return n_relation ? n_relation->getId() : QString();
+}
 } // namespace
 
 WorkSpaceColleague::WorkSpaceColleague(BaseMediator *n_mediator, IDEBuilder *n_builder, QObject *)
@@ -114,8 +144,10 @@ void WorkSpaceColleague::execute(CommandItem *n_command)
     case UPDATE:
         updatePage(n_command);
         break;
+    case DELETE:
+        deleteElement(n_command);
+        break;
     default:
-        // Deleting elements from the model comes with the full workspace.
         break;
     }
 }
@@ -155,13 +187,15 @@ void WorkSpaceColleague::updatePage(CommandItem *n_command)
         tabs()->setCurrentWidget(open->getWidget());
         return;
     }
+    // Checked before any page is made, so that stopping here leaves nothing behind.
     OstraClass *current = mediator()->getOstraClass();
     if (!current || kind == TEST_CLASS_WINDOW)
         return;
     WidgetWrapper *wrapper = createWidgetWrapper(kind);
     if (!wrapper)
         return;
-    // The page's own window title, the element's name, is the tab text.
+    // The factory's wrapper is kept (it owns the page); its empty title lets the page's own
+    // window title, the element's name, be the tab text.
     wrapper->setTitle(QString());
     connect(wrapper, &WidgetWrapper::changeDataWidget, this, &WorkSpaceColleague::changeWidgetData);
     wrapper->setData(current);
@@ -169,6 +203,233 @@ void WorkSpaceColleague::updatePage(CommandItem *n_command)
     wrapper->setEditData(current, n_command->getUid());
     showPage(wrapper);
 }
+
+// ---- deleting elements ----
+
+template<typename Page>
+QList<Page *> WorkSpaceColleague::openPages() const
+{
+    QList<Page *> pages;
+    for (WidgetWrapper *wrapper : m_wrappers)
+        if (isOpen(wrapper))
+            if (auto *page = qobject_cast<Page *>(wrapper->getWidget()))
+                pages.append(page);
+    return pages;
+}
+
+template<typename Page>
+QList<Page *> WorkSpaceColleague::livePages() const
+{
+    QList<Page *> pages;
+    for (WidgetWrapper *wrapper : m_wrappers)
+        if (auto *page = qobject_cast<Page *>(wrapper->getWidget()))
+            pages.append(page);
+    return pages;
+}
+
+template<typename Page>
+void WorkSpaceColleague::tellDeleted(const QList<CommandItem *> &n_commands) const
+{
+    const QList<Page *> pages = openPages<Page>();
+    if (pages.isEmpty())
+        return;
+    for (CommandItem *command : n_commands)
+        for (Page *page : pages)
+            page->deleteItem(command);
+}
+
+void WorkSpaceColleague::closeTabs(const QSet<QString> &n_ids,
+                                   const QList<TypeWorkSpaceWindow> &n_kinds)
+{
+    for (int index = 0; index < m_wrappers.size();) {
+        WidgetWrapper *wrapper = m_wrappers.at(index);
+        if (!n_ids.contains(wrapper->getUid())
+            || !n_kinds.contains(wrapper->getTypeWorkSpaceWindow())) {
+            ++index;
+            continue;
+        }
+        // Deleting the page removes its tab; the wrapper is dropped after.
+        if (isOpen(wrapper))
+            delete wrapper->getWidget();
+        dropAt(index);
+    }
+}
+
+void WorkSpaceColleague::removeRuleTab(const QSharedPointer<RuleModel> &n_rule)
+{
+    for (wParameterArea *page : livePages<wParameterArea>())
+        page->removeRule(n_rule);
+    closeTabs({n_rule->getId()}, {RULE_WINDOW});
+}
+
+void WorkSpaceColleague::removeConstraintTab(const QSharedPointer<ConstraintModel> &n_constraint)
+{
+    for (wParameterArea *page : livePages<wParameterArea>())
+        page->removeConstraint(n_constraint);
+    closeTabs({n_constraint->getId()}, {RULE_WINDOW});
+}
+
+void WorkSpaceColleague::deleteElement(CommandItem *n_command)
+{
+    OstraClass *current = mediator()->getOstraClass();
+    if (!current)
+        return;
+    switch (n_command->getTypeWorkSpace()) {
+    case CLASS_WINDOW:
+        deleteClass(current, n_command);
+        break;
+    case PARAMETER_WINDOW:
+        deleteParameter(current, n_command);
+        break;
+    case RELATION_WINDOW:
+        deleteRelation(current, n_command);
+        break;
+    case RULE_WINDOW:
+        deleteRuleOrConstraint(current, n_command);
+        break;
+    default:
+        break;
+    }
+}
+
+void WorkSpaceColleague::deleteClass(OstraClass *n_current, CommandItem *n_command)
+{
+    const QString uid = n_command->getUid();
+    if (uid == n_current->getId()) {
+        const InterfaceLanguage &texts = InterfaceLanguage::Instance();
+        const int base = texts.getInformationMessageBoxBeginKey();
+        MessageBoxes::warning(nullptr, texts.getTextById(base + m_rootWarningTitleKey),
+                              texts.getTextById(base + m_rootWarningTextKey));
+        return;
+    }
+    const QSharedPointer<OstraClass> deleted = n_current->getClassById(uid);
+    const QSharedPointer<OstraClass> parent = deleted->getParent();
+    if (!parent)
+        NoParentException(uid, className(), executeName(), nullptr).raise();
+
+    // Taken before the model changes, looking only at the few open tabs: the pages of the
+    // subtree's classes and parameters, and the rules and constraints that may go with it.
+    const QHash<QString, QSharedPointer<OstraClass>> classes = deleted->getAllClassesHash();
+    QList<WidgetWrapper *> doomed;
+    QList<QSharedPointer<RuleModel>> rules;
+    QList<QSharedPointer<ConstraintModel>> constraints;
+    for (WidgetWrapper *wrapper : qAsConst(m_wrappers)) {
+        const QString id = wrapper->getUid();
+        switch (wrapper->getTypeWorkSpaceWindow()) {
+        case CLASS_WINDOW:
+        case TEST_CLASS_WINDOW:
+            if (id == uid || classes.contains(id))
+                doomed.append(wrapper);
+            break;
+        case PARAMETER_WINDOW:
+            if (deleted->parametersContains(id))
+                doomed.append(wrapper);
+            break;
+        case RULE_WINDOW:
+            if (deleted->rulesContains(id))
+                rules.append(deleted->getRule(id));
+            if (deleted->constraintsContains(id))
+                constraints.append(deleted->getConstraint(id));
+            break;
+        default:
+            break;
+        }
+    }
+    // The test pages hear of every parameter of the subtree: kept only when one is open.
+    QHash<QString, QSharedPointer<ParameterModel>> parameters;
+    if (!openPages<wClassTestArea>().isEmpty())
+        parameters = deleted->getParametersHash();
+
+    parent->deleteChildClass(deleted, true);
+
+    for (WidgetWrapper *wrapper : qAsConst(doomed)) {
+        if (isOpen(wrapper))
+            delete wrapper->getWidget();
+        dropAt(m_wrappers.indexOf(wrapper));
+    }
+    // A rule page left open would write its deleted rule back as a new one on save.
+    for (const QSharedPointer<RuleModel> &rule : qAsConst(rules))
+        if (!n_current->rulesContains(rule->getId()))
+            removeRuleTab(rule);
+    for (const QSharedPointer<ConstraintModel> &constraint : qAsConst(constraints))
+        if (!n_current->constraintsContains(constraint->getId()))
+            removeConstraintTab(constraint);
+
+    // The pages still open hear of each class, then of the received command.
+    auto tellClasses = [&](auto n_pages) {
+        if (n_pages.isEmpty())
+            return;
+        for (auto it = classes.constBegin(); it != classes.constEnd(); ++it) {
+            CommandItem command(DELETE, CLASS_WINDOW, it.key());
+            for (auto *page : n_pages)
+                page->deleteItem(&command);
+        }
+        for (auto *page : n_pages)
+            page->deleteItem(n_command);
+    };
+    tellClasses(openPages<wParameterArea>());
+    tellClasses(openPages<wClassArea>());
+    const QList<wClassTestArea *> openTests = openPages<wClassTestArea>();
+    if (!openTests.isEmpty()) {
+        for (auto it = parameters.constBegin(); it != parameters.constEnd(); ++it) {
+            CommandItem command(DELETE, PARAMETER_WINDOW, it.key());
+            for (wClassTestArea *page : openTests)
+                page->deleteItem(&command);
+        }
+        tellClasses(openTests);
+    }
+}
+
+void WorkSpaceColleague::deleteParameter(OstraClass *n_current, CommandItem *n_command)
+{
+    const QSharedPointer<ParameterModel> parameter = n_current->getParameter(n_command->getUid());
+    const QSharedPointer<OstraClass> owner = ownerOrThrow(parameter);
+    owner->deleteParameterFromClass(parameter, true);
+    closeTabs({n_command->getUid()}, {PARAMETER_WINDOW});
+    clearUnuseWidgetWrapper();
+    tellDeleted<wClassTestArea>({n_command});
+    tellDeleted<wRuleArea>({n_command});
+}
+
+void WorkSpaceColleague::deleteRelation(OstraClass *n_current, CommandItem *n_command)
+{
+    const QString uid = n_command->getUid();
+    QList<QSharedPointer<RuleModel>> rules;
+    QList<QSharedPointer<ConstraintModel>> constraints;
+    try {
+        // Only what uses the relation goes with it; the tabs close once the model agreed.
+        rules = n_current->getRelationConnections(uid);
+        constraints = n_current->getRelationConstraintConnections(uid);
+        n_current->deleteRelation(uid);
+    } catch (const ExceptionOstra &exception) {
+        MessageBoxes::information(nullptr, QString(), exception.toString(true));
+        return;
+    }
+    for (const QSharedPointer<RuleModel> &rule : qAsConst(rules))
+        removeRuleTab(rule);
+    for (const QSharedPointer<ConstraintModel> &constraint : qAsConst(constraints))
+        removeConstraintTab(constraint);
+    closeTabs({uid}, {RELATION_WINDOW});
+}
+
+void WorkSpaceColleague::deleteRuleOrConstraint(OstraClass *n_current, CommandItem *n_command)
+{
+    const QString uid = n_command->getUid();
+    if (n_current->rulesContains(uid)) {
+        const QSharedPointer<RuleModel> rule = n_current->getRule(uid);
+        const QSharedPointer<OstraClass> owner = ownerOrThrow(rule);
+        removeRuleTab(rule);
+        owner->deleteRuleFromClass(uid, true);
+    }
+    if (n_current->constraintsContains(uid)) {
+        const QSharedPointer<ConstraintModel> constraint = n_current->getConstraint(uid);
+        const QSharedPointer<OstraClass> owner = ownerOrThrow(constraint);
+        removeConstraintTab(constraint);
+        owner->deleteConstraintFromClass(uid, true);
+    }
+}
+
+// ---- saving, edit marks and tab close ----
 
 WidgetWrapper *WorkSpaceColleague::currentWrapper() const
 {
@@ -188,6 +449,46 @@ void WorkSpaceColleague::sendTitle(WidgetWrapper *n_wrapper, const QString &n_ti
     mediator()->send(&command, this);
 }
 
+void WorkSpaceColleague::tellSaved(WidgetWrapper *n_wrapper, bool n_refreshParameterViews)
+{
+    CommandItem command(UPDATE, n_wrapper->getTypeWorkSpaceWindow(), n_wrapper->getUid(),
+                        n_wrapper->getParentUid(), n_wrapper->getTitle());
+    mediator()->send(&command, this);
+    const TypeWorkSpaceWindow kind = command.getTypeWorkSpace();
+    const bool classOrParameter = kind == CLASS_WINDOW || kind == PARAMETER_WINDOW;
+    // A page refreshed by another's save keeps its own edit mark: its edits are still unsaved.
+    auto retitle = [this](QWidget *n_page) {
+        const int index = tabs()->indexOf(n_page);
+        const bool marked = tabs()->tabText(index).endsWith(EDIT_MARK)
+                            && tabs()->tabText(index) != n_page->windowTitle();
+        tabs()->setTabText(index, n_page->windowTitle() + (marked ? EDIT_MARK : QString()));
+    };
+    if (classOrParameter) {
+        for (wClassTestArea *page : openPages<wClassTestArea>()) {
+            page->updateItem(&command);
+            retitle(page);
+        }
+        for (wParameterArea *page : openPages<wParameterArea>()) {
+            page->updateItem(&command);
+            retitle(page);
+        }
+    }
+    if (kind == CLASS_WINDOW) {
+        for (wClassArea *page : openPages<wClassArea>()) {
+            page->updateItem(&command);
+            retitle(page);
+        }
+    }
+    if (n_refreshParameterViews) {
+        // Once for the constraints and once for the rules of every parameter page.
+        for (int pass = 0; pass < 2; ++pass)
+            for (wParameterArea *page : livePages<wParameterArea>())
+                page->updateView();
+    }
+    for (wRuleArea *page : openPages<wRuleArea>())
+        page->updateItem(&command);
+}
+
 bool WorkSpaceColleague::save()
 {
     if (!tabs() || !tabs()->currentWidget())
@@ -199,33 +500,61 @@ bool WorkSpaceColleague::save()
     const int index = tabs()->currentIndex();
     if (!wrapper->save(true))
         return false;
-    sendTitle(wrapper, wrapper->getTitle());
+    tellSaved(wrapper, true);
     wrapper->setTitle(wrapper->getWidget()->windowTitle());
     tabs()->setTabText(index, wrapper->getTitle());
     return true;
 }
 
-bool WorkSpaceColleague::saveAll()
+WidgetWrapper *WorkSpaceColleague::saveAllPasses(bool &n_result)
 {
     clearUnuseWidgetWrapper();
-    bool result = true;
+    n_result = true;
+    WidgetWrapper *firstRefused = nullptr;
+    QSet<QWidget *> refused;
+    const QList<WidgetWrapper *> wrappers = m_wrappers;
     for (TypeWorkSpaceWindow kind : {PARAMETER_WINDOW, CLASS_WINDOW, RELATION_WINDOW, RULE_WINDOW}) {
-        for (WidgetWrapper *wrapper : qAsConst(m_wrappers)) {
-            if (wrapper->getTypeWorkSpaceWindow() != kind)
+        for (WidgetWrapper *wrapper : wrappers) {
+            if (wrapper->getTypeWorkSpaceWindow() != kind || !isOpen(wrapper))
                 continue;
             if (!wrapper->save(false)) {
-                result = false;
+                n_result = false;
+                refused.insert(wrapper->getWidget());
+                if (!firstRefused)
+                    firstRefused = wrapper;
                 continue;
             }
-            sendTitle(wrapper, wrapper->getTitle());
+            tellSaved(wrapper, false);
             wrapper->setTitle(wrapper->getWidget()->windowTitle());
             tabs()->setTabText(tabs()->indexOf(wrapper->getWidget()), wrapper->getTitle());
         }
     }
+    // A refused page keeps its tab text, so its unsaved edits still show their mark.
     if (QTabWidget *tabWidget = tabs())
         for (int index = 0; index < tabWidget->count(); ++index)
-            tabWidget->setTabText(index, tabWidget->widget(index)->windowTitle());
+            if (!refused.contains(tabWidget->widget(index)))
+                tabWidget->setTabText(index, tabWidget->widget(index)->windowTitle());
+    return firstRefused;
+}
+
+bool WorkSpaceColleague::saveAll()
+{
+    bool result = true;
+    saveAllPasses(result);
     return result;
+}
+
+bool WorkSpaceColleague::saveAllBeforeClose()
+{
+    bool result = true;
+    WidgetWrapper *refused = saveAllPasses(result);
+    if (result)
+        return true;
+    if (refused && isOpen(refused)) {
+        tabs()->setCurrentWidget(refused->getWidget());
+        save();
+    }
+    return false;
 }
 
 bool WorkSpaceColleague::refresh() { return mediator()->command(REFRESH_COMMAND, this); }
@@ -259,10 +588,14 @@ void WorkSpaceColleague::changeCurrentTab(int n_index)
 void WorkSpaceColleague::changeWidgetData()
 {
     SlotGuard::run([this] {
-        WidgetWrapper *wrapper = currentWrapper();
+        // The tab of the editor that changed, which need not be the current one.
+        // A wrapper this colleague no longer holds marks nothing.
+        auto *wrapper = qobject_cast<WidgetWrapper *>(sender());
         if (!wrapper)
+            wrapper = currentWrapper();
+        if (!wrapper || !m_wrappers.contains(wrapper) || !isOpen(wrapper))
             return;
-        const int index = tabs()->currentIndex();
+        const int index = tabs()->indexOf(wrapper->getWidget());
         sendTitle(wrapper, wrapper->getTitle() + EDIT_MARK);
         tabs()->setTabText(index, wrapper->getTitle() + EDIT_MARK);
     });
@@ -270,9 +603,79 @@ void WorkSpaceColleague::changeWidgetData()
 
 void WorkSpaceColleague::on_tabClosed(int)
 {
-    // The builder has already deleted the page; giving the tree its stored name back comes with
-    // the full workspace.
-    SlotGuard::run([this] { clearUnuseWidgetWrapper(); });
+    // The builder has already deleted the page: the tree item gets the stored name back.
+    SlotGuard::run([this] {
+        for (int index = 0; index < m_wrappers.size();) {
+            WidgetWrapper *wrapper = m_wrappers.at(index);
+            if (isOpen(wrapper)) {
+                ++index;
+                continue;
+            }
+            const QString uid = wrapper->getUid();
+            const TypeWorkSpaceWindow kind = wrapper->getTypeWorkSpaceWindow();
+            dropAt(index);
+            if (const QSharedPointer<BaseOstraObj> stored = getCloseBaseOstraObj(uid, kind)) {
+                CommandItem command(UPDATE, kind, uid, getCloseParentObj(uid, kind),
+                                    stored->getShortName());
+                mediator()->send(&command, this);
+            }
+        }
+    });
+}
+
+QSharedPointer<BaseOstraObj> WorkSpaceColleague::getCloseBaseOstraObj(
+    const QString &n_uid, TypeWorkSpaceWindow n_kind) const
+{
+    OstraClass *current = mediator()->getOstraClass();
+    if (!current)
+        return nullptr;
+    switch (n_kind) {
+    case CLASS_WINDOW:
+        if (n_uid == current->getId())
+            return current->sharedFromThis();
+        return current->classContains(n_uid) ? current->getClassById(n_uid) : nullptr;
+    case PARAMETER_WINDOW:
+        return current->parametersContains(n_uid) ? current->getParameter(n_uid) : nullptr;
+    case RELATION_WINDOW:
+        return current->relationsContains(n_uid) ? current->getRelationPtr(n_uid) : nullptr;
+    case RULE_WINDOW:
+        if (current->constraintsContains(n_uid))
+            return current->getConstraint(n_uid);
+        return current->rulesContains(n_uid) ? current->getRule(n_uid) : nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+QString WorkSpaceColleague::getCloseParentObj(const QString &n_uid,
+                                              TypeWorkSpaceWindow n_kind) const
+{
+    OstraClass *current = mediator()->getOstraClass();
+    if (!current)
+        return QString();
+    switch (n_kind) {
+    case CLASS_WINDOW: {
+        if (n_uid == current->getId() || !current->classContains(n_uid))
+            return QString();
+        const QSharedPointer<OstraClass> parent = current->getClassById(n_uid)->getParent();
+        return parent ? parent->getId() : QString();
+    }
+    case PARAMETER_WINDOW: {
+        if (!current->parametersContains(n_uid))
+            return QString();
+        const QSharedPointer<OstraClass> owner = current->getParameter(n_uid)->getParent();
+        return owner ? owner->getId() : QString();
+    }
+    case RULE_WINDOW:
+        // A rule or constraint without a relation has no parent to name.
+        if (current->constraintsContains(n_uid))
+            return relationIdOf(current->getConstraint(n_uid)->getRelationPtr());
+        return current->rulesContains(n_uid)
+                   ? relationIdOf(current->getRule(n_uid)->getRelationPtr())
+                   : QString();
+    default:
+        return QString();
+    }
 }
 
 template <typename Call>

@@ -7,12 +7,18 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
+#include <QSharedPointer>
 #include <QString>
 
 #include <memory>
 
+class BaseOstraObj;
 class CommandItem;
+class ConstraintModel;
 class IDEBuilder;
+class OstraClass;
+class RuleModel;
 class ObjectFactory;
 class QTabWidget;
 class QWidget;
@@ -31,10 +37,14 @@ public:
 
     void addColleague(TypeWorkSpaceWindow n_kind, BaseColleague *n_colleague);
     void setTestMediator(BaseMediator *n_mediator);
-    // Opens, creates or focuses the page a tree asks for.
+    // Opens, creates or focuses the page a tree asks for, or deletes the element from the model
+    // and closes every tab that shows it.
     void execute(CommandItem *n_command);
     bool save();
     bool saveAll();
+    // Saves every editor tab before the model closes. When a page refuses, its tab becomes current
+    // and is saved once more with its messages shown, and the answer is false.
+    bool saveAllBeforeClose();
     bool refresh();
     void retranslate() override;
 
@@ -44,6 +54,11 @@ public:
     // Drops every wrapper whose page is no longer a tab.
     void clearUnuseWidgetWrapper();
     QList<WidgetWrapper *> getWidgetWrappers() const;
+
+    // The stored element of a closed tab, and its parent's id ("" when there is none).
+    QSharedPointer<BaseOstraObj> getCloseBaseOstraObj(const QString &n_uid,
+                                                      TypeWorkSpaceWindow n_kind) const;
+    QString getCloseParentObj(const QString &n_uid, TypeWorkSpaceWindow n_kind) const;
 
     void runCurrentTest();
     void showCurrentGraph();
@@ -68,6 +83,30 @@ private:
     void createPage(CommandItem *n_command);
     void readTestPage(CommandItem *n_command);
     void updatePage(CommandItem *n_command);
+    void deleteElement(CommandItem *n_command);
+    void deleteClass(OstraClass *n_current, CommandItem *n_command);
+    void deleteParameter(OstraClass *n_current, CommandItem *n_command);
+    void deleteRelation(OstraClass *n_current, CommandItem *n_command);
+    void deleteRuleOrConstraint(OstraClass *n_current, CommandItem *n_command);
+
+    // Deletes the open pages of the wrappers whose uid is in the set and whose kind is in the
+    // kinds, and drops those wrappers; nothing goes to the trees.
+    void closeTabs(const QSet<QString> &n_ids, const QList<TypeWorkSpaceWindow> &n_kinds);
+    void removeRuleTab(const QSharedPointer<RuleModel> &n_rule);
+    void removeConstraintTab(const QSharedPointer<ConstraintModel> &n_constraint);
+    // The open pages of that editor type, in list order.
+    template<typename Page>
+    QList<Page *> openPages() const;
+    // Every page of that type still alive, open or not.
+    template<typename Page>
+    QList<Page *> livePages() const;
+    // Hands each command, in order, to every open page of that type.
+    template<typename Page>
+    void tellDeleted(const QList<CommandItem *> &n_commands) const;
+    // The notices of one saved element: its title to the trees, then the open editors.
+    void tellSaved(WidgetWrapper *n_wrapper, bool n_refreshParameterViews);
+    // The first refusing page of the save-all passes; null when every page saved.
+    WidgetWrapper *saveAllPasses(bool &n_result);
     template <typename Call>
     void onCurrentTestPage(Call n_call);
 

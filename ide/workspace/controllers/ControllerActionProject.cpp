@@ -76,7 +76,11 @@ bool ControllerActionProject::closeAllProject()
             bool saved = false;
             // A failed write must keep the model open: report it here and abandon the close.
             try {
-                saved = m_fileName.isEmpty() ? SaveAsProject() : SaveProject();
+                // Every open tab goes into the model, not only the current one: the workspace
+                // is cleared next. A refusing page keeps the model open, its tab in front.
+                if (m_director && !m_director->saveTabsBeforeClose())
+                    return false;
+                saved = m_fileName.isEmpty() ? SaveAsProject() : SaveAllProject();
             } catch (...) {
                 SlotGuard::report(SlotGuard::currentExceptionText());
                 return false;

@@ -7,10 +7,15 @@
 #include "model/ModelManager.h"
 #include "model/OstraModel.h"
 #include "workspace/IDEDirector.h"
+#include "workspace/builders/IDEBuilder.h"
+#include "workspace/colleagues/WorkSpaceColleague.h"
+#include "workspace/routing/CommandItem.h"
 #include "workspace/controllers/ControllerActionProject.h"
 #include "workspace/controllers/MainController.h"
 
+#include <QLineEdit>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -61,6 +66,8 @@ private slots:
     void openedModelKeepsItsName();
     void saveAsKeepsTheNewNameAfterAFailedWrite();
     void newModelWithErrorsStaysOpenWhenSavedAtClose();
+    void closePromptSavesEveryTab_data();
+    void closePromptSavesEveryTab();
 };
 
 void tst_ProjectActions::nothingOpenClosesQuietly()
@@ -166,6 +173,69 @@ void tst_ProjectActions::newModelWithErrorsStaysOpenWhenSavedAtClose()
     c.answer = QMessageBox::Discard;
     QVERIFY(c.controller.closeAllModel());
     QVERIFY(c.controller.modelManager()->getAllModels().isEmpty());
+}
+
+void tst_ProjectActions::closePromptSavesEveryTab_data()
+{
+    QTest::addColumn<QString>("secondName");
+    QTest::addColumn<bool>("closed");
+
+    QTest::newRow("every page saves") << QStringLiteral("Second") << true;
+    QTest::newRow("the first tab refuses") << QStringLiteral(" ") << false;
+}
+
+void tst_ProjectActions::closePromptSavesEveryTab()
+{
+    QFETCH(QString, secondName);
+    QFETCH(bool, closed);
+
+    Controller c;
+    QTemporaryDir folder;
+    ModelGenerator::Options options;
+    options.elements = 40;
+    const QString path = folder.filePath(QStringLiteral("model.xml"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(ModelGenerator(options).currentFormat().toUtf8());
+    file.close();
+    FileDialogAnswer files({path});
+    QVERIFY(c.controller.LoadProject());
+    QStringList ids = c.active()->getRootClass()->getParametersHash().keys();
+    std::sort(ids.begin(), ids.end());
+    QVERIFY(ids.size() >= 2);
+
+    // Two edited tabs; the second one is current when the model closes.
+    QTabWidget *tabs = c.director.workSpaceBuilder()->getTabWidget();
+    const QStringList names{secondName, QStringLiteral("First")};
+    for (int index = 0; index < 2; ++index) {
+        CommandItem open(UPDATE, PARAMETER_WINDOW, ids.at(index));
+        c.director.workSpaceColleague()->execute(&open);
+        auto *name = tabs->widget(index)->findChild<QLineEdit *>(QStringLiteral("leShortName"));
+        name->selectAll();
+        QTest::keyClicks(name, names.at(index));
+    }
+    const QByteArray before = [&] {
+        QFile stored(path);
+        stored.open(QIODevice::ReadOnly);
+        return stored.readAll();
+    }();
+    c.answer = QMessageBox::Save;
+    QCOMPARE(c.controller.closeAllModel(), closed);
+    QFile stored(path);
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    const QString written = QString::fromUtf8(stored.readAll());
+    if (closed) {
+        QVERIFY(c.controller.modelManager()->getAllModels().isEmpty());
+        QVERIFY(written.contains(QStringLiteral("\"First\"")));
+        QVERIFY(written.contains(QStringLiteral("\"Second\"")));
+    } else {
+        // Nothing written; the refusing tab is in front, still marked, the model still open.
+        QCOMPARE(written.toUtf8(), before);
+        QCOMPARE(tabs->currentIndex(), 0);
+        QVERIFY(tabs->tabText(0).endsWith(QLatin1Char('*')));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("First"));
+        QCOMPARE(c.controller.modelManager()->getAllModels().size(), 1);
+    }
 }
 
 QTEST_MAIN(tst_ProjectActions)

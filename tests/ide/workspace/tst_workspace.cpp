@@ -1,0 +1,583 @@
+#include "BoxRecorder.h"
+#include "ModelFixtures.h"
+
+#include "MessageBoxes.h"
+#include "SlotGuard.h"
+#include "WidgetAreas/ElementTreeArea.h"
+#include "model/ModelManager.h"
+#include "model/OstraModel.h"
+#include "workspace/IDEDirector.h"
+#include "workspace/builders/IDEBuilder.h"
+#include "workspace/colleagues/WorkSpaceColleague.h"
+#include "workspace/routing/CommandItem.h"
+#include "workspace/viewmanagers/BaseViewManager.h"
+#include "workspace/wrappers/WidgetWrapper.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPointer>
+#include <QStandardItemModel>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTreeView>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(TypeCRUD)
+Q_DECLARE_METATYPE(TypeWorkSpaceWindow)
+
+namespace {
+
+// The assembled body over a small model:
+//   Root: parameter p (P), class c (C: parameter q (Q), class d (D: parameter s (S))),
+//   rule r1 on rel binding p, class c's rule r2 on rel binding q, class c's constraint k1 on rel2.
+struct Body
+{
+    Body()
+    {
+        window.setLayout(director.Constructor(&window));
+        for (int index = 0; index < 4; ++index)
+            tools.append(new QAction(QStringLiteral("tool %1").arg(index), &window));
+        director.setToolCollection(tools);
+        window.resize(1000, 700);
+        window.show();
+
+        // Built in code, written out and read back through the model manager, as a user's file.
+        const auto built = QSharedPointer<OstraModel>::create();
+        built->setId(QStringLiteral("model"));
+        root = built->getRootClass();
+        root->setShortName(QStringLiteral("Root"));
+        const auto storage = built->getRelationsStorage();
+        root->addParameter(
+            makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("P")));
+        const ClassPtr c = makeClass(QStringLiteral("c"), storage, QStringLiteral("C"));
+        root->addClass(c);
+        c->addParameter(makeParameter(QStringLiteral("q"), QVariant::Double, QStringLiteral("Q")));
+        const ClassPtr d = makeClass(QStringLiteral("d"), storage, QStringLiteral("D"));
+        c->addClass(d);
+        d->addParameter(makeParameter(QStringLiteral("s"), QVariant::Double, QStringLiteral("S")));
+        makeRelation(storage, QStringLiteral("rel"), QStringLiteral("b = a;"),
+                     QStringList{QStringLiteral("a")}, QStringList{QStringLiteral("b")},
+                     RelationModel::RELATION_SIMPLE, QStringLiteral("Rel"));
+        makeRelation(storage, QStringLiteral("rel2"), QStringLiteral("a > 0;"),
+                     QStringList{QStringLiteral("a")}, QStringList{},
+                     RelationModel::RELATION_CONSTRAINT, QStringLiteral("Rel2"));
+        placeRule(root, QStringLiteral("r1"), QStringLiteral("rel"),
+                  {{QStringLiteral("a"), QStringLiteral("p")}}, {}, QStringLiteral("R1"));
+        placeRule(c, QStringLiteral("r2"), QStringLiteral("rel"),
+                  {{QStringLiteral("a"), QStringLiteral("q")}}, {}, QStringLiteral("R2"));
+        placeConstraint(c, QStringLiteral("k1"), QStringLiteral("rel2"),
+                        {{QStringLiteral("a"), QStringLiteral("q")}}, QStringLiteral("K1"));
+
+        director.getViewProjectManager()->setData(root.data());
+        director.getViewRelationshipManager()->setData(root.data());
+        director.getWorkSpaceViewManagerManager()->setData(root.data());
+    }
+    ~Body()
+    {
+        MessageBoxes::setBoxHandler({});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QTabWidget *tabs() { return director.workSpaceBuilder()->getTabWidget(); }
+    WorkSpaceColleague *workSpace() { return director.workSpaceColleague(); }
+    ElementTreeArea *projectTree()
+    {
+        return qobject_cast<ElementTreeArea *>(
+            director.projectBuilder()->getWidgets().at(0)->getWidget());
+    }
+    ElementTreeArea *relationsTree()
+    {
+        return qobject_cast<ElementTreeArea *>(
+            director.relationshipBuilder()->getWidgets().at(0)->getWidget());
+    }
+    ElementTreeArea *treeOf(TypeWorkSpaceWindow n_kind)
+    {
+        return n_kind == CLASS_WINDOW || n_kind == PARAMETER_WINDOW ? projectTree()
+                                                                    : relationsTree();
+    }
+    QString treeText(TypeWorkSpaceWindow n_kind, const QString &n_id)
+    {
+        QStandardItem *item = treeOf(n_kind)->itemOf(n_id);
+        return item ? item->text() : QString();
+    }
+    // A user's double click on the element's row.
+    void doubleClick(TypeWorkSpaceWindow n_kind, const QString &n_id)
+    {
+        ElementTreeArea *tree = treeOf(n_kind);
+        const QModelIndex index = tree->itemOf(n_id)->index();
+        tree->view()->scrollTo(index);
+        QWidget *viewport = tree->view()->viewport();
+        const QPoint at = tree->view()->visualRect(index).center();
+        QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
+    }
+    void execute(TypeCRUD n_operation, TypeWorkSpaceWindow n_kind, const QString &n_uid)
+    {
+        CommandItem command(n_operation, n_kind, n_uid);
+        workSpace()->execute(&command);
+    }
+    // As a tree's slot runs it: an exception becomes one box.
+    void executeGuarded(TypeCRUD n_operation, TypeWorkSpaceWindow n_kind, const QString &n_uid)
+    {
+        SlotGuard::run([&] { execute(n_operation, n_kind, n_uid); });
+    }
+    QLineEdit *nameField(int n_tab)
+    {
+        return tabs()->widget(n_tab)->findChild<QLineEdit *>(QStringLiteral("leShortName"));
+    }
+    void typeName(int n_tab, const QString &n_name)
+    {
+        QLineEdit *field = nameField(n_tab);
+        field->selectAll();
+        QTest::keyClicks(field, n_name);
+    }
+    QStringList tabTexts()
+    {
+        QStringList texts;
+        for (int index = 0; index < tabs()->count(); ++index)
+            texts << tabs()->tabText(index);
+        return texts;
+    }
+    QSet<QString> openIds()
+    {
+        QSet<QString> ids;
+        for (WidgetWrapper *wrapper : workSpace()->getWidgetWrappers())
+            ids.insert(QString::number(wrapper->getTypeWorkSpaceWindow()) + QLatin1Char(':')
+                       + wrapper->getUid());
+        return ids;
+    }
+    void closeTab(int n_index)
+    {
+        QTest::mouseClick(tabs()->tabBar()->tabButton(n_index, QTabBar::RightSide), Qt::LeftButton);
+    }
+    QList<bool> toolStates() const
+    {
+        QList<bool> states;
+        for (QAction *tool : tools)
+            states << tool->isEnabled();
+        return states;
+    }
+
+    QWidget window;
+    IDEDirector director;
+    QList<QAction *> tools;
+    ModelManager manager;
+    ClassPtr root;
+};
+
+QString key(TypeWorkSpaceWindow n_kind, const QString &n_id)
+{
+    return QString::number(n_kind) + QLatin1Char(':') + n_id;
+}
+
+} // namespace
+
+// The editor tabs that the trees' commands open, save, mark, close and delete.
+class tst_WorkSpace : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void secondOpenFocusesReopenIsFresh_data();
+    void secondOpenFocusesReopenIsFresh();
+    void classTestHasOnePagePerClass();
+    void editMarkSaveAndClose_data();
+    void editMarkSaveAndClose();
+    void closingANeverSavedPageSendsNothing();
+    void markGoesOnTheEditedTab();
+    void saveAllKeepsTheMarkOfARefusingTab();
+    void directorSaveStopsOnARefusingTab();
+    void deletingAClassClosesItsSubtreeTabs();
+    void deletingTheRootOnlyWarns();
+    void deletingAParameterClosesOnlyItsTab();
+    void deletingARelationClosesOnlyItsUsers();
+    void refusedRelationDeletionClosesNothing();
+    void deletingARuleAndAConstraint_data();
+    void deletingARuleAndAConstraint();
+    void elementsWithoutRelationOrOwner();
+    void commandsThatDoNothing_data();
+    void commandsThatDoNothing();
+    void updateWithoutModelMakesNoPage();
+    void lastTabClosedDisablesTheTestTools();
+};
+
+void tst_WorkSpace::secondOpenFocusesReopenIsFresh_data()
+{
+    QTest::addColumn<TypeWorkSpaceWindow>("kind");
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("class") << CLASS_WINDOW << QStringLiteral("c") << QStringLiteral("C");
+    QTest::newRow("parameter") << PARAMETER_WINDOW << QStringLiteral("p") << QStringLiteral("P");
+    QTest::newRow("relation") << RELATION_WINDOW << QStringLiteral("rel") << QStringLiteral("Rel");
+    QTest::newRow("rule") << RULE_WINDOW << QStringLiteral("r1") << QStringLiteral("R1");
+    QTest::newRow("constraint") << RULE_WINDOW << QStringLiteral("k1") << QStringLiteral("K1");
+}
+
+void tst_WorkSpace::secondOpenFocusesReopenIsFresh()
+{
+    QFETCH(TypeWorkSpaceWindow, kind);
+    QFETCH(QString, id);
+    QFETCH(QString, name);
+
+    Body body;
+    body.doubleClick(kind, id);
+    QCOMPARE(body.tabTexts(), QStringList{name});
+    body.typeName(0, QStringLiteral("Edited"));
+    body.execute(CREATE, RELATION_WINDOW, QString());
+    QCOMPARE(body.tabs()->currentIndex(), 1);
+
+    // Open again: the same tab comes to the front with its edits.
+    body.doubleClick(kind, id);
+    QCOMPARE(body.tabs()->count(), 2);
+    QCOMPARE(body.tabs()->currentIndex(), 0);
+    QCOMPARE(body.nameField(0)->text(), QStringLiteral("Edited"));
+
+    // Closed and opened again: a fresh page with the stored name.
+    body.closeTab(0);
+    body.doubleClick(kind, id);
+    QCOMPARE(body.tabs()->count(), 2);
+    QCOMPARE(body.tabs()->tabText(1), name);
+    QCOMPARE(body.nameField(1)->text(), name);
+}
+
+void tst_WorkSpace::classTestHasOnePagePerClass()
+{
+    Body body;
+    body.execute(READ, TEST_CLASS_WINDOW, body.root->getId());
+    body.execute(READ, TEST_CLASS_WINDOW, body.root->getId());
+    QCOMPARE(body.tabs()->count(), 1);
+    body.execute(READ, TEST_CLASS_WINDOW, QStringLiteral("c"));
+    QCOMPARE(body.tabs()->count(), 2);
+    body.execute(READ, TEST_CLASS_WINDOW, body.root->getId());
+    QCOMPARE(body.tabs()->currentIndex(), 0);
+    QCOMPARE(body.openIds(), (QSet<QString>{key(TEST_CLASS_WINDOW, body.root->getId()),
+                                            key(TEST_CLASS_WINDOW, QStringLiteral("c"))}));
+    // A test page is never saved and never marked.
+    const QStringList before = body.tabTexts();
+    QVERIFY(!body.workSpace()->save());
+    QVERIFY(body.workSpace()->saveAll());
+    QCOMPARE(body.tabTexts(), before);
+}
+
+void tst_WorkSpace::editMarkSaveAndClose_data()
+{
+    QTest::addColumn<TypeWorkSpaceWindow>("kind");
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("class") << CLASS_WINDOW << QStringLiteral("c") << QStringLiteral("C");
+    QTest::newRow("parameter") << PARAMETER_WINDOW << QStringLiteral("q") << QStringLiteral("Q");
+    QTest::newRow("relation") << RELATION_WINDOW << QStringLiteral("rel") << QStringLiteral("Rel");
+    QTest::newRow("constraint") << RULE_WINDOW << QStringLiteral("k1") << QStringLiteral("K1");
+}
+
+void tst_WorkSpace::editMarkSaveAndClose()
+{
+    QFETCH(TypeWorkSpaceWindow, kind);
+    QFETCH(QString, id);
+    QFETCH(QString, name);
+
+    Body body;
+    body.execute(UPDATE, kind, id);
+    // Each keystroke marks again; the mark is never doubled.
+    body.typeName(0, QStringLiteral("New"));
+    QCOMPARE(body.tabTexts(), QStringList{name + QStringLiteral("*")});
+    QCOMPARE(body.treeText(kind, id), name + QStringLiteral("*"));
+
+    QVERIFY(body.workSpace()->save());
+    QCOMPARE(body.tabTexts(), QStringList{QStringLiteral("New")});
+    QCOMPARE(body.treeText(kind, id), QStringLiteral("New"));
+
+    // Edited, then closed unsaved: the tree shows the stored name again.
+    body.typeName(0, QStringLiteral("Unsaved"));
+    QCOMPARE(body.treeText(kind, id), QStringLiteral("New*"));
+    body.closeTab(0);
+    QCOMPARE(body.treeText(kind, id), QStringLiteral("New"));
+    QVERIFY(body.workSpace()->getWidgetWrappers().isEmpty());
+}
+
+void tst_WorkSpace::closingANeverSavedPageSendsNothing()
+{
+    Body body;
+    body.execute(CREATE, CLASS_WINDOW, body.root->getId());
+    body.execute(CREATE, RULE_WINDOW, QStringLiteral("rel"));
+    const QString projectRow = body.treeText(CLASS_WINDOW, QStringLiteral("c"));
+    const int projectRows = body.projectTree()->model()->rowCount();
+    const int ruleRows = body.relationsTree()->itemOf(QStringLiteral("rel"))->rowCount();
+    body.closeTab(1);
+    body.closeTab(0);
+    QCOMPARE(body.tabs()->count(), 0);
+    QCOMPARE(body.projectTree()->model()->rowCount(), projectRows);
+    QCOMPARE(body.relationsTree()->itemOf(QStringLiteral("rel"))->rowCount(), ruleRows);
+    QCOMPARE(body.treeText(CLASS_WINDOW, QStringLiteral("c")), projectRow);
+}
+
+void tst_WorkSpace::markGoesOnTheEditedTab()
+{
+    Body body;
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("p"));
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("q"));
+    QCOMPARE(body.tabs()->currentIndex(), 1);
+    // The page behind the current one changes (as a page refreshed by a notice would).
+    QTest::keyClicks(body.nameField(0), QStringLiteral("x"));
+    QCOMPARE(body.tabTexts(), (QStringList{QStringLiteral("P*"), QStringLiteral("Q")}));
+    QCOMPARE(body.treeText(PARAMETER_WINDOW, QStringLiteral("p")), QStringLiteral("P*"));
+    QCOMPARE(body.treeText(PARAMETER_WINDOW, QStringLiteral("q")), QStringLiteral("Q"));
+}
+
+void tst_WorkSpace::saveAllKeepsTheMarkOfARefusingTab()
+{
+    Body body;
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("p"));
+    body.execute(UPDATE, CLASS_WINDOW, QStringLiteral("c"));
+    body.execute(UPDATE, RULE_WINDOW, QStringLiteral("r1"));
+    body.typeName(0, QStringLiteral("P2"));
+    body.nameField(1)->clear();
+    QTest::keyClicks(body.nameField(1), QStringLiteral(" "));
+    body.typeName(2, QStringLiteral("R9"));
+
+    QVERIFY(!body.workSpace()->saveAll());
+    QCOMPARE(body.tabTexts(),
+             (QStringList{QStringLiteral("P2"), QStringLiteral("C*"), QStringLiteral("R9")}));
+    QCOMPARE(body.root->getParameter(QStringLiteral("p"))->getShortName(), QStringLiteral("P2"));
+    QCOMPARE(body.root->getRule(QStringLiteral("r1"))->getShortName(), QStringLiteral("R9"));
+    QCOMPARE(body.root->getClassById(QStringLiteral("c"))->getShortName(), QStringLiteral("C"));
+    QCOMPARE(body.treeText(CLASS_WINDOW, QStringLiteral("c")), QStringLiteral("C*"));
+    QCOMPARE(body.treeText(RULE_WINDOW, QStringLiteral("r1")), QStringLiteral("R9"));
+}
+
+void tst_WorkSpace::directorSaveStopsOnARefusingTab()
+{
+    Body body;
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("p"));
+    body.nameField(0)->clear();
+    QTest::keyClicks(body.nameField(0), QStringLiteral(" "));
+    QVERIFY(!body.director.save());
+    // The page's error row stays: nothing was checked after the refusal.
+    auto *errors = body.director.informationBuilder()
+                       ->getWidgets()
+                       .at(0)
+                       ->getWidget()
+                       ->findChild<QTableWidget *>();
+    QCOMPARE(errors->rowCount(), 1);
+    QCOMPARE(body.tabTexts(), QStringList{QStringLiteral("P*")});
+
+    // Before a close, the refusing tab comes to the front and the others are saved.
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("q"));
+    body.typeName(1, QStringLiteral("Q2"));
+    QVERIFY(!body.director.saveTabsBeforeClose());
+    QCOMPARE(body.tabs()->currentIndex(), 0);
+    QCOMPARE(body.tabTexts(), (QStringList{QStringLiteral("P*"), QStringLiteral("Q2")}));
+    QCOMPARE(errors->rowCount(), 1);
+    body.typeName(0, QStringLiteral("P3"));
+    QVERIFY(body.director.saveTabsBeforeClose());
+    QCOMPARE(body.root->getParameter(QStringLiteral("p"))->getShortName(), QStringLiteral("P3"));
+}
+
+void tst_WorkSpace::deletingAClassClosesItsSubtreeTabs()
+{
+    Body body;
+    body.execute(UPDATE, CLASS_WINDOW, QStringLiteral("c"));
+    body.execute(UPDATE, CLASS_WINDOW, QStringLiteral("d"));
+    body.execute(READ, TEST_CLASS_WINDOW, QStringLiteral("c"));
+    body.execute(READ, TEST_CLASS_WINDOW, body.root->getId());
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("q"));
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("s"));
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("p"));
+    body.execute(UPDATE, RULE_WINDOW, QStringLiteral("r2"));
+    body.execute(UPDATE, RULE_WINDOW, QStringLiteral("k1"));
+    body.execute(UPDATE, RULE_WINDOW, QStringLiteral("r1"));
+    QPointer<QWidget> ruleOfClass = body.tabs()->widget(7);
+
+    body.doubleClick(CLASS_WINDOW, QStringLiteral("c"));
+    body.execute(DELETE, CLASS_WINDOW, QStringLiteral("c"));
+    QVERIFY(!body.root->classContains(QStringLiteral("c")));
+    QVERIFY(!body.root->parametersContains(QStringLiteral("s")));
+    // The deleted class's rule and constraint pages go too: saving them would bring them back.
+    QVERIFY(ruleOfClass.isNull());
+    QCOMPARE(body.openIds(), (QSet<QString>{key(TEST_CLASS_WINDOW, body.root->getId()),
+                                            key(PARAMETER_WINDOW, QStringLiteral("p")),
+                                            key(RULE_WINDOW, QStringLiteral("r1"))}));
+    QCOMPARE(body.tabs()->count(), 3);
+    QVERIFY(body.workSpace()->saveAll());
+    QVERIFY(!body.root->rulesContains(QStringLiteral("r2")));
+}
+
+void tst_WorkSpace::deletingTheRootOnlyWarns()
+{
+    Body body;
+    body.execute(UPDATE, CLASS_WINDOW, body.root->getId());
+    body.execute(READ, TEST_CLASS_WINDOW, body.root->getId());
+    BoxRecorder boxes;
+    body.execute(DELETE, CLASS_WINDOW, body.root->getId());
+    QCOMPARE(boxes.boxes().size(), 1);
+    QCOMPARE(boxes.boxes().at(0).icon, QMessageBox::Warning);
+    QCOMPARE(boxes.boxes().at(0).title, QStringLiteral("Предупреждение"));
+    QCOMPARE(boxes.boxes().at(0).text, QStringLiteral("Запрещено удалять корневой класс"));
+    QCOMPARE(boxes.boxes().at(0).buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(body.tabs()->count(), 2);
+    QCOMPARE(body.root->getAllClassesCount(), 2);
+}
+
+void tst_WorkSpace::deletingAParameterClosesOnlyItsTab()
+{
+    Body body;
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("q"));
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("p"));
+    body.execute(UPDATE, CLASS_WINDOW, QStringLiteral("c"));
+    body.execute(READ, TEST_CLASS_WINDOW, QStringLiteral("c"));
+    body.execute(DELETE, PARAMETER_WINDOW, QStringLiteral("q"));
+    QVERIFY(!body.root->parametersContains(QStringLiteral("q")));
+    QCOMPARE(body.openIds(), (QSet<QString>{key(PARAMETER_WINDOW, QStringLiteral("p")),
+                                            key(CLASS_WINDOW, QStringLiteral("c")),
+                                            key(TEST_CLASS_WINDOW, QStringLiteral("c"))}));
+}
+
+void tst_WorkSpace::deletingARelationClosesOnlyItsUsers()
+{
+    Body body;
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("p"));
+    auto *links = body.tabs()->widget(0)->findChild<QTableWidget *>(QStringLiteral("twLinks"));
+    QCOMPARE(links->rowCount(), 1);
+    body.execute(UPDATE, RULE_WINDOW, QStringLiteral("r1"));
+    body.execute(UPDATE, RULE_WINDOW, QStringLiteral("k1"));
+    body.execute(UPDATE, RELATION_WINDOW, QStringLiteral("rel"));
+    body.execute(UPDATE, RELATION_WINDOW, QStringLiteral("rel2"));
+    body.typeName(2, QStringLiteral("Kept"));
+
+    body.execute(DELETE, RELATION_WINDOW, QStringLiteral("rel"));
+    QVERIFY(!body.root->relationsContains(QStringLiteral("rel")));
+    QVERIFY(!body.root->rulesContains(QStringLiteral("r1")));
+    // The constraint on the other relation keeps its tab, its edits and its mark.
+    QCOMPARE(body.tabTexts(),
+             (QStringList{QStringLiteral("P"), QStringLiteral("K1*"), QStringLiteral("Rel2")}));
+    QCOMPARE(body.nameField(1)->text(), QStringLiteral("Kept"));
+    QCOMPARE(links->rowCount(), 0);
+}
+
+void tst_WorkSpace::refusedRelationDeletionClosesNothing()
+{
+    Body body;
+    body.execute(UPDATE, RULE_WINDOW, QStringLiteral("r1"));
+    body.execute(UPDATE, RULE_WINDOW, QStringLiteral("k1"));
+    BoxRecorder boxes;
+    body.executeGuarded(DELETE, RELATION_WINDOW, QStringLiteral("gone"));
+    QCOMPARE(boxes.boxes().size(), 1);
+    QCOMPARE(boxes.boxes().at(0).icon, QMessageBox::Information);
+    QVERIFY(boxes.boxes().at(0).text.contains(QStringLiteral("gone")));
+    QCOMPARE(body.tabs()->count(), 2);
+    QVERIFY(body.root->rulesContains(QStringLiteral("r1")));
+}
+
+void tst_WorkSpace::deletingARuleAndAConstraint_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("other");
+
+    QTest::newRow("rule") << QStringLiteral("r2") << QStringLiteral("k1");
+    QTest::newRow("constraint") << QStringLiteral("k1") << QStringLiteral("r2");
+}
+
+void tst_WorkSpace::deletingARuleAndAConstraint()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, other);
+
+    Body body;
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("q"));
+    auto *links = body.tabs()->widget(0)->findChild<QTableWidget *>(QStringLiteral("twLinks"));
+    QCOMPARE(links->rowCount(), 2);
+    body.execute(UPDATE, RULE_WINDOW, id);
+    body.execute(UPDATE, RULE_WINDOW, other);
+    body.execute(DELETE, RULE_WINDOW, id);
+    QVERIFY(!body.root->rulesContains(id) && !body.root->constraintsContains(id));
+    QVERIFY(body.root->rulesContains(other) || body.root->constraintsContains(other));
+    QCOMPARE(body.openIds(),
+             (QSet<QString>{key(PARAMETER_WINDOW, QStringLiteral("q")), key(RULE_WINDOW, other)}));
+    QCOMPARE(links->rowCount(), 1);
+    QCOMPARE(links->item(0, 0)->data(Qt::UserRole).toString(), other);
+}
+
+void tst_WorkSpace::elementsWithoutRelationOrOwner()
+{
+    Body body;
+    // A rule that lost its relation: closing its tab names no parent and breaks nothing.
+    body.root->addRule(makeRule(QStringLiteral("loose"), QStringLiteral("Loose")));
+    body.execute(UPDATE, RULE_WINDOW, QStringLiteral("loose"));
+    QCOMPARE(body.tabTexts(), QStringList{QStringLiteral("Loose")});
+    QCOMPARE(body.workSpace()->getCloseParentObj(QStringLiteral("loose"), RULE_WINDOW), QString());
+    body.closeTab(0);
+    QCOMPARE(body.tabs()->count(), 0);
+
+    // A rule known to the model but owned by no class is refused through the guard.
+    body.root->addRuleToAll(makeRule(QStringLiteral("orphan"), QStringLiteral("Orphan")));
+    body.execute(UPDATE, RULE_WINDOW, QStringLiteral("orphan"));
+    BoxRecorder boxes;
+    body.executeGuarded(DELETE, RULE_WINDOW, QStringLiteral("orphan"));
+    QCOMPARE(boxes.boxes().size(), 1);
+    QCOMPARE(body.tabs()->count(), 1);
+    QVERIFY(body.root->rulesContains(QStringLiteral("orphan")));
+
+    // An id the model does not hold: one box, no tab changed.
+    boxes.clear();
+    body.executeGuarded(DELETE, PARAMETER_WINDOW, QStringLiteral("nowhere"));
+    QCOMPARE(boxes.boxes().size(), 1);
+    QCOMPARE(body.tabs()->count(), 1);
+}
+
+void tst_WorkSpace::commandsThatDoNothing_data()
+{
+    QTest::addColumn<TypeCRUD>("operation");
+    QTest::addColumn<TypeWorkSpaceWindow>("kind");
+
+    QTest::newRow("operation 4") << TypeCRUD(4) << CLASS_WINDOW;
+    QTest::newRow("delete kind 2") << DELETE << TypeWorkSpaceWindow(2);
+    QTest::newRow("delete kind 5") << DELETE << TEST_CLASS_WINDOW;
+    QTest::newRow("delete kind 7") << DELETE << NONE_WINDOW;
+    QTest::newRow("create kind 2") << CREATE << TypeWorkSpaceWindow(2);
+}
+
+void tst_WorkSpace::commandsThatDoNothing()
+{
+    QFETCH(TypeCRUD, operation);
+    QFETCH(TypeWorkSpaceWindow, kind);
+
+    Body body;
+    body.execute(READ, TEST_CLASS_WINDOW, QStringLiteral("c"));
+    body.execute(operation, kind, QStringLiteral("c"));
+    QCOMPARE(body.tabs()->count(), 1);
+    QVERIFY(body.root->classContains(QStringLiteral("c")));
+}
+
+void tst_WorkSpace::updateWithoutModelMakesNoPage()
+{
+    Body body;
+    body.director.getWorkSpaceViewManagerManager()->setData(nullptr);
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("p"));
+    body.execute(READ, TEST_CLASS_WINDOW, QStringLiteral("c"));
+    body.execute(DELETE, CLASS_WINDOW, QStringLiteral("c"));
+    QCOMPARE(body.tabs()->count(), 0);
+    QVERIFY(body.workSpace()->getWidgetWrappers().isEmpty());
+    QVERIFY(body.root->classContains(QStringLiteral("c")));
+}
+
+void tst_WorkSpace::lastTabClosedDisablesTheTestTools()
+{
+    Body body;
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("p"));
+    body.execute(READ, TEST_CLASS_WINDOW, body.root->getId());
+    QCOMPARE(body.toolStates(), (QList<bool>{true, true, true, true}));
+    body.execute(DELETE, CLASS_WINDOW, QStringLiteral("c"));
+    body.tabs()->setCurrentIndex(0);
+    QCOMPARE(body.toolStates(), (QList<bool>{false, false, false, false}));
+    body.tabs()->setCurrentIndex(1);
+    QCOMPARE(body.toolStates(), (QList<bool>{true, true, true, true}));
+    body.closeTab(1);
+    body.closeTab(0);
+    QCOMPARE(body.toolStates(), (QList<bool>{false, false, false, false}));
+}
+
+QTEST_MAIN(tst_WorkSpace)
+#include "tst_workspace.moc"
