@@ -63,6 +63,8 @@ private slots:
     void loadErrors_data();
     void loadErrors();
     void fileErrors();
+    void hostileFilesRefused_data();
+    void hostileFilesRefused();
     void saveLoadSaveGivesSameDocument();
     void savingNeverDamagesTheFile();
     void registry();
@@ -217,6 +219,44 @@ void TestModelManager::fileErrors()
     QCOMPARE(manager.getAllModels().size(), 2);
     for (const OstraModel::OstraModelSharedPtr &model : manager.getAllModels())
         QCOMPARE(model->getId(), QStringLiteral("m1"));
+}
+
+void TestModelManager::hostileFilesRefused_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("column");
+    // A DOCTYPE is refused where it ends, a character where it stands (after a reference).
+    // 154 KB whose 50,000 references would expand to 200 million characters.
+    QTest::newRow("entity referenced 50,000 times") << "entity_50000_refs.xml" << 1 << 4033;
+    QTest::newRow("nested entities") << "entity_expansion.xml" << 12 << 2;
+    QTest::newRow("external entity") << "entity_external.xml" << 1 << 58;
+    QTest::newRow("recursive entities") << "entity_recursive.xml" << 1 << 53;
+    QTest::newRow("U+0001 in an attribute") << "control_char_01.xml" << 1 << 64;
+    QTest::newRow("U+001F in an attribute") << "control_char_1f.xml" << 1 << 64;
+    QTest::newRow("NUL in an attribute") << "nul_in_attribute.xml" << 1 << 64;
+    QTest::newRow("&#1; in an attribute") << "char_ref_01.xml" << 1 << 67;
+    QTest::newRow("invalid UTF-8") << "invalid_utf8.xml" << 1 << 64;
+}
+
+void TestModelManager::hostileFilesRefused()
+{
+    QFETCH(QString, fixture);
+    QFETCH(int, line);
+    QFETCH(int, column);
+    ModelManager manager;
+    QFile file(QStringLiteral(TEST_DATA_DIR "/fuzz/model/") + fixture);
+    QVERIFY(file.exists());
+    auto refused = catchAs<XMLParseExceptionOstra>([&] { manager.loadModel(file); });
+    QVERIFY(refused);
+    QCOMPARE(refused->getExceptionId(), 537);
+    QCOMPARE(refused->getClassName(), QStringLiteral("ModelManager"));
+    QCOMPARE(refused->getMethodName(), QStringLiteral("loadModel(QFile &n_modelFile)"));
+    QCOMPARE(refused->getErrorLine(), line);
+    QCOMPARE(refused->getErrorColumn(), column);
+    QVERIFY(!refused->getErrorMsg().isEmpty());
+    QVERIFY(manager.getAllModels().isEmpty());
+    QVERIFY(!file.isOpen());
 }
 
 void TestModelManager::saveLoadSaveGivesSameDocument()
