@@ -1,11 +1,17 @@
 #include "serialization/XMLFileWriter.h"
 
+#include <QDomNamedNodeMap>
 #include <QFileInfo>
+#include <QVector>
+
+#include <algorithm>
 #include <QSaveFile>
 #include <QTextStream>
 
 #include "errors/FileCantOpenExceptionOstra.h"
 #include "errors/FileIOExceptionOstra.h"
+#include "errors/InconsistencyDataExceptionOstra.h"
+#include "serialization/XMLDocumentReader.h"
 
 namespace {
 const QIODevice::OpenMode SAVE_MODE = QIODevice::WriteOnly | QIODevice::Text;
@@ -33,6 +39,59 @@ void writeDocument(const QDomDocument &n_document, QIODevice &n_device, int n_in
                                QSharedPointer<ExceptionOstra>());
 }
 
+bool isNameStartChar(uint n_c)
+{
+    return (n_c >= 'a' && n_c <= 'z') || (n_c >= 'A' && n_c <= 'Z') || n_c == '_' || n_c == ':'
+           || (n_c >= 0xC0 && n_c <= 0xD6) || (n_c >= 0xD8 && n_c <= 0xF6) || (n_c >= 0xF8 && n_c <= 0x2FF)
+           || (n_c >= 0x370 && n_c <= 0x37D) || (n_c >= 0x37F && n_c <= 0x1FFF)
+           || (n_c >= 0x200C && n_c <= 0x200D) || (n_c >= 0x2070 && n_c <= 0x218F)
+           || (n_c >= 0x2C00 && n_c <= 0x2FEF) || (n_c >= 0x3001 && n_c <= 0xD7FF)
+           || (n_c >= 0xF900 && n_c <= 0xFDCF) || (n_c >= 0xFDF0 && n_c <= 0xFFFD)
+           || (n_c >= 0x10000 && n_c <= 0xEFFFF);
+}
+
+bool isNameChar(uint n_c)
+{
+    return isNameStartChar(n_c) || n_c == '-' || n_c == '.' || (n_c >= '0' && n_c <= '9') || n_c == 0xB7
+           || (n_c >= 0x300 && n_c <= 0x36F) || (n_c >= 0x203F && n_c <= 0x2040);
+}
+
+// The reason a node cannot be written, or an empty text.
+QString problemOf(const QString &n_what, const QString &n_text)
+{
+    const int bad = XMLDocumentReader::firstNonXmlChar(n_text);
+    if (bad < 0)
+        return QString();
+    return QStringLiteral("%1 holds the character U+%2 at position %3, which XML cannot hold")
+        .arg(n_what, QString::number(n_text.at(bad).unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')))
+        .arg(bad + 1);
+}
+
+QString elementProblem(const QDomElement &n_element)
+{
+    if (!XMLFileWriter::isXmlName(n_element.tagName()))
+        return QStringLiteral("The tag name \"%1\" is no XML name").arg(n_element.tagName());
+    const QDomNamedNodeMap attributes = n_element.attributes();
+    for (int i = 0; i < attributes.count(); ++i) {
+        const QDomAttr attribute = attributes.item(i).toAttr();
+        if (!XMLFileWriter::isXmlName(attribute.name()))
+            return QStringLiteral("The attribute name \"%1\" is no XML name").arg(attribute.name());
+        const QString problem = problemOf(QStringLiteral("The attribute \"%1\"").arg(attribute.name()),
+                                          attribute.value());
+        if (!problem.isEmpty())
+            return problem;
+    }
+    return QString();
+}
+
+// The element a message names: its tag and, when it has one, its id.
+QString describe(const QDomElement &n_element)
+{
+    const QString id = n_element.attribute(QStringLiteral("id"));
+    return id.isEmpty() ? QStringLiteral("element \"%1\"").arg(n_element.tagName())
+                        : QStringLiteral("element \"%1\" with id \"%2\"").arg(n_element.tagName(), id);
+}
+
 // A device or a pipe cannot be replaced by a renamed temporary file (that would put a plain file
 // in place of the device node), so such targets are written to directly and only checked.
 void saveDirectly(const QDomDocument &n_document, QFile &n_file, int n_indent,
@@ -56,9 +115,51 @@ void saveDirectly(const QDomDocument &n_document, QFile &n_file, int n_indent,
 }
 } // namespace
 
+bool XMLFileWriter::isXmlName(const QString &n_name)
+{
+    const QVector<uint> codes = n_name.toUcs4();
+    if (codes.isEmpty() || !isNameStartChar(codes.first()) || XMLDocumentReader::firstNonXmlChar(n_name) >= 0)
+        return false;
+    return std::all_of(codes.constBegin() + 1, codes.constEnd(), isNameChar);
+}
+
+void XMLFileWriter::checkWritable(const QDomNode &n_root, const QString &n_className,
+                                  const QString &n_methodName)
+{
+    // Iterative: a class chain made through the API may be deeper than the stack allows.
+    QDomNode node = n_root;
+    while (!node.isNull()) {
+        QString problem;
+        QDomElement owner;
+        if (node.isElement()) {
+            owner = node.toElement();
+            problem = elementProblem(owner);
+        } else if (node.isText() || node.isComment() || node.isProcessingInstruction()) {
+            owner = node.parentNode().toElement();
+            problem = problemOf(QStringLiteral("The text"), node.nodeValue());
+        }
+        if (!problem.isEmpty()) {
+            const QString where = owner.isNull() ? QStringLiteral("the document") : describe(owner);
+            throw InconsistencyDataExceptionOstra(
+                n_className, n_methodName,
+                QSharedPointer<ExceptionOstra>::create(501, QStringLiteral("%1 of %2; nothing was written")
+                                                                .arg(problem, where),
+                                                       n_className, n_methodName, nullptr));
+        }
+        if (!node.firstChild().isNull()) {
+            node = node.firstChild();
+            continue;
+        }
+        while (!node.isNull() && node != n_root && node.nextSibling().isNull())
+            node = node.parentNode();
+        node = node.isNull() || node == n_root ? QDomNode() : node.nextSibling();
+    }
+}
+
 void XMLFileWriter::saveToFile(const QDomDocument &n_document, QFile &n_file, int n_indent,
                                const QString &n_className, const QString &n_methodName)
 {
+    checkWritable(n_document, n_className, n_methodName);
     const QString fileName = n_file.fileName();
     const QFileInfo target(fileName);
     if (target.exists() && !target.isFile()) {
@@ -87,8 +188,10 @@ void XMLFileWriter::saveElementToFile(QDomDocument n_document, const QDomElement
     saveToFile(n_document, n_file, 0, n_className, QStringLiteral("saveToFile(QFile &n_file)"));
 }
 
-QString XMLFileWriter::saveElementToString(QDomDocument n_document, const QDomElement &n_element)
+QString XMLFileWriter::saveElementToString(QDomDocument n_document, const QDomElement &n_element,
+                                          const QString &n_className)
 {
     n_document.appendChild(n_element);
+    checkWritable(n_document, n_className, QStringLiteral("saveToString()"));
     return n_document.toString(1);
 }

@@ -10,6 +10,10 @@
 // goes to a temporary file that replaces the old one only when everything was written.
 // Opening failures raise FileCantOpenExceptionOstra (write-only text mode); failures while writing
 // or committing raise FileIOExceptionOstra with the system's error text.
+// Before anything is written, every file and string is checked to be XML its own loader takes:
+// a name or a text that XML cannot hold (a control character in an id, code set through the API,
+// an extra field whose name is no XML name) raises InconsistencyDataExceptionOstra, whose parent
+// names the element, the attribute and the character.
 class XMLFileWriter
 {
 public:
@@ -21,7 +25,15 @@ public:
     // as the node's "saveToFile(QFile &n_file)") or to a string with indent 1.
     static void saveElementToFile(QDomDocument n_document, const QDomElement &n_element, QFile &n_file,
                                   const QString &n_className);
-    static QString saveElementToString(QDomDocument n_document, const QDomElement &n_element);
+    static QString saveElementToString(QDomDocument n_document, const QDomElement &n_element,
+                                       const QString &n_className);
+
+    // Throws InconsistencyDataExceptionOstra as described above for the first node under n_root
+    // that XML cannot hold.
+    static void checkWritable(const QDomNode &n_root, const QString &n_className,
+                              const QString &n_methodName);
+    // XML's Name production (letters, digits and . - _ : and the other name characters).
+    static bool isXmlName(const QString &n_name);
 };
 
 #endif // XMLFILEWRITER_H

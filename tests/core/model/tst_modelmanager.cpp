@@ -1,7 +1,10 @@
 #include <QDir>
 #include <QDomDocument>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
+
+#include <functional>
 
 #include "FileSizeLimit.h"
 #include "ModelFixtures.h"
@@ -65,6 +68,8 @@ private slots:
     void fileErrors();
     void hostileFilesRefused_data();
     void hostileFilesRefused();
+    void writersRefuseWhatXmlCannotHold_data();
+    void writersRefuseWhatXmlCannotHold();
     void saveLoadSaveGivesSameDocument();
     void savingNeverDamagesTheFile();
     void registry();
@@ -257,6 +262,99 @@ void TestModelManager::hostileFilesRefused()
     QVERIFY(!refused->getErrorMsg().isEmpty());
     QVERIFY(manager.getAllModels().isEmpty());
     QVERIFY(!file.isOpen());
+}
+
+void TestModelManager::writersRefuseWhatXmlCannotHold_data()
+{
+    QTest::addColumn<QString>("element"); // id of the element changed through the API
+    QTest::addColumn<QString>("field");   // what is changed: a field, "code", or "extra" (a name)
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("U+0001 in a parameter name") << "pa" << "shortName" << "a\u0001" << true;
+    QTest::newRow("U+001F in a class description") << "c1" << "description" << "x\u001fy" << true;
+    QTest::newRow("NUL in relation code") << "relDouble" << "code" << QString(QStringLiteral("y = x;")).append(QChar(0)) << true;
+    QTest::newRow("U+FFFE in a model author") << "m1" << "author" << QString(QChar(0xFFFE)) << true;
+    QTest::newRow("lone surrogate in a rule name") << "r1" << "shortName" << QString(QChar(0xD800)) << true;
+    QTest::newRow("U+0001 in a class id") << "c2" << "id" << "c\u0001" << true;
+    QTest::newRow("extra field named with a space") << "pa" << "extra" << "two words" << true;
+    QTest::newRow("extra field named from a digit") << "relDouble" << "extra" << "1st" << true;
+    QTest::newRow("tab, LF and CR in code") << "relDouble" << "code" << "y = 2 * x;\t\n\r// done" << false;
+    QTest::newRow("non-ASCII text and extra name") << "pa" << "extra" << "\u0436\u00e9-x.1" << false;
+}
+
+void TestModelManager::writersRefuseWhatXmlCannotHold()
+{
+    QFETCH(QString, element);
+    QFETCH(QString, field);
+    QFETCH(QString, value);
+    QFETCH(bool, refused);
+    ModelManager manager;
+    manager.loadModel(modelText());
+    const OstraModel::OstraModelSharedPtr model = manager.getActiveModel();
+    const ClassPtr root = model->getRootClass();
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("model.xml")));
+    manager.saveActiveModelInFile(file);
+    const QByteArray before = readAll(file.fileName());
+
+    const QSharedPointer<RelationsStorage> storage = model->getRelationsStorage();
+    const QSharedPointer<RelationModel> relation
+        = storage->relationsContains(element) ? storage->getRelation(element) : QSharedPointer<RelationModel>();
+    BaseOstraObj *object = model.data();
+    if (relation)
+        object = relation.data();
+    else if (root->getParametersHash().contains(element))
+        object = root->getParametersHash().value(element).data();
+    else if (root->getRulesHash().contains(element))
+        object = root->getRulesHash().value(element).data();
+    else if (element != QLatin1String("m1"))
+        object = root->getClassById(element).data();
+    QVERIFY(object);
+    if (field == QLatin1String("code"))
+        relation->setCode(value);
+    else if (field == QLatin1String("extra") && relation)
+        relation->addAdditionalField(value, QStringLiteral("v"));
+    else if (field == QLatin1String("extra"))
+        root->getParametersHash().value(element)->addAdditionalField(value, QStringLiteral("v"));
+    else if (field == QLatin1String("shortName"))
+        object->setShortName(value);
+    else if (field == QLatin1String("description"))
+        object->setDescription(value);
+    else if (field == QLatin1String("author"))
+        object->setAuthor(value);
+    else
+        object->setId(value);
+
+    // The whole save to a string and to a file, and a partial save: refused before a byte is
+    // written, naming the element; or written, and read back the same.
+    const QList<ModelPartialXMLSerializer::serializerParts> parts{
+        ModelPartialXMLSerializer::PART_CLASSES, ModelPartialXMLSerializer::PART_PARAMETERS,
+        ModelPartialXMLSerializer::PART_RULES, ModelPartialXMLSerializer::PART_RELATIONS};
+    const QList<std::function<void()>> saves{
+        [&] { manager.saveActiveModelInStr(); },
+        [&] { manager.saveActiveModelInFile(file); },
+        [&] { manager.saveActiveModelInFile(file, parts, false); }};
+    for (const auto &save : saves) {
+        auto failure = catchAs<InconsistencyDataExceptionOstra>(save);
+        QCOMPARE(bool(failure), refused);
+        if (refused) {
+            QCOMPARE(failure->getExceptionId(), 501);
+            QVERIFY(failure->getParentException());
+            const QString reason = failure->getParentException()->getDescription();
+            QVERIFY2(reason.contains(field == QLatin1String("id") ? QStringLiteral("class") : element), qPrintable(reason));
+            QCOMPARE(readAll(file.fileName()), before);
+        }
+    }
+    if (!refused) {
+        const QString text = manager.saveActiveModelInStr();
+        QXmlStreamReader strict(text);
+        while (!strict.atEnd())
+            strict.readNext();
+        QVERIFY2(!strict.hasError(), qPrintable(strict.errorString()));
+        manager.loadModel(text);
+        QCOMPARE(canonical(manager.saveActiveModelInStr()), canonical(text));
+        QVERIFY(text.contains(field == QLatin1String("extra") ? value : QStringLiteral("// done")));
+    }
 }
 
 void TestModelManager::saveLoadSaveGivesSameDocument()
