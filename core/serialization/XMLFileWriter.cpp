@@ -5,6 +5,8 @@
 #include <QVector>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <QSaveFile>
 #include <QTextStream>
 
@@ -92,6 +94,16 @@ QString describe(const QDomElement &n_element)
                         : QStringLiteral("element \"%1\" with id \"%2\"").arg(n_element.tagName(), id);
 }
 
+// The reason a write failed: the device's own, or the system's when the device has none (a write
+// past a file-size limit leaves the device with its "Unknown error").
+QString failureReason(const QFileDevice &n_device, int n_errno)
+{
+    const QString own = n_device.errorString();
+    if (n_errno == 0 || (n_device.error() != QFileDevice::NoError && own != QFile().errorString()))
+        return own;
+    return QString::fromLocal8Bit(std::strerror(n_errno));
+}
+
 // A device or a pipe cannot be replaced by a renamed temporary file (that would put a plain file
 // in place of the device node), so such targets are written to directly and only checked.
 void saveDirectly(const QDomDocument &n_document, QFile &n_file, int n_indent,
@@ -101,14 +113,15 @@ void saveDirectly(const QDomDocument &n_document, QFile &n_file, int n_indent,
     if (!n_file.open(SAVE_MODE))
         throwCantOpen(fileName, n_className, n_methodName);
     QTextStream stream;
+    errno = 0;
     writeDocument(n_document, n_file, n_indent, stream);
     bool written = stream.status() == QTextStream::Ok && n_file.flush()
                    && n_file.error() == QFileDevice::NoError;
-    QString error = n_file.errorString();
+    QString error = failureReason(n_file, errno);
     n_file.close();
     if (written && n_file.error() != QFileDevice::NoError) {
         written = false;
-        error = n_file.errorString();
+        error = failureReason(n_file, errno);
     }
     if (!written)
         throwWriteFailed(fileName, error, n_className, n_methodName);
@@ -171,14 +184,16 @@ void XMLFileWriter::saveToFile(const QDomDocument &n_document, QFile &n_file, in
     if (!saveFile.open(SAVE_MODE))
         throwCantOpen(fileName, n_className, n_methodName);
     QTextStream stream;
+    errno = 0;
     writeDocument(n_document, saveFile, n_indent, stream);
     if (stream.status() != QTextStream::Ok || saveFile.error() != QFileDevice::NoError) {
-        const QString error = saveFile.errorString();
+        const QString error = failureReason(saveFile, errno);
         saveFile.cancelWriting();
         throwWriteFailed(fileName, error, n_className, n_methodName);
     }
+    errno = 0;
     if (!saveFile.commit())
-        throwWriteFailed(fileName, saveFile.errorString(), n_className, n_methodName);
+        throwWriteFailed(fileName, failureReason(saveFile, errno), n_className, n_methodName);
 }
 
 void XMLFileWriter::saveElementToFile(QDomDocument n_document, const QDomElement &n_element, QFile &n_file,

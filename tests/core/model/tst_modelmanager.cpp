@@ -4,6 +4,8 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 #include "FileSizeLimit.h"
@@ -405,7 +407,11 @@ void TestModelManager::savingNeverDamagesTheFile()
     child->setDescription(QString(20000, QLatin1Char('d')));
     {
         FileSizeLimit limit(4096);
-        QVERIFY(catchAs<ExceptionOstra>([&] { manager.saveActiveModelInFile(file); }));
+        auto failed = catchAs<FileIOExceptionOstra>([&] { manager.saveActiveModelInFile(file); });
+        QVERIFY(failed);
+        // The system's reason, not "Unknown error".
+        const QString text = failed->toString(false);
+        QVERIFY2(text.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(text));
     }
     QCOMPARE(readAll(path), saved);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("model.xml")});
