@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QScriptEngine>
 #include <QFile>
+#include <QScriptContext>
 #include <QScriptEngineAgent>
 #include <QScriptValueIterator>
 
@@ -38,6 +39,24 @@ QEvent::Type checkEventType()
     return type;
 }
 
+// Array.prototype methods whose one call walks the whole length of the array (or array-like).
+const char *const LENGTH_WALKING_METHODS[] = {
+    "join",  "toString", "toLocaleString", "concat", "reverse", "sort",        "slice",
+    "splice", "shift",   "unshift",        "indexOf", "lastIndexOf", "every", "some",
+    "forEach", "map",    "filter",         "reduce",  "reduceRight"};
+
+// Stands in for one of those methods (kept as the function's data) and calls it when the array is
+// short enough.
+QScriptValue callWithinWalkLimit(QScriptContext *n_context, QScriptEngine *)
+{
+    const QScriptValue self = n_context->thisObject();
+    if (self.property(QStringLiteral("length")).toUInt32() > ScriptEngineGuard::MAX_WALKED_ARRAY_LENGTH)
+        return n_context->throwError(QScriptContext::RangeError,
+                                     QStringLiteral("The array is longer than %1 elements, too long to walk")
+                                         .arg(ScriptEngineGuard::MAX_WALKED_ARRAY_LENGTH));
+    return n_context->callee().data().call(self, n_context->argumentsObject());
+}
+
 } // namespace
 
 ScriptEngineGuard::ScriptEngineGuard(QScriptEngine *n_engine)
@@ -50,6 +69,7 @@ ScriptEngineGuard::ScriptEngineGuard(QScriptEngine *n_engine)
         it.next();
         m_engineGlobals.insert(it.name(), it.value());
     }
+    limitArrayWalks();
     n_engine->setProcessEventsInterval(CHECK_INTERVAL_MS);
     // The engine owns and deletes its agents, before its children (this guard).
     n_engine->setAgent(new RunWatch(n_engine, this));
@@ -67,6 +87,17 @@ ScriptEngineGuard *ScriptEngineGuard::guardOf(QScriptEngine *n_engine)
     if (!guard)
         guard = new ScriptEngineGuard(n_engine);
     return guard;
+}
+
+void ScriptEngineGuard::limitArrayWalks()
+{
+    QScriptValue prototype = m_engine->globalObject().property(QStringLiteral("Array")).property(QStringLiteral("prototype"));
+    for (const char *name : LENGTH_WALKING_METHODS) {
+        const QString method = QString::fromLatin1(name);
+        QScriptValue wrapper = m_engine->newFunction(callWithinWalkLimit);
+        wrapper.setData(prototype.property(method));
+        prototype.setProperty(method, wrapper, QScriptValue::SkipInEnumeration);
+    }
 }
 
 void ScriptEngineGuard::setTimeLimit(int n_msecs)

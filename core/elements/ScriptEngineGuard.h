@@ -21,6 +21,9 @@ class QScriptEngine;
 //   began, is aborted. Other pending events are delivered during a long run as well; user input
 //   among them is dropped while the run lasts, so that no click or key can reach the model in the
 //   middle of it.
+// - the built-ins that walk an array's whole length in one call (join, sort, forEach, ...) refuse
+//   arrays longer than MAX_WALKED_ARRAY_LENGTH with a RangeError: an array made with a huge length
+//   costs nothing until it is walked, and no check can run inside one built-in call.
 class ScriptEngineGuard : public QObject
 {
     Q_OBJECT
@@ -34,6 +37,9 @@ public:
     static const qint64 DEFAULT_MEMORY_LIMIT_BYTES = qint64(1) << 30;
     // How often, in run time, the process size is read (a read costs some microseconds).
     static const int MEMORY_CHECK_INTERVAL_MS = 10;
+
+    // About a second of walking for the slowest of those built-ins.
+    static const quint32 MAX_WALKED_ARRAY_LENGTH = 1u << 23;
 
     enum StopReason { NotStopped, StoppedForTime, StoppedForMemory };
 
@@ -66,6 +72,7 @@ protected:
 private:
     explicit ScriptEngineGuard(QScriptEngine *n_engine);
     void postCheck();
+    void limitArrayWalks();
 
     QScriptEngine *m_engine;
     QHash<QString, QScriptValue> m_engineGlobals;

@@ -376,6 +376,11 @@ void TestRelations::runawayRelationsStop_data()
         << "function g(){ var b='x'; for(;;) b = b + b; } g()" << "either";
     QTest::newRow("empty loop") << "y = 1; for(;;){}" << "time";
     QTest::newRow("endless recursion") << "function f(){return f()} f()" << "error";
+    // One call of a built-in that walks a huge array would run for minutes unchecked.
+    QTest::newRow("joining 2^28 holes") << "y = new Array(1 << 28).join('x').length" << "error";
+    QTest::newRow("walking a huge array-like")
+        << "Array.prototype.forEach.call({length: 4294967295}, function(){})" << "error";
+    QTest::newRow("string of a huge array") << "y = String(new Array(4294967295))" << "error";
 }
 
 void TestRelations::runawayRelationsStop()
