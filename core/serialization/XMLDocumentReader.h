@@ -18,6 +18,10 @@ class XMLDocumentReader
 public:
     // Far beyond any real model (class trees nest a handful of levels per class).
     static const int MAX_NESTING_DEPTH = 1000;
+    // Far beyond any element of a model (a dozen attributes and its extra fields). The stream
+    // reader checks every attribute against the element's earlier ones, so an element of n
+    // attributes costs n^2: 50,000 on one element took 16 s.
+    static const int MAX_ATTRIBUTES = 1000;
 
     static void setContent(QDomDocument &n_document, const QByteArray &n_text,
                            const QString &n_className, const QString &n_methodName);
@@ -47,6 +51,7 @@ public:
     static int firstNonXmlChar(const QString &n_text);
 
     static QString nestingTooDeepMessage();
+    static QString tooManyAttributesMessage();
     static QString doctypeRefusedMessage();
 };
 

@@ -866,7 +866,7 @@ void tst_Serialization::loadFailures()
 void tst_Serialization::documentGuard_data()
 {
     QTest::addColumn<QString>("text");
-    // What the guard answers: "" (the DOM may build it), "deep", "doctype", or "refused" (any
+    // What the guard answers: "" (the DOM may build it), "deep", "doctype", "attributes", or "refused" (any
     // other reason: not well-formed, a character XML cannot hold, an entity).
     QTest::addColumn<QString>("verdict");
     const int limit = XMLDocumentReader::MAX_NESTING_DEPTH;
@@ -904,6 +904,18 @@ void tst_Serialization::documentGuard_data()
     QTest::newRow("entity never used") << "<!DOCTYPE a [<!ENTITY e \"x\">]><a/>" << "doctype";
     QTest::newRow("empty internal subset") << "<!DOCTYPE a []><a/>" << "doctype";
     QTest::newRow("recursive entities") << "<!DOCTYPE a [<!ENTITY a \"&b;\"><!ENTITY b \"&a;\">]><a>&a;</a>" << "doctype";
+    // Elements with very many attributes are refused before the reader's quadratic check.
+    auto attributes = [](int n_count) -> QString {
+        QString tag = QStringLiteral("<r");
+        for (int i = 0; i < n_count; ++i)
+            tag += QStringLiteral(" a%1='='").arg(i);
+        return tag + QStringLiteral(">");
+    };
+    const int most = XMLDocumentReader::MAX_ATTRIBUTES;
+    QTest::newRow("attributes at the limit") << attributes(most) + "x = y</r>" << "";
+    QTest::newRow("attributes past the limit") << attributes(most + 1) + "</r>" << "attributes";
+    QTest::newRow("'=' in text and values") << "<r a=\"" + QString(5000, QLatin1Char('=')) + "\">"
+                                               + QString(5000, QLatin1Char('=')) + "</r>" << "";
     // Characters outside XML's Char production, raw or as references; tab, LF and CR stay allowed.
     QTest::newRow("tab, LF, CR") << "<r a=\"\t\n\r\">\t\r\n</r>" << "";
     QTest::newRow("U+0001 in an attribute") << "<r a=\"\u0001\"/>" << "refused";
@@ -943,6 +955,9 @@ void tst_Serialization::documentGuard()
                 QCOMPARE(e.getErrorMsg(), XMLDocumentReader::nestingTooDeepMessage());
                 QCOMPARE(qint64(e.getErrorLine()), place.first);
                 QCOMPARE(qint64(e.getErrorColumn()), place.second);
+            } else if (verdict == QLatin1String("attributes")) {
+                QCOMPARE(e.getErrorMsg(), XMLDocumentReader::tooManyAttributesMessage());
+                QCOMPARE(e.getErrorColumn(), 1);
             } else if (verdict == QLatin1String("doctype")) {
                 QCOMPARE(e.getErrorMsg(), XMLDocumentReader::doctypeRefusedMessage());
             } else {
