@@ -31,6 +31,7 @@ const Loop LOOPS[] = {
     {"concat_doubling", "var a=[1]; while(true) a=a.concat(a)"},
     {"push_joined_strings", "var s=[]; for(;;){ s.push(new Array(100000).join('x')) }"},
     {"empty_loop", "for(;;){}"},
+    {"array_of_arrays", "var a=[]; for(;;) a.push([1,2,3,4,5,6,7,8])"},
 };
 
 qint64 peakKb()
