@@ -71,14 +71,19 @@ QString problemOf(const QString &n_what, const QString &n_text)
 
 QString elementProblem(const QDomElement &n_element)
 {
-    if (!XMLFileWriter::isXmlName(n_element.tagName()))
-        return QStringLiteral("The tag name \"%1\" is no XML name").arg(n_element.tagName());
     const QDomNamedNodeMap attributes = n_element.attributes();
+    // What the loader would refuse (see XMLDocumentReader) is not written either.
+    if (attributes.count() > XMLDocumentReader::MAX_ATTRIBUTES)
+        return QStringLiteral("%1 attributes are more than the %2 a document may give one element")
+            .arg(attributes.count())
+            .arg(XMLDocumentReader::MAX_ATTRIBUTES);
+    if (!XMLFileWriter::isXmlName(n_element.tagName()))
+        return QStringLiteral("the tag name \"%1\" is no XML name").arg(n_element.tagName());
     for (int i = 0; i < attributes.count(); ++i) {
         const QDomAttr attribute = attributes.item(i).toAttr();
         if (!XMLFileWriter::isXmlName(attribute.name()))
-            return QStringLiteral("The attribute name \"%1\" is no XML name").arg(attribute.name());
-        const QString problem = problemOf(QStringLiteral("The attribute \"%1\"").arg(attribute.name()),
+            return QStringLiteral("the attribute name \"%1\" is no XML name").arg(attribute.name());
+        const QString problem = problemOf(QStringLiteral("the attribute \"%1\"").arg(attribute.name()),
                                           attribute.value());
         if (!problem.isEmpty())
             return problem;
@@ -141,30 +146,38 @@ void XMLFileWriter::checkWritable(const QDomNode &n_root, const QString &n_class
 {
     // Iterative: a class chain made through the API may be deeper than the stack allows.
     QDomNode node = n_root;
+    int depth = 0; // of node below n_root
     while (!node.isNull()) {
         QString problem;
         QDomElement owner;
         if (node.isElement()) {
             owner = node.toElement();
-            problem = elementProblem(owner);
+            problem = depth > XMLDocumentReader::MAX_NESTING_DEPTH
+                          ? QStringLiteral("elements would be nested deeper than the %1 levels a document may hold")
+                                .arg(XMLDocumentReader::MAX_NESTING_DEPTH)
+                          : elementProblem(owner);
         } else if (node.isText() || node.isComment() || node.isProcessingInstruction()) {
             owner = node.parentNode().toElement();
-            problem = problemOf(QStringLiteral("The text"), node.nodeValue());
+            problem = problemOf(QStringLiteral("the text"), node.nodeValue());
         }
         if (!problem.isEmpty()) {
             const QString where = owner.isNull() ? QStringLiteral("the document") : describe(owner);
             throw InconsistencyDataExceptionOstra(
                 n_className, n_methodName,
-                QSharedPointer<ExceptionOstra>::create(501, QStringLiteral("%1 of %2; nothing was written")
-                                                                .arg(problem, where),
-                                                       n_className, n_methodName, nullptr));
+                QSharedPointer<ExceptionOstra>::create(
+                    501, QStringLiteral("In %1: %2; nothing was written")
+                             .arg(where, problem),
+                    n_className, n_methodName, nullptr));
         }
         if (!node.firstChild().isNull()) {
             node = node.firstChild();
+            ++depth;
             continue;
         }
-        while (!node.isNull() && node != n_root && node.nextSibling().isNull())
+        while (!node.isNull() && node != n_root && node.nextSibling().isNull()) {
             node = node.parentNode();
+            --depth;
+        }
         node = node.isNull() || node == n_root ? QDomNode() : node.nextSibling();
     }
 }

@@ -27,6 +27,7 @@
 #include "serialization/ObjectXMLSerializer.h"
 #include "serialization/RelationsStorageXMLSerializer.h"
 #include "serialization/XMLDocumentReader.h"
+#include "serialization/XMLFileWriter.h"
 
 Q_DECLARE_METATYPE(QVariant::Type)
 
@@ -198,6 +199,8 @@ private slots:
     void documentGuard();
     void documentBytes_data();
     void documentBytes();
+    void writerRefusesWhatItsLoaderWould_data();
+    void writerRefusesWhatItsLoaderWould();
 };
 
 void tst_Serialization::typeNames_data()
@@ -1008,6 +1011,47 @@ void tst_Serialization::documentBytes()
         QCOMPARE(e.getErrorLine(), line);
         QCOMPARE(e.getErrorColumn(), column);
     }
+}
+
+void tst_Serialization::writerRefusesWhatItsLoaderWould_data()
+{
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<int>("attributes");
+    QTest::addColumn<QString>("refusal"); // a part of the reason, or "" when written
+    const int deepest = XMLDocumentReader::MAX_NESTING_DEPTH;
+    const int most = XMLDocumentReader::MAX_ATTRIBUTES;
+    QTest::newRow("at both limits") << deepest << most - 1 << ""; // and the id
+    QTest::newRow("one level too deep") << deepest + 1 << 1 << "nested deeper";
+    QTest::newRow("far too deep") << 5000 << 1 << "nested deeper";
+    QTest::newRow("one attribute too many") << 3 << most + 1 << "attributes are more";
+}
+
+void tst_Serialization::writerRefusesWhatItsLoaderWould()
+{
+    QFETCH(int, depth);
+    QFETCH(int, attributes);
+    QFETCH(QString, refusal);
+    QDomDocument document;
+    QDomElement root = document.createElement(QStringLiteral("r"));
+    QDomElement innermost = root;
+    for (int level = 1; level < depth; ++level)
+        innermost = innermost.appendChild(document.createElement(QStringLiteral("a"))).toElement();
+    for (int i = 0; i < attributes; ++i)
+        innermost.setAttribute(QStringLiteral("a%1").arg(i), i);
+    innermost.setAttribute(QStringLiteral("id"), QStringLiteral("inner"));
+    const auto e = thrown<InconsistencyDataExceptionOstra>(
+        [&] { XMLFileWriter::saveElementToString(document, root, QStringLiteral("Writer")); });
+    if (refusal.isEmpty()) {
+        QVERIFY(!e);
+        QDomDocument again;
+        XMLDocumentReader::setContent(again, document.toString(1), "Loader", "load()");
+        return;
+    }
+    QVERIFY(e);
+    QCOMPARE(e->getClassName(), QStringLiteral("Writer"));
+    QCOMPARE(e->getMethodName(), QStringLiteral("saveToString()"));
+    QVERIFY2(e->getParentException()->getDescription().contains(refusal),
+             qPrintable(e->getParentException()->getDescription()));
 }
 
 QTEST_GUILESS_MAIN(tst_Serialization)
