@@ -135,8 +135,20 @@ void saveDirectly(const QDomDocument &n_document, QFile &n_file, int n_indent,
 
 bool XMLFileWriter::isXmlName(const QString &n_name)
 {
+    if (n_name.isEmpty())
+        return false;
+    // Names are nearly always ASCII, which decides without decoding surrogate pairs.
+    bool ascii = true;
+    for (int i = 0; i < n_name.size() && ascii; ++i) {
+        const ushort c = n_name.at(i).unicode();
+        ascii = c < 0x80;
+        if (ascii && !(i == 0 ? isNameStartChar(c) : isNameChar(c)))
+            return false;
+    }
+    if (ascii)
+        return true;
     const QVector<uint> codes = n_name.toUcs4();
-    if (codes.isEmpty() || !isNameStartChar(codes.first()) || XMLDocumentReader::firstNonXmlChar(n_name) >= 0)
+    if (!isNameStartChar(codes.first()) || XMLDocumentReader::firstNonXmlChar(n_name) >= 0)
         return false;
     return std::all_of(codes.constBegin() + 1, codes.constEnd(), isNameChar);
 }
