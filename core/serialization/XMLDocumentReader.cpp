@@ -98,7 +98,26 @@ int firstCrowdedTag(const QString &n_text)
     return -1;
 }
 
+// The first name of the element the reader stands on that belongs to XML namespaces: a prefixed
+// element or attribute name, or a default namespace declaration; a null text when none does.
+QString firstNamespaceName(const QXmlStreamReader &n_reader)
+{
+    if (!XMLDocumentReader::isPlainName(n_reader.qualifiedName().toString()))
+        return n_reader.qualifiedName().toString();
+    const QXmlStreamAttributes attributes = n_reader.attributes();
+    for (const QXmlStreamAttribute &attribute : attributes) {
+        if (!XMLDocumentReader::isPlainName(attribute.qualifiedName().toString()))
+            return attribute.qualifiedName().toString();
+    }
+    return QString();
+}
+
 } // namespace
+
+bool XMLDocumentReader::isPlainName(const QString &n_name)
+{
+    return !n_name.contains(QLatin1Char(':')) && n_name != QLatin1String("xmlns");
+}
 
 QString XMLDocumentReader::tooManyAttributesMessage()
 {
@@ -185,17 +204,25 @@ void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_cl
     // quick scan, because the DOM parses the decoded text faster than it parsed the bytes; the
     // pass itself is about a tenth of loading, all that a fast path could ever save.
     QXmlStreamReader reader(n_text);
-    // Model files use no namespaces, and neither does the DOM parse; resolving prefixes would only
-    // cost a walk of every declaration in scope per name.
+    // Model files use no namespaces, and neither does the DOM parse: names with a prefix and
+    // namespace declarations are refused below, so that no model holds a name that a reader
+    // minding namespaces would refuse when the model is saved. Resolving prefixes is not needed.
     reader.setNamespaceProcessing(false);
     int depth = 0;
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
-        case QXmlStreamReader::StartElement:
+        case QXmlStreamReader::StartElement: {
+            const Place place{int(reader.lineNumber()), int(reader.columnNumber())};
             if (++depth > MAX_NESTING_DEPTH)
-                refuse(nestingTooDeepMessage(), Place{int(reader.lineNumber()), int(reader.columnNumber())},
-                       n_className, n_methodName);
+                refuse(nestingTooDeepMessage(), place, n_className, n_methodName);
+            const QString name = firstNamespaceName(reader);
+            if (!name.isNull())
+                refuse(QStringLiteral("The document uses XML namespaces (the name \"%1\"), which model files "
+                                      "never do")
+                           .arg(name),
+                       place, n_className, n_methodName);
             break;
+        }
         case QXmlStreamReader::EndElement:
             --depth;
             break;

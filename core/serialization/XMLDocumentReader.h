@@ -11,7 +11,7 @@
 // declares (a small file can grow to gigabytes) and it recurses per nesting level (a deep enough
 // file crashes the program). So the text is first decoded strictly and read once as a stream, and
 // the DOM is built only from a well-formed XML 1.0 document without an internal DOCTYPE subset,
-// nested at most MAX_NESTING_DEPTH levels. Every refusal raises XMLParseExceptionOstra with the
+// entity references or namespaces, nested at most MAX_NESTING_DEPTH levels. Every refusal raises XMLParseExceptionOstra with the
 // place, under the given class and method names.
 class XMLDocumentReader
 {
@@ -49,6 +49,10 @@ public:
     static bool isXmlChar(const QString &n_text, int n_index);
     // The index of the first character XML cannot hold, or -1.
     static int firstNonXmlChar(const QString &n_text);
+
+    // False for a name that belongs to XML namespaces (a prefix, or "xmlns"), which model
+    // documents never use.
+    static bool isPlainName(const QString &n_name);
 
     static QString nestingTooDeepMessage();
     static QString tooManyAttributesMessage();

@@ -135,7 +135,7 @@ void saveDirectly(const QDomDocument &n_document, QFile &n_file, int n_indent,
 
 bool XMLFileWriter::isXmlName(const QString &n_name)
 {
-    if (n_name.isEmpty())
+    if (n_name.isEmpty() || !XMLDocumentReader::isPlainName(n_name))
         return false;
     // Names are nearly always ASCII, which decides without decoding surrogate pairs.
     bool ascii = true;

@@ -12,8 +12,9 @@
 // or committing raise FileIOExceptionOstra with the system's error text.
 // Before anything is written, every file and string is checked to be XML its own loader takes:
 // a name or a text that XML cannot hold (a control character in an id, code set through the API,
-// an extra field whose name is no XML name) raises InconsistencyDataExceptionOstra, whose parent
-// names the element, the attribute and the character.
+// an extra field whose name is no XML name or a namespace name), elements nested too deep or with
+// too many attributes raise InconsistencyDataExceptionOstra, whose parent names the element and
+// the reason.
 class XMLFileWriter
 {
 public:
@@ -32,7 +33,8 @@ public:
     // that XML cannot hold.
     static void checkWritable(const QDomNode &n_root, const QString &n_className,
                               const QString &n_methodName);
-    // XML's Name production (letters, digits and . - _ : and the other name characters).
+    // XML's Name production (letters, digits and . - _ and the other name characters), without the
+    // names of XML namespaces (a prefix before ":", or "xmlns"), which the loader refuses.
     static bool isXmlName(const QString &n_name);
 };
 

@@ -246,6 +246,8 @@ void TestModelManager::hostileFilesRefused_data()
     QTest::newRow("invalid UTF-8") << "invalid_utf8.xml" << 1 << 64;
     // Each attribute used to be checked against all earlier ones: 50,000 on one element, 16 s.
     QTest::newRow("5,000 attributes on one element") << "many_attributes.xml" << 1 << 38;
+    // Found by the byte fuzzer: loaded, it saved a name a reader minding namespaces refuses.
+    QTest::newRow("prefixed attribute") << "old_prefixed_attribute.xml" << 28 << 140;
 }
 
 void TestModelManager::hostileFilesRefused()
@@ -282,6 +284,8 @@ void TestModelManager::writersRefuseWhatXmlCannotHold_data()
     QTest::newRow("U+0001 in a class id") << "c2" << "id" << "c\u0001" << true;
     QTest::newRow("extra field named with a space") << "pa" << "extra" << "two words" << true;
     QTest::newRow("extra field named from a digit") << "relDouble" << "extra" << "1st" << true;
+    QTest::newRow("extra field with a prefix") << "pa" << "extra" << "sh:name" << true;
+    QTest::newRow("extra field named xmlns") << "pa" << "extra" << "xmlns" << true;
     QTest::newRow("tab, LF and CR in code") << "relDouble" << "code" << "y = 2 * x;\t\n\r// done" << false;
     QTest::newRow("non-ASCII text and extra name") << "pa" << "extra" << "\u0436\u00e9-x.1" << false;
 }

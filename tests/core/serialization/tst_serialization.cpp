@@ -919,6 +919,11 @@ void tst_Serialization::documentGuard_data()
     QTest::newRow("attributes past the limit") << attributes(most + 1) + "</r>" << "attributes";
     QTest::newRow("'=' in text and values") << "<r a=\"" + QString(5000, QLatin1Char('=')) + "\">"
                                                + QString(5000, QLatin1Char('=')) + "</r>" << "";
+    // Model documents use no namespaces; a reader minding them would refuse an undeclared prefix.
+    QTest::newRow("prefixed attribute") << "<r sh:a=\"1\"/>" << "refused";
+    QTest::newRow("prefixed element") << "<r><p:b xmlns:p=\"u\"/></r>" << "refused";
+    QTest::newRow("default namespace") << "<r xmlns=\"u\"/>" << "refused";
+    QTest::newRow("name like xmlns") << "<r xmlnsx=\"u\" a.b-c_d=\"1\"/>" << "";
     // Characters outside XML's Char production, raw or as references; tab, LF and CR stay allowed.
     QTest::newRow("tab, LF, CR") << "<r a=\"\t\n\r\">\t\r\n</r>" << "";
     QTest::newRow("U+0001 in an attribute") << "<r a=\"\u0001\"/>" << "refused";
