@@ -158,6 +158,9 @@ void TestModelManager::loadErrors_data()
         << QString(model).replace(QStringLiteral("<parameters/><rules/>"),
                                   QStringLiteral("<parameters><parameter id=\"pa\" type=\"double\"/></parameters><rules/>"))
         << 510;
+    // Found by the byte fuzzer: such a file loaded, and the model could not be saved.
+    QTest::newRow("comma in a relation variable")
+        << QString(model).replace(QStringLiteral("outObj=\"y:double\""), QStringLiteral("outObj=\"y,z:double\"")) << 501;
     QTest::newRow("no class element") << QStringLiteral("<model formatXmlVersion=\"2.0\" id=\"m\"><relations/></model>") << 538;
     QTest::newRow("link to a parameter as relation")
         << QString(model).replace(QStringLiteral("relation=\"relPositive\""), QStringLiteral("relation=\"pb\"")) << 514;
