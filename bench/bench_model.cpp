@@ -1,7 +1,8 @@
 // Whole-model speed on the generated model of 10^5 elements (prefix `generated_`) and on a model of
 // about 10^5 elements built in code: loading against parsing the same bytes alone, saving against
 // loading (medians of interleaved pairs, with their spread), the integrity check, and the peak
-// memory of loading beside the parser's own. Prints `name: value` lines.
+// memory of loading beside the parser's own; then the time and memory of refusing a file of nested
+// entity references. Prints `name: value` lines.
 
 #include <QCoreApplication>
 #include <QDomDocument>
@@ -136,34 +137,65 @@ double elapsedMs(const QElapsedTimer &n_timer)
     return double(n_timer.nsecsElapsed()) / 1e6;
 }
 
-// Loads the file (or, with --measure-dom, parses its bytes alone) in a fresh process and returns
-// how far that raised the peak resident size there, in kB: in this process the allocator keeps
-// what earlier steps freed, which would hide it.
-qint64 peakMemoryKb(const char *n_mode, const QString &n_fileName)
+struct LoadCost
+{
+    qint64 peakKb;
+    double ms;
+};
+
+// Runs the child's side in a fresh process: loads the file (--measure-load), parses its bytes
+// alone (--measure-dom) or loads a file that must be refused (--measure-refusal), and returns how
+// far that raised the peak resident size there, in kB, and how long it took: in this process the
+// allocator keeps what earlier steps freed, which would hide the memory.
+LoadCost inChild(const char *n_mode, const QString &n_fileName)
 {
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(n_mode), n_fileName});
     child.waitForFinished(-1);
-    return QString::fromLatin1(child.readAllStandardOutput()).trimmed().toLongLong();
+    const QStringList fields = QString::fromLatin1(child.readAllStandardOutput()).split(QLatin1Char(' '));
+    return LoadCost{fields.value(0).toLongLong(), fields.value(1).toDouble()};
 }
 
-// The child's side of peakMemoryKb.
+qint64 peakMemoryKb(const char *n_mode, const QString &n_fileName)
+{
+    return inChild(n_mode, n_fileName).peakKb;
+}
+
+// The child's side of inChild.
 int measurePeak(const QByteArray &n_mode, const QString &n_fileName)
 {
     const qint64 baselineKb = memoryKb("VmRSS:");
-    if (n_mode == "--measure-load") {
-        ModelManager manager;
-        QFile file(n_fileName);
-        manager.loadModel(file);
-        std::printf("%lld\n", static_cast<long long>(memoryKb("VmHWM:") - baselineKb));
-    } else {
+    QElapsedTimer timer;
+    timer.start();
+    if (n_mode == "--measure-dom") {
         QFile file(n_fileName);
         file.open(QIODevice::ReadOnly);
         QDomDocument document;
         document.setContent(file.readAll());
-        std::printf("%lld\n", static_cast<long long>(memoryKb("VmHWM:") - baselineKb));
+    } else {
+        try {
+            ModelManager manager;
+            QFile file(n_fileName);
+            manager.loadModel(file);
+        } catch (const ExceptionOstra &) {
+            if (n_mode != "--measure-refusal")
+                throw;
+        }
     }
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    std::printf("%lld %.3f\n", static_cast<long long>(memoryKb("VmHWM:") - baselineKb), ms);
     return 0;
+}
+
+// A hostile file of 154 KB: one DOCTYPE entity of 4,000 characters referenced 50,000 times. Loaded,
+// it would expand to 200 million characters; it must be refused before that.
+void writeEntityFile(const QString &n_fileName)
+{
+    QFile file(n_fileName);
+    file.open(QIODevice::WriteOnly);
+    file.write("<!DOCTYPE model [<!ENTITY e \"" + QByteArray(4000, 'x') + "\">]>\n"
+               "<model formatXmlVersion=\"2.0\" id=\"m\"><class id=\"c\">"
+               + QByteArray("&e;").repeated(50000) + "</class><relations/></model>\n");
 }
 
 const int PAIRS = 11;
@@ -234,7 +266,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     if (argc > 2
-        && (QByteArray(argv[1]) == "--measure-load" || QByteArray(argv[1]) == "--measure-dom"))
+        && (QByteArray(argv[1]) == "--measure-load" || QByteArray(argv[1]) == "--measure-dom"
+            || QByteArray(argv[1]) == "--measure-refusal"))
         return measurePeak(QByteArray(argv[1]), QString::fromLocal8Bit(argv[2]));
     // One load and one save of the given file, for profiling: bench_model --load-save FILE OUT.
     if (argc > 3 && QByteArray(argv[1]) == "--load-save") {
@@ -292,6 +325,19 @@ int main(int argc, char *argv[])
         }
         model.reset();
         measureFile("", file, dir.filePath(QStringLiteral("again.xml")), elements);
+
+        const QString entityFile = dir.filePath(QStringLiteral("entities.xml"));
+        writeEntityFile(entityFile);
+        QVector<double> refusalMs;
+        qint64 refusalPeakKb = 0;
+        for (int run = 0; run < 7; ++run) {
+            const LoadCost cost = inChild("--measure-refusal", entityFile);
+            refusalMs.append(cost.ms);
+            refusalPeakKb = qMax(refusalPeakKb, cost.peakKb);
+        }
+        std::sort(refusalMs.begin(), refusalMs.end());
+        printFigure("entity_file_refusal_ms", refusalMs.at(refusalMs.size() / 2));
+        printFigure("entity_file_refusal_peak_memory_kb", refusalPeakKb);
     } catch (const ExceptionOstra &exception) {
         std::fprintf(stderr, "%s\n", qPrintable(exception.toString(true)));
         return 1;

@@ -18,6 +18,8 @@ namespace {
 
 // Short enough for the fuzzer to get past endless loops quickly, long enough for honest code.
 const int TIME_LIMIT_MS = 50;
+// Well under the fuzzer's own memory limit, with the sanitizers' overhead.
+const qint64 MEMORY_LIMIT_BYTES = qint64(256) << 20;
 
 struct Variable
 {
@@ -45,6 +47,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     fuzzsupport::initApplication(argc, argv);
     ScriptEngineGuard::setTimeLimit(TIME_LIMIT_MS);
+    ScriptEngineGuard::setMemoryLimit(MEMORY_LIMIT_BYTES);
     return 0;
 }
 

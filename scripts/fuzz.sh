@@ -2,7 +2,9 @@
 # Builds the fuzz targets (fuzz/: clang, libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer)
 # into build-fuzz/ and runs each one a bounded number of inputs on its seed corpus in
 # tests/data/fuzz/. Exits non-zero on a finding; the input that caused it is kept as
-# build-fuzz/findings/<target>-crash-* (or -leak-, -timeout-, -oom-).
+# build-fuzz/findings/<target>-crash-* (or -leak-, -timeout-, -oom-). fuzz_model_bytes feeds raw
+# file bytes to the model manager (encoding, the document guard, save and reload) and shares the
+# model seeds, hostile files among them.
 #   FUZZ_RUNS     inputs per target after the seeds (default 20000)
 #   FUZZ_SECONDS  time limit per target in seconds (default 60)
 set -euo pipefail

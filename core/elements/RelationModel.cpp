@@ -120,13 +120,18 @@ void RelationModel::load(const ISerializerObject &n_object)
             text(ATTRIBUTE_RELATION_NAME_IN_OBJECT));
     if (inputs.isEmpty())
         throw NoInputParameters(CLASS_NAME, LOAD_METHOD, nullptr);
-    addInputParametersTypes(inputs);
-
     const QHash<QString, QVariant::Type> outputs =
         ISerializebleObject::convertStringToLinkedObjectsTypes(
             text(ATTRIBUTE_RELATION_NAME_OUT_OBJECT));
     if (outputs.isEmpty())
         throw NoOutputParameters(CLASS_NAME, LOAD_METHOD, nullptr);
+    // A name that save would refuse (a "," survives the decoding) is refused here, so that every
+    // relation read from a file can be written again.
+    for (const QString &name : inputs.keys() + outputs.keys()) {
+        if (!isStorableVariableName(name))
+            throw InconsistencyDataExceptionOstra(CLASS_NAME, LOAD_METHOD, nullptr);
+    }
+    addInputParametersTypes(inputs);
     addOutputParametersTypes(outputs);
 
     elementsserialization::loadExtraFields(n_object, *this, MANDATORY_RELATION_FIELDS_SET);

@@ -480,17 +480,22 @@ void RelationVertex::calculation(const QString &n_code)
     ScriptEngineGuard *guard = engineGuard();
     guard->beginEvaluation();
     m_engine->evaluate(m_program);
-    if (guard->endEvaluation()) {
-        const int limit = ScriptEngineGuard::getTimeLimit();
-        throw CalculationExceptionOstra(
-            getId(), n_code,
-            QStringLiteral("The script was stopped after running longer than %1 ms; "
-                           "check it for an endless loop")
-                .arg(limit),
-            // The engine cannot tell the line of a stopped run.
-            -1, QStringList(), CLASS_NAME,
-            QStringLiteral("calculation(const QString &n_code)"), nullptr);
-    }
+    const ScriptEngineGuard::StopReason stopped = guard->endEvaluation();
+    if (stopped == ScriptEngineGuard::NotStopped)
+        return;
+    const QString reason
+        = stopped == ScriptEngineGuard::StoppedForTime
+              ? QStringLiteral("The script was stopped after running longer than %1 ms; "
+                               "check it for an endless loop")
+                    .arg(ScriptEngineGuard::getTimeLimit())
+              : QStringLiteral("The script was stopped after taking more than %1 MB of memory; "
+                               "check it for an endless loop")
+                    .arg(ScriptEngineGuard::getMemoryLimit() >> 20);
+    // What the stopped run allocated is given back now, as far as no global still holds it.
+    m_engine->collectGarbage();
+    // The engine cannot tell the line of a stopped run.
+    throw CalculationExceptionOstra(getId(), n_code, reason, -1, QStringList(), CLASS_NAME,
+                                    QStringLiteral("calculation(const QString &n_code)"), nullptr);
 }
 
 void RelationVertex::preparationAfterCalculation()

@@ -3,11 +3,36 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QScriptEngine>
+#include <QFile>
+#include <QScriptContext>
+#include <QScriptEngineAgent>
 #include <QScriptValueIterator>
+
+#ifdef Q_OS_LINUX
+#include <unistd.h>
+#endif
 
 namespace {
 
 int g_timeLimitMs = ScriptEngineGuard::DEFAULT_TIME_LIMIT_MS;
+qint64 g_memoryLimitBytes = ScriptEngineGuard::DEFAULT_MEMORY_LIMIT_BYTES;
+
+// Told of every statement a script executes. Its hooks make a run of a one-line formula about a
+// quarter slower (427 against 547 ns per evaluation, measured alone), the price of stopping loops
+// whose every turn is long.
+class RunWatch : public QScriptEngineAgent
+{
+public:
+    RunWatch(QScriptEngine *n_engine, ScriptEngineGuard *n_guard)
+        : QScriptEngineAgent(n_engine), m_guard(n_guard)
+    {
+    }
+
+    void positionChange(qint64, int, int) override { m_guard->checkRun(); }
+
+private:
+    ScriptEngineGuard *m_guard;
+};
 
 QEvent::Type checkEventType()
 {
@@ -15,11 +40,29 @@ QEvent::Type checkEventType()
     return type;
 }
 
+// Array.prototype methods whose one call walks the whole length of the array (or array-like).
+const char *const LENGTH_WALKING_METHODS[] = {
+    "join",  "toString", "toLocaleString", "concat", "reverse", "sort",        "slice",
+    "splice", "shift",   "unshift",        "indexOf", "lastIndexOf", "every", "some",
+    "forEach", "map",    "filter",         "reduce",  "reduceRight"};
+
+// Stands in for one of those methods (kept as the function's data) and calls it when the array is
+// short enough.
+QScriptValue callWithinWalkLimit(QScriptContext *n_context, QScriptEngine *)
+{
+    const QScriptValue self = n_context->thisObject();
+    if (self.property(QStringLiteral("length")).toUInt32() > ScriptEngineGuard::MAX_WALKED_ARRAY_LENGTH)
+        return n_context->throwError(QScriptContext::RangeError,
+                                     QStringLiteral("The array is longer than %1 elements, too long to walk")
+                                         .arg(ScriptEngineGuard::MAX_WALKED_ARRAY_LENGTH));
+    return n_context->callee().data().call(self, n_context->argumentsObject());
+}
+
 } // namespace
 
 ScriptEngineGuard::ScriptEngineGuard(QScriptEngine *n_engine)
-    : QObject(n_engine), m_engine(n_engine), m_evaluating(false), m_checkPending(false),
-      m_timedOut(false)
+    : QObject(n_engine), m_engine(n_engine), m_nextMemoryCheckMs(0), m_startBytes(-1),
+      m_evaluating(false), m_checkPending(false), m_stopReason(NotStopped)
 {
     setObjectName(QStringLiteral("ScriptEngineGuard"));
     QScriptValueIterator it(n_engine->globalObject());
@@ -27,7 +70,10 @@ ScriptEngineGuard::ScriptEngineGuard(QScriptEngine *n_engine)
         it.next();
         m_engineGlobals.insert(it.name(), it.value());
     }
+    limitArrayWalks();
     n_engine->setProcessEventsInterval(CHECK_INTERVAL_MS);
+    // The engine owns and deletes its agents, before its children (this guard).
+    n_engine->setAgent(new RunWatch(n_engine, this));
     // A long run hands control to the event loop (see the class comment); the filter stays for
     // the engine's lifetime and lets everything through between runs.
     if (QCoreApplication::instance())
@@ -44,6 +90,17 @@ ScriptEngineGuard *ScriptEngineGuard::guardOf(QScriptEngine *n_engine)
     return guard;
 }
 
+void ScriptEngineGuard::limitArrayWalks()
+{
+    QScriptValue prototype = m_engine->globalObject().property(QStringLiteral("Array")).property(QStringLiteral("prototype"));
+    for (const char *name : LENGTH_WALKING_METHODS) {
+        const QString method = QString::fromLatin1(name);
+        QScriptValue wrapper = m_engine->newFunction(callWithinWalkLimit);
+        wrapper.setData(prototype.property(method));
+        prototype.setProperty(method, wrapper, QScriptValue::SkipInEnumeration);
+    }
+}
+
 void ScriptEngineGuard::setTimeLimit(int n_msecs)
 {
     g_timeLimitMs = n_msecs;
@@ -52,6 +109,31 @@ void ScriptEngineGuard::setTimeLimit(int n_msecs)
 int ScriptEngineGuard::getTimeLimit()
 {
     return g_timeLimitMs;
+}
+
+void ScriptEngineGuard::setMemoryLimit(qint64 n_bytes)
+{
+    g_memoryLimitBytes = n_bytes;
+}
+
+qint64 ScriptEngineGuard::getMemoryLimit()
+{
+    return g_memoryLimitBytes;
+}
+
+qint64 ScriptEngineGuard::residentBytes()
+{
+#ifdef Q_OS_LINUX
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readLine().split(' ');
+    bool ok = false;
+    const qint64 pages = fields.value(1).toLongLong(&ok);
+    return ok ? pages * qint64(sysconf(_SC_PAGESIZE)) : -1;
+#else
+    return -1;
+#endif
 }
 
 QScriptValue ScriptEngineGuard::getRestValue(const QString &n_name) const
@@ -63,19 +145,40 @@ QScriptValue ScriptEngineGuard::getRestValue(const QString &n_name) const
 void ScriptEngineGuard::beginEvaluation()
 {
     m_evaluating = true;
-    m_timedOut = false;
-    // Started by the first check of the run, which the engine makes after a few microseconds of
-    // work: a short run, the usual case, never reads the clock.
-    m_timer.invalidate();
+    m_stopReason = NotStopped;
+    m_timer.start();
+    // The size at the start is read at the first memory check, so that a short run, the usual
+    // case, never reads it; what a run allocates in its first milliseconds is not counted.
+    m_startBytes = -1;
+    m_nextMemoryCheckMs = MEMORY_CHECK_INTERVAL_MS;
     // One check event waits in the queue at a time; it is re-posted only while a run goes on.
     if (!m_checkPending)
         postCheck();
 }
 
-bool ScriptEngineGuard::endEvaluation()
+ScriptEngineGuard::StopReason ScriptEngineGuard::endEvaluation()
 {
     m_evaluating = false;
-    return m_timedOut;
+    return m_stopReason;
+}
+
+void ScriptEngineGuard::checkRun()
+{
+    if (!m_evaluating || m_stopReason != NotStopped)
+        return;
+    const qint64 elapsed = m_timer.elapsed();
+    if (elapsed > g_timeLimitMs) {
+        m_stopReason = StoppedForTime;
+    } else if (elapsed >= m_nextMemoryCheckMs) {
+        m_nextMemoryCheckMs = elapsed + MEMORY_CHECK_INTERVAL_MS;
+        const qint64 resident = residentBytes();
+        if (m_startBytes < 0)
+            m_startBytes = resident;
+        else if (resident >= 0 && resident - m_startBytes > g_memoryLimitBytes)
+            m_stopReason = StoppedForMemory;
+    }
+    if (m_stopReason != NotStopped)
+        m_engine->abortEvaluation();
 }
 
 bool ScriptEngineGuard::eventFilter(QObject *n_watched, QEvent *n_event)
@@ -119,15 +222,9 @@ bool ScriptEngineGuard::event(QEvent *n_event)
     m_checkPending = false;
     if (!m_evaluating || !m_engine->isEvaluating())
         return true;
-    if (!m_timer.isValid()) {
-        m_timer.start();
+    checkRun();
+    // Delivered at the next processEvents of this run, not in this one.
+    if (m_stopReason == NotStopped)
         postCheck();
-    } else if (m_timer.elapsed() > g_timeLimitMs) {
-        m_timedOut = true;
-        m_engine->abortEvaluation();
-    } else {
-        // Delivered at the next processEvents of this run, not in this one.
-        postCheck();
-    }
     return true;
 }

@@ -12,12 +12,18 @@ class QScriptEngine;
 // Lives as a child of a script engine and protects the engine shared by all relations of a model:
 // - it remembers the engine's own globals (Math, Date, parseInt, undefined, ...) as they were when
 //   the engine was made, so that the clean-up after a run restores them instead of nulling them;
-// - it limits the time of one evaluation. Once told so, the engine calls
-//   QCoreApplication::processEvents every CHECK_INTERVAL_MS while a script loops; an event posted
-//   to the guard is delivered there and aborts the run once the time limit has passed. The limit
-//   therefore needs the application's event dispatcher, which the program always has. Other
-//   pending events are delivered during such a run as well; user input among them is dropped
-//   while the run lasts, so that no click or key can reach the model in the middle of it.
+// - it limits the time and the memory of one evaluation, both counted from the start of the run.
+//   The checks come from two sides: an engine agent sees every statement the script executes
+//   (so a loop whose every turn runs a long built-in, like joining a huge array, is seen at each
+//   turn), and the engine calls QCoreApplication::processEvents every CHECK_INTERVAL_MS while a
+//   script loops without statements (for(;;){}), where an event posted to the guard is delivered.
+//   A run past its time limit, or whose process grew more than the memory limit since the run
+//   began, is aborted. Other pending events are delivered during a long run as well; user input
+//   among them is dropped while the run lasts, so that no click or key can reach the model in the
+//   middle of it.
+// - the built-ins that walk an array's whole length in one call (join, sort, forEach, ...) refuse
+//   arrays longer than MAX_WALKED_ARRAY_LENGTH with a RangeError: an array made with a huge length
+//   costs nothing until it is walked, and no check can run inside one built-in call.
 class ScriptEngineGuard : public QObject
 {
     Q_OBJECT
@@ -26,6 +32,16 @@ public:
     static const int DEFAULT_TIME_LIMIT_MS = 10000;
     // How often, in the engine's CPU time, a looping script yields to processEvents.
     static const int CHECK_INTERVAL_MS = 50;
+    // One gigabyte of growth of the process during one run: far beyond any relation, and well
+    // within the machine, so that a runaway script ends before it takes the memory of the system.
+    static const qint64 DEFAULT_MEMORY_LIMIT_BYTES = qint64(1) << 30;
+    // How often, in run time, the process size is read (a read costs some microseconds).
+    static const int MEMORY_CHECK_INTERVAL_MS = 10;
+
+    // About a second of walking for the slowest of those built-ins.
+    static const quint32 MAX_WALKED_ARRAY_LENGTH = 1u << 23;
+
+    enum StopReason { NotStopped, StoppedForTime, StoppedForMemory };
 
     // The guard of the engine, made (and the engine's globals recorded) on first use.
     static ScriptEngineGuard *guardOf(QScriptEngine *n_engine);
@@ -33,14 +49,21 @@ public:
     // Time limit of every evaluation, in milliseconds; the default is DEFAULT_TIME_LIMIT_MS.
     static void setTimeLimit(int n_msecs);
     static int getTimeLimit();
+    // Growth limit of the process during one evaluation; the default is DEFAULT_MEMORY_LIMIT_BYTES.
+    static void setMemoryLimit(qint64 n_bytes);
+    static qint64 getMemoryLimit();
+    // Resident size of this process in bytes, or -1 where the system does not tell it.
+    static qint64 residentBytes();
 
     // What a global of that name holds between runs: the engine's own value for one of its
     // globals, null for any other name.
     QScriptValue getRestValue(const QString &n_name) const;
 
     void beginEvaluation();
-    // True when the run was stopped because it ran past the time limit.
-    bool endEvaluation();
+    // Why the run was stopped, if it was.
+    StopReason endEvaluation();
+    // Aborts the run when it is past one of its limits; called by the engine's agent and events.
+    void checkRun();
 
 protected:
     bool event(QEvent *n_event) override;
@@ -49,13 +72,16 @@ protected:
 private:
     explicit ScriptEngineGuard(QScriptEngine *n_engine);
     void postCheck();
+    void limitArrayWalks();
 
     QScriptEngine *m_engine;
     QHash<QString, QScriptValue> m_engineGlobals;
     QElapsedTimer m_timer;
+    qint64 m_nextMemoryCheckMs;
+    qint64 m_startBytes;
     bool m_evaluating;
     bool m_checkPending;
-    bool m_timedOut;
+    StopReason m_stopReason;
 };
 
 #endif // SCRIPTENGINEGUARD_H

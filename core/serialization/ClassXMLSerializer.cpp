@@ -162,7 +162,7 @@ void ClassXMLSerializer::saveToFile(QFile &n_file) const
 
 QString ClassXMLSerializer::saveToString() const
 {
-    return XMLFileWriter::saveElementToString(m_domDocument, m_classElement);
+    return XMLFileWriter::saveElementToString(m_domDocument, m_classElement, CLASS_NAME);
 }
 
 QSharedPointer<ISerializerObject> ClassXMLSerializer::getParameterPrototype() const

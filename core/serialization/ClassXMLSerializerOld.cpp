@@ -40,6 +40,16 @@ void warn(const QString &n_text)
 {
     qWarning("%s", qPrintable(n_text));
 }
+
+// The class tree cannot be built: the reason goes into the exception itself (as the parent's
+// description, which its text shows first), not only to the debug output.
+[[noreturn]] void refuseTree(const QString &n_reason)
+{
+    warn(n_reason);
+    throw InconsistencyDataExceptionOstra(
+        CLASS_NAME, SET_XML_OBJECT_METHOD,
+        QSharedPointer<ExceptionOstra>::create(501, n_reason, CLASS_NAME, SET_XML_OBJECT_METHOD, nullptr));
+}
 } // namespace
 
 const int ClassXMLSerializerOld::MAX_CLASS_DEPTH = (XMLDocumentReader::MAX_NESTING_DEPTH - 4) / 2;
@@ -379,21 +389,16 @@ void ClassXMLSerializerOld::readTree(const QSharedPointer<OldFormatFileIndex> &n
     const QVector<int> childIndexes = m_index->classesByLevelUid.value(nodeId);
     for (int childIndex : childIndexes) {
         const QString childId = m_index->classes.at(childIndex).attribute(ISerializerObject::ATTRIBUTE_NAME_ID);
-        if (n_path.contains(childId)) {
-            warn(QStringLiteral("ClassXMLSerializerOld: the class \"%1\" is its own ancestor through \"levelUID\"")
-                     .arg(childId));
-            throw InconsistencyDataExceptionOstra(CLASS_NAME, SET_XML_OBJECT_METHOD, QSharedPointer<ExceptionOstra>());
-        }
-        if (m_index->classesRead.contains(childId)) {
-            warn(QStringLiteral("ClassXMLSerializerOld: more than one class has the id \"%1\"").arg(childId));
-            throw InconsistencyDataExceptionOstra(CLASS_NAME, SET_XML_OBJECT_METHOD, QSharedPointer<ExceptionOstra>());
-        }
+        if (n_path.contains(childId))
+            refuseTree(QStringLiteral("ClassXMLSerializerOld: the class \"%1\" is its own ancestor through \"levelUID\"")
+                           .arg(childId));
+        if (m_index->classesRead.contains(childId))
+            refuseTree(QStringLiteral("ClassXMLSerializerOld: more than one class has the id \"%1\"").arg(childId));
         m_index->classesRead.insert(childId);
-        if (n_depth + 1 > MAX_CLASS_DEPTH) {
-            warn(QStringLiteral("ClassXMLSerializerOld: the classes are nested deeper than %1 levels")
-                     .arg(MAX_CLASS_DEPTH));
-            throw InconsistencyDataExceptionOstra(CLASS_NAME, SET_XML_OBJECT_METHOD, QSharedPointer<ExceptionOstra>());
-        }
+        if (n_depth + 1 > MAX_CLASS_DEPTH)
+            refuseTree(QStringLiteral("ClassXMLSerializerOld: the classes are nested deeper than %1 levels; "
+                                      "the document is refused")
+                           .arg(MAX_CLASS_DEPTH));
         const QSharedPointer<ClassXMLSerializerOld> child =
             QSharedPointer<ClassXMLSerializerOld>::create(childId, m_domDocument);
         child->m_relations = m_relations;

@@ -110,7 +110,7 @@ void ModelXMLSerializer::writeDocument(const QDomDocument &n_document, QFile &n_
 
 QString ModelXMLSerializer::saveToString() const
 {
-    return XMLFileWriter::saveElementToString(m_domDocument, m_modelElement);
+    return XMLFileWriter::saveElementToString(m_domDocument, m_modelElement, CLASS_NAME);
 }
 
 QSharedPointer<ISerializerClass> ModelXMLSerializer::getClassPrototype() const

@@ -84,7 +84,7 @@ void RelationsStorageXMLSerializer::saveToFile(QFile &n_file) const
 
 QString RelationsStorageXMLSerializer::saveToString() const
 {
-    return XMLFileWriter::saveElementToString(m_domDocument, m_domElement);
+    return XMLFileWriter::saveElementToString(m_domDocument, m_domElement, CLASS_NAME);
 }
 
 QSharedPointer<ISerializerObject> RelationsStorageXMLSerializer::getRelationPrototype() const

@@ -6,15 +6,22 @@
 #include <QFile>
 #include <QString>
 
-// The one way every XML loader fills a QDomDocument. The DOM parser and the DOM tree recurse per
-// nesting level, so a hostile or broken file nested deeply enough crashes the program; the text is
-// therefore scanned as a stream first and refused past MAX_NESTING_DEPTH levels, before any DOM
-// node exists. Both failures raise XMLParseExceptionOstra with the given class and method names.
+// The one way every XML loader fills a QDomDocument. The DOM parser is lenient (it takes control
+// characters, undeclared entities and broken character data), it expands every entity a DOCTYPE
+// declares (a small file can grow to gigabytes) and it recurses per nesting level (a deep enough
+// file crashes the program). So the text is first decoded strictly and read once as a stream, and
+// the DOM is built only from a well-formed XML 1.0 document without an internal DOCTYPE subset,
+// entity references or namespaces, nested at most MAX_NESTING_DEPTH levels. Every refusal raises XMLParseExceptionOstra with the
+// place, under the given class and method names.
 class XMLDocumentReader
 {
 public:
     // Far beyond any real model (class trees nest a handful of levels per class).
     static const int MAX_NESTING_DEPTH = 1000;
+    // Far beyond any element of a model (a dozen attributes and its extra fields). The stream
+    // reader checks every attribute against the element's earlier ones, so an element of n
+    // attributes costs n^2: 50,000 on one element took 16 s.
+    static const int MAX_ATTRIBUTES = 1000;
 
     static void setContent(QDomDocument &n_document, const QByteArray &n_text,
                            const QString &n_className, const QString &n_methodName);
@@ -29,13 +36,27 @@ public:
                              const QString &n_methodName = QStringLiteral("loadFromFile(QFile &n_file)"));
     static void loadFromString(QDomDocument &n_document, const QString &n_text, const QString &n_className);
 
-    // Throws XMLParseExceptionOstra when the text nests elements deeper than MAX_NESTING_DEPTH.
-    static void checkNestingDepth(const QByteArray &n_text, const QString &n_className,
-                                  const QString &n_methodName);
-    static void checkNestingDepth(const QString &n_text, const QString &n_className,
-                                  const QString &n_methodName);
+    // The bytes of a document as text: UTF-8 or UTF-16 (told by the byte order mark or the first
+    // bytes), or the encoding its XML declaration names. Invalid byte sequences are refused.
+    static QString decode(const QByteArray &n_bytes, const QString &n_className,
+                          const QString &n_methodName);
+    // Throws XMLParseExceptionOstra unless n_text may be handed to the DOM parser (see above).
+    static void checkDocument(const QString &n_text, const QString &n_className,
+                              const QString &n_methodName);
+
+    // True for the characters XML 1.0 can hold (its Char production) at n_text[n_index]; a
+    // surrogate counts only as half of a pair.
+    static bool isXmlChar(const QString &n_text, int n_index);
+    // The index of the first character XML cannot hold, or -1.
+    static int firstNonXmlChar(const QString &n_text);
+
+    // False for a name that belongs to XML namespaces (a prefix, or "xmlns"), which model
+    // documents never use.
+    static bool isPlainName(const QString &n_name);
 
     static QString nestingTooDeepMessage();
+    static QString tooManyAttributesMessage();
+    static QString doctypeRefusedMessage();
 };
 
 #endif // XMLDOCUMENTREADER_H

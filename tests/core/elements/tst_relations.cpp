@@ -84,6 +84,8 @@ private slots:
     void calculateWithoutEngine();
     void engineGlobalsSurviveVariablesOfTheirName();
     void endlessLoopIsStopped();
+    void runawayRelationsStop_data();
+    void runawayRelationsStop();
     void variablesContract();
     void copyAndEquality();
 
@@ -101,6 +103,7 @@ private slots:
 void tst_Relations::cleanup()
 {
     ScriptEngineGuard::setTimeLimit(ScriptEngineGuard::DEFAULT_TIME_LIMIT_MS);
+    ScriptEngineGuard::setMemoryLimit(ScriptEngineGuard::DEFAULT_MEMORY_LIMIT_BYTES);
 }
 
 void tst_Relations::calculateWritesOutputsAndNullsGlobals()
@@ -356,6 +359,71 @@ void tst_Relations::engineGlobalsSurviveVariablesOfTheirName()
     shadowing->reset();
     user->calculate();
     QCOMPARE(user->getOutputParameterValue(QStringLiteral("y")).toDouble(), 7.0);
+}
+
+void tst_Relations::runawayRelationsStop_data()
+{
+    QTest::addColumn<QString>("code");
+    // The end of the run: "time" or "memory" (a limit), "either", or "error" (the script's own).
+    QTest::addColumn<QString>("end");
+    // Every turn of these loops runs one long built-in, between which the engine itself never
+    // checks; they used to run for minutes, or to take gigabytes.
+    QTest::newRow("joining a huge array forever") << "for(;;){ new Array(5000000).join('x') }" << "time";
+    QTest::newRow("doubling an array") << "var a=[1]; while(true) a=a.concat(a)" << "memory";
+    QTest::newRow("pushing joined strings") << "var s=[]; for(;;){ s.push(new Array(100000).join('x')) }"
+                                            << "either";
+    QTest::newRow("doubling inside a function")
+        << "function g(){ var b='x'; for(;;) b = b + b; } g()" << "either";
+    QTest::newRow("empty loop") << "y = 1; for(;;){}" << "time";
+    QTest::newRow("endless recursion") << "function f(){return f()} f()" << "error";
+    // One call of a built-in that walks a huge array would run for minutes unchecked.
+    QTest::newRow("joining 2^28 holes") << "y = new Array(1 << 28).join('x').length" << "error";
+    QTest::newRow("walking a huge array-like")
+        << "Array.prototype.forEach.call({length: 4294967295}, function(){})" << "error";
+    QTest::newRow("string of a huge array") << "y = String(new Array(4294967295))" << "error";
+}
+
+void tst_Relations::runawayRelationsStop()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, end);
+    const int timeLimitMs = 1000;
+    ScriptEngineGuard::setTimeLimit(timeLimitMs);
+    ScriptEngineGuard::setMemoryLimit(qint64(256) << 20);
+    RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
+    const auto linear = storedLinear(storage, QStringLiteral("lin"));
+    linear->setInputParameterValue(QStringLiteral("x"), QVariant(4));
+    auto runaway = QSharedPointer<RelationModel>::create(QStringLiteral("runaway"), code, nullptr);
+    runaway->addOutputParameterType(QStringLiteral("y"), QVariant::Double);
+    storage->addRelationPtr(runaway);
+    runaway->setOutputParameterValue(QStringLiteral("y"), QVariant(5.0));
+
+    QElapsedTimer clock;
+    clock.start();
+    const auto failure = caught<CalculationExceptionOstra>([&] { runaway->calculate(); });
+    // A loose bound: the limits are measured in bench_relation; this catches runs of minutes.
+    QVERIFY2(clock.elapsed() < timeLimitMs + 4000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(failure.getExceptionId(), 502);
+    QCOMPARE(failure.getRelationId(), QStringLiteral("runaway"));
+    const QString message = failure.getScriptExceptionMessage();
+    const bool forTime = message.contains(QStringLiteral("longer than 1000 ms"));
+    const bool forMemory = message.contains(QStringLiteral("more than 256 MB of memory"));
+    if (end == QLatin1String("time"))
+        QVERIFY2(forTime, qPrintable(message));
+    else if (end == QLatin1String("memory"))
+        QVERIFY2(forMemory, qPrintable(message));
+    else if (end == QLatin1String("either"))
+        QVERIFY2(forTime || forMemory, qPrintable(message));
+    else
+        QVERIFY2(!forTime && !forMemory && failure.getScriptExceptionLine() >= 1, qPrintable(message));
+
+    // The stopped run changed nothing of the model, and the engine works on.
+    QCOMPARE(runaway->getOutputParameterValue(QStringLiteral("y")), QVariant(5.0));
+    linear->calculate();
+    QCOMPARE(linear->getOutputParameterValue(QStringLiteral("y")).toDouble(), 8.0);
+    runaway->setCode(QStringLiteral("y = 3;"));
+    runaway->calculate();
+    QCOMPARE(runaway->getOutputParameterValue(QStringLiteral("y")).toDouble(), 3.0);
 }
 
 void tst_Relations::endlessLoopIsStopped()

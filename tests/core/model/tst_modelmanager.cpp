@@ -1,7 +1,12 @@
 #include <QDir>
 #include <QDomDocument>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
+
+#include <cerrno>
+#include <cstring>
+#include <functional>
 
 #include "FileSizeLimit.h"
 #include "ModelFixtures.h"
@@ -63,6 +68,10 @@ private slots:
     void loadErrors_data();
     void loadErrors();
     void fileErrors();
+    void hostileFilesRefused_data();
+    void hostileFilesRefused();
+    void writersRefuseWhatXmlCannotHold_data();
+    void writersRefuseWhatXmlCannotHold();
     void saveLoadSaveGivesSameDocument();
     void savingNeverDamagesTheFile();
     void registry();
@@ -149,6 +158,9 @@ void tst_ModelManager::loadErrors_data()
         << QString(model).replace(QStringLiteral("<parameters/><rules/>"),
                                   QStringLiteral("<parameters><parameter id=\"pa\" type=\"double\"/></parameters><rules/>"))
         << 510;
+    // Found by the byte fuzzer: such a file loaded, and the model could not be saved.
+    QTest::newRow("comma in a relation variable")
+        << QString(model).replace(QStringLiteral("outObj=\"y:double\""), QStringLiteral("outObj=\"y,z:double\"")) << 501;
     QTest::newRow("no class element") << QStringLiteral("<model formatXmlVersion=\"2.0\" id=\"m\"><relations/></model>") << 538;
     QTest::newRow("link to a parameter as relation")
         << QString(model).replace(QStringLiteral("relation=\"relPositive\""), QStringLiteral("relation=\"pb\"")) << 514;
@@ -219,6 +231,143 @@ void tst_ModelManager::fileErrors()
         QCOMPARE(model->getId(), QStringLiteral("m1"));
 }
 
+void tst_ModelManager::hostileFilesRefused_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("column");
+    // A DOCTYPE is refused where it ends, a character where it stands (after a reference).
+    // 154 KB whose 50,000 references would expand to 200 million characters.
+    QTest::newRow("entity referenced 50,000 times") << "entity_50000_refs.xml" << 1 << 4033;
+    QTest::newRow("nested entities") << "entity_expansion.xml" << 12 << 2;
+    QTest::newRow("external entity") << "entity_external.xml" << 1 << 58;
+    QTest::newRow("recursive entities") << "entity_recursive.xml" << 1 << 53;
+    QTest::newRow("U+0001 in an attribute") << "control_char_01.xml" << 1 << 64;
+    QTest::newRow("U+001F in an attribute") << "control_char_1f.xml" << 1 << 64;
+    QTest::newRow("NUL in an attribute") << "nul_in_attribute.xml" << 1 << 64;
+    QTest::newRow("&#1; in an attribute") << "char_ref_01.xml" << 1 << 67;
+    QTest::newRow("invalid UTF-8") << "invalid_utf8.xml" << 1 << 64;
+    // Each attribute used to be checked against all earlier ones: 50,000 on one element, 16 s.
+    QTest::newRow("5,000 attributes on one element") << "many_attributes.xml" << 1 << 38;
+    // Found by the byte fuzzer: loaded, it saved a name a reader minding namespaces refuses.
+    QTest::newRow("prefixed attribute") << "old_prefixed_attribute.xml" << 28 << 140;
+}
+
+void tst_ModelManager::hostileFilesRefused()
+{
+    QFETCH(QString, fixture);
+    QFETCH(int, line);
+    QFETCH(int, column);
+    ModelManager manager;
+    QFile file(QStringLiteral(TEST_DATA_DIR "/fuzz/model/") + fixture);
+    QVERIFY(file.exists());
+    auto refused = catchAs<XMLParseExceptionOstra>([&] { manager.loadModel(file); });
+    QVERIFY(refused);
+    QCOMPARE(refused->getExceptionId(), 537);
+    QCOMPARE(refused->getClassName(), QStringLiteral("ModelManager"));
+    QCOMPARE(refused->getMethodName(), QStringLiteral("loadModel(QFile &n_modelFile)"));
+    QCOMPARE(refused->getErrorLine(), line);
+    QCOMPARE(refused->getErrorColumn(), column);
+    QVERIFY(!refused->getErrorMsg().isEmpty());
+    QVERIFY(manager.getAllModels().isEmpty());
+    QVERIFY(!file.isOpen());
+}
+
+void tst_ModelManager::writersRefuseWhatXmlCannotHold_data()
+{
+    QTest::addColumn<QString>("element"); // id of the element changed through the API
+    QTest::addColumn<QString>("field");   // what is changed: a field, "code", or "extra" (a name)
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("U+0001 in a parameter name") << "pa" << "shortName" << "a\u0001" << true;
+    QTest::newRow("U+001F in a class description") << "c1" << "description" << "x\u001fy" << true;
+    QTest::newRow("NUL in relation code") << "relDouble" << "code" << QString(QStringLiteral("y = x;")).append(QChar(0)) << true;
+    QTest::newRow("U+FFFE in a model author") << "m1" << "author" << QString(QChar(0xFFFE)) << true;
+    QTest::newRow("lone surrogate in a rule name") << "r1" << "shortName" << QString(QChar(0xD800)) << true;
+    QTest::newRow("U+0001 in a class id") << "c2" << "id" << "c\u0001" << true;
+    QTest::newRow("extra field named with a space") << "pa" << "extra" << "two words" << true;
+    QTest::newRow("extra field named from a digit") << "relDouble" << "extra" << "1st" << true;
+    QTest::newRow("extra field with a prefix") << "pa" << "extra" << "sh:name" << true;
+    QTest::newRow("extra field named xmlns") << "pa" << "extra" << "xmlns" << true;
+    QTest::newRow("tab, LF and CR in code") << "relDouble" << "code" << "y = 2 * x;\t\n\r// done" << false;
+    QTest::newRow("non-ASCII text and extra name") << "pa" << "extra" << "\u0436\u00e9-x.1" << false;
+}
+
+void tst_ModelManager::writersRefuseWhatXmlCannotHold()
+{
+    QFETCH(QString, element);
+    QFETCH(QString, field);
+    QFETCH(QString, value);
+    QFETCH(bool, refused);
+    ModelManager manager;
+    manager.loadModel(modelText());
+    const OstraModel::OstraModelSharedPtr model = manager.getActiveModel();
+    const ClassPtr root = model->getRootClass();
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("model.xml")));
+    manager.saveActiveModelInFile(file);
+    const QByteArray before = readAll(file.fileName());
+
+    const QSharedPointer<RelationsStorage> storage = model->getRelationsStorage();
+    const QSharedPointer<RelationModel> relation
+        = storage->relationsContains(element) ? storage->getRelation(element) : QSharedPointer<RelationModel>();
+    BaseOstraObj *object = model.data();
+    if (relation)
+        object = relation.data();
+    else if (root->getParametersHash().contains(element))
+        object = root->getParametersHash().value(element).data();
+    else if (root->getRulesHash().contains(element))
+        object = root->getRulesHash().value(element).data();
+    else if (element != QLatin1String("m1"))
+        object = root->getClassById(element).data();
+    QVERIFY(object);
+    if (field == QLatin1String("code"))
+        relation->setCode(value);
+    else if (field == QLatin1String("extra") && relation)
+        relation->addAdditionalField(value, QStringLiteral("v"));
+    else if (field == QLatin1String("extra"))
+        root->getParametersHash().value(element)->addAdditionalField(value, QStringLiteral("v"));
+    else if (field == QLatin1String("shortName"))
+        object->setShortName(value);
+    else if (field == QLatin1String("description"))
+        object->setDescription(value);
+    else if (field == QLatin1String("author"))
+        object->setAuthor(value);
+    else
+        object->setId(value);
+
+    // The whole save to a string and to a file, and a partial save: refused before a byte is
+    // written, naming the element; or written, and read back the same.
+    const QList<ModelPartialXMLSerializer::serializerParts> parts{
+        ModelPartialXMLSerializer::PART_CLASSES, ModelPartialXMLSerializer::PART_PARAMETERS,
+        ModelPartialXMLSerializer::PART_RULES, ModelPartialXMLSerializer::PART_RELATIONS};
+    const QList<std::function<void()>> saves{
+        [&] { manager.saveActiveModelInStr(); },
+        [&] { manager.saveActiveModelInFile(file); },
+        [&] { manager.saveActiveModelInFile(file, parts, false); }};
+    for (const auto &save : saves) {
+        auto failure = catchAs<InconsistencyDataExceptionOstra>(save);
+        QCOMPARE(bool(failure), refused);
+        if (refused) {
+            QCOMPARE(failure->getExceptionId(), 501);
+            QVERIFY(failure->getParentException());
+            const QString reason = failure->getParentException()->getDescription();
+            QVERIFY2(reason.contains(field == QLatin1String("id") ? QStringLiteral("class") : element), qPrintable(reason));
+            QCOMPARE(readAll(file.fileName()), before);
+        }
+    }
+    if (!refused) {
+        const QString text = manager.saveActiveModelInStr();
+        QXmlStreamReader strict(text);
+        while (!strict.atEnd())
+            strict.readNext();
+        QVERIFY2(!strict.hasError(), qPrintable(strict.errorString()));
+        manager.loadModel(text);
+        QCOMPARE(canonical(manager.saveActiveModelInStr()), canonical(text));
+        QVERIFY(text.contains(field == QLatin1String("extra") ? value : QStringLiteral("// done")));
+    }
+}
+
 void tst_ModelManager::saveLoadSaveGivesSameDocument()
 {
     ModelManager manager;
@@ -267,7 +416,11 @@ void tst_ModelManager::savingNeverDamagesTheFile()
     child->setDescription(QString(20000, QLatin1Char('d')));
     {
         FileSizeLimit limit(4096);
-        QVERIFY(catchAs<ExceptionOstra>([&] { manager.saveActiveModelInFile(file); }));
+        auto failed = catchAs<FileIOExceptionOstra>([&] { manager.saveActiveModelInFile(file); });
+        QVERIFY(failed);
+        // The system's reason, not "Unknown error".
+        const QString text = failed->toString(false);
+        QVERIFY2(text.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(text));
     }
     QCOMPARE(readAll(path), saved);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("model.xml")});

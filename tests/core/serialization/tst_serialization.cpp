@@ -27,6 +27,7 @@
 #include "serialization/ObjectXMLSerializer.h"
 #include "serialization/RelationsStorageXMLSerializer.h"
 #include "serialization/XMLDocumentReader.h"
+#include "serialization/XMLFileWriter.h"
 
 Q_DECLARE_METATYPE(QVariant::Type)
 
@@ -194,8 +195,12 @@ private slots:
     void loadFailures();
 
     // Nesting guard
-    void nestingGuardEdges_data();
-    void nestingGuardEdges();
+    void documentGuard_data();
+    void documentGuard();
+    void documentBytes_data();
+    void documentBytes();
+    void writerRefusesWhatItsLoaderWould_data();
+    void writerRefusesWhatItsLoaderWould();
 };
 
 void tst_Serialization::typeNames_data()
@@ -865,74 +870,197 @@ void tst_Serialization::loadFailures()
     }
 }
 
-void tst_Serialization::nestingGuardEdges_data()
+void tst_Serialization::documentGuard_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("refused");
+    // What the guard answers: "" (the DOM may build it), "deep", "doctype", "attributes", or "refused" (any
+    // other reason: not well-formed, a character XML cannot hold, an entity).
+    QTest::addColumn<QString>("verdict");
     const int limit = XMLDocumentReader::MAX_NESTING_DEPTH;
-    QTest::newRow("exactly the limit") << nested(limit) << false;
-    QTest::newRow("one past") << nested(limit + 1) << true;
-    QTest::newRow("one past, on a later line") << "<?xml version=\"1.0\"?>\n<r>\n" + nested(limit) + "\n</r>" << true;
+    QTest::newRow("exactly the limit") << nested(limit) << "";
+    QTest::newRow("one past") << nested(limit + 1) << "deep";
+    QTest::newRow("one past, on a later line") << "<?xml version=\"1.0\"?>\n<r>\n" + nested(limit) + "\n</r>" << "deep";
     // The stream reader reports a self-closing tag as a start element, so it is a level while open.
-    QTest::newRow("self-closing at the limit") << nested(limit - 1, "<b x='1'/>") << false;
-    QTest::newRow("self-closing one past") << nested(limit, "<b/>") << true;
-    QTest::newRow("many self-closing siblings") << nested(limit - 1, QStringLiteral("<b/>").repeated(2000)) << false;
+    QTest::newRow("self-closing at the limit") << nested(limit - 1, "<b x='1'/>") << "";
+    QTest::newRow("self-closing one past") << nested(limit, "<b/>") << "deep";
+    QTest::newRow("many self-closing siblings") << nested(limit - 1, QStringLiteral("<b/>").repeated(2000)) << "";
     // Markup-like text inside quotes, comments, CDATA and processing instructions is no level.
-    const QString quoted = QStringLiteral("<a q=\"x>y\" s='/>'>").repeated(limit) + QStringLiteral("</a>").repeated(limit);
-    QTest::newRow("quotes holding > at the limit") << quoted << false;
-    QTest::newRow("quotes holding > one past") << "<r>" + quoted + "</r>" << true;
-    QTest::newRow("quotes holding <") << nested(limit - 1, "<b q=\"<a><a>\" r='<a>'></b>") << false;
+    const QString quoted = QStringLiteral("<a q=\"x>y\" s='/&gt;'>").repeated(limit) + QStringLiteral("</a>").repeated(limit);
+    QTest::newRow("quotes holding > at the limit") << quoted << "";
+    QTest::newRow("quotes holding > one past") << "<r>" + quoted + "</r>" << "deep";
     const QString decoys = QStringLiteral("<!-- <a><a> --><![CDATA[<a><a></b>]]><?pi <a><a>?>");
-    QTest::newRow("comment, CDATA, PI at the limit") << nested(limit, decoys) << false;
-    QTest::newRow("comment, CDATA, PI one past") << "<r>" + nested(limit, decoys + "<b/>") + "</r>" << true;
-    QTest::newRow("comment full of tags") << "<r><!--" + QStringLiteral("<a>").repeated(3000) + "--></r>" << false;
-    QTest::newRow("CDATA full of tags") << "<r><![CDATA[" + QStringLiteral("<a>").repeated(3000) + "]]></r>" << false;
+    QTest::newRow("comment, CDATA, PI at the limit") << nested(limit, decoys) << "";
+    QTest::newRow("comment, CDATA, PI one past") << "<r>" + nested(limit, decoys + "<b/>") + "</r>" << "deep";
+    QTest::newRow("comment full of tags") << "<r><!--" + QStringLiteral("<a>").repeated(3000) + "--></r>" << "";
     QTest::newRow("non-ASCII names and text at the limit")
-        << nested(limit).replace(QLatin1Char('a'), QChar(0x0436)) + QStringLiteral("\u00e9") << false;
-    QTest::newRow("non-ASCII names one past") << nested(limit + 1).replace(QLatin1Char('a'), QChar(0x0436)) << true;
-    // Text the quick scan leaves to the stream scan gets the same verdict.
-    QTest::newRow("end tag with nothing open") << "</x>" + nested(limit + 2) << true;
-    QTest::newRow("unterminated comment") << "<r><!--" + nested(limit + 1) << false;
-    QTest::newRow("unterminated start tag") << nested(limit + 1) + "<a" << true;
-    QTest::newRow("DOCTYPE within the limit") << "<!DOCTYPE a>" + nested(limit) << false;
-    QTest::newRow("DOCTYPE one past") << "<!DOCTYPE a>" + nested(limit + 1) << true;
-    // Text the stream reader gives up on, but the lenient DOM parser would build: still counted.
-    QTest::newRow("undeclared entity, shallow") << "<r>&undeclared;" + nested(limit - 1) + "</r>" << false;
-    QTest::newRow("past an undeclared entity") << "<r>&undeclared;" + nested(100000) + "</r>" << true;
-    QTest::newRow("past a broken token") << "<r><!DOCTYPE x>" + nested(5000) + "</r>" << true;
-    QTest::newRow("broken token, busy but shallow")
-        << "<r><!DOCTYPE x>" + QString(decoys + "<e a=\"x>y\"/>").repeated(3000) + "</r>" << false;
-    // An entity declared in the DOCTYPE that expands to elements adds levels where it is used.
-    QTest::newRow("entity expanding past the limit")
-        << "<!DOCTYPE a [<!ENTITY e \"<b><c/></b>\">]>" + nested(limit - 1, "&e;") << true;
-    QTest::newRow("entity expanding to the limit")
-        << "<!DOCTYPE a [<!ENTITY e \"<b>x</b>\">]>" + nested(limit - 1, "&e;") << false;
+        << nested(limit, QStringLiteral("\u00e9")).replace(QLatin1Char('a'), QChar(0x0436)) << "";
+    QTest::newRow("non-ASCII names one past") << nested(limit + 1).replace(QLatin1Char('a'), QChar(0x0436)) << "deep";
+    QTest::newRow("DOCTYPE without a subset") << "<!DOCTYPE a>" + nested(limit) << "";
+    QTest::newRow("DOCTYPE one past") << "<!DOCTYPE a>" + nested(limit + 1) << "deep";
+    // Text that is not well-formed is refused, whatever the lenient DOM parser would make of it.
+    QTest::newRow("end tag with nothing open") << "</x>" + nested(3) << "refused";
+    QTest::newRow("unterminated comment") << "<r><!--" + nested(3) << "refused";
+    QTest::newRow("undeclared entity") << "<r>&undeclared;</r>" << "refused";
+    QTest::newRow("entity after an external DOCTYPE") << "<!DOCTYPE r SYSTEM \"x.dtd\"><r>&e;</r>" << "refused";
+    QTest::newRow("DOCTYPE inside the root") << "<r><!DOCTYPE x>" + nested(3) + "</r>" << "refused";
+    QTest::newRow("predefined entities and character references")
+        << "<r a=\"&lt;&amp;&#x436;&#9;\">&gt;&quot;&apos;&#65;</r>" << "";
+    // Any internal subset is refused before anything in it could be expanded.
+    QTest::newRow("entity expanding to elements")
+        << "<!DOCTYPE a [<!ENTITY e \"<b><c/></b>\">]>" + nested(2, "&e;") << "doctype";
+    QTest::newRow("entity never used") << "<!DOCTYPE a [<!ENTITY e \"x\">]><a/>" << "doctype";
+    QTest::newRow("empty internal subset") << "<!DOCTYPE a []><a/>" << "doctype";
+    QTest::newRow("recursive entities") << "<!DOCTYPE a [<!ENTITY a \"&b;\"><!ENTITY b \"&a;\">]><a>&a;</a>" << "doctype";
+    // Elements with very many attributes are refused before the reader's quadratic check.
+    auto attributes = [](int n_count) -> QString {
+        QString tag = QStringLiteral("<r");
+        for (int i = 0; i < n_count; ++i)
+            tag += QStringLiteral(" a%1='='").arg(i);
+        return tag + QStringLiteral(">");
+    };
+    const int most = XMLDocumentReader::MAX_ATTRIBUTES;
+    QTest::newRow("attributes at the limit") << attributes(most) + "x = y</r>" << "";
+    QTest::newRow("attributes past the limit") << attributes(most + 1) + "</r>" << "attributes";
+    QTest::newRow("'=' in text and values") << "<r a=\"" + QString(5000, QLatin1Char('=')) + "\">"
+                                               + QString(5000, QLatin1Char('=')) + "</r>" << "";
+    // Model documents use no namespaces; a reader minding them would refuse an undeclared prefix.
+    QTest::newRow("prefixed attribute") << "<r sh:a=\"1\"/>" << "refused";
+    QTest::newRow("prefixed element") << "<r><p:b xmlns:p=\"u\"/></r>" << "refused";
+    QTest::newRow("default namespace") << "<r xmlns=\"u\"/>" << "refused";
+    QTest::newRow("name like xmlns") << "<r xmlnsx=\"u\" a.b-c_d=\"1\"/>" << "";
+    // Characters outside XML's Char production, raw or as references; tab, LF and CR stay allowed.
+    QTest::newRow("tab, LF, CR") << "<r a=\"\t\n\r\">\t\r\n</r>" << "";
+    QTest::newRow("U+0001 in an attribute") << "<r a=\"\u0001\"/>" << "refused";
+    QTest::newRow("U+001F in text") << "<r>\u001f</r>" << "refused";
+    QTest::newRow("NUL") << QString(QStringLiteral("<r a=\"x\"/>")).insert(6, QChar(0)) << "refused";
+    QTest::newRow("U+FFFE") << "<r>" + QString(QChar(0xFFFE)) + "</r>" << "refused";
+    QTest::newRow("&#1;") << "<r a=\"&#1;\"/>" << "refused";
+    QTest::newRow("&#x0;") << "<r>&#x0;</r>" << "refused";
+    QTest::newRow("surrogate pair") << "<r>" + QString::fromUcs4(U"\U0001F600") + "</r>" << "";
+    QTest::newRow("lone high surrogate") << "<r>" + QString(QChar(0xD800)) + "</r>" << "refused";
+    QTest::newRow("lone low surrogate") << "<r>x" + QString(QChar(0xDC00)) + "</r>" << "refused";
 }
 
-void tst_Serialization::nestingGuardEdges()
+void tst_Serialization::documentGuard()
 {
     QFETCH(QString, text);
-    QFETCH(bool, refused);
+    QFETCH(QString, verdict);
     const QPair<qint64, qint64> place = streamPositionPastLimit(text);
-    // The text as it is, and as UTF-8 and UTF-16 bytes.
-    for (int form = 0; form < 3; ++form) {
+    // The text as it is, and as UTF-8 and UTF-16 bytes; a lone surrogate has no byte form.
+    const bool encodable = !QByteArray(QTest::currentDataTag()).startsWith("lone");
+    for (int form = 0; form < (encodable ? 3 : 1); ++form) {
+        QDomDocument document;
         try {
             if (form == 0)
-                XMLDocumentReader::checkNestingDepth(text, "Loader", "load()");
+                XMLDocumentReader::setContent(document, text, "Loader", "load()");
             else
-                XMLDocumentReader::checkNestingDepth(
-                    form == 1 ? text.toUtf8() : QTextCodec::codecForName("UTF-16")->fromUnicode(text), "Loader", "load()");
-            QVERIFY2(!refused, qPrintable(QStringLiteral("form %1 passed").arg(form)));
+                XMLDocumentReader::setContent(
+                    document, form == 1 ? text.toUtf8() : QTextCodec::codecForName("UTF-16")->fromUnicode(text),
+                    "Loader", "load()");
+            QVERIFY2(verdict.isEmpty(), qPrintable(QStringLiteral("form %1 passed").arg(form)));
         } catch (const XMLParseExceptionOstra &e) {
-            QVERIFY2(refused, qPrintable(QStringLiteral("form %1 refused").arg(form)));
-            QCOMPARE(e.getErrorMsg(), XMLDocumentReader::nestingTooDeepMessage());
-            // Where the stream reader sees the excess, that is the place reported.
-            if (place.first >= 0) {
+            QVERIFY2(!verdict.isEmpty(), qPrintable(QStringLiteral("form %1 refused: %2").arg(form).arg(e.getErrorMsg())));
+            QCOMPARE(e.getExceptionId(), 537);
+            QCOMPARE(e.getClassName(), QStringLiteral("Loader"));
+            QVERIFY(e.getErrorLine() >= 1 && e.getErrorColumn() >= 1);
+            if (verdict == QLatin1String("deep")) {
+                QCOMPARE(e.getErrorMsg(), XMLDocumentReader::nestingTooDeepMessage());
                 QCOMPARE(qint64(e.getErrorLine()), place.first);
                 QCOMPARE(qint64(e.getErrorColumn()), place.second);
+            } else if (verdict == QLatin1String("attributes")) {
+                QCOMPARE(e.getErrorMsg(), XMLDocumentReader::tooManyAttributesMessage());
+                QCOMPARE(e.getErrorColumn(), 1);
+            } else if (verdict == QLatin1String("doctype")) {
+                QCOMPARE(e.getErrorMsg(), XMLDocumentReader::doctypeRefusedMessage());
+            } else {
+                QVERIFY(e.getErrorMsg() != XMLDocumentReader::nestingTooDeepMessage());
             }
         }
     }
+}
+
+void tst_Serialization::documentBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text"); // of the root element; null when the bytes are refused
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("column");
+    const QString zhe = QString(QChar(0x0436));
+    QTest::newRow("UTF-8") << QByteArray("<r>\xD0\xB6</r>") << zhe << 0 << 0;
+    QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF<r>\xD0\xB6</r>") << zhe << 0 << 0;
+    QTest::newRow("UTF-16LE with BOM") << QByteArray("\xFF\xFE<\0r\0>\0\x36\x04<\0/\0r\0>\0", 18) << zhe << 0 << 0;
+    QTest::newRow("UTF-16BE with BOM") << QByteArray("\xFE\xFF\0<\0r\0>\x04\x36\0<\0/\0r\0>", 18) << zhe << 0 << 0;
+    QTest::newRow("UTF-16LE without BOM") << QByteArray("<\0r\0>\0\x36\x04<\0/\0r\0>\0", 16) << zhe << 0 << 0;
+    QTest::newRow("UTF-16BE without BOM") << QByteArray("\0<\0r\0>\x04\x36\0<\0/\0r\0>", 16) << zhe << 0 << 0;
+    QTest::newRow("declared windows-1251")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1251\"?><r>\xE6</r>") << zhe << 0 << 0;
+    QTest::newRow("invalid byte") << QByteArray("<r>\n<a x=\"\xFF\"/></r>") << QString() << 2 << 7;
+    QTest::newRow("overlong slash") << QByteArray("<r>\xC0\xAF</r>") << QString() << 1 << 4;
+    QTest::newRow("encoded surrogate") << QByteArray("<r>\xED\xA0\x80</r>") << QString() << 1 << 4;
+    QTest::newRow("past U+10FFFF") << QByteArray("<r>\xF4\x90\x80\x80</r>") << QString() << 1 << 4;
+    QTest::newRow("cut at the end") << QByteArray("<r/>\xE2\x82") << QString() << 1 << 5;
+    QTest::newRow("odd UTF-16 length") << QByteArray("\xFF\xFE<\0r\0/\0>\0\n", 11) << QString() << 1 << 5;
+    QTest::newRow("unknown encoding") << QByteArray("<?xml version=\"1.0\" encoding=\"x-none\"?><r/>") << QString() << 1 << 1;
+    QTest::newRow("NUL byte") << QByteArray("<r>a\0</r>", 9) << QString() << 1 << 5;
+}
+
+void tst_Serialization::documentBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QDomDocument document;
+    try {
+        XMLDocumentReader::setContent(document, bytes, "Loader", "load()");
+        QVERIFY2(!text.isNull(), "the bytes were taken");
+        QCOMPARE(document.documentElement().text(), text);
+    } catch (const XMLParseExceptionOstra &e) {
+        QVERIFY2(text.isNull(), qPrintable(e.getErrorMsg()));
+        QFETCH(int, line);
+        QFETCH(int, column);
+        QCOMPARE(e.getErrorLine(), line);
+        QCOMPARE(e.getErrorColumn(), column);
+    }
+}
+
+void tst_Serialization::writerRefusesWhatItsLoaderWould_data()
+{
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<int>("attributes");
+    QTest::addColumn<QString>("refusal"); // a part of the reason, or "" when written
+    const int deepest = XMLDocumentReader::MAX_NESTING_DEPTH;
+    const int most = XMLDocumentReader::MAX_ATTRIBUTES;
+    QTest::newRow("at both limits") << deepest << most - 1 << ""; // and the id
+    QTest::newRow("one level too deep") << deepest + 1 << 1 << "nested deeper";
+    QTest::newRow("far too deep") << 5000 << 1 << "nested deeper";
+    QTest::newRow("one attribute too many") << 3 << most + 1 << "attributes are more";
+}
+
+void tst_Serialization::writerRefusesWhatItsLoaderWould()
+{
+    QFETCH(int, depth);
+    QFETCH(int, attributes);
+    QFETCH(QString, refusal);
+    QDomDocument document;
+    QDomElement root = document.createElement(QStringLiteral("r"));
+    QDomElement innermost = root;
+    for (int level = 1; level < depth; ++level)
+        innermost = innermost.appendChild(document.createElement(QStringLiteral("a"))).toElement();
+    for (int i = 0; i < attributes; ++i)
+        innermost.setAttribute(QStringLiteral("a%1").arg(i), i);
+    innermost.setAttribute(QStringLiteral("id"), QStringLiteral("inner"));
+    const auto e = thrown<InconsistencyDataExceptionOstra>(
+        [&] { XMLFileWriter::saveElementToString(document, root, QStringLiteral("Writer")); });
+    if (refusal.isEmpty()) {
+        QVERIFY(!e);
+        QDomDocument again;
+        XMLDocumentReader::setContent(again, document.toString(1), "Loader", "load()");
+        return;
+    }
+    QVERIFY(e);
+    QCOMPARE(e->getClassName(), QStringLiteral("Writer"));
+    QCOMPARE(e->getMethodName(), QStringLiteral("saveToString()"));
+    QVERIFY2(e->getParentException()->getDescription().contains(refusal),
+             qPrintable(e->getParentException()->getDescription()));
 }
 
 QTEST_GUILESS_MAIN(tst_Serialization)
