@@ -29,24 +29,33 @@ inline double medianOf(std::vector<double> n_samples)
                                      : (n_samples[middle - 1] + n_samples[middle]) / 2;
 }
 
+// The figures of times already taken in pairs: n_first[i] and n_second[i] ran side by side.
+inline PairedRatio ratioOfPairs(const std::vector<double> &n_first,
+                                const std::vector<double> &n_second)
+{
+    std::vector<double> ratios;
+    for (std::size_t pair = 0; pair < n_first.size(); ++pair)
+        ratios.push_back(n_first[pair] / n_second[pair]);
+    PairedRatio result;
+    result.median = medianOf(ratios);
+    result.min = *std::min_element(ratios.begin(), ratios.end());
+    result.max = *std::max_element(ratios.begin(), ratios.end());
+    result.firstMedianMs = medianOf(n_first);
+    result.secondMedianMs = medianOf(n_second);
+    return result;
+}
+
 // Each step returns its own time in milliseconds (so that set-up outside the timed part is not
 // counted); the ratio is first over second.
 inline PairedRatio pairedRatio(int n_pairs, const std::function<double()> &n_first,
                                const std::function<double()> &n_second)
 {
-    std::vector<double> ratios, first, second;
+    std::vector<double> first, second;
     for (int pair = 0; pair < n_pairs; ++pair) {
         first.push_back(n_first());
         second.push_back(n_second());
-        ratios.push_back(first.back() / second.back());
     }
-    PairedRatio result;
-    result.median = medianOf(ratios);
-    result.min = *std::min_element(ratios.begin(), ratios.end());
-    result.max = *std::max_element(ratios.begin(), ratios.end());
-    result.firstMedianMs = medianOf(first);
-    result.secondMedianMs = medianOf(second);
-    return result;
+    return ratioOfPairs(first, second);
 }
 
 inline void printFigure(const QByteArray &n_name, double n_value)
@@ -61,6 +70,14 @@ inline void printRatio(const QByteArray &n_name, const PairedRatio &n_ratio)
     printFigure(n_name, n_ratio.median);
     printFigure(n_name + "_min", n_ratio.min);
     printFigure(n_name + "_max", n_ratio.max);
+}
+
+// prefix_ms (ours), prefix_baseline_ms, then the ratio as prefix_ratio with its spread.
+inline void printAgainstBaseline(const QByteArray &n_prefix, const PairedRatio &n_ratio)
+{
+    printFigure(n_prefix + "_ms", n_ratio.firstMedianMs);
+    printFigure(n_prefix + "_baseline_ms", n_ratio.secondMedianMs);
+    printRatio(n_prefix + "_ratio", n_ratio);
 }
 
 #endif // PAIREDRATIO_H

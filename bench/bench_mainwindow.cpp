@@ -8,6 +8,8 @@
 
 #include "MessageBoxes.h"
 #include "ModelGenerator.h"
+#include "PairedRatio.h"
+#include "PlainTrees.h"
 #include "model/ModelManager.h"
 #include "model/OstraModel.h"
 #include "workspace/IDEDirector.h"
@@ -32,11 +34,6 @@ namespace {
 
 const int PAIRS = 5;
 
-void print(const char *n_name, double n_value)
-{
-    std::printf("%s: %.3f\n", n_name, n_value);
-}
-
 double millis(const std::function<void()> &n_run)
 {
     malloc_trim(0);
@@ -44,67 +41,6 @@ double millis(const std::function<void()> &n_run)
     timer.start();
     n_run();
     return timer.nsecsElapsed() / 1e6;
-}
-
-double median(std::vector<double> n_values)
-{
-    std::sort(n_values.begin(), n_values.end());
-    return n_values[n_values.size() / 2];
-}
-
-void report(const char *n_prefix, const std::vector<double> &n_ours,
-            const std::vector<double> &n_plain)
-{
-    std::vector<double> ratios;
-    for (size_t index = 0; index < n_ours.size(); ++index)
-        ratios.push_back(n_ours[index] / n_plain[index]);
-    const auto name = [n_prefix](const char *n_suffix) {
-        return QByteArray(n_prefix).append(n_suffix);
-    };
-    print(name("_ms").constData(), median(n_ours));
-    print(name("_baseline_ms").constData(), median(n_plain));
-    print(name("_ratio").constData(), median(ratios));
-    print(name("_ratio_min").constData(), *std::min_element(ratios.begin(), ratios.end()));
-    print(name("_ratio_max").constData(), *std::max_element(ratios.begin(), ratios.end()));
-}
-
-QStandardItem *plainItem(const QString &n_id, const QString &n_name)
-{
-    auto *item = new QStandardItem(n_name);
-    item->setData(n_id, Qt::UserRole);
-    return item;
-}
-
-QStandardItem *plainClassRow(const OstraClass &n_class)
-{
-    QStandardItem *row = plainItem(n_class.getId(), n_class.getShortName());
-    for (const auto &child : n_class.getOwnClassesHash())
-        row->appendRow(plainClassRow(*child));
-    for (const auto &parameter : n_class.getOwnParametersHash())
-        row->appendRow(plainItem(parameter->getId(), parameter->getShortName()));
-    return row;
-}
-
-// The items of both trees in bare models: classes with parameters, relations with their users.
-void fillPlain(const OstraClass &n_root)
-{
-    QStandardItemModel project;
-    project.appendRow(plainClassRow(n_root));
-    QStandardItemModel relations;
-    QHash<QString, QStandardItem *> relationRows;
-    for (const auto &relation : n_root.getRelationsHash()) {
-        QStandardItem *row = plainItem(relation->getId(), relation->getShortName());
-        relationRows.insert(relation->getId(), row);
-        relations.appendRow(row);
-    }
-    for (const auto &rule : n_root.getRulesHash())
-        if (const auto relation = rule->getRelationPtr())
-            relationRows.value(relation->getId())
-                ->appendRow(plainItem(rule->getId(), rule->getShortName()));
-    for (const auto &constraint : n_root.getConstraintsHash())
-        if (const auto relation = constraint->getRelationPtr())
-            relationRows.value(relation->getId())
-                ->appendRow(plainItem(constraint->getId(), constraint->getShortName()));
 }
 
 } // namespace
@@ -143,8 +79,8 @@ int main(int argc, char **argv)
         double plain = millis([&] { manager->loadModel(file); });
         const OstraClass &root = *manager->getActiveModel()->getRootClass();
         plain += millis([&] {
-            fillPlain(root);
-            fillPlain(root);
+            PlainTrees::fill(root, false);
+            PlainTrees::fill(root, false);
         });
         openPlain.push_back(plain);
         // The registry keeps its last active model: the model goes only with the registry.
@@ -153,8 +89,8 @@ int main(int argc, char **argv)
             manager.reset();
         }));
     }
-    report("open", open, openPlain);
-    report("close_discard", close, closePlain);
+    printAgainstBaseline("open", ratioOfPairs(open, openPlain));
+    printAgainstBaseline("close_discard", ratioOfPairs(close, closePlain));
     controller.setDirector(nullptr);
     delete director;
     MessageBoxes::setBoxHandler({});

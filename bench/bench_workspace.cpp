@@ -10,6 +10,8 @@
 // Prints `name: value` lines; BENCH_ONLY=trees, debug, delete or tabs runs one part.
 
 #include "ModelGenerator.h"
+#include "PairedRatio.h"
+#include "PlainTrees.h"
 #include "WidgetAreas/wErrorArea.h"
 #include "elements/RelationModel.h"
 #include "elements/RelationsStorage.h"
@@ -55,66 +57,10 @@ double millis(const std::function<void()> &n_run)
 }
 
 // Median and spread of the ratios of interleaved runs: A B A B ...
-void report(const char *n_prefix, const std::function<double()> &n_ours, const std::function<double()> &n_plain)
+void report(const char *n_prefix, const std::function<double()> &n_ours,
+            const std::function<double()> &n_plain)
 {
-    std::vector<double> ratios;
-    std::vector<double> ours;
-    std::vector<double> plain;
-    for (int pair = 0; pair < PAIRS; ++pair) {
-        ours.push_back(n_ours());
-        plain.push_back(n_plain());
-        ratios.push_back(ours.back() / plain.back());
-    }
-    const auto median = [](std::vector<double> n_values) {
-        std::sort(n_values.begin(), n_values.end());
-        return n_values[n_values.size() / 2];
-    };
-    const auto name = [n_prefix](const char *n_suffix) { return QByteArray(n_prefix).append(n_suffix); };
-    print(name("_ms").constData(), median(ours));
-    print(name("_baseline_ms").constData(), median(plain));
-    print(name("_ratio").constData(), median(ratios));
-    print(name("_ratio_min").constData(), *std::min_element(ratios.begin(), ratios.end()));
-    print(name("_ratio_max").constData(), *std::max_element(ratios.begin(), ratios.end()));
-}
-
-QStandardItem *plainItem(const QString &n_id, const QString &n_name, int n_kind)
-{
-    auto *item = new QStandardItem(n_name);
-    item->setData(n_id, Qt::UserRole);
-    item->setData(n_kind, Qt::UserRole + 1);
-    return item;
-}
-
-QStandardItem *plainClassRow(const OstraClass &n_class)
-{
-    QStandardItem *row = plainItem(n_class.getId(), n_class.getShortName(), 0);
-    for (const auto &child : n_class.getOwnClassesHash())
-        row->appendRow(plainClassRow(*child));
-    for (const auto &parameter : n_class.getOwnParametersHash())
-        row->appendRow(plainItem(parameter->getId(), parameter->getShortName(), 1));
-    return row;
-}
-
-// The same rows as the two trees, in a bare model: classes with parameters, relations with the
-// rules and constraints that use them.
-void fillPlain(const OstraClass &n_root)
-{
-    QStandardItemModel project;
-    project.appendRow(plainClassRow(n_root));
-    QStandardItemModel relations;
-    QHash<QString, QStandardItem *> relationRows;
-    for (const auto &relation : n_root.getRelationsHash()) {
-        QStandardItem *row = plainItem(relation->getId(), relation->getShortName(), 3);
-        relationRows.insert(relation->getId(), row);
-        relations.appendRow(row);
-    }
-    for (const auto &rule : n_root.getRulesHash())
-        if (const auto relation = rule->getRelationPtr())
-            relationRows.value(relation->getId())->appendRow(plainItem(rule->getId(), rule->getShortName(), 4));
-    for (const auto &constraint : n_root.getConstraintsHash())
-        if (const auto relation = constraint->getRelationPtr())
-            relationRows.value(relation->getId())->appendRow(
-                plainItem(constraint->getId(), constraint->getShortName(), 4));
+    printAgainstBaseline(n_prefix, pairedRatio(PAIRS, n_ours, n_plain));
 }
 
 void benchTrees()
@@ -141,7 +87,7 @@ void benchTrees()
                 relations->setData(root);
             });
         },
-        [&] { return millis([&] { fillPlain(*root); }); });
+        [&] { return millis([&] { PlainTrees::fill(*root, true); }); });
 }
 
 void benchDebug()

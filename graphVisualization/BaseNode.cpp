@@ -70,13 +70,19 @@ int BaseNode::getNodeType() const
 void BaseNode::setLabelName(const QString &n_text)
 {
     const QString text = n_text.size() > MAX_CAPTION ? n_text.left(MAX_CAPTION) + QStringLiteral("...") : n_text;
-    m_label.setPlainText(text);
+    fitLabel(text, CAPTION_WIDTH, CAPTION_HEIGHT);
+}
+
+void BaseNode::fitLabel(const QString &n_text, double n_widthShare, double n_heightShare)
+{
+    m_label.setPlainText(n_text);
     // No natural-size pass first: the fixed text width set next decides the layout alone.
-    const qreal width = CAPTION_WIDTH * boundingRect().width();
+    const qreal width = n_widthShare * boundingRect().width();
     m_label.setTextWidth(width);
     // The unscaled height does not follow the scale: a caption too tall at first shrinks to the
     // floor. The scale is kept between calls.
-    while (m_label.boundingRect().height() > CAPTION_HEIGHT * boundingRect().height() && m_label.scale() > MIN_SCALE) {
+    while (m_label.boundingRect().height() > n_heightShare * boundingRect().height()
+           && m_label.scale() > MIN_SCALE) {
         m_label.setScale(m_label.scale() - SCALE_STEP);
         m_label.setTextWidth(width);
         m_label.update();

@@ -59,6 +59,9 @@ protected:
     void mousePressEvent(QGraphicsSceneMouseEvent *n_event) override;
     QVariant itemChange(GraphicsItemChange n_change, const QVariant &n_value) override;
     QBrush currentBrush() const;
+    // Sets the caption, n_widthShare of the node wide, and shrinks it (to a floor) until it is at
+    // most n_heightShare of the node high; centred on the node.
+    void fitLabel(const QString &n_text, double n_widthShare, double n_heightShare);
 
     QGraphicsTextItem m_label;
 

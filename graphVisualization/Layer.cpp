@@ -7,6 +7,22 @@
 
 #include <algorithm>
 
+namespace {
+
+// Joins n_signal of every rule node among n_items to n_slot of n_receiver.
+void connectRules(const QHash<QString, BaseNode *> &n_items, const char *n_signal,
+                  QObject *n_receiver, const char *n_slot)
+{
+    for (BaseNode *node : n_items) {
+        if (node->getNodeType() != BaseNode::RULE_NODE)
+            continue;
+        if (auto *rule = dynamic_cast<RuleItem *>(node))
+            QObject::connect(rule, n_signal, n_receiver, n_slot);
+    }
+}
+
+} // namespace
+
 Layer::Layer()
     : m_rightBorder(0.0), m_ruleY(0.0), m_ruleX(0.0), m_ruleName(QLatin1String(""))
 {
@@ -71,20 +87,11 @@ int Layer::count() const
 
 void Layer::ConnectRuleDoubleClick(QObject *n_receiver) const
 {
-    for (BaseNode *node : m_items) {
-        if (node->getNodeType() != BaseNode::RULE_NODE)
-            continue;
-        if (auto *rule = dynamic_cast<RuleItem *>(node))
-            QObject::connect(rule, SIGNAL(onDoubleClick(RuleItem *)), n_receiver, SLOT(ruleDoubleClick(RuleItem *)));
-    }
+    connectRules(m_items, SIGNAL(onDoubleClick(RuleItem *)), n_receiver,
+                 SLOT(ruleDoubleClick(RuleItem *)));
 }
 
 void Layer::ConnectRuleClick(QObject *n_receiver) const
 {
-    for (BaseNode *node : m_items) {
-        if (node->getNodeType() != BaseNode::RULE_NODE)
-            continue;
-        if (auto *rule = dynamic_cast<RuleItem *>(node))
-            QObject::connect(rule, SIGNAL(onClick(RuleItem *)), n_receiver, SLOT(RuleClick(RuleItem *)));
-    }
+    connectRules(m_items, SIGNAL(onClick(RuleItem *)), n_receiver, SLOT(RuleClick(RuleItem *)));
 }

@@ -56,6 +56,21 @@ ParameterItem *newParameterNode(const QSharedPointer<ParameterModel> &n_paramete
     node->setLabelName(n_parameter->getShortName());
     return node;
 }
+
+// A node for each parameter a rule reads or writes: its value shown, its name as the tooltip.
+QVector<BaseNode *> *parameterNodes(
+    const QHash<QString, QSharedPointer<ParameterModel>> &n_parameters)
+{
+    auto *nodes = new QVector<BaseNode *>();
+    for (const QSharedPointer<ParameterModel> &parameter : n_parameters) {
+        if (parameter.isNull())
+            continue;
+        ParameterItem *node = newParameterNode(parameter, parameter->getValueStr());
+        node->setToolTip(parameter->getShortName());
+        nodes->append(node);
+    }
+    return nodes;
+}
 } // namespace
 
 LayeredGraphWidget::LayeredGraphWidget(QSharedPointer<OstraClass> n_class, QWidget *n_parent)
@@ -183,31 +198,13 @@ void LayeredGraphWidget::ConnectRuleDoubleClick(QObject *n_receiver)
 QVector<BaseNode *> *LayeredGraphWidget::createInputParameterItems(AlgorithmSolution &,
                                                                    QSharedPointer<RuleModel> n_rule)
 {
-    auto *nodes = new QVector<BaseNode *>();
-    const auto parameters = n_rule->getInputParameters();
-    for (const QSharedPointer<ParameterModel> &parameter : parameters) {
-        if (parameter.isNull())
-            continue;
-        ParameterItem *node = newParameterNode(parameter, parameter->getValueStr());
-        node->setToolTip(parameter->getShortName());
-        nodes->append(node);
-    }
-    return nodes;
+    return parameterNodes(n_rule->getInputParameters());
 }
 
 QVector<BaseNode *> *LayeredGraphWidget::createOutputParameterItems(AlgorithmSolution &,
                                                                     QSharedPointer<RuleModel> n_rule)
 {
-    auto *nodes = new QVector<BaseNode *>();
-    const auto parameters = n_rule->getOutputParameters();
-    for (const QSharedPointer<ParameterModel> &parameter : parameters) {
-        if (parameter.isNull())
-            continue;
-        ParameterItem *node = newParameterNode(parameter, parameter->getValueStr());
-        node->setToolTip(parameter->getShortName());
-        nodes->append(node);
-    }
-    return nodes;
+    return parameterNodes(n_rule->getOutputParameters());
 }
 
 BaseNode *LayeredGraphWidget::createRuleItem(QSharedPointer<RuleModel> n_rule, RuleKind)

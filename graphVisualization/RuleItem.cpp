@@ -8,8 +8,6 @@ namespace {
 const int MAX_PART = 18;
 const double CAPTION_WIDTH = 0.9;
 const double CAPTION_HEIGHT = 0.8;
-const double MIN_SCALE = 0.8;
-const double SCALE_STEP = 0.05;
 
 QString shortened(const QString &n_text)
 {
@@ -44,15 +42,7 @@ void RuleItem::setLongLabelName(const QString &n_description, const QString &n_c
 {
     const QString description = shortened(n_description);
     const QString code = shortened(n_code);
-    m_label.setPlainText(description + code);
-    const qreal width = CAPTION_WIDTH * boundingRect().width();
-    m_label.setTextWidth(width);
-    while (m_label.boundingRect().height() > CAPTION_HEIGHT * boundingRect().height() && m_label.scale() > MIN_SCALE) {
-        m_label.setScale(m_label.scale() - SCALE_STEP);
-        m_label.setTextWidth(width);
-        m_label.update();
-    }
-    m_label.setPos(-width / 2, -boundingRect().height() / 2);
+    fitLabel(description + code, CAPTION_WIDTH, CAPTION_HEIGHT);
     if (!description.isEmpty() && !code.isEmpty())
         m_label.setPlainText(description + QLatin1Char('\n') + code);
 }

@@ -95,14 +95,11 @@ auto wChangeRelation::onPage(Action n_action)
 
 void wChangeRelation::setTezaurusHash(QHash<QString, QList<QString>> n_tezaurus)
 {
-    if (m_formulaPage)
-        m_formulaPage->setTezarus(n_tezaurus);
-    if (m_ifPage)
-        m_ifPage->setTezarus(n_tezaurus);
-    if (m_constraintPage)
-        m_constraintPage->setTezarus(n_tezaurus);
-    if (m_scriptPage)
-        m_scriptPage->setTezarus(n_tezaurus);
+    const QList<RelationPage *> pages{m_formulaPage, m_ifPage, m_constraintPage, m_scriptPage};
+    for (RelationPage *page : pages) {
+        if (page)
+            page->setTezarus(n_tezaurus);
+    }
 }
 
 void wChangeRelation::setRelationship(RelationModel::RelationType n_kind)

@@ -1,7 +1,5 @@
 #include "RelationWidgets/wConditionalRelationship.h"
 
-#include "Entities/Language/InterfaceLanguage.h"
-#include "Errors/ErrorDictionary.h"
 #include "PlainTextBox.h"
 #include "PrimitiveWidgets/wLineEdit.h"
 #include "RelationWidgets/ConditionalBodyParser.h"
@@ -29,28 +27,10 @@ const int KEY_ERROR_TITLE = 1;
 const int KEY_FILL_CLAUSE = 11;
 const int KEY_NO_OUTPUT = 150;
 
-QString ifText(int n_offset)
-{
-    InterfaceLanguage &language = InterfaceLanguage::Instance();
-    return language.getTextById(language.getConditionalRelationBeginKey() + n_offset);
-}
-
-QString ideText(int n_offset)
-{
-    ErrorDictionary &dictionary = ErrorDictionary::Instance();
-    return dictionary.getErrorById(dictionary.getOstraIDEBeginKey() + n_offset);
-}
-
-QHash<QString, QVariant::Type> tableTypes(wParameterRelationGroups *n_table)
-{
-    n_table->getParams();
-    return n_table->getTypes();
-}
-
 } // namespace
 
 wConditionalRelationship::wConditionalRelationship(QWidget *n_parent)
-    : QWidget(n_parent), ui(new Ui::wConditionalRelationship), m_valid(false), m_constraint(false)
+    : RelationPage(n_parent), ui(new Ui::wConditionalRelationship), m_constraint(false)
 {
     ui->setupUi(this);
     initializeWidget();
@@ -70,13 +50,8 @@ wConditionalRelationship::~wConditionalRelationship()
 
 void wConditionalRelationship::initializeWidget()
 {
-    auto *splitter = new QSplitter(Qt::Horizontal, this);
-    m_tezaurusTree = TezaurusTree::create(splitter, ifText(KEY_COMMAND), ifText(KEY_DESCRIPTION));
-    splitter->addWidget(m_tezaurusTree);
-    splitter->addWidget(getConditionalWidget());
-    splitter->setStretchFactor(0, 2);
-    splitter->setStretchFactor(1, 3);
-    ui->mainLayout->addWidget(splitter);
+    QSplitter *splitter = createTezaurusSplitter(ifText(KEY_COMMAND), ifText(KEY_DESCRIPTION));
+    placeBesideTezaurus(splitter, getConditionalWidget(), ui->mainLayout);
 }
 
 QWidget *wConditionalRelationship::getConditionalWidget()
@@ -95,40 +70,11 @@ QWidget *wConditionalRelationship::getConditionalWidget()
     field(&m_thenLabel, &m_thenField, KEY_THEN, "leThen");
     field(&m_elseLabel, &m_elseField, KEY_ELSE, "leElse");
     auto *tables = new QSplitter(Qt::Vertical, right);
-    m_inputTable = new wParameterRelationGroups(tables);
-    m_inputTable->setObjectName(QStringLiteral("inputTable"));
-    m_outputTable = new wParameterRelationGroups(tables);
-    m_outputTable->setObjectName(QStringLiteral("outputTable"));
+    createTables(tables, ifText(KEY_INPUTS), ifText(KEY_OUTPUTS), true);
     tables->addWidget(m_inputTable);
     tables->addWidget(m_outputTable);
     layout->addWidget(tables);
-    m_inputTable->setLable(ifText(KEY_INPUTS));
-    m_outputTable->setLable(ifText(KEY_OUTPUTS));
-    for (wParameterRelationGroups *table : {m_inputTable, m_outputTable}) {
-        table->setReadOnlyLineEdit(true);
-        table->setIsChanged(false);
-    }
     return right;
-}
-
-void wConditionalRelationship::setTezarus(QHash<QString, QList<QString>> n_tezaurus)
-{
-    m_tezaurus = n_tezaurus;
-    TezaurusTree::fill(m_tezaurusTree, m_tezaurus);
-}
-
-void wConditionalRelationship::setInputParameters(QList<QString> n_names, QHash<QString, QVariant::Type> n_types)
-{
-    m_inputTable->setParams(n_names, n_types);
-    m_inputTable->setIsChanged(false);
-    m_valid = true;
-}
-
-void wConditionalRelationship::setOutputParameters(QList<QString> n_names, QHash<QString, QVariant::Type> n_types)
-{
-    m_outputTable->setParams(n_names, n_types);
-    m_outputTable->setIsChanged(false);
-    m_valid = true;
 }
 
 void wConditionalRelationship::setBodyFormula(const QString &n_text)
@@ -139,16 +85,6 @@ void wConditionalRelationship::setBodyFormula(const QString &n_text)
     m_thenField->setText(parts.thenPart);
     m_elseField->setText(parts.elsePart);
     m_body = m_storedBody;
-}
-
-void wConditionalRelationship::setOldBody(const QString &n_text)
-{
-    m_oldBody = n_text;
-}
-
-QString wConditionalRelationship::getOldBody() const
-{
-    return m_oldBody;
 }
 
 QString wConditionalRelationship::getBody() const
@@ -216,42 +152,14 @@ void wConditionalRelationship::analyzeConstr()
     m_valid = true;
 }
 
-bool wConditionalRelationship::verify() const
-{
-    return m_valid;
-}
-
 bool wConditionalRelationship::check() const
 {
-    return getWholeStr() != m_oldBody || m_inputTable->getIsChanged() || m_outputTable->getIsChanged();
-}
-
-QList<QString> wConditionalRelationship::getInputParams()
-{
-    return m_inputTable->getParams();
-}
-
-QList<QString> wConditionalRelationship::getOutputParams()
-{
-    return m_outputTable->getParams();
-}
-
-QHash<QString, QVariant::Type> wConditionalRelationship::getInputTypes()
-{
-    return m_inputTable->getTypes();
-}
-
-QHash<QString, QVariant::Type> wConditionalRelationship::getOutputTypes()
-{
-    return m_outputTable->getTypes();
+    return getWholeStr() != m_oldBody || tablesChanged();
 }
 
 void wConditionalRelationship::setParameters()
 {
-    m_inputTypes = tableTypes(m_inputTable);
-    m_outputTypes = tableTypes(m_outputTable);
-    m_inputTable->setParams(m_inputNames, m_inputTypes);
-    m_outputTable->setParams(m_outputNames, m_outputTypes);
+    refillTables(m_inputNames, m_outputNames);
 }
 
 void wConditionalRelationship::setConstraint(bool n_reset)

@@ -1,48 +1,31 @@
 #ifndef WCONDITIONALRELATIONSHIP_H
 #define WCONDITIONALRELATIONSHIP_H
 
-#include <QHash>
-#include <QList>
-#include <QString>
-#include <QVariant>
-#include <QWidget>
+#include "RelationWidgets/RelationPage.h"
 
 namespace Ui {
 class wConditionalRelationship;
 }
 class QLabel;
-class QTreeWidget;
 class QTreeWidgetItem;
 class wLineEdit;
-class wParameterRelationGroups;
 
 // The IF-THEN-ELSE page of the body designer and, in constraint mode, its constraint page: three
 // fields whose clause the formula analyser checks and turns into code.
-class wConditionalRelationship : public QWidget
+class wConditionalRelationship : public RelationPage
 {
     Q_OBJECT
 public:
     explicit wConditionalRelationship(QWidget *n_parent = nullptr);
     ~wConditionalRelationship() override;
 
-    void setTezarus(QHash<QString, QList<QString>> n_tezaurus);
-    void setInputParameters(QList<QString> n_names, QHash<QString, QVariant::Type> n_types);
-    void setOutputParameters(QList<QString> n_names, QHash<QString, QVariant::Type> n_types);
     // Splits a stored clause into the three fields.
     void setBodyFormula(const QString &n_text);
-    void setOldBody(const QString &n_text);
-    QString getOldBody() const;
     QString getBody() const;
 
     // Always true; the verdict is verify().
     bool analyze();
-    bool verify() const;
     bool check() const;
-
-    QList<QString> getInputParams();
-    QList<QString> getOutputParams();
-    QHash<QString, QVariant::Type> getInputTypes();
-    QHash<QString, QVariant::Type> getOutputTypes();
 
     void setParameters();
     // Constraint mode: THEN and ELSE fixed to set "flag", the output table hidden holding "flag".
@@ -64,10 +47,8 @@ private:
     void takeAnalysis(const class cl_mathFormulaParser &n_parser);
 
     Ui::wConditionalRelationship *ui;
-    QTreeWidget *m_tezaurusTree;
     QString m_body;
     QString m_storedBody;
-    QString m_oldBody;
     QLabel *m_ifLabel;
     QLabel *m_thenLabel;
     QLabel *m_elseLabel;
@@ -75,14 +56,8 @@ private:
     wLineEdit *m_thenField;
     wLineEdit *m_elseField;
     wLineEdit *m_currentField;
-    wParameterRelationGroups *m_inputTable;
-    wParameterRelationGroups *m_outputTable;
     QList<QString> m_inputNames;
-    QHash<QString, QVariant::Type> m_inputTypes;
     QList<QString> m_outputNames;
-    QHash<QString, QVariant::Type> m_outputTypes;
-    QHash<QString, QList<QString>> m_tezaurus;
-    bool m_valid;
     bool m_constraint;
 };
 

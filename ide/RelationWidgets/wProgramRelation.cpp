@@ -1,6 +1,5 @@
 #include "RelationWidgets/wProgramRelation.h"
 
-#include "Entities/Language/InterfaceLanguage.h"
 #include "Errors/ErrorDictionary.h"
 #include "MessageBoxes.h"
 #include "RelationWidgets/TezaurusTree.h"
@@ -24,24 +23,6 @@ namespace {
 
 const int KEY_DEBUG_ERROR = 20;
 
-QString baseText(int n_offset)
-{
-    InterfaceLanguage &language = InterfaceLanguage::Instance();
-    return language.getTextById(language.getBaseInterfaceBeginKey() + n_offset);
-}
-
-QString ifText(int n_offset)
-{
-    InterfaceLanguage &language = InterfaceLanguage::Instance();
-    return language.getTextById(language.getConditionalRelationBeginKey() + n_offset);
-}
-
-QString ideText(int n_offset)
-{
-    ErrorDictionary &dictionary = ErrorDictionary::Instance();
-    return dictionary.getErrorById(dictionary.getOstraIDEBeginKey() + n_offset);
-}
-
 // A variable name the script and the model file can both hold.
 bool isIdentifier(const QString &n_name)
 {
@@ -52,7 +33,7 @@ bool isIdentifier(const QString &n_name)
 } // namespace
 
 wProgramRelation::wProgramRelation(QWidget *n_parent)
-    : QWidget(n_parent), ui(new Ui::wProgramRelation), m_valid(false)
+    : RelationPage(n_parent), ui(new Ui::wProgramRelation)
 {
     ui->setupUi(this);
     initializeWidget();
@@ -67,16 +48,11 @@ wProgramRelation::~wProgramRelation()
 
 void wProgramRelation::initializeWidget()
 {
-    auto *splitter = new QSplitter(Qt::Horizontal, this);
-    m_tezaurusTree = TezaurusTree::create(splitter, baseText(20), baseText(2));
+    QSplitter *splitter = createTezaurusSplitter(baseText(20), baseText(2));
     auto *right = new QSplitter(Qt::Vertical, splitter);
     right->addWidget(getCodeSpaceWidget());
     right->addWidget(getParametersWidget());
-    splitter->addWidget(m_tezaurusTree);
-    splitter->addWidget(right);
-    splitter->setStretchFactor(0, 2);
-    splitter->setStretchFactor(1, 3);
-    ui->mainLayout->addWidget(splitter);
+    placeBesideTezaurus(splitter, right, ui->mainLayout);
 }
 
 QWidget *wProgramRelation::getCodeSpaceWidget()
@@ -95,53 +71,16 @@ QWidget *wProgramRelation::getCodeSpaceWidget()
 QWidget *wProgramRelation::getParametersWidget()
 {
     auto *tables = new QSplitter(Qt::Vertical, this);
-    m_inputTable = new wParameterRelationGroups(tables);
-    m_inputTable->setObjectName(QStringLiteral("inputTable"));
-    m_outputTable = new wParameterRelationGroups(tables);
-    m_outputTable->setObjectName(QStringLiteral("outputTable"));
+    createTables(tables, ifText(60), ifText(70), false);
     tables->addWidget(m_inputTable);
     tables->addWidget(m_outputTable);
-    m_inputTable->setLable(ifText(60));
-    m_outputTable->setLable(ifText(70));
-    m_inputTable->setIsChanged(false);
-    m_outputTable->setIsChanged(false);
     return tables;
-}
-
-void wProgramRelation::setTezarus(QHash<QString, QList<QString>> n_tezaurus)
-{
-    m_tezaurus = n_tezaurus;
-    TezaurusTree::fill(m_tezaurusTree, m_tezaurus);
-}
-
-void wProgramRelation::setInputParameters(QList<QString> n_names, QHash<QString, QVariant::Type> n_types)
-{
-    m_inputTable->setParams(n_names, n_types);
-    m_inputTable->setIsChanged(false);
-    m_valid = true;
-}
-
-void wProgramRelation::setOutputParameters(QList<QString> n_names, QHash<QString, QVariant::Type> n_types)
-{
-    m_outputTable->setParams(n_names, n_types);
-    m_outputTable->setIsChanged(false);
-    m_valid = true;
 }
 
 void wProgramRelation::setBodyFormula(const QString &n_text)
 {
     if (m_code->toPlainText() != n_text)
         m_code->setPlainText(n_text);
-}
-
-void wProgramRelation::setOldBody(const QString &n_text)
-{
-    m_oldBody = n_text;
-}
-
-QString wProgramRelation::getOldBody() const
-{
-    return m_oldBody;
 }
 
 QString wProgramRelation::getBody() const
@@ -206,14 +145,9 @@ bool wProgramRelation::analyze()
     return false;
 }
 
-bool wProgramRelation::verify() const
-{
-    return m_valid;
-}
-
 bool wProgramRelation::check() const
 {
-    return m_code->toPlainText() != m_oldBody || m_inputTable->getIsChanged() || m_outputTable->getIsChanged();
+    return m_code->toPlainText() != m_oldBody || tablesChanged();
 }
 
 QList<QString> wProgramRelation::getInputParams()

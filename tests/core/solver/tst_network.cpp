@@ -21,6 +21,18 @@
 #include "solver/RuntimeAlgorithm.h"
 #include "solver/StaticAlgorithm.h"
 
+namespace {
+
+// The rule r, y = u + v, with u bound to the parameter a, v to n_v and y to n_y.
+RulePtr sumRule(Net &n_net, const QString &n_v, const QString &n_y)
+{
+    return n_net.rule(QStringLiteral("r"), QStringLiteral("y = u + v;"),
+                      {{QStringLiteral("u"), QStringLiteral("a")}, {QStringLiteral("v"), n_v}},
+                      {{QStringLiteral("y"), n_y}});
+}
+
+} // namespace
+
 // The class network: stores, edges by id and by element, their deletion, relation queries and
 // copies.
 class tst_Network : public QObject
@@ -258,10 +270,7 @@ void tst_Network::deletingEdges()
     const ParamPtr a = n.par(QStringLiteral("a"));
     const ParamPtr b = n.par(QStringLiteral("b"));
     const ParamPtr c = n.par(QStringLiteral("c"));
-    const RulePtr r = n.rule(
-        QStringLiteral("r"), QStringLiteral("y = u + v;"),
-        {{QStringLiteral("u"), QStringLiteral("a")}, {QStringLiteral("v"), QStringLiteral("a")}},
-        {{QStringLiteral("y"), QStringLiteral("b")}});
+    const RulePtr r = sumRule(n, QStringLiteral("a"), QStringLiteral("b"));
     QCOMPARE(a->getOutputRules().size(), 2);
 
     // An empty name unbinds every name; the names stay, unbound.
@@ -306,10 +315,7 @@ void tst_Network::deletingEdgesChecksBeforeChanging()
     const ParamPtr a = n.par(QStringLiteral("a"));
     const ParamPtr b = n.par(QStringLiteral("b"));
     const ParamPtr c = n.par(QStringLiteral("c"));
-    const RulePtr r = n.rule(
-        QStringLiteral("r"), QStringLiteral("y = u + v;"),
-        {{QStringLiteral("u"), QStringLiteral("a")}, {QStringLiteral("v"), QStringLiteral("b")}},
-        {{QStringLiteral("y"), QStringLiteral("c")}});
+    const RulePtr r = sumRule(n, QStringLiteral("b"), QStringLiteral("c"));
     const ConstrPtr k = n.constraint(
         QStringLiteral("k"), QStringLiteral("flag = x > y;"),
         {{QStringLiteral("x"), QStringLiteral("a")}, {QStringLiteral("y"), QStringLiteral("b")}});

@@ -68,6 +68,11 @@ struct Body
     QTabWidget *informationTabs() { return director.informationBuilder()->getTabWidget(); }
     QWidget *errorPane() { return director.informationBuilder()->getWidgets().at(0)->getWidget(); }
     QTableWidget *errorTable() { return errorPane()->findChild<QTableWidget *>(); }
+    // The short-name field of the page in front.
+    QLineEdit *shortNameField()
+    {
+        return editorTabs()->currentWidget()->findChild<QLineEdit *>(QStringLiteral("leShortName"));
+    }
     QStringList errorRows()
     {
         QStringList rows;
@@ -117,6 +122,14 @@ int rowsBelow(const QStandardItem *n_item)
 }
 
 int allRows(const QStandardItemModel *n_model) { return rowsBelow(n_model->invisibleRootItem()); }
+
+// The root of n_model, holding the parameter "p" named "P".
+ClassPtr rootWithParameter(OstraModel &n_model)
+{
+    const ClassPtr root = n_model.getRootClass();
+    root->addParameter(makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("P")));
+    return root;
+}
 
 QString integrityText(int n_code) { return ErrorDictionary::Instance().getErrorById(1000 + n_code); }
 
@@ -391,12 +404,11 @@ void tst_Director::saveRoadStopsWhenThePageRefuses()
 void tst_Director::savedPageRenamesItsTabAndTreeRow()
 {
     OstraModel model;
-    const ClassPtr root = model.getRootClass();
-    root->addParameter(makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("P")));
+    const ClassPtr root = rootWithParameter(model);
     Body body;
     body.open(root.data());
     body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("p"));
-    auto *name = body.editorTabs()->currentWidget()->findChild<QLineEdit *>(QStringLiteral("leShortName"));
+    auto *name = body.shortNameField();
     name->selectAll();
     QTest::keyClicks(name, QStringLiteral("Pressure"));
     QCOMPARE(body.editorTabs()->tabText(0), QStringLiteral("P*"));
@@ -412,12 +424,11 @@ void tst_Director::savedPageRenamesItsTabAndTreeRow()
 void tst_Director::openTabIsFocusedNotReloaded()
 {
     OstraModel model;
-    const ClassPtr root = model.getRootClass();
-    root->addParameter(makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("P")));
+    const ClassPtr root = rootWithParameter(model);
     Body body;
     body.open(root.data());
     body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("p"));
-    auto *name = body.editorTabs()->currentWidget()->findChild<QLineEdit *>(QStringLiteral("leShortName"));
+    auto *name = body.shortNameField();
     QTest::keyClicks(name, QStringLiteral("x"));
     body.execute(CREATE, CLASS_WINDOW, root->getId());
     QCOMPARE(body.editorTabs()->currentIndex(), 1);
@@ -538,7 +549,7 @@ void tst_Director::editorPagesAreMadeByKind()
     QCOMPARE(body.director.workSpaceColleague()->getWidgetWrappers().at(0)->getParentUid(), root->getId());
 
     // An edit marks the current tab.
-    auto *name = body.editorTabs()->currentWidget()->findChild<QLineEdit *>(QStringLiteral("leShortName"));
+    auto *name = body.shortNameField();
     QTest::keyClicks(name, QStringLiteral("R"));
     QCOMPARE(body.editorTabs()->tabText(1), QStringLiteral("NoName*"));
 }
@@ -591,8 +602,7 @@ void tst_Director::closedTabsFreeTheirPagesAndWrappers()
 void tst_Director::clearingFreesEveryPage()
 {
     OstraModel model;
-    const ClassPtr root = model.getRootClass();
-    root->addParameter(makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("P")));
+    const ClassPtr root = rootWithParameter(model);
     Body body;
     body.open(root.data());
     body.director.addTab(nullptr);
@@ -632,8 +642,7 @@ void tst_Director::throwingSlotIsReportedNotFatal()
         shown << n_box.text();
         return int(QMessageBox::Ok);
     });
-    QTest::keyClicks(body.editorTabs()->currentWidget()->findChild<QLineEdit *>(QStringLiteral("leShortName")),
-                     QStringLiteral("A"));
+    QTest::keyClicks(body.shortNameField(), QStringLiteral("A"));
     QCOMPARE(shown, QStringList{QStringLiteral("broken listener")});
     QCOMPARE(body.editorTabs()->count(), 1);
 }
