@@ -294,8 +294,12 @@ void wContainerProjectArea::setChangeTitleItem(CommandItem *n_command)
     }
     item->setText(NAME_COLUMN, n_command->getAdditionalInformation());
     setIconParameter(item, uid);
-    if ((m_root && uid == m_root->getId()) || !parent || isWithin(parent, item))
+    if ((m_root && uid == m_root->getId()) || !parent || isWithin(parent, item)) {
+        // Renamed only: it still takes its sorted place among its siblings.
+        if (item->parent())
+            item->parent()->sortChildren(NAME_COLUMN, Qt::AscendingOrder);
         return;
+    }
     moveItem(item, parent);
 }
 
