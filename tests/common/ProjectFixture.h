@@ -33,11 +33,16 @@ struct ProjectFixture
         root->addClass(mid);
         root->addClass(zz);
         zz->addClass(yy);
-        ab->addParameter(makeParameter(QStringLiteral("p1"), QVariant::Double, QStringLiteral("pq")));
-        mid->addParameter(makeParameter(QStringLiteral("p2"), QVariant::String, QStringLiteral("xABy")));
-        mid->addParameter(makeParameter(QStringLiteral("p3"), QVariant::Double, QStringLiteral("cd")));
-        zz->addParameter(makeParameter(QStringLiteral("p4"), QVariant::Double, QStringLiteral("zz")));
-        root->addParameter(makeParameter(QStringLiteral("p5"), QVariant::Double, QStringLiteral("alpha")));
+        ab->addParameter(
+            makeParameter(QStringLiteral("p1"), QVariant::Double, QStringLiteral("pq")));
+        mid->addParameter(
+            makeParameter(QStringLiteral("p2"), QVariant::String, QStringLiteral("xABy")));
+        mid->addParameter(
+            makeParameter(QStringLiteral("p3"), QVariant::Double, QStringLiteral("cd")));
+        zz->addParameter(
+            makeParameter(QStringLiteral("p4"), QVariant::Double, QStringLiteral("zz")));
+        root->addParameter(
+            makeParameter(QStringLiteral("p5"), QVariant::Double, QStringLiteral("alpha")));
         ModelManager saver;
         saver.addModel(model);
         manager.loadModel(saver.saveModelInStr(model));

@@ -18,8 +18,8 @@ namespace {
 
 QTreeWidgetItem *itemOf(const wContainerProjectArea &n_tree, const QString &n_id)
 {
-    const auto found =
-        n_tree.treeWidget()->findItems(n_id, Qt::MatchExactly | Qt::MatchRecursive, 2);
+    const auto found = n_tree.treeWidget()->findItems(n_id, Qt::MatchExactly | Qt::MatchRecursive,
+                                                      2);
     return found.isEmpty() ? nullptr : found.first();
 }
 
@@ -70,8 +70,10 @@ bool sortedEverywhere(const QTreeWidgetItem *n_item)
     for (int index = 0; index < n_item->childCount(); ++index) {
         if (!sortedEverywhere(n_item->child(index)))
             return false;
-        if (index > 0 && QString::localeAwareCompare(n_item->child(index - 1)->text(0),
-                                                     n_item->child(index)->text(0)) > 0)
+        if (index > 0
+            && QString::localeAwareCompare(n_item->child(index - 1)->text(0),
+                                           n_item->child(index)->text(0))
+                   > 0)
             return false;
     }
     return true;
@@ -134,8 +136,7 @@ struct Pane
     wContainerProjectArea tree;
 };
 
-enum ActionIndex
-{
+enum ActionIndex {
     ADD_CLASS,
     EDIT_CLASS,
     REMOVE_CLASS,
@@ -188,9 +189,8 @@ void tst_wContainerProjectArea::buildShowsSortedClassesAndParameters()
     QTreeWidgetItem *root = view->topLevelItem(0);
     QCOMPARE(root->text(0), QStringLiteral("Root"));
     QCOMPARE(root->text(1), QStringLiteral("class"));
-    QCOMPARE(sorted(childIds(root)),
-             (QStringList{QStringLiteral("cAb"), QStringLiteral("cMid"), QStringLiteral("cZz"),
-                          QStringLiteral("p5")}));
+    QCOMPARE(sorted(childIds(root)), (QStringList{QStringLiteral("cAb"), QStringLiteral("cMid"),
+                                                  QStringLiteral("cZz"), QStringLiteral("p5")}));
     QCOMPARE(sorted(childIds(itemOf(pane.tree, QStringLiteral("cMid")))),
              (QStringList{QStringLiteral("p2"), QStringLiteral("p3")}));
     QCOMPARE(sorted(childIds(itemOf(pane.tree, QStringLiteral("cZz")))),
@@ -281,9 +281,12 @@ void tst_wContainerProjectArea::doubleClickSendsOpen_data()
 {
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("command");
-    QTest::newRow("class") << "cMid" << "2 0 cMid";
-    QTest::newRow("nested class") << "cYy" << "2 0 cYy";
-    QTest::newRow("parameter") << "p3" << "2 1 p3";
+    QTest::newRow("class") << "cMid"
+                           << "2 0 cMid";
+    QTest::newRow("nested class") << "cYy"
+                                  << "2 0 cYy";
+    QTest::newRow("parameter") << "p3"
+                               << "2 1 p3";
 }
 
 void tst_wContainerProjectArea::doubleClickSendsOpen()
@@ -310,14 +313,22 @@ void tst_wContainerProjectArea::actionsSendCommands_data()
     QTest::addColumn<int>("action");
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("command");
-    QTest::newRow("add class") << int(ADD_CLASS) << "cZz" << "0 0 cZz";
-    QTest::newRow("edit class") << int(EDIT_CLASS) << "cZz" << "2 0 cZz";
-    QTest::newRow("remove class") << int(REMOVE_CLASS) << "cYy" << "3 0 cYy";
-    QTest::newRow("add parameter") << int(ADD_PARAMETER) << "cAb" << "0 1 cAb";
-    QTest::newRow("edit parameter") << int(EDIT_PARAMETER) << "p1" << "2 1 p1";
-    QTest::newRow("remove parameter") << int(REMOVE_PARAMETER) << "p1" << "3 1 p1";
-    QTest::newRow("test class") << int(TEST_CLASS) << "cAb" << "1 5 cAb";
-    QTest::newRow("expand sends nothing") << int(EXPAND) << "cAb" << "";
+    QTest::newRow("add class") << int(ADD_CLASS) << "cZz"
+                               << "0 0 cZz";
+    QTest::newRow("edit class") << int(EDIT_CLASS) << "cZz"
+                                << "2 0 cZz";
+    QTest::newRow("remove class") << int(REMOVE_CLASS) << "cYy"
+                                  << "3 0 cYy";
+    QTest::newRow("add parameter") << int(ADD_PARAMETER) << "cAb"
+                                   << "0 1 cAb";
+    QTest::newRow("edit parameter") << int(EDIT_PARAMETER) << "p1"
+                                    << "2 1 p1";
+    QTest::newRow("remove parameter") << int(REMOVE_PARAMETER) << "p1"
+                                      << "3 1 p1";
+    QTest::newRow("test class") << int(TEST_CLASS) << "cAb"
+                                << "1 5 cAb";
+    QTest::newRow("expand sends nothing") << int(EXPAND) << "cAb"
+                                          << "";
 }
 
 void tst_wContainerProjectArea::actionsSendCommands()
@@ -328,8 +339,7 @@ void tst_wContainerProjectArea::actionsSendCommands()
     Pane pane;
     pane.select(id);
     pane.action(action)->trigger();
-    QCOMPARE(pane.mediator.commands,
-             command.isEmpty() ? QStringList() : QStringList{command});
+    QCOMPARE(pane.mediator.commands, command.isEmpty() ? QStringList() : QStringList{command});
     // Nothing selected: nothing sent.
     pane.tree.treeWidget()->clearSelection();
     pane.mediator.commands.clear();
@@ -342,15 +352,12 @@ void tst_wContainerProjectArea::menuOffersEntriesPerKind()
     Pane pane;
     QVERIFY(QTest::qWaitForWindowExposed(&pane.tree));
     const QString rootId = pane.fixture.root()->getId();
-    const QStringList forClass = {QStringLiteral("Добавить класс"),
-                                  QStringLiteral("Редактировать класс"),
-                                  QStringLiteral("Удалить класс"),
-                                  QStringLiteral("-"),
-                                  QStringLiteral("Добавить параметр"),
-                                  QStringLiteral("-"),
-                                  QStringLiteral("Свернуть всё"),
-                                  QStringLiteral("-"),
-                                  QStringLiteral("Тестировать класс")};
+    const QStringList forClass = {
+        QStringLiteral("Добавить класс"),    QStringLiteral("Редактировать класс"),
+        QStringLiteral("Удалить класс"),     QStringLiteral("-"),
+        QStringLiteral("Добавить параметр"), QStringLiteral("-"),
+        QStringLiteral("Свернуть всё"),      QStringLiteral("-"),
+        QStringLiteral("Тестировать класс")};
     QCOMPARE(pane.menuAt(pane.rectOf(rootId).center()), forClass);
     QStringList collapsed = forClass;
     collapsed[6] = QStringLiteral("Развернуть всё");
@@ -404,11 +411,13 @@ void tst_wContainerProjectArea::removeKeepsTheItemWhileTheModelHoldsIt()
     if (deleteInModel) {
         pane.mediator.onSend = [&](const CommandItem &n_command) {
             if (n_command.getTypeWorkSpace() == PARAMETER_WINDOW)
-                root->getParameter(n_command.getUid())->getParent()->deleteParameterFromClass(
-                    n_command.getUid(), true);
+                root->getParameter(n_command.getUid())
+                    ->getParent()
+                    ->deleteParameterFromClass(n_command.getUid(), true);
             else
-                root->getClassById(n_command.getUid())->getParent()->deleteChildClass(
-                    n_command.getUid(), true);
+                root->getClassById(n_command.getUid())
+                    ->getParent()
+                    ->deleteChildClass(n_command.getUid(), true);
             // The workspace may rebuild the tree while handling the command.
             pane.tree.refresh();
         };
@@ -430,15 +439,33 @@ void tst_wContainerProjectArea::updatesRenameMoveOrAdd_data()
     QTest::addColumn<QString>("expectedParent");
     QTest::addColumn<int>("rowsAdded");
 
-    QTest::newRow("renamed in place") << 1 << "p3" << "cMid" << "cMid" << 0;
-    QTest::newRow("parameter moved") << 1 << "p3" << "cAb" << "cAb" << 0;
-    QTest::newRow("class moved") << 0 << "cZz" << "cAb" << "cAb" << 0;
-    QTest::newRow("new parameter added") << 1 << "p9" << "cZz" << "cZz" << 1;
-    QTest::newRow("new class added") << 0 << "c9" << "root" << "root" << 1;
-    QTest::newRow("unknown parent only renames") << 1 << "p3" << "nowhere" << "cMid" << 0;
-    QTest::newRow("empty parent only renames") << 1 << "p3" << "" << "cMid" << 0;
-    QTest::newRow("unknown element, no parent") << 1 << "p9" << "" << "" << 0;
-    QTest::newRow("class under its own child") << 0 << "cZz" << "cYy" << "root" << 0;
+    QTest::newRow("renamed in place") << 1 << "p3"
+                                      << "cMid"
+                                      << "cMid" << 0;
+    QTest::newRow("parameter moved") << 1 << "p3"
+                                     << "cAb"
+                                     << "cAb" << 0;
+    QTest::newRow("class moved") << 0 << "cZz"
+                                 << "cAb"
+                                 << "cAb" << 0;
+    QTest::newRow("new parameter added") << 1 << "p9"
+                                         << "cZz"
+                                         << "cZz" << 1;
+    QTest::newRow("new class added") << 0 << "c9"
+                                     << "root"
+                                     << "root" << 1;
+    QTest::newRow("unknown parent only renames") << 1 << "p3"
+                                                 << "nowhere"
+                                                 << "cMid" << 0;
+    QTest::newRow("empty parent only renames") << 1 << "p3"
+                                               << ""
+                                               << "cMid" << 0;
+    QTest::newRow("unknown element, no parent") << 1 << "p9"
+                                                << ""
+                                                << "" << 0;
+    QTest::newRow("class under its own child") << 0 << "cZz"
+                                               << "cYy"
+                                               << "root" << 0;
 }
 
 void tst_wContainerProjectArea::updatesRenameMoveOrAdd()
@@ -540,9 +567,9 @@ void tst_wContainerProjectArea::olderFormatRootIdMatchesOneItem()
     tree.setChangeTitleItem(&moved);
     QCOMPARE(rowCount(view), rows + 1);
     QCOMPARE(itemOf(tree, parameter->getId())->parent(), view->topLevelItem(0));
-    QCOMPARE(view->findItems(QStringLiteral("moved one"), Qt::MatchExactly | Qt::MatchRecursive)
-                 .size(),
-             1);
+    QCOMPARE(
+        view->findItems(QStringLiteral("moved one"), Qt::MatchExactly | Qt::MatchRecursive).size(),
+        1);
 }
 
 void tst_wContainerProjectArea::chooserFiltersByTypeAndIdentity()
@@ -553,9 +580,9 @@ void tst_wContainerProjectArea::chooserFiltersByTypeAndIdentity()
     tree.setFilterParameterType(QVariant::String);
     QTreeWidget *view = tree.treeWidget();
     // Every class, but only the text parameter.
-    QCOMPARE(shownIds(view), sorted({fixture.root()->getId(), QStringLiteral("cAb"),
-                                     QStringLiteral("cMid"), QStringLiteral("cZz"),
-                                     QStringLiteral("cYy"), QStringLiteral("p2")}));
+    QCOMPARE(shownIds(view),
+             sorted({fixture.root()->getId(), QStringLiteral("cAb"), QStringLiteral("cMid"),
+                     QStringLiteral("cZz"), QStringLiteral("cYy"), QStringLiteral("p2")}));
     QCOMPARE(rowCount(view), 6);
     // Excluded by identity, with and without a type filter.
     tree.setFilterParameters({fixture.root()->getParameter(QStringLiteral("p2"))});
@@ -615,12 +642,12 @@ void tst_wContainerProjectArea::bothLanguages()
         pane.tree.retranslateUI();
         QCOMPARE(headers(), (QStringList{QStringLiteral("Name"), QStringLiteral("Type"),
                                          QStringLiteral("UID"), QStringLiteral("Type")}));
-        QCOMPARE(actionTexts(),
-                 (QStringList{QStringLiteral("Add class"), QStringLiteral("Change class"),
-                              QStringLiteral("Delete class"), QStringLiteral("Add parameter"),
-                              QStringLiteral("Change parameter"),
-                              QStringLiteral("Delete parameter"), QStringLiteral("Развернуть всё"),
-                              QStringLiteral("Test class")}));
+        QCOMPARE(
+            actionTexts(),
+            (QStringList{QStringLiteral("Add class"), QStringLiteral("Change class"),
+                         QStringLiteral("Delete class"), QStringLiteral("Add parameter"),
+                         QStringLiteral("Change parameter"), QStringLiteral("Delete parameter"),
+                         QStringLiteral("Развернуть всё"), QStringLiteral("Test class")}));
         QCOMPARE(pane.tree.windowTitle(), QStringLiteral("Project"));
     }
     pane.tree.retranslateUI();
