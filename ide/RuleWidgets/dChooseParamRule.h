@@ -38,9 +38,10 @@ public:
 private slots:
     void on_okButton_clicked();
     void on_cancelButton_clicked();
-    void on_item_double_clicked();
 
 private:
+    // Connected by hand: the name-based wiring of the form has no "item" to match it to.
+    void on_item_double_clicked();
     void acceptChoice();
 
     std::unique_ptr<Ui::dChooseParamRule> ui;
