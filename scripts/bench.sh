@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh graphviz
 scripts/build.sh Release
 export QT_HASH_SEED=0
-for bench in bench_relation bench_solver bench_model bench_serialization bench_graph; do
+for bench in bench_relation bench_solver bench_model bench_serialization bench_graph \
+    bench_projecttree; do
     echo "# $bench"
     "build/bench/$bench"
 done

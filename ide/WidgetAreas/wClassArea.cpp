@@ -14,6 +14,7 @@
 #include "workspace/routing/CommandItem.h"
 
 #include <QSet>
+#include <QStandardItemModel>
 #include <QTextCursor>
 
 #include <algorithm>
@@ -43,21 +44,37 @@ QString wClassArea::cut(const QString &n_name)
 
 void wClassArea::setSortedLevelsCB(QMultiHash<QString, QString> &n_levels)
 {
+    std::vector<Level> levels;
+    levels.reserve(size_t(n_levels.size()));
+    for (auto it = n_levels.cbegin(); it != n_levels.cend(); ++it)
+        levels.push_back({it.key(), it.value()});
+    fillLevels(levels);
+}
+
+void wClassArea::fillLevels(std::vector<Level> &n_levels)
+{
+    // Plain comparison of the names (case-sensitive, not locale-aware); the id orders equal names.
+    std::sort(n_levels.begin(), n_levels.end(), [](const Level &a, const Level &b) {
+        return a.name < b.name || (a.name == b.name && a.id < b.id);
+    });
     ui->cbLevel->clear();
-    QStringList names = n_levels.uniqueKeys();
-    std::sort(names.begin(), names.end());
     QSet<QString> listed;
-    listed.reserve(n_levels.size());
-    for (const QString &name : qAsConst(names)) {
-        const QList<QString> ids = n_levels.values(name);
-        for (const QString &id : ids) {
-            if (listed.contains(id))
-                continue;
-            listed.insert(id);
-            ui->cbLevel->addItem(cut(name), id);
-            ui->cbLevel->setItemData(ui->cbLevel->count() - 1, name, Qt::ToolTipRole);
-        }
+    listed.reserve(int(n_levels.size()));
+    QList<QStandardItem *> entries;
+    entries.reserve(int(n_levels.size()));
+    for (const Level &level : n_levels) {
+        if (listed.contains(level.id))
+            continue;
+        listed.insert(level.id);
+        auto *entry = new QStandardItem(cut(level.name));
+        entry->setData(level.id, Qt::UserRole);
+        entry->setToolTip(level.name);
+        entries.append(entry);
     }
+    // One insertion for the whole list: the combo makes the first entry current, as it does
+    // for entries added one by one.
+    if (auto *model = qobject_cast<QStandardItemModel *>(ui->cbLevel->model()))
+        model->invisibleRootItem()->appendRows(entries);
 }
 
 void wClassArea::setData(OstraClass *n_root)
@@ -65,12 +82,14 @@ void wClassArea::setData(OstraClass *n_root)
     m_root = n_root;
     if (!m_root)
         return;
-    QMultiHash<QString, QString> levels;
-    levels.insert(m_root->getShortName(), m_root->getId());
-    const auto classes = m_root->getAllClassesSet();
+    // The hash is shared, not copied: a set of the classes would be built afresh on every fill.
+    const auto classes = m_root->getAllClassesHash();
+    std::vector<Level> levels;
+    levels.reserve(size_t(classes.size()) + 1);
+    levels.push_back({m_root->getShortName(), m_root->getId()});
     for (const auto &cls : classes)
-        levels.insert(cls->getShortName(), cls->getId());
-    setSortedLevelsCB(levels);
+        levels.push_back({cls->getShortName(), cls->getId()});
+    fillLevels(levels);
 }
 
 void wClassArea::setData(OstraClass *n_root, QSharedPointer<OstraClass> n_edited)
@@ -78,16 +97,17 @@ void wClassArea::setData(OstraClass *n_root, QSharedPointer<OstraClass> n_edited
     m_root = n_root;
     if (!m_root)
         return;
-    QMultiHash<QString, QString> levels;
-    levels.insert(m_root->getShortName(), m_root->getId());
-    const auto classes = m_root->getAllClassesSet();
+    const auto classes = m_root->getAllClassesHash();
+    std::vector<Level> levels;
+    levels.reserve(size_t(classes.size()) + 1);
+    levels.push_back({m_root->getShortName(), m_root->getId()});
     for (const auto &cls : classes) {
         // The class cannot move under itself or anything below it.
         if (n_edited && (cls == n_edited || n_edited->classContains(cls->getId())))
             continue;
-        levels.insert(cut(cls->getShortName()), cls->getId());
+        levels.push_back({cut(cls->getShortName()), cls->getId()});
     }
-    setSortedLevelsCB(levels);
+    fillLevels(levels);
 }
 
 QSharedPointer<OstraClass> wClassArea::classOf(const QString &n_id) const

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 class ClassColleague;
 class OstraClass;
@@ -63,6 +64,12 @@ private slots:
     void on_cbLevel_activated(const QString &n_text);
 
 private:
+    struct Level
+    {
+        QString name;
+        QString id;
+    };
+    void fillLevels(std::vector<Level> &n_levels);
     void changeLanguage();
     QSharedPointer<OstraClass> classOf(const QString &n_id) const;
     QSharedPointer<OstraClass> chosenParent();
