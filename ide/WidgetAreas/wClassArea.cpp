@@ -44,6 +44,7 @@ QString wClassArea::cut(const QString &n_name)
 
 void wClassArea::setSortedLevelsCB(QMultiHash<QString, QString> &n_levels)
 {
+    m_levelsPending = false;
     std::vector<Level> levels;
     levels.reserve(size_t(n_levels.size()));
     for (auto it = n_levels.cbegin(); it != n_levels.cend(); ++it)
@@ -80,8 +81,16 @@ void wClassArea::fillLevels(std::vector<Level> &n_levels)
 void wClassArea::setData(OstraClass *n_root)
 {
     m_root = n_root;
-    if (!m_root)
+    // Filled when first needed: a page opened on an existing class refills for that class at
+    // once, so filling here as well would double the cost of opening it.
+    m_levelsPending = m_root != nullptr;
+}
+
+void wClassArea::ensureLevels()
+{
+    if (!m_levelsPending || !m_root)
         return;
+    m_levelsPending = false;
     // The hash is shared, not copied: a set of the classes would be built afresh on every fill.
     const auto classes = m_root->getAllClassesHash();
     std::vector<Level> levels;
@@ -90,11 +99,14 @@ void wClassArea::setData(OstraClass *n_root)
     for (const auto &cls : classes)
         levels.push_back({cls->getShortName(), cls->getId()});
     fillLevels(levels);
+    if (!m_parentUid.isEmpty())
+        ui->cbLevel->setCurrentIndex(ui->cbLevel->findData(m_parentUid));
 }
 
 void wClassArea::setData(OstraClass *n_root, QSharedPointer<OstraClass> n_edited)
 {
     m_root = n_root;
+    m_levelsPending = false;
     if (!m_root)
         return;
     const auto classes = m_root->getAllClassesHash();
@@ -137,7 +149,8 @@ void wClassArea::setParent(QString n_uid)
     if (!m_root)
         return;
     m_parentUid = std::move(n_uid);
-    ui->cbLevel->setCurrentIndex(ui->cbLevel->findData(m_parentUid));
+    if (!m_levelsPending)
+        ui->cbLevel->setCurrentIndex(ui->cbLevel->findData(m_parentUid));
 }
 
 QString wClassArea::getParent() const
@@ -179,6 +192,7 @@ bool wClassArea::save()
 {
     if (!m_root)
         return false;
+    ensureLevels();
     if (m_colleague && m_showErrors)
         m_colleague->clearError();
     const QString name = ui->leName->text();
@@ -274,6 +288,7 @@ bool wClassArea::updateItem(CommandItem *n_command)
 {
     if (!m_root || n_command->getTypeWorkSpace() != CLASS_WINDOW)
         return true;
+    ensureLevels();
     const QString id = n_command->getUid();
     const int index = ui->cbLevel->findData(id);
     if (index >= 0) {
@@ -292,6 +307,7 @@ bool wClassArea::updateItem(CommandItem *n_command)
 
 bool wClassArea::deleteItem(CommandItem *n_command)
 {
+    ensureLevels();
     const int index = ui->cbLevel->findData(n_command->getUid());
     if (index >= 0)
         ui->cbLevel->removeItem(index);
@@ -338,4 +354,10 @@ void wClassArea::on_cbLevel_currentIndexChanged(int n_index)
 
 void wClassArea::on_cbLevel_activated(const QString &)
 {
+}
+
+void wClassArea::showEvent(QShowEvent *n_event)
+{
+    SlotGuard::run([this] { ensureLevels(); }, this);
+    QWidget::showEvent(n_event);
 }

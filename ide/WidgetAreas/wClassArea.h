@@ -57,6 +57,9 @@ public:
 signals:
     void changeDataWidget() override;
 
+protected:
+    void showEvent(QShowEvent *n_event) override;
+
 private slots:
     void on_leName_textChanged(const QString &n_text);
     void on_teDescription_textChanged();
@@ -70,6 +73,8 @@ private:
         QString id;
     };
     void fillLevels(std::vector<Level> &n_levels);
+    // Fills the parent list with every class when setData left it to be filled.
+    void ensureLevels();
     void changeLanguage();
     QSharedPointer<OstraClass> classOf(const QString &n_id) const;
     QSharedPointer<OstraClass> chosenParent();
@@ -86,6 +91,7 @@ private:
     ClassColleague *m_colleague = nullptr;
     bool m_showErrors = true;
     bool m_loaded = false;
+    bool m_levelsPending = false;
 };
 
 #endif // WCLASSAREA_H

@@ -39,6 +39,8 @@ struct Page
         page.setParent(n_parent);
         if (!n_id.isEmpty())
             page.setEditData(fixture.root(), n_id);
+        // Shown as its tab shows it.
+        page.show();
     }
     QLineEdit *name() { return page.findChild<QLineEdit *>(QStringLiteral("leName")); }
     QComboBox *level() { return page.findChild<QComboBox *>(QStringLiteral("cbLevel")); }
@@ -87,6 +89,7 @@ private slots:
     void createChecksSiblingsCaseSensitively_data();
     void createChecksSiblingsCaseSensitively();
     void newClassSharesTheModelsRelations();
+    void unshownPageSavesUnderItsParent();
     void renameAndMoveClashChangesNothing();
     void renameToSiblingNameInPlaceIsAccepted();
     void moveThroughTheParentList();
@@ -197,6 +200,26 @@ void tst_wClassArea::newClassSharesTheModelsRelations()
     QCOMPARE(made->getShortName(), QStringLiteral("Fresher"));
 }
 
+void tst_wClassArea::unshownPageSavesUnderItsParent()
+{
+    // Driven without ever being shown, the page still lists every class and honours the parent.
+    ProjectFixture fixture;
+    wClassArea page;
+    page.setData(fixture.root());
+    page.setParent(QStringLiteral("cYy"));
+    page.findChild<QLineEdit *>(QStringLiteral("leName"))->setText(QStringLiteral("Leaf"));
+    QVERIFY(page.save());
+    QCOMPARE(fixture.root()->getClassById(page.getUid())->getParent()->getId(),
+             QStringLiteral("cYy"));
+    QCOMPARE(page.getParent(), QStringLiteral("cYy"));
+    CommandItem gone(DELETE, CLASS_WINDOW, QStringLiteral("cAb"));
+    wClassArea other;
+    other.setData(fixture.root());
+    other.deleteItem(&gone);
+    QCOMPARE(other.findChild<QComboBox *>(QStringLiteral("cbLevel"))->count(),
+             fixture.root()->getAllClassesCount());
+}
+
 void tst_wClassArea::renameAndMoveClashChangesNothing()
 {
     Page page(QStringLiteral("cYy"));
@@ -275,6 +298,7 @@ void tst_wClassArea::longNamesAndTitles()
     fixture.root()->getClassById(QStringLiteral("cMid"))->setShortName(name);
     wClassArea page;
     page.setData(fixture.root());
+    page.show();
     auto *level = page.findChild<QComboBox *>(QStringLiteral("cbLevel"));
     const int index = level->findData(QStringLiteral("cMid"));
     QCOMPARE(level->itemText(index), listed);
