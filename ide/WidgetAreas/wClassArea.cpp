@@ -49,10 +49,10 @@ void wClassArea::setSortedLevelsCB(QMultiHash<QString, QString> &n_levels)
     levels.reserve(size_t(n_levels.size()));
     for (auto it = n_levels.cbegin(); it != n_levels.cend(); ++it)
         levels.push_back({it.key(), it.value()});
-    fillLevels(levels);
+    fillLevels(levels, true);
 }
 
-void wClassArea::fillLevels(std::vector<Level> &n_levels)
+void wClassArea::fillLevels(std::vector<Level> &n_levels, bool n_mayRepeat)
 {
     // Plain comparison of the names (case-sensitive, not locale-aware); the id orders equal names.
     std::sort(n_levels.begin(), n_levels.end(), [](const Level &a, const Level &b) {
@@ -60,13 +60,16 @@ void wClassArea::fillLevels(std::vector<Level> &n_levels)
     });
     ui->cbLevel->clear();
     QSet<QString> listed;
-    listed.reserve(int(n_levels.size()));
+    if (n_mayRepeat)
+        listed.reserve(int(n_levels.size()));
     QList<QStandardItem *> entries;
     entries.reserve(int(n_levels.size()));
     for (const Level &level : n_levels) {
-        if (listed.contains(level.id))
-            continue;
-        listed.insert(level.id);
+        if (n_mayRepeat) {
+            if (listed.contains(level.id))
+                continue;
+            listed.insert(level.id);
+        }
         auto *entry = new QStandardItem(cut(level.name));
         entry->setData(level.id, Qt::UserRole);
         entry->setToolTip(level.name);
@@ -98,7 +101,7 @@ void wClassArea::ensureLevels()
     levels.push_back({m_root->getShortName(), m_root->getId()});
     for (const auto &cls : classes)
         levels.push_back({cls->getShortName(), cls->getId()});
-    fillLevels(levels);
+    fillLevels(levels, false);
     if (!m_parentUid.isEmpty())
         ui->cbLevel->setCurrentIndex(ui->cbLevel->findData(m_parentUid));
 }
@@ -119,7 +122,7 @@ void wClassArea::setData(OstraClass *n_root, QSharedPointer<OstraClass> n_edited
             continue;
         levels.push_back({cut(cls->getShortName()), cls->getId()});
     }
-    fillLevels(levels);
+    fillLevels(levels, false);
 }
 
 QSharedPointer<OstraClass> wClassArea::classOf(const QString &n_id) const

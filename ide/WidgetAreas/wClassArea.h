@@ -72,7 +72,8 @@ private:
         QString name;
         QString id;
     };
-    void fillLevels(std::vector<Level> &n_levels);
+    // The page's own lists hold each class once; a caller's name -> id hash may repeat an id.
+    void fillLevels(std::vector<Level> &n_levels, bool n_mayRepeat);
     // Fills the parent list with every class when setData left it to be filled.
     void ensureLevels();
     void changeLanguage();
