@@ -70,8 +70,8 @@ QString parentIdOf(ElementTreeArea &n_tree, const QString &n_id)
 
 } // namespace
 
-// The least relations tree and pages the workspace drives: rows by id, title updates, the open request,
-// and the rule page's save.
+// The least relations tree and pages the workspace drives: rows by id, title updates, the open
+// request, and the rule page's save.
 class tst_StandInPages : public QObject
 {
     Q_OBJECT

@@ -85,8 +85,8 @@ struct Body
     }
     QTreeWidget *projectTree()
     {
-        return qobject_cast<wContainerProjectArea *>(director.projectBuilder()->getWidgets().at(0)->getWidget())
-            ->treeWidget();
+        QWidget *tree = director.projectBuilder()->getWidgets().at(0)->getWidget();
+        return qobject_cast<wContainerProjectArea *>(tree)->treeWidget();
     }
     QTreeWidgetItem *projectItem(const QString &n_id)
     {
@@ -253,7 +253,8 @@ void tst_Director::loadedModelFillsBothTrees()
 
     Body body;
     body.open(root.data());
-    QCOMPARE(allRows(body.projectTree()), 1 + root->getAllClassesCount() + root->getParametersHash().size());
+    QCOMPARE(allRows(body.projectTree()),
+             1 + root->getAllClassesCount() + root->getParametersHash().size());
     QCOMPARE(body.projectTree()->topLevelItem(0)->text(0), root->getShortName());
     QCOMPARE(body.projectTree()->topLevelItem(0)->text(2), root->getId());
     const int relations = root->getRelationsHash().size();
