@@ -1,11 +1,169 @@
 #include "WidgetAreas/wClassArea.h"
+#include "ui_wClassArea.h"
 
+#include "Entities/Language/InterfaceLanguage.h"
+#include "Errors/ErrorDictionary.h"
+#include "MessageBoxes.h"
+#include "SlotGuard.h"
+#include "WidgetAreas/ElementNamePage.h"
+#include "WidgetAreas/MessageItem.h"
+#include "errors/IntegrityMsg.h"
+#include "errors/uidgenerators.h"
 #include "model/OstraClass.h"
 #include "workspace/colleagues/ClassColleague.h"
+#include "workspace/routing/CommandItem.h"
 
-wClassArea::wClassArea(QWidget *parent) : ElementNamePage(parent)
+#include <QSet>
+#include <QStandardItemModel>
+#include <QTextCursor>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+const int EMPTY_NAME_KEY = 160;
+const int ERROR_TITLE_KEY = 1;
+} // namespace
+
+wClassArea::wClassArea(QWidget *parent) : QWidget(parent), ui(new Ui::wClassArea)
 {
-    connect(this, &ElementNamePage::nameEdited, this, &wClassArea::changeDataWidget);
+    ui->setupUi(this);
+    ui->leName->setMaxLength(NAME_LIMIT);
+    ui->gvIcon->hide();
+    setWindowIcon(QIcon(QStringLiteral(":/prog/Images/64x64/class.png")));
+    changeLanguage();
+}
+
+wClassArea::~wClassArea() = default;
+
+QString wClassArea::cut(const QString &n_name)
+{
+    return n_name.size() > LEVEL_TEXT_LIMIT ? n_name.left(LEVEL_TEXT_LIMIT) + QStringLiteral("...")
+                                            : n_name;
+}
+
+void wClassArea::setSortedLevelsCB(QMultiHash<QString, QString> &n_levels)
+{
+    m_levelsPending = false;
+    std::vector<Level> levels;
+    levels.reserve(size_t(n_levels.size()));
+    for (auto it = n_levels.cbegin(); it != n_levels.cend(); ++it)
+        levels.push_back({it.key(), it.value()});
+    fillLevels(levels, true);
+}
+
+void wClassArea::fillLevels(std::vector<Level> &n_levels, bool n_mayRepeat)
+{
+    // Plain comparison of the names (case-sensitive, not locale-aware); the id orders equal names.
+    std::sort(n_levels.begin(), n_levels.end(), [](const Level &a, const Level &b) {
+        return a.name < b.name || (a.name == b.name && a.id < b.id);
+    });
+    ui->cbLevel->clear();
+    QSet<QString> listed;
+    if (n_mayRepeat)
+        listed.reserve(int(n_levels.size()));
+    QList<QStandardItem *> entries;
+    entries.reserve(int(n_levels.size()));
+    for (const Level &level : n_levels) {
+        if (n_mayRepeat) {
+            if (listed.contains(level.id))
+                continue;
+            listed.insert(level.id);
+        }
+        auto *entry = new QStandardItem(cut(level.name));
+        entry->setData(level.id, Qt::UserRole);
+        entry->setToolTip(level.name);
+        entries.append(entry);
+    }
+    // One insertion for the whole list: the combo makes the first entry current, as it does
+    // for entries added one by one.
+    if (auto *model = qobject_cast<QStandardItemModel *>(ui->cbLevel->model()))
+        model->invisibleRootItem()->appendRows(entries);
+}
+
+void wClassArea::setData(OstraClass *n_root)
+{
+    m_root = n_root;
+    // Filled when first needed: a page opened on an existing class refills for that class at
+    // once, so filling here as well would double the cost of opening it.
+    m_levelsPending = m_root != nullptr;
+}
+
+void wClassArea::ensureLevels()
+{
+    if (!m_levelsPending || !m_root)
+        return;
+    m_levelsPending = false;
+    // The hash is shared, not copied: a set of the classes would be built afresh on every fill.
+    const auto classes = m_root->getAllClassesHash();
+    std::vector<Level> levels;
+    levels.reserve(size_t(classes.size()) + 1);
+    levels.push_back({m_root->getShortName(), m_root->getId()});
+    for (const auto &cls : classes)
+        levels.push_back({cls->getShortName(), cls->getId()});
+    fillLevels(levels, false);
+    if (!m_parentUid.isEmpty())
+        ui->cbLevel->setCurrentIndex(ui->cbLevel->findData(m_parentUid));
+}
+
+void wClassArea::setData(OstraClass *n_root, QSharedPointer<OstraClass> n_edited)
+{
+    m_root = n_root;
+    m_levelsPending = false;
+    if (!m_root)
+        return;
+    const auto classes = m_root->getAllClassesHash();
+    std::vector<Level> levels;
+    levels.reserve(size_t(classes.size()) + 1);
+    levels.push_back({m_root->getShortName(), m_root->getId()});
+    for (const auto &cls : classes) {
+        // The class cannot move under itself or anything below it.
+        if (n_edited && (cls == n_edited || n_edited->classContains(cls->getId())))
+            continue;
+        levels.push_back({cut(cls->getShortName()), cls->getId()});
+    }
+    fillLevels(levels, false);
+}
+
+QSharedPointer<OstraClass> wClassArea::classOf(const QString &n_id) const
+{
+    return n_id == m_root->getId() ? m_root->sharedFromThis() : m_root->getClassById(n_id);
+}
+
+void wClassArea::setEditData(OstraClass *n_root, QString n_uid)
+{
+    if (!m_root)
+        return;
+    m_loaded = false;
+    m_root = n_root;
+    m_uid = std::move(n_uid);
+    const QSharedPointer<OstraClass> edited = classOf(m_uid);
+    ui->leName->setText(edited->getShortName());
+    ui->teDescription->setPlainText(edited->getDescription());
+    setData(m_root, edited);
+    if (edited->hasParent())
+        setParent(edited->getParent()->getId());
+    setClassWindowTitle();
+    m_loaded = true;
+}
+
+void wClassArea::setParent(QString n_uid)
+{
+    if (!m_root)
+        return;
+    m_parentUid = std::move(n_uid);
+    if (!m_levelsPending)
+        ui->cbLevel->setCurrentIndex(ui->cbLevel->findData(m_parentUid));
+}
+
+QString wClassArea::getParent() const
+{
+    return m_parentUid;
+}
+
+QString wClassArea::getUid() const
+{
+    return m_uid;
 }
 
 void wClassArea::setColleague(ClassColleague *n_colleague)
@@ -13,40 +171,196 @@ void wClassArea::setColleague(ClassColleague *n_colleague)
     m_colleague = n_colleague;
 }
 
-bool wClassArea::createItem(CommandItem *) { return true; }
-
-bool wClassArea::updateItem(CommandItem *) { return true; }
-
-bool wClassArea::deleteItem(CommandItem *) { return true; }
-
-QSharedPointer<BaseOstraObj> wClassArea::findElement(const QString &n_id) const
+void wClassArea::errorMessageOnOff(bool n_on)
 {
-    OstraClass *cls = currentClass();
-    if (!cls)
-        return nullptr;
-    if (n_id == cls->getId())
-        return cls->sharedFromThis();
-    return cls->classContains(n_id) ? cls->getClassById(n_id) : nullptr;
+    m_showErrors = n_on;
 }
 
-QString wClassArea::parentOf(const QString &n_id) const
+QSharedPointer<OstraClass> wClassArea::chosenParent()
 {
-    const QSharedPointer<BaseOstraObj> element = findElement(n_id);
-    const QSharedPointer<OstraClass> owner =
-        element ? element.staticCast<OstraClass>()->getParent() : QSharedPointer<OstraClass>();
-    return owner ? owner->getId() : QString();
+    m_parentUid = ui->cbLevel->currentData().toString();
+    return classOf(m_parentUid);
 }
 
-int wClassArea::emptyNameKey() const { return 160; }
-
-void wClassArea::clearErrors()
+bool wClassArea::siblingNamed(const OstraClass &n_parent, const QString &n_name,
+                              const QString &n_except) const
 {
-    if (m_colleague)
+    const auto siblings = n_parent.getOwnClassesSet();
+    return std::any_of(siblings.cbegin(), siblings.cend(), [&](const auto &sibling) {
+        return sibling->getShortName() == n_name && sibling->getId() != n_except;
+    });
+}
+
+bool wClassArea::save()
+{
+    if (!m_root)
+        return false;
+    ensureLevels();
+    if (m_colleague && m_showErrors)
         m_colleague->clearError();
+    const QString name = ui->leName->text();
+    if (m_uid.isEmpty()) {
+        const QSharedPointer<OstraClass> parent = chosenParent();
+        if (name.trimmed().isEmpty()) {
+            report(ErrorDictionary::Instance().getOstraIDEBeginKey() + EMPTY_NAME_KEY, true);
+            return false;
+        }
+        if (siblingNamed(*parent, name, QString())) {
+            refuseClash();
+            return false;
+        }
+        // A new class shares the model's relations, so rules bound in it see the model's store.
+        auto created = QSharedPointer<OstraClass>::create(uidgenerators::genUid(),
+                                                          m_root->getRelationsStorage());
+        created->setShortName(name);
+        created->setDescription(ui->teDescription->toPlainText());
+        parent->addClass(created);
+        m_uid = created->getId();
+    } else {
+        const QSharedPointer<OstraClass> edited = classOf(m_uid);
+        if (name.trimmed().isEmpty()) {
+            report(ErrorDictionary::Instance().getOstraIDEBeginKey() + EMPTY_NAME_KEY, true);
+            return false;
+        }
+        const bool isRoot = m_uid == m_root->getId();
+        const QSharedPointer<OstraClass> present = edited->getParent();
+        if (!isRoot && present && ui->cbLevel->currentIndex() >= 0) {
+            const QSharedPointer<OstraClass> parent = chosenParent();
+            if (parent->getId() != present->getId()) {
+                // Checked and moved before anything is written, so a refusal changes nothing.
+                if (siblingNamed(*parent, name, m_uid)) {
+                    refuseClash();
+                    return false;
+                }
+                present->changeParent(edited, parent);
+            }
+        }
+        edited->setShortName(name);
+        edited->setDescription(ui->teDescription->toPlainText());
+    }
+    m_loaded = true;
+    setClassWindowTitle();
+    return true;
 }
 
-void wClassArea::reportError(MessageItem *n_message)
+void wClassArea::refuseClash()
 {
-    if (m_colleague)
-        m_colleague->sendError(n_message);
+    report(ErrorDictionary::Instance().getOstraIntegrityBeginKey()
+               + IntegrityMsg::MSG_CODE_CLASS_WITH_SAME_SHORTNAME,
+           true);
+    m_loaded = false;
+}
+
+void wClassArea::report(int n_key, bool n_boxWithoutColleague)
+{
+    const ErrorDictionary &errors = ErrorDictionary::Instance();
+    const QString text = errors.getErrorById(n_key);
+    if (m_colleague) {
+        MessageItem message(ERROR_MESSAGE, m_uid, text);
+        m_colleague->sendError(&message);
+    } else if (n_boxWithoutColleague) {
+        MessageBoxes::critical(
+            this, errors.getErrorById(errors.getOstraIDEBeginKey() + ERROR_TITLE_KEY), text);
+    }
+}
+
+void wClassArea::setClassWindowTitle()
+{
+    setWindowTitle(ElementNamePage::pageTitle(ui->leName->text()));
+}
+
+void wClassArea::changeLanguage()
+{
+    const InterfaceLanguage &texts = InterfaceLanguage::Instance();
+    ui->lbName->setText(texts.getTextById(texts.getBaseInterfaceBeginKey() + 1));
+    ui->lbDescription->setText(texts.getTextById(texts.getBaseInterfaceBeginKey() + 2));
+}
+
+void wClassArea::retranslateUI()
+{
+    ui->retranslateUi(this);
+    changeLanguage();
+}
+
+bool wClassArea::createItem(CommandItem *)
+{
+    return true;
+}
+
+bool wClassArea::updateItem(CommandItem *n_command)
+{
+    if (!m_root || n_command->getTypeWorkSpace() != CLASS_WINDOW)
+        return true;
+    ensureLevels();
+    const QString id = n_command->getUid();
+    const int index = ui->cbLevel->findData(id);
+    if (index >= 0) {
+        ui->cbLevel->setItemText(index, n_command->getAdditionalInformation());
+        return true;
+    }
+    const QSharedPointer<OstraClass> cls = classOf(id);
+    if (!m_uid.isEmpty()) {
+        const QSharedPointer<OstraClass> edited = classOf(m_uid);
+        if (cls == edited || edited->classContains(id))
+            return true;
+    }
+    ui->cbLevel->addItem(cut(cls->getShortName()), id);
+    return true;
+}
+
+bool wClassArea::deleteItem(CommandItem *n_command)
+{
+    ensureLevels();
+    const int index = ui->cbLevel->findData(n_command->getUid());
+    if (index >= 0)
+        ui->cbLevel->removeItem(index);
+    return true;
+}
+
+void wClassArea::on_leName_textChanged(const QString &)
+{
+    SlotGuard::run(
+        [&] {
+            if (m_loaded)
+                emit changeDataWidget();
+        },
+        this);
+}
+
+void wClassArea::on_teDescription_textChanged()
+{
+    SlotGuard::run(
+        [&] {
+            const QString text = ui->teDescription->toPlainText();
+            if (text.size() > DESCRIPTION_LIMIT) {
+                ui->teDescription->setPlainText(text.left(DESCRIPTION_LIMIT));
+                ui->teDescription->moveCursor(QTextCursor::End);
+            }
+            if (m_loaded)
+                emit changeDataWidget();
+        },
+        this);
+}
+
+void wClassArea::on_cbLevel_currentIndexChanged(int n_index)
+{
+    SlotGuard::run(
+        [&] {
+            const QString id = ui->cbLevel->itemData(n_index).toString();
+            if (m_root && n_index >= 0 && m_root->classContains(id))
+                ui->cbLevel->setToolTip(m_root->getClassById(id)->getShortName());
+            if (m_loaded)
+                emit changeDataWidget();
+        },
+        this);
+}
+
+void wClassArea::on_cbLevel_activated(const QString &)
+{
+}
+
+void wClassArea::showEvent(QShowEvent *n_event)
+{
+    SlotGuard::run([this] { ensureLevels(); }, this);
+    QWidget::showEvent(n_event);
 }

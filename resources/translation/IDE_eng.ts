@@ -962,6 +962,21 @@
     </message>
 </context>
 <context>
+    <name>dChooseParamRule</name>
+    <message>
+        <source>Выбор параметра</source>
+        <translation>Choose parameter</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>dEditModelInformation</name>
     <message>
         <source>Изменение информации модели</source>
@@ -1134,6 +1149,25 @@
     </message>
 </context>
 <context>
+    <name>wClassArea</name>
+    <message>
+        <source>Form</source>
+        <translation>Class Properties</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Description</translation>
+    </message>
+</context>
+<context>
     <name>wConditionalRelationship</name>
     <message>
         <source>Form</source>
@@ -1145,6 +1179,13 @@
     <message>
         <source>Консоль</source>
         <translation>Console</translation>
+    </message>
+</context>
+<context>
+    <name>wContainerProjectArea</name>
+    <message>
+        <source>Проект</source>
+        <translation>Project</translation>
     </message>
 </context>
 <context>

@@ -962,6 +962,21 @@
     </message>
 </context>
 <context>
+    <name>dChooseParamRule</name>
+    <message>
+        <source>Выбор параметра</source>
+        <translation>Выбор параметра</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>dEditModelInformation</name>
     <message>
         <source>Изменение информации модели</source>
@@ -1134,6 +1149,25 @@
     </message>
 </context>
 <context>
+    <name>wClassArea</name>
+    <message>
+        <source>Form</source>
+        <translation>Свойства класса</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Наименование</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Описание</translation>
+    </message>
+</context>
+<context>
     <name>wConditionalRelationship</name>
     <message>
         <source>Form</source>
@@ -1145,6 +1179,13 @@
     <message>
         <source>Консоль</source>
         <translation>Консоль</translation>
+    </message>
+</context>
+<context>
+    <name>wContainerProjectArea</name>
+    <message>
+        <source>Проект</source>
+        <translation>Проект</translation>
     </message>
 </context>
 <context>

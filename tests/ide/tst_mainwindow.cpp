@@ -4,6 +4,7 @@
 #include "MessageBoxes.h"
 #include "ModelGenerator.h"
 #include "WidgetAreas/ElementTreeArea.h"
+#include "WidgetAreas/wContainerProjectArea.h"
 #include "frmMainIDE.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
@@ -139,7 +141,10 @@ struct Window
                 return tree;
         return nullptr;
     }
-    QStandardItemModel *projectRows() { return tree(0)->model(); }
+    QTreeWidget *projectRows()
+    {
+        return window.findChild<wContainerProjectArea *>()->treeWidget();
+    }
     QTableWidget *errorTable()
     {
         for (QTableWidget *table : window.findChildren<QTableWidget *>())
@@ -393,17 +398,17 @@ void tst_MainWindow::createGivesModelOne()
     Boxes boxes(QMessageBox::Discard);
     w.action("mCreateProject")->trigger();
     QCOMPARE(w.modelToolStates(), ALL_ON);
-    QCOMPARE(w.projectRows()->rowCount(), 1);
-    QCOMPARE(w.projectRows()->item(0)->text(), QStringLiteral("Model 1"));
-    const QString id = w.projectRows()->item(0)->data(Qt::UserRole).toString();
+    QCOMPARE(w.projectRows()->topLevelItemCount(), 1);
+    QCOMPARE(w.projectRows()->topLevelItem(0)->text(0), QStringLiteral("Model 1"));
+    const QString id = w.projectRows()->topLevelItem(0)->text(2);
     QCOMPARE(id.size(), 38);
     QVERIFY(id.startsWith(QLatin1Char('{')) && id.endsWith(QLatin1Char('}')));
     QVERIFY(boxes.shown.isEmpty());
     // A second Create asks first, and the new model is Model 1 again with a fresh id.
     w.tool(7)->trigger();
     QCOMPARE(boxes.shown.size(), 1);
-    QCOMPARE(w.projectRows()->item(0)->text(), QStringLiteral("Model 1"));
-    QVERIFY(w.projectRows()->item(0)->data(Qt::UserRole).toString() != id);
+    QCOMPARE(w.projectRows()->topLevelItem(0)->text(0), QStringLiteral("Model 1"));
+    QVERIFY(w.projectRows()->topLevelItem(0)->text(2) != id);
 }
 
 void tst_MainWindow::openFillsTheTrees()
@@ -416,14 +421,14 @@ void tst_MainWindow::openFillsTheTrees()
     QCOMPARE(files.captions().at(0), baseText(8010));
     QCOMPARE(files.filters().at(0), QStringLiteral("XML file (*.xml)"));
     QCOMPARE(w.modelToolStates(), ALL_ON);
-    QCOMPARE(w.projectRows()->rowCount(), 1);
-    QVERIFY(w.projectRows()->item(0)->rowCount() > 0);
+    QCOMPARE(w.projectRows()->topLevelItemCount(), 1);
+    QVERIFY(w.projectRows()->topLevelItem(0)->childCount() > 0);
     QVERIFY(w.tree(1)->model()->rowCount() > 0);
     // Close with Discard empties both trees and turns the model actions off.
     Boxes boxes(QMessageBox::Discard);
     w.tool(10)->trigger();
     QCOMPARE(boxes.shown.size(), 1);
-    QCOMPARE(w.projectRows()->rowCount(), 0);
+    QCOMPARE(w.projectRows()->topLevelItemCount(), 0);
     QCOMPARE(w.tree(1)->model()->rowCount(), 0);
     QCOMPARE(w.modelToolStates(), ALL_OFF);
 }
@@ -442,7 +447,7 @@ void tst_MainWindow::brokenFileGivesOneBox()
     QCOMPARE(boxes.shown.at(0).icon, QMessageBox::Critical);
     QCOMPARE(boxes.shown.at(0).title, QStringLiteral("Ошибка"));
     QCOMPARE(boxes.shown.at(0).text, baseText(60));
-    QCOMPARE(w.projectRows()->rowCount(), 0);
+    QCOMPARE(w.projectRows()->topLevelItemCount(), 0);
     QCOMPARE(w.modelToolStates(), ALL_OFF);
     // Nothing is open: a close asks nothing.
     w.tool(7)->trigger();
@@ -457,7 +462,7 @@ void tst_MainWindow::cancelledOpenLeavesNothingOpen()
     FileDialogAnswer files;
     w.action("mOpenProject")->trigger();
     QCOMPARE(files.asked(), 1);
-    QCOMPARE(w.projectRows()->rowCount(), 0);
+    QCOMPARE(w.projectRows()->topLevelItemCount(), 0);
     // The window's actions stay as they were: the failed open changes nothing there.
     QCOMPARE(w.modelToolStates(), ALL_ON);
 }
@@ -493,7 +498,7 @@ void tst_MainWindow::closePromptAnswers()
     QVERIFY(prompt.buttons.contains(QStringLiteral("Отменить")));
     QCOMPARE(prompt.defaultButton, QStringLiteral("Да"));
     QCOMPARE(files.asked(), dialogs);
-    QCOMPARE(w.projectRows()->rowCount(), closed ? 0 : 1);
+    QCOMPARE(w.projectRows()->topLevelItemCount(), closed ? 0 : 1);
     QCOMPARE(w.modelToolStates(), closed ? ALL_OFF : ALL_ON);
     QCOMPARE(QFile::exists(m_folder->filePath(QStringLiteral("saved.xml"))), dialogs == 1);
 }
@@ -537,7 +542,7 @@ void tst_MainWindow::failedSaveKeepsTheOldFile()
     QCOMPARE(boxes.shown.at(0).icon, QMessageBox::Critical);
     QCOMPARE(boxes.shown.at(0).title, QStringLiteral("Ошибка"));
     QCOMPARE(contents(path), before);
-    QCOMPARE(w.projectRows()->rowCount(), 1);
+    QCOMPARE(w.projectRows()->topLevelItemCount(), 1);
 }
 
 void tst_MainWindow::closeWhoseSaveFailsKeepsModelAndWindow()
@@ -553,12 +558,12 @@ void tst_MainWindow::closeWhoseSaveFailsKeepsModelAndWindow()
     QCOMPARE(boxes.shown.at(1).title, QStringLiteral("Ошибка"));
     QCOMPARE(boxes.shown.at(1).format, Qt::PlainText);
     QVERIFY(w.window.isVisible());
-    QCOMPARE(w.projectRows()->rowCount(), 1);
+    QCOMPARE(w.projectRows()->topLevelItemCount(), 1);
     // The same through File, Close project.
     files.answer(m_folder->filePath(QStringLiteral("missing/model.xml")));
     w.action("mCloseProject")->trigger();
     QCOMPARE(boxes.count(QMessageBox::Critical), 2);
-    QCOMPARE(w.projectRows()->rowCount(), 1);
+    QCOMPARE(w.projectRows()->topLevelItemCount(), 1);
     QCOMPARE(w.modelToolStates(), ALL_ON);
 }
 
@@ -587,11 +592,11 @@ void tst_MainWindow::modelWithErrorsIsOfferedForSaving()
     Window w;
     FileDialogAnswer files({path});
     w.action("mOpenProject")->trigger();
-    QCOMPARE(w.projectRows()->rowCount(), 1);
+    QCOMPARE(w.projectRows()->topLevelItemCount(), 1);
     Boxes boxes{QMessageBox::StandardButton(answer)};
     w.action("mCloseProject")->trigger();
     QCOMPARE(boxes.count(QMessageBox::Question), 1);
-    QCOMPARE(w.projectRows()->rowCount(), closed ? 0 : 1);
+    QCOMPARE(w.projectRows()->topLevelItemCount(), closed ? 0 : 1);
     QCOMPARE(contents(path), before);
     if (answer == QMessageBox::Save)
         QVERIFY(w.errorTable()->rowCount() > 0);

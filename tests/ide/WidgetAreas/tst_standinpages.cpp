@@ -4,7 +4,6 @@
 #include "MessageBoxes.h"
 #include "WidgetAreas/MessageItem.h"
 #include "WidgetAreas/wClassTestArea.h"
-#include "WidgetAreas/wContainerProjectArea.h"
 #include "WidgetAreas/wContainerRelationshipArea.h"
 #include "WidgetAreas/wRuleArea.h"
 #include "model/OstraModel.h"
@@ -71,8 +70,8 @@ QString parentIdOf(ElementTreeArea &n_tree, const QString &n_id)
 
 } // namespace
 
-// The least trees and pages the workspace drives: rows by id, title updates, the open request,
-// and the rule page's save.
+// The least relations tree and pages the workspace drives: rows by id, title updates, the open
+// request, and the rule page's save.
 class tst_StandInPages : public QObject
 {
     Q_OBJECT
@@ -80,9 +79,6 @@ class tst_StandInPages : public QObject
 private slots:
     void cleanup() { MessageBoxes::setBoxHandler({}); }
 
-    void projectTreeShowsClassesAndParameters();
-    void projectTitlesRenameMoveOrAdd_data();
-    void projectTitlesRenameMoveOrAdd();
     void relationsTreeTitlesAndCatchingUp();
     void doubleClickAsksToOpenTheElement_data();
     void doubleClickAsksToOpenTheElement();
@@ -93,52 +89,6 @@ private slots:
     void rulePageRefusesWithOneMessage();
     void testPageTitlesItselfOrRefusesNoClass();
 };
-
-void tst_StandInPages::projectTreeShowsClassesAndParameters()
-{
-    SmallModel small;
-    wContainerProjectArea tree;
-    tree.setData(small.root.data());
-    QCOMPARE(tree.model()->rowCount(), 1);
-    QCOMPARE(tree.itemOf(small.root->getId())->text(), QStringLiteral("Root"));
-    QCOMPARE(parentIdOf(tree, QStringLiteral("child")), small.root->getId());
-    QCOMPARE(parentIdOf(tree, QStringLiteral("p")), QStringLiteral("child"));
-    QCOMPARE(tree.itemOf(QStringLiteral("p"))->data(Qt::UserRole).toString(), QStringLiteral("p"));
-    tree.setData(nullptr);
-    QCOMPARE(tree.model()->rowCount(), 0);
-    QCOMPARE(tree.itemOf(QStringLiteral("p")), nullptr);
-}
-
-void tst_StandInPages::projectTitlesRenameMoveOrAdd_data()
-{
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<QString>("parent");
-    QTest::addColumn<QString>("expectedParent");
-
-    QTest::newRow("renamed in place") << "p" << "child" << "child";
-    QTest::newRow("moved under another class") << "p" << "root" << "root";
-    QTest::newRow("new element added under its parent") << "q" << "child" << "child";
-    QTest::newRow("unknown parent keeps the row") << "p" << "nowhere" << "child";
-    QTest::newRow("unknown element with unknown parent is not shown") << "q" << "nowhere" << "";
-}
-
-void tst_StandInPages::projectTitlesRenameMoveOrAdd()
-{
-    QFETCH(QString, id);
-    QFETCH(QString, parent);
-    QFETCH(QString, expectedParent);
-
-    SmallModel small;
-    wContainerProjectArea tree;
-    tree.setData(small.root.data());
-    const QString rootId = small.root->getId();
-    const auto real = [&](const QString &n_id) { return n_id == QLatin1String("root") ? rootId : n_id; };
-    CommandItem command(UPDATE, PARAMETER_WINDOW, id, real(parent), QStringLiteral("Renamed*"));
-    tree.setChangeTitleItem(&command);
-    QCOMPARE(parentIdOf(tree, id), real(expectedParent));
-    if (!expectedParent.isEmpty())
-        QCOMPARE(tree.itemOf(id)->text(), QStringLiteral("Renamed*"));
-}
 
 void tst_StandInPages::relationsTreeTitlesAndCatchingUp()
 {
@@ -170,31 +120,24 @@ void tst_StandInPages::relationsTreeTitlesAndCatchingUp()
 
 void tst_StandInPages::doubleClickAsksToOpenTheElement_data()
 {
-    QTest::addColumn<bool>("projectTree");
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("command");
 
-    QTest::newRow("class") << true << "child" << "2 0 child";
-    QTest::newRow("parameter") << true << "p" << "2 1 p";
-    QTest::newRow("relation") << false << "rel" << "2 3 rel";
-    QTest::newRow("rule") << false << "rule" << "2 4 rule";
+    QTest::newRow("relation") << "rel" << "2 3 rel";
+    QTest::newRow("rule") << "rule" << "2 4 rule";
 }
 
 void tst_StandInPages::doubleClickAsksToOpenTheElement()
 {
-    QFETCH(bool, projectTree);
     QFETCH(QString, id);
     QFETCH(QString, command);
 
     SmallModel small;
     RecordingMediator mediator;
-    ProjectColleague project(&mediator);
     RelationshipColleague relationship(&mediator);
-    wContainerProjectArea projects;
     wContainerRelationshipArea relations;
-    projects.setColleague(&project);
     relations.setColleague(&relationship);
-    ElementTreeArea *tree = projectTree ? static_cast<ElementTreeArea *>(&projects) : &relations;
+    ElementTreeArea *tree = &relations;
     tree->setData(small.root.data());
     tree->resize(400, 400);
     tree->show();
@@ -208,7 +151,6 @@ void tst_StandInPages::doubleClickAsksToOpenTheElement()
     QCOMPARE(mediator.commands, QStringList{command});
 
     // Without a colleague the tree asks nothing.
-    projects.setColleague(nullptr);
     relations.setColleague(nullptr);
     QTest::mouseClick(tree->view()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     QTest::mouseDClick(tree->view()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());

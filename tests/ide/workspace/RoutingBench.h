@@ -33,6 +33,7 @@
 #include <QAction>
 #include <QStandardItem>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QTableWidget>
 #include <QTextEdit>
 
@@ -123,8 +124,9 @@ struct RoutingBench
     QWidget *consolePane() { return information.getWidgets().at(1)->getWidget(); }
     QString projectText(const QString &n_id)
     {
-        QStandardItem *item = projectTree.itemOf(n_id);
-        return item ? item->text() : QString();
+        const auto found =
+            projectTree.treeWidget()->findItems(n_id, Qt::MatchExactly | Qt::MatchRecursive, 2);
+        return found.isEmpty() ? QString() : found.first()->text(0);
     }
     QString relationText(const QString &n_id)
     {

@@ -31,6 +31,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
@@ -87,9 +88,15 @@ struct Body
             kinds << errorTable()->item(row, 2)->text();
         return kinds;
     }
-    ElementTreeArea *projectTree()
+    QTreeWidget *projectTree()
     {
-        return qobject_cast<ElementTreeArea *>(director.projectBuilder()->getWidgets().at(0)->getWidget());
+        QWidget *tree = director.projectBuilder()->getWidgets().at(0)->getWidget();
+        return qobject_cast<wContainerProjectArea *>(tree)->treeWidget();
+    }
+    QTreeWidgetItem *projectItem(const QString &n_id)
+    {
+        const auto found = projectTree()->findItems(n_id, Qt::MatchExactly | Qt::MatchRecursive, 2);
+        return found.isEmpty() ? nullptr : found.first();
     }
     ElementTreeArea *relationsTree()
     {
@@ -129,6 +136,14 @@ ClassPtr rootWithParameter(OstraModel &n_model)
     const ClassPtr root = n_model.getRootClass();
     root->addParameter(makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("P")));
     return root;
+}
+
+int allRows(QTreeWidget *n_tree)
+{
+    int rows = 0;
+    for (QTreeWidgetItemIterator it(n_tree); *it; ++it)
+        ++rows;
+    return rows;
 }
 
 QString integrityText(int n_code) { return ErrorDictionary::Instance().getErrorById(1000 + n_code); }
@@ -201,7 +216,7 @@ void tst_Director::assembledBodyStartsEmpty()
     QVERIFY(body.editorTabs()->tabsClosable());
     QVERIFY(body.editorTabs()->isMovable());
     QCOMPARE(body.editorTabs()->count(), 0);
-    QCOMPARE(body.projectTree()->model()->rowCount(), 0);
+    QCOMPARE(body.projectTree()->topLevelItemCount(), 0);
     QCOMPARE(body.relationsTree()->model()->rowCount(), 0);
     QCOMPARE(body.errorTable()->rowCount(), 0);
     QVERIFY(!body.director.ErrorExist());
@@ -251,9 +266,10 @@ void tst_Director::loadedModelFillsBothTrees()
 
     Body body;
     body.open(root.data());
-    QCOMPARE(allRows(body.projectTree()->model()), 1 + root->getAllClassesCount() + root->getParametersHash().size());
-    QCOMPARE(body.projectTree()->model()->item(0)->text(), root->getShortName());
-    QCOMPARE(body.projectTree()->model()->item(0)->data(Qt::UserRole).toString(), root->getId());
+    QCOMPARE(allRows(body.projectTree()),
+             1 + root->getAllClassesCount() + root->getParametersHash().size());
+    QCOMPARE(body.projectTree()->topLevelItem(0)->text(0), root->getShortName());
+    QCOMPARE(body.projectTree()->topLevelItem(0)->text(2), root->getId());
     const int relations = root->getRelationsHash().size();
     QVERIFY(relations > 0);
     QCOMPARE(body.relationsTree()->model()->rowCount(), relations);
@@ -274,11 +290,11 @@ void tst_Director::loadedModelFillsBothTrees()
 
     // A double-click on a parameter opens its editor, once.
     const auto parameter = root->getParametersHash().constBegin().value();
-    QTreeView *view = body.projectTree()->view();
+    QTreeWidget *view = body.projectTree();
     view->expandAll();
-    view->scrollTo(body.projectTree()->itemOf(parameter->getId())->index());
+    view->scrollToItem(body.projectItem(parameter->getId()));
     QVERIFY(QTest::qWaitForWindowExposed(&body.window));
-    const QPoint at = view->visualRect(body.projectTree()->itemOf(parameter->getId())->index()).center();
+    const QPoint at = view->visualItemRect(body.projectItem(parameter->getId())).center();
     for (int click = 0; click < 2; ++click) {
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
@@ -288,7 +304,7 @@ void tst_Director::loadedModelFillsBothTrees()
 
     // Clearing empties the trees and the body forgets the class.
     body.director.clear();
-    QCOMPARE(body.projectTree()->model()->rowCount(), 0);
+    QCOMPARE(body.projectTree()->topLevelItemCount(), 0);
     QCOMPARE(body.relationsTree()->model()->rowCount(), 0);
     QVERIFY(!body.director.debug());
 }
@@ -412,13 +428,13 @@ void tst_Director::savedPageRenamesItsTabAndTreeRow()
     name->selectAll();
     QTest::keyClicks(name, QStringLiteral("Pressure"));
     QCOMPARE(body.editorTabs()->tabText(0), QStringLiteral("P*"));
-    QCOMPARE(body.projectTree()->itemOf(QStringLiteral("p"))->text(), QStringLiteral("P*"));
+    QCOMPARE(body.projectItem(QStringLiteral("p"))->text(0), QStringLiteral("P*"));
 
     QVERIFY(body.director.save());
     QCOMPARE(root->getParameter(QStringLiteral("p"))->getShortName(), QStringLiteral("Pressure"));
     QCOMPARE(body.editorTabs()->tabText(0), QStringLiteral("Pressure"));
-    QCOMPARE(body.projectTree()->itemOf(QStringLiteral("p"))->text(), QStringLiteral("Pressure"));
-    QCOMPARE(body.projectTree()->itemOf(QStringLiteral("p"))->parent()->data(Qt::UserRole).toString(), root->getId());
+    QCOMPARE(body.projectItem(QStringLiteral("p"))->text(0), QStringLiteral("Pressure"));
+    QCOMPARE(body.projectItem(QStringLiteral("p"))->parent()->text(2), root->getId());
 }
 
 void tst_Director::openTabIsFocusedNotReloaded()
@@ -495,7 +511,8 @@ void tst_Director::languageSwitchRenamesTheTabs()
             texts << label->text();
         return texts;
     };
-    QCOMPARE(pageLabels(), QStringList{QStringLiteral("Наименование")});
+    QCOMPARE(pageLabels(), (QStringList{QStringLiteral("Наименование"), QStringLiteral("Уровень"),
+                                        QStringLiteral("Описание")}));
     body.director.getViewInformationManager()->changeViewMode(CONSOLE);
     QWidget *console = body.director.informationBuilder()->getWidgets().at(1)->getWidget();
     QCOMPARE(console->windowTitle(), QStringLiteral("Консоль"));
@@ -515,7 +532,8 @@ void tst_Director::languageSwitchRenamesTheTabs()
         TypeElementCollection types;
         QCOMPARE(types.getCollection().at(0)->getTitle(), QStringLiteral("Number"));
         // Open pages are told too; their tab keeps its text.
-        QCOMPARE(pageLabels(), QStringList{QStringLiteral("Name")});
+        QCOMPARE(pageLabels(), (QStringList{QStringLiteral("Name"), QStringLiteral("Level"),
+                                            QStringLiteral("Description")}));
         QCOMPARE(body.editorTabs()->tabText(0), QStringLiteral("NoName"));
     }
     body.director.retranslateUI();
@@ -634,7 +652,7 @@ void tst_Director::throwingSlotIsReportedNotFatal()
     OstraModel model;
     Body body;
     body.open(model.getRootClass().data());
-    body.execute(CREATE, CLASS_WINDOW, model.getRootClass()->getId());
+    body.execute(CREATE, PARAMETER_WINDOW, model.getRootClass()->getId());
     WidgetWrapper *wrapper = body.director.workSpaceColleague()->getWidgetWrappers().at(0);
     connect(wrapper, &WidgetWrapper::changeDataWidget, this, [] { throw std::runtime_error("broken listener"); });
     QStringList shown;

@@ -1,3 +1,4 @@
+#include "BoxRecorder.h"
 #include "ModelFixtures.h"
 #include "../TextTables.h"
 
@@ -177,7 +178,7 @@ void tst_Wrappers::saveRefreshesUidAndTitleEvenWhenRefused()
 void tst_Wrappers::editsAreRelayed()
 {
     ObjectFactory factory;
-    std::unique_ptr<WidgetWrapper> wrapper(factory.create(CLASS_WINDOW, QStringLiteral("NoName")));
+    std::unique_ptr<WidgetWrapper> wrapper(factory.create(PARAMETER_WINDOW, QStringLiteral("NoName")));
     QSignalSpy changes(wrapper.get(), &WidgetWrapper::changeDataWidget);
     auto *name = wrapper->getWidget()->findChild<QLineEdit *>(QStringLiteral("leShortName"));
     QVERIFY(name);
@@ -350,7 +351,8 @@ void tst_Wrappers::factoryWithoutColleaguesMakesUsablePages()
     QFETCH(TypeWorkSpaceWindow, kind);
 
     // A kind with a creator but no colleague: the page is made unbound, and saving it, which
-    // reports through the colleague, must not crash.
+    // reports through the colleague (or, for the class page, a box), must not crash.
+    BoxRecorder boxes;
     OstraModel model;
     ObjectFactory factory;
     std::unique_ptr<WidgetWrapper> wrapper(factory.create(kind, QStringLiteral("NoName")));
