@@ -4,6 +4,7 @@
 #include "MessageBoxes.h"
 #include "SlotGuard.h"
 #include "WidgetAreas/ElementTreeArea.h"
+#include "WidgetAreas/wContainerProjectArea.h"
 #include "model/ModelManager.h"
 #include "model/OstraModel.h"
 #include "workspace/IDEDirector.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QStandardItemModel>
+#include <QTreeWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -81,34 +83,56 @@ struct Body
 
     QTabWidget *tabs() { return director.workSpaceBuilder()->getTabWidget(); }
     WorkSpaceColleague *workSpace() { return director.workSpaceColleague(); }
-    ElementTreeArea *projectTree()
+    QTreeWidget *projectTree()
     {
-        return qobject_cast<ElementTreeArea *>(
-            director.projectBuilder()->getWidgets().at(0)->getWidget());
+        QWidget *tree = director.projectBuilder()->getWidgets().at(0)->getWidget();
+        return qobject_cast<wContainerProjectArea *>(tree)->treeWidget();
+    }
+    QTreeWidgetItem *projectItem(const QString &n_id)
+    {
+        // The project tree keeps the element's id in its hidden third column.
+        const auto found =
+            projectTree()->findItems(n_id, Qt::MatchExactly | Qt::MatchRecursive, 2);
+        return found.isEmpty() ? nullptr : found.first();
     }
     ElementTreeArea *relationsTree()
     {
         return qobject_cast<ElementTreeArea *>(
             director.relationshipBuilder()->getWidgets().at(0)->getWidget());
     }
-    ElementTreeArea *treeOf(TypeWorkSpaceWindow n_kind)
+    static bool inProjectTree(TypeWorkSpaceWindow n_kind)
     {
-        return n_kind == CLASS_WINDOW || n_kind == PARAMETER_WINDOW ? projectTree()
-                                                                    : relationsTree();
+        return n_kind == CLASS_WINDOW || n_kind == PARAMETER_WINDOW;
     }
     QString treeText(TypeWorkSpaceWindow n_kind, const QString &n_id)
     {
-        QStandardItem *item = treeOf(n_kind)->itemOf(n_id);
+        if (inProjectTree(n_kind)) {
+            QTreeWidgetItem *item = projectItem(n_id);
+            return item ? item->text(0) : QString();
+        }
+        QStandardItem *item = relationsTree()->itemOf(n_id);
         return item ? item->text() : QString();
     }
     // A user's double click on the element's row.
     void doubleClick(TypeWorkSpaceWindow n_kind, const QString &n_id)
     {
-        ElementTreeArea *tree = treeOf(n_kind);
-        const QModelIndex index = tree->itemOf(n_id)->index();
-        tree->view()->scrollTo(index);
-        QWidget *viewport = tree->view()->viewport();
-        const QPoint at = tree->view()->visualRect(index).center();
+        QWidget *viewport = nullptr;
+        QPoint at;
+        if (inProjectTree(n_kind)) {
+            QTreeWidget *tree = projectTree();
+            QTreeWidgetItem *item = projectItem(n_id);
+            for (QTreeWidgetItem *up = item->parent(); up; up = up->parent())
+                up->setExpanded(true);
+            tree->scrollToItem(item);
+            viewport = tree->viewport();
+            at = tree->visualItemRect(item).center();
+        } else {
+            ElementTreeArea *tree = relationsTree();
+            const QModelIndex index = tree->itemOf(n_id)->index();
+            tree->view()->scrollTo(index);
+            viewport = tree->view()->viewport();
+            at = tree->view()->visualRect(index).center();
+        }
         QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
         QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
     }
@@ -124,7 +148,10 @@ struct Body
     }
     QLineEdit *nameField(int n_tab)
     {
-        return tabs()->widget(n_tab)->findChild<QLineEdit *>(QStringLiteral("leShortName"));
+        // The class page names its field leName; the other pages leShortName.
+        QWidget *page = tabs()->widget(n_tab);
+        QLineEdit *field = page->findChild<QLineEdit *>(QStringLiteral("leShortName"));
+        return field ? field : page->findChild<QLineEdit *>(QStringLiteral("leName"));
     }
     void typeName(int n_tab, const QString &n_name)
     {
