@@ -21,6 +21,9 @@ namespace {
 const char *const SESSION = R"SH(
 set -u
 program=$1; model=$2; shot=$3; grabber=$4
+# The pauses let the program answer before the next input; SLOW stretches them for a busy or
+# instrumented run.
+nap() { sleep "$(awk -v s="$1" -v f="${SLOW:-1}" 'BEGIN { print s * f }')"; }
 unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
 "$program" > "$shot.log" 2>&1 &
 pid=$!
@@ -28,30 +31,30 @@ window=$(timeout 30 xdotool search --sync --onlyvisible --pid $pid | head -n 1)
 [ -n "$window" ] || { echo "no window"; kill $pid; exit 10; }
 echo "title=$(xdotool getwindowname $window)"
 xdotool windowfocus --sync $window
-sleep 0.5
+nap 0.5
 xdotool key --clearmodifiers ctrl+o
 dialog=$(timeout 30 xdotool search --sync --onlyvisible --name "$OPEN_CAPTION" | head -n 1)
 [ -n "$dialog" ] || { echo "no open dialog"; kill $pid; exit 11; }
 xdotool windowfocus --sync $dialog
-sleep 0.5
+nap 0.5
 xdotool type --delay 15 "$model"
 xdotool key Return
-sleep 3
+nap 3
 QT_QPA_PLATFORM=xcb "$grabber" --grab "$shot" || { echo "no screenshot"; kill $pid; exit 12; }
 # File, Close project: the prompt's default answer (Save) writes the model back to its file.
 xdotool windowfocus --sync $window
 xdotool mousemove --window $window 15 10 click 1
-sleep 0.5
+nap 0.5
 xdotool key Down Down Down Return
-sleep 1
+nap 1
 xdotool key Return
-sleep 1
+nap 1
 # File, Exit: the last entry of the menu.
 xdotool windowfocus --sync $window
 xdotool mousemove --window $window 15 10 click 1
-sleep 0.5
+nap 0.5
 xdotool key Up Return
-for i in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+for i in $(seq 1 $((100 * ${SLOW:-1}))); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 kill -0 $pid 2>/dev/null && { echo "still running"; kill $pid; exit 13; }
 wait $pid
 echo "status=$?"
@@ -124,6 +127,11 @@ void tst_EndToEnd::openShowCloseAndExit()
     environment.insert(QStringLiteral("OPEN_CAPTION"),
                        InterfaceLanguage::Instance().getTextById(8010));
     environment.insert(QStringLiteral("QT_HASH_SEED"), QStringLiteral("0"));
+    // Under the sanitizers the program runs several times slower; a machine with two cores is slow
+    // too.
+    environment.insert(QStringLiteral("SLOW"), environment.contains(QStringLiteral("ASAN_OPTIONS"))
+                                                   ? QStringLiteral("8")
+                                                   : QStringLiteral("2"));
     easeSanitizersForX(environment, *m_folder);
     QProcess session;
     session.setProcessEnvironment(environment);
@@ -135,7 +143,7 @@ void tst_EndToEnd::openShowCloseAndExit()
                    QStringLiteral("-screen 0 1280x1024x24"), QStringLiteral("bash"),
                    QStringLiteral("-c"), QString::fromUtf8(SESSION), QStringLiteral("session"),
                    program, model, m_shot, QCoreApplication::applicationFilePath()});
-    QVERIFY(session.waitForFinished(180000));
+    QVERIFY(session.waitForFinished(300000));
     const QString said = QString::fromUtf8(session.readAll());
     QVERIFY2(session.exitCode() == 0, qPrintable(said));
     QVERIFY2(said.contains(QStringLiteral("title=") + getMainTitle(false) + QLatin1Char('\n')),
