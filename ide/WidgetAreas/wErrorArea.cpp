@@ -74,10 +74,26 @@ void wErrorArea::addError(const MessageItem *n_message)
     QTableWidget *table = ui->twErorr;
     const int row = table->rowCount();
     table->insertRow(row);
+    fillRow(row, *n_message);
+}
 
+void wErrorArea::addErrors(const std::vector<MessageItem> &n_messages)
+{
+    if (n_messages.empty())
+        return;
+    QTableWidget *table = ui->twErorr;
+    const int first = table->rowCount();
+    table->setRowCount(first + static_cast<int>(n_messages.size()));
+    int row = first;
+    for (const MessageItem &message : n_messages)
+        fillRow(row++, message);
+}
+
+void wErrorArea::fillRow(int n_row, const MessageItem &n_message)
+{
     QIcon icon;
     QString kind;
-    switch (n_message->getMessageType()) {
+    switch (n_message.getMessageType()) {
     case ERROR_MESSAGE:
         icon = m_errorIcon;
         kind = KIND_ERROR;
@@ -93,9 +109,10 @@ void wErrorArea::addError(const MessageItem *n_message)
     default:
         return; // an unknown kind leaves its row empty
     }
-    table->setItem(row, COLUMN_MESSAGE, new QTableWidgetItem(icon, n_message->getInformation()));
-    table->setItem(row, COLUMN_UID, new QTableWidgetItem(n_message->getUid()));
-    table->setItem(row, COLUMN_KIND, new QTableWidgetItem(kind));
+    QTableWidget *table = ui->twErorr;
+    table->setItem(n_row, COLUMN_MESSAGE, new QTableWidgetItem(icon, n_message.getInformation()));
+    table->setItem(n_row, COLUMN_UID, new QTableWidgetItem(n_message.getUid()));
+    table->setItem(n_row, COLUMN_KIND, new QTableWidgetItem(kind));
 }
 
 void wErrorArea::clear()
