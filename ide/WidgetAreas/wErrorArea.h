@@ -1,7 +1,7 @@
 #ifndef WERRORAREA_H
 #define WERRORAREA_H
 
-#include <QIcon>
+#include <QTableWidgetItem>
 #include <QString>
 #include <QWidget>
 
@@ -47,9 +47,16 @@ private:
     QAction *m_clearAction = nullptr;
     int m_headerTextOffset = 10;
     int m_clearTextOffset = 20;
-    QIcon m_errorIcon;
-    QIcon m_warningIcon;
-    QIcon m_informationIcon;
+    // Per kind of message (error, warning, information): the message cell with its icon and the
+    // hidden kind cell, copied into every row of that kind.
+    struct RowCells
+    {
+        QTableWidgetItem message;
+        QTableWidgetItem kind;
+    };
+    static constexpr int KIND_COUNT = 3;
+    RowCells m_kindCells[KIND_COUNT];
+    QTableWidgetItem m_emptyCell;
 };
 
 #endif // WERRORAREA_H
