@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QObject>
+#include <QSignalBlocker>
 #include <QTableWidgetItem>
 #include <QToolBar>
 
@@ -38,9 +39,15 @@ wErrorArea::wErrorArea(QWidget *parent) : QWidget(parent), ui(new Ui_wErrorArea)
     ui->verticalLayout->insertWidget(0, m_toolBar);
 
     // Made once: decoding an icon file for every row would dominate a long report.
-    m_errorIcon = QIcon(QStringLiteral(":/prog/Images/16x16/error message.png"));
-    m_warningIcon = QIcon(QStringLiteral(":/prog/Images/16x16/warning message.png"));
-    m_informationIcon = QIcon(QStringLiteral(":/prog/Images/16x16/information message.png"));
+    const char *const kinds[KIND_COUNT] = {"error", "warning", "information"};
+    for (int kind = 0; kind < KIND_COUNT; ++kind) {
+        const QString word = QLatin1String(kinds[kind]);
+        const QString iconPath = QStringLiteral(":/prog/Images/16x16/%1 message.png").arg(word);
+        m_kindCells[kind].message.setIcon(QIcon(iconPath));
+        m_kindCells[kind].message.setText(QString());
+        m_kindCells[kind].kind.setText(word);
+    }
+    m_emptyCell.setText(QString());
 
     QTableWidget *table = ui->twErorr;
     table->setColumnCount(3);
@@ -74,28 +81,44 @@ void wErrorArea::addError(const MessageItem *n_message)
     QTableWidget *table = ui->twErorr;
     const int row = table->rowCount();
     table->insertRow(row);
+    fillRow(row, *n_message);
+}
 
-    QIcon icon;
-    QString kind;
-    switch (n_message->getMessageType()) {
-    case ERROR_MESSAGE:
-        icon = m_errorIcon;
-        kind = KIND_ERROR;
-        break;
-    case WARNING_MESSAGE:
-        icon = m_warningIcon;
-        kind = QStringLiteral("warning");
-        break;
-    case INFORMATION_MESSAGE:
-        icon = m_informationIcon;
-        kind = QStringLiteral("information");
-        break;
-    default:
-        return; // an unknown kind leaves its row empty
+void wErrorArea::addErrors(const std::vector<MessageItem> &n_messages)
+{
+    if (n_messages.empty())
+        return;
+    QTableWidget *table = ui->twErorr;
+    const int first = table->rowCount();
+    table->setRowCount(first + static_cast<int>(n_messages.size()));
+    QAbstractItemModel *model = table->model();
+    int row = first;
+    {
+        // The rows are new and already scheduled for painting: one notice for the whole range
+        // instead of one per cell.
+        const QSignalBlocker quiet(model);
+        for (const MessageItem &message : n_messages)
+            fillRow(row++, message);
     }
-    table->setItem(row, COLUMN_MESSAGE, new QTableWidgetItem(icon, n_message->getInformation()));
-    table->setItem(row, COLUMN_UID, new QTableWidgetItem(n_message->getUid()));
-    table->setItem(row, COLUMN_KIND, new QTableWidgetItem(kind));
+    emit model->dataChanged(model->index(first, 0), model->index(row - 1, model->columnCount() - 1));
+}
+
+void wErrorArea::fillRow(int n_row, const MessageItem &n_message)
+{
+    const int kind = n_message.getMessageType() - ERROR_MESSAGE;
+    if (kind < 0 || kind >= KIND_COUNT)
+        return; // an unknown kind leaves its row empty
+    // Copies of cells made once share their icon and texts with the original; only the message
+    // text is the row's own.
+    const RowCells &cells = m_kindCells[kind];
+    auto *message = new QTableWidgetItem(cells.message);
+    message->setText(n_message.getInformation());
+    const QString uid = n_message.getUid();
+    auto *uidCell = uid.isEmpty() ? new QTableWidgetItem(m_emptyCell) : new QTableWidgetItem(uid);
+    QTableWidget *table = ui->twErorr;
+    table->setItem(n_row, COLUMN_MESSAGE, message);
+    table->setItem(n_row, COLUMN_UID, uidCell);
+    table->setItem(n_row, COLUMN_KIND, new QTableWidgetItem(cells.kind));
 }
 
 void wErrorArea::clear()

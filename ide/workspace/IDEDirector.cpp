@@ -262,6 +262,9 @@ bool IDEDirector::checkData(OstraClass *n_class)
     QHash<int, QString> codeTexts;
     bool noError = true;
     const QList<IntegrityMsg> findings = report.getIntegrityMsgs();
+    // Posted together: the pane inserts all rows in one step.
+    std::vector<MessageItem> messages;
+    messages.reserve(static_cast<size_t>(findings.size()));
     for (const IntegrityMsg &finding : findings) {
         auto codeText = codeTexts.find(finding.getMsgCode());
         if (codeText == codeTexts.end())
@@ -281,12 +284,12 @@ bool IDEDirector::checkData(OstraClass *n_class)
                     row += name + QStringLiteral("; ");
             }
         }
-        MessageItem message(interpretMessageType(finding.getMsgType()), QString(), row);
-        if (m_errorColleague)
-            m_errorColleague->addError(&message);
+        messages.emplace_back(interpretMessageType(finding.getMsgType()), QString(), row);
         if (finding.getMsgType() == IntegrityMsg::ERROR)
             noError = false;
     }
+    if (m_errorColleague)
+        m_errorColleague->addErrors(messages);
     return noError;
 }
 

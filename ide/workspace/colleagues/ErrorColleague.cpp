@@ -12,6 +12,12 @@ void ErrorColleague::addError(MessageItem *n_message)
         m_errors->addError(n_message);
 }
 
+void ErrorColleague::addErrors(const std::vector<MessageItem> &n_messages)
+{
+    if (m_errors)
+        m_errors->addErrors(n_messages);
+}
+
 void ErrorColleague::clear()
 {
     if (m_errors)

@@ -3,6 +3,8 @@
 
 #include "workspace/colleagues/BaseColleague.h"
 
+#include <vector>
+
 class MessageItem;
 class QWidget;
 class wErrorArea;
@@ -16,6 +18,7 @@ public:
 
     void setErrorWidget(QWidget *n_widget);
     void addError(MessageItem *n_message);
+    void addErrors(const std::vector<MessageItem> &n_messages);
     void clear();
     bool isErrorChecked();
     void retranslate() override;

@@ -42,6 +42,28 @@ QString kindOf(const QTableWidget *n_table, int n_row)
     return item == nullptr ? QString() : item->text();
 }
 
+// Which of the three message icons an item shows, or "none".
+QString iconName(const QTableWidgetItem *n_item)
+{
+    const QImage image = iconImage(n_item->icon());
+    for (const char *name : {"error", "warning", "information"})
+        if (image == resourceImage(QStringLiteral(":/prog/Images/16x16/%1 message.png").arg(QLatin1String(name))))
+            return QLatin1String(name);
+    return QStringLiteral("none");
+}
+
+// Every cell as the user sees it: text and icon, or "null" for an empty cell.
+QStringList tableCells(const QTableWidget *n_table)
+{
+    QStringList cells;
+    for (int row = 0; row < n_table->rowCount(); ++row)
+        for (int column = 0; column < n_table->columnCount(); ++column) {
+            const QTableWidgetItem *item = n_table->item(row, column);
+            cells << (item == nullptr ? QStringLiteral("null") : item->text() + QLatin1Char('|') + iconName(item));
+        }
+    return cells;
+}
+
 } // namespace
 
 class tst_OutputPanes : public QObject
@@ -64,6 +86,8 @@ private slots:
     void errorListClears();
     void errorCheckFollowsTheKindColumn_data();
     void errorCheckFollowsTheKindColumn();
+    void errorBatchGivesTheRowsOfSingleAdds_data();
+    void errorBatchGivesTheRowsOfSingleAdds();
 
     void clearActionsClearOnlyTheirOwnPane();
     void retranslationRereadsTexts();
@@ -299,6 +323,44 @@ void tst_OutputPanes::errorCheckFollowsTheKindColumn()
         errors.addError(&message);
     }
     QCOMPARE(errors.isErrorChecked(), hasError);
+}
+
+void tst_OutputPanes::errorBatchGivesTheRowsOfSingleAdds_data()
+{
+    QTest::addColumn<int>("rowsBefore");
+    QTest::addColumn<QList<int>>("types");
+    QTest::addColumn<bool>("hasError");
+    QTest::newRow("empty batch") << 2 << QList<int>() << false;
+    QTest::newRow("one of each kind") << 0 << QList<int>({1, 2, 3}) << true;
+    QTest::newRow("unknown kind leaves its row empty") << 0 << QList<int>({2, 0, 3}) << false;
+    QTest::newRow("appended after earlier rows") << 3 << QList<int>({3, 3, 1, 2}) << true;
+}
+
+void tst_OutputPanes::errorBatchGivesTheRowsOfSingleAdds()
+{
+    QFETCH(int, rowsBefore);
+    QFETCH(QList<int>, types);
+    QFETCH(bool, hasError);
+    wErrorArea single(nullptr);
+    wErrorArea batch(nullptr);
+    const MessageItem earlier(WARNING_MESSAGE, QStringLiteral("old"), QStringLiteral("earlier"));
+    for (int row = 0; row < rowsBefore; ++row) {
+        single.addError(&earlier);
+        batch.addError(&earlier);
+    }
+    std::vector<MessageItem> messages;
+    for (int index = 0; index < types.size(); ++index)
+        messages.emplace_back(MessageType(types.at(index)), QStringLiteral("uid%1").arg(index),
+                              QStringLiteral("text %1").arg(index));
+    for (const MessageItem &message : messages)
+        single.addError(&message);
+    batch.addErrors(messages);
+
+    const auto *singleTable = single.findChild<QTableWidget *>(QStringLiteral("twErorr"));
+    const auto *batchTable = batch.findChild<QTableWidget *>(QStringLiteral("twErorr"));
+    QCOMPARE(batchTable->rowCount(), rowsBefore + types.size());
+    QCOMPARE(tableCells(batchTable), tableCells(singleTable));
+    QCOMPARE(batch.isErrorChecked(), hasError);
 }
 
 void tst_OutputPanes::clearActionsClearOnlyTheirOwnPane()
