@@ -262,6 +262,14 @@ void tst_Resources::formContextsMatchTheForms()
         {"frmMainIDE", "Current Language changed to ", "Current language changed to",
          "Язык изменен на "},
         {"wChangeRelation", "Form", "Form", "Form"},
+        {"wClassTestArea", "Тестирование", "Testing", "Тестирование класса"},
+        {"wClassTestArea", "Object", "Object", "Объект"},
+        {"wClassTestArea", "Value", "Value", "Значение"},
+        {"wClassTestArea", "Find", "Find", "Найти"},
+        {"wClassTestArea", "Только результаты", "Show results", "Только результаты"},
+        {"wClassTestArea", "Show graph", "Show graph", "Показать граф"},
+        {"wClassTestArea", "Тестировать", "Test", "Тестировать"},
+        {"wClassTestArea", "Очистить", "Clear", "Очистить"},
         {"wConditionalRelationship", "Form", "Form", "Form"},
         {"wConsoleArea", "Консоль", "Console", "Консоль"},
         {"wErrorArea", "Ошибки", "Errors", "Ошибки"},
@@ -271,6 +279,7 @@ void tst_Resources::formContextsMatchTheForms()
         {"wParameterRelationGroups", "Удалить", "Delete", "Удалить"},
         {"wProgramRelation", "Form", "Form", "Form"},
         {"wSimpleRelation", "Form", "Form", "Form"},
+        {"widgetLineEditWithUIDMember", "Form", "LineEditWithUIDMembers", "Form"},
     };
     QMap<QString, int> perContext;
     for (const auto &form : forms) {
