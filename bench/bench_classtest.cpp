@@ -8,7 +8,7 @@
 //   parameter, one per class below it, one for itself); the doubling ratio is the second's time
 //   over the first's;
 // - run: one test of the generator's solve set through the page, against the solver's calculate()
-//   alone on the same class.
+//   alone on the same class (and the integrity check that opens every test, alone).
 // Prints `name: value` lines; BENCH_ONLY=open, delete or run runs one part.
 
 #include "ModelGenerator.h"
@@ -252,6 +252,12 @@ void benchRun(const QSharedPointer<OstraClass> &n_root, const ModelGenerator::So
             });
         },
         "_calculate_ms");
+    // The integrity check that opens every test, alone.
+    std::vector<double> checks;
+    for (int i = 0; i < PAIRS; ++i)
+        checks.push_back(millis([&] { n_root->checkClassIntegrity(); }));
+    std::sort(checks.begin(), checks.end());
+    print("classtest_run_integrity_check_ms", checks[checks.size() / 2]);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "WidgetAreas/wClassTestArea.h"
 #include "frmMainIDE.h"
 #include "graphVisualization/LayeredGraphWidget.h"
+#include "graphVisualization/RuleItem.h"
 #include "model/ModelManager.h"
 #include "model/OstraModel.h"
 #include "serialization/ClassXMLSerializer.h"
@@ -219,6 +220,16 @@ struct ThrowingMediator : BaseMediator
     }
 };
 
+// Counts what reaches the console.
+struct RecordingMediator : BaseMediator
+{
+    void send(CommandItem *, BaseColleague *) const override {}
+    bool command(CommandType, BaseColleague *) const override { return true; }
+    void sendError(MessageItem *, BaseColleague *) const override {}
+    void sendInformation(QStringList, BaseColleague *) const override { ++sent; }
+    mutable int sent = 0;
+};
+
 QStringList g_debug;
 void recordDebug(QtMsgType n_type, const QMessageLogContext &, const QString &n_text)
 {
@@ -247,6 +258,8 @@ private slots:
     void staleParentRowDropsTheParameter();
     void pageWithoutClassDoesNothing();
     void headingsFollowTheLanguage();
+    void notSolvedSendsNothing();
+    void secondRunClearedBringsTheInputBack();
 
 private:
     QTemporaryDir m_folder;
@@ -282,7 +295,10 @@ void tst_ClassTestArea::testRoadEndToEnd()
     w.tool(82)->trigger();
     auto *dialog = w.page->findChild<dialogAlgGraph *>();
     QVERIFY(dialog && dialog->isVisible());
-    QVERIFY(dialog->getOverview()->scene()->items().size() > 0);
+    int rules = 0;
+    for (QGraphicsItem *item : dialog->getOverview()->scene()->items())
+        rules += dynamic_cast<RuleItem *>(item) ? 1 : 0;
+    QCOMPARE(rules, 2);
 
     // Filter hides the rows without result, then shows them again.
     w.tool(83)->trigger();
@@ -629,6 +645,38 @@ void tst_ClassTestArea::headingsFollowTheLanguage()
                  QStringLiteral("Step # 0\nОтношение: r1\nRule description: rule1\n")),
              qPrintable(lines.first()));
     QVERIFY(lines.first().contains(QStringLiteral("\nInput parameters:\na=1;\nFormula: \n")));
+}
+
+void tst_ClassTestArea::notSolvedSendsNothing()
+{
+    RecordingMediator mediator;
+    TestModelColleague colleague(&mediator);
+    wClassTestArea page;
+    page.setColleague(&colleague);
+    auto solution = QSharedPointer<AlgorithmSolution>::create();
+    QCOMPARE(page.gatherTextAlgorithm(solution), QStringList());
+    QCOMPARE(mediator.sent, 0);
+    // A language change gives the page its form's title back.
+    Window w(writeFixture(m_folder));
+    w.page->retranslateUI();
+    QCOMPARE(w.page->windowTitle(), QStringLiteral("Тестирование"));
+}
+
+void tst_ClassTestArea::secondRunClearedBringsTheInputBack()
+{
+    Window w(writeFixture(m_folder));
+    w.expand(QStringLiteral("Root"));
+    w.type(QStringLiteral("b"), QStringLiteral("1"));
+    // Two results reach b without a clear between them.
+    const QList<RulePtr> rules{
+        w.page->getRootClass()->getOwnRulesHash().value(QStringLiteral("rule1"))};
+    w.page->getRootClass()->getParameterPtr(QStringLiteral("b"))->setValue(5.0);
+    w.page->gatherOutputStringFromRulesOrder(rules, 0);
+    w.page->gatherOutputStringFromRulesOrder(rules, 0);
+    QCOMPARE(w.field(QStringLiteral("b"))->text(), QStringLiteral("5"));
+    w.tool(84)->trigger();
+    QCOMPARE(w.field(QStringLiteral("b"))->text(), QStringLiteral("1"));
+    QCOMPARE(w.field(QStringLiteral("b"))->palette().color(QPalette::Text), QColor(Qt::black));
 }
 
 QTEST_MAIN(tst_ClassTestArea)
