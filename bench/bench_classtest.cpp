@@ -9,7 +9,8 @@
 //   over the first's;
 // - run: one test of the generator's solve set through the page, against the solver's calculate()
 //   alone on the same class (and the integrity check that opens every test, alone).
-// Prints `name: value` lines; BENCH_ONLY=open, delete or run runs one part.
+// Prints `name: value` lines; BENCH_ONLY=open, delete or run runs one part, BENCH_PAIRS=n sets the
+// number of pairs.
 
 #include "ModelGenerator.h"
 #include "PrimitiveWidgets/widgetLineEditWithUIDMember.h"
@@ -39,7 +40,10 @@
 
 namespace {
 
-const int PAIRS = 7;
+// BENCH_PAIRS overrides the number of pairs, for a quick look.
+const int PAIRS = qEnvironmentVariableIsSet("BENCH_PAIRS")
+                      ? qEnvironmentVariableIntValue("BENCH_PAIRS")
+                      : 7;
 
 void print(const QByteArray &n_name, double n_value)
 {
