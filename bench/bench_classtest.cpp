@@ -51,8 +51,11 @@ void print(const QByteArray &n_name, double n_value)
     std::fflush(stdout);
 }
 
+// No event loop runs here: what the last run posted (layout requests, deferred deletes) is
+// delivered between runs, as the program's loop would, so that no run inherits a long queue.
 void settle()
 {
+    QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     malloc_trim(0);
 }
