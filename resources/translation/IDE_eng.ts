@@ -1168,6 +1168,41 @@
     </message>
 </context>
 <context>
+    <name>wClassTestArea</name>
+    <message>
+        <source>Тестирование</source>
+        <translation>Testing</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Object</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Только результаты</source>
+        <translation>Show results</translation>
+    </message>
+    <message>
+        <source>Show graph</source>
+        <translation>Show graph</translation>
+    </message>
+    <message>
+        <source>Тестировать</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Clear</translation>
+    </message>
+</context>
+<context>
     <name>wConditionalRelationship</name>
     <message>
         <source>Form</source>
@@ -1226,6 +1261,13 @@
     <message>
         <source>Form</source>
         <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>widgetLineEditWithUIDMember</name>
+    <message>
+        <source>Form</source>
+        <translation>LineEditWithUIDMembers</translation>
     </message>
 </context>
 </TS>

@@ -1168,6 +1168,41 @@
     </message>
 </context>
 <context>
+    <name>wClassTestArea</name>
+    <message>
+        <source>Тестирование</source>
+        <translation>Тестирование класса</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Объект</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Только результаты</source>
+        <translation>Только результаты</translation>
+    </message>
+    <message>
+        <source>Show graph</source>
+        <translation>Показать граф</translation>
+    </message>
+    <message>
+        <source>Тестировать</source>
+        <translation>Тестировать</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Очистить</translation>
+    </message>
+</context>
+<context>
     <name>wConditionalRelationship</name>
     <message>
         <source>Form</source>
@@ -1223,6 +1258,13 @@
 </context>
 <context>
     <name>wSimpleRelation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>widgetLineEditWithUIDMember</name>
     <message>
         <source>Form</source>
         <translation>Form</translation>

@@ -269,6 +269,14 @@ void tst_Resources::formContextsMatchTheForms()
         {"wClassArea", "Наименование", "Name", "Наименование"},
         {"wClassArea", "Уровень", "Level", "Уровень"},
         {"wClassArea", "Описание", "Description", "Описание"},
+        {"wClassTestArea", "Тестирование", "Testing", "Тестирование класса"},
+        {"wClassTestArea", "Object", "Object", "Объект"},
+        {"wClassTestArea", "Value", "Value", "Значение"},
+        {"wClassTestArea", "Find", "Find", "Найти"},
+        {"wClassTestArea", "Только результаты", "Show results", "Только результаты"},
+        {"wClassTestArea", "Show graph", "Show graph", "Показать граф"},
+        {"wClassTestArea", "Тестировать", "Test", "Тестировать"},
+        {"wClassTestArea", "Очистить", "Clear", "Очистить"},
         {"wConditionalRelationship", "Form", "Form", "Form"},
         {"wConsoleArea", "Консоль", "Console", "Консоль"},
         {"wContainerProjectArea", "Проект", "Project", "Проект"},
@@ -279,6 +287,7 @@ void tst_Resources::formContextsMatchTheForms()
         {"wParameterRelationGroups", "Удалить", "Delete", "Удалить"},
         {"wProgramRelation", "Form", "Form", "Form"},
         {"wSimpleRelation", "Form", "Form", "Form"},
+        {"widgetLineEditWithUIDMember", "Form", "LineEditWithUIDMembers", "Form"},
     };
     QMap<QString, int> perContext;
     for (const auto &form : forms) {

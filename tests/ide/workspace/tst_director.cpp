@@ -1,3 +1,4 @@
+#include "BoxRecorder.h"
 #include "ModelFixtures.h"
 #include "../TextTables.h"
 
@@ -583,11 +584,17 @@ void tst_Director::classTestTabDrivesTheTestTools()
     QCOMPARE(body.toolStates(), (QList<bool>{false, false, false, false}));
     body.editorTabs()->setCurrentIndex(0);
     QCOMPARE(body.toolStates(), (QList<bool>{true, true, true, true}));
-    // The tool actions reach the test page only; nothing breaks on another page.
+    // The tool actions reach the test page: its run refuses a test without known values.
+    BoxRecorder boxes;
     body.director.run();
     body.director.showGraph();
     body.director.filterResultTest();
     body.director.clearResultTest();
+    QCOMPARE(boxes.texts(), QStringList{ErrorDictionary::Instance().getErrorById(10041)});
+    // Another page gets nothing.
+    body.editorTabs()->setCurrentIndex(1);
+    body.director.run();
+    QCOMPARE(boxes.texts().size(), 1);
 
     // Close both tabs with their close buttons, as a user would.
     while (body.editorTabs()->count() > 0) {
