@@ -170,7 +170,7 @@ void wClassTestArea::createObjectTree(QSharedPointer<OstraClass> n_class, QTreeW
     for (const QSharedPointer<ParameterModel> &parameter : n_class->getOwnParametersSet()) {
         const QString id = parameter->getId();
         children.append(makeRow(parameter->getShortName(), id));
-        m_parameterDataWidgets.insert(id, createParameterDataWidget(parameter));
+        m_unmadeFields.insert(id, parameter);
         m_parameterCheckBoxWidgets.insert(id, new QCheckBox());
     }
     n_row->addChildren(children);
@@ -193,6 +193,7 @@ void wClassTestArea::clearParameterDataWidgets()
     for (widgetLineEditWithUIDMember *field : qAsConst(m_parameterDataWidgets))
         field->deleteLater();
     m_parameterDataWidgets.clear();
+    m_unmadeFields.clear();
 }
 
 void wClassTestArea::clearParameterCheckBoxWidgets()
@@ -222,13 +223,42 @@ void wClassTestArea::placeFields(QTreeWidgetItem *n_row)
 
 void wClassTestArea::placeField(QTreeWidgetItem *n_row, const QString &n_id)
 {
-    widgetLineEditWithUIDMember *field = m_parameterDataWidgets.value(n_id);
+    widgetLineEditWithUIDMember *field = fieldOf(n_id);
     if (n_id.isEmpty() || !field)
         return;
     field->setParentTreeWidgetItem(n_row);
     ui->objectsTree->setItemWidget(n_row, COLUMN_VALUE, field);
     if (QCheckBox *box = m_parameterCheckBoxWidgets.value(n_id))
         ui->objectsTree->setItemWidget(n_row, COLUMN_FIND, box);
+}
+
+widgetLineEditWithUIDMember *wClassTestArea::fieldOf(const QString &n_id)
+{
+    if (widgetLineEditWithUIDMember *field = m_parameterDataWidgets.value(n_id))
+        return field;
+    const QSharedPointer<ParameterModel> parameter = m_unmadeFields.take(n_id);
+    if (!parameter)
+        return nullptr;
+    widgetLineEditWithUIDMember *field = createParameterDataWidget(parameter);
+    m_parameterDataWidgets.insert(n_id, field);
+    return field;
+}
+
+// The text a parameter's field holds, or would hold once made (its default), and whether it is a
+// number field; false when the field is empty.
+bool wClassTestArea::knownText(const QString &n_id, QString &n_text, bool &n_number) const
+{
+    if (const widgetLineEditWithUIDMember *field = m_parameterDataWidgets.value(n_id)) {
+        n_text = field->getText();
+        n_number = field->getAllowedType() != QVariant::String;
+        return !field->isEmpty();
+    }
+    const QSharedPointer<ParameterModel> parameter = m_unmadeFields.value(n_id);
+    if (!parameter || !parameter->hasDefaultValue())
+        return false;
+    n_text = parameter->getDefaultValueStr();
+    n_number = parameter->getValueType() == QVariant::Double;
+    return !n_text.trimmed().isEmpty();
 }
 
 QTreeWidgetItem *wClassTestArea::findTreeWidgetItem(QTreeWidgetItem *n_row,
@@ -248,6 +278,7 @@ void wClassTestArea::releaseEntries(const QString &n_id)
 {
     // A placed field or box goes with its row; an unplaced one has no other holder. Deferred
     // deletion suits both.
+    m_unmadeFields.remove(n_id);
     if (widgetLineEditWithUIDMember *field = m_parameterDataWidgets.take(n_id))
         field->deleteLater();
     if (QCheckBox *box = m_parameterCheckBoxWidgets.take(n_id))
@@ -309,7 +340,7 @@ void wClassTestArea::updateParameterRow(QTreeWidgetItem *n_parentRow, const QStr
         return;
     const QSharedPointer<ParameterModel> parameter = m_rootClass->getParameterPtr(n_id);
     QTreeWidgetItem *row = makeRow(parameter->getShortName(), n_id);
-    m_parameterDataWidgets.insert(n_id, createParameterDataWidget(parameter));
+    m_unmadeFields.insert(n_id, parameter);
     m_parameterCheckBoxWidgets.insert(n_id, new QCheckBox());
     n_parentRow->addChild(row);
     placeField(row, n_id);
@@ -460,19 +491,20 @@ bool wClassTestArea::readPage(QHash<QString, QVariant> &n_known, QList<QString> 
          ++it) {
         if (it.value()->isChecked())
             n_required.append(it.key());
-        const widgetLineEditWithUIDMember *field = m_parameterDataWidgets.value(it.key());
-        if (!field || field->isEmpty())
+        QString text;
+        bool numberField = false;
+        if (!knownText(it.key(), text, numberField))
             continue;
-        if (field->getAllowedType() == QVariant::String) {
-            n_known.insert(it.key(), field->getValue());
+        if (!numberField) {
+            n_known.insert(it.key(), text);
             continue;
         }
         // The validator accepts the locale's group separators, which the C conversion misreads;
         // the locale reads them, the C conversion then takes "1,5" typed under any locale.
         bool converted = false;
-        double number = QLocale().toDouble(field->getText(), &converted);
+        double number = QLocale().toDouble(text, &converted);
         if (!converted)
-            number = field->getValue().toDouble(&converted);
+            number = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&converted);
         if (!converted) {
             const QTreeWidgetItem *row = m_rows.value(it.key());
             showBox(message(KEY_NOT_A_NUMBER) + QLatin1Char(' ')
@@ -593,8 +625,7 @@ QStringList wClassTestArea::gatherOutputStringFromRulesOrder(
         const QHash<QString, QSharedPointer<ParameterModel>> outputs = rule->getOutputParameters();
         for (const QSharedPointer<ParameterModel> &parameter : outputs)
             if (parameter)
-                if (widgetLineEditWithUIDMember *field = m_parameterDataWidgets.value(
-                        parameter->getId()))
+                if (widgetLineEditWithUIDMember *field = fieldOf(parameter->getId()))
                     field->setResultValue(parameter->getValueStr());
         const QSharedPointer<RelationModel> relation = rule->getRelationPtr();
         const QString relationName = relation ? nameWithDescription(relation->getShortName(),

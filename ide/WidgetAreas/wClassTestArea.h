@@ -96,6 +96,8 @@ private:
     void reportFailure(const QString &n_text, const QString &n_debug);
     void placeFields(QTreeWidgetItem *n_row);
     void placeField(QTreeWidgetItem *n_row, const QString &n_id);
+    widgetLineEditWithUIDMember *fieldOf(const QString &n_id);
+    bool knownText(const QString &n_id, QString &n_text, bool &n_number) const;
     QTreeWidgetItem *makeRow(const QString &n_name, const QString &n_id);
     // Removes the row of that id with the rows below it, with their table entries.
     void removeRow(const QString &n_id);
@@ -110,6 +112,10 @@ private:
     TestModelColleague *m_colleague = nullptr;
     QSharedPointer<OstraClass> m_rootClass;
     QHash<QString, widgetLineEditWithUIDMember *> m_parameterDataWidgets;
+    // Parameters whose fields are made when first needed (placed or given a result): every field
+    // made posts events that Qt compares against the whole pending queue, so making them all up
+    // front grows with the square of the class.
+    QHash<QString, QSharedPointer<ParameterModel>> m_unmadeFields;
     QHash<QString, QCheckBox *> m_parameterCheckBoxWidgets;
     // Every row of the tree by element id, so that notifications never walk the tree.
     QHash<QString, QTreeWidgetItem *> m_rows;

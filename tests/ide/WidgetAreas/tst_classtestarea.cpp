@@ -260,6 +260,7 @@ private slots:
     void headingsFollowTheLanguage();
     void notSolvedSendsNothing();
     void secondRunClearedBringsTheInputBack();
+    void resultBeforeExpansionShowsOnExpansion();
 
 private:
     QTemporaryDir m_folder;
@@ -679,5 +680,27 @@ void tst_ClassTestArea::secondRunClearedBringsTheInputBack()
     QCOMPARE(w.field(QStringLiteral("b"))->palette().color(QPalette::Text), QColor(Qt::black));
 }
 
+// Fields are made when first needed: a result given to a row never expanded shows on expansion,
+// above the default, and clearing brings the default back.
+void tst_ClassTestArea::resultBeforeExpansionShowsOnExpansion()
+{
+    Window w(writeFixture(m_folder, [](OstraModel &n_model) {
+        n_model.getRootClass()->getParameterPtr(QStringLiteral("b"))->setDefaultValue(2.0);
+    }));
+    const ClassPtr root = w.page->getRootClass();
+    const QSharedPointer<ParameterModel> b = root->getParameterPtr(QStringLiteral("b"));
+    b->setValue(7.0);
+    QVERIFY(!w.field(QStringLiteral("b")));
+    w.page->gatherOutputStringFromRulesOrder(
+        {root->getOwnRulesHash().value(QStringLiteral("rule1"))}, 0);
+    w.expand(QStringLiteral("Root"));
+    QCOMPARE(w.field(QStringLiteral("b"))->text(), b->getValueStr());
+    QCOMPARE(w.field(QStringLiteral("b"))->palette().color(QPalette::Text), QColor(Qt::red));
+    w.tool(84)->trigger();
+    QCOMPARE(w.field(QStringLiteral("b"))->text(), QStringLiteral("2"));
+    QCOMPARE(w.field(QStringLiteral("b"))->palette().color(QPalette::Text), QColor(Qt::black));
+}
+
 QTEST_MAIN(tst_ClassTestArea)
 #include "tst_classtestarea.moc"
+
