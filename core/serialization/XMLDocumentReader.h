@@ -53,6 +53,7 @@ public:
     // False for a name that belongs to XML namespaces (a prefix, or "xmlns"), which model
     // documents never use.
     static bool isPlainName(const QString &n_name);
+    static bool isPlainName(const QStringRef &n_name);
 
     static QString nestingTooDeepMessage();
     static QString tooManyAttributesMessage();
