@@ -1222,6 +1222,33 @@
     </message>
 </context>
 <context>
+    <name>wRuleArea</name>
+    <message>
+        <source>Form</source>
+        <translation>Rule Properties</translation>
+    </message>
+    <message>
+        <source>Отношение</source>
+        <translation>Relation</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Входные параметры</source>
+        <translation>Input parameters</translation>
+    </message>
+    <message>
+        <source>Выходные параметры</source>
+        <translation>Output parmeters</translation>
+    </message>
+</context>
+<context>
     <name>wSimpleRelation</name>
     <message>
         <source>Form</source>

@@ -1222,6 +1222,33 @@
     </message>
 </context>
 <context>
+    <name>wRuleArea</name>
+    <message>
+        <source>Form</source>
+        <translation>Свойства правила</translation>
+    </message>
+    <message>
+        <source>Отношение</source>
+        <translation>Отношение</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Наименование</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>Входные параметры</source>
+        <translation>Входные параметры</translation>
+    </message>
+    <message>
+        <source>Выходные параметры</source>
+        <translation>Выходные параметры</translation>
+    </message>
+</context>
+<context>
     <name>wSimpleRelation</name>
     <message>
         <source>Form</source>

@@ -278,6 +278,12 @@ void tst_Resources::formContextsMatchTheForms()
         {"wParameterRelationGroups", "Добавить", "Add", "Добавить"},
         {"wParameterRelationGroups", "Удалить", "Delete", "Удалить"},
         {"wProgramRelation", "Form", "Form", "Form"},
+        {"wRuleArea", "Form", "Rule Properties", "Свойства правила"},
+        {"wRuleArea", "Отношение", "Relation", "Отношение"},
+        {"wRuleArea", "Наименование", "Name", "Наименование"},
+        {"wRuleArea", "Описание", "Description", "Описание"},
+        {"wRuleArea", "Входные параметры", "Input parameters", "Входные параметры"},
+        {"wRuleArea", "Выходные параметры", "Output parmeters", "Выходные параметры"},
         {"wSimpleRelation", "Form", "Form", "Form"},
     };
     QMap<QString, int> perContext;

@@ -5,11 +5,9 @@
 #include "WidgetAreas/MessageItem.h"
 #include "WidgetAreas/wClassTestArea.h"
 #include "WidgetAreas/wContainerRelationshipArea.h"
-#include "WidgetAreas/wRuleArea.h"
 #include "model/OstraModel.h"
 #include "workspace/colleagues/ProjectColleague.h"
 #include "workspace/colleagues/RelationshipColleague.h"
-#include "workspace/colleagues/RuleColleague.h"
 #include "workspace/mediators/BaseMediator.h"
 #include "workspace/routing/CommandItem.h"
 
@@ -71,7 +69,7 @@ QString parentIdOf(ElementTreeArea &n_tree, const QString &n_id)
 } // namespace
 
 // The least relations tree and pages the workspace drives: rows by id, title updates, the open
-// request, and the rule page's save.
+// request, and the class-test page.
 class tst_StandInPages : public QObject
 {
     Q_OBJECT
@@ -84,9 +82,6 @@ private slots:
     void doubleClickAsksToOpenTheElement();
     void colleaguesKeepOnlyTheirTree();
 
-    void rulePageLoadsEditsAndSaves();
-    void rulePageRefusesWithOneMessage_data();
-    void rulePageRefusesWithOneMessage();
     void testPageTitlesItselfOrRefusesNoClass();
 };
 
@@ -177,72 +172,6 @@ void tst_StandInPages::colleaguesKeepOnlyTheirTree()
     relationship.setRelationshipWidget(nullptr);
     relationship.updateView();
     relationship.setTitle(&title);
-}
-
-void tst_StandInPages::rulePageLoadsEditsAndSaves()
-{
-    SmallModel small;
-    RecordingMediator mediator;
-    RuleColleague colleague(&mediator);
-    wRuleArea page;
-    page.setColleague(&colleague);
-    QCOMPARE(colleague.getRuleWidget(), &page);
-    page.setData(small.root.data());
-    page.setEditData(small.root.data(), QStringLiteral("rule"));
-    QCOMPARE(page.windowTitle(), QStringLiteral("Rule"));
-    QCOMPARE(page.getUid(), QStringLiteral("rule"));
-    QCOMPARE(page.getParent(), QStringLiteral("rel"));
-
-    QSignalSpy changes(&page, &wRuleArea::changeDataWidget);
-    auto *name = page.findChild<QLineEdit *>(QStringLiteral("leShortName"));
-    name->selectAll();
-    QTest::keyClicks(name, QStringLiteral("A rule with a long name"));
-    QVERIFY(changes.count() > 0);
-    QVERIFY(page.save());
-    QCOMPARE(small.child->getRule(QStringLiteral("rule"))->getShortName(), QStringLiteral("A rule with a long name"));
-    QCOMPARE(page.windowTitle(), QStringLiteral("A rule with a l..."));
-    // The old errors are cleared before each save.
-    QCOMPARE(mediator.commands, QStringList{QStringLiteral("command 3")});
-    QVERIFY(mediator.errors.isEmpty());
-}
-
-void tst_StandInPages::rulePageRefusesWithOneMessage_data()
-{
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("errorKey");
-
-    QTest::newRow("empty name") << "rule" << "  " << 10210;
-    QTest::newRow("new rule never stored") << "" << "Fresh" << 511;
-}
-
-void tst_StandInPages::rulePageRefusesWithOneMessage()
-{
-    QFETCH(QString, id);
-    QFETCH(QString, name);
-    QFETCH(int, errorKey);
-
-    SmallModel small;
-    RecordingMediator mediator;
-    RuleColleague colleague(&mediator);
-    wRuleArea page;
-    page.setColleague(&colleague);
-    page.setData(small.root.data());
-    if (!id.isEmpty())
-        page.setEditData(small.root.data(), id);
-    auto *field = page.findChild<QLineEdit *>(QStringLiteral("leShortName"));
-    field->setText(name);
-    QVERIFY(!page.save());
-    QCOMPARE(mediator.errors, QStringList{ErrorDictionary::Instance().getErrorById(errorKey)});
-    QCOMPARE(small.child->getRule(QStringLiteral("rule"))->getShortName(), QStringLiteral("Rule"));
-    // With messages off the page refuses silently.
-    page.errorMessageOnOff(false);
-    QVERIFY(!page.save());
-    QCOMPARE(mediator.errors.size(), 1);
-    // A page without a colleague refuses without crashing.
-    wRuleArea lonely;
-    lonely.setColleague(nullptr);
-    QVERIFY(!lonely.save());
 }
 
 void tst_StandInPages::testPageTitlesItselfOrRefusesNoClass()

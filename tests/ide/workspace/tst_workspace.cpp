@@ -32,7 +32,8 @@ namespace {
 
 // The assembled body over a small model:
 //   Root: parameter p (P), class c (C: parameter q (Q), class d (D: parameter s (S))),
-//   rule r1 on rel binding p, class c's rule r2 on rel binding q, class c's constraint k1 on rel2.
+//   parameter o (O) as r1's output,
+//   rule r1 on rel binding p and o, class c's rule r2 on rel binding q, class c's constraint k1 on rel2.
 struct Body
 {
     Body()
@@ -52,6 +53,8 @@ struct Body
         const auto storage = built->getRelationsStorage();
         root->addParameter(
             makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("P")));
+        root->addParameter(
+            makeParameter(QStringLiteral("o"), QVariant::Double, QStringLiteral("O")));
         const ClassPtr c = makeClass(QStringLiteral("c"), storage, QStringLiteral("C"));
         root->addClass(c);
         c->addParameter(makeParameter(QStringLiteral("q"), QVariant::Double, QStringLiteral("Q")));
@@ -65,7 +68,8 @@ struct Body
                      QStringList{QStringLiteral("a")}, QStringList{},
                      RelationModel::RELATION_CONSTRAINT, QStringLiteral("Rel2"));
         placeRule(root, QStringLiteral("r1"), QStringLiteral("rel"),
-                  {{QStringLiteral("a"), QStringLiteral("p")}}, {}, QStringLiteral("R1"));
+                  {{QStringLiteral("a"), QStringLiteral("p")}},
+                  {{QStringLiteral("b"), QStringLiteral("o")}}, QStringLiteral("R1"));
         placeRule(c, QStringLiteral("r2"), QStringLiteral("rel"),
                   {{QStringLiteral("a"), QStringLiteral("q")}}, {}, QStringLiteral("R2"));
         placeConstraint(c, QStringLiteral("k1"), QStringLiteral("rel2"),
@@ -148,9 +152,11 @@ struct Body
     }
     QLineEdit *nameField(int n_tab)
     {
-        // The class page names its field leName; the other pages leShortName.
+        // The class page names its field leName, the rule page leTitle; the other pages leShortName.
         QWidget *page = tabs()->widget(n_tab);
         QLineEdit *field = page->findChild<QLineEdit *>(QStringLiteral("leShortName"));
+        if (!field)
+            field = page->findChild<QLineEdit *>(QStringLiteral("leTitle"));
         return field ? field : page->findChild<QLineEdit *>(QStringLiteral("leName"));
     }
     void typeName(int n_tab, const QString &n_name)
