@@ -1222,6 +1222,37 @@
     </message>
 </context>
 <context>
+    <name>wRelationshipArea</name>
+    <message>
+        <source>Отношение</source>
+        <translation>Relation</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Тип отношения</source>
+        <translation>Relation type</translation>
+    </message>
+    <message>
+        <source>Тело отношения</source>
+        <translation>Relation formula</translation>
+    </message>
+    <message>
+        <source>Изменить тело отношения</source>
+        <translation>Change relation&apos;s body</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Description</translation>
+    </message>
+</context>
+<context>
     <name>wRuleArea</name>
     <message>
         <source>Form</source>

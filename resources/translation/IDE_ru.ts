@@ -1222,6 +1222,37 @@
     </message>
 </context>
 <context>
+    <name>wRelationshipArea</name>
+    <message>
+        <source>Отношение</source>
+        <translation>Свойства отношения</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Наименование</translation>
+    </message>
+    <message>
+        <source>Тип отношения</source>
+        <translation>Тип отношения</translation>
+    </message>
+    <message>
+        <source>Тело отношения</source>
+        <translation>Тело отношения</translation>
+    </message>
+    <message>
+        <source>Изменить тело отношения</source>
+        <translation>Изменить тело отношения</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Описание</translation>
+    </message>
+</context>
+<context>
     <name>wRuleArea</name>
     <message>
         <source>Form</source>
