@@ -1189,6 +1189,13 @@
     </message>
 </context>
 <context>
+    <name>wContainerRelationshipArea</name>
+    <message>
+        <source>Отношения</source>
+        <translation>Relations</translation>
+    </message>
+</context>
+<context>
     <name>wErrorArea</name>
     <message>
         <source>Ошибки</source>

@@ -272,6 +272,7 @@ void tst_Resources::formContextsMatchTheForms()
         {"wConditionalRelationship", "Form", "Form", "Form"},
         {"wConsoleArea", "Консоль", "Console", "Консоль"},
         {"wContainerProjectArea", "Проект", "Project", "Проект"},
+        {"wContainerRelationshipArea", "Отношения", "Relations", "Отношения"},
         {"wErrorArea", "Ошибки", "Errors", "Ошибки"},
         {"wParameterRelationGroups", "Form", "Parameter Relation Groups", "Form"},
         {"wParameterRelationGroups", "Параметры", "Parameters", "Параметры"},

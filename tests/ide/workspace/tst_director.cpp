@@ -25,7 +25,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QSplitter>
-#include <QStandardItemModel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -98,9 +97,10 @@ struct Body
         const auto found = projectTree()->findItems(n_id, Qt::MatchExactly | Qt::MatchRecursive, 2);
         return found.isEmpty() ? nullptr : found.first();
     }
-    ElementTreeArea *relationsTree()
+    wContainerRelationshipArea *relationsTree()
     {
-        return qobject_cast<ElementTreeArea *>(director.relationshipBuilder()->getWidgets().at(0)->getWidget());
+        return qobject_cast<wContainerRelationshipArea *>(
+            director.relationshipBuilder()->getWidgets().at(0)->getWidget());
     }
     void execute(TypeCRUD n_operation, TypeWorkSpaceWindow n_kind, const QString &n_uid)
     {
@@ -119,16 +119,6 @@ struct Body
     IDEDirector director;
     QList<QAction *> tools;
 };
-
-int rowsBelow(const QStandardItem *n_item)
-{
-    int rows = 0;
-    for (int row = 0; row < n_item->rowCount(); ++row)
-        rows += 1 + rowsBelow(n_item->child(row));
-    return rows;
-}
-
-int allRows(const QStandardItemModel *n_model) { return rowsBelow(n_model->invisibleRootItem()); }
 
 // The root of n_model, holding the parameter "p" named "P".
 ClassPtr rootWithParameter(OstraModel &n_model)
@@ -217,7 +207,7 @@ void tst_Director::assembledBodyStartsEmpty()
     QVERIFY(body.editorTabs()->isMovable());
     QCOMPARE(body.editorTabs()->count(), 0);
     QCOMPARE(body.projectTree()->topLevelItemCount(), 0);
-    QCOMPARE(body.relationsTree()->model()->rowCount(), 0);
+    QCOMPARE(body.relationsTree()->treeWidget()->topLevelItemCount(), 0);
     QCOMPARE(body.errorTable()->rowCount(), 0);
     QVERIFY(!body.director.ErrorExist());
     QVERIFY(body.director.getViewProjectManager()->isInside(PROJECT_TREE));
@@ -272,13 +262,13 @@ void tst_Director::loadedModelFillsBothTrees()
     QCOMPARE(body.projectTree()->topLevelItem(0)->text(2), root->getId());
     const int relations = root->getRelationsHash().size();
     QVERIFY(relations > 0);
-    QCOMPARE(body.relationsTree()->model()->rowCount(), relations);
-    QCOMPARE(allRows(body.relationsTree()->model()),
+    QCOMPARE(body.relationsTree()->treeWidget()->topLevelItemCount(), relations);
+    QCOMPARE(allRows(body.relationsTree()->treeWidget()),
              relations + root->getRulesHash().size() + root->getConstraintsHash().size());
     for (const auto &rule : root->getRulesHash()) {
-        QStandardItem *row = body.relationsTree()->itemOf(rule->getId());
+        QTreeWidgetItem *row = body.relationsTree()->itemOf(rule->getId());
         QVERIFY(row && row->parent());
-        QCOMPARE(row->parent()->data(Qt::UserRole).toString(), rule->getRelationPtr()->getId());
+        QCOMPARE(row->parent()->text(2), rule->getRelationPtr()->getId());
     }
 
     // The model's root is now the body's class: the class test opens on it.
@@ -305,7 +295,7 @@ void tst_Director::loadedModelFillsBothTrees()
     // Clearing empties the trees and the body forgets the class.
     body.director.clear();
     QCOMPARE(body.projectTree()->topLevelItemCount(), 0);
-    QCOMPARE(body.relationsTree()->model()->rowCount(), 0);
+    QCOMPARE(body.relationsTree()->treeWidget()->topLevelItemCount(), 0);
     QVERIFY(!body.director.debug());
 }
 

@@ -3,7 +3,7 @@
 
 #include "MessageBoxes.h"
 #include "SlotGuard.h"
-#include "WidgetAreas/ElementTreeArea.h"
+#include "WidgetAreas/wContainerRelationshipArea.h"
 #include "WidgetAreas/wContainerProjectArea.h"
 #include "model/ModelManager.h"
 #include "model/OstraModel.h"
@@ -17,7 +17,6 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPointer>
-#include <QStandardItemModel>
 #include <QTreeWidget>
 #include <QTabBar>
 #include <QTabWidget>
@@ -99,9 +98,9 @@ struct Body
             projectTree()->findItems(n_id, Qt::MatchExactly | Qt::MatchRecursive, 2);
         return found.isEmpty() ? nullptr : found.first();
     }
-    ElementTreeArea *relationsTree()
+    wContainerRelationshipArea *relationsTree()
     {
-        return qobject_cast<ElementTreeArea *>(
+        return qobject_cast<wContainerRelationshipArea *>(
             director.relationshipBuilder()->getWidgets().at(0)->getWidget());
     }
     static bool inProjectTree(TypeWorkSpaceWindow n_kind)
@@ -114,8 +113,8 @@ struct Body
             QTreeWidgetItem *item = projectItem(n_id);
             return item ? item->text(0) : QString();
         }
-        QStandardItem *item = relationsTree()->itemOf(n_id);
-        return item ? item->text() : QString();
+        QTreeWidgetItem *item = relationsTree()->itemOf(n_id);
+        return item ? item->text(0) : QString();
     }
     // A user's double click on the element's row.
     void doubleClick(TypeWorkSpaceWindow n_kind, const QString &n_id)
@@ -131,11 +130,13 @@ struct Body
             viewport = tree->viewport();
             at = tree->visualItemRect(item).center();
         } else {
-            ElementTreeArea *tree = relationsTree();
-            const QModelIndex index = tree->itemOf(n_id)->index();
-            tree->view()->scrollTo(index);
-            viewport = tree->view()->viewport();
-            at = tree->view()->visualRect(index).center();
+            QTreeWidget *tree = relationsTree()->treeWidget();
+            QTreeWidgetItem *item = relationsTree()->itemOf(n_id);
+            for (QTreeWidgetItem *up = item->parent(); up; up = up->parent())
+                up->setExpanded(true);
+            tree->scrollToItem(item);
+            viewport = tree->viewport();
+            at = tree->visualItemRect(item).center();
         }
         QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
         QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
@@ -338,12 +339,12 @@ void tst_WorkSpace::closingANeverSavedPageSendsNothing()
     body.execute(CREATE, RULE_WINDOW, QStringLiteral("rel"));
     const QString projectRow = body.treeText(CLASS_WINDOW, QStringLiteral("c"));
     const int projectRows = body.projectTree()->model()->rowCount();
-    const int ruleRows = body.relationsTree()->itemOf(QStringLiteral("rel"))->rowCount();
+    const int ruleRows = body.relationsTree()->itemOf(QStringLiteral("rel"))->childCount();
     body.closeTab(1);
     body.closeTab(0);
     QCOMPARE(body.tabs()->count(), 0);
     QCOMPARE(body.projectTree()->model()->rowCount(), projectRows);
-    QCOMPARE(body.relationsTree()->itemOf(QStringLiteral("rel"))->rowCount(), ruleRows);
+    QCOMPARE(body.relationsTree()->itemOf(QStringLiteral("rel"))->childCount(), ruleRows);
     QCOMPARE(body.treeText(CLASS_WINDOW, QStringLiteral("c")), projectRow);
 }
 
