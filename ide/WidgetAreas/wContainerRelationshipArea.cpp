@@ -33,10 +33,6 @@ enum Action {
 // Text offsets of the actions on the relations tree's base, in action order.
 const int ACTION_TEXTS[] = {1, 2, 3, 4, 5, 6, 10, 11, 12};
 
-const QString RELATION_ICON = QStringLiteral(":/prog/Images/24x24/relation.png");
-const QString RULE_ICON = QStringLiteral(":/prog/Images/24x24/rule.png");
-const QString CONSTRAINT_ICON = QStringLiteral(":/prog/Images/24x24/constraint.png");
-
 template<typename Element>
 QString elementLabel(const Element &n_element)
 {
@@ -60,7 +56,10 @@ QString bare(const QString &n_id)
 } // namespace
 
 wContainerRelationshipArea::wContainerRelationshipArea(QWidget *parent)
-    : QWidget(parent), ui(new Ui::wContainerRelationshipArea)
+    : QWidget(parent), ui(new Ui::wContainerRelationshipArea),
+      m_relationIcon(QStringLiteral(":/prog/Images/24x24/relation.png")),
+      m_ruleIcon(QStringLiteral(":/prog/Images/24x24/rule.png")),
+      m_constraintIcon(QStringLiteral(":/prog/Images/24x24/constraint.png"))
 {
     ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/prog/Images/24x24/relations.png")));
@@ -138,21 +137,22 @@ QSharedPointer<RelationModel> wContainerRelationshipArea::storedRelation(const Q
     return m_class->getRelationPtr(n_id);
 }
 
-void wContainerRelationshipArea::lookups(RulesByRelation &n_rules,
+void wContainerRelationshipArea::lookups(const QSet<QString> &n_relations, RulesByRelation &n_rules,
                                          ConstraintsByRelation &n_constraints) const
 {
-    // A rule or constraint whose relation is gone or not stored has no place in the tree.
+    // Only the relations asked for; a rule or constraint whose relation is gone or not stored has
+    // no place in the tree.
     const auto rules = m_class->getRulesHash();
     for (const auto &rule : rules) {
         const QSharedPointer<RelationModel> relation = rule ? rule->getRelationPtr() : nullptr;
-        if (relation && m_class->relationsContains(relation->getId()))
+        if (relation && n_relations.contains(relation->getId()))
             n_rules.insert(relation->getId(), rule);
     }
     const auto constraints = m_class->getConstraintsHash();
     for (const auto &constraint : constraints) {
         const QSharedPointer<RelationModel> relation = constraint ? constraint->getRelationPtr()
                                                                   : nullptr;
-        if (relation && m_class->relationsContains(relation->getId()))
+        if (relation && n_relations.contains(relation->getId()))
             n_constraints.insert(relation->getId(), constraint);
     }
 }
@@ -161,10 +161,9 @@ QTreeWidgetItem *wContainerRelationshipArea::makeItem(const QString &n_label, co
                                                       const QString &n_id) const
 {
     auto *item = new QTreeWidgetItem(QStringList{n_label, n_kind, n_id});
-    const QString &icon = n_kind == m_relationWord ? RELATION_ICON
-                          : n_kind == m_ruleWord   ? RULE_ICON
-                                                   : CONSTRAINT_ICON;
-    item->setIcon(0, QIcon(icon));
+    item->setIcon(0, n_kind == m_relationWord ? m_relationIcon
+                     : n_kind == m_ruleWord   ? m_ruleIcon
+                                              : m_constraintIcon);
     return item;
 }
 
@@ -177,17 +176,23 @@ void wContainerRelationshipArea::fill(bool n_skipShown)
         return;
     QSet<QString> shown;
     if (n_skipShown) {
-        // One walk over the tree, not one search per relation.
-        for (QTreeWidgetItemIterator it(ui->treeWidget); *it; ++it)
-            shown.insert(bare((*it)->text(2)));
+        // Relation items are only ever top-level: one pass over them, not a search per relation.
+        for (int i = 0; i < ui->treeWidget->topLevelItemCount(); ++i)
+            shown.insert(bare(ui->treeWidget->topLevelItem(i)->text(2)));
     }
+    QSet<QString> missing;
+    for (auto it = relations.cbegin(); it != relations.cend(); ++it)
+        if (it.value() && !shown.contains(it.key()))
+            missing.insert(it.key());
+    if (missing.isEmpty())
+        return;
     RulesByRelation rules;
     ConstraintsByRelation constraints;
-    lookups(rules, constraints);
+    lookups(missing, rules, constraints);
     QList<QTreeWidgetItem *> items;
     for (auto it = relations.cbegin(); it != relations.cend(); ++it) {
         const QSharedPointer<RelationModel> &relation = it.value();
-        if (!relation || shown.contains(it.key()))
+        if (!missing.contains(it.key()))
             continue;
         QTreeWidgetItem *item = makeItem(relationLabel(relation), m_relationWord, it.key());
         if (relation->getRelationType() == RelationModel::RELATION_CONSTRAINT) {
@@ -222,10 +227,11 @@ void wContainerRelationshipArea::buildFiltered(const QString &n_text)
 {
     if (!m_class)
         return;
+    const QHash<QString, QSharedPointer<RelationModel>> relations = m_class->getRelationsHash();
+    const QList<QString> ids = relations.keys();
     RulesByRelation rules;
     ConstraintsByRelation constraints;
-    lookups(rules, constraints);
-    const QHash<QString, QSharedPointer<RelationModel>> relations = m_class->getRelationsHash();
+    lookups(QSet<QString>(ids.cbegin(), ids.cend()), rules, constraints);
     QList<QTreeWidgetItem *> items;
     for (auto it = relations.cbegin(); it != relations.cend(); ++it) {
         if (!it.value())

@@ -3,6 +3,7 @@
 
 #include <QIcon>
 #include <QMultiHash>
+#include <QSet>
 #include <QSharedPointer>
 #include <QString>
 #include <QWidget>
@@ -72,7 +73,8 @@ private:
     void fill(bool n_skipShown);
     void buildFiltered(const QString &n_text);
     // Rules and constraints by the id of a stored relation; elements without one are left out.
-    void lookups(RulesByRelation &n_rules, ConstraintsByRelation &n_constraints) const;
+    void lookups(const QSet<QString> &n_relations, RulesByRelation &n_rules,
+                 ConstraintsByRelation &n_constraints) const;
     QTreeWidgetItem *makeItem(const QString &n_label, const QString &n_kind,
                               const QString &n_id) const;
     QTreeWidgetItem *selected() const;
@@ -84,6 +86,10 @@ private:
     void removeSelected(bool n_relation);
 
     std::unique_ptr<Ui::wContainerRelationshipArea> ui;
+    // Made once: an icon read per item would cost more than the item.
+    const QIcon m_relationIcon;
+    const QIcon m_ruleIcon;
+    const QIcon m_constraintIcon;
     RelationshipColleague *m_colleague = nullptr;
     OstraClass *m_class = nullptr;
     const QString m_relationWord = QStringLiteral("relation");
