@@ -3,6 +3,7 @@
 
 #include "MessageBoxes.h"
 #include "SlotGuard.h"
+#include "RuleWidgets/dChooseParamRule.h"
 #include "WidgetAreas/wContainerRelationshipArea.h"
 #include "WidgetAreas/wContainerProjectArea.h"
 #include "model/ModelManager.h"
@@ -15,6 +16,9 @@
 #include "workspace/wrappers/WidgetWrapper.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTreeWidget>
@@ -32,7 +36,8 @@ namespace {
 // The assembled body over a small model:
 //   Root: parameter p (P), class c (C: parameter q (Q), class d (D: parameter s (S))),
 //   parameter o (O) as r1's output,
-//   rule r1 on rel binding p and o, class c's rule r2 on rel binding q, class c's constraint k1 on rel2.
+//   rule r1 on rel binding p and o, class c's rule r2 on rel binding q,
+//   class c's constraint k1 on rel2.
 struct Body
 {
     Body()
@@ -234,6 +239,7 @@ private slots:
     void commandsThatDoNothing();
     void updateWithoutModelMakesNoPage();
     void lastTabClosedDisablesTheTestTools();
+    void relationAndRuleMadeFromTheRelationsTree();
 };
 
 void tst_WorkSpace::secondOpenFocusesReopenIsFresh_data()
@@ -611,6 +617,73 @@ void tst_WorkSpace::lastTabClosedDisablesTheTestTools()
     body.closeTab(1);
     body.closeTab(0);
     QCOMPARE(body.toolStates(), (QList<bool>{false, false, false, false}));
+}
+
+// A user's path: a relation made from the tree's menu with its body from the designer, then a rule
+// on it bound through the chooser; both reach the model and the tree.
+void tst_WorkSpace::relationAndRuleMadeFromTheRelationsTree()
+{
+    Body body;
+    wContainerRelationshipArea *tree = body.relationsTree();
+    const auto trigger = [tree](QTreeWidgetItem *n_item, const QString &n_text) {
+        tree->treeWidget()->clearSelection();
+        QPoint at(5, tree->treeWidget()->viewport()->height() - 5);
+        if (n_item) {
+            n_item->setSelected(true);
+            at = tree->treeWidget()->visualItemRect(n_item).center();
+        }
+        tree->customMenuRequested(at);
+        QMenu *menu = tree->findChildren<QMenu *>().last();
+        for (QAction *action : menu->actions())
+            if (action->text() == n_text)
+                action->trigger();
+        menu->close();
+    };
+    trigger(nullptr, QStringLiteral("Добавить отношение"));
+    QCOMPARE(body.tabs()->count(), 1);
+    QWidget *page = body.tabs()->currentWidget();
+    QTest::keyClicks(page->findChild<QLineEdit *>(QStringLiteral("leName")), QStringLiteral("Twice"));
+    MessageBoxes::setDialogHandler([](QDialog &n_dialog) {
+        n_dialog.show();
+        QTest::keyClicks(n_dialog.findChild<QLineEdit *>(QStringLiteral("leFormula")), QStringLiteral("y = x + x"));
+        n_dialog.findChild<QAction *>(QStringLiteral("actionDebug"))->trigger();
+        auto *buttons = n_dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        return n_dialog.result();
+    });
+    QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("btnBodyDesigner")), Qt::LeftButton);
+    QVERIFY(body.workSpace()->save());
+    QString relationId;
+    for (const auto &relation : body.root->getRelationsHash())
+        if (relation->getShortName() == QLatin1String("Twice"))
+            relationId = relation->getId();
+    QVERIFY(!relationId.isEmpty());
+    QCOMPARE(body.root->getRelationPtr(relationId)->getCode(), QStringLiteral("y = x + x"));
+    QVERIFY(tree->itemOf(relationId));
+
+    trigger(tree->itemOf(relationId), QStringLiteral("Добавить правило"));
+    QCOMPARE(body.tabs()->count(), 2);
+    QWidget *rulePage = body.tabs()->currentWidget();
+    rulePage->findChild<QLineEdit *>(QStringLiteral("leTitle"))->setText(QStringLiteral("Doubling"));
+    const auto choose = [rulePage](const char *n_table, const QString &n_id) {
+        MessageBoxes::setDialogHandler([n_id](QDialog &n_dialog) {
+            QString id = n_id;
+            static_cast<dChooseParamRule &>(n_dialog).setCurrentParameter(id);
+            return int(QDialog::Accepted);
+        });
+        auto *table = rulePage->findChild<QTableWidget *>(QString::fromLatin1(n_table));
+        static_cast<QPushButton *>(table->cellWidget(0, 2))->click();
+    };
+    choose("twInputParams", QStringLiteral("p"));
+    choose("twOutputParams", QStringLiteral("q"));
+    MessageBoxes::setDialogHandler({});
+    QVERIFY(body.workSpace()->save());
+    QTreeWidgetItem *relationItem = tree->itemOf(relationId);
+    QCOMPARE(relationItem->childCount(), 1);
+    QCOMPARE(relationItem->child(0)->text(0), QStringLiteral("Doubling"));
+    const RulePtr rule = body.root->getRule(relationItem->child(0)->text(2));
+    QCOMPARE(rule->getInputParameter(QStringLiteral("x"))->getId(), QStringLiteral("p"));
+    QCOMPARE(rule->getOutputParameter(QStringLiteral("y"))->getId(), QStringLiteral("q"));
 }
 
 QTEST_MAIN(tst_WorkSpace)
