@@ -1224,6 +1224,13 @@
     </message>
 </context>
 <context>
+    <name>wContainerRelationshipArea</name>
+    <message>
+        <source>Отношения</source>
+        <translation>Relations</translation>
+    </message>
+</context>
+<context>
     <name>wErrorArea</name>
     <message>
         <source>Ошибки</source>
@@ -1254,6 +1261,64 @@
     <message>
         <source>Form</source>
         <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>wRelationshipArea</name>
+    <message>
+        <source>Отношение</source>
+        <translation>Relation</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Тип отношения</source>
+        <translation>Relation type</translation>
+    </message>
+    <message>
+        <source>Тело отношения</source>
+        <translation>Relation formula</translation>
+    </message>
+    <message>
+        <source>Изменить тело отношения</source>
+        <translation>Change relation&apos;s body</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Description</translation>
+    </message>
+</context>
+<context>
+    <name>wRuleArea</name>
+    <message>
+        <source>Form</source>
+        <translation>Rule Properties</translation>
+    </message>
+    <message>
+        <source>Отношение</source>
+        <translation>Relation</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Входные параметры</source>
+        <translation>Input parameters</translation>
+    </message>
+    <message>
+        <source>Выходные параметры</source>
+        <translation>Output parmeters</translation>
     </message>
 </context>
 <context>

@@ -1224,6 +1224,13 @@
     </message>
 </context>
 <context>
+    <name>wContainerRelationshipArea</name>
+    <message>
+        <source>Отношения</source>
+        <translation>Отношения</translation>
+    </message>
+</context>
+<context>
     <name>wErrorArea</name>
     <message>
         <source>Ошибки</source>
@@ -1254,6 +1261,64 @@
     <message>
         <source>Form</source>
         <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>wRelationshipArea</name>
+    <message>
+        <source>Отношение</source>
+        <translation>Свойства отношения</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Наименование</translation>
+    </message>
+    <message>
+        <source>Тип отношения</source>
+        <translation>Тип отношения</translation>
+    </message>
+    <message>
+        <source>Тело отношения</source>
+        <translation>Тело отношения</translation>
+    </message>
+    <message>
+        <source>Изменить тело отношения</source>
+        <translation>Изменить тело отношения</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Описание</translation>
+    </message>
+</context>
+<context>
+    <name>wRuleArea</name>
+    <message>
+        <source>Form</source>
+        <translation>Свойства правила</translation>
+    </message>
+    <message>
+        <source>Отношение</source>
+        <translation>Отношение</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Наименование</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>Входные параметры</source>
+        <translation>Входные параметры</translation>
+    </message>
+    <message>
+        <source>Выходные параметры</source>
+        <translation>Выходные параметры</translation>
     </message>
 </context>
 <context>

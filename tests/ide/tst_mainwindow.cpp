@@ -3,7 +3,7 @@
 #include "Entities/Language/InterfaceLanguage.h"
 #include "MessageBoxes.h"
 #include "ModelGenerator.h"
-#include "WidgetAreas/ElementTreeArea.h"
+#include "WidgetAreas/wContainerRelationshipArea.h"
 #include "WidgetAreas/wContainerProjectArea.h"
 #include "frmMainIDE.h"
 
@@ -12,7 +12,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -128,18 +127,9 @@ struct Window
             states << tool(offset)->isEnabled();
         return states;
     }
-    ElementTreeArea *tree(int n_index)
+    QTreeWidget *relationRows()
     {
-        QList<ElementTreeArea *> trees = window.findChildren<ElementTreeArea *>();
-        std::sort(trees.begin(), trees.end(), [](ElementTreeArea *a, ElementTreeArea *b) {
-            return a->metaObject()->className() < b->metaObject()->className();
-        });
-        for (ElementTreeArea *tree : trees)
-            if (QLatin1String(tree->metaObject()->className())
-                == QLatin1String(n_index == 0 ? "wContainerProjectArea"
-                                              : "wContainerRelationshipArea"))
-                return tree;
-        return nullptr;
+        return window.findChild<wContainerRelationshipArea *>()->treeWidget();
     }
     QTreeWidget *projectRows()
     {
@@ -423,13 +413,13 @@ void tst_MainWindow::openFillsTheTrees()
     QCOMPARE(w.modelToolStates(), ALL_ON);
     QCOMPARE(w.projectRows()->topLevelItemCount(), 1);
     QVERIFY(w.projectRows()->topLevelItem(0)->childCount() > 0);
-    QVERIFY(w.tree(1)->model()->rowCount() > 0);
+    QVERIFY(w.relationRows()->topLevelItemCount() > 0);
     // Close with Discard empties both trees and turns the model actions off.
     Boxes boxes(QMessageBox::Discard);
     w.tool(10)->trigger();
     QCOMPARE(boxes.shown.size(), 1);
     QCOMPARE(w.projectRows()->topLevelItemCount(), 0);
-    QCOMPARE(w.tree(1)->model()->rowCount(), 0);
+    QCOMPARE(w.relationRows()->topLevelItemCount(), 0);
     QCOMPARE(w.modelToolStates(), ALL_OFF);
 }
 

@@ -31,7 +31,7 @@
 #include "workspace/wrappers/WidgetWrapper.h"
 
 #include <QAction>
-#include <QStandardItem>
+#include <QTreeWidgetItem>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QTableWidget>
@@ -130,8 +130,8 @@ struct RoutingBench
     }
     QString relationText(const QString &n_id)
     {
-        QStandardItem *item = relationsTree.itemOf(n_id);
-        return item ? item->text() : QString();
+        QTreeWidgetItem *item = relationsTree.itemOf(n_id);
+        return item ? item->text(0) : QString();
     }
     QList<bool> actionStates() const
     {

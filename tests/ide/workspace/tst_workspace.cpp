@@ -3,7 +3,8 @@
 
 #include "MessageBoxes.h"
 #include "SlotGuard.h"
-#include "WidgetAreas/ElementTreeArea.h"
+#include "RuleWidgets/dChooseParamRule.h"
+#include "WidgetAreas/wContainerRelationshipArea.h"
 #include "WidgetAreas/wContainerProjectArea.h"
 #include "model/ModelManager.h"
 #include "model/OstraModel.h"
@@ -15,9 +16,11 @@
 #include "workspace/wrappers/WidgetWrapper.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QPointer>
-#include <QStandardItemModel>
 #include <QTreeWidget>
 #include <QTabBar>
 #include <QTabWidget>
@@ -32,7 +35,9 @@ namespace {
 
 // The assembled body over a small model:
 //   Root: parameter p (P), class c (C: parameter q (Q), class d (D: parameter s (S))),
-//   rule r1 on rel binding p, class c's rule r2 on rel binding q, class c's constraint k1 on rel2.
+//   parameter o (O) as r1's output,
+//   rule r1 on rel binding p and o, class c's rule r2 on rel binding q,
+//   class c's constraint k1 on rel2.
 struct Body
 {
     Body()
@@ -52,6 +57,8 @@ struct Body
         const auto storage = built->getRelationsStorage();
         root->addParameter(
             makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("P")));
+        root->addParameter(
+            makeParameter(QStringLiteral("o"), QVariant::Double, QStringLiteral("O")));
         const ClassPtr c = makeClass(QStringLiteral("c"), storage, QStringLiteral("C"));
         root->addClass(c);
         c->addParameter(makeParameter(QStringLiteral("q"), QVariant::Double, QStringLiteral("Q")));
@@ -65,7 +72,8 @@ struct Body
                      QStringList{QStringLiteral("a")}, QStringList{},
                      RelationModel::RELATION_CONSTRAINT, QStringLiteral("Rel2"));
         placeRule(root, QStringLiteral("r1"), QStringLiteral("rel"),
-                  {{QStringLiteral("a"), QStringLiteral("p")}}, {}, QStringLiteral("R1"));
+                  {{QStringLiteral("a"), QStringLiteral("p")}},
+                  {{QStringLiteral("b"), QStringLiteral("o")}}, QStringLiteral("R1"));
         placeRule(c, QStringLiteral("r2"), QStringLiteral("rel"),
                   {{QStringLiteral("a"), QStringLiteral("q")}}, {}, QStringLiteral("R2"));
         placeConstraint(c, QStringLiteral("k1"), QStringLiteral("rel2"),
@@ -95,9 +103,9 @@ struct Body
             projectTree()->findItems(n_id, Qt::MatchExactly | Qt::MatchRecursive, 2);
         return found.isEmpty() ? nullptr : found.first();
     }
-    ElementTreeArea *relationsTree()
+    wContainerRelationshipArea *relationsTree()
     {
-        return qobject_cast<ElementTreeArea *>(
+        return qobject_cast<wContainerRelationshipArea *>(
             director.relationshipBuilder()->getWidgets().at(0)->getWidget());
     }
     static bool inProjectTree(TypeWorkSpaceWindow n_kind)
@@ -110,8 +118,8 @@ struct Body
             QTreeWidgetItem *item = projectItem(n_id);
             return item ? item->text(0) : QString();
         }
-        QStandardItem *item = relationsTree()->itemOf(n_id);
-        return item ? item->text() : QString();
+        QTreeWidgetItem *item = relationsTree()->itemOf(n_id);
+        return item ? item->text(0) : QString();
     }
     // A user's double click on the element's row.
     void doubleClick(TypeWorkSpaceWindow n_kind, const QString &n_id)
@@ -127,11 +135,13 @@ struct Body
             viewport = tree->viewport();
             at = tree->visualItemRect(item).center();
         } else {
-            ElementTreeArea *tree = relationsTree();
-            const QModelIndex index = tree->itemOf(n_id)->index();
-            tree->view()->scrollTo(index);
-            viewport = tree->view()->viewport();
-            at = tree->view()->visualRect(index).center();
+            QTreeWidget *tree = relationsTree()->treeWidget();
+            QTreeWidgetItem *item = relationsTree()->itemOf(n_id);
+            for (QTreeWidgetItem *up = item->parent(); up; up = up->parent())
+                up->setExpanded(true);
+            tree->scrollToItem(item);
+            viewport = tree->viewport();
+            at = tree->visualItemRect(item).center();
         }
         QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
         QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
@@ -148,9 +158,11 @@ struct Body
     }
     QLineEdit *nameField(int n_tab)
     {
-        // The class page names its field leName; the other pages leShortName.
+        // The class page names its field leName, the rule page leTitle; the other pages leShortName.
         QWidget *page = tabs()->widget(n_tab);
         QLineEdit *field = page->findChild<QLineEdit *>(QStringLiteral("leShortName"));
+        if (!field)
+            field = page->findChild<QLineEdit *>(QStringLiteral("leTitle"));
         return field ? field : page->findChild<QLineEdit *>(QStringLiteral("leName"));
     }
     void typeName(int n_tab, const QString &n_name)
@@ -227,6 +239,7 @@ private slots:
     void commandsThatDoNothing();
     void updateWithoutModelMakesNoPage();
     void lastTabClosedDisablesTheTestTools();
+    void relationAndRuleMadeFromTheRelationsTree();
 };
 
 void tst_WorkSpace::secondOpenFocusesReopenIsFresh_data()
@@ -332,12 +345,12 @@ void tst_WorkSpace::closingANeverSavedPageSendsNothing()
     body.execute(CREATE, RULE_WINDOW, QStringLiteral("rel"));
     const QString projectRow = body.treeText(CLASS_WINDOW, QStringLiteral("c"));
     const int projectRows = body.projectTree()->model()->rowCount();
-    const int ruleRows = body.relationsTree()->itemOf(QStringLiteral("rel"))->rowCount();
+    const int ruleRows = body.relationsTree()->itemOf(QStringLiteral("rel"))->childCount();
     body.closeTab(1);
     body.closeTab(0);
     QCOMPARE(body.tabs()->count(), 0);
     QCOMPARE(body.projectTree()->model()->rowCount(), projectRows);
-    QCOMPARE(body.relationsTree()->itemOf(QStringLiteral("rel"))->rowCount(), ruleRows);
+    QCOMPARE(body.relationsTree()->itemOf(QStringLiteral("rel"))->childCount(), ruleRows);
     QCOMPARE(body.treeText(CLASS_WINDOW, QStringLiteral("c")), projectRow);
 }
 
@@ -604,6 +617,73 @@ void tst_WorkSpace::lastTabClosedDisablesTheTestTools()
     body.closeTab(1);
     body.closeTab(0);
     QCOMPARE(body.toolStates(), (QList<bool>{false, false, false, false}));
+}
+
+// A user's path: a relation made from the tree's menu with its body from the designer, then a rule
+// on it bound through the chooser; both reach the model and the tree.
+void tst_WorkSpace::relationAndRuleMadeFromTheRelationsTree()
+{
+    Body body;
+    wContainerRelationshipArea *tree = body.relationsTree();
+    const auto trigger = [tree](QTreeWidgetItem *n_item, const QString &n_text) {
+        tree->treeWidget()->clearSelection();
+        QPoint at(5, tree->treeWidget()->viewport()->height() - 5);
+        if (n_item) {
+            n_item->setSelected(true);
+            at = tree->treeWidget()->visualItemRect(n_item).center();
+        }
+        tree->customMenuRequested(at);
+        QMenu *menu = tree->findChildren<QMenu *>().last();
+        for (QAction *action : menu->actions())
+            if (action->text() == n_text)
+                action->trigger();
+        menu->close();
+    };
+    trigger(nullptr, QStringLiteral("Добавить отношение"));
+    QCOMPARE(body.tabs()->count(), 1);
+    QWidget *page = body.tabs()->currentWidget();
+    QTest::keyClicks(page->findChild<QLineEdit *>(QStringLiteral("leName")), QStringLiteral("Twice"));
+    MessageBoxes::setDialogHandler([](QDialog &n_dialog) {
+        n_dialog.show();
+        QTest::keyClicks(n_dialog.findChild<QLineEdit *>(QStringLiteral("leFormula")), QStringLiteral("y = x + x"));
+        n_dialog.findChild<QAction *>(QStringLiteral("actionDebug"))->trigger();
+        auto *buttons = n_dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        return n_dialog.result();
+    });
+    QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("btnBodyDesigner")), Qt::LeftButton);
+    QVERIFY(body.workSpace()->save());
+    QString relationId;
+    for (const auto &relation : body.root->getRelationsHash())
+        if (relation->getShortName() == QLatin1String("Twice"))
+            relationId = relation->getId();
+    QVERIFY(!relationId.isEmpty());
+    QCOMPARE(body.root->getRelationPtr(relationId)->getCode(), QStringLiteral("y = x + x"));
+    QVERIFY(tree->itemOf(relationId));
+
+    trigger(tree->itemOf(relationId), QStringLiteral("Добавить правило"));
+    QCOMPARE(body.tabs()->count(), 2);
+    QWidget *rulePage = body.tabs()->currentWidget();
+    rulePage->findChild<QLineEdit *>(QStringLiteral("leTitle"))->setText(QStringLiteral("Doubling"));
+    const auto choose = [rulePage](const char *n_table, const QString &n_id) {
+        MessageBoxes::setDialogHandler([n_id](QDialog &n_dialog) {
+            QString id = n_id;
+            static_cast<dChooseParamRule &>(n_dialog).setCurrentParameter(id);
+            return int(QDialog::Accepted);
+        });
+        auto *table = rulePage->findChild<QTableWidget *>(QString::fromLatin1(n_table));
+        static_cast<QPushButton *>(table->cellWidget(0, 2))->click();
+    };
+    choose("twInputParams", QStringLiteral("p"));
+    choose("twOutputParams", QStringLiteral("q"));
+    MessageBoxes::setDialogHandler({});
+    QVERIFY(body.workSpace()->save());
+    QTreeWidgetItem *relationItem = tree->itemOf(relationId);
+    QCOMPARE(relationItem->childCount(), 1);
+    QCOMPARE(relationItem->child(0)->text(0), QStringLiteral("Doubling"));
+    const RulePtr rule = body.root->getRule(relationItem->child(0)->text(2));
+    QCOMPARE(rule->getInputParameter(QStringLiteral("x"))->getId(), QStringLiteral("p"));
+    QCOMPARE(rule->getOutputParameter(QStringLiteral("y"))->getId(), QStringLiteral("q"));
 }
 
 QTEST_MAIN(tst_WorkSpace)

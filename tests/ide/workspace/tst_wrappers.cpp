@@ -169,7 +169,8 @@ void tst_Wrappers::saveRefreshesUidAndTitleEvenWhenRefused()
     std::unique_ptr<WidgetWrapper> wrapper(factory.create(RULE_WINDOW, QStringLiteral("NoName")));
     wrapper->setData(root.data());
     wrapper->getWidget()->setWindowTitle(QStringLiteral("Edited"));
-    // A new rule with no name and not in the model: refused.
+    // A new rule with no name and not in the model: refused (in a box, the page has no colleague).
+    BoxRecorder boxes;
     QVERIFY(!wrapper->save(false));
     QCOMPARE(wrapper->getUid(), QString());
     QCOMPARE(wrapper->getTitle(), QStringLiteral("Edited"));
