@@ -37,7 +37,8 @@ typedef QSharedPointer<ParameterModel> ParPtr;
 struct GeneratedSolution
 {
     QSharedPointer<RelationsStorage> storage = QSharedPointer<RelationsStorage>::create();
-    QSharedPointer<OstraClass> root = QSharedPointer<OstraClass>::create(QStringLiteral("bench-root"), storage);
+    QSharedPointer<OstraClass> root = QSharedPointer<OstraClass>::create(
+        QStringLiteral("bench-root"), storage);
     AlgorithmSolution solution;
     int parameters = 0;
 
@@ -56,7 +57,8 @@ struct GeneratedSolution
         const QString id = QStringLiteral("rel_%1_%2").arg(n_inputs).arg(n_outputs);
         if (storage->relationsContains(id))
             return id;
-        auto made = QSharedPointer<RelationModel>::create(id, QStringLiteral("o0 = i0 * 2;"), nullptr);
+        auto made = QSharedPointer<RelationModel>::create(id, QStringLiteral("o0 = i0 * 2;"),
+                                                          nullptr);
         for (int i = 0; i < n_inputs; ++i)
             made->addInputParameterType(QStringLiteral("i%1").arg(i), QVariant::Double);
         for (int o = 0; o < n_outputs; ++o)
@@ -77,8 +79,9 @@ QSharedPointer<GeneratedSolution> generate(int n_rules, unsigned n_seed)
         const int outputCount = 1 + static_cast<int>(random() % 2);
         QList<ParPtr> inputs;
         while (inputs.size() < inputCount) {
-            ParPtr input = (!produced.empty() && random() % 2 == 0) ? produced.at(random() % produced.size())
-                                                                     : generated->parameter();
+            ParPtr input = (!produced.empty() && random() % 2 == 0)
+                               ? produced.at(random() % produced.size())
+                               : generated->parameter();
             if (!inputs.contains(input))
                 inputs.append(input);
         }
@@ -120,7 +123,8 @@ QByteArray toDot(const LayeredGraphWidget &n_view)
         if (const auto *node = dynamic_cast<const BaseNode *>(item)) {
             const int number = numbers.size();
             numbers.insert(node, number);
-            dot += "  n" + QByteArray::number(number) + (node->getNodeType() == BaseNode::RULE_NODE ? " [shape=box];\n" : ";\n");
+            dot += "  n" + QByteArray::number(number)
+                   + (node->getNodeType() == BaseNode::RULE_NODE ? " [shape=box];\n" : ";\n");
         }
     }
     QVector<EdgeItem *> edges = n_view.getInputEdges();
@@ -161,8 +165,10 @@ void print(const char *n_name, int n_size, double n_value)
 void printSpread(const char *n_name, int n_size, const std::vector<double> &n_values)
 {
     print(n_name, n_size, median(n_values));
-    std::printf("%s_%d_min: %.4g\n", n_name, n_size, *std::min_element(n_values.begin(), n_values.end()));
-    std::printf("%s_%d_max: %.4g\n", n_name, n_size, *std::max_element(n_values.begin(), n_values.end()));
+    std::printf("%s_%d_min: %.4g\n", n_name, n_size,
+                *std::min_element(n_values.begin(), n_values.end()));
+    std::printf("%s_%d_max: %.4g\n", n_name, n_size,
+                *std::max_element(n_values.begin(), n_values.end()));
 }
 
 } // namespace
@@ -221,7 +227,9 @@ int main(int argc, char **argv)
         doubling.push_back(big / small);
     }
     std::printf("graph_doubling_ratio: %.3f\n", median(doubling));
-    std::printf("graph_doubling_ratio_min: %.3f\n", *std::min_element(doubling.begin(), doubling.end()));
-    std::printf("graph_doubling_ratio_max: %.3f\n", *std::max_element(doubling.begin(), doubling.end()));
+    std::printf("graph_doubling_ratio_min: %.3f\n",
+                *std::min_element(doubling.begin(), doubling.end()));
+    std::printf("graph_doubling_ratio_max: %.3f\n",
+                *std::max_element(doubling.begin(), doubling.end()));
     return 0;
 }

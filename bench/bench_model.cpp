@@ -47,13 +47,16 @@ qint64 memoryKb(const char *n_field)
     QTextStream stream(&status);
     for (QString line = stream.readLine(); !line.isNull(); line = stream.readLine())
         if (line.startsWith(QLatin1String(n_field)))
-            return line.section(QLatin1Char(' '), 1, -1, QString::SectionSkipEmpty).section(QLatin1Char(' '), 0, 0).toLongLong();
+            return line.section(QLatin1Char(' '), 1, -1, QString::SectionSkipEmpty)
+                .section(QLatin1Char(' '), 0, 0)
+                .toLongLong();
     return -1;
 }
 
 OstraClass::OstraClassPtr addClass(const OstraClass::OstraClassPtr &n_parent, const QString &n_id)
 {
-    const OstraClass::OstraClassPtr cls = QSharedPointer<OstraClass>::create(n_id, n_parent->getRelationsStorage());
+    const OstraClass::OstraClassPtr cls = QSharedPointer<OstraClass>::create(
+        n_id, n_parent->getRelationsStorage());
     cls->setShortName(n_id);
     n_parent->addClass(cls);
     return cls;
@@ -65,7 +68,8 @@ void fillLeaf(const OstraClass::OstraClassPtr &n_leaf, int n_leafIndex)
 {
     const QString prefix = n_leaf->getId() + QLatin1Char('.');
     for (int i = 0; i < PARAMETERS_PER_LEAF; ++i) {
-        const ParameterModel::ParameterModelPtr parameter = QSharedPointer<ParameterModel>::create();
+        const ParameterModel::ParameterModelPtr parameter =
+            QSharedPointer<ParameterModel>::create();
         parameter->setId(prefix + QStringLiteral("p%1").arg(i));
         parameter->setShortName(QStringLiteral("p%1").arg(i));
         parameter->setValueType(QVariant::Double);
@@ -77,12 +81,15 @@ void fillLeaf(const OstraClass::OstraClassPtr &n_leaf, int n_leafIndex)
         rule->setId(id);
         rule->setShortName(QStringLiteral("r%1").arg(j));
         n_leaf->addRule(rule);
-        n_leaf->addEdge(id, QStringLiteral("rel%1").arg((n_leafIndex * RULES_PER_LEAF + j) % RELATIONS), QString());
+        n_leaf->addEdge(id,
+                        QStringLiteral("rel%1").arg((n_leafIndex * RULES_PER_LEAF + j) % RELATIONS),
+                        QString());
         n_leaf->addEdge(prefix + QStringLiteral("p%1").arg(j), id, QStringLiteral("x"));
         n_leaf->addEdge(id, prefix + QStringLiteral("p%1").arg(j + 1), QStringLiteral("y"));
     }
     for (int k = 0; k < CONSTRAINTS_PER_LEAF; ++k) {
-        const ConstraintModel::ConstraintModelPtr constraint = QSharedPointer<ConstraintModel>::create();
+        const ConstraintModel::ConstraintModelPtr constraint =
+            QSharedPointer<ConstraintModel>::create();
         const QString id = prefix + QStringLiteral("k%1").arg(k);
         constraint->setId(id);
         constraint->setShortName(QStringLiteral("k%1").arg(k));
@@ -102,16 +109,16 @@ OstraModel::OstraModelSharedPtr buildModel(int &n_elements)
     root->setShortName(QStringLiteral("root"));
     const QSharedPointer<RelationsStorage> storage = model->getRelationsStorage();
     for (int i = 0; i < RELATIONS; ++i) {
-        const RelationModel::RelationModelPtr relation =
-            QSharedPointer<RelationModel>::create(QStringLiteral("rel%1").arg(i), QStringLiteral("y = x + %1;").arg(i), nullptr);
+        const RelationModel::RelationModelPtr relation = QSharedPointer<RelationModel>::create(
+            QStringLiteral("rel%1").arg(i), QStringLiteral("y = x + %1;").arg(i), nullptr);
         relation->setShortName(QStringLiteral("rel%1").arg(i));
         relation->addInputParameterType(QStringLiteral("x"), QVariant::Double);
         relation->addOutputParameterType(QStringLiteral("y"), QVariant::Double);
         storage->addRelationPtr(relation);
     }
     for (int i = 0; i < CONSTRAINT_RELATIONS; ++i) {
-        const RelationModel::RelationModelPtr relation =
-            QSharedPointer<RelationModel>::create(QStringLiteral("check%1").arg(i), QStringLiteral("flag = v > %1;").arg(i), nullptr);
+        const RelationModel::RelationModelPtr relation = QSharedPointer<RelationModel>::create(
+            QStringLiteral("check%1").arg(i), QStringLiteral("flag = v > %1;").arg(i), nullptr);
         relation->setShortName(QStringLiteral("check%1").arg(i));
         relation->setRelationType(RelationModel::RELATION_CONSTRAINT);
         relation->addInputParameterType(QStringLiteral("v"), QVariant::Double);
@@ -122,9 +129,11 @@ OstraModel::OstraModelSharedPtr buildModel(int &n_elements)
     for (int t = 0; t < TOP_CLASSES; ++t) {
         const OstraClass::OstraClassPtr top = addClass(root, QStringLiteral("t%1").arg(t));
         for (int m = 0; m < MIDDLE_CLASSES; ++m) {
-            const OstraClass::OstraClassPtr middle = addClass(top, top->getId() + QStringLiteral("m%1").arg(m));
+            const OstraClass::OstraClassPtr middle = addClass(
+                top, top->getId() + QStringLiteral("m%1").arg(m));
             for (int l = 0; l < LEAF_CLASSES; ++l)
-                fillLeaf(addClass(middle, middle->getId() + QStringLiteral("l%1").arg(l)), leafIndex++);
+                fillLeaf(addClass(middle, middle->getId() + QStringLiteral("l%1").arg(l)),
+                         leafIndex++);
         }
     }
     n_elements = root->getParametersCount() + root->getRulesCount() + root->getConstraintsCount()
@@ -152,7 +161,8 @@ LoadCost inChild(const char *n_mode, const QString &n_fileName)
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(n_mode), n_fileName});
     child.waitForFinished(-1);
-    const QStringList fields = QString::fromLatin1(child.readAllStandardOutput()).split(QLatin1Char(' '));
+    const QStringList fields =
+        QString::fromLatin1(child.readAllStandardOutput()).split(QLatin1Char(' '));
     return LoadCost{fields.value(0).toLongLong(), fields.value(1).toDouble()};
 }
 
@@ -193,8 +203,9 @@ void writeEntityFile(const QString &n_fileName)
 {
     QFile file(n_fileName);
     file.open(QIODevice::WriteOnly);
-    file.write("<!DOCTYPE model [<!ENTITY e \"" + QByteArray(4000, 'x') + "\">]>\n"
-               "<model formatXmlVersion=\"2.0\" id=\"m\"><class id=\"c\">"
+    file.write("<!DOCTYPE model [<!ENTITY e \"" + QByteArray(4000, 'x')
+               + "\">]>\n"
+                 "<model formatXmlVersion=\"2.0\" id=\"m\"><class id=\"c\">"
                + QByteArray("&e;").repeated(50000) + "</class><relations/></model>\n");
 }
 

@@ -50,7 +50,8 @@ double integrityNsPerRelation(int n_count)
         auto relation = QSharedPointer<RelationModel>::create(QStringLiteral("r%1").arg(i), CODE,
                                                               nullptr);
         // Every tenth relation shares its short name with nine others; a few have none.
-        relation->setShortName(i % 97 == 0 ? QString() : QStringLiteral("n%1").arg(i % (n_count / 10)));
+        relation->setShortName(i % 97 == 0 ? QString()
+                                           : QStringLiteral("n%1").arg(i % (n_count / 10)));
         storage->addRelationPtr(relation);
     }
     return medianNsPerCall([&] { storage->checkRelationsIntegrity(); }, 3) / n_count;
@@ -103,8 +104,8 @@ int main(int argc, char **argv)
             global.setProperty(y, null, QScriptValue::KeepExistingFlags);
         },
         ITERATIONS);
-    const double evaluateTextNs =
-        medianNsPerCall([&] { engine.evaluate(CODE, QString(), 1); }, ITERATIONS / 10);
+    const double evaluateTextNs = medianNsPerCall([&] { engine.evaluate(CODE, QString(), 1); },
+                                                  ITERATIONS / 10);
 
     std::printf("calculate_ns: %.1f\n", calculateNs);
     std::printf("evaluate_program_ns: %.1f\n", evaluateNs);

@@ -50,8 +50,8 @@ int runOne(int n_index)
 {
     ScriptEngineGuard::setTimeLimit(TIME_LIMIT_MS);
     auto storage = QSharedPointer<RelationsStorage>::create();
-    auto relation = QSharedPointer<RelationModel>::create(QStringLiteral("runaway"),
-                                                          QString::fromLatin1(LOOPS[n_index].code), nullptr);
+    auto relation = QSharedPointer<RelationModel>::create(
+        QStringLiteral("runaway"), QString::fromLatin1(LOOPS[n_index].code), nullptr);
     storage->addRelationPtr(relation);
     const qint64 startKb = peakKb();
     QElapsedTimer timer;
@@ -77,11 +77,14 @@ int main(int argc, char **argv)
                 static_cast<long long>(ScriptEngineGuard::getMemoryLimit() >> 20));
     for (int i = 0; i < int(sizeof(LOOPS) / sizeof(LOOPS[0])); ++i) {
         QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--one"), QString::number(i)});
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--one"), QString::number(i)});
         child.waitForFinished(-1);
-        const QStringList fields = QString::fromLatin1(child.readAllStandardOutput()).split(QLatin1Char(' '));
+        const QStringList fields =
+            QString::fromLatin1(child.readAllStandardOutput()).split(QLatin1Char(' '));
         std::printf("runaway_%s_stop_ms: %s\n", LOOPS[i].name, qPrintable(fields.value(0)));
-        std::printf("runaway_%s_peak_growth_mb: %.0f\n", LOOPS[i].name, fields.value(1).toDouble() / 1024.0);
+        std::printf("runaway_%s_peak_growth_mb: %.0f\n", LOOPS[i].name,
+                    fields.value(1).toDouble() / 1024.0);
     }
     return 0;
 }

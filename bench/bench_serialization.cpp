@@ -27,25 +27,35 @@ QString olderFile(int n_classCount)
     QVector<int> parent(n_classCount);
     for (int c = 0; c < n_classCount; ++c) {
         parent[c] = (c % 7 == 0) ? -1 : int(random.bounded(quint32(c)));
-        const QString levelUid = parent[c] < 0 ? QStringLiteral("0") : QStringLiteral("K%1").arg(parent[c]);
-        classes += QStringLiteral("<class id=\"K%1\" shortName=\"class %1\" levelUID=\"%2\" levelName=\"l\" "
-                                  "childs=\"P%1;R%1\"/>\n")
+        const QString levelUid = parent[c] < 0 ? QStringLiteral("0")
+                                               : QStringLiteral("K%1").arg(parent[c]);
+        classes += QStringLiteral(
+                       "<class id=\"K%1\" shortName=\"class %1\" levelUID=\"%2\" levelName=\"l\" "
+                       "childs=\"P%1;R%1\"/>\n")
                        .arg(QString::number(c), levelUid);
-        parameters += QStringLiteral("<parametr id=\"P%1\" shortName=\"p%1\" type=\"double\" defaultValue=\"1.00\"/>\n")
-                          .arg(c);
+        parameters +=
+            QStringLiteral(
+                "<parametr id=\"P%1\" shortName=\"p%1\" type=\"double\" defaultValue=\"1.00\"/>\n")
+                .arg(c);
         const int other = parent[c] < 0 ? c : parent[c];
-        rules += QStringLiteral("<rule id=\"R%1\" relation=\"rel\" initId=\"P%1\" resultId=\"P%2\"/>\n")
+        rules += QStringLiteral(
+                     "<rule id=\"R%1\" relation=\"rel\" initId=\"P%1\" resultId=\"P%2\"/>\n")
                      .arg(c)
                      .arg(other);
         if (c % 10 == 0)
-            constraints += QStringLiteral("<constraint id=\"C%1\" relation=\"con\" initId=\"P%1\"/>\n").arg(c);
+            constraints +=
+                QStringLiteral("<constraint id=\"C%1\" relation=\"con\" initId=\"P%1\"/>\n").arg(c);
     }
-    return QStringLiteral("<root id=\"x\" shortName=\"big\">\n<classes>\n%1</classes>\n<parameters>\n%2</parameters>\n"
-                          "<rules>\n%3</rules>\n<constraints>\n%4</constraints>\n<relations>\n"
-                          "<relation id=\"rel\" relationType=\"simple\" inObj=\"x\" inputTypes=\"double\" outObj=\"y\" "
-                          "outputTypes=\"double\">y = x;</relation>\n"
-                          "<relation id=\"con\" relationType=\"constr\" inObj=\"v\" inputTypes=\"double\" outObj=\"flag\" "
-                          "outputTypes=\"boolean\">flag = v &gt; 0;</relation>\n</relations>\n</root>\n")
+    return QStringLiteral(
+               "<root id=\"x\" "
+               "shortName=\"big\">\n<classes>\n%1</classes>\n<parameters>\n%2</parameters>\n"
+               "<rules>\n%3</rules>\n<constraints>\n%4</constraints>\n<relations>\n"
+               "<relation id=\"rel\" relationType=\"simple\" inObj=\"x\" inputTypes=\"double\" "
+               "outObj=\"y\" "
+               "outputTypes=\"double\">y = x;</relation>\n"
+               "<relation id=\"con\" relationType=\"constr\" inObj=\"v\" inputTypes=\"double\" "
+               "outObj=\"flag\" "
+               "outputTypes=\"boolean\">flag = v &gt; 0;</relation>\n</relations>\n</root>\n")
         .arg(classes, parameters, rules, constraints);
 }
 
@@ -54,7 +64,8 @@ int walk(const QSharedPointer<ISerializerClass> &n_class)
 {
     n_class->getFieldsHash();
     int count = 1;
-    const auto lists = {n_class->getOwnParameters(), n_class->getOwnRules(), n_class->getOwnConstraints()};
+    const auto lists = {n_class->getOwnParameters(), n_class->getOwnRules(),
+                        n_class->getOwnConstraints()};
     for (const auto &list : lists)
         for (const auto &item : list) {
             item->getFieldsHash();
@@ -65,9 +76,9 @@ int walk(const QSharedPointer<ISerializerClass> &n_class)
     return count;
 }
 
-void copyItems(const QList<QSharedPointer<ISerializerObject> > &n_items,
+void copyItems(const QList<QSharedPointer<ISerializerObject>> &n_items,
                const std::function<QSharedPointer<ISerializerObject>()> &n_prototype,
-               QList<QSharedPointer<ISerializerObject> > &n_out)
+               QList<QSharedPointer<ISerializerObject>> &n_out)
 {
     for (const auto &item : n_items) {
         auto copy = n_prototype();
@@ -76,17 +87,21 @@ void copyItems(const QList<QSharedPointer<ISerializerObject> > &n_items,
     }
 }
 
-void copyClass(const QSharedPointer<ISerializerClass> &n_from, const QSharedPointer<ISerializerClass> &n_to)
+void copyClass(const QSharedPointer<ISerializerClass> &n_from,
+               const QSharedPointer<ISerializerClass> &n_to)
 {
     n_to->addFields(n_from->getFieldsHash());
-    QList<QSharedPointer<ISerializerObject> > parameters, rules, constraints;
-    copyItems(n_from->getOwnParameters(), [&] { return n_to->getParameterPrototype(); }, parameters);
-    copyItems(n_from->getOwnRules(), [&] { return n_to->getRulePrototype(); }, rules);
-    copyItems(n_from->getOwnConstraints(), [&] { return n_to->getConstraintPrototype(); }, constraints);
+    QList<QSharedPointer<ISerializerObject>> parameters, rules, constraints;
+    copyItems(
+        n_from->getOwnParameters(), [&] { return n_to->getParameterPrototype(); }, parameters);
+    copyItems(
+        n_from->getOwnRules(), [&] { return n_to->getRulePrototype(); }, rules);
+    copyItems(
+        n_from->getOwnConstraints(), [&] { return n_to->getConstraintPrototype(); }, constraints);
     n_to->addOwnParameters(parameters);
     n_to->addOwnRules(rules);
     n_to->addOwnConstraints(constraints);
-    QList<QSharedPointer<ISerializerClass> > classes;
+    QList<QSharedPointer<ISerializerClass>> classes;
     for (const auto &child : n_from->getOwnClasses()) {
         auto copy = n_to->getClassPrototype();
         copyClass(child, copy);
@@ -104,8 +119,10 @@ QString currentFile(ModelXMLSerializerOld &n_older)
     copyClass(n_older.getClass(), root);
     model.setClass(root);
     auto relations = model.getRelationsStoragePrototype();
-    QList<QSharedPointer<ISerializerObject> > items;
-    copyItems(n_older.getRelationStorage()->getRelations(), [&] { return relations->getRelationPrototype(); }, items);
+    QList<QSharedPointer<ISerializerObject>> items;
+    copyItems(
+        n_older.getRelationStorage()->getRelations(),
+        [&] { return relations->getRelationPrototype(); }, items);
     relations->addRelations(items);
     model.setRelationStorage(relations);
     return model.saveToString();
@@ -159,7 +176,8 @@ int main(int argc, char *argv[])
         std::printf("older_format_classes_%d_load_ms: %.1f\n", classCount, olderMs);
         std::printf("current_format_classes_%d_elements: %d\n", classCount, currentElements);
         std::printf("current_format_classes_%d_load_ms: %.1f\n", classCount, currentMs);
-        std::printf("older_to_current_load_ratio_classes_%d: %.2f\n", classCount, olderMs / currentMs);
+        std::printf("older_to_current_load_ratio_classes_%d: %.2f\n", classCount,
+                    olderMs / currentMs);
         const double olderModelMs = modelLoad(2, older);
         const double currentModelMs = modelLoad(2, current);
         std::printf("older_format_classes_%d_model_load_ms: %.1f\n", classCount, olderModelMs);

@@ -38,8 +38,9 @@ struct Network
 
     ParPtr parameter(int n_number)
     {
-        auto parameter = QSharedPointer<ParameterModel>::create(QStringLiteral("p%1").arg(n_number, 7, 10, QLatin1Char('0')),
-                                                                QVariant::Double, QVariant(), QSharedPointer<OstraClass>());
+        auto parameter = QSharedPointer<ParameterModel>::create(
+            QStringLiteral("p%1").arg(n_number, 7, 10, QLatin1Char('0')), QVariant::Double,
+            QVariant(), QSharedPointer<OstraClass>());
         net->addParameterPtr(parameter);
         parameters.append(parameter);
         return parameter;
@@ -51,7 +52,8 @@ struct Network
         const QString id = QStringLiteral("rel_%1_%2").arg(n_inputs).arg(n_outputs);
         if (storage->relationsContains(id))
             return storage->getRelationPtr(id);
-        auto relation = QSharedPointer<RelationModel>::create(id, QStringLiteral("o0 = i0;"), nullptr);
+        auto relation = QSharedPointer<RelationModel>::create(id, QStringLiteral("o0 = i0;"),
+                                                              nullptr);
         for (int i = 0; i < n_inputs; ++i)
             relation->addInputParameterType(QStringLiteral("i%1").arg(i), QVariant::Double);
         for (int o = 0; o < n_outputs; ++o)
@@ -62,8 +64,9 @@ struct Network
 
     void rule(const QList<ParPtr> &n_inputs, const QList<ParPtr> &n_outputs)
     {
-        auto rule = QSharedPointer<RuleModel>::create(QStringLiteral("r%1").arg(ruleCount++, 7, 10, QLatin1Char('0')),
-                                                      QSharedPointer<OstraClass>());
+        auto rule = QSharedPointer<RuleModel>::create(
+            QStringLiteral("r%1").arg(ruleCount++, 7, 10, QLatin1Char('0')),
+            QSharedPointer<OstraClass>());
         net->addRulePtr(rule);
         rules.append(rule);
         net->addEdge(rule, relation(n_inputs.size(), n_outputs.size()));
@@ -112,7 +115,9 @@ QSharedPointer<Network> layered(int n_rules, int n_width, unsigned n_seed)
             QList<ParPtr> inputs;
             const int inputCount = 1 + static_cast<int>(random() % 4);
             while (inputs.size() < inputCount) {
-                const int layer = (random() % 4 == 0 && l > 1) ? static_cast<int>(random() % (l - 1)) : l - 1;
+                const int layer = (random() % 4 == 0 && l > 1)
+                                      ? static_cast<int>(random() % (l - 1))
+                                      : l - 1;
                 const ParPtr candidate = parameters[layer].at(static_cast<int>(random() % width));
                 if (!inputs.contains(candidate))
                     inputs.append(candidate);
@@ -316,8 +321,8 @@ void runFamily(const char *n_family, QSharedPointer<Network> (*n_make)(int))
     printRatio(prefix + "_search_over_counter", overCounter);
     printFigure(prefix + "_planned_rules", planned);
     printFigure(prefix + "_counter_planned_rules", counterPlanned);
-    const QByteArray doubledPrefix =
-        QByteArray(n_family).append('_').append(QByteArray::number(2 * size));
+    const QByteArray doubledPrefix = QByteArray(n_family).append('_').append(
+        QByteArray::number(2 * size));
     printFigure(doubledPrefix + "_search_ms", doubling.firstMedianMs);
     printRatio(QByteArray(n_family) + "_search_doubling_ratio", doubling);
     printFigure(doubledPrefix + "_planned_rules", plannedDoubled);

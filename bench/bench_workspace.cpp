@@ -42,11 +42,17 @@ namespace {
 const int PAIRS = 11;
 const int FINDINGS = 10000;
 
-void print(const char *n_name, double n_value) { std::printf("%s: %.3f\n", n_name, n_value); }
+void print(const char *n_name, double n_value)
+{
+    std::printf("%s: %.3f\n", n_name, n_value);
+}
 
 // Freeing many small blocks leaves the allocator work that the next run would pay for; both sides
 // of a pair start on a settled heap.
-void settleHeap() { malloc_trim(0); }
+void settleHeap()
+{
+    malloc_trim(0);
+}
 
 double millis(const std::function<void()> &n_run)
 {
@@ -96,8 +102,8 @@ void benchDebug()
     const auto storage = model.getRelationsStorage();
     // Relations without a short name: one warning each.
     for (int index = 0; index < FINDINGS; ++index) {
-        const auto relation = QSharedPointer<RelationModel>::create(QStringLiteral("r%1").arg(index),
-                                                                    QStringLiteral("x = %1;").arg(index), nullptr);
+        const auto relation = QSharedPointer<RelationModel>::create(
+            QStringLiteral("r%1").arg(index), QStringLiteral("x = %1;").arg(index), nullptr);
         storage->addRelationPtr(relation);
     }
     OstraClass *root = model.getRootClass().data();
@@ -106,7 +112,8 @@ void benchDebug()
     IDEDirector director;
     director.Constructor(&window);
     director.getWorkSpaceViewManagerManager()->setData(root);
-    auto *errors = qobject_cast<wErrorArea *>(director.informationBuilder()->getWidgets().at(0)->getWidget());
+    auto *errors = qobject_cast<wErrorArea *>(
+        director.informationBuilder()->getWidgets().at(0)->getWidget());
     auto *table = errors->findChild<QTableWidget *>();
     director.debug();
     QStringList rows;

@@ -18,7 +18,9 @@
 
 namespace fuzzsupport {
 
-inline void silentMessageHandler(QtMsgType, const QMessageLogContext &, const QString &) {}
+inline void silentMessageHandler(QtMsgType, const QMessageLogContext &, const QString &)
+{
+}
 
 inline void initApplication(int *argc, char ***argv)
 {

@@ -12,8 +12,8 @@
 
 namespace {
 
-const QVariant::Type STORABLE_TYPES[] = {QVariant::Bool,   QVariant::Int,    QVariant::Double,
-                                         QVariant::List,   QVariant::String, QVariant::StringList,
+const QVariant::Type STORABLE_TYPES[] = {QVariant::Bool,    QVariant::Int,    QVariant::Double,
+                                         QVariant::List,    QVariant::String, QVariant::StringList,
                                          QVariant::Invalid, QVariant::Date};
 
 void linkedObjectsRoundTrip(const QString &n_text)
@@ -26,7 +26,8 @@ void linkedObjectsRoundTrip(const QString &n_text)
 
 void linkedTypesRoundTrip(const QString &n_text)
 {
-    const QHash<QString, QVariant::Type> types = ISerializebleObject::convertStringToLinkedObjectsTypes(n_text);
+    const QHash<QString, QVariant::Type> types =
+        ISerializebleObject::convertStringToLinkedObjectsTypes(n_text);
     const QString written = ISerializebleObject::convertLinkedObjectsTypesToString(types);
     fuzzsupport::require(ISerializebleObject::convertStringToLinkedObjectsTypes(written) == types,
                          "typed linked objects read back differently");

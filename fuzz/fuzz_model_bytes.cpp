@@ -44,7 +44,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     QFile file(g_fileName);
-    fuzzsupport::require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "cannot write the input file");
+    fuzzsupport::require(file.open(QIODevice::WriteOnly | QIODevice::Truncate),
+                         "cannot write the input file");
     file.write(reinterpret_cast<const char *>(data), qint64(size));
     file.close();
 

@@ -35,7 +35,8 @@ void solveRoot(const OstraClass::OstraClassPtr &n_root)
         else
             required.append(it.key());
     }
-    n_root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM, QSharedPointer<BaseAlgorithmData>::create(false, true));
+    n_root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM,
+                               QSharedPointer<BaseAlgorithmData>::create(false, true));
     const QSharedPointer<BaseAlgorithm> solver = n_root->getSearchAlgorithm();
     fuzzsupport::require(!solver.isNull(), "no runtime solver");
     solver->addKnownParameters(known);

@@ -26,7 +26,7 @@
 
 namespace {
 
-template <typename Action>
+template<typename Action>
 void attempt(Action n_action)
 {
     try {
@@ -85,7 +85,7 @@ void walkRelations(const ISerializerRelationsStorage &n_relations)
     }
 }
 
-template <typename ModelNode>
+template<typename ModelNode>
 void walkModel(const QString &n_text)
 {
     ModelNode node;

@@ -64,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // A fresh storage (and engine) per input, so that every finding replays on its own.
     const QSharedPointer<RelationsStorage> storage = QSharedPointer<RelationsStorage>::create();
     try {
-        const QSharedPointer<RelationModel> relation =
-            QSharedPointer<RelationModel>::create(QStringLiteral("fuzzRelation"), code, nullptr);
+        const QSharedPointer<RelationModel> relation = QSharedPointer<RelationModel>::create(
+            QStringLiteral("fuzzRelation"), code, nullptr);
         relation->addInputParameterType(QStringLiteral("a"), a.type);
         relation->addInputParameterType(QStringLiteral("b"), b.type);
         relation->addOutputParameterType(QStringLiteral("y"), y.type);

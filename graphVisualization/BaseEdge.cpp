@@ -14,17 +14,12 @@ const double PICKED_WIDTH_FACTOR = 3;
 } // namespace
 
 BaseEdge::BaseEdge(BaseNode *n_source, BaseNode *n_destination, const QColor &n_colour,
-                   const QColor &n_sourcePickedColour, const QColor &n_destinationPickedColour, const double &n_width,
-                   const double &n_arrowSize, const double &n_arrowAngleDivisor, QGraphicsItem *n_parent)
-    : QGraphicsItem(n_parent),
-      m_source(n_source),
-      m_destination(n_destination),
-      m_currentColour(n_colour),
-      m_currentWidth(n_width),
-      m_baseWidth(n_width),
-      m_arrowSize(n_arrowSize),
-      m_arrowAngleDivisor(n_arrowAngleDivisor),
-      m_colour(n_colour),
+                   const QColor &n_sourcePickedColour, const QColor &n_destinationPickedColour,
+                   const double &n_width, const double &n_arrowSize,
+                   const double &n_arrowAngleDivisor, QGraphicsItem *n_parent)
+    : QGraphicsItem(n_parent), m_source(n_source), m_destination(n_destination),
+      m_currentColour(n_colour), m_currentWidth(n_width), m_baseWidth(n_width),
+      m_arrowSize(n_arrowSize), m_arrowAngleDivisor(n_arrowAngleDivisor), m_colour(n_colour),
       m_sourcePickedColour(n_sourcePickedColour),
       m_destinationPickedColour(n_destinationPickedColour)
 {
@@ -168,8 +163,8 @@ QRectF BaseEdge::boundingRect() const
     if (m_source == nullptr || m_destination == nullptr)
         return QRectF();
     const qreal extra = (m_currentWidth + m_arrowSize) / 2.0;
-    return QRectF(m_sourcePoint,
-                  QSizeF(m_destinationPoint.x() - m_sourcePoint.x(), m_destinationPoint.y() - m_sourcePoint.y()))
+    return QRectF(m_sourcePoint, QSizeF(m_destinationPoint.x() - m_sourcePoint.x(),
+                                        m_destinationPoint.y() - m_sourcePoint.y()))
         .normalized()
         .adjusted(-extra, -extra, extra, extra);
 }
@@ -181,7 +176,8 @@ void BaseEdge::paint(QPainter *n_painter, const QStyleOptionGraphicsItem *, QWid
     const QLineF line(m_sourcePoint, m_destinationPoint);
     if (qFuzzyCompare(line.length(), qreal(0.0)))
         return;
-    n_painter->setPen(QPen(QBrush(m_currentColour), m_currentWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    n_painter->setPen(
+        QPen(QBrush(m_currentColour), m_currentWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     n_painter->drawLine(line);
 
     double angle = std::acos(line.dx() / line.length());
@@ -189,9 +185,11 @@ void BaseEdge::paint(QPainter *n_painter, const QStyleOptionGraphicsItem *, QWid
         angle = 2 * M_PI - angle;
     const double side = M_PI / m_arrowAngleDivisor;
     const QPointF p1 = m_destinationPoint
-                       + QPointF(std::sin(angle - side) * m_arrowSize, std::cos(angle - side) * m_arrowSize);
+                       + QPointF(std::sin(angle - side) * m_arrowSize,
+                                 std::cos(angle - side) * m_arrowSize);
     const QPointF p2 = m_destinationPoint
-                       + QPointF(std::sin(angle - M_PI + side) * m_arrowSize, std::cos(angle - M_PI + side) * m_arrowSize);
+                       + QPointF(std::sin(angle - M_PI + side) * m_arrowSize,
+                                 std::cos(angle - M_PI + side) * m_arrowSize);
     n_painter->setBrush(QBrush(m_currentColour));
     n_painter->drawPolygon(QPolygonF({m_destinationPoint, p1, p2}), Qt::OddEvenFill);
 }

@@ -14,9 +14,10 @@ class BaseNode;
 class BaseEdge : public QGraphicsItem
 {
 public:
-    BaseEdge(BaseNode *n_source, BaseNode *n_destination, const QColor &n_colour, const QColor &n_sourcePickedColour,
-             const QColor &n_destinationPickedColour, const double &n_width, const double &n_arrowSize,
-             const double &n_arrowAngleDivisor, QGraphicsItem *n_parent = nullptr);
+    BaseEdge(BaseNode *n_source, BaseNode *n_destination, const QColor &n_colour,
+             const QColor &n_sourcePickedColour, const QColor &n_destinationPickedColour,
+             const double &n_width, const double &n_arrowSize, const double &n_arrowAngleDivisor,
+             QGraphicsItem *n_parent = nullptr);
 
     virtual void adjust();
 
@@ -34,7 +35,8 @@ public:
     QPointF destinationPoint() const;
 
     QRectF boundingRect() const override;
-    void paint(QPainter *n_painter, const QStyleOptionGraphicsItem *n_option, QWidget *n_widget) override;
+    void paint(QPainter *n_painter, const QStyleOptionGraphicsItem *n_option,
+               QWidget *n_widget) override;
 
 private:
     QPointF pointOfIntersect(BaseNode *n_node, const QLineF &n_line) const;

@@ -18,17 +18,14 @@ const qreal PICKED_NODE_Z = 50;
 } // namespace
 
 BaseNode::BaseNode(const QString &n_id, const QColor &n_colour, const QColor &n_pickedOutColour,
-                   const QColor &n_clickedColour, QList<BaseEdge *> n_edges, const QRectF &n_rectangle,
-                   QGraphicsItem *n_parent)
-    : QGraphicsItem(n_parent),
-      BaseOstraObj(n_id),
-      m_colour(n_colour),
-      m_edges(std::move(n_edges)),
-      m_rectangle(n_rectangle),
-      m_pickedOutColour(n_pickedOutColour),
+                   const QColor &n_clickedColour, QList<BaseEdge *> n_edges,
+                   const QRectF &n_rectangle, QGraphicsItem *n_parent)
+    : QGraphicsItem(n_parent), BaseOstraObj(n_id), m_colour(n_colour), m_edges(std::move(n_edges)),
+      m_rectangle(n_rectangle), m_pickedOutColour(n_pickedOutColour),
       m_clickedColour(n_clickedColour)
 {
-    setFlags(ItemIsMovable | ItemIsSelectable | ItemSendsScenePositionChanges | ItemSendsGeometryChanges);
+    setFlags(ItemIsMovable | ItemIsSelectable | ItemSendsScenePositionChanges
+             | ItemSendsGeometryChanges);
     setCacheMode(DeviceCoordinateCache);
     setZValue(NODE_Z);
     m_label.setParentItem(this);
@@ -69,7 +66,9 @@ int BaseNode::getNodeType() const
 
 void BaseNode::setLabelName(const QString &n_text)
 {
-    const QString text = n_text.size() > MAX_CAPTION ? n_text.left(MAX_CAPTION) + QStringLiteral("...") : n_text;
+    const QString text = n_text.size() > MAX_CAPTION
+                             ? n_text.left(MAX_CAPTION) + QStringLiteral("...")
+                             : n_text;
     fitLabel(text, CAPTION_WIDTH, CAPTION_HEIGHT);
 }
 

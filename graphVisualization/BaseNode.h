@@ -17,12 +17,7 @@ class BaseEdge;
 class BaseNode : public QGraphicsItem, public BaseOstraObj
 {
 public:
-    enum NodeType
-    {
-        PLAIN_NODE = 0,
-        PARAMETER_NODE = 1,
-        RULE_NODE = 2
-    };
+    enum NodeType { PLAIN_NODE = 0, PARAMETER_NODE = 1, RULE_NODE = 2 };
 
     BaseNode(const QString &n_id, const QColor &n_colour, const QColor &n_pickedOutColour,
              const QColor &n_clickedColour, QList<BaseEdge *> n_edges, const QRectF &n_rectangle,
@@ -50,7 +45,8 @@ public:
     bool isPickedOut() const;
     void setPickedOutAllEdges();
 
-    void paint(QPainter *n_painter, const QStyleOptionGraphicsItem *n_option, QWidget *n_widget) override;
+    void paint(QPainter *n_painter, const QStyleOptionGraphicsItem *n_option,
+               QWidget *n_widget) override;
 
     // Nodes alive now, for leak checks.
     static int liveCount();

@@ -2,7 +2,8 @@
 
 #include <QPainter>
 
-void GraphicsTextItemWithBackgroundColor::paint(QPainter *n_painter, const QStyleOptionGraphicsItem *n_option,
+void GraphicsTextItemWithBackgroundColor::paint(QPainter *n_painter,
+                                                const QStyleOptionGraphicsItem *n_option,
                                                 QWidget *n_widget)
 {
     n_painter->setBrush(Qt::white);

@@ -9,7 +9,8 @@ class GraphicsTextItemWithBackgroundColor : public QGraphicsTextItem
 public:
     using QGraphicsTextItem::QGraphicsTextItem;
 
-    void paint(QPainter *n_painter, const QStyleOptionGraphicsItem *n_option, QWidget *n_widget) override;
+    void paint(QPainter *n_painter, const QStyleOptionGraphicsItem *n_option,
+               QWidget *n_widget) override;
 };
 
 #endif // GRAPHICSTEXTITEMWITHBACKGROUNDCOLOR_H

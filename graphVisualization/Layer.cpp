@@ -23,8 +23,7 @@ void connectRules(const QHash<QString, BaseNode *> &n_items, const char *n_signa
 
 } // namespace
 
-Layer::Layer()
-    : m_rightBorder(0.0), m_ruleY(0.0), m_ruleX(0.0), m_ruleName(QLatin1String(""))
+Layer::Layer() : m_rightBorder(0.0), m_ruleY(0.0), m_ruleX(0.0), m_ruleName(QLatin1String(""))
 {
 }
 

@@ -30,7 +30,8 @@ qint64 levelKey(double n_y)
 
 } // namespace
 
-LayerPlacement::RuleResult LayerPlacement::placeRule(const QVector<QString> &n_inputIds, const QString &n_ruleId,
+LayerPlacement::RuleResult LayerPlacement::placeRule(const QVector<QString> &n_inputIds,
+                                                     const QString &n_ruleId,
                                                      const QVector<QString> &n_outputIds)
 {
     RuleResult result;
@@ -71,7 +72,8 @@ LayerPlacement::RuleResult LayerPlacement::placeRule(const QVector<QString> &n_i
             bottom = std::max(bottom, m_nodes.at(entry.handle).position.y());
             result.arrowSources.append(entry.handle);
         }
-        const double x = (m_nodes.at(found.first().handle).position.x() + m_nodes.at(found.last().handle).position.x())
+        const double x = (m_nodes.at(found.first().handle).position.x()
+                          + m_nodes.at(found.last().handle).position.x())
                          / 2.0;
         rulePoint = QPointF(x, bottom + ROW_STEP);
     } else {
@@ -100,8 +102,9 @@ LayerPlacement::RuleResult LayerPlacement::placeRule(const QVector<QString> &n_i
     const QPointF rule = m_nodes.at(result.ruleHandle).position;
     const QVector<int> outputs = firstOccurrences(n_outputIds);
     const int n = outputs.size();
-    const QPointF start(rule.x() - ((n - 1) * COLUMN_STEP + n * OUTPUT_WIDTH_TERM - OUTPUT_WIDTH_TERM) / 2,
-                        rule.y() + ROW_STEP);
+    const QPointF start(
+        rule.x() - ((n - 1) * COLUMN_STEP + n * OUTPUT_WIDTH_TERM - OUTPUT_WIDTH_TERM) / 2,
+        rule.y() + ROW_STEP);
     QVector<QString> ids;
     for (int index : outputs)
         ids.append(n_outputIds.at(index));
@@ -156,7 +159,8 @@ int LayerPlacement::file(const QString &n_id, const QPointF &n_position, int n_r
     return handle;
 }
 
-void LayerPlacement::placeLine(const QVector<QString> &n_ids, QPointF n_start, int n_row, QVector<int> &n_handles)
+void LayerPlacement::placeLine(const QVector<QString> &n_ids, QPointF n_start, int n_row,
+                               QVector<int> &n_handles)
 {
     for (const QString &id : n_ids) {
         n_handles.append(file(id, n_start, n_row));

@@ -43,8 +43,8 @@ public:
         QVector<int> inputHandles;  // aligned with the given input ids
         QVector<int> outputHandles; // aligned with the given output ids
         int ruleHandle = -1;
-        QVector<int> arrowSources;  // nodes an arrow to the rule starts from, in drawing order
-        QVector<int> arrowTargets;  // nodes an arrow from the rule ends at, in drawing order
+        QVector<int> arrowSources; // nodes an arrow to the rule starts from, in drawing order
+        QVector<int> arrowTargets; // nodes an arrow from the rule ends at, in drawing order
     };
 
     struct Row
@@ -87,7 +87,8 @@ private:
 
     int newRow();
     int file(const QString &n_id, const QPointF &n_position, int n_row);
-    void placeLine(const QVector<QString> &n_ids, QPointF n_start, int n_row, QVector<int> &n_handles);
+    void placeLine(const QVector<QString> &n_ids, QPointF n_start, int n_row,
+                   QVector<int> &n_handles);
     double shiftPastCollisions(double n_x, double n_y) const;
     int placeRuleAt(const QString &n_ruleId, QPointF n_point);
 

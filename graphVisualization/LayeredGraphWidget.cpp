@@ -50,7 +50,8 @@ QRect pageRectOf(QPrinter *n_printer)
 }
 
 // A parameter node as the graph shows it: caption and tool tip the short name.
-ParameterItem *newParameterNode(const QSharedPointer<ParameterModel> &n_parameter, const QString &n_value)
+ParameterItem *newParameterNode(const QSharedPointer<ParameterModel> &n_parameter,
+                                const QString &n_value)
 {
     auto *node = new ParameterItem(n_parameter, n_value);
     node->setLabelName(n_parameter->getShortName());
@@ -121,7 +122,8 @@ void LayeredGraphWidget::ChangeDataFromTestActions(AlgorithmSolution &n_solution
     addEdgesToScene();
 }
 
-void LayeredGraphWidget::placeRule(QVector<BaseNode *> *n_inputs, BaseNode *n_rule, QVector<BaseNode *> *n_outputs)
+void LayeredGraphWidget::placeRule(QVector<BaseNode *> *n_inputs, BaseNode *n_rule,
+                                   QVector<BaseNode *> *n_outputs)
 {
     createEdgeItems(m_layers.AddSingeAlgorithmItems(n_inputs, n_rule, n_outputs));
 }
@@ -129,7 +131,8 @@ void LayeredGraphWidget::placeRule(QVector<BaseNode *> *n_inputs, BaseNode *n_ru
 void LayeredGraphWidget::AddSingeAlgorithmItem(const RuleItem *n_clicked)
 {
     if (m_class.isNull())
-        throw PointerIsNull(QStringLiteral("LayeredGraphWidget"), QStringLiteral("AddSingeAlgorithmItem"),
+        throw PointerIsNull(QStringLiteral("LayeredGraphWidget"),
+                            QStringLiteral("AddSingeAlgorithmItem"),
                             QSharedPointer<ExceptionOstra>());
     const QSharedPointer<RuleModel> rule = m_class->getRule(n_clicked->getId());
     QSharedPointer<RelationModel> relation;
@@ -147,7 +150,8 @@ void LayeredGraphWidget::AddSingeAlgorithmItem(const RuleItem *n_clicked)
         const bool output = edge->getSoureceNode()->getNodeType() == BaseNode::RULE_NODE;
         if (!output && edge->getSoureceNode()->getNodeType() != BaseNode::PARAMETER_NODE)
             continue;
-        auto *node = dynamic_cast<ParameterUnit *>(output ? edge->getDestinationNode() : edge->getSoureceNode());
+        auto *node = dynamic_cast<ParameterUnit *>(output ? edge->getDestinationNode()
+                                                          : edge->getSoureceNode());
         if (node == nullptr)
             continue;
         const QSharedPointer<ParameterModel> own = node->getParameter();
@@ -201,8 +205,8 @@ QVector<BaseNode *> *LayeredGraphWidget::createInputParameterItems(AlgorithmSolu
     return parameterNodes(n_rule->getInputParameters());
 }
 
-QVector<BaseNode *> *LayeredGraphWidget::createOutputParameterItems(AlgorithmSolution &,
-                                                                    QSharedPointer<RuleModel> n_rule)
+QVector<BaseNode *> *LayeredGraphWidget::createOutputParameterItems(
+    AlgorithmSolution &, QSharedPointer<RuleModel> n_rule)
 {
     return parameterNodes(n_rule->getOutputParameters());
 }
@@ -226,8 +230,9 @@ void LayeredGraphWidget::createEdgeItems(const SingleAlgorithmItems &n_items)
 
 EdgeItem *LayeredGraphWidget::newEdge(BaseNode *n_source, BaseNode *n_destination)
 {
-    auto *edge = new EdgeItem(n_source, n_destination, EDGE_COLOUR, SOURCE_PICKED_COLOUR, DESTINATION_PICKED_COLOUR,
-                              EDGE_WIDTH, ARROW_SIZE, ARROW_ANGLE_DIVISOR);
+    auto *edge = new EdgeItem(n_source, n_destination, EDGE_COLOUR, SOURCE_PICKED_COLOUR,
+                              DESTINATION_PICKED_COLOUR, EDGE_WIDTH, ARROW_SIZE,
+                              ARROW_ANGLE_DIVISOR);
     n_source->addEdge(edge);
     n_destination->addEdge(edge);
     return edge;
@@ -364,11 +369,13 @@ void LayeredGraphWidget::print()
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setFullPage(true);
     if (m_previewDialog != nullptr) {
-        disconnect(m_previewDialog, &QPrintPreviewDialog::paintRequested, this, &LayeredGraphWidget::printerPreview);
+        disconnect(m_previewDialog, &QPrintPreviewDialog::paintRequested, this,
+                   &LayeredGraphWidget::printerPreview);
         delete m_previewDialog;
     }
     m_previewDialog = new QPrintPreviewDialog(&printer);
-    connect(m_previewDialog, &QPrintPreviewDialog::paintRequested, this, &LayeredGraphWidget::printerPreview);
+    connect(m_previewDialog, &QPrintPreviewDialog::paintRequested, this,
+            &LayeredGraphWidget::printerPreview);
     MessageBoxes::execDialog(*m_previewDialog);
 }
 
@@ -402,8 +409,9 @@ void LayeredGraphWidget::paintPages(QPrinter *n_printer)
     const QRectF target(0, 0, page.width() - PAGE_GAP - left - right, page.height());
 
     if (total < FOR_PAGES_COVER) {
-        renderer.render(&painter, target, QRect(LEFT_START, top, page.width() + FIRST_TILE_EXTRA - left - right,
-                                                page.height()));
+        renderer.render(
+            &painter, target,
+            QRect(LEFT_START, top, page.width() + FIRST_TILE_EXTRA - left - right, page.height()));
         painter.end();
         return;
     }
@@ -418,8 +426,8 @@ void LayeredGraphWidget::paintPages(QPrinter *n_printer)
         double xRight = pageRectOf(n_printer).width() + TILE_OVERLAP - left - right;
         for (int column = 0; column < columns; ++column) {
             ++number;
-            const QRect source(static_cast<int>(xLeft), static_cast<int>(yTop), static_cast<int>(xRight - xLeft),
-                               static_cast<int>(yBottom - yTop));
+            const QRect source(static_cast<int>(xLeft), static_cast<int>(yTop),
+                               static_cast<int>(xRight - xLeft), static_cast<int>(yBottom - yTop));
             if (!ranged || (number >= n_printer->fromPage() && number <= n_printer->toPage())) {
                 if (pageRendered)
                     n_printer->newPage();

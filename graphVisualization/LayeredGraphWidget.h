@@ -26,11 +26,7 @@ class LayeredGraphWidget : public QGraphicsView
     Q_OBJECT
 
 public:
-    enum RuleKind
-    {
-        SOLUTION_RULE = 0,
-        SINGLE_RULE = 1
-    };
+    enum RuleKind { SOLUTION_RULE = 0, SINGLE_RULE = 1 };
 
     // A graph fitting in fewer tiles than this prints on one page without footer.
     static const int FOR_PAGES_COVER = 2;
@@ -73,7 +69,8 @@ protected:
     virtual BaseNode *createRuleItem(QSharedPointer<RuleModel> n_rule, RuleKind n_kind);
     virtual QVector<BaseNode *> *createOutputParameterItems(AlgorithmSolution &n_solution,
                                                             QSharedPointer<RuleModel> n_rule);
-    QVector<BaseNode *> *createInputParameterItems(AlgorithmSolution &n_solution, QSharedPointer<RuleModel> n_rule);
+    QVector<BaseNode *> *createInputParameterItems(AlgorithmSolution &n_solution,
+                                                   QSharedPointer<RuleModel> n_rule);
     void createEdgeItems(const SingleAlgorithmItems &n_items);
     void addEdgeFromParamToRule(BaseNode *n_parameter, BaseNode *n_rule);
     void addEdgeFromRuleToParam(BaseNode *n_rule, BaseNode *n_parameter);

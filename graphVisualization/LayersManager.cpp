@@ -15,12 +15,13 @@ QVector<QString> idsOf(const QVector<BaseNode *> &n_nodes)
 
 } // namespace
 
-SingleAlgorithmItems LayersManager::AddSingeAlgorithmItems(QVector<BaseNode *> *n_inputs, BaseNode *n_rule,
+SingleAlgorithmItems LayersManager::AddSingeAlgorithmItems(QVector<BaseNode *> *n_inputs,
+                                                           BaseNode *n_rule,
                                                            QVector<BaseNode *> *n_outputs)
 {
     const int first = m_placement.nodeCount();
-    const LayerPlacement::RuleResult placed =
-        m_placement.placeRule(idsOf(*n_inputs), n_rule->getId(), idsOf(*n_outputs));
+    const LayerPlacement::RuleResult placed = m_placement.placeRule(
+        idsOf(*n_inputs), n_rule->getId(), idsOf(*n_outputs));
     m_nodes.resize(m_placement.nodeCount());
 
     auto take = [this](const QVector<BaseNode *> &n_given, const QVector<int> &n_handles) {

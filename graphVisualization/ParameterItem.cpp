@@ -6,7 +6,8 @@ const QColor ParameterItem::COLOUR(255, 228, 196);
 const QColor ParameterItem::PICKED_OUT_COLOUR(255, 174, 185);
 const QColor ParameterItem::CLICKED_COLOUR(202, 255, 112);
 
-ParameterItem::ParameterItem(const QSharedPointer<ParameterModel> &n_parameter, const QString &n_value)
+ParameterItem::ParameterItem(const QSharedPointer<ParameterModel> &n_parameter,
+                             const QString &n_value)
     : ParameterUnit(n_parameter, n_value, COLOUR, PICKED_OUT_COLOUR, CLICKED_COLOUR)
 {
     setFlag(ItemIsMovable, false);

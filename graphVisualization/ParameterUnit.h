@@ -19,8 +19,9 @@ public:
     explicit ParameterUnit(const QString &n_id);
     // Caption "name[class name]" (no bracket part without an owning class), tool tip the
     // parameter's description, the value text in the box below.
-    ParameterUnit(const QSharedPointer<ParameterModel> &n_parameter, const QString &n_value, const QColor &n_colour,
-                  const QColor &n_pickedOutColour, const QColor &n_clickedColour);
+    ParameterUnit(const QSharedPointer<ParameterModel> &n_parameter, const QString &n_value,
+                  const QColor &n_colour, const QColor &n_pickedOutColour,
+                  const QColor &n_clickedColour);
     ~ParameterUnit() override;
 
     int getNodeType() const override;
@@ -30,7 +31,8 @@ public:
     // The parameter shown; null for a node made from an id alone.
     QSharedPointer<ParameterModel> getParameter() const;
 
-    void paint(QPainter *n_painter, const QStyleOptionGraphicsItem *n_option, QWidget *n_widget) override;
+    void paint(QPainter *n_painter, const QStyleOptionGraphicsItem *n_option,
+               QWidget *n_widget) override;
 
 protected:
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *n_event) override;

@@ -8,14 +8,16 @@
 
 PerFrameLayeredGraph::PerFrameLayeredGraph() = default;
 
-PerFrameLayeredGraph::PerFrameLayeredGraph(LayeredGraphWidget *n_overview, LayeredGraphWidget *n_singleRuleView)
+PerFrameLayeredGraph::PerFrameLayeredGraph(LayeredGraphWidget *n_overview,
+                                           LayeredGraphWidget *n_singleRuleView)
     : m_overview(n_overview), m_singleRuleView(n_singleRuleView)
 {
     m_overview->setActive(true);
     m_singleRuleView->setActive(false);
 }
 
-void PerFrameLayeredGraph::ChangeDataFromTestActions(AlgorithmSolution &n_solution, LayeredGraphWidget::RuleKind n_kind)
+void PerFrameLayeredGraph::ChangeDataFromTestActions(AlgorithmSolution &n_solution,
+                                                     LayeredGraphWidget::RuleKind n_kind)
 {
     if (m_overview == nullptr || !m_overview->isActive())
         return;

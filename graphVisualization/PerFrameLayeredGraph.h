@@ -19,7 +19,8 @@ public:
     PerFrameLayeredGraph();
     PerFrameLayeredGraph(LayeredGraphWidget *n_overview, LayeredGraphWidget *n_singleRuleView);
 
-    void ChangeDataFromTestActions(AlgorithmSolution &n_solution, LayeredGraphWidget::RuleKind n_kind);
+    void ChangeDataFromTestActions(AlgorithmSolution &n_solution,
+                                   LayeredGraphWidget::RuleKind n_kind);
     // Brings the overview back in front (after clearing, the single rule's view has no rule left
     // to double-click).
     void showOverview();

@@ -25,7 +25,8 @@ RuleItem::RuleItem(const QSharedPointer<RuleModel> &n_rule)
     setFlag(ItemIsMovable, false);
 }
 
-RuleItem::RuleItem(const QSharedPointer<RuleModel> &n_rule, const QSharedPointer<RelationModel> &n_relation)
+RuleItem::RuleItem(const QSharedPointer<RuleModel> &n_rule,
+                   const QSharedPointer<RelationModel> &n_relation)
     : RuleItem(n_rule)
 {
     const QString code = codeOf(n_relation);

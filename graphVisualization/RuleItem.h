@@ -18,7 +18,8 @@ public:
     explicit RuleItem(const QSharedPointer<RuleModel> &n_rule);
     // Caption description and code (empty without a relation); tool tip the description, or the
     // code when there is none.
-    RuleItem(const QSharedPointer<RuleModel> &n_rule, const QSharedPointer<RelationModel> &n_relation);
+    RuleItem(const QSharedPointer<RuleModel> &n_rule,
+             const QSharedPointer<RelationModel> &n_relation);
 
     // The description over the code, each cut to 18 characters.
     void setLongLabelName(const QString &n_description, const QString &n_code);

@@ -9,8 +9,8 @@ RuleUnit::RuleUnit(const QString &n_id)
 {
 }
 
-RuleUnit::RuleUnit(const QSharedPointer<RuleModel> &n_rule, const QColor &n_colour, const QColor &n_pickedOutColour,
-                   const QColor &n_clickedColour)
+RuleUnit::RuleUnit(const QSharedPointer<RuleModel> &n_rule, const QColor &n_colour,
+                   const QColor &n_pickedOutColour, const QColor &n_clickedColour)
     : BaseNode(n_rule->getId(), n_colour, n_pickedOutColour, n_clickedColour, {}, DEFAULT_RECTANGLE)
 {
     BaseNode::setLabelName(n_rule->getDescription());

@@ -17,8 +17,8 @@ public:
 
     explicit RuleUnit(const QString &n_id);
     // Caption the rule's description, tool tip its id.
-    RuleUnit(const QSharedPointer<RuleModel> &n_rule, const QColor &n_colour, const QColor &n_pickedOutColour,
-             const QColor &n_clickedColour);
+    RuleUnit(const QSharedPointer<RuleModel> &n_rule, const QColor &n_colour,
+             const QColor &n_pickedOutColour, const QColor &n_clickedColour);
 
     int getNodeType() const override;
     // Highlighted with all its arrows.

@@ -37,14 +37,16 @@ int MessageBoxes::execDialog(QDialog &n_dialog)
     return answer;
 }
 
-QMessageBox::StandardButton MessageBoxes::critical(QWidget *n_parent, const QString &n_title, const QString &n_text,
+QMessageBox::StandardButton MessageBoxes::critical(QWidget *n_parent, const QString &n_title,
+                                                   const QString &n_text,
                                                    QMessageBox::StandardButtons n_buttons,
                                                    QMessageBox::StandardButton n_default)
 {
     return show(QMessageBox::Critical, n_parent, n_title, n_text, n_buttons, n_default);
 }
 
-QMessageBox::StandardButton MessageBoxes::warning(QWidget *n_parent, const QString &n_title, const QString &n_text,
+QMessageBox::StandardButton MessageBoxes::warning(QWidget *n_parent, const QString &n_title,
+                                                  const QString &n_text,
                                                   QMessageBox::StandardButtons n_buttons,
                                                   QMessageBox::StandardButton n_default)
 {
@@ -52,21 +54,24 @@ QMessageBox::StandardButton MessageBoxes::warning(QWidget *n_parent, const QStri
 }
 
 QMessageBox::StandardButton MessageBoxes::information(QWidget *n_parent, const QString &n_title,
-                                                      const QString &n_text, QMessageBox::StandardButtons n_buttons,
+                                                      const QString &n_text,
+                                                      QMessageBox::StandardButtons n_buttons,
                                                       QMessageBox::StandardButton n_default)
 {
     return show(QMessageBox::Information, n_parent, n_title, n_text, n_buttons, n_default);
 }
 
-QMessageBox::StandardButton MessageBoxes::question(QWidget *n_parent, const QString &n_title, const QString &n_text,
+QMessageBox::StandardButton MessageBoxes::question(QWidget *n_parent, const QString &n_title,
+                                                   const QString &n_text,
                                                    QMessageBox::StandardButtons n_buttons,
                                                    QMessageBox::StandardButton n_default)
 {
     return show(QMessageBox::Question, n_parent, n_title, n_text, n_buttons, n_default);
 }
 
-QMessageBox::StandardButton MessageBoxes::show(QMessageBox::Icon n_icon, QWidget *n_parent, const QString &n_title,
-                                               const QString &n_text, QMessageBox::StandardButtons n_buttons,
+QMessageBox::StandardButton MessageBoxes::show(QMessageBox::Icon n_icon, QWidget *n_parent,
+                                               const QString &n_title, const QString &n_text,
+                                               QMessageBox::StandardButtons n_buttons,
                                                QMessageBox::StandardButton n_default)
 {
     // Built as the toolkit's own static boxes build theirs.

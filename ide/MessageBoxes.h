@@ -33,22 +33,27 @@ public:
     static int execDialog(QDialog &n_dialog);
 
     // Counterparts of the toolkit's static message boxes, going through execBox.
-    static QMessageBox::StandardButton critical(QWidget *n_parent, const QString &n_title, const QString &n_text,
-                                                QMessageBox::StandardButtons n_buttons = QMessageBox::Ok,
-                                                QMessageBox::StandardButton n_default = QMessageBox::NoButton);
-    static QMessageBox::StandardButton warning(QWidget *n_parent, const QString &n_title, const QString &n_text,
-                                               QMessageBox::StandardButtons n_buttons = QMessageBox::Ok,
-                                               QMessageBox::StandardButton n_default = QMessageBox::NoButton);
-    static QMessageBox::StandardButton information(QWidget *n_parent, const QString &n_title, const QString &n_text,
-                                                   QMessageBox::StandardButtons n_buttons = QMessageBox::Ok,
-                                                   QMessageBox::StandardButton n_default = QMessageBox::NoButton);
-    static QMessageBox::StandardButton question(QWidget *n_parent, const QString &n_title, const QString &n_text,
-                                                QMessageBox::StandardButtons n_buttons = QMessageBox::Yes | QMessageBox::No,
-                                                QMessageBox::StandardButton n_default = QMessageBox::NoButton);
+    static QMessageBox::StandardButton critical(
+        QWidget *n_parent, const QString &n_title, const QString &n_text,
+        QMessageBox::StandardButtons n_buttons = QMessageBox::Ok,
+        QMessageBox::StandardButton n_default = QMessageBox::NoButton);
+    static QMessageBox::StandardButton warning(
+        QWidget *n_parent, const QString &n_title, const QString &n_text,
+        QMessageBox::StandardButtons n_buttons = QMessageBox::Ok,
+        QMessageBox::StandardButton n_default = QMessageBox::NoButton);
+    static QMessageBox::StandardButton information(
+        QWidget *n_parent, const QString &n_title, const QString &n_text,
+        QMessageBox::StandardButtons n_buttons = QMessageBox::Ok,
+        QMessageBox::StandardButton n_default = QMessageBox::NoButton);
+    static QMessageBox::StandardButton question(
+        QWidget *n_parent, const QString &n_title, const QString &n_text,
+        QMessageBox::StandardButtons n_buttons = QMessageBox::Yes | QMessageBox::No,
+        QMessageBox::StandardButton n_default = QMessageBox::NoButton);
 
 private:
-    static QMessageBox::StandardButton show(QMessageBox::Icon n_icon, QWidget *n_parent, const QString &n_title,
-                                            const QString &n_text, QMessageBox::StandardButtons n_buttons,
+    static QMessageBox::StandardButton show(QMessageBox::Icon n_icon, QWidget *n_parent,
+                                            const QString &n_title, const QString &n_text,
+                                            QMessageBox::StandardButtons n_buttons,
                                             QMessageBox::StandardButton n_default);
     static BoxHandler &boxHandler();
     static DialogHandler &dialogHandler();

@@ -9,8 +9,8 @@
 #include <exception>
 
 namespace {
-const int KEY_ERROR_TITLE = 1;     // "Error"
-const int KEY_UNCAUGHT_ERROR = 2;  // "Uncaught error."
+const int KEY_ERROR_TITLE = 1;    // "Error"
+const int KEY_UNCAUGHT_ERROR = 2; // "Uncaught error."
 
 QString ideText(int n_offset)
 {
@@ -47,7 +47,8 @@ void SlotGuard::report(const QString &n_text, QWidget *n_parent)
 {
     // Reporting must not throw in turn: it runs inside handlers that promise not to.
     try {
-        QMessageBox box(QMessageBox::Critical, ideText(KEY_ERROR_TITLE), n_text, QMessageBox::Ok, n_parent);
+        QMessageBox box(QMessageBox::Critical, ideText(KEY_ERROR_TITLE), n_text, QMessageBox::Ok,
+                        n_parent);
         box.setTextFormat(Qt::PlainText);
         MessageBoxes::execBox(box);
     } catch (...) {

@@ -66,8 +66,7 @@ void cl_mathFormulaParser::setMessageSink(MessageSink n_sink)
     messageSink() = std::move(n_sink);
 }
 
-cl_mathFormulaParser::cl_mathFormulaParser(QObject *n_parent)
-    : QObject(n_parent), m_flagState(true)
+cl_mathFormulaParser::cl_mathFormulaParser(QObject *n_parent) : QObject(n_parent), m_flagState(true)
 {
     m_reservedWords = QStringList{
         QStringLiteral("sqrt"), QStringLiteral("round"), QStringLiteral("abs"),
@@ -248,8 +247,8 @@ bool cl_mathFormulaParser::simpleFormulaRelation(QString n_formula)
 bool cl_mathFormulaParser::IfAndOrPartsParser(QString n_part)
 {
     int lastMatch = -1;
-    const QStringList pieces =
-        cutAt(n_part, QRegExp(QStringLiteral("((\\>|<|=|!)\\=)|(\\>|<)")), &lastMatch);
+    const QStringList pieces = cutAt(n_part, QRegExp(QStringLiteral("((\\>|<|=|!)\\=)|(\\>|<)")),
+                                     &lastMatch);
     for (QString piece : pieces)
         analyzeRightPart(&piece, true);
     const bool passed = lastMatch > 0;
@@ -261,8 +260,8 @@ bool cl_mathFormulaParser::IfAndOrPartsParser(QString n_part)
 bool cl_mathFormulaParser::IfFormulaParse(QString n_condition)
 {
     int lastMatch = -1;
-    const QStringList parts =
-        cutAt(n_condition, QRegExp(QStringLiteral("(\\&\\&)|(\\|\\|)")), &lastMatch);
+    const QStringList parts = cutAt(n_condition, QRegExp(QStringLiteral("(\\&\\&)|(\\|\\|)")),
+                                    &lastMatch);
     bool result = true;
     if (lastMatch < 0) {
         result = IfAndOrPartsParser(n_condition);

@@ -61,7 +61,8 @@ void dEditModelInformation::setVersion(const QString &n_version)
 
 void dEditModelInformation::setDefaultVersion()
 {
-    setCurrentVersion({QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
+    setCurrentVersion(
+        {QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
 }
 
 void dEditModelInformation::setCurrentVersion(QStringList n_parts)
@@ -83,7 +84,8 @@ QStringList dEditModelInformation::splitVersion(const QString &n_version) const
 
 void dEditModelInformation::initializeValidatorVersion()
 {
-    for (QLineEdit *field : {ui->leAlfaVersion, ui->leBetaVersion, ui->leReleaseVersion, ui->lePublicRelease})
+    for (QLineEdit *field :
+         {ui->leAlfaVersion, ui->leBetaVersion, ui->leReleaseVersion, ui->lePublicRelease})
         field->setValidator(new QIntValidator(0, 65536, field));
 }
 

@@ -28,15 +28,20 @@ public:
     bool chance(int n_percent) { return below(100) < n_percent; }
     // A value with two decimals in [n_low, n_high).
     double cents(int n_low, int n_high) { return n_low + below((n_high - n_low) * 100) / 100.0; }
-    template <typename T>
-    const T &pick(const QVector<T> &n_items) { return n_items.at(below(n_items.size())); }
+    template<typename T>
+    const T &pick(const QVector<T> &n_items)
+    {
+        return n_items.at(below(n_items.size()));
+    }
 
     // An element id as the program makes them: a random UUID, lower-case, without braces.
     QString uuid()
     {
         const quint64 high = next();
         const quint64 low = next();
-        QString hex = QStringLiteral("%1%2").arg(high, 16, 16, QLatin1Char('0')).arg(low, 16, 16, QLatin1Char('0'));
+        QString hex = QStringLiteral("%1%2")
+                          .arg(high, 16, 16, QLatin1Char('0'))
+                          .arg(low, 16, 16, QLatin1Char('0'));
         hex[12] = QLatin1Char('4');
         hex[16] = QLatin1Char("89ab"[low >> 62]);
         return hex.mid(0, 8) + QLatin1Char('-') + hex.mid(8, 4) + QLatin1Char('-') + hex.mid(12, 4)
@@ -80,16 +85,26 @@ struct ShapeInfo
 ShapeInfo shapeInfo(Shape n_shape)
 {
     switch (n_shape) {
-    case D1: return {{T_DOUBLE}, {T_DOUBLE}};
-    case D2: return {{T_DOUBLE, T_DOUBLE}, {T_DOUBLE}};
-    case D22: return {{T_DOUBLE, T_DOUBLE}, {T_DOUBLE, T_DOUBLE}};
-    case C1: return {{T_DOUBLE}, {T_BOOLEAN}};
-    case C2: return {{T_DOUBLE, T_DOUBLE}, {T_BOOLEAN}};
-    case CI: return {{T_INTEGER}, {T_BOOLEAN}};
-    case I1: return {{T_INTEGER}, {T_INTEGER}};
-    case IB: return {{T_INTEGER}, {T_BOOLEAN}};
-    case S2: return {{T_STRING, T_STRING}, {T_STRING}};
-    default: return {};
+    case D1:
+        return {{T_DOUBLE}, {T_DOUBLE}};
+    case D2:
+        return {{T_DOUBLE, T_DOUBLE}, {T_DOUBLE}};
+    case D22:
+        return {{T_DOUBLE, T_DOUBLE}, {T_DOUBLE, T_DOUBLE}};
+    case C1:
+        return {{T_DOUBLE}, {T_BOOLEAN}};
+    case C2:
+        return {{T_DOUBLE, T_DOUBLE}, {T_BOOLEAN}};
+    case CI:
+        return {{T_INTEGER}, {T_BOOLEAN}};
+    case I1:
+        return {{T_INTEGER}, {T_INTEGER}};
+    case IB:
+        return {{T_INTEGER}, {T_BOOLEAN}};
+    case S2:
+        return {{T_STRING, T_STRING}, {T_STRING}};
+    default:
+        return {};
     }
 }
 
@@ -101,40 +116,71 @@ QVector<QString> bodies(Kind n_kind, Shape n_shape)
     switch (n_kind) {
     case SIMPLE:
         switch (n_shape) {
-        case D1: return {QStringLiteral("%O0 = %I0 * 0.75 + %C;"), QStringLiteral("%O0 = Math.abs(%I0 - %C) / 2;"),
-                         QStringLiteral("%O0 = Math.min(%I0, %C * 10) + 1;")};
-        case D2: return {QStringLiteral("%O0 = (%I0 + %I1) / 2 + %C;"),
-                         QStringLiteral("%O0 = Math.sqrt(%I0 * %I0 + %I1 * %I1) / 2;"),
-                         QStringLiteral("%O0 = Math.max(%I0, %I1) - Math.min(%I0, %I1) * 0.5;"),
-                         QStringLiteral("%O0 = %I0 * 0.6 + %I1 * 0.3;")};
-        case I1: return {QStringLiteral("%O0 = %I0 * 2 + %C;")};
-        case S2: return {QStringLiteral("%O0 = %I0 + \"-\" + %I1;"), QStringLiteral("%O0 = %I0.toUpperCase() + %I1;")};
-        default: return {};
+        case D1:
+            return {QStringLiteral("%O0 = %I0 * 0.75 + %C;"),
+                    QStringLiteral("%O0 = Math.abs(%I0 - %C) / 2;"),
+                    QStringLiteral("%O0 = Math.min(%I0, %C * 10) + 1;")};
+        case D2:
+            return {QStringLiteral("%O0 = (%I0 + %I1) / 2 + %C;"),
+                    QStringLiteral("%O0 = Math.sqrt(%I0 * %I0 + %I1 * %I1) / 2;"),
+                    QStringLiteral("%O0 = Math.max(%I0, %I1) - Math.min(%I0, %I1) * 0.5;"),
+                    QStringLiteral("%O0 = %I0 * 0.6 + %I1 * 0.3;")};
+        case I1:
+            return {QStringLiteral("%O0 = %I0 * 2 + %C;")};
+        case S2:
+            return {QStringLiteral("%O0 = %I0 + \"-\" + %I1;"),
+                    QStringLiteral("%O0 = %I0.toUpperCase() + %I1;")};
+        default:
+            return {};
         }
     case IFCLAUSE:
         switch (n_shape) {
-        case D1: return {QStringLiteral("if (%I0 > %C) {\n    %O0 = %I0 - %C / 2;\n} else {\n    %O0 = %I0 + %C;\n}")};
-        case D2: return {QStringLiteral("if (%I0 >= %I1) {\n    %O0 = %I0 - %I1 / 2;\n} else {\n    %O0 = %I1 - %I0 / 2;\n}"),
-                         QStringLiteral("if (%I0 > %C && %I1 > %C) {\n    %O0 = (%I0 + %I1) / 2;\n} else if (%I0 > %I1) {\n"
-                                        "    %O0 = %I0;\n} else {\n    %O0 = %I1 + 1;\n}")};
-        case IB: return {QStringLiteral("if (%I0 > %C) {\n    %O0 = true;\n} else {\n    %O0 = false;\n}")};
-        default: return {};
+        case D1:
+            return {QStringLiteral(
+                "if (%I0 > %C) {\n    %O0 = %I0 - %C / 2;\n} else {\n    %O0 = %I0 + %C;\n}")};
+        case D2:
+            return {QStringLiteral("if (%I0 >= %I1) {\n    %O0 = %I0 - %I1 / 2;\n} else {\n    %O0 "
+                                   "= %I1 - %I0 / 2;\n}"),
+                    QStringLiteral("if (%I0 > %C && %I1 > %C) {\n    %O0 = (%I0 + %I1) / 2;\n} "
+                                   "else if (%I0 > %I1) {\n"
+                                   "    %O0 = %I0;\n} else {\n    %O0 = %I1 + 1;\n}")};
+        case IB:
+            return {
+                QStringLiteral("if (%I0 > %C) {\n    %O0 = true;\n} else {\n    %O0 = false;\n}")};
+        default:
+            return {};
         }
     case CONSTR:
         switch (n_shape) {
-        case C1: return {QStringLiteral("flag = %I0 >= 0 && %I0 < 1e9;"), QStringLiteral("flag = !isNaN(%I0) && %I0 > -%C;")};
-        case C2: return {QStringLiteral("flag = (%I0 + %I1) >= 0;"), QStringLiteral("flag = Math.abs(%I0 - %I1) < 1e12;")};
-        case CI: return {QStringLiteral("flag = %I0 >= -1000000;")};
-        default: return {};
+        case C1:
+            return {QStringLiteral("flag = %I0 >= 0 && %I0 < 1e9;"),
+                    QStringLiteral("flag = !isNaN(%I0) && %I0 > -%C;")};
+        case C2:
+            return {QStringLiteral("flag = (%I0 + %I1) >= 0;"),
+                    QStringLiteral("flag = Math.abs(%I0 - %I1) < 1e12;")};
+        case CI:
+            return {QStringLiteral("flag = %I0 >= -1000000;")};
+        default:
+            return {};
         }
     case PROG:
         switch (n_shape) {
-        case D1: return {QStringLiteral("var s = 0;\nfor (var i = 1; i <= %C + 2; i++) {\n    s += %I0 / i;\n}\n%O0 = s / (%C + 3);")};
-        case D2: return {QStringLiteral("var t = %I0;\nvar k = 0;\nwhile (t > %I1 && k < 8) {\n    t = t / 2;\n    k++;\n}\n%O0 = t + k;"),
-                         QStringLiteral("var v = [%I0, %I1, (%I0 + %I1) / 2];\nv.sort(function (p, q) { return p - q; });\n%O0 = v[1] + %C;")};
-        case D22: return {QStringLiteral("var m = Math.max(%I0, %I1);\nvar n = Math.min(%I0, %I1);\n%O0 = m - n / 2;\n%O1 = (m + n) / 4 + %C;")};
-        case I1: return {QStringLiteral("var r = %I0;\nfor (var i = 0; i < 3; i++) {\n    r = r + i;\n}\n%O0 = r;")};
-        default: return {};
+        case D1:
+            return {QStringLiteral("var s = 0;\nfor (var i = 1; i <= %C + 2; i++) {\n    s += %I0 "
+                                   "/ i;\n}\n%O0 = s / (%C + 3);")};
+        case D2:
+            return {QStringLiteral("var t = %I0;\nvar k = 0;\nwhile (t > %I1 && k < 8) {\n    t = "
+                                   "t / 2;\n    k++;\n}\n%O0 = t + k;"),
+                    QStringLiteral("var v = [%I0, %I1, (%I0 + %I1) / 2];\nv.sort(function (p, q) { "
+                                   "return p - q; });\n%O0 = v[1] + %C;")};
+        case D22:
+            return {QStringLiteral("var m = Math.max(%I0, %I1);\nvar n = Math.min(%I0, %I1);\n%O0 "
+                                   "= m - n / 2;\n%O1 = (m + n) / 4 + %C;")};
+        case I1:
+            return {QStringLiteral(
+                "var r = %I0;\nfor (var i = 0; i < 3; i++) {\n    r = r + i;\n}\n%O0 = r;")};
+        default:
+            return {};
         }
     default:
         return {};
@@ -150,17 +196,21 @@ QVector<Shape> shapesOf(Kind n_kind)
     return shapes;
 }
 
-const QVector<QString> SINGLE_INPUT_NAMES = {QStringLiteral("x"), QStringLiteral("load"), QStringLiteral("level"),
-                                             QStringLiteral("inVal"), QStringLiteral("k")};
+const QVector<QString> SINGLE_INPUT_NAMES = {QStringLiteral("x"), QStringLiteral("load"),
+                                             QStringLiteral("level"), QStringLiteral("inVal"),
+                                             QStringLiteral("k")};
 const QVector<QPair<QString, QString>> PAIR_INPUT_NAMES = {
-    {QStringLiteral("a"), QStringLiteral("b")}, {QStringLiteral("u"), QStringLiteral("w")},
-    {QStringLiteral("left"), QStringLiteral("right")}, {QStringLiteral("x1"), QStringLiteral("x2")}};
-const QVector<QString> OUTPUT_NAMES = {QStringLiteral("y"), QStringLiteral("result"), QStringLiteral("outVal"),
-                                       QStringLiteral("total")};
-const QVector<QString> WORDS = {QStringLiteral("pressure"), QStringLiteral("flow"),    QStringLiteral("speed"),
-                                QStringLiteral("mass"),     QStringLiteral("heat"),    QStringLiteral("level"),
-                                QStringLiteral("angle"),    QStringLiteral("voltage"), QStringLiteral("load"),
-                                QStringLiteral("width"),    QStringLiteral("count"),   QStringLiteral("label")};
+    {QStringLiteral("a"), QStringLiteral("b")},
+    {QStringLiteral("u"), QStringLiteral("w")},
+    {QStringLiteral("left"), QStringLiteral("right")},
+    {QStringLiteral("x1"), QStringLiteral("x2")}};
+const QVector<QString> OUTPUT_NAMES = {QStringLiteral("y"), QStringLiteral("result"),
+                                       QStringLiteral("outVal"), QStringLiteral("total")};
+const QVector<QString> WORDS = {
+    QStringLiteral("pressure"), QStringLiteral("flow"),    QStringLiteral("speed"),
+    QStringLiteral("mass"),     QStringLiteral("heat"),    QStringLiteral("level"),
+    QStringLiteral("angle"),    QStringLiteral("voltage"), QStringLiteral("load"),
+    QStringLiteral("width"),    QStringLiteral("count"),   QStringLiteral("label")};
 
 struct ClassNode
 {
@@ -215,11 +265,20 @@ QString escape(const QString &n_text)
     out.reserve(n_text.size() + 8);
     for (const QChar c : n_text) {
         switch (c.unicode()) {
-        case '&': out += QLatin1String("&amp;"); break;
-        case '<': out += QLatin1String("&lt;"); break;
-        case '>': out += QLatin1String("&gt;"); break;
-        case '"': out += QLatin1String("&quot;"); break;
-        default: out += c;
+        case '&':
+            out += QLatin1String("&amp;");
+            break;
+        case '<':
+            out += QLatin1String("&lt;");
+            break;
+        case '>':
+            out += QLatin1String("&gt;");
+            break;
+        case '"':
+            out += QLatin1String("&quot;");
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -232,7 +291,8 @@ QString number(double n_value)
 
 QString parameterAttributes(const Parameter &n_p)
 {
-    QString out = QStringLiteral(" id=\"%1\" shortName=\"%2\" type=\"%3\"").arg(n_p.id, escape(n_p.shortName), n_p.type);
+    QString out = QStringLiteral(" id=\"%1\" shortName=\"%2\" type=\"%3\"")
+                      .arg(n_p.id, escape(n_p.shortName), n_p.type);
     if (!n_p.defaultValue.isEmpty())
         out += QStringLiteral(" defaultValue=\"%1\"").arg(escape(n_p.defaultValue));
     if (!n_p.unit.isEmpty())
@@ -241,11 +301,12 @@ QString parameterAttributes(const Parameter &n_p)
 }
 
 // Items sorted by id, as the program writes its lists.
-template <typename T>
+template<typename T>
 QVector<int> byId(const QVector<int> &n_items, const QVector<T> &n_all)
 {
     QVector<int> sorted = n_items;
-    std::sort(sorted.begin(), sorted.end(), [&n_all](int a, int b) { return n_all.at(a).id < n_all.at(b).id; });
+    std::sort(sorted.begin(), sorted.end(),
+              [&n_all](int a, int b) { return n_all.at(a).id < n_all.at(b).id; });
     return sorted;
 }
 
@@ -309,7 +370,8 @@ private:
     int availableInput(int n_class, const QVector<int> &n_taken);
     int relationFor(Shape n_shape);
     void writeClass(QString &n_out, int n_class, int n_indent) const;
-    QString links(const Binding &n_binding, const QVector<int> &n_parameters, const QVector<QString> &n_names) const;
+    QString links(const Binding &n_binding, const QVector<int> &n_parameters,
+                  const QVector<QString> &n_names) const;
     QVector<QPair<int, QString>> knownValues() const;
 
     Options m_options;
@@ -369,38 +431,43 @@ void ModelGenerator::Generator::makeParameters()
 {
     for (int c = 0; c < m_classes.size(); ++c) {
         // Some variety in class sizes around the chosen mean.
-        const int count = std::max(2, m_options.paramsPerClass / 2 + m_random.below(m_options.paramsPerClass + 1));
+        const int count = std::max(2, m_options.paramsPerClass / 2
+                                          + m_random.below(m_options.paramsPerClass + 1));
         for (int i = 0; i < count; ++i) {
             Parameter p;
             // Parameter ids carry a capital P: the older format tells parameters apart by it.
             p.id = QLatin1Char('P') + m_random.uuid();
             p.owner = c;
             const int roll = m_random.below(100);
-            p.type = roll < 64 ? T_DOUBLE
+            p.type = roll < 64   ? T_DOUBLE
                      : roll < 76 ? T_INTEGER
                      : roll < 82 ? T_BOOLEAN
                      : roll < 92 ? T_STRING
                      : roll < 98 ? T_STRING_LIST
                                  : T_LIST;
-            p.shortName = QStringLiteral("%1_%2").arg(m_random.pick(WORDS)).arg(m_parameters.size());
+            p.shortName =
+                QStringLiteral("%1_%2").arg(m_random.pick(WORDS)).arg(m_parameters.size());
             if (m_random.chance(40) || p.type == T_LIST) {
                 if (p.type == T_DOUBLE)
                     p.defaultValue = number(m_random.cents(0, 100));
                 else if (p.type == T_INTEGER)
                     p.defaultValue = QString::number(m_random.below(1000));
                 else if (p.type == T_BOOLEAN)
-                    p.defaultValue = m_random.chance(50) ? QStringLiteral("true") : QStringLiteral("false");
+                    p.defaultValue = m_random.chance(50) ? QStringLiteral("true")
+                                                         : QStringLiteral("false");
                 else if (p.type == T_STRING)
                     p.defaultValue = QStringLiteral("value %1").arg(m_random.below(100));
                 else if (p.type == T_STRING_LIST)
                     p.defaultValue = QStringLiteral("\"red\",\"green\",\"blue\"");
                 else
-                    p.defaultValue = number(m_random.cents(0, 10)) + QLatin1Char(',') + number(m_random.cents(0, 10));
+                    p.defaultValue = number(m_random.cents(0, 10)) + QLatin1Char(',')
+                                     + number(m_random.cents(0, 10));
             }
             if (m_random.chance(10))
                 p.unit = m_random.chance(50) ? QStringLiteral("kPa") : QStringLiteral("m/s");
             // A quarter of the double parameters (and the first two of the root) are inputs.
-            if (p.type == T_DOUBLE && (m_random.chance(25) || (c == 0 && m_available[0].size() < 2))) {
+            if (p.type == T_DOUBLE
+                && (m_random.chance(25) || (c == 0 && m_available[0].size() < 2))) {
                 p.source = true;
                 m_available[c].append(m_parameters.size());
                 m_availableAll.append(m_parameters.size());
@@ -529,7 +596,8 @@ void ModelGenerator::Generator::makeRules()
         if (m_random.chance(8)) {
             for (int j = i + 1; j < outputs.size(); ++j) {
                 const int candidate = outputs.at(j);
-                if (!m_parameters.at(candidate).produced && m_parameters.at(candidate).owner == m_parameters.at(out).owner) {
+                if (!m_parameters.at(candidate).produced
+                    && m_parameters.at(candidate).owner == m_parameters.at(out).owner) {
                     second = candidate;
                     shape = D22;
                     break;
@@ -693,7 +761,8 @@ void ModelGenerator::Generator::chooseSolveSet()
     std::sort(m_known.begin(), m_known.end());
 }
 
-QString ModelGenerator::Generator::links(const Binding &, const QVector<int> &n_parameters, const QVector<QString> &n_names) const
+QString ModelGenerator::Generator::links(const Binding &, const QVector<int> &n_parameters,
+                                         const QVector<QString> &n_names) const
 {
     QStringList pairs;
     for (int n = 0; n < n_parameters.size(); ++n)
@@ -707,26 +776,34 @@ void ModelGenerator::Generator::writeClass(QString &n_out, int n_class, int n_in
     const QString pad(n_indent, QLatin1Char(' '));
     const QString in1(n_indent + 1, QLatin1Char(' '));
     const QString in2(n_indent + 2, QLatin1Char(' '));
-    n_out += pad + QStringLiteral("<class id=\"%1\" shortName=\"%2\" description=\"Level %3 unit\">\n")
-                       .arg(node.id, escape(node.shortName)).arg(node.depth);
+    n_out += pad
+             + QStringLiteral("<class id=\"%1\" shortName=\"%2\" description=\"Level %3 unit\">\n")
+                   .arg(node.id, escape(node.shortName))
+                   .arg(node.depth);
     n_out += in1 + QLatin1String("<parameters>\n");
     for (int p : byId(node.parameters, m_parameters))
-        n_out += in2 + QLatin1String("<parameter") + parameterAttributes(m_parameters.at(p)) + QLatin1String("/>\n");
+        n_out += in2 + QLatin1String("<parameter") + parameterAttributes(m_parameters.at(p))
+                 + QLatin1String("/>\n");
     n_out += in1 + QLatin1String("</parameters>\n") + in1 + QLatin1String("<rules>\n");
     for (int r : byId(node.rules, m_rules)) {
         const Binding &rule = m_rules.at(r);
         const Relation &relation = m_relations.at(rule.relation);
-        n_out += in2 + QStringLiteral("<rule id=\"%1\" shortName=\"%2\" relation=\"%3\" initId=\"%4\" resultId=\"%5\"/>\n")
-                           .arg(rule.id, rule.shortName, relation.id, links(rule, rule.inputs, relation.inputs),
-                                links(rule, rule.outputs, relation.outputs));
+        n_out += in2
+                 + QStringLiteral("<rule id=\"%1\" shortName=\"%2\" relation=\"%3\" initId=\"%4\" "
+                                  "resultId=\"%5\"/>\n")
+                       .arg(rule.id, rule.shortName, relation.id,
+                            links(rule, rule.inputs, relation.inputs),
+                            links(rule, rule.outputs, relation.outputs));
     }
     n_out += in1 + QLatin1String("</rules>\n") + in1 + QLatin1String("<constraints>\n");
     for (int c : byId(node.constraints, m_constraints)) {
         const Binding &constraint = m_constraints.at(c);
         const Relation &relation = m_relations.at(constraint.relation);
-        n_out += in2 + QStringLiteral("<constraint id=\"%1\" shortName=\"%2\" relation=\"%3\" initId=\"%4\"/>\n")
-                           .arg(constraint.id, constraint.shortName, relation.id,
-                                links(constraint, constraint.inputs, relation.inputs));
+        n_out += in2
+                 + QStringLiteral(
+                       "<constraint id=\"%1\" shortName=\"%2\" relation=\"%3\" initId=\"%4\"/>\n")
+                       .arg(constraint.id, constraint.shortName, relation.id,
+                            links(constraint, constraint.inputs, relation.inputs));
     }
     n_out += in1 + QLatin1String("</constraints>\n") + in1 + QLatin1String("<classes>\n");
     for (int child : byId(node.children, m_classes))
@@ -738,9 +815,12 @@ QString ModelGenerator::Generator::currentFormat() const
 {
     QString out;
     out += QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
-    out += QStringLiteral("<model formatXmlVersion=\"2.0\" id=\"%1\" shortName=\"Generated model %2\" "
-                          "description=\"Generated from seed %2\" author=\"generateModel\" GUID=\"%3\">\n")
-               .arg(m_modelId).arg(m_options.seed).arg(m_modelGuid);
+    out += QStringLiteral(
+               "<model formatXmlVersion=\"2.0\" id=\"%1\" shortName=\"Generated model %2\" "
+               "description=\"Generated from seed %2\" author=\"generateModel\" GUID=\"%3\">\n")
+               .arg(m_modelId)
+               .arg(m_options.seed)
+               .arg(m_modelGuid);
     writeClass(out, 0, 1);
     out += QLatin1String(" <relations>\n");
     QVector<int> all(m_relations.size());
@@ -749,10 +829,11 @@ QString ModelGenerator::Generator::currentFormat() const
     for (int r : byId(all, m_relations)) {
         const Relation &relation = m_relations.at(r);
         const ShapeInfo info = shapeInfo(relation.shape);
-        out += QStringLiteral("  <relation id=\"%1\" shortName=\"%2\" relationType=\"%3\" inObj=\"%4\" outObj=\"%5\">%6</relation>\n")
+        out += QStringLiteral("  <relation id=\"%1\" shortName=\"%2\" relationType=\"%3\" "
+                              "inObj=\"%4\" outObj=\"%5\">%6</relation>\n")
                    .arg(relation.id, relation.shortName, QLatin1String(KIND_WORDS[relation.kind]),
-                        typedNames(relation.inputs, info.inputTypes), typedNames(relation.outputs, info.outputTypes),
-                        escape(relation.code));
+                        typedNames(relation.inputs, info.inputTypes),
+                        typedNames(relation.outputs, info.outputTypes), escape(relation.code));
     }
     out += QLatin1String(" </relations>\n</model>\n");
     return out;
@@ -765,9 +846,12 @@ QString ModelGenerator::Generator::oldFormat() const
 {
     QString out;
     out += QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
-    out += QStringLiteral("<root id=\"%1\" shortName=\"Generated model %2\" description=\"Generated from seed %2\" "
+    out += QStringLiteral("<root id=\"%1\" shortName=\"Generated model %2\" "
+                          "description=\"Generated from seed %2\" "
                           "author=\"generateModel\" GUID=\"%3\">\n")
-               .arg(m_modelId).arg(m_options.seed).arg(m_modelGuid);
+               .arg(m_modelId)
+               .arg(m_options.seed)
+               .arg(m_modelGuid);
     out += QLatin1String(" <classes>\n");
     for (int c = 1; c < m_classes.size(); ++c) {
         const ClassNode &node = m_classes.at(c);
@@ -781,8 +865,10 @@ QString ModelGenerator::Generator::oldFormat() const
         }
         for (int k : node.constraints)
             childs.append(m_constraints.at(k).id);
-        const QString parentId = node.parent == 0 ? QStringLiteral("0") : m_classes.at(node.parent).id;
-        out += QStringLiteral("  <class id=\"%1\" shortName=\"%2\" levelUID=\"%3\" levelName=\"level%4\" childs=\"%5\" internal_rules=\"%6\"/>\n")
+        const QString parentId = node.parent == 0 ? QStringLiteral("0")
+                                                  : m_classes.at(node.parent).id;
+        out += QStringLiteral("  <class id=\"%1\" shortName=\"%2\" levelUID=\"%3\" "
+                              "levelName=\"level%4\" childs=\"%5\" internal_rules=\"%6\"/>\n")
                    .arg(node.id, escape(node.shortName), parentId)
                    .arg(node.depth)
                    .arg(childs.join(QLatin1Char(';')), internalRules.join(QLatin1Char(';')));
@@ -792,23 +878,27 @@ QString ModelGenerator::Generator::oldFormat() const
         out += QLatin1String("  <parametr") + parameterAttributes(p) + QLatin1String("/>\n");
     out += QLatin1String(" </parameters>\n <rules>\n");
     for (const Binding &rule : m_rules)
-        out += QStringLiteral("  <rule id=\"%1\" shortName=\"%2\" relation=\"%3\" initId=\"%4\" resultId=\"%5\"/>\n")
-                   .arg(rule.id, rule.shortName, m_relations.at(rule.relation).id, idList(rule.inputs, m_parameters),
-                        idList(rule.outputs, m_parameters));
+        out += QStringLiteral("  <rule id=\"%1\" shortName=\"%2\" relation=\"%3\" initId=\"%4\" "
+                              "resultId=\"%5\"/>\n")
+                   .arg(rule.id, rule.shortName, m_relations.at(rule.relation).id,
+                        idList(rule.inputs, m_parameters), idList(rule.outputs, m_parameters));
     out += QLatin1String(" </rules>\n <constraints>\n");
     for (const Binding &constraint : m_constraints)
-        out += QStringLiteral("  <constraint id=\"%1\" shortName=\"%2\" relation=\"%3\" initId=\"%4\"/>\n")
+        out += QStringLiteral(
+                   "  <constraint id=\"%1\" shortName=\"%2\" relation=\"%3\" initId=\"%4\"/>\n")
                    .arg(constraint.id, constraint.shortName, m_relations.at(constraint.relation).id,
                         idList(constraint.inputs, m_parameters));
     out += QLatin1String(" </constraints>\n <relations>\n");
     for (const Relation &relation : m_relations) {
         const ShapeInfo info = shapeInfo(relation.shape);
-        out += QStringLiteral("  <relation id=\"%1\" shortName=\"%2\" relationType=\"%3\" inObj=\"%4\" inputTypes=\"%5\" "
+        out += QStringLiteral("  <relation id=\"%1\" shortName=\"%2\" relationType=\"%3\" "
+                              "inObj=\"%4\" inputTypes=\"%5\" "
                               "outObj=\"%6\" outputTypes=\"%7\">%8</relation>\n")
                    .arg(relation.id, relation.shortName, QLatin1String(KIND_WORDS[relation.kind]),
-                        relation.inputs.toList().join(QLatin1Char(',')), info.inputTypes.toList().join(QLatin1Char(',')),
-                        relation.outputs.toList().join(QLatin1Char(',')), info.outputTypes.toList().join(QLatin1Char(',')),
-                        escape(relation.code));
+                        relation.inputs.toList().join(QLatin1Char(',')),
+                        info.inputTypes.toList().join(QLatin1Char(',')),
+                        relation.outputs.toList().join(QLatin1Char(',')),
+                        info.outputTypes.toList().join(QLatin1Char(',')), escape(relation.code));
     }
     out += QLatin1String(" </relations>\n</root>\n");
     return out;
@@ -839,7 +929,8 @@ ModelGenerator::SolveSet ModelGenerator::Generator::solveSet() const
 
 QString ModelGenerator::Generator::solveText(bool n_oldFormat) const
 {
-    QString out = QStringLiteral("class %1\n").arg(n_oldFormat ? QStringLiteral("0") : m_classes.first().id);
+    QString out =
+        QStringLiteral("class %1\n").arg(n_oldFormat ? QStringLiteral("0") : m_classes.first().id);
     for (const auto &known : knownValues())
         out += QStringLiteral("known %1 %2\n").arg(m_parameters.at(known.first).id, known.second);
     for (int p : m_required)
@@ -866,14 +957,16 @@ QString ModelGenerator::Generator::summary() const
     int chain = 0;
     for (int p : m_required)
         chain = std::max(chain, m_parameters.at(p).chainDepth);
-    const int elements = m_classes.size() + m_parameters.size() + m_rules.size() + m_constraints.size() + m_relations.size();
+    const int elements = m_classes.size() + m_parameters.size() + m_rules.size()
+                         + m_constraints.size() + m_relations.size();
     QString out;
     QTextStream s(&out);
-    s << "classes: " << m_classes.size() << "\nclass_depth: " << maxDepth << "\nparameters: " << m_parameters.size()
-      << "\nrules: " << m_rules.size() << "\nrules_across_levels: " << crossLevel
-      << "\nconstraints: " << m_constraints.size() << "\nrelations_simple: " << kinds[SIMPLE]
-      << "\nrelations_ifclause: " << kinds[IFCLAUSE] << "\nrelations_constr: " << kinds[CONSTR]
-      << "\nrelations_prog: " << kinds[PROG] << "\nelements: " << elements << "\nknown: " << m_known.size()
+    s << "classes: " << m_classes.size() << "\nclass_depth: " << maxDepth
+      << "\nparameters: " << m_parameters.size() << "\nrules: " << m_rules.size()
+      << "\nrules_across_levels: " << crossLevel << "\nconstraints: " << m_constraints.size()
+      << "\nrelations_simple: " << kinds[SIMPLE] << "\nrelations_ifclause: " << kinds[IFCLAUSE]
+      << "\nrelations_constr: " << kinds[CONSTR] << "\nrelations_prog: " << kinds[PROG]
+      << "\nelements: " << elements << "\nknown: " << m_known.size()
       << "\nrequired: " << m_required.size() << "\nlongest_required_chain: " << chain << "\n";
     return out;
 }

@@ -19,24 +19,25 @@ class ModelGenerator
 {
 public:
     // A size left at -1 is derived: from `elements` when that is given, else from the defaults
-    // (depth 3, 200 relations of each kind, 0.6 rules per parameter, a constraint per 7 parameters).
+    // (depth 3, 200 relations of each kind, 0.6 rules per parameter, a constraint per 7
+    // parameters).
     struct Options
     {
         quint64 seed = 1;
-        int elements = -1;       // approximate number of elements in all; sets every size left unset
-        int classes = -1;        // made breadth first; unlimited depth unless `depth` is given
-        int depth = -1;          // depth of the class tree
-        int fanout = 3;          // child classes per class (at least 1)
+        int elements = -1; // approximate number of elements in all; sets every size left unset
+        int classes = -1;  // made breadth first; unlimited depth unless `depth` is given
+        int depth = -1;    // depth of the class tree
+        int fanout = 3;    // child classes per class (at least 1)
         int paramsPerClass = 10; // mean parameters per class (at least 2)
         int relationsPerKind = -1;
-        int rules = -1;          // rules over double parameters
+        int rules = -1; // rules over double parameters
         int constraints = -1;
     };
 
     // What solves the root class: known parameter values and the parameters required.
     struct SolveSet
     {
-        QString classId;               // the root class, as the current format names it
+        QString classId;                // the root class, as the current format names it
         QHash<QString, QVariant> known; // parameter id -> value (a double)
         QStringList required;
     };

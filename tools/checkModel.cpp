@@ -66,7 +66,7 @@ struct NodeCheck
 {
     QHash<QString, QSharedPointer<RelationModel>> relations;
     QSet<QString> parameterIds;
-    QList<QPair<QString, QHash<QString, QString>>> inputLinks;  // relation id, variable -> parameter
+    QList<QPair<QString, QHash<QString, QString>>> inputLinks; // relation id, variable -> parameter
     QList<QPair<QString, QHash<QString, QString>>> outputLinks;
     Counts counts;
 
@@ -74,26 +74,39 @@ struct NodeCheck
     {
         ++counts.classes;
         for (const QSharedPointer<ISerializerObject> &node : n_class.getOwnParameters()) {
-            const QSharedPointer<ParameterModel> parameter = QSharedPointer<ParameterModel>::create();
+            const QSharedPointer<ParameterModel> parameter =
+                QSharedPointer<ParameterModel>::create();
             parameter->load(*node);
             parameterIds.insert(parameter->getId());
             ++counts.parameters;
         }
         for (const QSharedPointer<ISerializerObject> &node : n_class.getOwnRules()) {
             QSharedPointer<RuleModel>::create()->load(*node);
-            const QString relation = node->getFieldValue(RuleVertexPtrConnData::ATTRIBUTE_RULE_NAME_RELATION).toString();
-            inputLinks.append({relation, ISerializebleObject::convertStringToLinkedObjects(
-                                             node->getFieldValue(RuleVertexPtrConnData::ATTRIBUTE_RULE_NAME_INITID).toString())});
-            outputLinks.append({relation, ISerializebleObject::convertStringToLinkedObjects(
-                                              node->getFieldValue(RuleVertexPtrConnData::ATTRIBUTE_RULE_NAME_RESULTID).toString())});
+            const QString relation =
+                node->getFieldValue(RuleVertexPtrConnData::ATTRIBUTE_RULE_NAME_RELATION).toString();
+            inputLinks.append(
+                {relation,
+                 ISerializebleObject::convertStringToLinkedObjects(
+                     node->getFieldValue(RuleVertexPtrConnData::ATTRIBUTE_RULE_NAME_INITID)
+                         .toString())});
+            outputLinks.append(
+                {relation,
+                 ISerializebleObject::convertStringToLinkedObjects(
+                     node->getFieldValue(RuleVertexPtrConnData::ATTRIBUTE_RULE_NAME_RESULTID)
+                         .toString())});
             ++counts.rules;
         }
         for (const QSharedPointer<ISerializerObject> &node : n_class.getOwnConstraints()) {
             QSharedPointer<ConstraintModel>::create()->load(*node);
             const QString relation =
-                node->getFieldValue(ConstraintVertexPtrConnData::ATTRIBUTE_CONSTRAINT_NAME_RELATION).toString();
-            inputLinks.append({relation, ISerializebleObject::convertStringToLinkedObjects(
-                                             node->getFieldValue(ConstraintVertexPtrConnData::ATTRIBUTE_CONSTRAINT_NAME_INITID).toString())});
+                node->getFieldValue(ConstraintVertexPtrConnData::ATTRIBUTE_CONSTRAINT_NAME_RELATION)
+                    .toString();
+            inputLinks.append(
+                {relation,
+                 ISerializebleObject::convertStringToLinkedObjects(
+                     node->getFieldValue(
+                             ConstraintVertexPtrConnData::ATTRIBUTE_CONSTRAINT_NAME_INITID)
+                         .toString())});
             ++counts.constraints;
         }
         for (const QSharedPointer<ISerializerClass> &child : n_class.getOwnClasses())
@@ -105,10 +118,14 @@ struct NodeCheck
         for (const auto &entry : n_links) {
             const QSharedPointer<RelationModel> relation = relations.value(entry.first);
             if (!relation)
-                fail(QStringLiteral("a rule or constraint names the missing relation %1").arg(entry.first));
-            const QStringList names = n_inputs ? relation->getInputParametersNames() : relation->getOutputParametersNames();
-            if (QSet<QString>(names.begin(), names.end()) != QSet<QString>(entry.second.keyBegin(), entry.second.keyEnd()))
-                fail(QStringLiteral("links do not match the variables of relation %1").arg(entry.first));
+                fail(QStringLiteral("a rule or constraint names the missing relation %1")
+                         .arg(entry.first));
+            const QStringList names = n_inputs ? relation->getInputParametersNames()
+                                               : relation->getOutputParametersNames();
+            if (QSet<QString>(names.begin(), names.end())
+                != QSet<QString>(entry.second.keyBegin(), entry.second.keyEnd()))
+                fail(QStringLiteral("links do not match the variables of relation %1")
+                         .arg(entry.first));
             for (const QString &parameter : entry.second) {
                 if (!parameterIds.contains(parameter))
                     fail(QStringLiteral("a link names the missing parameter %1").arg(parameter));
@@ -118,14 +135,16 @@ struct NodeCheck
     }
 };
 
-template <typename ModelNode>
+template<typename ModelNode>
 void checkNodes(QDomDocument &n_document, const char *n_format)
 {
     ModelNode node;
     node.loadFromDomDocument(n_document);
     NodeCheck check;
-    for (const QSharedPointer<ISerializerObject> &item : node.getRelationStorage()->getRelations()) {
-        const QSharedPointer<RelationModel> relation = QSharedPointer<RelationModel>::create(nullptr);
+    for (const QSharedPointer<ISerializerObject> &item :
+         node.getRelationStorage()->getRelations()) {
+        const QSharedPointer<RelationModel> relation = QSharedPointer<RelationModel>::create(
+            nullptr);
         relation->load(*item);
         check.relations.insert(relation->getId(), relation);
     }
@@ -151,7 +170,8 @@ void checkModel(const QString &n_fileName, const QString &n_solveFile)
     line("model_parameters", QString::number(root->getParametersCount()));
     line("model_rules", QString::number(root->getRulesCount()));
     line("model_constraints", QString::number(root->getConstraintsCount()));
-    line("model_relations", QString::number(manager.getActiveModel()->getRelationsStorage()->getRelationsCount()));
+    line("model_relations",
+         QString::number(manager.getActiveModel()->getRelationsStorage()->getRelationsCount()));
     const ModelIntegrity report = root->checkClassIntegrity();
     line("integrity_errors", report.areAnyErrors() ? QStringLiteral("yes") : QStringLiteral("no"));
     if (report.areAnyErrors())
@@ -175,7 +195,8 @@ void checkModel(const QString &n_fileName, const QString &n_solveFile)
         line("solve_status", QStringLiteral("skipped"));
         return;
     }
-    root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM, QSharedPointer<BaseAlgorithmData>::create(false, true));
+    root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM,
+                             QSharedPointer<BaseAlgorithmData>::create(false, true));
     const QSharedPointer<BaseAlgorithm> solver = root->getSearchAlgorithm();
     solver->setUseDefaultValues(false);
     solver->addKnownParameters(known);
@@ -184,7 +205,8 @@ void checkModel(const QString &n_fileName, const QString &n_solveFile)
     const int status = int(solver->getAlgorithmSolution()->getSolutionStatus());
     line("solve_status", QString::number(status));
     for (const QString &id : qAsConst(required))
-        line("required_value", id + QLatin1Char(' ') + root->getParameter(id)->getValue().toString());
+        line("required_value",
+             id + QLatin1Char(' ') + root->getParameter(id)->getValue().toString());
     if (status != 0)
         fail(QStringLiteral("the root class was not solved"));
 }
@@ -208,7 +230,8 @@ int main(int argc, char *argv[])
         if (!file.open(QIODevice::ReadOnly))
             fail(QStringLiteral("cannot open %1").arg(fileName));
         QDomDocument document;
-        XMLDocumentReader::setContent(document, file.readAll(), QStringLiteral("checkModel"), QStringLiteral("main"));
+        XMLDocumentReader::setContent(document, file.readAll(), QStringLiteral("checkModel"),
+                                      QStringLiteral("main"));
         if (ModelXMLSerializer().isFormatSupport(document))
             checkNodes<ModelXMLSerializer>(document, "current");
         else if (ModelXMLSerializerOld().isFormatSupport(document))

@@ -53,21 +53,38 @@ int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Writes a generated model file, the same for the same seed."));
+    parser.setApplicationDescription(
+        QStringLiteral("Writes a generated model file, the same for the same seed."));
     parser.addHelpOption();
     parser.addOptions({
-        {QStringLiteral("seed"), QStringLiteral("Seed of the generator (default 1)."), QStringLiteral("S")},
-        {QStringLiteral("classes"), QStringLiteral("Number of classes, made breadth first."), QStringLiteral("N")},
-        {QStringLiteral("depth"), QStringLiteral("Depth of the class tree (default 3)."), QStringLiteral("D")},
-        {QStringLiteral("fanout"), QStringLiteral("Child classes per class (default 3)."), QStringLiteral("F")},
-        {QStringLiteral("elements"), QStringLiteral("Approximate number of elements in all; sets every size."), QStringLiteral("N")},
-        {QStringLiteral("params-per-class"), QStringLiteral("Mean parameters per class (default 10)."), QStringLiteral("N")},
-        {QStringLiteral("relations-per-kind"), QStringLiteral("Relations of each kind (default 200)."), QStringLiteral("N")},
-        {QStringLiteral("rules"), QStringLiteral("Rules over double parameters (default 0.6 per parameter)."), QStringLiteral("N")},
-        {QStringLiteral("constraints"), QStringLiteral("Constraints (default one per 7 parameters)."), QStringLiteral("N")},
-        {QStringLiteral("format"), QStringLiteral("current (default) or old."), QStringLiteral("F")},
-        {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Model file (default: standard output)."), QStringLiteral("FILE")},
-        {QStringLiteral("solve"), QStringLiteral("Known/required set file (default: FILE.solve, or stderr)."), QStringLiteral("FILE")},
+        {QStringLiteral("seed"), QStringLiteral("Seed of the generator (default 1)."),
+         QStringLiteral("S")},
+        {QStringLiteral("classes"), QStringLiteral("Number of classes, made breadth first."),
+         QStringLiteral("N")},
+        {QStringLiteral("depth"), QStringLiteral("Depth of the class tree (default 3)."),
+         QStringLiteral("D")},
+        {QStringLiteral("fanout"), QStringLiteral("Child classes per class (default 3)."),
+         QStringLiteral("F")},
+        {QStringLiteral("elements"),
+         QStringLiteral("Approximate number of elements in all; sets every size."),
+         QStringLiteral("N")},
+        {QStringLiteral("params-per-class"),
+         QStringLiteral("Mean parameters per class (default 10)."), QStringLiteral("N")},
+        {QStringLiteral("relations-per-kind"),
+         QStringLiteral("Relations of each kind (default 200)."), QStringLiteral("N")},
+        {QStringLiteral("rules"),
+         QStringLiteral("Rules over double parameters (default 0.6 per parameter)."),
+         QStringLiteral("N")},
+        {QStringLiteral("constraints"),
+         QStringLiteral("Constraints (default one per 7 parameters)."), QStringLiteral("N")},
+        {QStringLiteral("format"), QStringLiteral("current (default) or old."),
+         QStringLiteral("F")},
+        {{QStringLiteral("o"), QStringLiteral("output")},
+         QStringLiteral("Model file (default: standard output)."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("solve"),
+         QStringLiteral("Known/required set file (default: FILE.solve, or stderr)."),
+         QStringLiteral("FILE")},
     });
     parser.process(application);
 
@@ -86,9 +103,11 @@ int main(int argc, char *argv[])
     const bool oldFormat = format == QLatin1String("old");
     options.depth = positive(parser, QStringLiteral("depth"), options.depth, &ok);
     options.fanout = positive(parser, QStringLiteral("fanout"), options.fanout, &ok);
-    options.paramsPerClass = positive(parser, QStringLiteral("params-per-class"), options.paramsPerClass, &ok);
+    options.paramsPerClass = positive(parser, QStringLiteral("params-per-class"),
+                                      options.paramsPerClass, &ok);
     options.classes = positive(parser, QStringLiteral("classes"), options.classes, &ok);
-    options.relationsPerKind = positive(parser, QStringLiteral("relations-per-kind"), options.relationsPerKind, &ok);
+    options.relationsPerKind = positive(parser, QStringLiteral("relations-per-kind"),
+                                        options.relationsPerKind, &ok);
     options.rules = positive(parser, QStringLiteral("rules"), options.rules, &ok);
     options.constraints = positive(parser, QStringLiteral("constraints"), options.constraints, &ok);
     options.elements = positive(parser, QStringLiteral("elements"), options.elements, &ok);

@@ -48,8 +48,8 @@ void AdditionalFields::addAdditionalField(const QString &n_additionalFieldName,
     if (m_additionalFields.contains(n_additionalFieldName))
         throw ElementAlreadyExistExceptionOstra(
             n_additionalFieldName, CLASS_NAME,
-            QStringLiteral(
-                "addAdditionalField(const QString &n_additionalFieldName, const QVariant &n_value)"),
+            QStringLiteral("addAdditionalField(const QString &n_additionalFieldName, const "
+                           "QVariant &n_value)"),
             nullptr);
     m_additionalFields.insert(n_additionalFieldName, n_value);
 }
@@ -80,7 +80,7 @@ void AdditionalFields::clearAdditionalFields()
 void AdditionalFields::deleteFromHash(const QString &n_allowedField)
 {
     if (m_additionalFields.remove(n_allowedField) == 0)
-        throw NoElementExceptionOstra(n_allowedField, CLASS_NAME,
-                                      QStringLiteral("deleteFromHash(const QString &n_allowedField)"),
-                                      nullptr);
+        throw NoElementExceptionOstra(
+            n_allowedField, CLASS_NAME,
+            QStringLiteral("deleteFromHash(const QString &n_allowedField)"), nullptr);
 }

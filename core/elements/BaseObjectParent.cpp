@@ -2,8 +2,7 @@
 
 BaseObjectParent::BaseObjectParent() = default;
 
-BaseObjectParent::BaseObjectParent(QSharedPointer<OstraClass> n_parent)
-    : m_parent(n_parent)
+BaseObjectParent::BaseObjectParent(QSharedPointer<OstraClass> n_parent) : m_parent(n_parent)
 {
 }
 

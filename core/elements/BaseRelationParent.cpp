@@ -4,8 +4,7 @@
 
 BaseRelationParent::BaseRelationParent() = default;
 
-BaseRelationParent::BaseRelationParent(RelationsStoragePtr n_parent)
-    : m_parent(n_parent)
+BaseRelationParent::BaseRelationParent(RelationsStoragePtr n_parent) : m_parent(n_parent)
 {
 }
 

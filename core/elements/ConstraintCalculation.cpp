@@ -11,14 +11,18 @@ const QString CLASS_NAME = QStringLiteral("ConstraintCalculation");
 
 } // namespace
 
-ConstraintCalculation::ConstraintCalculation() {}
+ConstraintCalculation::ConstraintCalculation()
+{
+}
 
 ConstraintCalculation::ConstraintCalculation(const ConstraintCalculation &n_other)
     : ConstraintVertexPtrConn(n_other), ICalculate(n_other)
 {
 }
 
-ConstraintCalculation::~ConstraintCalculation() {}
+ConstraintCalculation::~ConstraintCalculation()
+{
+}
 
 void ConstraintCalculation::reset()
 {
@@ -33,7 +37,8 @@ bool ConstraintCalculation::calculate()
     if (m_calculated)
         return m_resultParameter->getValue().toBool();
     if (getRelationPtr().isNull())
-        throw NoRelation(CLASS_NAME, QStringLiteral("calculate()"), QSharedPointer<ExceptionOstra>());
+        throw NoRelation(CLASS_NAME, QStringLiteral("calculate()"),
+                         QSharedPointer<ExceptionOstra>());
     initInputRelationValue();
     initOutputRelationValue();
     getRelationSharedPtr()->calculate();

@@ -10,41 +10,50 @@
 using linkedelement::addFinding;
 using linkedelement::ReasonPtr;
 
-ConstraintModel::ConstraintModel() {}
+ConstraintModel::ConstraintModel()
+{
+}
 
 ConstraintModel::ConstraintModel(const QString &n_id, QSharedPointer<OstraClass> n_parent)
     : ConstraintVertexPtrConnData(n_id), BaseObjectParent(n_parent)
 {
 }
 
-ConstraintModel::ConstraintModel(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                                 const QString &n_author, const QString &n_GUID, QSharedPointer<OstraClass> n_parent)
-    : ConstraintVertexPtrConnData(n_id, n_shortName, n_description, n_author, n_GUID), BaseObjectParent(n_parent)
+ConstraintModel::ConstraintModel(const QString &n_id, const QString &n_shortName,
+                                 const QString &n_description, const QString &n_author,
+                                 const QString &n_GUID, QSharedPointer<OstraClass> n_parent)
+    : ConstraintVertexPtrConnData(n_id, n_shortName, n_description, n_author, n_GUID),
+      BaseObjectParent(n_parent)
 {
 }
 
-ConstraintModel::ConstraintModel(const QString &n_id,
-                                 QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_inputParameters,
-                                 QSharedPointer<OstraClass> n_parent)
+ConstraintModel::ConstraintModel(
+    const QString &n_id, QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_inputParameters,
+    QSharedPointer<OstraClass> n_parent)
     : ConstraintVertexPtrConnData(n_id, n_inputParameters), BaseObjectParent(n_parent)
 {
 }
 
-ConstraintModel::ConstraintModel(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                                 const QString &n_author, const QString &n_GUID,
-                                 QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_inputParameters,
-                                 QSharedPointer<OstraClass> n_parent)
-    : ConstraintVertexPtrConnData(n_id, n_shortName, n_description, n_author, n_GUID, n_inputParameters),
+ConstraintModel::ConstraintModel(
+    const QString &n_id, const QString &n_shortName, const QString &n_description,
+    const QString &n_author, const QString &n_GUID,
+    QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_inputParameters,
+    QSharedPointer<OstraClass> n_parent)
+    : ConstraintVertexPtrConnData(n_id, n_shortName, n_description, n_author, n_GUID,
+                                  n_inputParameters),
       BaseObjectParent(n_parent)
 {
 }
 
 ConstraintModel::ConstraintModel(const ConstraintModel &n_other)
-    : ConstraintVertexPtrConnData(n_other), BaseObjectParent(), QEnableSharedFromThis<ConstraintModel>()
+    : ConstraintVertexPtrConnData(n_other),
+      BaseObjectParent(), QEnableSharedFromThis<ConstraintModel>()
 {
 }
 
-ConstraintModel::~ConstraintModel() {}
+ConstraintModel::~ConstraintModel()
+{
+}
 
 QSharedPointer<ParameterModel> ConstraintModel::getInputParameter(const QString &n_linkedName) const
 {
@@ -58,12 +67,14 @@ QHash<QString, QSharedPointer<ParameterModel>> ConstraintModel::getInputParamete
 
 void ConstraintModel::setParent(QSharedPointer<OstraClass> n_newParent)
 {
-    ownedelement::setParent(*this, n_newParent, QStringLiteral("ConstraintModel"), &OstraClass::addConstraint);
+    ownedelement::setParent(*this, n_newParent, QStringLiteral("ConstraintModel"),
+                            &OstraClass::addConstraint);
 }
 
 void ConstraintModel::removeParent()
 {
-    ownedelement::removeParent(*this, QStringLiteral("ConstraintModel"), &OstraClass::deleteConstraintFromClass);
+    ownedelement::removeParent(*this, QStringLiteral("ConstraintModel"),
+                               &OstraClass::deleteConstraintFromClass);
 }
 
 ModelIntegrity ConstraintModel::checkConstraintIntegrity() const
@@ -72,31 +83,36 @@ ModelIntegrity ConstraintModel::checkConstraintIntegrity() const
     const ReasonPtr self = sharedFromThis();
     const QSharedPointer<RelationModel> relation = getRelationPtr();
     if (relation.isNull()) {
-        addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_CONSTRAINT_WITHOUT_RELATION, {self});
+        addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_CONSTRAINT_WITHOUT_RELATION,
+                   {self});
         return report;
     }
     const ReasonPtr relationReason = relation;
     const QList<ReasonPtr> constraintAndRelation = {self, relationReason};
     if (getShortName().length() == 0)
-        addFinding(report, IntegrityMsg::WARNING, IntegrityMsg::MSG_CODE_CONSTRAINT_SHORTNAME_IS_EMPTY,
-                   constraintAndRelation);
+        addFinding(report, IntegrityMsg::WARNING,
+                   IntegrityMsg::MSG_CODE_CONSTRAINT_SHORTNAME_IS_EMPTY, constraintAndRelation);
     const int liveInputs = countOfInputParameters();
     if (liveInputs < 1)
-        addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_CONSTRAINT_WITHOUT_INPUT_PARAMETERS,
+        addFinding(report, IntegrityMsg::ERROR,
+                   IntegrityMsg::MSG_CODE_CONSTRAINT_WITHOUT_INPUT_PARAMETERS,
                    constraintAndRelation);
 
     const QHash<QString, QSharedPointer<ParameterModel>> inputs = getInputParameters();
     if (linkedelement::hasUnboundLink(inputs))
-        addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_CONSTRAINT_ONE_INPUT_PARAMETER_IS_NULL,
+        addFinding(report, IntegrityMsg::ERROR,
+                   IntegrityMsg::MSG_CODE_CONSTRAINT_ONE_INPUT_PARAMETER_IS_NULL,
                    constraintAndRelation);
     if (relation->getInputParametersCount() != liveInputs)
         addFinding(report, IntegrityMsg::ERROR,
-                   IntegrityMsg::MSG_CODE_CONSTRAINT_INPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT,
+                   IntegrityMsg::
+                       MSG_CODE_CONSTRAINT_INPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT,
                    constraintAndRelation);
     linkedelement::addLinkFindings(
         report, self, relation, relationbinding::INPUT, inputs,
         IntegrityMsg::MSG_CODE_CONSTRAINT_INPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION,
-        IntegrityMsg::MSG_CODE_CONSTRAINT_INPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE);
+        IntegrityMsg::
+            MSG_CODE_CONSTRAINT_INPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE);
     return report;
 }
 
@@ -117,21 +133,25 @@ QSharedPointer<OstraClass> checkedBindingParent(const ConstraintModel &n_constra
 
 } // namespace
 
-void ConstraintModel::addInputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_parameter)
+void ConstraintModel::addInputParameter(const QString &n_linkedName,
+                                        QSharedPointer<ParameterModel> n_parameter)
 {
     const QSharedPointer<OstraClass> parent = checkedBindingParent(
         *this, n_parameter,
-        QStringLiteral("addInputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_parameter)"));
+        QStringLiteral("addInputParameter(const QString &n_linkedName, "
+                       "QSharedPointer<ParameterModel> n_parameter)"));
     const ConstraintModelPtr self = sharedFromThis();
     parent->addEdge(n_parameter, n_linkedName, self);
     parent->setMinLevelToConstraint(self);
 }
 
-void ConstraintModel::replaceInputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_new)
+void ConstraintModel::replaceInputParameter(const QString &n_linkedName,
+                                            QSharedPointer<ParameterModel> n_new)
 {
     const QSharedPointer<OstraClass> parent = checkedBindingParent(
         *this, n_new,
-        QStringLiteral("replaceInputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_new)"));
+        QStringLiteral("replaceInputParameter(const QString &n_linkedName, "
+                       "QSharedPointer<ParameterModel> n_new)"));
     const QSharedPointer<ParameterModel> old = getInputParameter(n_linkedName);
     const ConstraintModelPtr stored = parent->getConstraint(getId());
     if (!old.isNull())

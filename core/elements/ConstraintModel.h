@@ -27,8 +27,10 @@ public:
     // A class given here only sets the weak link; the class's stores are not touched.
     ConstraintModel(const QString &n_id, QSharedPointer<OstraClass> n_parent);
     ConstraintModel(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                    const QString &n_author, const QString &n_GUID, QSharedPointer<OstraClass> n_parent);
-    ConstraintModel(const QString &n_id, QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_inputParameters,
+                    const QString &n_author, const QString &n_GUID,
+                    QSharedPointer<OstraClass> n_parent);
+    ConstraintModel(const QString &n_id,
+                    QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_inputParameters,
                     QSharedPointer<OstraClass> n_parent);
     ConstraintModel(const QString &n_id, const QString &n_shortName, const QString &n_description,
                     const QString &n_author, const QString &n_GUID,

@@ -11,7 +11,7 @@ public:
     // An empty id throws NoIdExceptionOstra.
     explicit ConstraintVertex(const QString &n_id);
     ConstraintVertex(const QString &n_id, const QString &n_shortName, const QString &n_description,
-               const QString &n_author, const QString &n_GUID);
+                     const QString &n_author, const QString &n_GUID);
     ConstraintVertex(const ConstraintVertex &n_other);
     ~ConstraintVertex() override;
 

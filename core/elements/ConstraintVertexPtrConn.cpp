@@ -9,7 +9,9 @@ const QString CLASS_NAME = QStringLiteral("ConstraintVertexPtrConn");
 
 } // namespace
 
-ConstraintVertexPtrConn::ConstraintVertexPtrConn() : m_resultParameter(createResultParameter()) {}
+ConstraintVertexPtrConn::ConstraintVertexPtrConn() : m_resultParameter(createResultParameter())
+{
+}
 
 ConstraintVertexPtrConn::ConstraintVertexPtrConn(const QString &n_id)
     : ConstraintVertex(n_id), m_resultParameter(createResultParameter())
@@ -17,25 +19,26 @@ ConstraintVertexPtrConn::ConstraintVertexPtrConn(const QString &n_id)
 }
 
 ConstraintVertexPtrConn::ConstraintVertexPtrConn(const QString &n_id, const QString &n_shortName,
-                                                 const QString &n_description, const QString &n_author,
-                                                 const QString &n_GUID)
-    : ConstraintVertex(n_id, n_shortName, n_description, n_author, n_GUID), m_resultParameter(createResultParameter())
-{
-}
-
-ConstraintVertexPtrConn::ConstraintVertexPtrConn(const QString &n_id,
-                                                 const QHash<QString, ParameterSharedPtr> &n_inputParameters)
-    : ConstraintVertex(n_id), PtrLinkerInputParameters(n_inputParameters), m_resultParameter(createResultParameter())
-{
-}
-
-ConstraintVertexPtrConn::ConstraintVertexPtrConn(const QString &n_id, const QString &n_shortName,
-                                                 const QString &n_description, const QString &n_author,
-                                                 const QString &n_GUID,
-                                                 const QHash<QString, ParameterSharedPtr> &n_inputParameters)
+                                                 const QString &n_description,
+                                                 const QString &n_author, const QString &n_GUID)
     : ConstraintVertex(n_id, n_shortName, n_description, n_author, n_GUID),
-      PtrLinkerInputParameters(n_inputParameters),
       m_resultParameter(createResultParameter())
+{
+}
+
+ConstraintVertexPtrConn::ConstraintVertexPtrConn(
+    const QString &n_id, const QHash<QString, ParameterSharedPtr> &n_inputParameters)
+    : ConstraintVertex(n_id), PtrLinkerInputParameters(n_inputParameters),
+      m_resultParameter(createResultParameter())
+{
+}
+
+ConstraintVertexPtrConn::ConstraintVertexPtrConn(
+    const QString &n_id, const QString &n_shortName, const QString &n_description,
+    const QString &n_author, const QString &n_GUID,
+    const QHash<QString, ParameterSharedPtr> &n_inputParameters)
+    : ConstraintVertex(n_id, n_shortName, n_description, n_author, n_GUID),
+      PtrLinkerInputParameters(n_inputParameters), m_resultParameter(createResultParameter())
 {
 }
 
@@ -50,9 +53,13 @@ ConstraintVertexPtrConn::ConstraintVertexPtrConn(const ConstraintVertex &n_verte
 {
 }
 
-ConstraintVertexPtrConn::~ConstraintVertexPtrConn() {}
+ConstraintVertexPtrConn::~ConstraintVertexPtrConn()
+{
+}
 
-void ConstraintVertexPtrConn::reset() {}
+void ConstraintVertexPtrConn::reset()
+{
+}
 
 ConstraintVertexPtrConn::ParameterSharedPtr ConstraintVertexPtrConn::getResultParameter() const
 {
@@ -61,8 +68,8 @@ ConstraintVertexPtrConn::ParameterSharedPtr ConstraintVertexPtrConn::getResultPa
 
 ConstraintVertexPtrConn::ParameterSharedPtr ConstraintVertexPtrConn::createResultParameter()
 {
-    ParameterSharedPtr result =
-        QSharedPointer<ParameterVertexPtrConn>::create(RESULT_PARAMETER_ID, QVariant::Bool, QVariant(false));
+    ParameterSharedPtr result = QSharedPointer<ParameterVertexPtrConn>::create(
+        RESULT_PARAMETER_ID, QVariant::Bool, QVariant(false));
     result->setDefaultValueToValue();
     return result;
 }
@@ -70,19 +77,23 @@ ConstraintVertexPtrConn::ParameterSharedPtr ConstraintVertexPtrConn::createResul
 void ConstraintVertexPtrConn::addInputParameterConn(const QString &n_relationVarName,
                                                     ParameterSharedPtr n_inputParameter)
 {
-    relationbinding::addInputParameterConn(*this, getRelationPtr(), n_relationVarName, n_inputParameter, CLASS_NAME);
+    relationbinding::addInputParameterConn(*this, getRelationPtr(), n_relationVarName,
+                                           n_inputParameter, CLASS_NAME);
 }
 
-void ConstraintVertexPtrConn::replaceInputParameter(const QString &n_linkedName, ParameterSharedPtr n_parameter)
+void ConstraintVertexPtrConn::replaceInputParameter(const QString &n_linkedName,
+                                                    ParameterSharedPtr n_parameter)
 {
     const QSharedPointer<RelationModel> relation = getRelationPtr();
-    relationbinding::requireRelation(relation, CLASS_NAME,
-                                     QStringLiteral("replaceInputParameter(const QString &n_linkedName, "
-                                                    "ConstraintVertexPtrConn::ParameterSharedPtr n_inputParameter)"));
+    relationbinding::requireRelation(
+        relation, CLASS_NAME,
+        QStringLiteral("replaceInputParameter(const QString &n_linkedName, "
+                       "ConstraintVertexPtrConn::ParameterSharedPtr n_inputParameter)"));
     if (getInputParameterConn(n_linkedName) == n_parameter)
         return;
-    relationbinding::checkVariable(*relation, relationbinding::INPUT, n_linkedName, n_parameter, CLASS_NAME,
-                                   QStringLiteral("replaceInputParameter(const QString &n_linkedName, "
-                                                  "ConstraintVertexPtrConn::ParameterSharedPtr n_outputParameter)"));
+    relationbinding::checkVariable(
+        *relation, relationbinding::INPUT, n_linkedName, n_parameter, CLASS_NAME,
+        QStringLiteral("replaceInputParameter(const QString &n_linkedName, "
+                       "ConstraintVertexPtrConn::ParameterSharedPtr n_outputParameter)"));
     PtrLinkerInputParameters::replaceInputParameter(n_linkedName, n_parameter);
 }

@@ -26,11 +26,14 @@ public:
 
     ConstraintVertexPtrConn();
     explicit ConstraintVertexPtrConn(const QString &n_id);
-    ConstraintVertexPtrConn(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                            const QString &n_author, const QString &n_GUID);
-    ConstraintVertexPtrConn(const QString &n_id, const QHash<QString, ParameterSharedPtr> &n_inputParameters);
-    ConstraintVertexPtrConn(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                            const QString &n_author, const QString &n_GUID,
+    ConstraintVertexPtrConn(const QString &n_id, const QString &n_shortName,
+                            const QString &n_description, const QString &n_author,
+                            const QString &n_GUID);
+    ConstraintVertexPtrConn(const QString &n_id,
+                            const QHash<QString, ParameterSharedPtr> &n_inputParameters);
+    ConstraintVertexPtrConn(const QString &n_id, const QString &n_shortName,
+                            const QString &n_description, const QString &n_author,
+                            const QString &n_GUID,
                             const QHash<QString, ParameterSharedPtr> &n_inputParameters);
     // Identity only, with a result parameter of its own.
     ConstraintVertexPtrConn(const ConstraintVertexPtrConn &n_other);
@@ -45,7 +48,8 @@ public:
 
     // Bind a parameter to an input variable of the linked relation: the relation must be linked,
     // declare the variable, and declare exactly the parameter's value type.
-    void addInputParameterConn(const QString &n_relationVarName, ParameterSharedPtr n_inputParameter);
+    void addInputParameterConn(const QString &n_relationVarName,
+                               ParameterSharedPtr n_inputParameter);
     void replaceInputParameter(const QString &n_linkedName, ParameterSharedPtr n_parameter);
 
 protected:

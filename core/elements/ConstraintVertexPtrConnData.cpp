@@ -14,7 +14,9 @@ const QString CLASS_NAME = QStringLiteral("ConstraintVertexPtrConnData");
 
 } // namespace
 
-ConstraintVertexPtrConnData::ConstraintVertexPtrConnData() {}
+ConstraintVertexPtrConnData::ConstraintVertexPtrConnData()
+{
+}
 
 ConstraintVertexPtrConnData::ConstraintVertexPtrConnData(const ConstraintVertexPtrConnData &n_other)
     : ConstraintCalculation(n_other), AdditionalFields(n_other), ISerializebleObject()
@@ -26,7 +28,9 @@ ConstraintVertexPtrConnData::ConstraintVertexPtrConnData(const ISerializerObject
     ConstraintVertexPtrConnData::load(n_object);
 }
 
-ConstraintVertexPtrConnData::~ConstraintVertexPtrConnData() {}
+ConstraintVertexPtrConnData::~ConstraintVertexPtrConnData()
+{
+}
 
 void ConstraintVertexPtrConnData::load(const ISerializerObject &n_object)
 {
@@ -49,17 +53,18 @@ void ConstraintVertexPtrConnData::save(ISerializerObject &n_object)
     if (relation.isNull())
         throw PointerIsNull(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
 
-    elementsserialization::saveLinks<NoInputParameters>(n_object, ATTRIBUTE_CONSTRAINT_NAME_INITID, inputIds,
-                                                        countOfInputParameters(),
-                                                        relation->getInputParametersCount(), CLASS_NAME, method);
-    elementsserialization::saveRelationId(n_object, ATTRIBUTE_CONSTRAINT_NAME_RELATION, getRelationName(), CLASS_NAME,
-                                          method);
+    elementsserialization::saveLinks<NoInputParameters>(
+        n_object, ATTRIBUTE_CONSTRAINT_NAME_INITID, inputIds, countOfInputParameters(),
+        relation->getInputParametersCount(), CLASS_NAME, method);
+    elementsserialization::saveRelationId(n_object, ATTRIBUTE_CONSTRAINT_NAME_RELATION,
+                                          getRelationName(), CLASS_NAME, method);
 
-    n_object.addFields(
-        elementsserialization::extraFieldsToSave(getAdditionalFields(), MANDATORY_CONSTRAINT_FIELDS_SET));
+    n_object.addFields(elementsserialization::extraFieldsToSave(getAdditionalFields(),
+                                                                MANDATORY_CONSTRAINT_FIELDS_SET));
 }
 
-bool ConstraintVertexPtrConnData::isTypesMatch(int n_index, QSharedPointer<ParameterVertexPtrConn> n_parameter,
+bool ConstraintVertexPtrConnData::isTypesMatch(int n_index,
+                                               QSharedPointer<ParameterVertexPtrConn> n_parameter,
                                                const QList<QVariant::Type> &n_types)
 {
     if (n_index < 0 || n_index >= n_types.size())

@@ -23,8 +23,8 @@ public:
     inline static const QString TAG_NAME_CONSTRAINT = QStringLiteral("constraint");
     inline static const QString ATTRIBUTE_CONSTRAINT_NAME_INITID = QStringLiteral("initId");
     inline static const QString ATTRIBUTE_CONSTRAINT_NAME_RELATION = QStringLiteral("relation");
-    inline static const QSet<QString> MANDATORY_CONSTRAINT_FIELDS_SET = {ATTRIBUTE_CONSTRAINT_NAME_INITID,
-                                                                         ATTRIBUTE_CONSTRAINT_NAME_RELATION};
+    inline static const QSet<QString> MANDATORY_CONSTRAINT_FIELDS_SET = {
+        ATTRIBUTE_CONSTRAINT_NAME_INITID, ATTRIBUTE_CONSTRAINT_NAME_RELATION};
 
     ConstraintVertexPtrConnData();
     // The calculation layer's constructors: this layer adds nothing that they would set.

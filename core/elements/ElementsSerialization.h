@@ -18,7 +18,8 @@ namespace elementsserialization {
 
 // Reads "id" (empty or missing: NoIdExceptionOstra with className and the load method text, nothing
 // set) and then the four descriptive texts, a missing one as empty.
-void loadIdentity(const ISerializerObject &n_object, BaseOstraObj &n_element, const QString &n_className);
+void loadIdentity(const ISerializerObject &n_object, BaseOstraObj &n_element,
+                  const QString &n_className);
 
 // Every attribute that is neither one of the element's own names nor a common one becomes an extra
 // field, in the node's hash order.
@@ -41,11 +42,13 @@ bool isLinkTextSafe(const QHash<QString, QString> &n_linkedIds);
 // does not cover the relation's variables of that side would load back wrong
 // (InconsistencyDataExceptionOstra); an empty text means no links at all (NoLinksException).
 template<class NoLinksException>
-void saveLinks(ISerializerObject &n_object, const QString &n_attribute, const QHash<QString, QString> &n_linkedIds,
-               int n_liveLinks, int n_relationVariables, const QString &n_className, const QString &n_method)
+void saveLinks(ISerializerObject &n_object, const QString &n_attribute,
+               const QHash<QString, QString> &n_linkedIds, int n_liveLinks, int n_relationVariables,
+               const QString &n_className, const QString &n_method)
 {
     if (n_liveLinks != n_relationVariables)
-        throw InconsistencyDataExceptionOstra(n_className, n_method, QSharedPointer<ExceptionOstra>());
+        throw InconsistencyDataExceptionOstra(n_className, n_method,
+                                              QSharedPointer<ExceptionOstra>());
     const QString text = ISerializebleObject::convertLinkedObjectsToString(n_linkedIds);
     if (text.isEmpty())
         throw NoLinksException(n_className, n_method, QSharedPointer<ExceptionOstra>());
@@ -53,8 +56,9 @@ void saveLinks(ISerializerObject &n_object, const QString &n_attribute, const QH
 }
 
 // Writes the relation's id under n_attribute; an empty id is refused with NoRelation.
-void saveRelationId(ISerializerObject &n_object, const QString &n_attribute, const QString &n_relationId,
-                    const QString &n_className, const QString &n_method);
+void saveRelationId(ISerializerObject &n_object, const QString &n_attribute,
+                    const QString &n_relationId, const QString &n_className,
+                    const QString &n_method);
 
 } // namespace elementsserialization
 

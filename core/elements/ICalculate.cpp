@@ -1,10 +1,16 @@
 #include "elements/ICalculate.h"
 
-ICalculate::ICalculate() : m_calculated(false) {}
+ICalculate::ICalculate() : m_calculated(false)
+{
+}
 
-ICalculate::ICalculate(const ICalculate &n_other) : m_calculated(n_other.m_calculated) {}
+ICalculate::ICalculate(const ICalculate &n_other) : m_calculated(n_other.m_calculated)
+{
+}
 
-ICalculate::~ICalculate() {}
+ICalculate::~ICalculate()
+{
+}
 
 bool ICalculate::isCalculated() const
 {

@@ -34,7 +34,10 @@ public:
     }
 
     // One element per entry; null for an emptied or expired entry.
-    QList<QSharedPointer<T>> getLinkedConstraints() const { return weakedges::toShared<T>(m_linkedConstraints); }
+    QList<QSharedPointer<T>> getLinkedConstraints() const
+    {
+        return weakedges::toShared<T>(m_linkedConstraints);
+    }
 
     template<class X>
     QList<QSharedPointer<X>> getLinkedConstraintsConvert() const

@@ -10,10 +10,10 @@
 #include "errors/NoElementExceptionOstra.h"
 #include "errors/PointerIsNull.h"
 
-// Producing side of a vertex: the vertices (rules) whose results feed this one. Entries are weak, so
-// the list never keeps a rule alive; an entry is live, expired (its rule is gone) or null (emptied).
-// The same rule is listed at most once. The operations touching the rule itself (its id, its
-// explored flag) need T complete where they are instantiated.
+// Producing side of a vertex: the vertices (rules) whose results feed this one. Entries are weak,
+// so the list never keeps a rule alive; an entry is live, expired (its rule is gone) or null
+// (emptied). The same rule is listed at most once. The operations touching the rule itself (its id,
+// its explored flag) need T complete where they are instantiated.
 template<class T>
 class IPtrLinkerInputEdges
 {
@@ -38,14 +38,17 @@ public:
     virtual void removeAdjacentInVertex(ObjectTemplateSharedPtr n_adjacentInVertex)
     {
         if (n_adjacentInVertex.isNull())
-            throw PointerIsNull(QStringLiteral("IPtrLinkerInputEdges"),
-                                QStringLiteral("removeAdjacentInVertex( ObjectTemplateSharedPtr n_adjacentInVertex)"),
-                                QSharedPointer<ExceptionOstra>());
+            throw PointerIsNull(
+                QStringLiteral("IPtrLinkerInputEdges"),
+                QStringLiteral(
+                    "removeAdjacentInVertex( ObjectTemplateSharedPtr n_adjacentInVertex)"),
+                QSharedPointer<ExceptionOstra>());
         const int index = weakedges::indexOf(m_adjacentInVertices, n_adjacentInVertex);
         if (index < 0)
             throw NoElementExceptionOstra(
                 n_adjacentInVertex->getId(), QStringLiteral("IPtrLinkerInputEdges"),
-                QStringLiteral("removeAdjacentInVertex(ObjectTemplateSharedPtr n_adjacentInVertex)"),
+                QStringLiteral(
+                    "removeAdjacentInVertex(ObjectTemplateSharedPtr n_adjacentInVertex)"),
                 QSharedPointer<ExceptionOstra>());
         m_adjacentInVertices.removeAt(index);
     }
@@ -61,12 +64,15 @@ public:
     // Empties the first entry whose live rule is this rule.
     virtual void deleteAdjacentInVertex(ObjectTemplateSharedPtr n_adjacentInVertex)
     {
-        const QString method = QStringLiteral("deleteAdjacentInVertex(ObjectTemplateSharedPtr n_adjacentInVertex)");
+        const QString method = QStringLiteral(
+            "deleteAdjacentInVertex(ObjectTemplateSharedPtr n_adjacentInVertex)");
         if (n_adjacentInVertex.isNull())
-            throw PointerIsNull(QStringLiteral("IPtrLinkerInputEdges"), method, QSharedPointer<ExceptionOstra>());
+            throw PointerIsNull(QStringLiteral("IPtrLinkerInputEdges"), method,
+                                QSharedPointer<ExceptionOstra>());
         const int index = weakedges::indexOfLive(m_adjacentInVertices, n_adjacentInVertex);
         if (index < 0)
-            throw NoElementExceptionOstra(n_adjacentInVertex->getId(), QStringLiteral("IPtrLinkerInputEdges"), method,
+            throw NoElementExceptionOstra(n_adjacentInVertex->getId(),
+                                          QStringLiteral("IPtrLinkerInputEdges"), method,
                                           QSharedPointer<ExceptionOstra>());
         m_adjacentInVertices[index] = QWeakPointer<T>();
     }
@@ -87,9 +93,10 @@ public:
     {
         const int index = weakedges::indexOfLiveId(m_adjacentInVertices, n_adjacentInVertexId);
         if (index < 0)
-            throw NoElementExceptionOstra(n_adjacentInVertexId, QStringLiteral("IPtrLinkerInputEdges"),
-                                          QStringLiteral("removeAdjacentInVertex(const QString& n_adjacentInVertexId)"),
-                                          QSharedPointer<ExceptionOstra>());
+            throw NoElementExceptionOstra(
+                n_adjacentInVertexId, QStringLiteral("IPtrLinkerInputEdges"),
+                QStringLiteral("removeAdjacentInVertex(const QString& n_adjacentInVertexId)"),
+                QSharedPointer<ExceptionOstra>());
         m_adjacentInVertices.removeAt(index);
     }
 
@@ -98,9 +105,10 @@ public:
     {
         const int index = weakedges::indexOfLiveId(m_adjacentInVertices, n_adjacentInVertexId);
         if (index < 0)
-            throw NoElementExceptionOstra(n_adjacentInVertexId, QStringLiteral("IPtrLinkerInputEdges"),
-                                          QStringLiteral("deleteAdjacentInVertex(const QString& n_adjacentInVertexId)"),
-                                          QSharedPointer<ExceptionOstra>());
+            throw NoElementExceptionOstra(
+                n_adjacentInVertexId, QStringLiteral("IPtrLinkerInputEdges"),
+                QStringLiteral("deleteAdjacentInVertex(const QString& n_adjacentInVertexId)"),
+                QSharedPointer<ExceptionOstra>());
         m_adjacentInVertices[index] = QWeakPointer<T>();
     }
 

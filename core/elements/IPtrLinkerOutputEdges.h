@@ -26,8 +26,8 @@ public:
     }
     virtual ~IPtrLinkerOutputEdges() {}
 
-    // Calls n_visit(vertex) for every entry in list order, null for an emptied or expired one; builds
-    // no list.
+    // Calls n_visit(vertex) for every entry in list order, null for an emptied or expired one;
+    // builds no list.
     template<class F>
     void forEachAdjacentOutVertex(F n_visit) const
     {
@@ -65,12 +65,15 @@ public:
     // Erases the first entry that links this very rule.
     virtual void removeAdjacentOutVertex(ObjectTemplateSharedPtr n_adjacentOutVertex)
     {
-        const QString method = QStringLiteral("removeAdjacentOutVertex(ObjectTemplateSharedPtr n_adjacentOutVertex)");
+        const QString method = QStringLiteral(
+            "removeAdjacentOutVertex(ObjectTemplateSharedPtr n_adjacentOutVertex)");
         if (n_adjacentOutVertex.isNull())
-            throw PointerIsNull(QStringLiteral("IPtrLinkerOutputEdges"), method, QSharedPointer<ExceptionOstra>());
+            throw PointerIsNull(QStringLiteral("IPtrLinkerOutputEdges"), method,
+                                QSharedPointer<ExceptionOstra>());
         const int index = weakedges::indexOf(m_adjacentOutVertices, n_adjacentOutVertex);
         if (index < 0)
-            throw NoElementExceptionOstra(n_adjacentOutVertex->getId(), QStringLiteral("IPtrLinkerOutputEdges"), method,
+            throw NoElementExceptionOstra(n_adjacentOutVertex->getId(),
+                                          QStringLiteral("IPtrLinkerOutputEdges"), method,
                                           QSharedPointer<ExceptionOstra>());
         m_adjacentOutVertices.removeAt(index);
     }
@@ -78,7 +81,8 @@ public:
     // Empties the entry at the index; the list keeps its length.
     virtual void removeAdjacentOutVertex(int index)
     {
-        weakedges::requireIndex(m_adjacentOutVertices, index, QStringLiteral("IPtrLinkerOutputEdges"),
+        weakedges::requireIndex(m_adjacentOutVertices, index,
+                                QStringLiteral("IPtrLinkerOutputEdges"),
                                 QStringLiteral("removeAdjacentOutVertex(const int index"));
         m_adjacentOutVertices[index] = QWeakPointer<T>();
     }
@@ -86,12 +90,15 @@ public:
     // Empties the first entry whose live rule is this rule.
     virtual void deleteAdjacentOutVertex(ObjectTemplateSharedPtr n_adjacentOutVertex)
     {
-        const QString method = QStringLiteral("deleteAdjacentOutVertex(ObjectTemplateSharedPtr n_adjacentOutVertex)");
+        const QString method = QStringLiteral(
+            "deleteAdjacentOutVertex(ObjectTemplateSharedPtr n_adjacentOutVertex)");
         if (n_adjacentOutVertex.isNull())
-            throw PointerIsNull(QStringLiteral("IPtrLinkerOutputEdges"), method, QSharedPointer<ExceptionOstra>());
+            throw PointerIsNull(QStringLiteral("IPtrLinkerOutputEdges"), method,
+                                QSharedPointer<ExceptionOstra>());
         const int index = weakedges::indexOfLive(m_adjacentOutVertices, n_adjacentOutVertex);
         if (index < 0)
-            throw NoElementExceptionOstra(n_adjacentOutVertex->getId(), QStringLiteral("IPtrLinkerOutputEdges"), method,
+            throw NoElementExceptionOstra(n_adjacentOutVertex->getId(),
+                                          QStringLiteral("IPtrLinkerOutputEdges"), method,
                                           QSharedPointer<ExceptionOstra>());
         m_adjacentOutVertices[index] = QWeakPointer<T>();
     }
@@ -99,7 +106,8 @@ public:
     // Erases the entry at the index.
     virtual void deleteAdjacentOutVertex(int index)
     {
-        weakedges::requireIndex(m_adjacentOutVertices, index, QStringLiteral("IPtrLinkerOutputEdges"),
+        weakedges::requireIndex(m_adjacentOutVertices, index,
+                                QStringLiteral("IPtrLinkerOutputEdges"),
                                 QStringLiteral("deleteAdjacentOutVertex(const int index)"));
         m_adjacentOutVertices.removeAt(index);
     }
@@ -112,9 +120,10 @@ public:
     {
         const int index = weakedges::indexOfLiveId(m_adjacentOutVertices, n_adjacentOutVertexId);
         if (index < 0)
-            throw NoElementExceptionOstra(n_adjacentOutVertexId, QStringLiteral("IPtrLinkerOutputEdges"),
-                                          QStringLiteral("removeAdjacentOutVertex(const QString& n_adjacentOutVertexId)"),
-                                          QSharedPointer<ExceptionOstra>());
+            throw NoElementExceptionOstra(
+                n_adjacentOutVertexId, QStringLiteral("IPtrLinkerOutputEdges"),
+                QStringLiteral("removeAdjacentOutVertex(const QString& n_adjacentOutVertexId)"),
+                QSharedPointer<ExceptionOstra>());
         m_adjacentOutVertices.removeAt(index);
     }
 
@@ -123,9 +132,10 @@ public:
     {
         const int index = weakedges::indexOfLiveId(m_adjacentOutVertices, n_adjacentOutVertexId);
         if (index < 0)
-            throw NoElementExceptionOstra(n_adjacentOutVertexId, QStringLiteral("IPtrLinkerOutputEdges"),
-                                          QStringLiteral("deleteAdjacentOutVertex(const QString& n_adjacentOutVertexId)"),
-                                          QSharedPointer<ExceptionOstra>());
+            throw NoElementExceptionOstra(
+                n_adjacentOutVertexId, QStringLiteral("IPtrLinkerOutputEdges"),
+                QStringLiteral("deleteAdjacentOutVertex(const QString& n_adjacentOutVertexId)"),
+                QSharedPointer<ExceptionOstra>());
         m_adjacentOutVertices[index] = QWeakPointer<T>();
     }
 

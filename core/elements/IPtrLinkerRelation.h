@@ -24,7 +24,8 @@ public:
     {
         const QSharedPointer<T> relation = m_relation.toStrongRef();
         if (relation.isNull())
-            throw PointerIsNull(QStringLiteral("IPtrLinkerRelation"), QStringLiteral("getRelationName()"),
+            throw PointerIsNull(QStringLiteral("IPtrLinkerRelation"),
+                                QStringLiteral("getRelationName()"),
                                 QSharedPointer<ExceptionOstra>());
         return relation->getId();
     }

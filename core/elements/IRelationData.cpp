@@ -44,7 +44,8 @@ bool IRelationData::relationsContains(const QString &n_id) const
 
 IRelationData::RelationSharedPtr IRelationData::getRelationPtr(const QString &n_id) const
 {
-    return idstore::findOrThrow(m_relations, n_id, CLASS_NAME, QStringLiteral("getRelationPtr(const QString &n_id"));
+    return idstore::findOrThrow(m_relations, n_id, CLASS_NAME,
+                                QStringLiteral("getRelationPtr(const QString &n_id"));
 }
 
 IRelationData::RelationSharedPtr IRelationData::getRelationSharedPtr(const QString &n_id) const
@@ -61,11 +62,12 @@ void IRelationData::addRelation(const RelationModel &n_relation)
 void IRelationData::addRelationPtr(IRelationData::RelationSharedPtr n_relation)
 {
     if (n_relation.isNull())
-        throw PointerIsNull(CLASS_NAME,
-                            QStringLiteral("addRelationPtr(IRelationData::RelationSharedPtr n_relation)"),
-                            nullptr);
-    idstore::insertUnique(m_relations, n_relation, CLASS_NAME,
-                          QStringLiteral("addRelationPtr(IRelationData::RelationSharedPtr n_relation)"));
+        throw PointerIsNull(
+            CLASS_NAME,
+            QStringLiteral("addRelationPtr(IRelationData::RelationSharedPtr n_relation)"), nullptr);
+    idstore::insertUnique(
+        m_relations, n_relation, CLASS_NAME,
+        QStringLiteral("addRelationPtr(IRelationData::RelationSharedPtr n_relation)"));
 }
 
 void IRelationData::deleteRelation(const QString &n_id)

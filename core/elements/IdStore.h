@@ -20,7 +20,8 @@ QSharedPointer<T> findOrThrow(const QHash<QString, QSharedPointer<T>> &n_store, 
 {
     const auto it = n_store.constFind(n_id);
     if (it == n_store.constEnd())
-        throw NoElementExceptionOstra(n_id, n_className, n_method, QSharedPointer<ExceptionOstra>());
+        throw NoElementExceptionOstra(n_id, n_className, n_method,
+                                      QSharedPointer<ExceptionOstra>());
     return it.value();
 }
 
@@ -35,7 +36,8 @@ void insertUnique(QHash<QString, QSharedPointer<T>> &n_store, const QSharedPoint
     const int before = n_store.size();
     QSharedPointer<T> &slot = n_store[id];
     if (n_store.size() == before)
-        throw ElementAlreadyExistExceptionOstra(id, n_className, n_method, QSharedPointer<ExceptionOstra>());
+        throw ElementAlreadyExistExceptionOstra(id, n_className, n_method,
+                                                QSharedPointer<ExceptionOstra>());
     slot = n_element;
 }
 

@@ -28,7 +28,8 @@ typedef QSharedPointer<const BaseOstraObj> ReasonPtr;
 QHash<QString, QSharedPointer<ParameterModel>> toParameterModels(
     const QHash<QString, QSharedPointer<ParameterVertexPtrConn>> &n_links);
 
-// One finding naming the objects in order, with an extra named reason when n_reasonName is not null.
+// One finding naming the objects in order, with an extra named reason when n_reasonName is not
+// null.
 void addFinding(ModelIntegrity &n_report, IntegrityMsg::MsgType n_type, int n_code,
                 const QList<ReasonPtr> &n_objects, const QString &n_reasonName = QString(),
                 const QString &n_reasonText = QString());
@@ -40,16 +41,18 @@ bool hasUnboundLink(const QHash<QString, QSharedPointer<ParameterModel>> &n_link
 // relation and the parameter.
 void addLinkFindings(ModelIntegrity &n_report, const ReasonPtr &n_element,
                      const QSharedPointer<RelationModel> &n_relation, relationbinding::Side n_side,
-                     const QHash<QString, QSharedPointer<ParameterModel>> &n_links, int n_notInRelationCode,
-                     int n_typeMismatchCode);
+                     const QHash<QString, QSharedPointer<ParameterModel>> &n_links,
+                     int n_notInRelationCode, int n_typeMismatchCode);
 
 // A binding edit goes through the owning class, so the parameter and then the element must belong
 // to one: PointerIsNull for a null parameter, NoParentException for a missing owner (the
 // parameter's with n_parameterMethod, the element's with n_elementMethod). Answers the element's
 // class.
-QSharedPointer<OstraClass> checkedBindingParent(const BaseObjectParent &n_element, const QString &n_elementId,
+QSharedPointer<OstraClass> checkedBindingParent(const BaseObjectParent &n_element,
+                                                const QString &n_elementId,
                                                 const QSharedPointer<ParameterModel> &n_parameter,
-                                                const QString &n_className, const QString &n_parameterMethod,
+                                                const QString &n_className,
+                                                const QString &n_parameterMethod,
                                                 const QString &n_elementMethod);
 
 } // namespace linkedelement

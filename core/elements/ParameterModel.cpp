@@ -6,45 +6,58 @@
 #include "model/OwnedElementParent.h"
 #include "errors/PointerIsNull.h"
 
-ParameterModel::ParameterModel() {}
+ParameterModel::ParameterModel()
+{
+}
 
-ParameterModel::ParameterModel(const QString &n_id, QVariant::Type n_type, const QVariant &n_defaultValue,
-                               QSharedPointer<OstraClass> n_parent)
+ParameterModel::ParameterModel(const QString &n_id, QVariant::Type n_type,
+                               const QVariant &n_defaultValue, QSharedPointer<OstraClass> n_parent)
     : ParameterVertexPtrConnData(n_id, n_type, n_defaultValue), BaseObjectParent(n_parent)
 {
 }
 
-ParameterModel::ParameterModel(const QString &n_id, QVariant::Type n_type, const QVariant &n_defaultValue,
-                               const QList<RuleSharedPtr> &n_inputRules, const QList<RuleSharedPtr> &n_outputRules,
+ParameterModel::ParameterModel(const QString &n_id, QVariant::Type n_type,
+                               const QVariant &n_defaultValue,
+                               const QList<RuleSharedPtr> &n_inputRules,
+                               const QList<RuleSharedPtr> &n_outputRules,
                                QSharedPointer<OstraClass> n_parent)
     : ParameterVertexPtrConnData(n_id, n_type, n_defaultValue, n_inputRules, n_outputRules),
       BaseObjectParent(n_parent)
 {
 }
 
-ParameterModel::ParameterModel(const QString &n_id, QVariant::Type n_type, const QVariant &n_defaultValue,
-                               const QList<ConstraintSharedPtr> &n_constraints, QSharedPointer<OstraClass> n_parent)
-    : ParameterVertexPtrConnData(n_id, n_type, n_defaultValue, n_constraints), BaseObjectParent(n_parent)
+ParameterModel::ParameterModel(const QString &n_id, QVariant::Type n_type,
+                               const QVariant &n_defaultValue,
+                               const QList<ConstraintSharedPtr> &n_constraints,
+                               QSharedPointer<OstraClass> n_parent)
+    : ParameterVertexPtrConnData(n_id, n_type, n_defaultValue, n_constraints),
+      BaseObjectParent(n_parent)
 {
 }
 
-ParameterModel::ParameterModel(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                               const QString &n_author, const QString &n_GUID, QVariant::Type n_type,
-                               const QVariant &n_defaultValue, const QList<RuleSharedPtr> &n_inputRules,
+ParameterModel::ParameterModel(const QString &n_id, const QString &n_shortName,
+                               const QString &n_description, const QString &n_author,
+                               const QString &n_GUID, QVariant::Type n_type,
+                               const QVariant &n_defaultValue,
+                               const QList<RuleSharedPtr> &n_inputRules,
                                const QList<RuleSharedPtr> &n_outputRules,
-                               const QList<ConstraintSharedPtr> &n_constraints, QSharedPointer<OstraClass> n_parent)
-    : ParameterVertexPtrConnData(n_id, n_shortName, n_description, n_author, n_GUID, n_type, n_defaultValue,
-                                 n_inputRules, n_outputRules, n_constraints),
+                               const QList<ConstraintSharedPtr> &n_constraints,
+                               QSharedPointer<OstraClass> n_parent)
+    : ParameterVertexPtrConnData(n_id, n_shortName, n_description, n_author, n_GUID, n_type,
+                                 n_defaultValue, n_inputRules, n_outputRules, n_constraints),
       BaseObjectParent(n_parent)
 {
 }
 
 ParameterModel::ParameterModel(const ParameterModel &n_other)
-    : ParameterVertexPtrConnData(n_other), BaseObjectParent(), QEnableSharedFromThis<ParameterModel>()
+    : ParameterVertexPtrConnData(n_other),
+      BaseObjectParent(), QEnableSharedFromThis<ParameterModel>()
 {
 }
 
-ParameterModel::~ParameterModel() {}
+ParameterModel::~ParameterModel()
+{
+}
 
 QList<QSharedPointer<RuleModel>> ParameterModel::getInputRules() const
 {
@@ -87,10 +100,12 @@ QString ParameterModel::valueToString(const QVariant &n_value) const
 
 void ParameterModel::setParent(QSharedPointer<OstraClass> n_newParent)
 {
-    ownedelement::setParent(*this, n_newParent, QStringLiteral("ParameterModel"), &OstraClass::addParameter);
+    ownedelement::setParent(*this, n_newParent, QStringLiteral("ParameterModel"),
+                            &OstraClass::addParameter);
 }
 
 void ParameterModel::removeParent()
 {
-    ownedelement::removeParent(*this, QStringLiteral("ParameterModel"), &OstraClass::deleteParameterFromClass);
+    ownedelement::removeParent(*this, QStringLiteral("ParameterModel"),
+                               &OstraClass::deleteParameterFromClass);
 }

@@ -29,14 +29,16 @@ public:
     ParameterModel(const QString &n_id, QVariant::Type n_type, const QVariant &n_defaultValue,
                    QSharedPointer<OstraClass> n_parent);
     ParameterModel(const QString &n_id, QVariant::Type n_type, const QVariant &n_defaultValue,
-                   const QList<RuleSharedPtr> &n_inputRules, const QList<RuleSharedPtr> &n_outputRules,
-                   QSharedPointer<OstraClass> n_parent);
+                   const QList<RuleSharedPtr> &n_inputRules,
+                   const QList<RuleSharedPtr> &n_outputRules, QSharedPointer<OstraClass> n_parent);
     ParameterModel(const QString &n_id, QVariant::Type n_type, const QVariant &n_defaultValue,
-                   const QList<ConstraintSharedPtr> &n_constraints, QSharedPointer<OstraClass> n_parent);
+                   const QList<ConstraintSharedPtr> &n_constraints,
+                   QSharedPointer<OstraClass> n_parent);
     ParameterModel(const QString &n_id, const QString &n_shortName, const QString &n_description,
                    const QString &n_author, const QString &n_GUID, QVariant::Type n_type,
                    const QVariant &n_defaultValue, const QList<RuleSharedPtr> &n_inputRules,
-                   const QList<RuleSharedPtr> &n_outputRules, const QList<ConstraintSharedPtr> &n_constraints,
+                   const QList<RuleSharedPtr> &n_outputRules,
+                   const QList<ConstraintSharedPtr> &n_constraints,
                    QSharedPointer<OstraClass> n_parent);
     // Identity, type, values, search flags and extra fields; no edges and no owner.
     ParameterModel(const ParameterModel &n_other);

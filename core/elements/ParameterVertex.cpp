@@ -1,7 +1,6 @@
 #include "elements/ParameterVertex.h"
 
-ParameterVertex::ParameterVertex()
-    : BaseOstraObj(), m_valueType(QVariant::Invalid)
+ParameterVertex::ParameterVertex() : BaseOstraObj(), m_valueType(QVariant::Invalid)
 {
 }
 

@@ -3,7 +3,9 @@
 #include "elements/ConstraintVertexPtrConn.h"
 #include "elements/RuleVertexPtrConn.h"
 
-ParameterVertexPtrConn::ParameterVertexPtrConn() {}
+ParameterVertexPtrConn::ParameterVertexPtrConn()
+{
+}
 
 ParameterVertexPtrConn::ParameterVertexPtrConn(const QString &n_id, QVariant::Type n_type,
                                                const QVariant &n_defaultValue)
@@ -12,10 +14,12 @@ ParameterVertexPtrConn::ParameterVertexPtrConn(const QString &n_id, QVariant::Ty
 }
 
 ParameterVertexPtrConn::ParameterVertexPtrConn(const QString &n_id, const QString &n_shortName,
-                                               const QString &n_description, const QString &n_author,
-                                               const QString &n_GUID, QVariant::Type n_type,
+                                               const QString &n_description,
+                                               const QString &n_author, const QString &n_GUID,
+                                               QVariant::Type n_type,
                                                const QVariant &n_defaultValue)
-    : ParameterVertexValue(n_id, n_shortName, n_description, n_author, n_GUID, n_type, n_defaultValue)
+    : ParameterVertexValue(n_id, n_shortName, n_description, n_author, n_GUID, n_type,
+                           n_defaultValue)
 {
 }
 
@@ -23,8 +27,8 @@ ParameterVertexPtrConn::ParameterVertexPtrConn(const QString &n_id, QVariant::Ty
                                                const QVariant &n_defaultValue,
                                                const QList<RuleSharedPtr> &n_inputRules,
                                                const QList<RuleSharedPtr> &n_outputRules)
-    : ParameterVertexValue(n_id, n_type, n_defaultValue),
-      IPtrLinkerInputEdges<RuleVertexPtrConn>(n_inputRules),
+    : ParameterVertexValue(n_id, n_type, n_defaultValue), IPtrLinkerInputEdges<RuleVertexPtrConn>(
+                                                              n_inputRules),
       IPtrLinkerOutputEdges<RuleVertexPtrConn>(n_outputRules)
 {
 }
@@ -42,21 +46,20 @@ ParameterVertexPtrConn::ParameterVertexPtrConn(const QString &n_id, QVariant::Ty
                                                const QList<RuleSharedPtr> &n_inputRules,
                                                const QList<RuleSharedPtr> &n_outputRules,
                                                const QList<ConstraintSharedPtr> &n_constraints)
-    : ParameterVertexValue(n_id, n_type, n_defaultValue),
-      IPtrLinkerInputEdges<RuleVertexPtrConn>(n_inputRules),
+    : ParameterVertexValue(n_id, n_type, n_defaultValue), IPtrLinkerInputEdges<RuleVertexPtrConn>(
+                                                              n_inputRules),
       IPtrLinkerOutputEdges<RuleVertexPtrConn>(n_outputRules),
       IPtrLinkerConstraintsEdges<ConstraintVertexPtrConn>(n_constraints)
 {
 }
 
-ParameterVertexPtrConn::ParameterVertexPtrConn(const QString &n_id, const QString &n_shortName,
-                                               const QString &n_description, const QString &n_author,
-                                               const QString &n_GUID, QVariant::Type n_type,
-                                               const QVariant &n_defaultValue,
-                                               const QList<RuleSharedPtr> &n_inputRules,
-                                               const QList<RuleSharedPtr> &n_outputRules,
-                                               const QList<ConstraintSharedPtr> &n_constraints)
-    : ParameterVertexValue(n_id, n_shortName, n_description, n_author, n_GUID, n_type, n_defaultValue),
+ParameterVertexPtrConn::ParameterVertexPtrConn(
+    const QString &n_id, const QString &n_shortName, const QString &n_description,
+    const QString &n_author, const QString &n_GUID, QVariant::Type n_type,
+    const QVariant &n_defaultValue, const QList<RuleSharedPtr> &n_inputRules,
+    const QList<RuleSharedPtr> &n_outputRules, const QList<ConstraintSharedPtr> &n_constraints)
+    : ParameterVertexValue(n_id, n_shortName, n_description, n_author, n_GUID, n_type,
+                           n_defaultValue),
       IPtrLinkerInputEdges<RuleVertexPtrConn>(n_inputRules),
       IPtrLinkerOutputEdges<RuleVertexPtrConn>(n_outputRules),
       IPtrLinkerConstraintsEdges<ConstraintVertexPtrConn>(n_constraints)
@@ -64,19 +67,22 @@ ParameterVertexPtrConn::ParameterVertexPtrConn(const QString &n_id, const QStrin
 }
 
 ParameterVertexPtrConn::ParameterVertexPtrConn(const ParameterVertexPtrConn &n_other)
-    : ParameterVertexValue(n_other),
-      IPtrLinkerInputEdges<RuleVertexPtrConn>(),
+    : ParameterVertexValue(n_other), IPtrLinkerInputEdges<RuleVertexPtrConn>(),
       IPtrLinkerOutputEdges<RuleVertexPtrConn>(),
-      IPtrLinkerConstraintsEdges<ConstraintVertexPtrConn>(),
-      IPtrBFSData<RuleVertexPtrConn>()
+      IPtrLinkerConstraintsEdges<ConstraintVertexPtrConn>(), IPtrBFSData<RuleVertexPtrConn>()
 {
     m_explored = n_other.m_explored;
     m_required = n_other.m_required;
 }
 
-ParameterVertexPtrConn::ParameterVertexPtrConn(const ParameterVertex &n_vertex) : ParameterVertexValue(n_vertex) {}
+ParameterVertexPtrConn::ParameterVertexPtrConn(const ParameterVertex &n_vertex)
+    : ParameterVertexValue(n_vertex)
+{
+}
 
-ParameterVertexPtrConn::~ParameterVertexPtrConn() {}
+ParameterVertexPtrConn::~ParameterVertexPtrConn()
+{
+}
 
 void ParameterVertexPtrConn::reset()
 {
@@ -90,9 +96,10 @@ void ParameterVertexPtrConn::reset()
 void ParameterVertexPtrConn::setBFSParent(QSharedPointer<RuleVertexPtrConn> n_rule)
 {
     if (n_rule.isNull())
-        throw PointerIsNull(QStringLiteral("ParameterVertexPtrConn"),
-                            QStringLiteral("setBFSParent(QSharedPointer<RuleVertexPtrConn> n_rule)"),
-                            QSharedPointer<ExceptionOstra>());
+        throw PointerIsNull(
+            QStringLiteral("ParameterVertexPtrConn"),
+            QStringLiteral("setBFSParent(QSharedPointer<RuleVertexPtrConn> n_rule)"),
+            QSharedPointer<ExceptionOstra>());
     const BFSRulesSet rulePath = n_rule->m_BFSRules;
     if (!getBFSParent().isNull()) {
         // The rule's path lacks the rule itself while ours holds our parent, so a rule whose chain

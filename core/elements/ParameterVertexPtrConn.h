@@ -29,21 +29,28 @@ public:
     typedef QSharedPointer<ConstraintVertexPtrConn> ConstraintSharedPtr;
 
     ParameterVertexPtrConn();
-    ParameterVertexPtrConn(const QString &n_id, QVariant::Type n_type, const QVariant &n_defaultValue);
-    ParameterVertexPtrConn(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                           const QString &n_author, const QString &n_GUID, QVariant::Type n_type,
+    ParameterVertexPtrConn(const QString &n_id, QVariant::Type n_type,
                            const QVariant &n_defaultValue);
-    ParameterVertexPtrConn(const QString &n_id, QVariant::Type n_type, const QVariant &n_defaultValue,
-                           const QList<RuleSharedPtr> &n_inputRules, const QList<RuleSharedPtr> &n_outputRules);
-    ParameterVertexPtrConn(const QString &n_id, QVariant::Type n_type, const QVariant &n_defaultValue,
-                           const QList<ConstraintSharedPtr> &n_constraints);
-    ParameterVertexPtrConn(const QString &n_id, QVariant::Type n_type, const QVariant &n_defaultValue,
-                           const QList<RuleSharedPtr> &n_inputRules, const QList<RuleSharedPtr> &n_outputRules,
-                           const QList<ConstraintSharedPtr> &n_constraints);
-    ParameterVertexPtrConn(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                           const QString &n_author, const QString &n_GUID, QVariant::Type n_type,
+    ParameterVertexPtrConn(const QString &n_id, const QString &n_shortName,
+                           const QString &n_description, const QString &n_author,
+                           const QString &n_GUID, QVariant::Type n_type,
+                           const QVariant &n_defaultValue);
+    ParameterVertexPtrConn(const QString &n_id, QVariant::Type n_type,
                            const QVariant &n_defaultValue, const QList<RuleSharedPtr> &n_inputRules,
-                           const QList<RuleSharedPtr> &n_outputRules, const QList<ConstraintSharedPtr> &n_constraints);
+                           const QList<RuleSharedPtr> &n_outputRules);
+    ParameterVertexPtrConn(const QString &n_id, QVariant::Type n_type,
+                           const QVariant &n_defaultValue,
+                           const QList<ConstraintSharedPtr> &n_constraints);
+    ParameterVertexPtrConn(const QString &n_id, QVariant::Type n_type,
+                           const QVariant &n_defaultValue, const QList<RuleSharedPtr> &n_inputRules,
+                           const QList<RuleSharedPtr> &n_outputRules,
+                           const QList<ConstraintSharedPtr> &n_constraints);
+    ParameterVertexPtrConn(const QString &n_id, const QString &n_shortName,
+                           const QString &n_description, const QString &n_author,
+                           const QString &n_GUID, QVariant::Type n_type,
+                           const QVariant &n_defaultValue, const QList<RuleSharedPtr> &n_inputRules,
+                           const QList<RuleSharedPtr> &n_outputRules,
+                           const QList<ConstraintSharedPtr> &n_constraints);
     // Identity, type, both values and both search flags; no edges, no search parent, no path.
     ParameterVertexPtrConn(const ParameterVertexPtrConn &n_other);
     // Identity and type only.

@@ -7,7 +7,9 @@
 #include "errors/NoIdExceptionOstra.h"
 #include "serialization/ISerializerObject.h"
 
-ParameterVertexPtrConnData::ParameterVertexPtrConnData() {}
+ParameterVertexPtrConnData::ParameterVertexPtrConnData()
+{
+}
 
 ParameterVertexPtrConnData::ParameterVertexPtrConnData(const ParameterVertexPtrConnData &n_other)
     : ParameterVertexPtrConn(n_other), AdditionalFields(n_other), ISerializebleObject()
@@ -19,11 +21,14 @@ ParameterVertexPtrConnData::ParameterVertexPtrConnData(const ISerializerObject &
     ParameterVertexPtrConnData::load(n_object);
 }
 
-ParameterVertexPtrConnData::~ParameterVertexPtrConnData() {}
+ParameterVertexPtrConnData::~ParameterVertexPtrConnData()
+{
+}
 
 void ParameterVertexPtrConnData::load(const ISerializerObject &n_object)
 {
-    elementsserialization::loadIdentity(n_object, *this, QStringLiteral("ParameterVertexPtrConnData"));
+    elementsserialization::loadIdentity(n_object, *this,
+                                        QStringLiteral("ParameterVertexPtrConnData"));
 
     const QVariant::Type type = ISerializebleObject::convertFromXmlTypeToQVariantType(
         n_object.getFieldValue(ATTRIBUTE_PARAMETER_NAME_TYPE).toString());
@@ -31,7 +36,8 @@ void ParameterVertexPtrConnData::load(const ISerializerObject &n_object)
 
     const QVariant defaultValue = n_object.getFieldValue(ATTRIBUTE_PARAMETER_NAME_DEFAULT_VALUE);
     if (defaultValue.isValid())
-        setDefaultValue(ISerializebleObject::readValue(type, defaultValue.toString(), QVariant::Double));
+        setDefaultValue(
+            ISerializebleObject::readValue(type, defaultValue.toString(), QVariant::Double));
 
     elementsserialization::loadExtraFields(n_object, *this, MANDATORY_PARAMETER_FIELDS_SET);
 }
@@ -46,15 +52,17 @@ void ParameterVertexPtrConnData::save(ISerializerObject &n_object)
 
     const QString typeName = ISerializebleObject::convertFromQVariantTypeToXmlType(getValueType());
     if (typeName.isEmpty())
-        throw BadValueTypeExceptionOstra(getValueType(), QStringLiteral("ParameterVertexPtrConnData"), method,
+        throw BadValueTypeExceptionOstra(getValueType(),
+                                         QStringLiteral("ParameterVertexPtrConnData"), method,
                                          QSharedPointer<ExceptionOstra>());
     n_object.addField(ATTRIBUTE_PARAMETER_NAME_TYPE, typeName);
 
     const QVariant defaultValue = getDefaultValue();
     if (defaultValue.isValid() && !defaultValue.isNull())
-        n_object.addField(ATTRIBUTE_PARAMETER_NAME_DEFAULT_VALUE,
-                          ISerializebleObject::convertFromQVariantValueToString(getValueType(), defaultValue));
+        n_object.addField(
+            ATTRIBUTE_PARAMETER_NAME_DEFAULT_VALUE,
+            ISerializebleObject::convertFromQVariantValueToString(getValueType(), defaultValue));
 
-    n_object.addFields(
-        elementsserialization::extraFieldsToSave(getAdditionalFields(), MANDATORY_PARAMETER_FIELDS_SET));
+    n_object.addFields(elementsserialization::extraFieldsToSave(getAdditionalFields(),
+                                                                MANDATORY_PARAMETER_FIELDS_SET));
 }

@@ -20,7 +20,8 @@ class ParameterVertexPtrConnData : public ParameterVertexPtrConn,
 public:
     inline static const QString TAG_NAME_PARAMETER = QStringLiteral("parametr");
     inline static const QString ATTRIBUTE_PARAMETER_NAME_TYPE = QStringLiteral("type");
-    inline static const QString ATTRIBUTE_PARAMETER_NAME_DEFAULT_VALUE = QStringLiteral("defaultValue");
+    inline static const QString ATTRIBUTE_PARAMETER_NAME_DEFAULT_VALUE = QStringLiteral(
+        "defaultValue");
     // Names never taken as extra fields.
     inline static const QSet<QString> MANDATORY_PARAMETER_FIELDS_SET = {
         TAG_NAME_PARAMETER, ATTRIBUTE_PARAMETER_NAME_DEFAULT_VALUE, ATTRIBUTE_PARAMETER_NAME_TYPE};

@@ -53,7 +53,8 @@ ParameterVertexValue::ParameterVertexValue(const ParameterVertex &n_vertex)
 
 ParameterVertexValue::ParameterVertexValue(const ParameterVertexValue &n_other) = default;
 
-ParameterVertexValue &ParameterVertexValue::operator=(const ParameterVertexValue &n_other) = default;
+ParameterVertexValue &ParameterVertexValue::operator=(const ParameterVertexValue &n_other) =
+    default;
 
 ParameterVertexValue::~ParameterVertexValue() = default;
 
@@ -81,10 +82,9 @@ bool ParameterVertexValue::acceptsValueType(QVariant::Type n_type) const
 void ParameterVertexValue::setValue(const QVariant &n_value)
 {
     if (!acceptsValueType(n_value.type()))
-        throw ValuesTypesMismatchExceptionOstra(getId(), n_value.type(), m_value.type(),
-                                                QStringLiteral("ParameterVertexValue"),
-                                                QStringLiteral("setValue(const QVariant &n_value)"),
-                                                nullptr);
+        throw ValuesTypesMismatchExceptionOstra(
+            getId(), n_value.type(), m_value.type(), QStringLiteral("ParameterVertexValue"),
+            QStringLiteral("setValue(const QVariant &n_value)"), nullptr);
     m_value = n_value;
 }
 

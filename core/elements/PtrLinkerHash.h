@@ -71,24 +71,27 @@ public:
     // The first name whose live link points at this very object.
     QString getLinkedNameOfLinkedObject(ObjectTemplateSharedPtr n_linkedObject) const
     {
-        const QString method = QStringLiteral("getLinkedNameOfLinkedObject(ObjectTemplateSharedPtr n_linkedObject)");
+        const QString method = QStringLiteral(
+            "getLinkedNameOfLinkedObject(ObjectTemplateSharedPtr n_linkedObject)");
         if (n_linkedObject.isNull())
-            throw PointerIsNull(QStringLiteral("PtrLinkerHash"), method, QSharedPointer<ExceptionOstra>());
+            throw PointerIsNull(QStringLiteral("PtrLinkerHash"), method,
+                                QSharedPointer<ExceptionOstra>());
         for (auto it = m_linkedObjects.constBegin(); it != m_linkedObjects.constEnd(); ++it) {
             const ObjectTemplateSharedPtr object = it.value().toStrongRef();
             if (!object.isNull() && object == n_linkedObject)
                 return it.key();
         }
-        throw NoElementExceptionOstra(n_linkedObject->getId(), QStringLiteral("PtrLinkerHash"), method,
-                                      QSharedPointer<ExceptionOstra>());
+        throw NoElementExceptionOstra(n_linkedObject->getId(), QStringLiteral("PtrLinkerHash"),
+                                      method, QSharedPointer<ExceptionOstra>());
     }
 
     bool containsLinkedObject(ObjectTemplateSharedPtr n_linkedObject) const
     {
         if (n_linkedObject.isNull())
-            throw PointerIsNull(QStringLiteral("PtrLinkerHash"),
-                                QStringLiteral("containsLinkedObject(ObjectTemplateSharedPtr n_linkedObject)"),
-                                QSharedPointer<ExceptionOstra>());
+            throw PointerIsNull(
+                QStringLiteral("PtrLinkerHash"),
+                QStringLiteral("containsLinkedObject(ObjectTemplateSharedPtr n_linkedObject)"),
+                QSharedPointer<ExceptionOstra>());
         return isLiveLinked(n_linkedObject);
     }
 
@@ -100,7 +103,8 @@ public:
         if (it != m_linkedObjects.constEnd() && !it.value().toStrongRef().isNull())
             throw ElementAlreadyExistExceptionOstra(
                 n_linkedName, QStringLiteral("PtrLinkerHash"),
-                QStringLiteral("addLinkedObject(const QString& n_linkedName, ObjectTemplateSharedPtr n_linkedObject)"),
+                QStringLiteral("addLinkedObject(const QString& n_linkedName, "
+                               "ObjectTemplateSharedPtr n_linkedObject)"),
                 QSharedPointer<ExceptionOstra>());
         m_linkedObjects.insert(n_linkedName, n_linkedObject.toWeakRef());
     }
@@ -119,9 +123,10 @@ public:
     {
         auto it = m_linkedObjects.find(n_linkedName);
         if (it == m_linkedObjects.end())
-            throw NoElementExceptionOstra(n_linkedName, QStringLiteral("PtrLinkerHash"),
-                                          QStringLiteral("removeLinkedObject(const QString& n_linkedName)"),
-                                          QSharedPointer<ExceptionOstra>());
+            throw NoElementExceptionOstra(
+                n_linkedName, QStringLiteral("PtrLinkerHash"),
+                QStringLiteral("removeLinkedObject(const QString& n_linkedName)"),
+                QSharedPointer<ExceptionOstra>());
         it.value() = QWeakPointer<T>();
     }
 
@@ -129,24 +134,27 @@ public:
     void deleteLinkedObject(const QString &n_linkedName)
     {
         if (!m_linkedObjects.contains(n_linkedName))
-            throw NoElementExceptionOstra(n_linkedName, QStringLiteral("PtrLinkerHash"),
-                                          QStringLiteral("deleteLinkedObject(const QString& n_linkedName)"),
-                                          QSharedPointer<ExceptionOstra>());
+            throw NoElementExceptionOstra(
+                n_linkedName, QStringLiteral("PtrLinkerHash"),
+                QStringLiteral("deleteLinkedObject(const QString& n_linkedName)"),
+                QSharedPointer<ExceptionOstra>());
         m_linkedObjects.remove(n_linkedName);
     }
 
     // Binds an existing name to an object that is not yet live-linked under any name.
     void replaceLinkedObject(const QString &n_linkedName, ObjectTemplateSharedPtr n_linkedObject)
     {
-        const QString method =
-            QStringLiteral("replaceLinkedObject(const QString& n_linkedName, ObjectTemplateSharedPtr n_linkedObject)");
+        const QString method = QStringLiteral("replaceLinkedObject(const QString& n_linkedName, "
+                                              "ObjectTemplateSharedPtr n_linkedObject)");
         if (n_linkedObject.isNull())
-            throw PointerIsNull(QStringLiteral("PtrLinkerHash"), method, QSharedPointer<ExceptionOstra>());
+            throw PointerIsNull(QStringLiteral("PtrLinkerHash"), method,
+                                QSharedPointer<ExceptionOstra>());
         if (!m_linkedObjects.contains(n_linkedName))
             throw NoElementExceptionOstra(n_linkedName, QStringLiteral("PtrLinkerHash"), method,
                                           QSharedPointer<ExceptionOstra>());
         if (isLiveLinked(n_linkedObject))
-            throw ElementAlreadyExistExceptionOstra(n_linkedObject->getId(), QStringLiteral("PtrLinkerHash"), method,
+            throw ElementAlreadyExistExceptionOstra(n_linkedObject->getId(),
+                                                    QStringLiteral("PtrLinkerHash"), method,
                                                     QSharedPointer<ExceptionOstra>());
         m_linkedObjects.insert(n_linkedName, n_linkedObject.toWeakRef());
     }
@@ -169,7 +177,8 @@ public:
         for (auto it = m_linkedObjects.constBegin(); it != m_linkedObjects.constEnd(); ++it) {
             const ObjectTemplateSharedPtr object = it.value().toStrongRef();
             if (object.isNull())
-                throw PointerIsNull(QStringLiteral("PtrLinkerHash"), QStringLiteral("canBeExplored()"),
+                throw PointerIsNull(QStringLiteral("PtrLinkerHash"),
+                                    QStringLiteral("canBeExplored()"),
                                     QSharedPointer<ExceptionOstra>());
             if (!object->m_explored)
                 return false;

@@ -2,7 +2,9 @@
 
 #include "elements/ParameterVertexPtrConn.h"
 
-PtrLinkerInputParameters::PtrLinkerInputParameters() {}
+PtrLinkerInputParameters::PtrLinkerInputParameters()
+{
+}
 
 PtrLinkerInputParameters::PtrLinkerInputParameters(
     const QHash<QString, QSharedPointer<ParameterVertexPtrConn>> &n_inputParameters)
@@ -10,7 +12,9 @@ PtrLinkerInputParameters::PtrLinkerInputParameters(
 {
 }
 
-PtrLinkerInputParameters::~PtrLinkerInputParameters() {}
+PtrLinkerInputParameters::~PtrLinkerInputParameters()
+{
+}
 
 QHash<QString, QString> PtrLinkerInputParameters::getInputParametersIds() const
 {
@@ -22,17 +26,20 @@ int PtrLinkerInputParameters::countOfInputParameters() const
     return m_inputParameters.countOfLinkedObjectsHash();
 }
 
-QHash<QString, QSharedPointer<ParameterVertexPtrConn>> PtrLinkerInputParameters::getInputParametersHash() const
+QHash<QString, QSharedPointer<ParameterVertexPtrConn>>
+PtrLinkerInputParameters::getInputParametersHash() const
 {
     return m_inputParameters.getLinkedObjectsHash();
 }
 
-QString PtrLinkerInputParameters::getLinkedNameOfInputeParameter(QSharedPointer<ParameterVertexPtrConn> n_parameter) const
+QString PtrLinkerInputParameters::getLinkedNameOfInputeParameter(
+    QSharedPointer<ParameterVertexPtrConn> n_parameter) const
 {
     return m_inputParameters.getLinkedNameOfLinkedObject(n_parameter);
 }
 
-bool PtrLinkerInputParameters::containsInInputParameters(QSharedPointer<ParameterVertexPtrConn> n_parameter) const
+bool PtrLinkerInputParameters::containsInInputParameters(
+    QSharedPointer<ParameterVertexPtrConn> n_parameter) const
 {
     return m_inputParameters.containsLinkedObject(n_parameter);
 }
@@ -58,8 +65,8 @@ void PtrLinkerInputParameters::deleteInputParameterConn(const QString &n_linkedN
     m_inputParameters.deleteLinkedObject(n_linkedName);
 }
 
-void PtrLinkerInputParameters::replaceInputParameter(const QString &n_linkedName,
-                                                     QSharedPointer<ParameterVertexPtrConn> n_parameter)
+void PtrLinkerInputParameters::replaceInputParameter(
+    const QString &n_linkedName, QSharedPointer<ParameterVertexPtrConn> n_parameter)
 {
     m_inputParameters.replaceLinkedObject(n_linkedName, n_parameter);
 }
@@ -69,7 +76,8 @@ bool PtrLinkerInputParameters::canBeExplored() const
     return m_inputParameters.canBeExplored();
 }
 
-QSharedPointer<ParameterVertexPtrConn> PtrLinkerInputParameters::getInputParameterConn(const QString &n_linkedName) const
+QSharedPointer<ParameterVertexPtrConn> PtrLinkerInputParameters::getInputParameterConn(
+    const QString &n_linkedName) const
 {
     return m_inputParameters.getObject(n_linkedName);
 }

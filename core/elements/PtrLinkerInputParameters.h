@@ -16,19 +16,23 @@ class PtrLinkerInputParameters
 {
 public:
     PtrLinkerInputParameters();
-    explicit PtrLinkerInputParameters(const QHash<QString, QSharedPointer<ParameterVertexPtrConn>> &n_inputParameters);
+    explicit PtrLinkerInputParameters(
+        const QHash<QString, QSharedPointer<ParameterVertexPtrConn>> &n_inputParameters);
     virtual ~PtrLinkerInputParameters();
 
     QHash<QString, QString> getInputParametersIds() const;
     int countOfInputParameters() const;
     QHash<QString, QSharedPointer<ParameterVertexPtrConn>> getInputParametersHash() const;
-    QString getLinkedNameOfInputeParameter(QSharedPointer<ParameterVertexPtrConn> n_parameter) const;
+    QString getLinkedNameOfInputeParameter(
+        QSharedPointer<ParameterVertexPtrConn> n_parameter) const;
     bool containsInInputParameters(QSharedPointer<ParameterVertexPtrConn> n_parameter) const;
-    void addInputParameter(const QString &n_linkedName, QSharedPointer<ParameterVertexPtrConn> n_parameter);
+    void addInputParameter(const QString &n_linkedName,
+                           QSharedPointer<ParameterVertexPtrConn> n_parameter);
     void deleteAllNullPointersInputParameters();
     void removeInputParameterConn(const QString &n_linkedName);
     void deleteInputParameterConn(const QString &n_linkedName);
-    void replaceInputParameter(const QString &n_linkedName, QSharedPointer<ParameterVertexPtrConn> n_parameter);
+    void replaceInputParameter(const QString &n_linkedName,
+                               QSharedPointer<ParameterVertexPtrConn> n_parameter);
     bool canBeExplored() const;
     QSharedPointer<ParameterVertexPtrConn> getInputParameterConn(const QString &n_linkedName) const;
     // n_visit(parameter) for every input name in table order, null for an unbound one.

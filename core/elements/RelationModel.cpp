@@ -38,8 +38,7 @@ RelationModel::RelationModel(const QString &n_id, const QString &n_code, QScript
 
 RelationModel::RelationModel(const QString &n_id, const QString &n_shortName,
                              const QString &n_description, const QString &n_author,
-                             const QString &n_GUID, const QString &n_code,
-                             QScriptEngine *n_engine)
+                             const QString &n_GUID, const QString &n_code, QScriptEngine *n_engine)
     : RelationDataObj(n_id, n_shortName, n_description, n_author, n_GUID, n_code, n_engine),
       m_relationType(RELATION_SIMPLE)
 {
@@ -56,8 +55,9 @@ RelationModel::RelationModel(const RelationVertex &n_other, QScriptEngine *n_eng
 }
 
 RelationModel::RelationModel(const RelationModel &n_other)
-    : RelationDataObj(n_other, nullptr), BaseRelationParent(n_other), ISerializebleObject(),
-      QEnableSharedFromThis<RelationModel>(), m_relationType(n_other.m_relationType)
+    : RelationDataObj(n_other, nullptr), BaseRelationParent(n_other),
+      ISerializebleObject(), QEnableSharedFromThis<RelationModel>(),
+      m_relationType(n_other.m_relationType)
 {
 }
 
@@ -165,14 +165,14 @@ void RelationModel::save(ISerializerObject &n_object)
     n_object.addField(ATTRIBUTE_RELATION_NAME_RELATION_TYPE,
                       QVariant(getRelationTypeString(m_relationType)));
 
-    const QString inputs =
-        ISerializebleObject::convertLinkedObjectsTypesToString(getInputParametersTypes());
+    const QString inputs = ISerializebleObject::convertLinkedObjectsTypesToString(
+        getInputParametersTypes());
     if (inputs.isEmpty())
         throw NoInputParameters(CLASS_NAME, SAVE_METHOD, nullptr);
     n_object.addField(ATTRIBUTE_RELATION_NAME_IN_OBJECT, QVariant(inputs));
 
-    const QString outputs =
-        ISerializebleObject::convertLinkedObjectsTypesToString(getOutputParametersTypes());
+    const QString outputs = ISerializebleObject::convertLinkedObjectsTypesToString(
+        getOutputParametersTypes());
     if (outputs.isEmpty())
         throw NoOutputParameters(CLASS_NAME, SAVE_METHOD, nullptr);
     n_object.addField(ATTRIBUTE_RELATION_NAME_OUT_OBJECT, QVariant(outputs));

@@ -24,8 +24,7 @@ class RelationModel : public RelationDataObj,
 public:
     typedef QSharedPointer<RelationModel> RelationModelPtr;
 
-    enum RelationType : int
-    {
+    enum RelationType : int {
         RELATION_SIMPLE = 0,
         RELATION_IFCLAUSE = 1,
         RELATION_CONSTRAINT = 2,
@@ -33,14 +32,14 @@ public:
     };
 
     inline static const QString TAG_NAME_RELATION = QStringLiteral("relation");
-    inline static const QString ATTRIBUTE_RELATION_NAME_RELATION_TYPE =
-        QStringLiteral("relationType");
+    inline static const QString ATTRIBUTE_RELATION_NAME_RELATION_TYPE = QStringLiteral(
+        "relationType");
     inline static const QString ATTRIBUTE_RELATION_NAME_IN_OBJECT = QStringLiteral("inObj");
     inline static const QString ATTRIBUTE_RELATION_NAME_OUT_OBJECT = QStringLiteral("outObj");
     // Names of the older file format; listed as mandatory so that they never become extra fields.
     inline static const QString ATTRIBUTE_RELATION_NAME_INPUT_TYPES = QStringLiteral("inputTypes");
-    inline static const QString ATTRIBUTE_RELATION_NAME_OUTPUT_TYPES =
-        QStringLiteral("outputTypes");
+    inline static const QString ATTRIBUTE_RELATION_NAME_OUTPUT_TYPES = QStringLiteral(
+        "outputTypes");
     inline static const QSet<QString> MANDATORY_RELATION_FIELDS_SET = {
         ATTRIBUTE_RELATION_NAME_OUT_OBJECT, ATTRIBUTE_RELATION_NAME_IN_OBJECT,
         ATTRIBUTE_RELATION_NAME_INPUT_TYPES, ATTRIBUTE_RELATION_NAME_OUTPUT_TYPES,

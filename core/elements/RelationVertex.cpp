@@ -232,7 +232,8 @@ void RelationVertex::addInputParameterType(QString n_name, QVariant::Type n_type
     if (m_inputTypes.contains(n_name))
         throw ElementAlreadyExistExceptionOstra(
             n_name, CLASS_NAME,
-            QStringLiteral("addInputParameterType(const QString n_name, const QVariant::Type n_type)"),
+            QStringLiteral(
+                "addInputParameterType(const QString n_name, const QVariant::Type n_type)"),
             nullptr);
     m_inputTypes.insert(n_name, n_type);
     m_inputValues.insert(n_name, QVariant(n_type));
@@ -268,9 +269,8 @@ void RelationVertex::setInputParameterType(const QString &n_name, QVariant::Type
 {
     auto it = m_inputTypes.find(n_name);
     if (it == m_inputTypes.end())
-        throwNoElement(n_name,
-                       "setInputParamertType(const QString &n_name, const QVariant::Type "
-                       "n_parameterType)");
+        throwNoElement(n_name, "setInputParamertType(const QString &n_name, const QVariant::Type "
+                               "n_parameterType)");
     it.value() = n_parameterType;
     m_inputValues[n_name] = QVariant();
 }
@@ -279,9 +279,8 @@ void RelationVertex::setOutputParameterType(const QString &n_name, QVariant::Typ
 {
     auto it = m_outputTypes.find(n_name);
     if (it == m_outputTypes.end())
-        throwNoElement(n_name,
-                       "setOutputParamertType(const QString &n_name, const QVariant::Type "
-                       "n_parameterType)");
+        throwNoElement(n_name, "setOutputParamertType(const QString &n_name, const QVariant::Type "
+                               "n_parameterType)");
     it.value() = n_parameterType;
     m_outputValues[n_name] = QVariant();
 }
@@ -442,9 +441,8 @@ void RelationVertex::setPropertyToEngine(const QString &n_name, QScriptValue &n_
 void RelationVertex::preparationBeforeCalculation()
 {
     if (!checkBeforeCalculate())
-        throw InconsistencyDataExceptionOstra(CLASS_NAME,
-                                              QStringLiteral("preparationBeforeCalculation()"),
-                                              nullptr);
+        throw InconsistencyDataExceptionOstra(
+            CLASS_NAME, QStringLiteral("preparationBeforeCalculation()"), nullptr);
 }
 
 void RelationVertex::addInputVariablesToEngine()
@@ -483,14 +481,14 @@ void RelationVertex::calculation(const QString &n_code)
     const ScriptEngineGuard::StopReason stopped = guard->endEvaluation();
     if (stopped == ScriptEngineGuard::NotStopped)
         return;
-    const QString reason
-        = stopped == ScriptEngineGuard::StoppedForTime
-              ? QStringLiteral("The script was stopped after running longer than %1 ms; "
-                               "check it for an endless loop")
-                    .arg(ScriptEngineGuard::getTimeLimit())
-              : QStringLiteral("The script was stopped after taking more than %1 MB of memory; "
-                               "check it for an endless loop")
-                    .arg(ScriptEngineGuard::getMemoryLimit() >> 20);
+    const QString reason =
+        stopped == ScriptEngineGuard::StoppedForTime
+            ? QStringLiteral("The script was stopped after running longer than %1 ms; "
+                             "check it for an endless loop")
+                  .arg(ScriptEngineGuard::getTimeLimit())
+            : QStringLiteral("The script was stopped after taking more than %1 MB of memory; "
+                             "check it for an endless loop")
+                  .arg(ScriptEngineGuard::getMemoryLimit() >> 20);
     // What the stopped run allocated is given back now, as far as no global still holds it.
     m_engine->collectGarbage();
     // The engine cannot tell the line of a stopped run.
@@ -526,8 +524,8 @@ void RelationVertex::resetScriptEngine()
 
 QScriptValue RelationVertex::convertFromQVariantToQScriptValue(const QVariant &n_value)
 {
-    static const QString methodName =
-        QStringLiteral("convertFromQVariantToQScriptValue(const QVariant &n_value)");
+    static const QString methodName = QStringLiteral(
+        "convertFromQVariantToQScriptValue(const QVariant &n_value)");
     if (!n_value.isValid())
         throw BadValueExceptionOstra(n_value, QStringLiteral("Value not validate or nullptr"),
                                      CLASS_NAME, methodName, nullptr);

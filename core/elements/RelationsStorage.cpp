@@ -22,14 +22,14 @@ QScriptEngine *createEngine()
 }
 } // namespace
 
-RelationsStorage::RelationsStorage()
-    : IRelationData(), m_engine(createEngine())
+RelationsStorage::RelationsStorage() : IRelationData(), m_engine(createEngine())
 {
 }
 
 RelationsStorage::RelationsStorage(const RelationsStorage &n_other)
-    : IRelationData(n_other), ISerializebleRelationsStorage(),
-      QEnableSharedFromThis<RelationsStorage>(), m_engine(createEngine())
+    : IRelationData(n_other),
+      ISerializebleRelationsStorage(), QEnableSharedFromThis<RelationsStorage>(),
+      m_engine(createEngine())
 {
     for (const RelationSharedPtr &relation : qAsConst(m_relations)) {
         relation->setScriptEngine(m_engine);
@@ -137,8 +137,8 @@ ModelIntegrity RelationsStorage::checkRelationsIntegrity() const
             throw PointerIsNull(CLASS_NAME, QStringLiteral("checkRelationsIntegrity()"), nullptr);
         const QString shortName = relation->getShortName();
         if (shortName.isEmpty()) {
-            IntegrityMsg msg(IntegrityMsg::WARNING, IntegrityMsg::MSG_CODE_RELATION_SHORTNAME_IS_EMPTY,
-                             {relation});
+            IntegrityMsg msg(IntegrityMsg::WARNING,
+                             IntegrityMsg::MSG_CODE_RELATION_SHORTNAME_IS_EMPTY, {relation});
             integrity.addIntegrityMsg(msg);
         } else {
             byShortName[shortName].append(relation.data());

@@ -11,9 +11,14 @@ const QString CLASS_NAME = QStringLiteral("RuleCalculation");
 
 } // namespace
 
-RuleCalculation::RuleCalculation() {}
+RuleCalculation::RuleCalculation()
+{
+}
 
-RuleCalculation::RuleCalculation(const RuleCalculation &n_other) : RuleVertexPtrConn(n_other), ICalculate(n_other) {}
+RuleCalculation::RuleCalculation(const RuleCalculation &n_other)
+    : RuleVertexPtrConn(n_other), ICalculate(n_other)
+{
+}
 
 RuleCalculation::~RuleCalculation()
 {
@@ -31,7 +36,8 @@ bool RuleCalculation::calculate()
     if (m_calculated)
         return true;
     if (getRelationPtr().isNull())
-        throw NoRelation(CLASS_NAME, QStringLiteral("calculate()"), QSharedPointer<ExceptionOstra>());
+        throw NoRelation(CLASS_NAME, QStringLiteral("calculate()"),
+                         QSharedPointer<ExceptionOstra>());
     initInputRelationValue();
     getRelationSharedPtr()->calculate();
     getOutputRelationValue();
@@ -57,7 +63,8 @@ void RuleCalculation::getOutputRelationValue()
     // A result with no bound parameter under its name would be lost: refuse before writing any.
     for (auto it = values.constBegin(); it != values.constEnd(); ++it)
         if (it.value().isValid() && outputs.value(it.key()).isNull())
-            throw InconsistencyDataExceptionOstra(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
+            throw InconsistencyDataExceptionOstra(CLASS_NAME, method,
+                                                  QSharedPointer<ExceptionOstra>());
     for (auto it = values.constBegin(); it != values.constEnd(); ++it)
         if (it.value().isValid())
             outputs.value(it.key())->setValue(it.value());

@@ -19,7 +19,9 @@ const QString REASON_DUPLICATE = QStringLiteral("Duplicate parameter");
 
 } // namespace
 
-RuleModel::RuleModel() {}
+RuleModel::RuleModel()
+{
+}
 
 RuleModel::RuleModel(const QString &n_id, QSharedPointer<OstraClass> n_parent)
     : RuleVertexPtrConnData(n_id), BaseObjectParent(n_parent)
@@ -27,12 +29,15 @@ RuleModel::RuleModel(const QString &n_id, QSharedPointer<OstraClass> n_parent)
 }
 
 RuleModel::RuleModel(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                     const QString &n_author, const QString &n_GUID, QSharedPointer<OstraClass> n_parent)
-    : RuleVertexPtrConnData(n_id, n_shortName, n_description, n_author, n_GUID), BaseObjectParent(n_parent)
+                     const QString &n_author, const QString &n_GUID,
+                     QSharedPointer<OstraClass> n_parent)
+    : RuleVertexPtrConnData(n_id, n_shortName, n_description, n_author, n_GUID),
+      BaseObjectParent(n_parent)
 {
 }
 
-RuleModel::RuleModel(const QString &n_id, QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_inputParameters,
+RuleModel::RuleModel(const QString &n_id,
+                     QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_inputParameters,
                      QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_outputParameters,
                      QSharedPointer<OstraClass> n_parent)
     : RuleVertexPtrConnData(n_id, n_inputParameters, n_outputParameters), BaseObjectParent(n_parent)
@@ -55,7 +60,9 @@ RuleModel::RuleModel(const RuleModel &n_other)
 {
 }
 
-RuleModel::~RuleModel() {}
+RuleModel::~RuleModel()
+{
+}
 
 QSharedPointer<ParameterModel> RuleModel::getInputParameter(const QString &n_linkedName) const
 {
@@ -84,7 +91,8 @@ void RuleModel::setParent(QSharedPointer<OstraClass> n_newParent)
 
 void RuleModel::removeParent()
 {
-    ownedelement::removeParent(*this, QStringLiteral("RuleModel"), &OstraClass::deleteRuleFromClass);
+    ownedelement::removeParent(*this, QStringLiteral("RuleModel"),
+                               &OstraClass::deleteRuleFromClass);
 }
 
 ModelIntegrity RuleModel::checkRuleIntegrity() const
@@ -93,38 +101,43 @@ ModelIntegrity RuleModel::checkRuleIntegrity() const
     const ReasonPtr self = sharedFromThis();
     const QSharedPointer<RelationModel> relation = getRelationPtr();
     if (relation.isNull()) {
-        addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_WITHOUT_RELATION, {self});
+        addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_WITHOUT_RELATION,
+                   {self});
     } else {
         const ReasonPtr relationReason = relation;
         const QList<ReasonPtr> ruleAndRelation = {self, relationReason};
         if (getShortName().length() == 0)
-            addFinding(report, IntegrityMsg::WARNING, IntegrityMsg::MSG_CODE_RULE_SHORTNAME_IS_EMPTY, ruleAndRelation);
+            addFinding(report, IntegrityMsg::WARNING,
+                       IntegrityMsg::MSG_CODE_RULE_SHORTNAME_IS_EMPTY, ruleAndRelation);
         const int liveInputs = countOfInputParameters();
         const int liveOutputs = countOfOutputParameters();
         if (liveInputs < 1)
-            addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_WITHOUT_INPUT_PARAMETERS,
-                       ruleAndRelation);
+            addFinding(report, IntegrityMsg::ERROR,
+                       IntegrityMsg::MSG_CODE_RULE_WITHOUT_INPUT_PARAMETERS, ruleAndRelation);
         if (liveOutputs < 1)
-            addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_WITHOUT_OUTPUT_PARAMETERS,
-                       ruleAndRelation);
+            addFinding(report, IntegrityMsg::ERROR,
+                       IntegrityMsg::MSG_CODE_RULE_WITHOUT_OUTPUT_PARAMETERS, ruleAndRelation);
 
         const QHash<QString, QSharedPointer<ParameterModel>> inputs = getInputParameters();
         const QHash<QString, QSharedPointer<ParameterModel>> outputs = getOutputParameters();
         if (linkedelement::hasUnboundLink(inputs))
-            addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_ONE_INPUT_PARAMETER_IS_NULL,
-                       ruleAndRelation);
+            addFinding(report, IntegrityMsg::ERROR,
+                       IntegrityMsg::MSG_CODE_RULE_ONE_INPUT_PARAMETER_IS_NULL, ruleAndRelation);
         for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it)
             if (it.value().isNull())
-                addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_ONE_OUTPUT_PARAMETER_IS_NULL,
+                addFinding(report, IntegrityMsg::ERROR,
+                           IntegrityMsg::MSG_CODE_RULE_ONE_OUTPUT_PARAMETER_IS_NULL,
                            ruleAndRelation);
 
         if (relation->getInputParametersCount() != liveInputs)
-            addFinding(report, IntegrityMsg::ERROR,
-                       IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT,
-                       ruleAndRelation);
+            addFinding(
+                report, IntegrityMsg::ERROR,
+                IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT,
+                ruleAndRelation);
         if (relation->getOutputParametersCount() != liveOutputs)
             addFinding(report, IntegrityMsg::ERROR,
-                       IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT,
+                       IntegrityMsg::
+                           MSG_CODE_RULE_OUTPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT,
                        ruleAndRelation);
 
         linkedelement::addLinkFindings(
@@ -156,7 +169,8 @@ void RuleModel::checkSameOutputParameters(ModelIntegrity &n_report) const
         for (int j = i + 1; j < outputs.size(); ++j) {
             if (outputs.at(j) == parameter) {
                 outputs.removeAt(j);
-                addFinding(n_report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_SAME_OUTPUT_PARAMETERS, {self},
+                addFinding(n_report, IntegrityMsg::ERROR,
+                           IntegrityMsg::MSG_CODE_RULE_SAME_OUTPUT_PARAMETERS, {self},
                            parameter->getShortName(), REASON_DUPLICATE);
                 break;
             }
@@ -181,9 +195,10 @@ void RuleModel::checkRuleInputOutputParametersAccord(ModelIntegrity &n_report) c
     if (shared.isEmpty())
         return;
     // One finding carrying every shared parameter as a reason.
-    IntegrityMsg msg(IntegrityMsg::ERROR,
-                     IntegrityMsg::MSG_CODE_RULE_SAME_INPUT_AND_OUTPUT_PARAMETERS_WITHOUT_UNIQ_PARAMETER,
-                     QList<ReasonPtr>());
+    IntegrityMsg msg(
+        IntegrityMsg::ERROR,
+        IntegrityMsg::MSG_CODE_RULE_SAME_INPUT_AND_OUTPUT_PARAMETERS_WITHOUT_UNIQ_PARAMETER,
+        QList<ReasonPtr>());
     msg.addErrorReason(sharedFromThis());
     for (const QSharedPointer<ParameterModel> &parameter : qAsConst(shared))
         msg.addAdditionalErrorReason(parameter->getShortName(), REASON_DUPLICATE);
@@ -199,7 +214,8 @@ const QString RULE_CLASS_NAME = QStringLiteral("RuleModel");
 // Both the parameter and the rule must belong to a class; the parameter is asked first.
 QSharedPointer<OstraClass> checkedBindingParent(const RuleModel &n_rule,
                                                 const QSharedPointer<ParameterModel> &n_parameter,
-                                                const QString &n_parameterMethod, const QString &n_ruleMethod)
+                                                const QString &n_parameterMethod,
+                                                const QString &n_ruleMethod)
 {
     return linkedelement::checkedBindingParent(n_rule, n_rule.getId(), n_parameter, RULE_CLASS_NAME,
                                                n_parameterMethod, n_ruleMethod);
@@ -207,28 +223,35 @@ QSharedPointer<OstraClass> checkedBindingParent(const RuleModel &n_rule,
 
 } // namespace
 
-void RuleModel::addInputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_parameter)
+void RuleModel::addInputParameter(const QString &n_linkedName,
+                                  QSharedPointer<ParameterModel> n_parameter)
 {
-    const QString method = QStringLiteral("addInputParameter(QSharedPointer<ParameterModel> n_parameter)");
-    const QSharedPointer<OstraClass> parent = checkedBindingParent(*this, n_parameter, method, method);
+    const QString method = QStringLiteral(
+        "addInputParameter(QSharedPointer<ParameterModel> n_parameter)");
+    const QSharedPointer<OstraClass> parent = checkedBindingParent(*this, n_parameter, method,
+                                                                   method);
     const RuleModelPtr self = sharedFromThis();
     parent->addEdge(n_parameter, n_linkedName, self);
     parent->setMinLevelToRule(self);
 }
 
-void RuleModel::addOutputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_parameter)
+void RuleModel::addOutputParameter(const QString &n_linkedName,
+                                   QSharedPointer<ParameterModel> n_parameter)
 {
-    const QString method = QStringLiteral("addOutputParameter(QSharedPointer<ParameterModel> n_parameter)");
-    const QSharedPointer<OstraClass> parent = checkedBindingParent(*this, n_parameter, method, method);
+    const QString method = QStringLiteral(
+        "addOutputParameter(QSharedPointer<ParameterModel> n_parameter)");
+    const QSharedPointer<OstraClass> parent = checkedBindingParent(*this, n_parameter, method,
+                                                                   method);
     const RuleModelPtr stored = parent->getRule(getId());
     parent->addEdge(n_linkedName, stored, n_parameter);
     parent->setMinLevelToRule(stored);
 }
 
-void RuleModel::replaceInputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_new)
+void RuleModel::replaceInputParameter(const QString &n_linkedName,
+                                      QSharedPointer<ParameterModel> n_new)
 {
-    const QString method =
-        QStringLiteral("replaceInputParameter(const QString& n_linkedName, QSharedPointer<ParameterModel> n_new)");
+    const QString method = QStringLiteral(
+        "replaceInputParameter(const QString& n_linkedName, QSharedPointer<ParameterModel> n_new)");
     const QSharedPointer<OstraClass> parent = checkedBindingParent(*this, n_new, method, method);
     const QSharedPointer<ParameterModel> old = getInputParameter(n_linkedName);
     const RuleModelPtr self = sharedFromThis();
@@ -248,12 +271,15 @@ void RuleModel::replaceInputParameter(const QString &n_linkedName, QSharedPointe
     parent->setMinLevelToRule(self);
 }
 
-void RuleModel::replaceOutputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_new)
+void RuleModel::replaceOutputParameter(const QString &n_linkedName,
+                                       QSharedPointer<ParameterModel> n_new)
 {
     const QSharedPointer<OstraClass> parent = checkedBindingParent(
         *this, n_new,
-        QStringLiteral("replaceOutputParameter(QSharedPointer<ParameterModel> n_new,QSharedPointer<ParameterModel> n_old)"),
-        QStringLiteral("replaceOutputParameter(QSharedPointer<ParameterModel> n_new, QSharedPointer<ParameterModel> n_old)"));
+        QStringLiteral("replaceOutputParameter(QSharedPointer<ParameterModel> "
+                       "n_new,QSharedPointer<ParameterModel> n_old)"),
+        QStringLiteral("replaceOutputParameter(QSharedPointer<ParameterModel> n_new, "
+                       "QSharedPointer<ParameterModel> n_old)"));
     const QSharedPointer<ParameterModel> old = getOutputParameter(n_linkedName);
     const RuleModelPtr self = sharedFromThis();
     if (!old.isNull()) {
@@ -277,7 +303,8 @@ void RuleModel::removeInputParameter(const QString &n_linkedName)
         return; // already unbound: the parameter's side of the edge is gone with it
     const QSharedPointer<OstraClass> parent = getParent();
     if (parent.isNull())
-        throw NoParentException(getId(), RULE_CLASS_NAME, QStringLiteral("removeInputParameter(const QString &n_linkedName)"),
+        throw NoParentException(getId(), RULE_CLASS_NAME,
+                                QStringLiteral("removeInputParameter(const QString &n_linkedName)"),
                                 QSharedPointer<ExceptionOstra>());
     parent->deleteEdge(old, sharedFromThis(), n_linkedName);
 }
@@ -289,8 +316,10 @@ void RuleModel::removeOutputParameter(const QString &n_linkedName)
         return;
     const QSharedPointer<OstraClass> parent = getParent();
     if (parent.isNull())
-        throw NoParentException(getId(), RULE_CLASS_NAME, QStringLiteral("removeOutputParameter(const QString &n_linkedName)"),
-                                QSharedPointer<ExceptionOstra>());
+        throw NoParentException(
+            getId(), RULE_CLASS_NAME,
+            QStringLiteral("removeOutputParameter(const QString &n_linkedName)"),
+            QSharedPointer<ExceptionOstra>());
     parent->deleteEdge(sharedFromThis(), old, n_linkedName);
 }
 

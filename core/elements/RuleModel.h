@@ -17,7 +17,9 @@ class ParameterModel;
 // it points back weakly. It holds its class, relation and parameters weakly, so it keeps none of
 // them alive. Always create it into a QSharedPointer: its integrity report and its owner
 // operations hand out its own pointer.
-class RuleModel : public RuleVertexPtrConnData, public BaseObjectParent, public QEnableSharedFromThis<RuleModel>
+class RuleModel : public RuleVertexPtrConnData,
+                  public BaseObjectParent,
+                  public QEnableSharedFromThis<RuleModel>
 {
 public:
     typedef QSharedPointer<RuleModel> RuleModelPtr;
@@ -27,7 +29,8 @@ public:
     RuleModel(const QString &n_id, QSharedPointer<OstraClass> n_parent);
     RuleModel(const QString &n_id, const QString &n_shortName, const QString &n_description,
               const QString &n_author, const QString &n_GUID, QSharedPointer<OstraClass> n_parent);
-    RuleModel(const QString &n_id, QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_inputParameters,
+    RuleModel(const QString &n_id,
+              QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_inputParameters,
               QHash<QString, QSharedPointer<ParameterVertexPtrConn>> n_outputParameters,
               QSharedPointer<OstraClass> n_parent);
     RuleModel(const QString &n_id, const QString &n_shortName, const QString &n_description,
@@ -50,7 +53,8 @@ public:
     // Binding edits. Each goes through the owning class's network and then settles the rule in the
     // lowest class holding all its parameters; they arrive with the class tree.
     void addInputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_parameter);
-    void addOutputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_parameter);
+    void addOutputParameter(const QString &n_linkedName,
+                            QSharedPointer<ParameterModel> n_parameter);
     void replaceInputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_new);
     void replaceOutputParameter(const QString &n_linkedName, QSharedPointer<ParameterModel> n_new);
     void removeInputParameter(const QString &n_linkedName);

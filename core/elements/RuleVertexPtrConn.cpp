@@ -9,29 +9,36 @@ const QString CLASS_NAME = QStringLiteral("RuleVertexPtrConn");
 
 } // namespace
 
-RuleVertexPtrConn::RuleVertexPtrConn() {}
+RuleVertexPtrConn::RuleVertexPtrConn()
+{
+}
 
-RuleVertexPtrConn::RuleVertexPtrConn(const QString &n_id) : RuleVertex(n_id) {}
+RuleVertexPtrConn::RuleVertexPtrConn(const QString &n_id) : RuleVertex(n_id)
+{
+}
 
-RuleVertexPtrConn::RuleVertexPtrConn(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                                     const QString &n_author, const QString &n_GUID)
+RuleVertexPtrConn::RuleVertexPtrConn(const QString &n_id, const QString &n_shortName,
+                                     const QString &n_description, const QString &n_author,
+                                     const QString &n_GUID)
     : RuleVertex(n_id, n_shortName, n_description, n_author, n_GUID)
 {
 }
 
-RuleVertexPtrConn::RuleVertexPtrConn(const QString &n_id, const QHash<QString, ParameterSharedPtr> &n_inputParameters,
+RuleVertexPtrConn::RuleVertexPtrConn(const QString &n_id,
+                                     const QHash<QString, ParameterSharedPtr> &n_inputParameters,
                                      const QHash<QString, ParameterSharedPtr> &n_outputParameters)
-    : RuleVertex(n_id), PtrLinkerInputParameters(n_inputParameters), m_outputParameters(n_outputParameters)
+    : RuleVertex(n_id), PtrLinkerInputParameters(n_inputParameters),
+      m_outputParameters(n_outputParameters)
 {
 }
 
-RuleVertexPtrConn::RuleVertexPtrConn(const QString &n_id, const QString &n_shortName, const QString &n_description,
-                                     const QString &n_author, const QString &n_GUID,
+RuleVertexPtrConn::RuleVertexPtrConn(const QString &n_id, const QString &n_shortName,
+                                     const QString &n_description, const QString &n_author,
+                                     const QString &n_GUID,
                                      const QHash<QString, ParameterSharedPtr> &n_inputParameters,
                                      const QHash<QString, ParameterSharedPtr> &n_outputParameters)
     : RuleVertex(n_id, n_shortName, n_description, n_author, n_GUID),
-      PtrLinkerInputParameters(n_inputParameters),
-      m_outputParameters(n_outputParameters)
+      PtrLinkerInputParameters(n_inputParameters), m_outputParameters(n_outputParameters)
 {
 }
 
@@ -43,9 +50,13 @@ RuleVertexPtrConn::RuleVertexPtrConn(const RuleVertexPtrConn &n_other)
     m_required = n_other.m_required;
 }
 
-RuleVertexPtrConn::RuleVertexPtrConn(const RuleVertex &n_vertex) : RuleVertex(n_vertex) {}
+RuleVertexPtrConn::RuleVertexPtrConn(const RuleVertex &n_vertex) : RuleVertex(n_vertex)
+{
+}
 
-RuleVertexPtrConn::~RuleVertexPtrConn() {}
+RuleVertexPtrConn::~RuleVertexPtrConn()
+{
+}
 
 void RuleVertexPtrConn::reset()
 {
@@ -74,7 +85,8 @@ int RuleVertexPtrConn::countOfOutputParameters() const
     return m_outputParameters.countOfLinkedObjectsHash();
 }
 
-QHash<QString, RuleVertexPtrConn::ParameterSharedPtr> RuleVertexPtrConn::getOutputParametersHash() const
+QHash<QString, RuleVertexPtrConn::ParameterSharedPtr> RuleVertexPtrConn::getOutputParametersHash()
+    const
 {
     return m_outputParameters.getLinkedObjectsHash();
 }
@@ -104,7 +116,8 @@ void RuleVertexPtrConn::deleteOutputParameterConn(const QString &n_linkedName)
     m_outputParameters.deleteLinkedObject(n_linkedName);
 }
 
-RuleVertexPtrConn::ParameterSharedPtr RuleVertexPtrConn::getOutputParameterConn(const QString &n_linkedName) const
+RuleVertexPtrConn::ParameterSharedPtr RuleVertexPtrConn::getOutputParameterConn(
+    const QString &n_linkedName) const
 {
     return m_outputParameters.getObject(n_linkedName);
 }
@@ -112,42 +125,52 @@ RuleVertexPtrConn::ParameterSharedPtr RuleVertexPtrConn::getOutputParameterConn(
 void RuleVertexPtrConn::addInputParameterConn(const QString &n_relationVarName,
                                               ParameterSharedPtr n_inputParameter)
 {
-    relationbinding::addInputParameterConn(*this, getRelationPtr(), n_relationVarName, n_inputParameter, CLASS_NAME);
+    relationbinding::addInputParameterConn(*this, getRelationPtr(), n_relationVarName,
+                                           n_inputParameter, CLASS_NAME);
 }
 
-void RuleVertexPtrConn::addOutputParameterConn(const QString &n_relationVarName, ParameterSharedPtr n_outputParameter)
+void RuleVertexPtrConn::addOutputParameterConn(const QString &n_relationVarName,
+                                               ParameterSharedPtr n_outputParameter)
 {
-    const QString method =
-        QStringLiteral("addOutputParameterConn(const QString &n_relationVarName, ParameterSharedPtr n_outputParameter)");
+    const QString method = QStringLiteral(
+        "addOutputParameterConn(const QString &n_relationVarName, ParameterSharedPtr "
+        "n_outputParameter)");
     const QSharedPointer<RelationModel> relation = getRelationPtr();
     relationbinding::requireRelation(relation, CLASS_NAME, method);
-    relationbinding::checkVariable(*relation, relationbinding::OUTPUT, n_relationVarName, n_outputParameter,
-                                   CLASS_NAME, method,
-                                   QStringLiteral("addOutputParameterConn(const QString &n_relationVarName, "
-                                                  "IPtrBFSData::ObjectTemplateSharedPtr n_outputParameter)"));
+    relationbinding::checkVariable(
+        *relation, relationbinding::OUTPUT, n_relationVarName, n_outputParameter, CLASS_NAME,
+        method,
+        QStringLiteral("addOutputParameterConn(const QString &n_relationVarName, "
+                       "IPtrBFSData::ObjectTemplateSharedPtr n_outputParameter)"));
     m_outputParameters.addLinkedObject(n_relationVarName, n_outputParameter);
 }
 
-void RuleVertexPtrConn::replaceInputParameter(const QString &n_linkedName, ParameterSharedPtr n_parameter)
+void RuleVertexPtrConn::replaceInputParameter(const QString &n_linkedName,
+                                              ParameterSharedPtr n_parameter)
 {
     const QString method = QStringLiteral(
-        "replaceInputParameter(const QString &n_linkedName, RuleVertexPtrConn::ParameterSharedPtr n_outputParameter)");
+        "replaceInputParameter(const QString &n_linkedName, RuleVertexPtrConn::ParameterSharedPtr "
+        "n_outputParameter)");
     const QSharedPointer<RelationModel> relation = getRelationPtr();
     relationbinding::requireRelation(relation, CLASS_NAME, method);
     if (getInputParameterConn(n_linkedName) == n_parameter)
         return;
-    relationbinding::checkVariable(*relation, relationbinding::INPUT, n_linkedName, n_parameter, CLASS_NAME, method);
+    relationbinding::checkVariable(*relation, relationbinding::INPUT, n_linkedName, n_parameter,
+                                   CLASS_NAME, method);
     PtrLinkerInputParameters::replaceInputParameter(n_linkedName, n_parameter);
 }
 
-void RuleVertexPtrConn::replaceOutputParameter(const QString &n_linkedName, ParameterSharedPtr n_parameter)
+void RuleVertexPtrConn::replaceOutputParameter(const QString &n_linkedName,
+                                               ParameterSharedPtr n_parameter)
 {
     const QString method = QStringLiteral(
-        "replaceOutputParameter(const QString &n_linkedName, RuleVertexPtrConn::ParameterSharedPtr n_outputParameter)");
+        "replaceOutputParameter(const QString &n_linkedName, RuleVertexPtrConn::ParameterSharedPtr "
+        "n_outputParameter)");
     const QSharedPointer<RelationModel> relation = getRelationPtr();
     relationbinding::requireRelation(relation, CLASS_NAME, method);
     if (getOutputParameterConn(n_linkedName) == n_parameter)
         return;
-    relationbinding::checkVariable(*relation, relationbinding::OUTPUT, n_linkedName, n_parameter, CLASS_NAME, method);
+    relationbinding::checkVariable(*relation, relationbinding::OUTPUT, n_linkedName, n_parameter,
+                                   CLASS_NAME, method);
     m_outputParameters.replaceLinkedObject(n_linkedName, n_parameter);
 }

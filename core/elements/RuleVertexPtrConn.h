@@ -31,7 +31,8 @@ public:
     RuleVertexPtrConn(const QString &n_id, const QString &n_shortName, const QString &n_description,
                       const QString &n_author, const QString &n_GUID);
     // Link tables filled from the hashes, unchecked against any relation.
-    RuleVertexPtrConn(const QString &n_id, const QHash<QString, ParameterSharedPtr> &n_inputParameters,
+    RuleVertexPtrConn(const QString &n_id,
+                      const QHash<QString, ParameterSharedPtr> &n_inputParameters,
                       const QHash<QString, ParameterSharedPtr> &n_outputParameters);
     RuleVertexPtrConn(const QString &n_id, const QString &n_shortName, const QString &n_description,
                       const QString &n_author, const QString &n_GUID,
@@ -66,8 +67,10 @@ public:
 
     // Bind a parameter to a variable of the linked relation: the relation must be linked, declare
     // the variable, and declare exactly the parameter's value type.
-    void addInputParameterConn(const QString &n_relationVarName, ParameterSharedPtr n_inputParameter);
-    void addOutputParameterConn(const QString &n_relationVarName, ParameterSharedPtr n_outputParameter);
+    void addInputParameterConn(const QString &n_relationVarName,
+                               ParameterSharedPtr n_inputParameter);
+    void addOutputParameterConn(const QString &n_relationVarName,
+                                ParameterSharedPtr n_outputParameter);
     // Rebind an existing variable name to another parameter that is not yet linked on that side.
     void replaceInputParameter(const QString &n_linkedName, ParameterSharedPtr n_parameter);
     void replaceOutputParameter(const QString &n_linkedName, ParameterSharedPtr n_parameter);

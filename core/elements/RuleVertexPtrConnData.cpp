@@ -15,7 +15,9 @@ const QString CLASS_NAME = QStringLiteral("RuleVertexPtrConnData");
 
 } // namespace
 
-RuleVertexPtrConnData::RuleVertexPtrConnData() {}
+RuleVertexPtrConnData::RuleVertexPtrConnData()
+{
+}
 
 RuleVertexPtrConnData::RuleVertexPtrConnData(const RuleVertexPtrConnData &n_other)
     : RuleCalculation(n_other), AdditionalFields(n_other), ISerializebleObject()
@@ -27,7 +29,9 @@ RuleVertexPtrConnData::RuleVertexPtrConnData(const ISerializerObject &n_object)
     RuleVertexPtrConnData::load(n_object);
 }
 
-RuleVertexPtrConnData::~RuleVertexPtrConnData() {}
+RuleVertexPtrConnData::~RuleVertexPtrConnData()
+{
+}
 
 void RuleVertexPtrConnData::load(const ISerializerObject &n_object)
 {
@@ -42,7 +46,8 @@ void RuleVertexPtrConnData::save(ISerializerObject &n_object)
         throw NoIdExceptionOstra(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
     const QHash<QString, QString> inputIds = getInputParametersIds();
     const QHash<QString, QString> outputIds = getOutputParametersIds();
-    if (!elementsserialization::isLinkTextSafe(inputIds) || !elementsserialization::isLinkTextSafe(outputIds))
+    if (!elementsserialization::isLinkTextSafe(inputIds)
+        || !elementsserialization::isLinkTextSafe(outputIds))
         throw InconsistencyDataExceptionOstra(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
 
     elementsserialization::saveIdentity(n_object, *this);
@@ -51,14 +56,15 @@ void RuleVertexPtrConnData::save(ISerializerObject &n_object)
     if (relation.isNull())
         throw PointerIsNull(CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
 
-    elementsserialization::saveLinks<NoInputParameters>(n_object, ATTRIBUTE_RULE_NAME_INITID, inputIds,
-                                                        countOfInputParameters(),
-                                                        relation->getInputParametersCount(), CLASS_NAME, method);
-    elementsserialization::saveLinks<NoOutputParameters>(n_object, ATTRIBUTE_RULE_NAME_RESULTID, outputIds,
-                                                         countOfOutputParameters(),
-                                                         relation->getOutputParametersCount(), CLASS_NAME, method);
-    elementsserialization::saveRelationId(n_object, ATTRIBUTE_RULE_NAME_RELATION, getRelationName(), CLASS_NAME,
-                                          method);
+    elementsserialization::saveLinks<NoInputParameters>(
+        n_object, ATTRIBUTE_RULE_NAME_INITID, inputIds, countOfInputParameters(),
+        relation->getInputParametersCount(), CLASS_NAME, method);
+    elementsserialization::saveLinks<NoOutputParameters>(
+        n_object, ATTRIBUTE_RULE_NAME_RESULTID, outputIds, countOfOutputParameters(),
+        relation->getOutputParametersCount(), CLASS_NAME, method);
+    elementsserialization::saveRelationId(n_object, ATTRIBUTE_RULE_NAME_RELATION, getRelationName(),
+                                          CLASS_NAME, method);
 
-    n_object.addFields(elementsserialization::extraFieldsToSave(getAdditionalFields(), MANDATORY_RULE_FIELDS_SET));
+    n_object.addFields(
+        elementsserialization::extraFieldsToSave(getAdditionalFields(), MANDATORY_RULE_FIELDS_SET));
 }

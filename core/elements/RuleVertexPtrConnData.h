@@ -14,7 +14,9 @@ class ISerializerObject;
 // A rule that keeps the attributes it does not know and is stored as one "rule" element. Save
 // writes identity, links as ids and extra fields; load reads identity and extra fields only, since
 // the class loader rebuilds the links through the class network.
-class RuleVertexPtrConnData : public RuleCalculation, public AdditionalFields, public ISerializebleObject
+class RuleVertexPtrConnData : public RuleCalculation,
+                              public AdditionalFields,
+                              public ISerializebleObject
 {
 public:
     inline static const QString TAG_NAME_RULE = QStringLiteral("rule");

@@ -42,19 +42,21 @@ QEvent::Type checkEventType()
 
 // Array.prototype methods whose one call walks the whole length of the array (or array-like).
 const char *const LENGTH_WALKING_METHODS[] = {
-    "join",  "toString", "toLocaleString", "concat", "reverse", "sort",        "slice",
-    "splice", "shift",   "unshift",        "indexOf", "lastIndexOf", "every", "some",
-    "forEach", "map",    "filter",         "reduce",  "reduceRight"};
+    "join",    "toString", "toLocaleString", "concat",  "reverse",     "sort",  "slice",
+    "splice",  "shift",    "unshift",        "indexOf", "lastIndexOf", "every", "some",
+    "forEach", "map",      "filter",         "reduce",  "reduceRight"};
 
 // Stands in for one of those methods (kept as the function's data) and calls it when the array is
 // short enough.
 QScriptValue callWithinWalkLimit(QScriptContext *n_context, QScriptEngine *)
 {
     const QScriptValue self = n_context->thisObject();
-    if (self.property(QStringLiteral("length")).toUInt32() > ScriptEngineGuard::MAX_WALKED_ARRAY_LENGTH)
-        return n_context->throwError(QScriptContext::RangeError,
-                                     QStringLiteral("The array is longer than %1 elements, too long to walk")
-                                         .arg(ScriptEngineGuard::MAX_WALKED_ARRAY_LENGTH));
+    if (self.property(QStringLiteral("length")).toUInt32()
+        > ScriptEngineGuard::MAX_WALKED_ARRAY_LENGTH)
+        return n_context->throwError(
+            QScriptContext::RangeError,
+            QStringLiteral("The array is longer than %1 elements, too long to walk")
+                .arg(ScriptEngineGuard::MAX_WALKED_ARRAY_LENGTH));
     return n_context->callee().data().call(self, n_context->argumentsObject());
 }
 
@@ -92,7 +94,9 @@ ScriptEngineGuard *ScriptEngineGuard::guardOf(QScriptEngine *n_engine)
 
 void ScriptEngineGuard::limitArrayWalks()
 {
-    QScriptValue prototype = m_engine->globalObject().property(QStringLiteral("Array")).property(QStringLiteral("prototype"));
+    QScriptValue prototype = m_engine->globalObject()
+                                 .property(QStringLiteral("Array"))
+                                 .property(QStringLiteral("prototype"));
     for (const char *name : LENGTH_WALKING_METHODS) {
         const QString method = QString::fromLatin1(name);
         QScriptValue wrapper = m_engine->newFunction(callWithinWalkLimit);

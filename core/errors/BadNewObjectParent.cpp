@@ -3,17 +3,15 @@
 BadNewObjectParent::BadNewObjectParent(const QString &n_objectId, const QString &n_newParentId,
                                        const QString &n_className, const QString &n_methodName,
                                        QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(509, EXCEPTION_DESCRIPTIONS[509 - 501],
-                         n_className, n_methodName, n_parentException)
-    , m_objectId(n_objectId)
-    , m_newParentId(n_newParentId)
+    : ExceptionOstraImpl(509, EXCEPTION_DESCRIPTIONS[509 - 501], n_className, n_methodName,
+                         n_parentException),
+      m_objectId(n_objectId), m_newParentId(n_newParentId)
 {
 }
 
 BadNewObjectParent::BadNewObjectParent(const BadNewObjectParent &n_other)
-    : ExceptionOstraImpl(n_other)
-    , m_objectId(n_other.m_objectId)
-    , m_newParentId(n_other.m_newParentId)
+    : ExceptionOstraImpl(n_other), m_objectId(n_other.m_objectId),
+      m_newParentId(n_other.m_newParentId)
 {
 }
 

@@ -15,14 +15,14 @@ BadValueExceptionOstra::BadValueExceptionOstra(int n_exceptionId, const QVariant
                                                const QString &n_className,
                                                const QString &n_methodName,
                                                QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(n_exceptionId, n_description, n_className, n_methodName, n_parentException)
-    , m_value(n_value)
+    : ExceptionOstraImpl(n_exceptionId, n_description, n_className, n_methodName,
+                         n_parentException),
+      m_value(n_value)
 {
 }
 
 BadValueExceptionOstra::BadValueExceptionOstra(const BadValueExceptionOstra &n_other)
-    : ExceptionOstraImpl(n_other)
-    , m_value(n_other.m_value)
+    : ExceptionOstraImpl(n_other), m_value(n_other.m_value)
 {
 }
 

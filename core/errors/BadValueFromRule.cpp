@@ -4,17 +4,14 @@ BadValueFromRule::BadValueFromRule(const QString &n_ruleId, const QString &n_par
                                    const QVariant &n_value, const QString &n_className,
                                    const QString &n_methodName,
                                    QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(518, n_value, EXCEPTION_DESCRIPTIONS[518 - 501],
-                         n_className, n_methodName, n_parentException)
-    , m_ruleId(n_ruleId)
-    , m_parameterId(n_parameterId)
+    : ExceptionOstraImpl(518, n_value, EXCEPTION_DESCRIPTIONS[518 - 501], n_className, n_methodName,
+                         n_parentException),
+      m_ruleId(n_ruleId), m_parameterId(n_parameterId)
 {
 }
 
 BadValueFromRule::BadValueFromRule(const BadValueFromRule &n_other)
-    : ExceptionOstraImpl(n_other)
-    , m_ruleId(n_other.m_ruleId)
-    , m_parameterId(n_other.m_parameterId)
+    : ExceptionOstraImpl(n_other), m_ruleId(n_other.m_ruleId), m_parameterId(n_other.m_parameterId)
 {
 }
 

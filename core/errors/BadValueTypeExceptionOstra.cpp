@@ -3,15 +3,14 @@
 BadValueTypeExceptionOstra::BadValueTypeExceptionOstra(
     QVariant::Type n_valueType, const QString &n_className, const QString &n_methodName,
     QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(519, EXCEPTION_DESCRIPTIONS[519 - 501],
-                         n_className, n_methodName, n_parentException)
-    , m_valueType(n_valueType)
+    : ExceptionOstraImpl(519, EXCEPTION_DESCRIPTIONS[519 - 501], n_className, n_methodName,
+                         n_parentException),
+      m_valueType(n_valueType)
 {
 }
 
 BadValueTypeExceptionOstra::BadValueTypeExceptionOstra(const BadValueTypeExceptionOstra &n_other)
-    : ExceptionOstraImpl(n_other)
-    , m_valueType(n_other.m_valueType)
+    : ExceptionOstraImpl(n_other), m_valueType(n_other.m_valueType)
 {
 }
 

@@ -15,11 +15,8 @@ BaseOstraObj::BaseOstraObj(const QString &n_Id)
 BaseOstraObj::BaseOstraObj(const QString &n_Id, const QString &n_shortName,
                            const QString &n_description, const QString &n_author,
                            const QString &n_GUID)
-    : m_id(n_Id)
-    , m_shortName(n_shortName)
-    , m_description(n_description)
-    , m_author(n_author)
-    , m_GUID(n_GUID)
+    : m_id(n_Id), m_shortName(n_shortName), m_description(n_description), m_author(n_author),
+      m_GUID(n_GUID)
 {
 }
 

@@ -5,23 +5,20 @@ CalculationExceptionOstra::CalculationExceptionOstra(
     int n_scriptExceptionLine, const QStringList &n_scriptExceptionBacktrace,
     const QString &n_className, const QString &n_methodName,
     QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(502, EXCEPTION_DESCRIPTIONS[502 - 501],
-                         n_className, n_methodName, n_parentException)
-    , IElementId(n_relationId, OBJECT_TYPE_RELATION)
-    , m_script(n_script)
-    , m_scriptExceptionMessage(n_scriptExceptionMessage)
-    , m_scriptExceptionLine(n_scriptExceptionLine)
-    , m_scriptExceptionBacktrace(n_scriptExceptionBacktrace)
+    : ExceptionOstraImpl(502, EXCEPTION_DESCRIPTIONS[502 - 501], n_className, n_methodName,
+                         n_parentException),
+      IElementId(n_relationId, OBJECT_TYPE_RELATION), m_script(n_script),
+      m_scriptExceptionMessage(n_scriptExceptionMessage),
+      m_scriptExceptionLine(n_scriptExceptionLine),
+      m_scriptExceptionBacktrace(n_scriptExceptionBacktrace)
 {
 }
 
 CalculationExceptionOstra::CalculationExceptionOstra(const CalculationExceptionOstra &n_other)
-    : ExceptionOstraImpl(n_other)
-    , IElementId(n_other)
-    , m_script(n_other.m_script)
-    , m_scriptExceptionMessage(n_other.m_scriptExceptionMessage)
-    , m_scriptExceptionLine(n_other.m_scriptExceptionLine)
-    , m_scriptExceptionBacktrace(n_other.m_scriptExceptionBacktrace)
+    : ExceptionOstraImpl(n_other), IElementId(n_other), m_script(n_other.m_script),
+      m_scriptExceptionMessage(n_other.m_scriptExceptionMessage),
+      m_scriptExceptionLine(n_other.m_scriptExceptionLine),
+      m_scriptExceptionBacktrace(n_other.m_scriptExceptionBacktrace)
 {
 }
 

@@ -10,15 +10,14 @@ CantSaveClassIntegrityErrors::CantSaveClassIntegrityErrors(
     const ModelIntegrity &n_modelIntegrity, const QString &n_className, const QString &n_methodName,
     QSharedPointer<ExceptionOstra> n_parentException)
     : ExceptionOstraImpl(539, EXCEPTION_DESCRIPTIONS[539 - 501], n_className, n_methodName,
-                         n_parentException)
-    , m_modelIntegrity(n_modelIntegrity)
+                         n_parentException),
+      m_modelIntegrity(n_modelIntegrity)
 {
 }
 
 CantSaveClassIntegrityErrors::CantSaveClassIntegrityErrors(
     const CantSaveClassIntegrityErrors &n_other)
-    : ExceptionOstraImpl(n_other)
-    , m_modelIntegrity(n_other.m_modelIntegrity)
+    : ExceptionOstraImpl(n_other), m_modelIntegrity(n_other.m_modelIntegrity)
 {
 }
 

@@ -4,18 +4,15 @@ CreateDomElementExceptionOstra::CreateDomElementExceptionOstra(
     const QString &n_elementId, OstraObjectType n_elementType, const QString &n_additionalText,
     const QString &n_className, const QString &n_methodName,
     QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(530, EXCEPTION_DESCRIPTIONS[530 - 501],
-                         n_className, n_methodName, n_parentException)
-    , IElementId(n_elementId, n_elementType)
-    , m_additionalText(n_additionalText)
+    : ExceptionOstraImpl(530, EXCEPTION_DESCRIPTIONS[530 - 501], n_className, n_methodName,
+                         n_parentException),
+      IElementId(n_elementId, n_elementType), m_additionalText(n_additionalText)
 {
 }
 
 CreateDomElementExceptionOstra::CreateDomElementExceptionOstra(
     const CreateDomElementExceptionOstra &n_other)
-    : ExceptionOstraImpl(n_other)
-    , IElementId(n_other)
-    , m_additionalText(n_other.m_additionalText)
+    : ExceptionOstraImpl(n_other), IElementId(n_other), m_additionalText(n_other.m_additionalText)
 {
 }
 

@@ -3,16 +3,15 @@
 ElementAlreadyExistExceptionOstra::ElementAlreadyExistExceptionOstra(
     const QString &n_elementId, const QString &n_className, const QString &n_methodName,
     QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(510, EXCEPTION_DESCRIPTIONS[510 - 501],
-                         n_className, n_methodName, n_parentException)
-    , m_elementId(n_elementId)
+    : ExceptionOstraImpl(510, EXCEPTION_DESCRIPTIONS[510 - 501], n_className, n_methodName,
+                         n_parentException),
+      m_elementId(n_elementId)
 {
 }
 
 ElementAlreadyExistExceptionOstra::ElementAlreadyExistExceptionOstra(
     const ElementAlreadyExistExceptionOstra &n_other)
-    : ExceptionOstraImpl(n_other)
-    , m_elementId(n_other.m_elementId)
+    : ExceptionOstraImpl(n_other), m_elementId(n_other.m_elementId)
 {
 }
 

@@ -1,7 +1,7 @@
 #include "errors/ExceptionOstra.h"
 
-const QString ExceptionOstra::EXCEPTION_END_LINE =
-    QString(38, QLatin1Char('-')) + QLatin1Char('\n');
+const QString ExceptionOstra::EXCEPTION_END_LINE = QString(38, QLatin1Char('-'))
+                                                   + QLatin1Char('\n');
 
 const QString EXCEPTION_DESCRIPTIONS[39] = {
     QStringLiteral("Inconsistency in element data"),
@@ -46,19 +46,15 @@ const QString EXCEPTION_DESCRIPTIONS[39] = {
     QStringLiteral("Can't save class, because class has integrity errors"),
 };
 
-ExceptionOstra::ExceptionOstra()
-    : m_exceptionId(500)
+ExceptionOstra::ExceptionOstra() : m_exceptionId(500)
 {
 }
 
 ExceptionOstra::ExceptionOstra(int n_exceptionId, const QString &n_description,
                                const QString &n_className, const QString &n_methodName,
                                QSharedPointer<ExceptionOstra> n_parentException)
-    : m_exceptionId(n_exceptionId)
-    , m_parentException(n_parentException)
-    , m_description(n_description)
-    , m_className(n_className)
-    , m_methodName(n_methodName)
+    : m_exceptionId(n_exceptionId), m_parentException(n_parentException),
+      m_description(n_description), m_className(n_className), m_methodName(n_methodName)
 {
 }
 

@@ -5,15 +5,14 @@ FileCantOpenExceptionOstra::FileCantOpenExceptionOstra(
     const QString &n_className, const QString &n_methodName,
     QSharedPointer<ExceptionOstra> n_parentException)
     // The description stays that of every file problem; the own row becomes the reason.
-    : ExceptionOstraImpl(531, n_fileName, EXCEPTION_DESCRIPTIONS[531 - 501],
-                         n_className, n_methodName, n_parentException)
-    , m_openMode(n_openMode)
+    : ExceptionOstraImpl(531, n_fileName, EXCEPTION_DESCRIPTIONS[531 - 501], n_className,
+                         n_methodName, n_parentException),
+      m_openMode(n_openMode)
 {
 }
 
 FileCantOpenExceptionOstra::FileCantOpenExceptionOstra(const FileCantOpenExceptionOstra &n_other)
-    : ExceptionOstraImpl(n_other)
-    , m_openMode(n_other.m_openMode)
+    : ExceptionOstraImpl(n_other), m_openMode(n_other.m_openMode)
 {
 }
 

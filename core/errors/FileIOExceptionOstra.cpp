@@ -9,20 +9,18 @@ FileIOExceptionOstra::FileIOExceptionOstra(const QString &n_fileName, const QStr
 }
 
 FileIOExceptionOstra::FileIOExceptionOstra(int n_exceptionId, const QString &n_fileName,
-                                           const QString &n_errorReason,
-                                           const QString &n_className, const QString &n_methodName,
+                                           const QString &n_errorReason, const QString &n_className,
+                                           const QString &n_methodName,
                                            QSharedPointer<ExceptionOstra> n_parentException)
     : ExceptionOstraImpl(n_exceptionId, EXCEPTION_DESCRIPTIONS[532 - 501], n_className,
-                         n_methodName, n_parentException)
-    , m_fileName(n_fileName)
-    , m_errorReason(n_errorReason)
+                         n_methodName, n_parentException),
+      m_fileName(n_fileName), m_errorReason(n_errorReason)
 {
 }
 
 FileIOExceptionOstra::FileIOExceptionOstra(const FileIOExceptionOstra &n_other)
-    : ExceptionOstraImpl(n_other)
-    , m_fileName(n_other.m_fileName)
-    , m_errorReason(n_other.m_errorReason)
+    : ExceptionOstraImpl(n_other), m_fileName(n_other.m_fileName),
+      m_errorReason(n_other.m_errorReason)
 {
 }
 

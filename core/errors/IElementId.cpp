@@ -1,8 +1,7 @@
 #include "errors/IElementId.h"
 
 IElementId::IElementId(const QString &n_elementId, OstraObjectType n_elementType)
-    : m_elementId(n_elementId)
-    , m_elementType(n_elementType)
+    : m_elementId(n_elementId), m_elementType(n_elementType)
 {
 }
 

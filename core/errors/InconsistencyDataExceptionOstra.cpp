@@ -3,8 +3,8 @@
 InconsistencyDataExceptionOstra::InconsistencyDataExceptionOstra(
     const QString &n_className, const QString &n_methodName,
     QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(501, EXCEPTION_DESCRIPTIONS[501 - 501],
-                         n_className, n_methodName, n_parentException)
+    : ExceptionOstraImpl(501, EXCEPTION_DESCRIPTIONS[501 - 501], n_className, n_methodName,
+                         n_parentException)
 {
 }
 

@@ -4,17 +4,14 @@ InitScriptParameterExceptionOstra::InitScriptParameterExceptionOstra(
     QString n_relationId, const QString &n_parameterId, const QVariant &n_value,
     const QString &n_description, const QString &n_className, const QString &n_methodName,
     QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(504, n_value, n_description, n_className, n_methodName, n_parentException)
-    , IElementId(n_parameterId, OBJECT_TYPE_PARAMETER)
-    , m_relationId(n_relationId)
+    : ExceptionOstraImpl(504, n_value, n_description, n_className, n_methodName, n_parentException),
+      IElementId(n_parameterId, OBJECT_TYPE_PARAMETER), m_relationId(n_relationId)
 {
 }
 
 InitScriptParameterExceptionOstra::InitScriptParameterExceptionOstra(
     const InitScriptParameterExceptionOstra &n_other)
-    : ExceptionOstraImpl(n_other)
-    , IElementId(n_other)
-    , m_relationId(n_other.m_relationId)
+    : ExceptionOstraImpl(n_other), IElementId(n_other), m_relationId(n_other.m_relationId)
 {
 }
 

@@ -2,9 +2,7 @@
 
 IntegrityMsg::IntegrityMsg(IntegrityMsg::MsgType n_msgType, int n_msgCode,
                            QList<QSharedPointer<const BaseOstraObj>> n_msgReasons)
-    : m_msgType(n_msgType)
-    , m_msgCode(n_msgCode)
-    , m_msgReasons(n_msgReasons)
+    : m_msgType(n_msgType), m_msgCode(n_msgCode), m_msgReasons(n_msgReasons)
 {
 }
 

@@ -3,17 +3,15 @@
 LoopExceptionOstra::LoopExceptionOstra(long n_currentIteartionCount, long n_limitIteartionCount,
                                        const QString &n_className, const QString &n_methodName,
                                        QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(505, EXCEPTION_DESCRIPTIONS[505 - 501],
-                         n_className, n_methodName, n_parentException)
-    , m_currentIteartionCount(n_currentIteartionCount)
-    , m_limitIteartionCount(n_limitIteartionCount)
+    : ExceptionOstraImpl(505, EXCEPTION_DESCRIPTIONS[505 - 501], n_className, n_methodName,
+                         n_parentException),
+      m_currentIteartionCount(n_currentIteartionCount), m_limitIteartionCount(n_limitIteartionCount)
 {
 }
 
 LoopExceptionOstra::LoopExceptionOstra(const LoopExceptionOstra &n_other)
-    : ExceptionOstraImpl(n_other)
-    , m_currentIteartionCount(n_other.m_currentIteartionCount)
-    , m_limitIteartionCount(n_other.m_limitIteartionCount)
+    : ExceptionOstraImpl(n_other), m_currentIteartionCount(n_other.m_currentIteartionCount),
+      m_limitIteartionCount(n_other.m_limitIteartionCount)
 {
 }
 

@@ -1,7 +1,6 @@
 #include "errors/ModelIntegrity.h"
 
-ModelIntegrity::ModelIntegrity()
-    : m_anyErrors(false)
+ModelIntegrity::ModelIntegrity() : m_anyErrors(false)
 {
 }
 

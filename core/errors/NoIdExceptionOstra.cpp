@@ -2,8 +2,8 @@
 
 NoIdExceptionOstra::NoIdExceptionOstra(const QString &n_className, const QString &n_methodName,
                                        QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(520, EXCEPTION_DESCRIPTIONS[520 - 501],
-                         n_className, n_methodName, n_parentException)
+    : ExceptionOstraImpl(520, EXCEPTION_DESCRIPTIONS[520 - 501], n_className, n_methodName,
+                         n_parentException)
 {
 }
 

@@ -3,8 +3,8 @@
 NoKnownParametersExceptionOstra::NoKnownParametersExceptionOstra(
     const QString &n_className, const QString &n_methodName,
     QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(506, EXCEPTION_DESCRIPTIONS[506 - 501],
-                         n_className, n_methodName, n_parentException)
+    : ExceptionOstraImpl(506, EXCEPTION_DESCRIPTIONS[506 - 501], n_className, n_methodName,
+                         n_parentException)
 {
 }
 

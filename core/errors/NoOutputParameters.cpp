@@ -2,8 +2,8 @@
 
 NoOutputParameters::NoOutputParameters(const QString &n_className, const QString &n_methodName,
                                        QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(522, EXCEPTION_DESCRIPTIONS[522 - 501],
-                         n_className, n_methodName, n_parentException)
+    : ExceptionOstraImpl(522, EXCEPTION_DESCRIPTIONS[522 - 501], n_className, n_methodName,
+                         n_parentException)
 {
 }
 

@@ -3,15 +3,14 @@
 NoParentException::NoParentException(const QString &n_objectWithNoParnetId,
                                      const QString &n_className, const QString &n_methodName,
                                      QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(523, EXCEPTION_DESCRIPTIONS[523 - 501],
-                         n_className, n_methodName, n_parentException)
-    , m_objectWithNoParnetId(n_objectWithNoParnetId)
+    : ExceptionOstraImpl(523, EXCEPTION_DESCRIPTIONS[523 - 501], n_className, n_methodName,
+                         n_parentException),
+      m_objectWithNoParnetId(n_objectWithNoParnetId)
 {
 }
 
 NoParentException::NoParentException(const NoParentException &n_other)
-    : ExceptionOstraImpl(n_other)
-    , m_objectWithNoParnetId(n_other.m_objectWithNoParnetId)
+    : ExceptionOstraImpl(n_other), m_objectWithNoParnetId(n_other.m_objectWithNoParnetId)
 {
 }
 

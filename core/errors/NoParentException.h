@@ -8,7 +8,8 @@ class NoParentException : public ExceptionOstraImpl<NoParentException, Exception
 {
 public:
     NoParentException(const QString &n_objectWithNoParnetId, const QString &n_className,
-                      const QString &n_methodName, QSharedPointer<ExceptionOstra> n_parentException);
+                      const QString &n_methodName,
+                      QSharedPointer<ExceptionOstra> n_parentException);
     NoParentException(const NoParentException &n_other);
     ~NoParentException() override;
 

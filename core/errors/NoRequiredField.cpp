@@ -3,17 +3,14 @@
 NoRequiredField::NoRequiredField(const QString &n_objectId, const QString &n_fieldName,
                                  const QString &n_className, const QString &n_methodName,
                                  QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(525, EXCEPTION_DESCRIPTIONS[525 - 501],
-                         n_className, n_methodName, n_parentException)
-    , m_objectId(n_objectId)
-    , m_fieldName(n_fieldName)
+    : ExceptionOstraImpl(525, EXCEPTION_DESCRIPTIONS[525 - 501], n_className, n_methodName,
+                         n_parentException),
+      m_objectId(n_objectId), m_fieldName(n_fieldName)
 {
 }
 
 NoRequiredField::NoRequiredField(const NoRequiredField &n_other)
-    : ExceptionOstraImpl(n_other)
-    , m_objectId(n_other.m_objectId)
-    , m_fieldName(n_other.m_fieldName)
+    : ExceptionOstraImpl(n_other), m_objectId(n_other.m_objectId), m_fieldName(n_other.m_fieldName)
 {
 }
 

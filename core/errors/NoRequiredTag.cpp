@@ -3,15 +3,14 @@
 NoRequiredTag::NoRequiredTag(const QString &n_requiredTag, const QString &n_className,
                              const QString &n_methodName,
                              QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(538, EXCEPTION_DESCRIPTIONS[538 - 501],
-                         n_className, n_methodName, n_parentException)
-    , m_requiredTag(n_requiredTag)
+    : ExceptionOstraImpl(538, EXCEPTION_DESCRIPTIONS[538 - 501], n_className, n_methodName,
+                         n_parentException),
+      m_requiredTag(n_requiredTag)
 {
 }
 
 NoRequiredTag::NoRequiredTag(const NoRequiredTag &n_other)
-    : ExceptionOstraImpl(n_other)
-    , m_requiredTag(n_other.m_requiredTag)
+    : ExceptionOstraImpl(n_other), m_requiredTag(n_other.m_requiredTag)
 {
 }
 

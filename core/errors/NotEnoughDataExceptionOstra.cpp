@@ -3,17 +3,16 @@
 NotEnoughDataExceptionOstra::NotEnoughDataExceptionOstra(
     long n_desiredElementsCounts, long n_currentElementsCounts, const QString &n_className,
     const QString &n_methodName, QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(512, EXCEPTION_DESCRIPTIONS[512 - 501],
-                         n_className, n_methodName, n_parentException)
-    , m_desiredElementsCounts(n_desiredElementsCounts)
-    , m_currentElementsCounts(n_currentElementsCounts)
+    : ExceptionOstraImpl(512, EXCEPTION_DESCRIPTIONS[512 - 501], n_className, n_methodName,
+                         n_parentException),
+      m_desiredElementsCounts(n_desiredElementsCounts),
+      m_currentElementsCounts(n_currentElementsCounts)
 {
 }
 
 NotEnoughDataExceptionOstra::NotEnoughDataExceptionOstra(const NotEnoughDataExceptionOstra &n_other)
-    : ExceptionOstraImpl(n_other)
-    , m_desiredElementsCounts(n_other.m_desiredElementsCounts)
-    , m_currentElementsCounts(n_other.m_currentElementsCounts)
+    : ExceptionOstraImpl(n_other), m_desiredElementsCounts(n_other.m_desiredElementsCounts),
+      m_currentElementsCounts(n_other.m_currentElementsCounts)
 {
 }
 

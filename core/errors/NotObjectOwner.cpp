@@ -3,17 +3,15 @@
 NotObjectOwner::NotObjectOwner(const QString &n_objectId, const QString &n_wrongOwnerId,
                                const QString &n_className, const QString &n_methodName,
                                QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(513, EXCEPTION_DESCRIPTIONS[513 - 501],
-                         n_className, n_methodName, n_parentException)
-    , m_objectId(n_objectId)
-    , m_wrongOwnerId(n_wrongOwnerId)
+    : ExceptionOstraImpl(513, EXCEPTION_DESCRIPTIONS[513 - 501], n_className, n_methodName,
+                         n_parentException),
+      m_objectId(n_objectId), m_wrongOwnerId(n_wrongOwnerId)
 {
 }
 
 NotObjectOwner::NotObjectOwner(const NotObjectOwner &n_other)
-    : ExceptionOstraImpl(n_other)
-    , m_objectId(n_other.m_objectId)
-    , m_wrongOwnerId(n_other.m_wrongOwnerId)
+    : ExceptionOstraImpl(n_other), m_objectId(n_other.m_objectId),
+      m_wrongOwnerId(n_other.m_wrongOwnerId)
 {
 }
 

@@ -3,8 +3,8 @@
 NotSupportedXmlFormat::NotSupportedXmlFormat(const QString &n_className,
                                              const QString &n_methodName,
                                              QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(534, EXCEPTION_DESCRIPTIONS[534 - 501],
-                         n_className, n_methodName, n_parentException)
+    : ExceptionOstraImpl(534, EXCEPTION_DESCRIPTIONS[534 - 501], n_className, n_methodName,
+                         n_parentException)
 {
 }
 

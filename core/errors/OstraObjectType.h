@@ -5,8 +5,7 @@
 
 // Kind of a model element. The numbers are stored and compared as plain ints, so they must not
 // move.
-enum OstraObjectType : qint32
-{
+enum OstraObjectType : qint32 {
     OBJECT_TYPE_BASE = 0,
     OBJECT_TYPE_PARAMETER = 1,
     OBJECT_TYPE_RULE = 2,

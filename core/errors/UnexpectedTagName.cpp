@@ -3,17 +3,15 @@
 UnexpectedTagName::UnexpectedTagName(const QString &n_expectedTag, const QString &n_problemTag,
                                      const QString &n_className, const QString &n_methodName,
                                      QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(536, EXCEPTION_DESCRIPTIONS[536 - 501],
-                         n_className, n_methodName, n_parentException)
-    , m_expectedTag(n_expectedTag)
-    , m_problemTag(n_problemTag)
+    : ExceptionOstraImpl(536, EXCEPTION_DESCRIPTIONS[536 - 501], n_className, n_methodName,
+                         n_parentException),
+      m_expectedTag(n_expectedTag), m_problemTag(n_problemTag)
 {
 }
 
 UnexpectedTagName::UnexpectedTagName(const UnexpectedTagName &n_other)
-    : ExceptionOstraImpl(n_other)
-    , m_expectedTag(n_other.m_expectedTag)
-    , m_problemTag(n_other.m_problemTag)
+    : ExceptionOstraImpl(n_other), m_expectedTag(n_other.m_expectedTag),
+      m_problemTag(n_other.m_problemTag)
 {
 }
 

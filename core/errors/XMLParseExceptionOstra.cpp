@@ -4,19 +4,15 @@ XMLParseExceptionOstra::XMLParseExceptionOstra(const QString &n_errorMsg, int n_
                                                int n_errorColumn, const QString &n_className,
                                                const QString &n_methodName,
                                                QSharedPointer<ExceptionOstra> n_parentException)
-    : ExceptionOstraImpl(537, EXCEPTION_DESCRIPTIONS[537 - 501],
-                         n_className, n_methodName, n_parentException)
-    , m_errorMsg(n_errorMsg)
-    , m_errorLine(n_errorLine)
-    , m_errorColumn(n_errorColumn)
+    : ExceptionOstraImpl(537, EXCEPTION_DESCRIPTIONS[537 - 501], n_className, n_methodName,
+                         n_parentException),
+      m_errorMsg(n_errorMsg), m_errorLine(n_errorLine), m_errorColumn(n_errorColumn)
 {
 }
 
 XMLParseExceptionOstra::XMLParseExceptionOstra(const XMLParseExceptionOstra &n_other)
-    : ExceptionOstraImpl(n_other)
-    , m_errorMsg(n_other.m_errorMsg)
-    , m_errorLine(n_other.m_errorLine)
-    , m_errorColumn(n_other.m_errorColumn)
+    : ExceptionOstraImpl(n_other), m_errorMsg(n_other.m_errorMsg), m_errorLine(n_other.m_errorLine),
+      m_errorColumn(n_other.m_errorColumn)
 {
 }
 

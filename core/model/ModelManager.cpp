@@ -17,7 +17,9 @@ const QSharedPointer<ExceptionOstra> NO_PARENT_EXCEPTION;
 }
 } // namespace
 
-ModelManager::ModelManager() {}
+ModelManager::ModelManager()
+{
+}
 
 void ModelManager::addModel(OstraModel::OstraModelSharedPtr n_modelPtr)
 {
@@ -59,7 +61,8 @@ void ModelManager::loadModel(QFile &n_modelFile)
     m_activeModel = model;
 }
 
-OstraModel::OstraModelSharedPtr ModelManager::buildModel(QDomDocument &n_document, const QString &n_methodName)
+OstraModel::OstraModelSharedPtr ModelManager::buildModel(QDomDocument &n_document,
+                                                         const QString &n_methodName)
 {
     const OstraModel::OstraModelSharedPtr model = QSharedPointer<OstraModel>::create();
     ModelXMLSerializer current;
@@ -79,7 +82,8 @@ OstraModel::OstraModelSharedPtr ModelManager::buildModel(QDomDocument &n_documen
 
 void ModelManager::setActiveModel(OstraModel::OstraModelSharedPtr n_modelPtr)
 {
-    const QString method = QStringLiteral("setActiveModel(OstraModel::OstraModelSharedPtr n_modelPtr)");
+    const QString method = QStringLiteral(
+        "setActiveModel(OstraModel::OstraModelSharedPtr n_modelPtr)");
     if (n_modelPtr.isNull())
         throwNull(method);
     if (!m_models.contains(n_modelPtr))
@@ -95,7 +99,8 @@ void ModelManager::setActiveModel(QString n_modelId)
             return;
         }
     }
-    throw NoElementExceptionOstra(n_modelId, CLASS_NAME, QStringLiteral("setActiveModel(QString n_modelId)"),
+    throw NoElementExceptionOstra(n_modelId, CLASS_NAME,
+                                  QStringLiteral("setActiveModel(QString n_modelId)"),
                                   NO_PARENT_EXCEPTION);
 }
 
@@ -115,7 +120,8 @@ bool ModelManager::deleteModel(const QString &n_modelId)
 
 bool ModelManager::deleteModel(OstraModel::OstraModelSharedPtr n_modelPtr)
 {
-    const QString method = QStringLiteral("deleteModel(OstraModel::OstraModelSharedPtr n_modelPtr)");
+    const QString method = QStringLiteral(
+        "deleteModel(OstraModel::OstraModelSharedPtr n_modelPtr)");
     if (n_modelPtr.isNull())
         throwNull(method);
     if (!m_models.contains(n_modelPtr))
@@ -157,22 +163,25 @@ void ModelManager::saveActiveModelInFile(QFile &n_modelFile) const
 
 // The model is serialised completely before the file is touched, and the file is replaced as a
 // whole, so a failed save leaves the old file as it was.
-void ModelManager::saveModelInFile(OstraModel::OstraModelSharedPtr n_modelPtr, QFile &n_modelFile) const
+void ModelManager::saveModelInFile(OstraModel::OstraModelSharedPtr n_modelPtr,
+                                   QFile &n_modelFile) const
 {
     if (n_modelPtr.isNull())
-        throwNull(QStringLiteral("saveModelInFile(OstraModel::OstraModelSharedPtr n_modelPtr, QFile& n_modelFile) const"));
+        throwNull(QStringLiteral("saveModelInFile(OstraModel::OstraModelSharedPtr n_modelPtr, "
+                                 "QFile& n_modelFile) const"));
     ModelXMLSerializer serializer;
     n_modelPtr->save(serializer);
     serializer.saveToFile(n_modelFile);
 }
 
-void ModelManager::saveActiveModelInFile(QFile &n_modelFile,
-                                         QList<ModelPartialXMLSerializer::serializerParts> n_saveFlags,
-                                         bool n_useHierarchy) const
+void ModelManager::saveActiveModelInFile(
+    QFile &n_modelFile, QList<ModelPartialXMLSerializer::serializerParts> n_saveFlags,
+    bool n_useHierarchy) const
 {
     if (m_activeModel.isNull())
-        throwNull(QStringLiteral("saveActiveModelInFile(QFile &n_modelFile, "
-                                 "QList<ModelPartialXMLSerializer::serializerParts> n_saveFlags, bool n_useHierarchy)"));
+        throwNull(QStringLiteral(
+            "saveActiveModelInFile(QFile &n_modelFile, "
+            "QList<ModelPartialXMLSerializer::serializerParts> n_saveFlags, bool n_useHierarchy)"));
     saveModelInFile(m_activeModel, n_modelFile, n_saveFlags, n_useHierarchy);
 }
 
@@ -181,8 +190,9 @@ void ModelManager::saveModelInFile(OstraModel::OstraModelSharedPtr n_modelPtr, Q
                                    bool n_useHierarchy) const
 {
     if (n_modelPtr.isNull())
-        throwNull(QStringLiteral("saveModelInFile(OstraModel::OstraModelSharedPtr n_modelPtr, QFile& n_modelFile, "
-                                 "QList<ModelPartialXMLSerializer::serializerParts> n_saveFlags, bool n_useHierarchy)"));
+        throwNull(QStringLiteral(
+            "saveModelInFile(OstraModel::OstraModelSharedPtr n_modelPtr, QFile& n_modelFile, "
+            "QList<ModelPartialXMLSerializer::serializerParts> n_saveFlags, bool n_useHierarchy)"));
     ModelPartialXMLSerializer serializer;
     serializer.setSaveFlags(n_saveFlags);
     serializer.useHierarchy(n_useHierarchy);

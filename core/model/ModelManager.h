@@ -35,13 +35,16 @@ public:
     QStringList saveAllModelsInStr() const;
     void saveActiveModelInFile(QFile &n_modelFile) const;
     void saveModelInFile(OstraModel::OstraModelSharedPtr n_modelPtr, QFile &n_modelFile) const;
-    void saveActiveModelInFile(QFile &n_modelFile, QList<ModelPartialXMLSerializer::serializerParts> n_saveFlags,
+    void saveActiveModelInFile(QFile &n_modelFile,
+                               QList<ModelPartialXMLSerializer::serializerParts> n_saveFlags,
                                bool n_useHierarchy) const;
     void saveModelInFile(OstraModel::OstraModelSharedPtr n_modelPtr, QFile &n_modelFile,
-                         QList<ModelPartialXMLSerializer::serializerParts> n_saveFlags, bool n_useHierarchy) const;
+                         QList<ModelPartialXMLSerializer::serializerParts> n_saveFlags,
+                         bool n_useHierarchy) const;
 
 private:
-    OstraModel::OstraModelSharedPtr buildModel(QDomDocument &n_document, const QString &n_methodName);
+    OstraModel::OstraModelSharedPtr buildModel(QDomDocument &n_document,
+                                               const QString &n_methodName);
 
     OstraModel::OstraModelSharedPtr m_activeModel;
     QSet<OstraModel::OstraModelSharedPtr> m_models;

@@ -5,14 +5,12 @@
 #include "errors/uidgenerators.h"
 #include "serialization/ISerializerModel.h"
 
-OstraModel::OstraModel()
-    : BaseOstraObj(), m_rootClass(QSharedPointer<OstraClass>::create())
+OstraModel::OstraModel() : BaseOstraObj(), m_rootClass(QSharedPointer<OstraClass>::create())
 {
     m_relationsStorage = m_rootClass->getRelationsStorage();
 }
 
-OstraModel::OstraModel(const OstraModel &n_other)
-    : BaseOstraObj(n_other), ISerializebleModel()
+OstraModel::OstraModel(const OstraModel &n_other) : BaseOstraObj(n_other), ISerializebleModel()
 {
     m_relationsStorage = QSharedPointer<RelationsStorage>::create(*n_other.m_relationsStorage);
     m_rootClass = n_other.m_rootClass->copy(m_relationsStorage);
@@ -56,7 +54,8 @@ OstraModel::OstraModelSharedPtr OstraModel::clone() const
     newModel->setDescription(getDescription());
     newModel->setGUID(getGUID());
     newModel->setAuthor(getAuthor());
-    const QSharedPointer<RelationsStorage> storage = QSharedPointer<RelationsStorage>::create(*m_relationsStorage);
+    const QSharedPointer<RelationsStorage> storage = QSharedPointer<RelationsStorage>::create(
+        *m_relationsStorage);
     newModel->setRootClass(m_rootClass->clone(storage));
     storage->resetUuid();
     return newModel;
@@ -87,7 +86,8 @@ void OstraModel::loadModelAttributes(const ISerializerModel &n_object)
 {
     setId(n_object.getFieldValue(ISerializerObject::ATTRIBUTE_NAME_ID).toString());
     setShortName(n_object.getFieldValue(ISerializerObject::ATTRIBUTE_NAME_SHORT_NAME).toString());
-    setDescription(n_object.getFieldValue(ISerializerObject::ATTRIBUTE_NAME_DESCRIPTION).toString());
+    setDescription(
+        n_object.getFieldValue(ISerializerObject::ATTRIBUTE_NAME_DESCRIPTION).toString());
     setGUID(n_object.getFieldValue(ISerializerObject::ATTRIBUTE_NAME_GUID).toString());
     setAuthor(n_object.getFieldValue(ISerializerObject::ATTRIBUTE_NAME_AUTHOR).toString());
 }
@@ -120,7 +120,8 @@ void OstraModel::saveRootClass(ISerializerModel &n_object) const
 
 void OstraModel::saveRelationsStorage(ISerializerModel &n_object) const
 {
-    const QSharedPointer<ISerializerRelationsStorage> node = n_object.getRelationsStoragePrototype();
+    const QSharedPointer<ISerializerRelationsStorage> node =
+        n_object.getRelationsStoragePrototype();
     m_relationsStorage->save(*node);
     n_object.setRelationStorage(node);
 }

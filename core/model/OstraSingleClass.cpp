@@ -35,7 +35,8 @@ OstraSingleClass::OstraSingleClass(const QString &n_id, const QString &n_shortNa
 {
 }
 
-OstraSingleClass::OstraSingleClass(const OstraSingleClass &n_other, QSharedPointer<RelationsStorage> n_storage)
+OstraSingleClass::OstraSingleClass(const OstraSingleClass &n_other,
+                                   QSharedPointer<RelationsStorage> n_storage)
     : BaseClassCommonData(n_storage), BaseOstraObj(n_other)
 {
     const QSharedPointer<BaseAlgorithm> otherAlgorithm = n_other.getSearchAlgorithm();
@@ -55,10 +56,11 @@ void OstraSingleClass::setSearchAlgorithm(BaseAlgorithm::OstraSearchType n_type,
     if (kind == SEARCH_KEEP) {
         // Nothing to reload: refuse rather than call into a missing solver.
         if (m_searchAlgorithm.isNull())
-            throw PointerIsNull(CLASS_NAME,
-                                QStringLiteral("setSearchAlgorithm(BaseAlgorithm::OstraSearchType n_type, "
-                                               "QSharedPointer<BaseAlgorithmData> n_data)"),
-                                QSharedPointer<ExceptionOstra>());
+            throw PointerIsNull(
+                CLASS_NAME,
+                QStringLiteral("setSearchAlgorithm(BaseAlgorithm::OstraSearchType n_type, "
+                               "QSharedPointer<BaseAlgorithmData> n_data)"),
+                QSharedPointer<ExceptionOstra>());
     } else if (kind == SEARCH_RUNTIME) {
         m_searchAlgorithm = QSharedPointer<RuntimeAlgorithm>::create(n_data);
     } else if (kind == SEARCH_REMOTE) {
@@ -74,8 +76,10 @@ void OstraSingleClass::setSearchAlgorithm(BaseAlgorithm::OstraSearchType n_type,
 void OstraSingleClass::setSearchAlgorithm(QSharedPointer<BaseAlgorithm> n_algorithm)
 {
     if (n_algorithm.isNull())
-        throw PointerIsNull(CLASS_NAME, QStringLiteral("setSearchAlgorithm(QSharedPointer<BaseAlgorithm> n_algorithm)"),
-                            QSharedPointer<ExceptionOstra>());
+        throw PointerIsNull(
+            CLASS_NAME,
+            QStringLiteral("setSearchAlgorithm(QSharedPointer<BaseAlgorithm> n_algorithm)"),
+            QSharedPointer<ExceptionOstra>());
     n_algorithm->setData(*this);
     m_searchAlgorithm = n_algorithm;
 }

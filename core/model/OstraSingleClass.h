@@ -24,7 +24,8 @@ public:
     OstraSingleClass(const OstraSingleClass &n_other, QSharedPointer<RelationsStorage> n_storage);
     ~OstraSingleClass() override;
 
-    void setSearchAlgorithm(BaseAlgorithm::OstraSearchType n_type, QSharedPointer<BaseAlgorithmData> n_data);
+    void setSearchAlgorithm(BaseAlgorithm::OstraSearchType n_type,
+                            QSharedPointer<BaseAlgorithmData> n_data);
     void setSearchAlgorithm(QSharedPointer<BaseAlgorithm> n_algorithm);
     QSharedPointer<BaseAlgorithm> getSearchAlgorithm() const;
 

@@ -15,12 +15,13 @@
 namespace ownedelement {
 
 template<class Element>
-void setParent(Element &n_element, QSharedPointer<OstraClass> n_newParent, const QString &n_className,
-               void (OstraClass::*n_add)(QSharedPointer<Element>))
+void setParent(Element &n_element, QSharedPointer<OstraClass> n_newParent,
+               const QString &n_className, void (OstraClass::*n_add)(QSharedPointer<Element>))
 {
     // Every later step asks the new class about the element; a null class would crash there.
     if (n_newParent.isNull())
-        throw PointerIsNull(n_className, QStringLiteral("setParent(QSharedPointer<OstraClass> n_newParent)"),
+        throw PointerIsNull(n_className,
+                            QStringLiteral("setParent(QSharedPointer<OstraClass> n_newParent)"),
                             QSharedPointer<ExceptionOstra>());
     const QSharedPointer<Element> self = n_element.sharedFromThis();
     const QSharedPointer<OstraClass> currentParent = n_element.getParent();

@@ -14,8 +14,7 @@ namespace {
 const QString CLASS_NAME = QStringLiteral("ClassXMLSerializer");
 }
 
-ClassXMLSerializer::ClassXMLSerializer(const QDomDocument &n_document)
-    : m_domDocument(n_document)
+ClassXMLSerializer::ClassXMLSerializer(const QDomDocument &n_document) : m_domDocument(n_document)
 {
     m_classElement = m_domDocument.createElement(TAG_NAME_CLASS);
     m_parametersElement = m_domDocument.createElement(TAG_NAME_PARAMETERS);
@@ -28,7 +27,9 @@ ClassXMLSerializer::ClassXMLSerializer(const QDomDocument &n_document)
     m_classElement.appendChild(m_classesElement);
 }
 
-ClassXMLSerializer::~ClassXMLSerializer() {}
+ClassXMLSerializer::~ClassXMLSerializer()
+{
+}
 
 void ClassXMLSerializer::addField(const QString &n_name, const QVariant &n_value)
 {
@@ -54,7 +55,7 @@ namespace {
 // Appends the elements of the nodes, ascending by id. Only nodes made by this node's prototypes
 // (of type Node) can be placed in its document; others are passed over.
 template<class Node, class Item>
-void appendSortedById(QDomElement &n_listElement, QList<QSharedPointer<Item> > n_items)
+void appendSortedById(QDomElement &n_listElement, QList<QSharedPointer<Item>> n_items)
 {
     std::sort(n_items.begin(), n_items.end(),
               [](const QSharedPointer<Item> &n_first, const QSharedPointer<Item> &n_second) {
@@ -70,10 +71,10 @@ void appendSortedById(QDomElement &n_listElement, QList<QSharedPointer<Item> > n
 // One node per child of the list, made by n_makeNode. A comment or text node has no tag name and
 // is refused like any foreign element.
 template<class Item, class MakeNode>
-QList<QSharedPointer<Item> > readList(const QDomElement &n_listElement, const QString &n_itemTag,
-                                      const QString &n_methodName, MakeNode n_makeNode)
+QList<QSharedPointer<Item>> readList(const QDomElement &n_listElement, const QString &n_itemTag,
+                                     const QString &n_methodName, MakeNode n_makeNode)
 {
-    QList<QSharedPointer<Item> > items;
+    QList<QSharedPointer<Item>> items;
     const QDomNodeList children = n_listElement.childNodes();
     for (int i = 0; i < children.count(); ++i) {
         QDomElement child = children.at(i).toElement();
@@ -86,59 +87,63 @@ QList<QSharedPointer<Item> > readList(const QDomElement &n_listElement, const QS
 }
 } // namespace
 
-void ClassXMLSerializer::addOwnParameters(const QList<QSharedPointer<ISerializerObject> > &n_parameters)
+void ClassXMLSerializer::addOwnParameters(
+    const QList<QSharedPointer<ISerializerObject>> &n_parameters)
 {
     appendSortedById<ObjectXMLSerializer>(m_parametersElement, n_parameters);
 }
 
-void ClassXMLSerializer::addOwnRules(const QList<QSharedPointer<ISerializerObject> > &n_rules)
+void ClassXMLSerializer::addOwnRules(const QList<QSharedPointer<ISerializerObject>> &n_rules)
 {
     appendSortedById<ObjectXMLSerializer>(m_rulesElement, n_rules);
 }
 
-void ClassXMLSerializer::addOwnConstraints(const QList<QSharedPointer<ISerializerObject> > &n_constraints)
+void ClassXMLSerializer::addOwnConstraints(
+    const QList<QSharedPointer<ISerializerObject>> &n_constraints)
 {
     appendSortedById<ObjectXMLSerializer>(m_constraintsElement, n_constraints);
 }
 
-void ClassXMLSerializer::addOwnClasses(const QList<QSharedPointer<ISerializerClass> > &n_classes)
+void ClassXMLSerializer::addOwnClasses(const QList<QSharedPointer<ISerializerClass>> &n_classes)
 {
     appendSortedById<ClassXMLSerializer>(m_classesElement, n_classes);
 }
 
-QList<QSharedPointer<ISerializerObject> > ClassXMLSerializer::getItems(const QDomElement &n_listElement,
-                                                                       const QString &n_itemTag,
-                                                                       const QString &n_methodName) const
+QList<QSharedPointer<ISerializerObject>> ClassXMLSerializer::getItems(
+    const QDomElement &n_listElement, const QString &n_itemTag, const QString &n_methodName) const
 {
-    return readList<ISerializerObject>(n_listElement, n_itemTag, n_methodName, [this](const QDomElement &n_child) {
-        return QSharedPointer<ObjectXMLSerializer>::create(n_child, m_domDocument);
-    });
+    return readList<ISerializerObject>(
+        n_listElement, n_itemTag, n_methodName, [this](const QDomElement &n_child) {
+            return QSharedPointer<ObjectXMLSerializer>::create(n_child, m_domDocument);
+        });
 }
 
-QList<QSharedPointer<ISerializerObject> > ClassXMLSerializer::getOwnParameters() const
+QList<QSharedPointer<ISerializerObject>> ClassXMLSerializer::getOwnParameters() const
 {
     return getItems(m_parametersElement, TAG_NAME_PARAMETER, QStringLiteral("getOwnParameters()"));
 }
 
-QList<QSharedPointer<ISerializerObject> > ClassXMLSerializer::getOwnRules() const
+QList<QSharedPointer<ISerializerObject>> ClassXMLSerializer::getOwnRules() const
 {
     return getItems(m_rulesElement, TAG_NAME_RULE, QStringLiteral("getOwnRules()"));
 }
 
-QList<QSharedPointer<ISerializerObject> > ClassXMLSerializer::getOwnConstraints() const
+QList<QSharedPointer<ISerializerObject>> ClassXMLSerializer::getOwnConstraints() const
 {
-    return getItems(m_constraintsElement, TAG_NAME_CONSTRAINT, QStringLiteral("getOwnConstraints()"));
+    return getItems(m_constraintsElement, TAG_NAME_CONSTRAINT,
+                    QStringLiteral("getOwnConstraints()"));
 }
 
-QList<QSharedPointer<ISerializerClass> > ClassXMLSerializer::getOwnClasses() const
+QList<QSharedPointer<ISerializerClass>> ClassXMLSerializer::getOwnClasses() const
 {
-    return readList<ISerializerClass>(m_classesElement, TAG_NAME_CLASS, QStringLiteral("getOwnClasses()"),
-                                      [this](QDomElement &n_child) {
-                                          QSharedPointer<ClassXMLSerializer> childClass =
-                                              QSharedPointer<ClassXMLSerializer>::create(m_domDocument);
-                                          childClass->setXMLObject(n_child);
-                                          return childClass;
-                                      });
+    return readList<ISerializerClass>(
+        m_classesElement, TAG_NAME_CLASS, QStringLiteral("getOwnClasses()"),
+        [this](QDomElement &n_child) {
+            QSharedPointer<ClassXMLSerializer> childClass =
+                QSharedPointer<ClassXMLSerializer>::create(m_domDocument);
+            childClass->setXMLObject(n_child);
+            return childClass;
+        });
 }
 
 void ClassXMLSerializer::loadFromFile(QFile &n_file)

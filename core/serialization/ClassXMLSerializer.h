@@ -24,15 +24,15 @@ public:
     QVariant getFieldValue(const QString &n_name) const override;
     QHash<QString, QVariant> getFieldsHash() const override;
 
-    void addOwnParameters(const QList<QSharedPointer<ISerializerObject> > &n_parameters) override;
-    void addOwnRules(const QList<QSharedPointer<ISerializerObject> > &n_rules) override;
-    void addOwnConstraints(const QList<QSharedPointer<ISerializerObject> > &n_constraints) override;
-    void addOwnClasses(const QList<QSharedPointer<ISerializerClass> > &n_classes) override;
+    void addOwnParameters(const QList<QSharedPointer<ISerializerObject>> &n_parameters) override;
+    void addOwnRules(const QList<QSharedPointer<ISerializerObject>> &n_rules) override;
+    void addOwnConstraints(const QList<QSharedPointer<ISerializerObject>> &n_constraints) override;
+    void addOwnClasses(const QList<QSharedPointer<ISerializerClass>> &n_classes) override;
 
-    QList<QSharedPointer<ISerializerObject> > getOwnParameters() const override;
-    QList<QSharedPointer<ISerializerObject> > getOwnRules() const override;
-    QList<QSharedPointer<ISerializerObject> > getOwnConstraints() const override;
-    QList<QSharedPointer<ISerializerClass> > getOwnClasses() const override;
+    QList<QSharedPointer<ISerializerObject>> getOwnParameters() const override;
+    QList<QSharedPointer<ISerializerObject>> getOwnRules() const override;
+    QList<QSharedPointer<ISerializerObject>> getOwnConstraints() const override;
+    QList<QSharedPointer<ISerializerClass>> getOwnClasses() const override;
 
     void loadFromFile(QFile &n_file) override;
     void loadFromString(const QString &n_string) override;
@@ -70,9 +70,9 @@ protected:
     QDomDocument m_domDocument;
 
 private:
-    QList<QSharedPointer<ISerializerObject> > getItems(const QDomElement &n_listElement,
-                                                        const QString &n_itemTag,
-                                                        const QString &n_methodName) const;
+    QList<QSharedPointer<ISerializerObject>> getItems(const QDomElement &n_listElement,
+                                                      const QString &n_itemTag,
+                                                      const QString &n_methodName) const;
 };
 
 #endif // CLASSXMLSERIALIZER_H

@@ -48,7 +48,8 @@ void warn(const QString &n_text)
     warn(n_reason);
     throw InconsistencyDataExceptionOstra(
         CLASS_NAME, SET_XML_OBJECT_METHOD,
-        QSharedPointer<ExceptionOstra>::create(501, n_reason, CLASS_NAME, SET_XML_OBJECT_METHOD, nullptr));
+        QSharedPointer<ExceptionOstra>::create(501, n_reason, CLASS_NAME, SET_XML_OBJECT_METHOD,
+                                               nullptr));
 }
 } // namespace
 
@@ -61,7 +62,7 @@ struct OldFormatLinkedItems
 {
     QVector<QDomElement> elements;
     QVector<QStringList> parameterIds;
-    QHash<QString, QVector<int> > byParameter;
+    QHash<QString, QVector<int>> byParameter;
     QVector<bool> placed;
     QVector<bool> duplicate;
 
@@ -94,19 +95,24 @@ struct OldFormatFileIndex
     OldFormatLinkedItems rules;
     OldFormatLinkedItems constraints;
     QHash<QString, int> classById;
-    QHash<QString, QVector<int> > classesByLevelUid;
-    QHash<QString, QVector<int> > parametersById;
+    QHash<QString, QVector<int>> classesByLevelUid;
+    QHash<QString, QVector<int>> parametersById;
     QHash<QString, QString> parameterOwner;
     // Ids of the classes read so far: a second class of the same id would be read again with its
     // whole subtree, and the copies multiply at every level below.
     QSet<QString> classesRead;
 
     explicit OldFormatFileIndex(QDomElement &n_root)
-        : classes(listChildren(ClassXMLSerializerOld::getNodesByTagsNames(n_root, ClassXMLSerializerOld::TAG_NAME_CLASSES)))
-        , parameters(listChildren(ClassXMLSerializerOld::getNodesByTagsNames(n_root, ClassXMLSerializerOld::TAG_NAME_PARAMETERS)))
-        , rules(ClassXMLSerializerOld::getNodesByTagsNames(n_root, ClassXMLSerializerOld::TAG_NAME_RULES),
-                {ClassXMLSerializerOld::ATTRIBUTE_NAME_RULE_INIT_ID, ClassXMLSerializerOld::ATTRIBUTE_NAME_RULE_RESULT_ID})
-        , constraints(ClassXMLSerializerOld::getNodesByTagsNames(n_root, ClassXMLSerializerOld::TAG_NAME_CONSTRAINTS),
+        : classes(listChildren(ClassXMLSerializerOld::getNodesByTagsNames(
+            n_root, ClassXMLSerializerOld::TAG_NAME_CLASSES))),
+          parameters(listChildren(ClassXMLSerializerOld::getNodesByTagsNames(
+              n_root, ClassXMLSerializerOld::TAG_NAME_PARAMETERS))),
+          rules(ClassXMLSerializerOld::getNodesByTagsNames(n_root,
+                                                           ClassXMLSerializerOld::TAG_NAME_RULES),
+                {ClassXMLSerializerOld::ATTRIBUTE_NAME_RULE_INIT_ID,
+                 ClassXMLSerializerOld::ATTRIBUTE_NAME_RULE_RESULT_ID}),
+          constraints(ClassXMLSerializerOld::getNodesByTagsNames(
+                          n_root, ClassXMLSerializerOld::TAG_NAME_CONSTRAINTS),
                       {ClassXMLSerializerOld::ATTRIBUTE_NAME_RULE_INIT_ID})
     {
 
@@ -115,10 +121,13 @@ struct OldFormatFileIndex
             const QString id = element.attribute(ISerializerObject::ATTRIBUTE_NAME_ID);
             if (!classById.contains(id))
                 classById.insert(id, i);
-            classesByLevelUid[element.attribute(ClassXMLSerializerOld::ATTRIBUTE_NAME_CLASS_LEVEL_UID)].append(i);
+            classesByLevelUid[element.attribute(
+                                  ClassXMLSerializerOld::ATTRIBUTE_NAME_CLASS_LEVEL_UID)]
+                .append(i);
         }
         for (int i = 0; i < parameters.size(); ++i)
-            parametersById[parameters.at(i).attribute(ISerializerObject::ATTRIBUTE_NAME_ID)].append(i);
+            parametersById[parameters.at(i).attribute(ISerializerObject::ATTRIBUTE_NAME_ID)].append(
+                i);
     }
 };
 
@@ -128,7 +137,9 @@ ClassXMLSerializerOld::ClassXMLSerializerOld(const QString &n_id, const QDomDocu
     m_classObject.addField(ISerializerObject::ATTRIBUTE_NAME_ID, n_id);
 }
 
-ClassXMLSerializerOld::~ClassXMLSerializerOld() {}
+ClassXMLSerializerOld::~ClassXMLSerializerOld()
+{
+}
 
 void ClassXMLSerializerOld::addField(const QString &n_name, const QVariant &n_value)
 {
@@ -152,19 +163,21 @@ QHash<QString, QVariant> ClassXMLSerializerOld::getFieldsHash() const
 
 namespace {
 template<class Node, class Item>
-void putById(QHash<QString, QSharedPointer<Node> > &n_map, const QList<QSharedPointer<Item> > &n_items)
+void putById(QHash<QString, QSharedPointer<Node>> &n_map,
+             const QList<QSharedPointer<Item>> &n_items)
 {
     for (const QSharedPointer<Item> &item : n_items) {
         const QSharedPointer<Node> node = item.template dynamicCast<Node>();
         if (node)
-            n_map.insert(node->getFieldValue(ISerializerObject::ATTRIBUTE_NAME_ID).toString(), node);
+            n_map.insert(node->getFieldValue(ISerializerObject::ATTRIBUTE_NAME_ID).toString(),
+                         node);
     }
 }
 
 template<class Node, class Item>
-QList<QSharedPointer<Item> > valuesOf(const QHash<QString, QSharedPointer<Node> > &n_map)
+QList<QSharedPointer<Item>> valuesOf(const QHash<QString, QSharedPointer<Node>> &n_map)
 {
-    QList<QSharedPointer<Item> > items;
+    QList<QSharedPointer<Item>> items;
     items.reserve(n_map.size());
     for (auto it = n_map.constBegin(); it != n_map.constEnd(); ++it)
         items.append(it.value());
@@ -172,8 +185,8 @@ QList<QSharedPointer<Item> > valuesOf(const QHash<QString, QSharedPointer<Node> 
 }
 
 // The node's own and subtree maps of one kind both receive the node under its id.
-QString insertOwn(QHash<QString, QSharedPointer<ObjectXMLSerializer> > &n_own,
-                  QHash<QString, QSharedPointer<ObjectXMLSerializer> > &n_all,
+QString insertOwn(QHash<QString, QSharedPointer<ObjectXMLSerializer>> &n_own,
+                  QHash<QString, QSharedPointer<ObjectXMLSerializer>> &n_all,
                   const QSharedPointer<ObjectXMLSerializer> &n_node)
 {
     const QString id = n_node->getFieldValue(ISerializerObject::ATTRIBUTE_NAME_ID).toString();
@@ -182,35 +195,39 @@ QString insertOwn(QHash<QString, QSharedPointer<ObjectXMLSerializer> > &n_own,
     return id;
 }
 template<class Node>
-void unite(QHash<QString, QSharedPointer<Node> > &n_target, const QHash<QString, QSharedPointer<Node> > &n_source)
+void unite(QHash<QString, QSharedPointer<Node>> &n_target,
+           const QHash<QString, QSharedPointer<Node>> &n_source)
 {
     for (auto it = n_source.constBegin(); it != n_source.constEnd(); ++it)
         n_target.insert(it.key(), it.value());
 }
 } // namespace
 
-void ClassXMLSerializerOld::addOwnParameters(const QList<QSharedPointer<ISerializerObject> > &n_parameters)
+void ClassXMLSerializerOld::addOwnParameters(
+    const QList<QSharedPointer<ISerializerObject>> &n_parameters)
 {
     putById(m_ownParameters, n_parameters);
     putById(m_allParameters, n_parameters);
 }
 
-void ClassXMLSerializerOld::addOwnRules(const QList<QSharedPointer<ISerializerObject> > &n_rules)
+void ClassXMLSerializerOld::addOwnRules(const QList<QSharedPointer<ISerializerObject>> &n_rules)
 {
     putById(m_ownRules, n_rules);
     putById(m_allRules, n_rules);
 }
 
-void ClassXMLSerializerOld::addOwnConstraints(const QList<QSharedPointer<ISerializerObject> > &n_constraints)
+void ClassXMLSerializerOld::addOwnConstraints(
+    const QList<QSharedPointer<ISerializerObject>> &n_constraints)
 {
     putById(m_ownConstraints, n_constraints);
     putById(m_allConstraints, n_constraints);
 }
 
-void ClassXMLSerializerOld::addOwnClasses(const QList<QSharedPointer<ISerializerClass> > &n_classes)
+void ClassXMLSerializerOld::addOwnClasses(const QList<QSharedPointer<ISerializerClass>> &n_classes)
 {
     for (const QSharedPointer<ISerializerClass> &item : n_classes) {
-        const QSharedPointer<ClassXMLSerializerOld> child = item.dynamicCast<ClassXMLSerializerOld>();
+        const QSharedPointer<ClassXMLSerializerOld> child =
+            item.dynamicCast<ClassXMLSerializerOld>();
         if (!child)
             continue;
         const QString childId = child->id();
@@ -225,62 +242,64 @@ void ClassXMLSerializerOld::addOwnClasses(const QList<QSharedPointer<ISerializer
     }
 }
 
-QList<QSharedPointer<ISerializerObject> > ClassXMLSerializerOld::getOwnParameters() const
+QList<QSharedPointer<ISerializerObject>> ClassXMLSerializerOld::getOwnParameters() const
 {
     return valuesOf<ObjectXMLSerializer, ISerializerObject>(m_ownParameters);
 }
 
-QList<QSharedPointer<ISerializerObject> > ClassXMLSerializerOld::getOwnRules() const
+QList<QSharedPointer<ISerializerObject>> ClassXMLSerializerOld::getOwnRules() const
 {
     return valuesOf<ObjectXMLSerializer, ISerializerObject>(m_ownRules);
 }
 
-QList<QSharedPointer<ISerializerObject> > ClassXMLSerializerOld::getOwnConstraints() const
+QList<QSharedPointer<ISerializerObject>> ClassXMLSerializerOld::getOwnConstraints() const
 {
     return valuesOf<ObjectXMLSerializer, ISerializerObject>(m_ownConstraints);
 }
 
-QList<QSharedPointer<ISerializerClass> > ClassXMLSerializerOld::getOwnClasses() const
+QList<QSharedPointer<ISerializerClass>> ClassXMLSerializerOld::getOwnClasses() const
 {
     return valuesOf<ClassXMLSerializerOld, ISerializerClass>(m_ownClasses);
 }
 
-void ClassXMLSerializerOld::addAllParameters(const QList<QSharedPointer<ISerializerObject> > &n_parameters)
+void ClassXMLSerializerOld::addAllParameters(
+    const QList<QSharedPointer<ISerializerObject>> &n_parameters)
 {
     putById(m_allParameters, n_parameters);
 }
 
-void ClassXMLSerializerOld::addAllRules(const QList<QSharedPointer<ISerializerObject> > &n_rules)
+void ClassXMLSerializerOld::addAllRules(const QList<QSharedPointer<ISerializerObject>> &n_rules)
 {
     putById(m_allRules, n_rules);
 }
 
-void ClassXMLSerializerOld::addAllConstraints(const QList<QSharedPointer<ISerializerObject> > &n_constraints)
+void ClassXMLSerializerOld::addAllConstraints(
+    const QList<QSharedPointer<ISerializerObject>> &n_constraints)
 {
     putById(m_allConstraints, n_constraints);
 }
 
-void ClassXMLSerializerOld::addAllClasses(const QList<QSharedPointer<ISerializerClass> > &n_classes)
+void ClassXMLSerializerOld::addAllClasses(const QList<QSharedPointer<ISerializerClass>> &n_classes)
 {
     putById(m_allClasses, n_classes);
 }
 
-QList<QSharedPointer<ISerializerObject> > ClassXMLSerializerOld::getAllParameters() const
+QList<QSharedPointer<ISerializerObject>> ClassXMLSerializerOld::getAllParameters() const
 {
     return valuesOf<ObjectXMLSerializer, ISerializerObject>(m_allParameters);
 }
 
-QList<QSharedPointer<ISerializerObject> > ClassXMLSerializerOld::getAllRules() const
+QList<QSharedPointer<ISerializerObject>> ClassXMLSerializerOld::getAllRules() const
 {
     return valuesOf<ObjectXMLSerializer, ISerializerObject>(m_allRules);
 }
 
-QList<QSharedPointer<ISerializerObject> > ClassXMLSerializerOld::getAllConstraints() const
+QList<QSharedPointer<ISerializerObject>> ClassXMLSerializerOld::getAllConstraints() const
 {
     return valuesOf<ObjectXMLSerializer, ISerializerObject>(m_allConstraints);
 }
 
-QList<QSharedPointer<ISerializerClass> > ClassXMLSerializerOld::getAllClasses() const
+QList<QSharedPointer<ISerializerClass>> ClassXMLSerializerOld::getAllClasses() const
 {
     return valuesOf<ClassXMLSerializerOld, ISerializerClass>(m_allClasses);
 }
@@ -327,7 +346,8 @@ QSharedPointer<ISerializerObject> ClassXMLSerializerOld::getConstraintPrototype(
 
 QSharedPointer<ISerializerClass> ClassXMLSerializerOld::getClassPrototype() const
 {
-    return QSharedPointer<ClassXMLSerializerOld>::create(ISerializerObject::ATTRIBUTE_NAME_ID, m_domDocument);
+    return QSharedPointer<ClassXMLSerializerOld>::create(ISerializerObject::ATTRIBUTE_NAME_ID,
+                                                         m_domDocument);
 }
 
 QDomElement ClassXMLSerializerOld::getXMLObject() const
@@ -336,7 +356,8 @@ QDomElement ClassXMLSerializerOld::getXMLObject() const
     return QDomElement();
 }
 
-QDomElement ClassXMLSerializerOld::getNodesByTagsNames(QDomElement &n_domElement, const QString &n_tagName)
+QDomElement ClassXMLSerializerOld::getNodesByTagsNames(QDomElement &n_domElement,
+                                                       const QString &n_tagName)
 {
     const QDomNodeList found = n_domElement.elementsByTagName(n_tagName);
     if (found.isEmpty())
@@ -344,11 +365,13 @@ QDomElement ClassXMLSerializerOld::getNodesByTagsNames(QDomElement &n_domElement
     return found.at(0).toElement();
 }
 
-void ClassXMLSerializerOld::setRelations(const QList<QSharedPointer<ISerializerObject> > &n_relations)
+void ClassXMLSerializerOld::setRelations(
+    const QList<QSharedPointer<ISerializerObject>> &n_relations)
 {
     m_relations.clear();
     for (const QSharedPointer<ISerializerObject> &relation : n_relations)
-        m_relations.insert(relation->getFieldValue(ISerializerObject::ATTRIBUTE_NAME_ID).toString(), relation);
+        m_relations.insert(relation->getFieldValue(ISerializerObject::ATTRIBUTE_NAME_ID).toString(),
+                           relation);
 }
 
 QString ClassXMLSerializerOld::id() const
@@ -358,7 +381,8 @@ QString ClassXMLSerializerOld::id() const
 
 void ClassXMLSerializerOld::setXMLObject(QDomElement &n_domElement)
 {
-    const QSharedPointer<OldFormatFileIndex> index = QSharedPointer<OldFormatFileIndex>::create(n_domElement);
+    const QSharedPointer<OldFormatFileIndex> index = QSharedPointer<OldFormatFileIndex>::create(
+        n_domElement);
     m_domElement = n_domElement;
     QSet<QString> path;
     path.insert(id());
@@ -370,8 +394,8 @@ void ClassXMLSerializerOld::setXMLObject(QDomElement &n_domElement)
     m_pendingConstraints.clear();
 }
 
-void ClassXMLSerializerOld::readTree(const QSharedPointer<OldFormatFileIndex> &n_index, QSet<QString> &n_path,
-                                     int n_depth)
+void ClassXMLSerializerOld::readTree(const QSharedPointer<OldFormatFileIndex> &n_index,
+                                     QSet<QString> &n_path, int n_depth)
 {
     m_index = n_index;
     const QString nodeId = id();
@@ -381,23 +405,29 @@ void ClassXMLSerializerOld::readTree(const QSharedPointer<OldFormatFileIndex> &n
     if (own != m_index->classById.constEnd()) {
         QDomElement element = m_index->classes.at(own.value());
         m_classObject.setXMLObject(element);
-        addChildsParameters(element.attribute(ATTRIBUTE_NAME_CLASS_CHILDS).split(CHILDS_SEPARATOR, Qt::KeepEmptyParts));
+        addChildsParameters(element.attribute(ATTRIBUTE_NAME_CLASS_CHILDS)
+                                .split(CHILDS_SEPARATOR, Qt::KeepEmptyParts));
     }
 
     // Subclasses, each with its whole subtree before the next one.
-    QList<QSharedPointer<ISerializerClass> > subclasses;
+    QList<QSharedPointer<ISerializerClass>> subclasses;
     const QVector<int> childIndexes = m_index->classesByLevelUid.value(nodeId);
     for (int childIndex : childIndexes) {
-        const QString childId = m_index->classes.at(childIndex).attribute(ISerializerObject::ATTRIBUTE_NAME_ID);
+        const QString childId =
+            m_index->classes.at(childIndex).attribute(ISerializerObject::ATTRIBUTE_NAME_ID);
         if (n_path.contains(childId))
-            refuseTree(QStringLiteral("ClassXMLSerializerOld: the class \"%1\" is its own ancestor through \"levelUID\"")
+            refuseTree(QStringLiteral("ClassXMLSerializerOld: the class \"%1\" is its own ancestor "
+                                      "through \"levelUID\"")
                            .arg(childId));
         if (m_index->classesRead.contains(childId))
-            refuseTree(QStringLiteral("ClassXMLSerializerOld: more than one class has the id \"%1\"").arg(childId));
+            refuseTree(
+                QStringLiteral("ClassXMLSerializerOld: more than one class has the id \"%1\"")
+                    .arg(childId));
         m_index->classesRead.insert(childId);
         if (n_depth + 1 > MAX_CLASS_DEPTH)
-            refuseTree(QStringLiteral("ClassXMLSerializerOld: the classes are nested deeper than %1 levels; "
-                                      "the document is refused")
+            refuseTree(QStringLiteral(
+                           "ClassXMLSerializerOld: the classes are nested deeper than %1 levels; "
+                           "the document is refused")
                            .arg(MAX_CLASS_DEPTH));
         const QSharedPointer<ClassXMLSerializerOld> child =
             QSharedPointer<ClassXMLSerializerOld>::create(childId, m_domDocument);
@@ -411,7 +441,8 @@ void ClassXMLSerializerOld::readTree(const QSharedPointer<OldFormatFileIndex> &n
     addOwnClasses(subclasses);
     // What the subclasses could not place comes up to be tried here.
     for (const QSharedPointer<ISerializerClass> &item : qAsConst(subclasses)) {
-        const QSharedPointer<ClassXMLSerializerOld> child = item.staticCast<ClassXMLSerializerOld>();
+        const QSharedPointer<ClassXMLSerializerOld> child =
+            item.staticCast<ClassXMLSerializerOld>();
         m_pendingRules += child->m_pendingRules;
         m_pendingConstraints += child->m_pendingConstraints;
         child->m_pendingRules.clear();
@@ -440,7 +471,8 @@ void ClassXMLSerializerOld::addChildParameter(const QString &n_id)
     const QString nodeId = id();
     const auto owner = m_index->parameterOwner.constFind(n_id);
     if (owner != m_index->parameterOwner.constEnd() && owner.value() != nodeId) {
-        warn(QStringLiteral("ClassXMLSerializerOld: the parameter \"%1\" is listed in the classes \"%2\" and \"%3\"; "
+        warn(QStringLiteral("ClassXMLSerializerOld: the parameter \"%1\" is listed in the classes "
+                            "\"%2\" and \"%3\"; "
                             "it stays in \"%2\"")
                  .arg(n_id, owner.value(), nodeId));
         return;
@@ -482,16 +514,18 @@ namespace {
 // in this subtree yet (n_placedHere); the others stay pending for the classes above.
 template<class AddChild>
 void placePending(QList<int> &n_pending, OldFormatLinkedItems &n_items,
-                  const QHash<QString, QSharedPointer<ObjectXMLSerializer> > &n_parameters,
-                  const QHash<QString, QSharedPointer<ObjectXMLSerializer> > &n_placedHere, AddChild n_addChild)
+                  const QHash<QString, QSharedPointer<ObjectXMLSerializer>> &n_parameters,
+                  const QHash<QString, QSharedPointer<ObjectXMLSerializer>> &n_placedHere,
+                  AddChild n_addChild)
 {
     std::sort(n_pending.begin(), n_pending.end());
     n_pending.erase(std::unique(n_pending.begin(), n_pending.end()), n_pending.end());
     QList<int> stillPending;
     for (int item : qAsConst(n_pending)) {
         const QStringList &ids = n_items.parameterIds.at(item);
-        const bool allHere = std::all_of(ids.cbegin(), ids.cend(),
-                                         [&n_parameters](const QString &n_id) { return n_parameters.contains(n_id); });
+        const bool allHere = std::all_of(
+            ids.cbegin(), ids.cend(),
+            [&n_parameters](const QString &n_id) { return n_parameters.contains(n_id); });
         if (!allHere) {
             stillPending.append(item);
             continue;
@@ -515,8 +549,12 @@ void warnUnplaced(const OldFormatLinkedItems &n_items, const QString &n_kind)
             continue;
         const QString id = n_items.elements.at(i).attribute(ISerializerObject::ATTRIBUTE_NAME_ID);
         warn(n_items.duplicate.at(i)
-                 ? QStringLiteral("ClassXMLSerializerOld: the %1 \"%2\" repeats the id of another %1 and is not read").arg(n_kind, id)
-                 : QStringLiteral("ClassXMLSerializerOld: the %1 \"%2\" names parameters that no class holds and is not read").arg(n_kind, id));
+                 ? QStringLiteral("ClassXMLSerializerOld: the %1 \"%2\" repeats the id of another "
+                                  "%1 and is not read")
+                       .arg(n_kind, id)
+                 : QStringLiteral("ClassXMLSerializerOld: the %1 \"%2\" names parameters that no "
+                                  "class holds and is not read")
+                       .arg(n_kind, id));
     }
 }
 } // namespace
@@ -533,42 +571,45 @@ void ClassXMLSerializerOld::readInternalConstraints()
                  [this](QDomElement &n_element) { addChildConstraint(n_element); });
 }
 
-QSharedPointer<ISerializerObject> ClassXMLSerializerOld::relationFor(const QDomElement &n_element,
-                                                                      const QString &n_methodName) const
+QSharedPointer<ISerializerObject> ClassXMLSerializerOld::relationFor(
+    const QDomElement &n_element, const QString &n_methodName) const
 {
     const QString relationId = n_element.attribute(ObjectXmlSerializerOld::ATTRIBUTE_NAME_RELATION);
     const auto found = m_relations.constFind(relationId);
     if (relationId.isEmpty() || found == m_relations.constEnd())
-        throw NoElementExceptionOstra(relationId, CLASS_NAME, n_methodName, QSharedPointer<ExceptionOstra>());
+        throw NoElementExceptionOstra(relationId, CLASS_NAME, n_methodName,
+                                      QSharedPointer<ExceptionOstra>());
     return found.value();
 }
 
-QSharedPointer<ObjectXmlSerializerOld> ClassXMLSerializerOld::linkedNode(const QString &n_tagName,
-                                                                        QDomElement &n_element,
-                                                                        const QString &n_methodName,
-                                                                        bool n_withOutputs) const
+QSharedPointer<ObjectXmlSerializerOld> ClassXMLSerializerOld::linkedNode(
+    const QString &n_tagName, QDomElement &n_element, const QString &n_methodName,
+    bool n_withOutputs) const
 {
     const QSharedPointer<ObjectXmlSerializerOld> node =
         QSharedPointer<ObjectXmlSerializerOld>::create(n_tagName, m_domDocument);
     node->setXMLObject(n_element);
     const QSharedPointer<ISerializerObject> relation = relationFor(n_element, n_methodName);
-    node->setInputRelationNames(relation->getFieldValue(ObjectXmlSerializerOld::ATTRIBUTE_NAME_IN_OBJECT).toString());
+    node->setInputRelationNames(
+        relation->getFieldValue(ObjectXmlSerializerOld::ATTRIBUTE_NAME_IN_OBJECT).toString());
     if (n_withOutputs)
-        node->setOutputRelationNames(relation->getFieldValue(ObjectXmlSerializerOld::ATTRIBUTE_NAME_OUT_OBJECT).toString());
+        node->setOutputRelationNames(
+            relation->getFieldValue(ObjectXmlSerializerOld::ATTRIBUTE_NAME_OUT_OBJECT).toString());
     return node;
 }
 
 void ClassXMLSerializerOld::addChildRule(QDomElement &n_element)
 {
     insertOwn(m_ownRules, m_allRules,
-              linkedNode(TAG_NAME_RULE, n_element, QStringLiteral("addChildRule(QDomElement &n_element)"), true));
+              linkedNode(TAG_NAME_RULE, n_element,
+                         QStringLiteral("addChildRule(QDomElement &n_element)"), true));
 }
 
 void ClassXMLSerializerOld::addChildConstraint(QDomElement &n_element)
 {
     insertOwn(m_ownConstraints, m_allConstraints,
-              linkedNode(TAG_NAME_CONSTRAINT, n_element, QStringLiteral("addChildConstraint(QDomElement &n_element)"),
-                         false));
+              linkedNode(TAG_NAME_CONSTRAINT, n_element,
+                         QStringLiteral("addChildConstraint(QDomElement &n_element)"), false));
 }
 
 void ClassXMLSerializerOld::reportUnplaced(const OldFormatFileIndex &n_index) const

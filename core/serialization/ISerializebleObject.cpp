@@ -65,9 +65,10 @@ QString ISerializebleObject::convertFromQVariantTypeToXmlType(QVariant::Type n_t
     case QVariant::StringList:
         return ATTRIBUTE_TYPE_STRING_LIST;
     default:
-        throw BadValueTypeExceptionOstra(n_type, CLASS_NAME,
-                                         QStringLiteral("convertFromQVariantTypeToXmlType(QVariant::Type n_type)"),
-                                         QSharedPointer<ExceptionOstra>());
+        throw BadValueTypeExceptionOstra(
+            n_type, CLASS_NAME,
+            QStringLiteral("convertFromQVariantTypeToXmlType(QVariant::Type n_type)"),
+            QSharedPointer<ExceptionOstra>());
     }
 }
 
@@ -89,12 +90,14 @@ QVariant::Type ISerializebleObject::convertFromXmlTypeToQVariantType(const QStri
     // the items are then read as doubles, as the parameter loader does for every list.
     if (typeName == ATTRIBUTE_TYPE_LIST)
         return QVariant::List;
-    throw BadValueTypeExceptionOstra(QVariant::Invalid, CLASS_NAME,
-                                     QStringLiteral("convertFromXmlTypeToQVariantType(const QString &n_xmlType)"),
-                                     QSharedPointer<ExceptionOstra>());
+    throw BadValueTypeExceptionOstra(
+        QVariant::Invalid, CLASS_NAME,
+        QStringLiteral("convertFromXmlTypeToQVariantType(const QString &n_xmlType)"),
+        QSharedPointer<ExceptionOstra>());
 }
 
-QString ISerializebleObject::convertFromQVariantValueToString(const QVariant::Type n_type, const QVariant &n_value)
+QString ISerializebleObject::convertFromQVariantValueToString(const QVariant::Type n_type,
+                                                              const QVariant &n_value)
 {
     switch (n_type) {
     case QVariant::Bool:
@@ -120,7 +123,8 @@ QString ISerializebleObject::convertFromQVariantValueToString(const QVariant::Ty
     default:
         throw BadValueTypeExceptionOstra(
             n_value.type(), CLASS_NAME,
-            QStringLiteral("convertFromQVariantValueToString(const QVariant::Type n_type,const QVariant &n_value)"),
+            QStringLiteral("convertFromQVariantValueToString(const QVariant::Type n_type,const "
+                           "QVariant &n_value)"),
             QSharedPointer<ExceptionOstra>());
     }
 }
@@ -144,7 +148,8 @@ QVariant ISerializebleObject::readValue(const QVariant::Type &n_type, const QStr
     default:
         throw BadValueTypeExceptionOstra(
             n_type, CLASS_NAME,
-            QStringLiteral("readValue(const QVariant::Type &n_type, const QString &n_value, const QVariant::Type& n_secondType)"),
+            QStringLiteral("readValue(const QVariant::Type &n_type, const QString &n_value, const "
+                           "QVariant::Type& n_secondType)"),
             QSharedPointer<ExceptionOstra>());
     }
 }
@@ -209,7 +214,8 @@ QVariant ISerializebleObject::readValueList(const QVariant::Type &n_type, const 
     return QVariant(items);
 }
 
-QString ISerializebleObject::convertLinkedObjectsToString(const QHash<QString, QString> &n_linkedObjects)
+QString ISerializebleObject::convertLinkedObjectsToString(
+    const QHash<QString, QString> &n_linkedObjects)
 {
     return joinPairs(n_linkedObjects, [](const QString &n_id) { return n_id; });
 }
@@ -252,8 +258,8 @@ void forEachLinkPair(const QString &n_text, Visit n_visit, Bad n_bad)
 
 } // namespace
 
-QHash<QString, QString>
-ISerializebleObject::convertStringToLinkedObjects(const QString &n_linkedObjectsStr)
+QHash<QString, QString> ISerializebleObject::convertStringToLinkedObjects(
+    const QString &n_linkedObjectsStr)
 {
     QHash<QString, QString> linkedObjects;
     forEachLinkPair(
@@ -267,12 +273,14 @@ ISerializebleObject::convertStringToLinkedObjects(const QString &n_linkedObjects
     return linkedObjects;
 }
 
-QString ISerializebleObject::convertLinkedObjectsTypesToString(const QHash<QString, QVariant::Type> &n_linkedObjects)
+QString ISerializebleObject::convertLinkedObjectsTypesToString(
+    const QHash<QString, QVariant::Type> &n_linkedObjects)
 {
     return joinPairs(n_linkedObjects, convertFromQVariantTypeToXmlType);
 }
 
-QHash<QString, QVariant::Type> ISerializebleObject::convertStringToLinkedObjectsTypes(const QString &n_linkedObjectsStr)
+QHash<QString, QVariant::Type> ISerializebleObject::convertStringToLinkedObjectsTypes(
+    const QString &n_linkedObjectsStr)
 {
     QHash<QString, QVariant::Type> linkedObjects;
     forEachLinkPair(

@@ -30,7 +30,8 @@ public:
     // Only the first ","-separated part names the type; a bare "list" is a list (of doubles).
     static QVariant::Type convertFromXmlTypeToQVariantType(const QString &n_xmlType);
     // The declared type, not the value's own type, chooses the text form.
-    static QString convertFromQVariantValueToString(const QVariant::Type n_type, const QVariant &n_value);
+    static QString convertFromQVariantValueToString(const QVariant::Type n_type,
+                                                    const QVariant &n_value);
 
     // Lenient readers: unreadable text gives a null value of the type and a warning, never a throw
     // (readValue itself throws only for a type outside the six).
@@ -46,8 +47,10 @@ public:
     // "name:value;name:value"; pair order follows the hash and readers never depend on it.
     static QString convertLinkedObjectsToString(const QHash<QString, QString> &n_linkedObjects);
     static QHash<QString, QString> convertStringToLinkedObjects(const QString &n_linkedObjectsStr);
-    static QString convertLinkedObjectsTypesToString(const QHash<QString, QVariant::Type> &n_linkedObjects);
-    static QHash<QString, QVariant::Type> convertStringToLinkedObjectsTypes(const QString &n_linkedObjectsStr);
+    static QString convertLinkedObjectsTypesToString(
+        const QHash<QString, QVariant::Type> &n_linkedObjects);
+    static QHash<QString, QVariant::Type> convertStringToLinkedObjectsTypes(
+        const QString &n_linkedObjectsStr);
 
     static QStringList readAttributeIds(const QString &n_ids);
 };

@@ -17,7 +17,8 @@ public:
 
     virtual void setClass(QSharedPointer<ISerializerClass> n_class) = 0;
     virtual QSharedPointer<ISerializerClass> getClass() const = 0;
-    virtual void setRelationStorage(QSharedPointer<ISerializerRelationsStorage> n_relationsStorage) = 0;
+    virtual void setRelationStorage(
+        QSharedPointer<ISerializerRelationsStorage> n_relationsStorage) = 0;
     virtual QSharedPointer<ISerializerRelationsStorage> getRelationStorage() const = 0;
 
     virtual void loadFromFile(QFile &n_file) = 0;

@@ -14,8 +14,8 @@ class ISerializerRelationsStorage : public ISerializerObject
 public:
     ~ISerializerRelationsStorage() override {}
 
-    virtual void addRelations(const QList<QSharedPointer<ISerializerObject> > &n_relations) = 0;
-    virtual QList<QSharedPointer<ISerializerObject> > getRelations() const = 0;
+    virtual void addRelations(const QList<QSharedPointer<ISerializerObject>> &n_relations) = 0;
+    virtual QList<QSharedPointer<ISerializerObject>> getRelations() const = 0;
 
     virtual void loadFromFile(QFile &n_file) = 0;
     virtual void loadFromString(const QString &n_string) = 0;

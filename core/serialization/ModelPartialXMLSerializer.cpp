@@ -36,7 +36,9 @@ ModelPartialXMLSerializer::ModelPartialXMLSerializer()
 {
 }
 
-ModelPartialXMLSerializer::~ModelPartialXMLSerializer() {}
+ModelPartialXMLSerializer::~ModelPartialXMLSerializer()
+{
+}
 
 void ModelPartialXMLSerializer::setSaveFlags(const QList<serializerParts> &n_saveFlags)
 {
@@ -140,7 +142,8 @@ void ModelPartialXMLSerializer::takeClasses(QDomDocument &n_document) const
 {
     // Attributes only: the model tree itself is left as it is.
     QDomElement list = n_document.createElement(ClassXMLSerializer::TAG_NAME_CLASSES);
-    const QVector<QDomElement> classElements = snapshotByTagName(m_modelElement, ClassXMLSerializer::TAG_NAME_CLASS);
+    const QVector<QDomElement> classElements = snapshotByTagName(
+        m_modelElement, ClassXMLSerializer::TAG_NAME_CLASS);
     for (const QDomElement &classElement : classElements)
         list.appendChild(n_document.importNode(classElement, false));
     n_document.appendChild(list);
@@ -148,12 +151,14 @@ void ModelPartialXMLSerializer::takeClasses(QDomDocument &n_document) const
 
 void ModelPartialXMLSerializer::takeParameters(QDomDocument &n_document) const
 {
-    takeItems(n_document, ClassXMLSerializer::TAG_NAME_PARAMETERS, ClassXMLSerializer::TAG_NAME_PARAMETER);
+    takeItems(n_document, ClassXMLSerializer::TAG_NAME_PARAMETERS,
+              ClassXMLSerializer::TAG_NAME_PARAMETER);
 }
 
 void ModelPartialXMLSerializer::takeConstraints(QDomDocument &n_document) const
 {
-    takeItems(n_document, ClassXMLSerializer::TAG_NAME_CONSTRAINTS, ClassXMLSerializer::TAG_NAME_CONSTRAINT);
+    takeItems(n_document, ClassXMLSerializer::TAG_NAME_CONSTRAINTS,
+              ClassXMLSerializer::TAG_NAME_CONSTRAINT);
 }
 
 void ModelPartialXMLSerializer::takeRules(QDomDocument &n_document) const
@@ -163,7 +168,8 @@ void ModelPartialXMLSerializer::takeRules(QDomDocument &n_document) const
 
 void ModelPartialXMLSerializer::takeRelations(QDomDocument &n_document) const
 {
-    QVector<QDomElement> lists = snapshotByTagName(m_modelElement, RelationsStorageXMLSerializer::TAG_NAME_RELATIONS);
+    QVector<QDomElement> lists = snapshotByTagName(
+        m_modelElement, RelationsStorageXMLSerializer::TAG_NAME_RELATIONS);
     for (QDomElement &list : lists)
         n_document.appendChild(moveInto(n_document, list));
 }

@@ -14,7 +14,8 @@
 class ModelPartialXMLSerializer : public ModelXMLSerializer
 {
 public:
-    // The parts of a model that can be written; PART_ALL writes the whole model, whatever else is listed.
+    // The parts of a model that can be written; PART_ALL writes the whole model, whatever else is
+    // listed.
     enum serializerParts : int {
         PART_CLASSES = 0,
         PART_PARAMETERS = 1,
@@ -56,7 +57,8 @@ protected:
 
 private:
     void removeAll(const QString &n_tagName) const;
-    void takeItems(QDomDocument &n_document, const QString &n_listTag, const QString &n_itemTag) const;
+    void takeItems(QDomDocument &n_document, const QString &n_listTag,
+                   const QString &n_itemTag) const;
     void wrapTopLevel(QDomDocument &n_document) const;
 };
 

@@ -30,7 +30,9 @@ ModelXMLSerializer::ModelXMLSerializer()
     m_relationsSerializer = QSharedPointer<RelationsStorageXMLSerializer>::create(m_domDocument);
 }
 
-ModelXMLSerializer::~ModelXMLSerializer() {}
+ModelXMLSerializer::~ModelXMLSerializer()
+{
+}
 
 void ModelXMLSerializer::addField(const QString &n_name, const QVariant &n_value)
 {
@@ -56,7 +58,8 @@ void ModelXMLSerializer::setClass(QSharedPointer<ISerializerClass> n_class)
 {
     m_classSerializer = n_class.dynamicCast<ClassXMLSerializer>();
     if (m_classSerializer)
-        replaceChild(m_modelElement, ClassXMLSerializer::TAG_NAME_CLASS, m_classSerializer->getXMLObject());
+        replaceChild(m_modelElement, ClassXMLSerializer::TAG_NAME_CLASS,
+                     m_classSerializer->getXMLObject());
 }
 
 QSharedPointer<ISerializerClass> ModelXMLSerializer::getClass() const
@@ -64,7 +67,8 @@ QSharedPointer<ISerializerClass> ModelXMLSerializer::getClass() const
     return m_classSerializer;
 }
 
-void ModelXMLSerializer::setRelationStorage(QSharedPointer<ISerializerRelationsStorage> n_relationsStorage)
+void ModelXMLSerializer::setRelationStorage(
+    QSharedPointer<ISerializerRelationsStorage> n_relationsStorage)
 {
     m_relationsSerializer = n_relationsStorage.dynamicCast<RelationsStorageXMLSerializer>();
     if (m_relationsSerializer)
@@ -101,7 +105,8 @@ void ModelXMLSerializer::saveToFile(QFile &n_file) const
 void ModelXMLSerializer::writeDocument(const QDomDocument &n_document, QFile &n_file)
 {
     try {
-        XMLFileWriter::saveToFile(n_document, n_file, 0, CLASS_NAME, QStringLiteral("saveToFile(QFile &n_file)"));
+        XMLFileWriter::saveToFile(n_document, n_file, 0, CLASS_NAME,
+                                  QStringLiteral("saveToFile(QFile &n_file)"));
     } catch (const FileCantOpenExceptionOstra &) {
         qDebug("Failed to open file for writing.");
         throw;
@@ -132,7 +137,8 @@ void ModelXMLSerializer::loadFromDomDocument(QDomDocument &n_document)
 
 bool ModelXMLSerializer::isFormatSupport(QDomDocument &n_document)
 {
-    return n_document.firstChildElement().attribute(ATTRIBUTE_NAME_FORMAT_XML_VERSION) == FORMAT_XML_VERSION;
+    return n_document.firstChildElement().attribute(ATTRIBUTE_NAME_FORMAT_XML_VERSION)
+           == FORMAT_XML_VERSION;
 }
 
 void ModelXMLSerializer::setXMLObject(QDomElement &n_domElement)
@@ -146,10 +152,11 @@ void ModelXMLSerializer::setXMLObject(QDomElement &n_domElement)
                             QSharedPointer<ExceptionOstra>());
     m_classSerializer->setXMLObject(classElement);
 
-    QDomElement relationsElement = m_modelElement.firstChildElement(RelationsStorageXMLSerializer::TAG_NAME_RELATIONS);
+    QDomElement relationsElement = m_modelElement.firstChildElement(
+        RelationsStorageXMLSerializer::TAG_NAME_RELATIONS);
     if (relationsElement.isNull())
-        throw NoRequiredTag(RelationsStorageXMLSerializer::TAG_NAME_RELATIONS, CLASS_NAME, methodName,
-                            QSharedPointer<ExceptionOstra>());
+        throw NoRequiredTag(RelationsStorageXMLSerializer::TAG_NAME_RELATIONS, CLASS_NAME,
+                            methodName, QSharedPointer<ExceptionOstra>());
     m_relationsSerializer->setXMLObject(relationsElement);
 }
 

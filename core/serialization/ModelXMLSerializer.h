@@ -26,7 +26,8 @@ public:
 
     void setClass(QSharedPointer<ISerializerClass> n_class) override;
     QSharedPointer<ISerializerClass> getClass() const override;
-    void setRelationStorage(QSharedPointer<ISerializerRelationsStorage> n_relationsStorage) override;
+    void setRelationStorage(
+        QSharedPointer<ISerializerRelationsStorage> n_relationsStorage) override;
     QSharedPointer<ISerializerRelationsStorage> getRelationStorage() const override;
 
     void loadFromFile(QFile &n_file) override;
@@ -39,14 +40,16 @@ public:
 
     // Binds the node to an already parsed document (the model manager parses it itself).
     virtual void loadFromDomDocument(QDomDocument &n_document);
-    // True when the document's first element carries formatXmlVersion="2.0"; the tag is not checked.
+    // True when the document's first element carries formatXmlVersion="2.0"; the tag is not
+    // checked.
     virtual bool isFormatSupport(QDomDocument &n_document);
 
     void setXMLObject(QDomElement &n_domElement);
     QDomElement getXMLObject() const;
 
     inline static const QString TAG_NAME_MODEL = QStringLiteral("model");
-    inline static const QString ATTRIBUTE_NAME_FORMAT_XML_VERSION = QStringLiteral("formatXmlVersion");
+    inline static const QString ATTRIBUTE_NAME_FORMAT_XML_VERSION = QStringLiteral(
+        "formatXmlVersion");
     inline static const QString FORMAT_XML_VERSION = QStringLiteral("2.0");
 
 protected:

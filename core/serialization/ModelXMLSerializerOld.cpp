@@ -19,14 +19,16 @@ QDomDocument newDocument()
 }
 } // namespace
 
-ModelXMLSerializerOld::ModelXMLSerializerOld()
-    : m_domDocument(newDocument())
+ModelXMLSerializerOld::ModelXMLSerializerOld() : m_domDocument(newDocument())
 {
-    m_classSerializer = QSharedPointer<ClassXMLSerializerOld>::create(ClassXMLSerializerOld::ROOT_ID, m_domDocument);
+    m_classSerializer = QSharedPointer<ClassXMLSerializerOld>::create(
+        ClassXMLSerializerOld::ROOT_ID, m_domDocument);
     m_relationsSerializer = QSharedPointer<RelationsStorageXMLSerializerOld>::create(m_domDocument);
 }
 
-ModelXMLSerializerOld::~ModelXMLSerializerOld() {}
+ModelXMLSerializerOld::~ModelXMLSerializerOld()
+{
+}
 
 void ModelXMLSerializerOld::addField(const QString &n_name, const QVariant &n_value)
 {
@@ -67,10 +69,12 @@ QSharedPointer<ISerializerClass> ModelXMLSerializerOld::getClass() const
     return m_classSerializer;
 }
 
-void ModelXMLSerializerOld::setRelationStorage(QSharedPointer<ISerializerRelationsStorage> n_relationsStorage)
+void ModelXMLSerializerOld::setRelationStorage(
+    QSharedPointer<ISerializerRelationsStorage> n_relationsStorage)
 {
     m_relationsSerializer = n_relationsStorage.dynamicCast<RelationsStorageXMLSerializer>();
-    QDomElement old = m_rootElement.firstChildElement(RelationsStorageXMLSerializer::TAG_NAME_RELATIONS);
+    QDomElement old = m_rootElement.firstChildElement(
+        RelationsStorageXMLSerializer::TAG_NAME_RELATIONS);
     if (!old.isNull())
         m_rootElement.removeChild(old);
     if (m_relationsSerializer)
@@ -111,10 +115,12 @@ QString ModelXMLSerializerOld::saveToString() const
 
 QSharedPointer<ISerializerClass> ModelXMLSerializerOld::getClassPrototype() const
 {
-    return QSharedPointer<ClassXMLSerializerOld>::create(ClassXMLSerializerOld::ROOT_ID, m_domDocument);
+    return QSharedPointer<ClassXMLSerializerOld>::create(ClassXMLSerializerOld::ROOT_ID,
+                                                         m_domDocument);
 }
 
-QSharedPointer<ISerializerRelationsStorage> ModelXMLSerializerOld::getRelationsStoragePrototype() const
+QSharedPointer<ISerializerRelationsStorage> ModelXMLSerializerOld::getRelationsStoragePrototype()
+    const
 {
     return QSharedPointer<RelationsStorageXMLSerializer>::create(m_domDocument);
 }
@@ -136,15 +142,19 @@ bool ModelXMLSerializerOld::isFormatSupport(QDomDocument &n_document)
 void ModelXMLSerializerOld::setXMLObject(QDomElement &n_domElement)
 {
     m_rootElement = n_domElement;
-    QDomElement relationsElement = m_rootElement.firstChildElement(RelationsStorageXMLSerializer::TAG_NAME_RELATIONS);
+    QDomElement relationsElement = m_rootElement.firstChildElement(
+        RelationsStorageXMLSerializer::TAG_NAME_RELATIONS);
     if (relationsElement.isNull())
         throw NoRequiredTag(RelationsStorageXMLSerializer::TAG_NAME_RELATIONS, CLASS_NAME,
-                            QStringLiteral("setXMLObject(QDomElement &n_domElement)"), QSharedPointer<ExceptionOstra>());
+                            QStringLiteral("setXMLObject(QDomElement &n_domElement)"),
+                            QSharedPointer<ExceptionOstra>());
     if (!m_relationsSerializer)
-        m_relationsSerializer = QSharedPointer<RelationsStorageXMLSerializerOld>::create(m_domDocument);
+        m_relationsSerializer = QSharedPointer<RelationsStorageXMLSerializerOld>::create(
+            m_domDocument);
     m_relationsSerializer->setXMLObject(relationsElement);
     if (!m_classSerializer)
-        m_classSerializer = QSharedPointer<ClassXMLSerializerOld>::create(ClassXMLSerializerOld::ROOT_ID, m_domDocument);
+        m_classSerializer = QSharedPointer<ClassXMLSerializerOld>::create(
+            ClassXMLSerializerOld::ROOT_ID, m_domDocument);
     m_classSerializer->setRelations(m_relationsSerializer->getRelations());
     m_classSerializer->setXMLObject(m_rootElement);
 }
@@ -158,7 +168,8 @@ void ModelXMLSerializerOld::nameModel(const QString &n_rootShortName)
 {
     if (!m_classSerializer)
         return;
-    m_classSerializer->addField(ISerializerObject::ATTRIBUTE_NAME_ID, ClassXMLSerializerOld::ROOT_ID);
+    m_classSerializer->addField(ISerializerObject::ATTRIBUTE_NAME_ID,
+                                ClassXMLSerializerOld::ROOT_ID);
     m_classSerializer->addField(ISerializerObject::ATTRIBUTE_NAME_SHORT_NAME, n_rootShortName);
     addField(ISerializerObject::ATTRIBUTE_NAME_ID, OLD_MODEL_ID);
 }

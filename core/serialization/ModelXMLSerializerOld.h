@@ -28,7 +28,8 @@ public:
 
     void setClass(QSharedPointer<ISerializerClass> n_class) override;
     QSharedPointer<ISerializerClass> getClass() const override;
-    void setRelationStorage(QSharedPointer<ISerializerRelationsStorage> n_relationsStorage) override;
+    void setRelationStorage(
+        QSharedPointer<ISerializerRelationsStorage> n_relationsStorage) override;
     QSharedPointer<ISerializerRelationsStorage> getRelationStorage() const override;
 
     void loadFromFile(QFile &n_file) override;

@@ -11,13 +11,15 @@ ObjectXMLSerializer::ObjectXMLSerializer(const QString &n_tagName, const QDomDoc
     m_domElement = m_domDocument.createElement(n_tagName);
 }
 
-ObjectXMLSerializer::ObjectXMLSerializer(const QDomElement &n_domElement, const QDomDocument &n_document)
-    : m_domElement(n_domElement)
-    , m_domDocument(n_document)
+ObjectXMLSerializer::ObjectXMLSerializer(const QDomElement &n_domElement,
+                                         const QDomDocument &n_document)
+    : m_domElement(n_domElement), m_domDocument(n_document)
 {
 }
 
-ObjectXMLSerializer::~ObjectXMLSerializer() {}
+ObjectXMLSerializer::~ObjectXMLSerializer()
+{
+}
 
 void ObjectXMLSerializer::addField(const QString &n_name, const QVariant &n_value)
 {

@@ -20,7 +20,8 @@ public:
     ~ObjectXMLSerializer() override;
 
     void addField(const QString &n_name, const QVariant &n_value) override;
-    // Names in case-insensitive order, so that the written attribute order does not follow the hash.
+    // Names in case-insensitive order, so that the written attribute order does not follow the
+    // hash.
     void addFields(const QHash<QString, QVariant> &n_fields) override;
     QVariant getFieldValue(const QString &n_name) const override;
     QHash<QString, QVariant> getFieldsHash() const override;

@@ -22,7 +22,8 @@ public:
     // A count mismatch between ids (or names) and variables (or types) raises
     // InconsistencyDataExceptionOstra here, when the attribute is asked for.
     QVariant getFieldValue(const QString &n_name) const override;
-    // Through the values, as the loaders always asked: a translated value may raise the exception above.
+    // Through the values, as the loaders always asked: a translated value may raise the exception
+    // above.
     QStringList getFieldNames() const override { return ISerializerObject::getFieldNames(); }
 
     // The relation's variable lists in the current pair form; the names are appended, in order.
@@ -48,7 +49,8 @@ protected:
     QStringList m_outputRelationNames;
 
 private:
-    static void appendRelationNames(QStringList &n_names, const QString &n_text, const QString &n_methodName);
+    static void appendRelationNames(QStringList &n_names, const QString &n_text,
+                                    const QString &n_methodName);
     QString pairAttributes(const QString &n_first, const QString &n_second) const;
 };
 

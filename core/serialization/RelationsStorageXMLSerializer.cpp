@@ -19,7 +19,9 @@ RelationsStorageXMLSerializer::RelationsStorageXMLSerializer(const QDomDocument 
     m_domElement = m_domDocument.createElement(TAG_NAME_RELATIONS);
 }
 
-RelationsStorageXMLSerializer::~RelationsStorageXMLSerializer() {}
+RelationsStorageXMLSerializer::~RelationsStorageXMLSerializer()
+{
+}
 
 void RelationsStorageXMLSerializer::addField(const QString &n_name, const QVariant &n_value)
 {
@@ -41,26 +43,29 @@ QHash<QString, QVariant> RelationsStorageXMLSerializer::getFieldsHash() const
     return XMLElementFields::fieldsHash(*this, m_domElement);
 }
 
-void RelationsStorageXMLSerializer::addRelations(const QList<QSharedPointer<ISerializerObject> > &n_relations)
+void RelationsStorageXMLSerializer::addRelations(
+    const QList<QSharedPointer<ISerializerObject>> &n_relations)
 {
-    QList<QSharedPointer<ISerializerObject> > relations = n_relations;
+    QList<QSharedPointer<ISerializerObject>> relations = n_relations;
     std::sort(relations.begin(), relations.end(), ISerializerObject::lessThan);
     for (const QSharedPointer<ISerializerObject> &relation : qAsConst(relations)) {
         // Only items made by getRelationPrototype() belong to this document.
-        const QSharedPointer<ObjectXMLSerializer> xmlRelation = relation.dynamicCast<ObjectXMLSerializer>();
+        const QSharedPointer<ObjectXMLSerializer> xmlRelation =
+            relation.dynamicCast<ObjectXMLSerializer>();
         if (xmlRelation)
             m_domElement.appendChild(xmlRelation->getXMLObject());
     }
 }
 
-QList<QSharedPointer<ISerializerObject> > RelationsStorageXMLSerializer::getRelations() const
+QList<QSharedPointer<ISerializerObject>> RelationsStorageXMLSerializer::getRelations() const
 {
-    QList<QSharedPointer<ISerializerObject> > relations;
+    QList<QSharedPointer<ISerializerObject>> relations;
     const QDomNodeList children = m_domElement.childNodes();
     for (int i = 0; i < children.count(); ++i) {
         // Not filtered: a stray node becomes an item whose element is null, and the relation's
         // own load refuses it.
-        relations.append(QSharedPointer<ObjectXMLSerializer>::create(children.at(i).toElement(), m_domDocument));
+        relations.append(
+            QSharedPointer<ObjectXMLSerializer>::create(children.at(i).toElement(), m_domDocument));
     }
     return relations;
 }

@@ -23,9 +23,9 @@ public:
     QHash<QString, QVariant> getFieldsHash() const override;
 
     // Appends the items sorted by id text.
-    void addRelations(const QList<QSharedPointer<ISerializerObject> > &n_relations) override;
+    void addRelations(const QList<QSharedPointer<ISerializerObject>> &n_relations) override;
     // Every child node, whatever its kind, is one item.
-    QList<QSharedPointer<ISerializerObject> > getRelations() const override;
+    QList<QSharedPointer<ISerializerObject>> getRelations() const override;
 
     void loadFromFile(QFile &n_file) override;
     void loadFromString(const QString &n_string) override;

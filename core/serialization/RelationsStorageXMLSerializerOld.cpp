@@ -9,11 +9,13 @@ RelationsStorageXMLSerializerOld::RelationsStorageXMLSerializerOld(const QDomDoc
 {
 }
 
-RelationsStorageXMLSerializerOld::~RelationsStorageXMLSerializerOld() {}
-
-QList<QSharedPointer<ISerializerObject> > RelationsStorageXMLSerializerOld::getRelations() const
+RelationsStorageXMLSerializerOld::~RelationsStorageXMLSerializerOld()
 {
-    QList<QSharedPointer<ISerializerObject> > relations;
+}
+
+QList<QSharedPointer<ISerializerObject>> RelationsStorageXMLSerializerOld::getRelations() const
+{
+    QList<QSharedPointer<ISerializerObject>> relations;
     const QDomNodeList children = m_domElement.childNodes();
     for (int i = 0; i < children.count(); ++i) {
         QDomElement child = children.at(i).toElement();

@@ -16,7 +16,7 @@ public:
     ~RelationsStorageXMLSerializerOld() override;
 
     // Every child node, whatever its tag or kind, is one item.
-    QList<QSharedPointer<ISerializerObject> > getRelations() const override;
+    QList<QSharedPointer<ISerializerObject>> getRelations() const override;
 };
 
 #endif // RELATIONSSTORAGEXMLSERIALIZEROLD_H

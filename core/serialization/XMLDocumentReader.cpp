@@ -19,7 +19,8 @@ struct Place
 Place placeOf(const QString &n_text, int n_index)
 {
     const int lineStart = n_index > 0 ? n_text.lastIndexOf(QLatin1Char('\n'), n_index - 1) + 1 : 0;
-    return Place{int(n_text.leftRef(n_index).count(QLatin1Char('\n'))) + 1, n_index - lineStart + 1};
+    return Place{int(n_text.leftRef(n_index).count(QLatin1Char('\n'))) + 1,
+                 n_index - lineStart + 1};
 }
 
 [[noreturn]] void refuse(const QString &n_message, Place n_place, const QString &n_className,
@@ -62,7 +63,8 @@ QByteArray encodingOf(const QByteArray &n_bytes)
         return QByteArrayLiteral("UTF-16BE");
     if (n_bytes.startsWith(QByteArray("<\0", 2)))
         return QByteArrayLiteral("UTF-16LE");
-    const QByteArray declared = declaredEncoding(n_bytes.startsWith("\xEF\xBB\xBF") ? n_bytes.mid(3) : n_bytes);
+    const QByteArray declared = declaredEncoding(n_bytes.startsWith("\xEF\xBB\xBF") ? n_bytes.mid(3)
+                                                                                    : n_bytes);
     return declared.isEmpty() ? QByteArrayLiteral("UTF-8") : declared;
 }
 
@@ -183,7 +185,8 @@ QString XMLDocumentReader::decode(const QByteArray &n_bytes, const QString &n_cl
     const QString text = codec->toUnicode(n_bytes.constData(), n_bytes.size(), &state);
     if (state.invalidChars > 0 || state.remainingChars > 0) {
         // Each invalid sequence became U+FFFD; a sequence cut off by the end of the file, nothing.
-        const int at = state.invalidChars > 0 ? text.indexOf(QChar(QChar::ReplacementCharacter)) : -1;
+        const int at = state.invalidChars > 0 ? text.indexOf(QChar(QChar::ReplacementCharacter))
+                                              : -1;
         refuse(QStringLiteral("The document holds a byte sequence that is not valid %1")
                    .arg(QString::fromLatin1(codec->name())),
                placeOf(text, at < 0 ? text.size() : at), n_className, n_methodName);
@@ -199,7 +202,9 @@ void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_cl
     const int bad = firstNonXmlChar(n_text);
     if (bad >= 0)
         refuse(QStringLiteral("The document holds the character U+%1, which XML cannot hold")
-                   .arg(QString::number(n_text.at(bad).unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0'))),
+                   .arg(QString::number(n_text.at(bad).unicode(), 16)
+                            .toUpper()
+                            .rightJustified(4, QLatin1Char('0'))),
                placeOf(n_text, bad), n_className, n_methodName);
     const int crowded = firstCrowdedTag(n_text);
     if (crowded >= 0)
@@ -223,8 +228,9 @@ void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_cl
                 refuse(nestingTooDeepMessage(), place, n_className, n_methodName);
             const QString name = firstNamespaceName(reader);
             if (!name.isNull())
-                refuse(QStringLiteral("The document uses XML namespaces (the name \"%1\"), which model files "
-                                      "never do")
+                refuse(QStringLiteral(
+                           "The document uses XML namespaces (the name \"%1\"), which model files "
+                           "never do")
                            .arg(name),
                        place, n_className, n_methodName);
             break;
@@ -234,14 +240,17 @@ void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_cl
             break;
         case QXmlStreamReader::DTD:
             if (reader.text().contains(QLatin1Char('[')))
-                refuse(doctypeRefusedMessage(), Place{int(reader.lineNumber()), int(reader.columnNumber())},
-                       n_className, n_methodName);
+                refuse(doctypeRefusedMessage(),
+                       Place{int(reader.lineNumber()), int(reader.columnNumber())}, n_className,
+                       n_methodName);
             break;
         case QXmlStreamReader::EntityReference:
             // Only left unresolved after an external DOCTYPE, which the DOM parser never reads.
-            refuse(QStringLiteral("The document refers to the entity \"%1\", which model files never use")
+            refuse(QStringLiteral(
+                       "The document refers to the entity \"%1\", which model files never use")
                        .arg(reader.name().toString()),
-                   Place{int(reader.lineNumber()), int(reader.columnNumber())}, n_className, n_methodName);
+                   Place{int(reader.lineNumber()), int(reader.columnNumber())}, n_className,
+                   n_methodName);
             break;
         default:
             break;
@@ -269,15 +278,15 @@ void XMLDocumentReader::setContent(QDomDocument &n_document, const QString &n_te
         refuse(message, Place{line, column}, n_className, n_methodName);
 }
 
-void XMLDocumentReader::loadFromFile(QDomDocument &n_document, QFile &n_file, const QString &n_className,
-                                     const QString &n_methodName)
+void XMLDocumentReader::loadFromFile(QDomDocument &n_document, QFile &n_file,
+                                     const QString &n_className, const QString &n_methodName)
 {
     if (!n_file.exists())
         throw FileNotExistExceptionOstra(n_file.fileName(), n_className, n_methodName,
                                          QSharedPointer<ExceptionOstra>());
     if (!n_file.open(QIODevice::ReadOnly))
-        throw FileCantOpenExceptionOstra(n_file.fileName(), QIODevice::ReadOnly, n_className, n_methodName,
-                                         QSharedPointer<ExceptionOstra>());
+        throw FileCantOpenExceptionOstra(n_file.fileName(), QIODevice::ReadOnly, n_className,
+                                         n_methodName, QSharedPointer<ExceptionOstra>());
     // The bytes and their text die with this call, before the caller builds anything from the
     // tree: they stay out of the peak memory of loading a model.
     QString text;
@@ -289,7 +298,9 @@ void XMLDocumentReader::loadFromFile(QDomDocument &n_document, QFile &n_file, co
     setContent(n_document, text, n_className, n_methodName);
 }
 
-void XMLDocumentReader::loadFromString(QDomDocument &n_document, const QString &n_text, const QString &n_className)
+void XMLDocumentReader::loadFromString(QDomDocument &n_document, const QString &n_text,
+                                       const QString &n_className)
 {
-    setContent(n_document, n_text, n_className, QStringLiteral("loadFromString(const QString &n_string)"));
+    setContent(n_document, n_text, n_className,
+               QStringLiteral("loadFromString(const QString &n_string)"));
 }

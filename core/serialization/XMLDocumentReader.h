@@ -11,8 +11,8 @@
 // declares (a small file can grow to gigabytes) and it recurses per nesting level (a deep enough
 // file crashes the program). So the text is first decoded strictly and read once as a stream, and
 // the DOM is built only from a well-formed XML 1.0 document without an internal DOCTYPE subset,
-// entity references or namespaces, nested at most MAX_NESTING_DEPTH levels. Every refusal raises XMLParseExceptionOstra with the
-// place, under the given class and method names.
+// entity references or namespaces, nested at most MAX_NESTING_DEPTH levels. Every refusal raises
+// XMLParseExceptionOstra with the place, under the given class and method names.
 class XMLDocumentReader
 {
 public:
@@ -32,9 +32,11 @@ public:
     // "loadFromFile(QFile &n_file)" / "loadFromString(const QString &n_string)". A missing file
     // raises FileNotExistExceptionOstra and one that cannot be opened FileCantOpenExceptionOstra
     // (read-only mode); the file is closed before its text is parsed.
-    static void loadFromFile(QDomDocument &n_document, QFile &n_file, const QString &n_className,
-                             const QString &n_methodName = QStringLiteral("loadFromFile(QFile &n_file)"));
-    static void loadFromString(QDomDocument &n_document, const QString &n_text, const QString &n_className);
+    static void loadFromFile(
+        QDomDocument &n_document, QFile &n_file, const QString &n_className,
+        const QString &n_methodName = QStringLiteral("loadFromFile(QFile &n_file)"));
+    static void loadFromString(QDomDocument &n_document, const QString &n_text,
+                               const QString &n_className);
 
     // The bytes of a document as text: UTF-8 or UTF-16 (told by the byte order mark or the first
     // bytes), or the encoding its XML declaration names. Invalid byte sequences are refused.

@@ -17,7 +17,8 @@ class XMLElementFields
 {
 public:
     // Sets the attribute to the value's text; an empty text is not written at all.
-    static void setNonEmptyAttribute(QDomElement &n_element, const QString &n_name, const QVariant &n_value);
+    static void setNonEmptyAttribute(QDomElement &n_element, const QString &n_name,
+                                     const QVariant &n_value);
     // The attribute's text; an absent attribute gives a null string, never an invalid QVariant.
     static QVariant attributeOrNullString(const QDomElement &n_element, const QString &n_name);
 
@@ -28,7 +29,8 @@ public:
     static void addSorted(ISerializerObject &n_node, const QHash<QString, QVariant> &n_fields);
 
     // Every attribute of n_element: name -> n_node.getFieldValue(name).
-    static QHash<QString, QVariant> fieldsHash(const ISerializerObject &n_node, const QDomElement &n_element);
+    static QHash<QString, QVariant> fieldsHash(const ISerializerObject &n_node,
+                                               const QDomElement &n_element);
 };
 
 #endif // XMLELEMENTFIELDS_H

@@ -70,8 +70,8 @@ bool writeDocument(const QDomDocument &n_document, QIODevice &n_device, int n_in
     // stream; told to take it from the stream, it keeps ours but writes a declaration first, which
     // is cut off again below. A document with a declaration of its own keeps the plain road.
     const QDomNode first = n_document.firstChild();
-    const bool declared =
-        first.isProcessingInstruction() && first.nodeName() == QLatin1String("xml");
+    const bool declared = first.isProcessingInstruction()
+                          && first.nodeName() == QLatin1String("xml");
     QByteArray text;
     {
         QBuffer buffer(&text);
@@ -116,18 +116,18 @@ bool writeDocument(const QDomDocument &n_document, QIODevice &n_device, int n_in
 bool isNameStartChar(uint n_c)
 {
     return (n_c >= 'a' && n_c <= 'z') || (n_c >= 'A' && n_c <= 'Z') || n_c == '_' || n_c == ':'
-           || (n_c >= 0xC0 && n_c <= 0xD6) || (n_c >= 0xD8 && n_c <= 0xF6) || (n_c >= 0xF8 && n_c <= 0x2FF)
-           || (n_c >= 0x370 && n_c <= 0x37D) || (n_c >= 0x37F && n_c <= 0x1FFF)
-           || (n_c >= 0x200C && n_c <= 0x200D) || (n_c >= 0x2070 && n_c <= 0x218F)
-           || (n_c >= 0x2C00 && n_c <= 0x2FEF) || (n_c >= 0x3001 && n_c <= 0xD7FF)
-           || (n_c >= 0xF900 && n_c <= 0xFDCF) || (n_c >= 0xFDF0 && n_c <= 0xFFFD)
-           || (n_c >= 0x10000 && n_c <= 0xEFFFF);
+           || (n_c >= 0xC0 && n_c <= 0xD6) || (n_c >= 0xD8 && n_c <= 0xF6)
+           || (n_c >= 0xF8 && n_c <= 0x2FF) || (n_c >= 0x370 && n_c <= 0x37D)
+           || (n_c >= 0x37F && n_c <= 0x1FFF) || (n_c >= 0x200C && n_c <= 0x200D)
+           || (n_c >= 0x2070 && n_c <= 0x218F) || (n_c >= 0x2C00 && n_c <= 0x2FEF)
+           || (n_c >= 0x3001 && n_c <= 0xD7FF) || (n_c >= 0xF900 && n_c <= 0xFDCF)
+           || (n_c >= 0xFDF0 && n_c <= 0xFFFD) || (n_c >= 0x10000 && n_c <= 0xEFFFF);
 }
 
 bool isNameChar(uint n_c)
 {
-    return isNameStartChar(n_c) || n_c == '-' || n_c == '.' || (n_c >= '0' && n_c <= '9') || n_c == 0xB7
-           || (n_c >= 0x300 && n_c <= 0x36F) || (n_c >= 0x203F && n_c <= 0x2040);
+    return isNameStartChar(n_c) || n_c == '-' || n_c == '.' || (n_c >= '0' && n_c <= '9')
+           || n_c == 0xB7 || (n_c >= 0x300 && n_c <= 0x36F) || (n_c >= 0x203F && n_c <= 0x2040);
 }
 
 // The reason a node cannot be written, or an empty text.
@@ -137,7 +137,9 @@ QString problemOf(const QString &n_what, const QString &n_text)
     if (bad < 0)
         return QString();
     return QStringLiteral("%1 holds the character U+%2 at position %3, which XML cannot hold")
-        .arg(n_what, QString::number(n_text.at(bad).unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')))
+        .arg(n_what, QString::number(n_text.at(bad).unicode(), 16)
+                         .toUpper()
+                         .rightJustified(4, QLatin1Char('0')))
         .arg(bad + 1);
 }
 
@@ -155,8 +157,8 @@ QString elementProblem(const QDomElement &n_element)
         const QDomAttr attribute = attributes.item(i).toAttr();
         if (!XMLFileWriter::isXmlName(attribute.name()))
             return QStringLiteral("the attribute name \"%1\" is no XML name").arg(attribute.name());
-        const QString problem = problemOf(QStringLiteral("the attribute \"%1\"").arg(attribute.name()),
-                                          attribute.value());
+        const QString problem = problemOf(
+            QStringLiteral("the attribute \"%1\"").arg(attribute.name()), attribute.value());
         if (!problem.isEmpty())
             return problem;
     }
@@ -167,8 +169,9 @@ QString elementProblem(const QDomElement &n_element)
 QString describe(const QDomElement &n_element)
 {
     const QString id = n_element.attribute(QStringLiteral("id"));
-    return id.isEmpty() ? QStringLiteral("element \"%1\"").arg(n_element.tagName())
-                        : QStringLiteral("element \"%1\" with id \"%2\"").arg(n_element.tagName(), id);
+    return id.isEmpty()
+               ? QStringLiteral("element \"%1\"").arg(n_element.tagName())
+               : QStringLiteral("element \"%1\" with id \"%2\"").arg(n_element.tagName(), id);
 }
 
 // The reason a write failed: the device's own, or the system's when the device has none (a write
@@ -234,10 +237,12 @@ void XMLFileWriter::checkWritable(const QDomNode &n_root, const QString &n_class
         QDomElement owner;
         if (node.isElement()) {
             owner = node.toElement();
-            problem = depth > XMLDocumentReader::MAX_NESTING_DEPTH
-                          ? QStringLiteral("elements would be nested deeper than the %1 levels a document may hold")
-                                .arg(XMLDocumentReader::MAX_NESTING_DEPTH)
-                          : elementProblem(owner);
+            problem =
+                depth > XMLDocumentReader::MAX_NESTING_DEPTH
+                    ? QStringLiteral(
+                          "elements would be nested deeper than the %1 levels a document may hold")
+                          .arg(XMLDocumentReader::MAX_NESTING_DEPTH)
+                    : elementProblem(owner);
         } else if (node.isText() || node.isComment() || node.isProcessingInstruction()) {
             owner = node.parentNode().toElement();
             problem = problemOf(QStringLiteral("the text"), node.nodeValue());
@@ -247,8 +252,7 @@ void XMLFileWriter::checkWritable(const QDomNode &n_root, const QString &n_class
             throw InconsistencyDataExceptionOstra(
                 n_className, n_methodName,
                 QSharedPointer<ExceptionOstra>::create(
-                    501, QStringLiteral("In %1: %2; nothing was written")
-                             .arg(where, problem),
+                    501, QStringLiteral("In %1: %2; nothing was written").arg(where, problem),
                     n_className, n_methodName, nullptr));
         }
         if (!node.firstChild().isNull()) {
@@ -290,15 +294,15 @@ void XMLFileWriter::saveToFile(const QDomDocument &n_document, QFile &n_file, in
         throwWriteFailed(fileName, failureReason(saveFile, errno), n_className, n_methodName);
 }
 
-void XMLFileWriter::saveElementToFile(QDomDocument n_document, const QDomElement &n_element, QFile &n_file,
-                                      const QString &n_className)
+void XMLFileWriter::saveElementToFile(QDomDocument n_document, const QDomElement &n_element,
+                                      QFile &n_file, const QString &n_className)
 {
     n_document.appendChild(n_element);
     saveToFile(n_document, n_file, 0, n_className, QStringLiteral("saveToFile(QFile &n_file)"));
 }
 
 QString XMLFileWriter::saveElementToString(QDomDocument n_document, const QDomElement &n_element,
-                                          const QString &n_className)
+                                           const QString &n_className)
 {
     n_document.appendChild(n_element);
     checkWritable(n_document, n_className, QStringLiteral("saveToString()"));

@@ -22,10 +22,10 @@ public:
                            const QString &n_className, const QString &n_methodName);
 
     // How a node writes its element: the element becomes a top-level node of n_document (taken out
-    // of any parent), then the whole document is written, to a file with indent 0 (failures reported
-    // as the node's "saveToFile(QFile &n_file)") or to a string with indent 1.
-    static void saveElementToFile(QDomDocument n_document, const QDomElement &n_element, QFile &n_file,
-                                  const QString &n_className);
+    // of any parent), then the whole document is written, to a file with indent 0 (failures
+    // reported as the node's "saveToFile(QFile &n_file)") or to a string with indent 1.
+    static void saveElementToFile(QDomDocument n_document, const QDomElement &n_element,
+                                  QFile &n_file, const QString &n_className);
     static QString saveElementToString(QDomDocument n_document, const QDomElement &n_element,
                                        const QString &n_className);
 

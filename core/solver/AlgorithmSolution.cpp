@@ -2,9 +2,13 @@
 
 #include "errors/BadValueExceptionOstra.h"
 
-AlgorithmSolution::AlgorithmSolution() : m_solutionStatus(NOT_SOLVED) {}
+AlgorithmSolution::AlgorithmSolution() : m_solutionStatus(NOT_SOLVED)
+{
+}
 
-AlgorithmSolution::~AlgorithmSolution() {}
+AlgorithmSolution::~AlgorithmSolution()
+{
+}
 
 AlgorithmSolution::solutionStatus AlgorithmSolution::getSolutionStatus() const
 {
@@ -20,10 +24,11 @@ void AlgorithmSolution::addKnownParameter(ParameterModelPtr n_knownParameter)
 {
     const QVariant value = n_knownParameter->getValue();
     if (value.type() == QVariant::Invalid)
-        throw BadValueExceptionOstra(value, QStringLiteral("Try add parameter as known without valid value"),
-                                     QStringLiteral("AlgorithmSolution"),
-                                     QStringLiteral("addKnownParameter(ParameterModel::ParameterModelPtr n_knownParameter)"),
-                                     QSharedPointer<ExceptionOstra>());
+        throw BadValueExceptionOstra(
+            value, QStringLiteral("Try add parameter as known without valid value"),
+            QStringLiteral("AlgorithmSolution"),
+            QStringLiteral("addKnownParameter(ParameterModel::ParameterModelPtr n_knownParameter)"),
+            QSharedPointer<ExceptionOstra>());
     if (m_knownParameters.contains(n_knownParameter))
         return;
     n_knownParameter->m_explored = true;
@@ -211,17 +216,20 @@ void AlgorithmSolution::clearUsedParameters()
     m_usedParameters.clear();
 }
 
-QSet<AlgorithmSolution::ParameterModelPtr> AlgorithmSolution::getCalculatedRequiredParameters() const
+QSet<AlgorithmSolution::ParameterModelPtr> AlgorithmSolution::getCalculatedRequiredParameters()
+    const
 {
     return QSet<ParameterModelPtr>(m_calculatedParameters).intersect(m_requiredParameters);
 }
 
-QSet<AlgorithmSolution::ParameterModelPtr> AlgorithmSolution::getCalculatedNotRequiredParameters() const
+QSet<AlgorithmSolution::ParameterModelPtr> AlgorithmSolution::getCalculatedNotRequiredParameters()
+    const
 {
     return QSet<ParameterModelPtr>(m_calculatedParameters).subtract(m_requiredParameters);
 }
 
-QSet<AlgorithmSolution::ParameterModelPtr> AlgorithmSolution::getNotCalculatedRequiredParameters() const
+QSet<AlgorithmSolution::ParameterModelPtr> AlgorithmSolution::getNotCalculatedRequiredParameters()
+    const
 {
     return QSet<ParameterModelPtr>(m_requiredParameters).subtract(m_calculatedParameters);
 }

@@ -15,13 +15,7 @@
 class AlgorithmSolution
 {
 public:
-    enum solutionStatus
-    {
-        SOLVED = 0,
-        RULE_FAILED = 1,
-        CONSTRAINT_FAILED = 2,
-        NOT_SOLVED = 3
-    };
+    enum solutionStatus { SOLVED = 0, RULE_FAILED = 1, CONSTRAINT_FAILED = 2, NOT_SOLVED = 3 };
 
     typedef ParameterModel::ParameterModelPtr ParameterModelPtr;
     typedef QSharedPointer<RuleModel> RulePtr;

@@ -5,59 +5,68 @@
 namespace {
 
 // The record is read before the body runs, so a null one is refused first.
-QSharedPointer<BaseAlgorithmData> checkedData(QSharedPointer<BaseAlgorithmData> n_data, const QString &n_method)
+QSharedPointer<BaseAlgorithmData> checkedData(QSharedPointer<BaseAlgorithmData> n_data,
+                                              const QString &n_method)
 {
     if (n_data.isNull())
-        throw PointerIsNull(QStringLiteral("BaseAlgorithm"), n_method, QSharedPointer<ExceptionOstra>());
+        throw PointerIsNull(QStringLiteral("BaseAlgorithm"), n_method,
+                            QSharedPointer<ExceptionOstra>());
     return n_data;
 }
 
 } // namespace
 
-BaseAlgorithm::BaseAlgorithm() : BaseAlgorithm(true, true) {}
+BaseAlgorithm::BaseAlgorithm() : BaseAlgorithm(true, true)
+{
+}
 
 BaseAlgorithm::BaseAlgorithm(bool n_useDefaultValues, bool n_useConstraints)
     : BaseClassCommonData(QSharedPointer<RelationsStorage>::create()),
       m_algorithmSolution(QSharedPointer<AlgorithmSolution>::create()),
-      m_useDefaultValues(n_useDefaultValues),
-      m_useConstraints(n_useConstraints),
-      m_calculated(false),
-      m_algorithmData(QSharedPointer<BaseAlgorithmData>::create(n_useDefaultValues, n_useConstraints))
+      m_useDefaultValues(n_useDefaultValues), m_useConstraints(n_useConstraints),
+      m_calculated(false), m_algorithmData(QSharedPointer<BaseAlgorithmData>::create(
+                               n_useDefaultValues, n_useConstraints))
 {
 }
 
 BaseAlgorithm::BaseAlgorithm(QSharedPointer<BaseAlgorithmData> n_algorithmData)
     : BaseClassCommonData(QSharedPointer<RelationsStorage>::create()),
       m_algorithmSolution(QSharedPointer<AlgorithmSolution>::create()),
-      m_useDefaultValues(checkedData(n_algorithmData,
-                                     QStringLiteral("BaseAlgorithm(QSharedPointer<BaseAlgorithmData> n_algorithmData)"))
-                             ->getUseDefaultValues()),
-      m_useConstraints(n_algorithmData->getUseConstraints()),
-      m_calculated(false),
+      m_useDefaultValues(
+          checkedData(
+              n_algorithmData,
+              QStringLiteral("BaseAlgorithm(QSharedPointer<BaseAlgorithmData> n_algorithmData)"))
+              ->getUseDefaultValues()),
+      m_useConstraints(n_algorithmData->getUseConstraints()), m_calculated(false),
       m_algorithmData(n_algorithmData)
 {
 }
 
-BaseAlgorithm::BaseAlgorithm(const BaseClassCommonData &n_network, QSharedPointer<BaseAlgorithmData> n_algorithmData)
+BaseAlgorithm::BaseAlgorithm(const BaseClassCommonData &n_network,
+                             QSharedPointer<BaseAlgorithmData> n_algorithmData)
     : BaseClassCommonData(n_network, QSharedPointer<RelationsStorage>::create()),
       m_algorithmSolution(QSharedPointer<AlgorithmSolution>::create()),
-      m_useDefaultValues(checkedData(n_algorithmData,
-                                     QStringLiteral("BaseAlgorithm(const BaseClassCommonData &n_network, QSharedPointer<BaseAlgorithmData> n_algorithmData)"))
-                             ->getUseDefaultValues()),
-      m_useConstraints(n_algorithmData->getUseConstraints()),
-      m_calculated(false),
+      m_useDefaultValues(
+          checkedData(n_algorithmData,
+                      QStringLiteral("BaseAlgorithm(const BaseClassCommonData &n_network, "
+                                     "QSharedPointer<BaseAlgorithmData> n_algorithmData)"))
+              ->getUseDefaultValues()),
+      m_useConstraints(n_algorithmData->getUseConstraints()), m_calculated(false),
       m_algorithmData(n_algorithmData)
 {
 }
 
-BaseAlgorithm::~BaseAlgorithm() {}
+BaseAlgorithm::~BaseAlgorithm()
+{
+}
 
 void BaseAlgorithm::addKnownParameter(ParameterModel::ParameterModelPtr n_parameter)
 {
     m_algorithmSolution->addKnownParameter(n_parameter);
 }
 
-void BaseAlgorithm::addKnownParameter(ParameterModel::ParameterModelPtr n_parameter, QVariant n_value)
+void BaseAlgorithm::addKnownParameter(ParameterModel::ParameterModelPtr n_parameter,
+                                      QVariant n_value)
 {
     m_algorithmSolution->addKnownParameter(n_parameter, n_value);
 }
@@ -89,7 +98,8 @@ void BaseAlgorithm::setData(BaseClassCommonData &n_network)
     m_relationsStorage = n_network.getRelationsStorage();
 }
 
-void BaseAlgorithm::addKnownParameters(const QHash<ParameterModel::ParameterModelPtr, QVariant> &n_parameters)
+void BaseAlgorithm::addKnownParameters(
+    const QHash<ParameterModel::ParameterModelPtr, QVariant> &n_parameters)
 {
     m_algorithmSolution->addKnownParameters(n_parameters);
 }
@@ -105,7 +115,8 @@ void BaseAlgorithm::setKnownParameters(QSet<ParameterModel::ParameterModelPtr> n
     m_algorithmSolution->setKnownParameters(n_parameters);
 }
 
-void BaseAlgorithm::setKnownParameters(QHash<ParameterModel::ParameterModelPtr, QVariant> n_parameters)
+void BaseAlgorithm::setKnownParameters(
+    QHash<ParameterModel::ParameterModelPtr, QVariant> n_parameters)
 {
     for (auto it = n_parameters.constBegin(); it != n_parameters.constEnd(); ++it)
         m_algorithmSolution->addKnownParameter(it.key(), it.value());

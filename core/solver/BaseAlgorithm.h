@@ -19,18 +19,14 @@
 class BaseAlgorithm : public BaseClassCommonData
 {
 public:
-    enum OstraSearchType
-    {
-        STATIC_ALGORITHM = 0,
-        RUNTIME_ALGORITHM = 1,
-        REMOTE_ALGORITHM = 2
-    };
+    enum OstraSearchType { STATIC_ALGORITHM = 0, RUNTIME_ALGORITHM = 1, REMOTE_ALGORITHM = 2 };
 
     BaseAlgorithm();
     BaseAlgorithm(bool n_useDefaultValues, bool n_useConstraints);
     // A null record is refused with PointerIsNull.
     explicit BaseAlgorithm(QSharedPointer<BaseAlgorithmData> n_algorithmData);
-    BaseAlgorithm(const BaseClassCommonData &n_network, QSharedPointer<BaseAlgorithmData> n_algorithmData);
+    BaseAlgorithm(const BaseClassCommonData &n_network,
+                  QSharedPointer<BaseAlgorithmData> n_algorithmData);
     ~BaseAlgorithm() override;
 
     virtual void addKnownParameter(ParameterModel::ParameterModelPtr n_parameter);

@@ -7,7 +7,9 @@ BaseAlgorithmData::BaseAlgorithmData(bool n_useDefaultValues, bool n_useConstrai
 
 BaseAlgorithmData::BaseAlgorithmData(const BaseAlgorithmData &n_other) = default;
 
-BaseAlgorithmData::~BaseAlgorithmData() {}
+BaseAlgorithmData::~BaseAlgorithmData()
+{
+}
 
 bool BaseAlgorithmData::getUseDefaultValues() const
 {

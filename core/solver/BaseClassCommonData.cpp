@@ -11,14 +11,19 @@
 namespace {
 
 const QString CLASS_NAME = QStringLiteral("BaseClassCommonData");
-const QString METHOD_ADD_BY_IDS = QStringLiteral("addEdge(const QString &n_vertex_1, const QString &n_vertex_2)");
-const QString METHOD_DELETE_BY_IDS = QStringLiteral("deleteEdge(const QString &n_vertex_1, const QString &n_vertex_2)");
+const QString METHOD_ADD_BY_IDS = QStringLiteral(
+    "addEdge(const QString &n_vertex_1, const QString &n_vertex_2)");
+const QString METHOD_DELETE_BY_IDS = QStringLiteral(
+    "deleteEdge(const QString &n_vertex_1, const QString &n_vertex_2)");
 const QString METHOD_DELETE_INPUT = QStringLiteral(
-    "deleteEdge(BaseClassCommonData::ParameterSharedPtr n_parameter, BaseClassCommonData::RuleSharedPtr n_rule,const QString& n_linkedName)");
+    "deleteEdge(BaseClassCommonData::ParameterSharedPtr n_parameter, "
+    "BaseClassCommonData::RuleSharedPtr n_rule,const QString& n_linkedName)");
 const QString METHOD_DELETE_OUTPUT = QStringLiteral(
-    "deleteEdge(BaseClassCommonData::RuleSharedPtr n_rule, BaseClassCommonData::ParameterSharedPtr n_parameter, const QString& n_linkedName)");
+    "deleteEdge(BaseClassCommonData::RuleSharedPtr n_rule, BaseClassCommonData::ParameterSharedPtr "
+    "n_parameter, const QString& n_linkedName)");
 const QString METHOD_DELETE_CONSTRAINT = QStringLiteral(
-    "deleteEdge(BaseClassCommonData::ParameterSharedPtr n_parameter, BaseClassCommonData::ConstraintSharedPtr n_constraint, const QString& n_linkedName)");
+    "deleteEdge(BaseClassCommonData::ParameterSharedPtr n_parameter, "
+    "BaseClassCommonData::ConstraintSharedPtr n_constraint, const QString& n_linkedName)");
 
 void throwIfNull(const void *n_pointer, const QString &n_method)
 {
@@ -50,7 +55,8 @@ QList<QSharedPointer<T>> distinctLiveValues(const QHash<QString, QSharedPointer<
     return distinctLive(values);
 }
 
-bool listsRule(const QList<QSharedPointer<RuleVertexPtrConn>> &n_rules, const RuleVertexPtrConn *n_rule)
+bool listsRule(const QList<QSharedPointer<RuleVertexPtrConn>> &n_rules,
+               const RuleVertexPtrConn *n_rule)
 {
     for (const QSharedPointer<RuleVertexPtrConn> &rule : n_rules)
         if (rule.data() == n_rule)
@@ -97,15 +103,17 @@ OstraObjectType BaseClassCommonData::getObjectTypeById(const QString &n_id) cons
         return OBJECT_TYPE_CONSTRAINT;
     if (m_relationsStorage->relationsContains(n_id))
         return OBJECT_TYPE_RELATION;
-    throw NoElementExceptionOstra(n_id, CLASS_NAME, QStringLiteral("getObjectTypeById(const QString &n_id)"),
+    throw NoElementExceptionOstra(n_id, CLASS_NAME,
+                                  QStringLiteral("getObjectTypeById(const QString &n_id)"),
                                   QSharedPointer<ExceptionOstra>());
 }
 
 // An element without a live relation uses no relation at all, so it never matches.
-QList<BaseClassCommonData::RuleSharedPtr>
-BaseClassCommonData::getRelationConnections(QSharedPointer<RelationModel> n_relation) const
+QList<BaseClassCommonData::RuleSharedPtr> BaseClassCommonData::getRelationConnections(
+    QSharedPointer<RelationModel> n_relation) const
 {
-    throwIfNull(n_relation.data(), QStringLiteral("getRelationConnections(QSharedPointer<RelationModel> n_relation)"));
+    throwIfNull(n_relation.data(),
+                QStringLiteral("getRelationConnections(QSharedPointer<RelationModel> n_relation)"));
     const QString relationId = n_relation->getId();
     QList<RuleSharedPtr> result;
     for (const RuleSharedPtr &rule : m_rules) {
@@ -116,16 +124,19 @@ BaseClassCommonData::getRelationConnections(QSharedPointer<RelationModel> n_rela
     return result;
 }
 
-QList<BaseClassCommonData::RuleSharedPtr> BaseClassCommonData::getRelationConnections(QString n_relationId) const
+QList<BaseClassCommonData::RuleSharedPtr> BaseClassCommonData::getRelationConnections(
+    QString n_relationId) const
 {
     return getRelationConnections(m_relationsStorage->getRelationPtr(n_relationId));
 }
 
 QList<BaseClassCommonData::ConstraintSharedPtr>
-BaseClassCommonData::getRelationConstraintConnections(QSharedPointer<RelationModel> n_relation) const
+BaseClassCommonData::getRelationConstraintConnections(
+    QSharedPointer<RelationModel> n_relation) const
 {
     throwIfNull(n_relation.data(),
-                QStringLiteral("getRelationConstraintConnections(QSharedPointer<RelationModel> n_relation)"));
+                QStringLiteral(
+                    "getRelationConstraintConnections(QSharedPointer<RelationModel> n_relation)"));
     const QString relationId = n_relation->getId();
     QList<ConstraintSharedPtr> result;
     for (const ConstraintSharedPtr &constraint : m_constraints) {
@@ -144,9 +155,11 @@ BaseClassCommonData::getRelationConstraintConnections(QString n_relationId) cons
 
 void BaseClassCommonData::deleteRelationPtr(QSharedPointer<RelationModel> n_relation)
 {
-    throwIfNull(n_relation.data(), QStringLiteral("deleteRelationPtr(QSharedPointer<RelationModel> n_relation)"));
+    throwIfNull(n_relation.data(),
+                QStringLiteral("deleteRelationPtr(QSharedPointer<RelationModel> n_relation)"));
     const QList<RuleSharedPtr> rules = getRelationConnections(n_relation->getId());
-    const QList<ConstraintSharedPtr> constraints = getRelationConstraintConnections(n_relation->getId());
+    const QList<ConstraintSharedPtr> constraints = getRelationConstraintConnections(
+        n_relation->getId());
     for (const RuleSharedPtr &rule : rules)
         IRuleData::deleteRule(rule->getId());
     for (const ConstraintSharedPtr &constraint : constraints)
@@ -186,12 +199,14 @@ void BaseClassCommonData::copyConstraintsEdges(const BaseClassCommonData &n_sour
         const QSharedPointer<RelationModel> relation = constraint->getRelationPtr();
         if (relation.isNull())
             continue;
-        copyRelationAndInputEdges(constraint->getId(), relation->getId(), constraint->getInputParameters());
+        copyRelationAndInputEdges(constraint->getId(), relation->getId(),
+                                  constraint->getInputParameters());
     }
 }
 
-void BaseClassCommonData::copyRelationAndInputEdges(const QString &n_elementId, const QString &n_relationId,
-                                                    const QHash<QString, ParameterSharedPtr> &n_inputs)
+void BaseClassCommonData::copyRelationAndInputEdges(
+    const QString &n_elementId, const QString &n_relationId,
+    const QHash<QString, ParameterSharedPtr> &n_inputs)
 {
     addEdge(n_elementId, n_relationId, QString());
     for (auto it = n_inputs.constBegin(); it != n_inputs.constEnd(); ++it)
@@ -242,15 +257,18 @@ int BaseClassCommonData::countOfBadLinkedConstraints() const
     return count;
 }
 
-void BaseClassCommonData::addEdge(const QString &n_vertex_1, const QString &n_vertex_2, const QString &n_linkedName)
+void BaseClassCommonData::addEdge(const QString &n_vertex_1, const QString &n_vertex_2,
+                                  const QString &n_linkedName)
 {
     const OstraObjectType first = getObjectTypeById(n_vertex_1);
     const OstraObjectType second = getObjectTypeById(n_vertex_2);
     if (first == second)
-        throw TypesMismatchExceptionOstra(first, first, CLASS_NAME, METHOD_ADD_BY_IDS, QSharedPointer<ExceptionOstra>());
+        throw TypesMismatchExceptionOstra(first, first, CLASS_NAME, METHOD_ADD_BY_IDS,
+                                          QSharedPointer<ExceptionOstra>());
     const auto refuseEmptyName = [&](const QString &n_suffix) {
         if (n_linkedName.isEmpty())
-            throw NotSupportedEdgeType(n_vertex_1, n_vertex_2, CLASS_NAME, METHOD_ADD_BY_IDS + n_suffix,
+            throw NotSupportedEdgeType(n_vertex_1, n_vertex_2, CLASS_NAME,
+                                       METHOD_ADD_BY_IDS + n_suffix,
                                        QSharedPointer<ExceptionOstra>());
     };
     if (first == OBJECT_TYPE_PARAMETER && second == OBJECT_TYPE_RULE) {
@@ -277,20 +295,24 @@ void BaseClassCommonData::addEdge(const QString &n_vertex_1, const QString &n_ve
 }
 
 // The rule side validates, so it goes first: a refused binding leaves no entry on the parameter.
-void BaseClassCommonData::addEdge(ParameterSharedPtr n_parameter, const QString &n_linkedName, RuleSharedPtr n_rule)
+void BaseClassCommonData::addEdge(ParameterSharedPtr n_parameter, const QString &n_linkedName,
+                                  RuleSharedPtr n_rule)
 {
     const QString method = QStringLiteral(
-        "addEdge(BaseClassCommonData::ParameterSharedPtr n_parameter, const QString &n_linkedName, BaseClassCommonData::RuleSharedPtr n_rule)");
+        "addEdge(BaseClassCommonData::ParameterSharedPtr n_parameter, const QString &n_linkedName, "
+        "BaseClassCommonData::RuleSharedPtr n_rule)");
     throwIfNull(n_parameter.data(), method);
     throwIfNull(n_rule.data(), method);
     n_rule->addInputParameterConn(n_linkedName, n_parameter);
     n_parameter->addAdjacentOutVertex(n_rule);
 }
 
-void BaseClassCommonData::addEdge(const QString &n_linkedName, RuleSharedPtr n_rule, ParameterSharedPtr n_parameter)
+void BaseClassCommonData::addEdge(const QString &n_linkedName, RuleSharedPtr n_rule,
+                                  ParameterSharedPtr n_parameter)
 {
     const QString method = QStringLiteral(
-        "addEdge(const QString &n_linkedName, BaseClassCommonData::RuleSharedPtr n_rule, BaseClassCommonData::ParameterSharedPtr n_parameter)");
+        "addEdge(const QString &n_linkedName, BaseClassCommonData::RuleSharedPtr n_rule, "
+        "BaseClassCommonData::ParameterSharedPtr n_parameter)");
     throwIfNull(n_parameter.data(), method);
     throwIfNull(n_rule.data(), method);
     n_rule->addOutputParameterConn(n_linkedName, n_parameter);
@@ -301,7 +323,8 @@ void BaseClassCommonData::addEdge(ParameterSharedPtr n_parameter, const QString 
                                   ConstraintSharedPtr n_constraint)
 {
     const QString method = QStringLiteral(
-        "addEdge(BaseClassCommonData::ParameterSharedPtr n_parameter, const QString &n_linkedName, BaseClassCommonData::ConstraintSharedPtr n_constraint)");
+        "addEdge(BaseClassCommonData::ParameterSharedPtr n_parameter, const QString &n_linkedName, "
+        "BaseClassCommonData::ConstraintSharedPtr n_constraint)");
     throwIfNull(n_parameter.data(), method);
     throwIfNull(n_constraint.data(), method);
     n_constraint->addInputParameterConn(n_linkedName, n_parameter);
@@ -310,8 +333,8 @@ void BaseClassCommonData::addEdge(ParameterSharedPtr n_parameter, const QString 
 
 void BaseClassCommonData::addEdge(RuleSharedPtr n_rule, QSharedPointer<RelationModel> n_relation)
 {
-    const QString method =
-        QStringLiteral("addEdge(BaseClassCommonData::RuleSharedPtr n_rule, QSharedPointer<RelationModel> n_relation)");
+    const QString method = QStringLiteral("addEdge(BaseClassCommonData::RuleSharedPtr n_rule, "
+                                          "QSharedPointer<RelationModel> n_relation)");
     throwIfNull(n_rule.data(), method);
     throwIfNull(n_relation.data(), method);
     if (!m_relationsStorage->relationsContains(n_relation->getId()))
@@ -319,10 +342,12 @@ void BaseClassCommonData::addEdge(RuleSharedPtr n_rule, QSharedPointer<RelationM
     n_rule->setRelationPtr(n_relation);
 }
 
-void BaseClassCommonData::addEdge(ConstraintSharedPtr n_constraint, QSharedPointer<RelationModel> n_relation)
+void BaseClassCommonData::addEdge(ConstraintSharedPtr n_constraint,
+                                  QSharedPointer<RelationModel> n_relation)
 {
     const QString method = QStringLiteral(
-        "addEdge(BaseClassCommonData::ConstraintSharedPtr n_constraint, QSharedPointer<RelationModel> n_relation)");
+        "addEdge(BaseClassCommonData::ConstraintSharedPtr n_constraint, "
+        "QSharedPointer<RelationModel> n_relation)");
     throwIfNull(n_constraint.data(), method);
     throwIfNull(n_relation.data(), method);
     if (!m_relationsStorage->relationsContains(n_relation->getId()))
@@ -330,7 +355,8 @@ void BaseClassCommonData::addEdge(ConstraintSharedPtr n_constraint, QSharedPoint
     n_constraint->setRelationPtr(n_relation);
 }
 
-void BaseClassCommonData::deleteEdge(const QString &n_vertex_1, const QString &n_vertex_2, const QString &n_linkedName)
+void BaseClassCommonData::deleteEdge(const QString &n_vertex_1, const QString &n_vertex_2,
+                                     const QString &n_linkedName)
 {
     const OstraObjectType first = getObjectTypeById(n_vertex_1);
     const OstraObjectType second = getObjectTypeById(n_vertex_2);
@@ -357,7 +383,8 @@ void BaseClassCommonData::deleteEdge(const QString &n_vertex_1, const QString &n
 }
 
 // Every check runs before either side changes, so a refused removal leaves the edge whole.
-void BaseClassCommonData::deleteEdge(ParameterSharedPtr n_parameter, RuleSharedPtr n_rule, const QString &n_linkedName)
+void BaseClassCommonData::deleteEdge(ParameterSharedPtr n_parameter, RuleSharedPtr n_rule,
+                                     const QString &n_linkedName)
 {
     throwIfNull(n_parameter.data(), METHOD_DELETE_INPUT);
     // The parameter's own removal raises the exact error for a null or unlisted rule, unchanged.
@@ -365,7 +392,8 @@ void BaseClassCommonData::deleteEdge(ParameterSharedPtr n_parameter, RuleSharedP
         n_parameter->removeAdjacentOutVertex(n_rule);
     const QSharedPointer<ParameterVertexPtrConn> parameter = n_parameter;
     if (!n_linkedName.isEmpty() && n_rule->getInputParameterConn(n_linkedName) != parameter)
-        throw InconsistencyDataExceptionOstra(CLASS_NAME, METHOD_DELETE_INPUT, QSharedPointer<ExceptionOstra>());
+        throw InconsistencyDataExceptionOstra(CLASS_NAME, METHOD_DELETE_INPUT,
+                                              QSharedPointer<ExceptionOstra>());
 
     n_parameter->removeAdjacentOutVertex(n_rule);
     if (n_linkedName.isEmpty()) {
@@ -376,15 +404,18 @@ void BaseClassCommonData::deleteEdge(ParameterSharedPtr n_parameter, RuleSharedP
     }
 }
 
-void BaseClassCommonData::deleteEdge(RuleSharedPtr n_rule, ParameterSharedPtr n_parameter, const QString &n_linkedName)
+void BaseClassCommonData::deleteEdge(RuleSharedPtr n_rule, ParameterSharedPtr n_parameter,
+                                     const QString &n_linkedName)
 {
     throwIfNull(n_parameter.data(), METHOD_DELETE_OUTPUT);
     if (n_rule.isNull()
-        || !listsRule(n_parameter->getAdjacentInVerticesConvert<RuleVertexPtrConn>(), n_rule.data()))
+        || !listsRule(n_parameter->getAdjacentInVerticesConvert<RuleVertexPtrConn>(),
+                      n_rule.data()))
         n_parameter->removeAdjacentInVertex(n_rule);
     const QSharedPointer<ParameterVertexPtrConn> parameter = n_parameter;
     if (!n_linkedName.isEmpty() && n_rule->getOutputParameterConn(n_linkedName) != parameter)
-        throw InconsistencyDataExceptionOstra(CLASS_NAME, METHOD_DELETE_OUTPUT, QSharedPointer<ExceptionOstra>());
+        throw InconsistencyDataExceptionOstra(CLASS_NAME, METHOD_DELETE_OUTPUT,
+                                              QSharedPointer<ExceptionOstra>());
 
     n_parameter->removeAdjacentInVertex(n_rule);
     if (n_linkedName.isEmpty()) {
@@ -395,19 +426,21 @@ void BaseClassCommonData::deleteEdge(RuleSharedPtr n_rule, ParameterSharedPtr n_
     }
 }
 
-void BaseClassCommonData::deleteEdge(ParameterSharedPtr n_parameter, ConstraintSharedPtr n_constraint,
-                                     const QString &n_linkedName)
+void BaseClassCommonData::deleteEdge(ParameterSharedPtr n_parameter,
+                                     ConstraintSharedPtr n_constraint, const QString &n_linkedName)
 {
     throwIfNull(n_parameter.data(), METHOD_DELETE_CONSTRAINT);
     throwIfNull(n_constraint.data(), METHOD_DELETE_CONSTRAINT);
     const QSharedPointer<ParameterVertexPtrConn> parameter = n_parameter;
     if (!n_linkedName.isEmpty() && n_constraint->getInputParameterConn(n_linkedName) != parameter)
-        throw InconsistencyDataExceptionOstra(CLASS_NAME, METHOD_DELETE_CONSTRAINT, QSharedPointer<ExceptionOstra>());
+        throw InconsistencyDataExceptionOstra(CLASS_NAME, METHOD_DELETE_CONSTRAINT,
+                                              QSharedPointer<ExceptionOstra>());
 
     n_parameter->deleteLinkedConstraint(n_constraint);
     if (n_linkedName.isEmpty()) {
         while (n_constraint->containsInInputParameters(parameter))
-            n_constraint->removeInputParameterConn(n_constraint->getLinkedNameOfInputeParameter(parameter));
+            n_constraint->removeInputParameterConn(
+                n_constraint->getLinkedNameOfInputeParameter(parameter));
     } else {
         n_constraint->removeInputParameterConn(n_linkedName);
     }
@@ -422,7 +455,8 @@ void BaseClassCommonData::deleteEdge(RuleSharedPtr n_rule, QSharedPointer<Relati
         n_rule->removeRelationPtr();
 }
 
-void BaseClassCommonData::deleteEdge(ConstraintSharedPtr n_constraint, QSharedPointer<RelationModel> n_relation)
+void BaseClassCommonData::deleteEdge(ConstraintSharedPtr n_constraint,
+                                     QSharedPointer<RelationModel> n_relation)
 {
     if (n_constraint.isNull())
         return;
@@ -447,9 +481,10 @@ void BaseClassCommonData::deleteAllObjectEdges(const QString &n_vertex_1)
         deleteAllConstraintEdges(getConstraintPtr(n_vertex_1));
         break;
     default:
-        throw NoElementExceptionOstra(n_vertex_1, CLASS_NAME,
-                                      QStringLiteral("deleteAllObjectEdges(const QString &n_vertex_1)"),
-                                      QSharedPointer<ExceptionOstra>());
+        throw NoElementExceptionOstra(
+            n_vertex_1, CLASS_NAME,
+            QStringLiteral("deleteAllObjectEdges(const QString &n_vertex_1)"),
+            QSharedPointer<ExceptionOstra>());
     }
 }
 
@@ -457,11 +492,12 @@ void BaseClassCommonData::deleteAllObjectEdges(const QString &n_vertex_1)
 // parameter under several names loses every one of its entries in the parameter's list.
 void BaseClassCommonData::deleteAllParameterEdges(ParameterSharedPtr n_parameter)
 {
-    const QString method =
-        QStringLiteral("deleteAllParameterEdges(BaseClassCommonData::ParameterSharedPtr n_parameter)");
+    const QString method = QStringLiteral(
+        "deleteAllParameterEdges(BaseClassCommonData::ParameterSharedPtr n_parameter)");
     throwIfNull(n_parameter.data(), method);
     if (!parametersContains(n_parameter->getId()))
-        throw NoElementExceptionOstra(n_parameter->getId(), CLASS_NAME, method, QSharedPointer<ExceptionOstra>());
+        throw NoElementExceptionOstra(n_parameter->getId(), CLASS_NAME, method,
+                                      QSharedPointer<ExceptionOstra>());
     const ParameterSharedPtr parameter = getParameterPtr(n_parameter->getId());
     const QList<RuleSharedPtr> producers = distinctLive(parameter->getInputRules());
     const QList<RuleSharedPtr> consumers = distinctLive(parameter->getOutputRules());
@@ -481,7 +517,8 @@ void BaseClassCommonData::deleteAllParameterEdges(ParameterSharedPtr n_parameter
 // A parameter bound under several names is visited once: the first removal unbinds every name.
 void BaseClassCommonData::deleteAllRuleEdges(RuleSharedPtr n_rule)
 {
-    throwIfNull(n_rule.data(), QStringLiteral("deleteAllRuleEdges(BaseClassCommonData::RuleSharedPtr n_rule)"));
+    throwIfNull(n_rule.data(),
+                QStringLiteral("deleteAllRuleEdges(BaseClassCommonData::RuleSharedPtr n_rule)"));
     const RuleSharedPtr rule = getRulePtr(n_rule->getId());
     const QList<ParameterSharedPtr> inputs = distinctLiveValues(rule->getInputParameters());
     const QList<ParameterSharedPtr> outputs = distinctLiveValues(rule->getOutputParameters());
@@ -496,8 +533,10 @@ void BaseClassCommonData::deleteAllRuleEdges(RuleSharedPtr n_rule)
 
 void BaseClassCommonData::deleteAllConstraintEdges(ConstraintSharedPtr n_constraint)
 {
-    throwIfNull(n_constraint.data(),
-                QStringLiteral("deleteAllConstraintEdges(BaseClassCommonData::ConstraintSharedPtr n_constraint)"));
+    throwIfNull(
+        n_constraint.data(),
+        QStringLiteral(
+            "deleteAllConstraintEdges(BaseClassCommonData::ConstraintSharedPtr n_constraint)"));
     const ConstraintSharedPtr constraint = getConstraintPtr(n_constraint->getId());
     for (const ParameterSharedPtr &parameter : distinctLiveValues(constraint->getInputParameters()))
         deleteEdge(parameter, constraint, QString());
@@ -505,10 +544,13 @@ void BaseClassCommonData::deleteAllConstraintEdges(ConstraintSharedPtr n_constra
 
 void BaseClassCommonData::deleteAllRelationEdges(QSharedPointer<RelationModel> n_relation)
 {
-    throwIfNull(n_relation.data(), QStringLiteral("deleteAllRelationEdges(QSharedPointer<RelationModel> n_relation)"));
-    const QSharedPointer<RelationModel> relation = m_relationsStorage->getRelationPtr(n_relation->getId());
+    throwIfNull(n_relation.data(),
+                QStringLiteral("deleteAllRelationEdges(QSharedPointer<RelationModel> n_relation)"));
+    const QSharedPointer<RelationModel> relation = m_relationsStorage->getRelationPtr(
+        n_relation->getId());
     const QList<RuleSharedPtr> rules = getRelationConnections(relation->getId());
-    const QList<ConstraintSharedPtr> constraints = getRelationConstraintConnections(relation->getId());
+    const QList<ConstraintSharedPtr> constraints = getRelationConstraintConnections(
+        relation->getId());
     for (const RuleSharedPtr &rule : rules)
         deleteEdge(rule, relation);
     for (const ConstraintSharedPtr &constraint : constraints)

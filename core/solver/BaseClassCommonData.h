@@ -25,18 +25,22 @@ public:
     explicit BaseClassCommonData(QSharedPointer<RelationsStorage> n_relationsStorage);
     // New element objects with the same ids, linked among themselves by id and variable name to the
     // relations of the given storage. Elements without a relation and unbound names are skipped.
-    BaseClassCommonData(const BaseClassCommonData &n_source, QSharedPointer<RelationsStorage> n_relationsStorage);
+    BaseClassCommonData(const BaseClassCommonData &n_source,
+                        QSharedPointer<RelationsStorage> n_relationsStorage);
     BaseClassCommonData &operator=(const BaseClassCommonData &) = delete;
     ~BaseClassCommonData() override;
 
     // Clears the computed state of the class's elements and of every relation of the model.
     virtual void reset();
     virtual OstraObjectType getObjectTypeById(const QString &n_id) const;
-    virtual QList<RuleSharedPtr> getRelationConnections(QSharedPointer<RelationModel> n_relation) const;
+    virtual QList<RuleSharedPtr> getRelationConnections(
+        QSharedPointer<RelationModel> n_relation) const;
     virtual QList<RuleSharedPtr> getRelationConnections(QString n_relationId) const;
-    virtual QList<ConstraintSharedPtr> getRelationConstraintConnections(QSharedPointer<RelationModel> n_relation) const;
+    virtual QList<ConstraintSharedPtr> getRelationConstraintConnections(
+        QSharedPointer<RelationModel> n_relation) const;
     virtual QList<ConstraintSharedPtr> getRelationConstraintConnections(QString n_relationId) const;
-    // Removes the relation with the rules and constraints of this class that use it; their edges stay.
+    // Removes the relation with the rules and constraints of this class that use it; their edges
+    // stay.
     virtual void deleteRelationPtr(QSharedPointer<RelationModel> n_relation);
     virtual void deleteRelation(const QString &n_relationId);
     virtual bool relationsContains(const QString &n_id) const;
@@ -55,15 +59,20 @@ public:
     void addEdge(const QString &n_vertex_1, const QString &n_vertex_2, const QString &n_linkedName);
     void addEdge(ParameterSharedPtr n_parameter, const QString &n_linkedName, RuleSharedPtr n_rule);
     void addEdge(const QString &n_linkedName, RuleSharedPtr n_rule, ParameterSharedPtr n_parameter);
-    void addEdge(ParameterSharedPtr n_parameter, const QString &n_linkedName, ConstraintSharedPtr n_constraint);
+    void addEdge(ParameterSharedPtr n_parameter, const QString &n_linkedName,
+                 ConstraintSharedPtr n_constraint);
     void addEdge(RuleSharedPtr n_rule, QSharedPointer<RelationModel> n_relation);
     void addEdge(ConstraintSharedPtr n_constraint, QSharedPointer<RelationModel> n_relation);
 
     // An empty name means every binding between the two elements.
-    void deleteEdge(const QString &n_vertex_1, const QString &n_vertex_2, const QString &n_linkedName);
-    void deleteEdge(ParameterSharedPtr n_parameter, RuleSharedPtr n_rule, const QString &n_linkedName);
-    void deleteEdge(RuleSharedPtr n_rule, ParameterSharedPtr n_parameter, const QString &n_linkedName);
-    void deleteEdge(ParameterSharedPtr n_parameter, ConstraintSharedPtr n_constraint, const QString &n_linkedName);
+    void deleteEdge(const QString &n_vertex_1, const QString &n_vertex_2,
+                    const QString &n_linkedName);
+    void deleteEdge(ParameterSharedPtr n_parameter, RuleSharedPtr n_rule,
+                    const QString &n_linkedName);
+    void deleteEdge(RuleSharedPtr n_rule, ParameterSharedPtr n_parameter,
+                    const QString &n_linkedName);
+    void deleteEdge(ParameterSharedPtr n_parameter, ConstraintSharedPtr n_constraint,
+                    const QString &n_linkedName);
     void deleteEdge(RuleSharedPtr n_rule, QSharedPointer<RelationModel> n_relation);
     void deleteEdge(ConstraintSharedPtr n_constraint, QSharedPointer<RelationModel> n_relation);
 

@@ -1,3 +1,5 @@
 #include "solver/DynamicAlgorithm.h"
 
-DynamicAlgorithm::DynamicAlgorithm() : BaseAlgorithm() {}
+DynamicAlgorithm::DynamicAlgorithm() : BaseAlgorithm()
+{
+}

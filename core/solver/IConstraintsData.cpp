@@ -8,14 +8,18 @@ const QString CLASS_NAME = QStringLiteral("IConstraintsData");
 
 } // namespace
 
-IConstraintsData::IConstraintsData() {}
+IConstraintsData::IConstraintsData()
+{
+}
 
 IConstraintsData::IConstraintsData(const IConstraintsData &n_other)
 {
     copyConstraints(n_other);
 }
 
-IConstraintsData::~IConstraintsData() {}
+IConstraintsData::~IConstraintsData()
+{
+}
 
 IConstraintsData::ConstraintSharedPtr IConstraintsData::getConstraint(const QString &n_id) const
 {
@@ -37,7 +41,8 @@ bool IConstraintsData::constraintsContains(const QString &n_id) const
     return m_constraints.contains(n_id);
 }
 
-IConstraintsData::ConstraintSharedPtr IConstraintsData::getConstraintSharedPtr(const QString &n_id) const
+IConstraintsData::ConstraintSharedPtr IConstraintsData::getConstraintSharedPtr(
+    const QString &n_id) const
 {
     return idstore::findOrThrow(m_constraints, n_id, CLASS_NAME,
                                 QStringLiteral("getConstraintSharedPtr(const QString &n_id)"));
@@ -62,8 +67,9 @@ void IConstraintsData::addConstraint(const ConstraintModel &n_element)
 
 void IConstraintsData::addConstraintPtr(ConstraintSharedPtr n_element)
 {
-    idstore::insertUnique(m_constraints, n_element, CLASS_NAME,
-                          QStringLiteral("addConstraintPtr(IConstraintsData::ConstraintSharedPtr n_constraint)"));
+    idstore::insertUnique(
+        m_constraints, n_element, CLASS_NAME,
+        QStringLiteral("addConstraintPtr(IConstraintsData::ConstraintSharedPtr n_constraint)"));
 }
 
 int IConstraintsData::deleteConstraint(const QString &n_id)

@@ -7,8 +7,8 @@
 
 #include "elements/ConstraintModel.h"
 
-// A class's constraints by id. The store knows nothing of edges; the elements are shared with whoever
-// else holds them.
+// A class's constraints by id. The store knows nothing of edges; the elements are shared with
+// whoever else holds them.
 class IConstraintsData
 {
 public:

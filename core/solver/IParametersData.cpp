@@ -9,7 +9,9 @@ const QString CLASS_NAME = QStringLiteral("IParametersData");
 
 } // namespace
 
-IParametersData::IParametersData() {}
+IParametersData::IParametersData()
+{
+}
 
 IParametersData::IParametersData(const IParametersData &n_other)
 {
@@ -17,7 +19,9 @@ IParametersData::IParametersData(const IParametersData &n_other)
     copyDefaultValue(n_other);
 }
 
-IParametersData::~IParametersData() {}
+IParametersData::~IParametersData()
+{
+}
 
 IParametersData::ParameterSharedPtr IParametersData::getParameter(const QString &n_id) const
 {
@@ -52,11 +56,12 @@ void IParametersData::setParameterDefaultValue(const QString &n_id, const QVaria
         m_defaultValueParameters.insert(parameter);
         return;
     }
-    throw BadValueExceptionOstra(n_value,
-                                 QStringLiteral("Unable to establish a value to default for parameter with  id=") + n_id,
-                                 CLASS_NAME,
-                                 QStringLiteral("setParameterDefaultValue(const QString &n_id, const QVariant &n_value)"),
-                                 QSharedPointer<ExceptionOstra>());
+    throw BadValueExceptionOstra(
+        n_value,
+        QStringLiteral("Unable to establish a value to default for parameter with  id=") + n_id,
+        CLASS_NAME,
+        QStringLiteral("setParameterDefaultValue(const QString &n_id, const QVariant &n_value)"),
+        QSharedPointer<ExceptionOstra>());
 }
 
 void IParametersData::setParametersDefaultValues(const QHash<QString, QVariant> &n_values)
@@ -65,7 +70,8 @@ void IParametersData::setParametersDefaultValues(const QHash<QString, QVariant> 
         setParameterDefaultValue(it.key(), it.value());
 }
 
-IParametersData::ParameterSharedPtr IParametersData::getParameterSharedPtr(const QString &n_id) const
+IParametersData::ParameterSharedPtr IParametersData::getParameterSharedPtr(
+    const QString &n_id) const
 {
     return idstore::findOrThrow(m_parameters, n_id, CLASS_NAME,
                                 QStringLiteral("getParameterSharedPtr(const QString &n_id)"));
@@ -73,7 +79,8 @@ IParametersData::ParameterSharedPtr IParametersData::getParameterSharedPtr(const
 
 IParametersData::ParameterSharedPtr IParametersData::getParameterPtr(const QString &n_id) const
 {
-    return idstore::findOrThrow(m_parameters, n_id, CLASS_NAME, QStringLiteral("getParameterPtr(const QString &n_id)"));
+    return idstore::findOrThrow(m_parameters, n_id, CLASS_NAME,
+                                QStringLiteral("getParameterPtr(const QString &n_id)"));
 }
 
 void IParametersData::copyParameters(const IParametersData &n_other)
@@ -95,8 +102,9 @@ void IParametersData::addParameter(const ParameterModel &n_parameter)
 
 void IParametersData::addParameterPtr(ParameterSharedPtr n_parameter)
 {
-    idstore::insertUnique(m_parameters, n_parameter, CLASS_NAME,
-                          QStringLiteral("addParameterPtr(IParametersData::ParameterSharedPtr n_parameter)"));
+    idstore::insertUnique(
+        m_parameters, n_parameter, CLASS_NAME,
+        QStringLiteral("addParameterPtr(IParametersData::ParameterSharedPtr n_parameter)"));
 }
 
 int IParametersData::deleteParameter(const QString &n_id)

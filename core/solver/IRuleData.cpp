@@ -8,14 +8,18 @@ const QString CLASS_NAME = QStringLiteral("IRuleData");
 
 } // namespace
 
-IRuleData::IRuleData() {}
+IRuleData::IRuleData()
+{
+}
 
 IRuleData::IRuleData(const IRuleData &n_other)
 {
     copyRules(n_other);
 }
 
-IRuleData::~IRuleData() {}
+IRuleData::~IRuleData()
+{
+}
 
 IRuleData::RuleSharedPtr IRuleData::getRule(const QString &n_id) const
 {
@@ -39,12 +43,14 @@ bool IRuleData::rulesContains(const QString &n_id) const
 
 IRuleData::RuleSharedPtr IRuleData::getRuleSharedPtr(const QString &n_id) const
 {
-    return idstore::findOrThrow(m_rules, n_id, CLASS_NAME, QStringLiteral("getRuleSharedPtr(const QString &n_name)"));
+    return idstore::findOrThrow(m_rules, n_id, CLASS_NAME,
+                                QStringLiteral("getRuleSharedPtr(const QString &n_name)"));
 }
 
 IRuleData::RuleSharedPtr IRuleData::getRulePtr(const QString &n_id) const
 {
-    return idstore::findOrThrow(m_rules, n_id, CLASS_NAME, QStringLiteral("getRulePtr(const QString &n_name)"));
+    return idstore::findOrThrow(m_rules, n_id, CLASS_NAME,
+                                QStringLiteral("getRulePtr(const QString &n_name)"));
 }
 
 void IRuleData::copyRules(const IRuleData &n_other)

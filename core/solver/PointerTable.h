@@ -70,9 +70,9 @@ private:
 
     std::size_t slotOf(const Key *n_key) const
     {
-        const std::uint64_t mixed =
-            static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(n_key))
-            * 0x9E3779B97F4A7C15ull;
+        const std::uint64_t mixed = static_cast<std::uint64_t>(
+                                        reinterpret_cast<std::uintptr_t>(n_key))
+                                    * 0x9E3779B97F4A7C15ull;
         return static_cast<std::size_t>(mixed >> 20) & (m_slots.size() - 1);
     }
     void grow()

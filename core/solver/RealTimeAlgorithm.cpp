@@ -1,3 +1,5 @@
 #include "solver/RealTimeAlgorithm.h"
 
-RealTimeAlgorithm::RealTimeAlgorithm() : BaseAlgorithm() {}
+RealTimeAlgorithm::RealTimeAlgorithm() : BaseAlgorithm()
+{
+}

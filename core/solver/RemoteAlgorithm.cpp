@@ -2,30 +2,35 @@
 
 #include "solver/RemoteAlgorithmData.h"
 
-RemoteAlgorithm::RemoteAlgorithm(QSharedPointer<BaseAlgorithmData> n_algorithmData) : BaseAlgorithm(n_algorithmData)
+RemoteAlgorithm::RemoteAlgorithm(QSharedPointer<BaseAlgorithmData> n_algorithmData)
+    : BaseAlgorithm(n_algorithmData)
 {
     takeServerFrom(n_algorithmData);
 }
 
-RemoteAlgorithm::RemoteAlgorithm(const BaseClassCommonData &n_network, QSharedPointer<BaseAlgorithmData> n_algorithmData)
+RemoteAlgorithm::RemoteAlgorithm(const BaseClassCommonData &n_network,
+                                 QSharedPointer<BaseAlgorithmData> n_algorithmData)
     : BaseAlgorithm(n_network, n_algorithmData)
 {
     takeServerFrom(n_algorithmData);
 }
 
-RemoteAlgorithm::RemoteAlgorithm(const QString &n_serverIP, const QString &n_serverPort, bool n_useDefaultValues,
-                                 bool n_useConstraints)
-    : BaseAlgorithm(QSharedPointer<RemoteAlgorithmData>::create(n_serverIP, n_serverPort, n_useDefaultValues,
-                                                                n_useConstraints))
+RemoteAlgorithm::RemoteAlgorithm(const QString &n_serverIP, const QString &n_serverPort,
+                                 bool n_useDefaultValues, bool n_useConstraints)
+    : BaseAlgorithm(QSharedPointer<RemoteAlgorithmData>::create(
+        n_serverIP, n_serverPort, n_useDefaultValues, n_useConstraints))
 {
     takeServerFrom(m_algorithmData);
 }
 
-RemoteAlgorithm::~RemoteAlgorithm() {}
+RemoteAlgorithm::~RemoteAlgorithm()
+{
+}
 
 void RemoteAlgorithm::takeServerFrom(const QSharedPointer<BaseAlgorithmData> &n_algorithmData)
 {
-    const QSharedPointer<RemoteAlgorithmData> remote = qSharedPointerDynamicCast<RemoteAlgorithmData>(n_algorithmData);
+    const QSharedPointer<RemoteAlgorithmData> remote =
+        qSharedPointerDynamicCast<RemoteAlgorithmData>(n_algorithmData);
     if (remote.isNull())
         return;
     m_serverIP = remote->getServerIP();

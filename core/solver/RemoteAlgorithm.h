@@ -12,7 +12,8 @@ class RemoteAlgorithm : public BaseAlgorithm
 public:
     // A record of another kind leaves the address and port empty; a null one is refused.
     explicit RemoteAlgorithm(QSharedPointer<BaseAlgorithmData> n_algorithmData);
-    RemoteAlgorithm(const BaseClassCommonData &n_network, QSharedPointer<BaseAlgorithmData> n_algorithmData);
+    RemoteAlgorithm(const BaseClassCommonData &n_network,
+                    QSharedPointer<BaseAlgorithmData> n_algorithmData);
     RemoteAlgorithm(const QString &n_serverIP, const QString &n_serverPort, bool n_useDefaultValues,
                     bool n_useConstraints);
     ~RemoteAlgorithm() override;

@@ -10,8 +10,8 @@ class RemoteAlgorithmData : public BaseAlgorithmData
 {
 public:
     RemoteAlgorithmData();
-    RemoteAlgorithmData(const QString &n_serverIP, const QString &n_serverPort, bool n_useDefaultValues,
-                        bool n_useConstraints);
+    RemoteAlgorithmData(const QString &n_serverIP, const QString &n_serverPort,
+                        bool n_useDefaultValues, bool n_useConstraints);
     ~RemoteAlgorithmData() override;
 
     QString getServerIP() const;

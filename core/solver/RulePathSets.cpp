@@ -170,7 +170,8 @@ RulePathSets::Set RulePathSets::united(const Set &n_first, const Set &n_second)
     const int level = n_first.level > n_second.level ? n_first.level : n_second.level;
     Set result;
     result.level = level;
-    result.root = unite(lift(n_first.root, n_first.level, level), lift(n_second.root, n_second.level, level), level);
+    result.root = unite(lift(n_first.root, n_first.level, level),
+                        lift(n_second.root, n_second.level, level), level);
     return result;
 }
 

@@ -6,11 +6,11 @@
 #include <vector>
 
 // Sets of rule numbers for the search's derivation paths, kept in one pool. A set is a tree of
-// nodes (1024 numbers per leaf, 16 children per inner node), and the pool stores every distinct node
-// once, so equal sets, and equal parts of sets, are the same node. Adding a number then costs one
-// branch, and a union only descends where the two sides differ and hands back a side that already
-// covers the other: the long, largely shared paths of a deep network stay cheap. Sizes are known
-// at once.
+// nodes (1024 numbers per leaf, 16 children per inner node), and the pool stores every distinct
+// node once, so equal sets, and equal parts of sets, are the same node. Adding a number then costs
+// one branch, and a union only descends where the two sides differ and hands back a side that
+// already covers the other: the long, largely shared paths of a deep network stay cheap. Sizes are
+// known at once.
 //
 // Why it exists: a parameter's path is its producing rule's path plus that rule, and a rule's path
 // the union of its inputs' paths, so paths grow with the depth of the network. Kept as the

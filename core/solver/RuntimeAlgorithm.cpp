@@ -13,7 +13,8 @@ bool hasValue(const ParameterModel::ParameterModelPtr &n_parameter)
 
 } // namespace
 
-RuntimeAlgorithm::RuntimeAlgorithm(QSharedPointer<BaseAlgorithmData> n_algorithmData) : StaticAlgorithm(n_algorithmData)
+RuntimeAlgorithm::RuntimeAlgorithm(QSharedPointer<BaseAlgorithmData> n_algorithmData)
+    : StaticAlgorithm(n_algorithmData)
 {
 }
 
@@ -22,12 +23,15 @@ RuntimeAlgorithm::RuntimeAlgorithm(bool n_useDefaultValues, bool n_useConstraint
 {
 }
 
-RuntimeAlgorithm::RuntimeAlgorithm(const BaseClassCommonData &n_network, bool n_useDefaultValues, bool n_useConstraints)
+RuntimeAlgorithm::RuntimeAlgorithm(const BaseClassCommonData &n_network, bool n_useDefaultValues,
+                                   bool n_useConstraints)
     : StaticAlgorithm(n_network, n_useDefaultValues, n_useConstraints)
 {
 }
 
-RuntimeAlgorithm::~RuntimeAlgorithm() {}
+RuntimeAlgorithm::~RuntimeAlgorithm()
+{
+}
 
 BaseAlgorithm::OstraSearchType RuntimeAlgorithm::getAlgorithmType() const
 {
@@ -38,7 +42,8 @@ bool RuntimeAlgorithm::calculate()
 {
     search();
     if (!m_algorithmSolution->checkAlgorithmInegrity())
-        throw InconsistencyDataExceptionOstra(QStringLiteral("RuntimeAlgorithm"), QStringLiteral("calculate()"),
+        throw InconsistencyDataExceptionOstra(QStringLiteral("RuntimeAlgorithm"),
+                                              QStringLiteral("calculate()"),
                                               QSharedPointer<ExceptionOstra>());
     if (m_algorithmSolution->getSolutionStatus() == AlgorithmSolution::CONSTRAINT_FAILED)
         return false;
@@ -86,19 +91,22 @@ bool RuntimeAlgorithm::checkRuleOutputs(RuleModel::RuleModelPtr n_rule)
     return result;
 }
 
-void RuntimeAlgorithm::clearAlgorithmAfterRule(RuleModel::RuleModelPtr n_rule, QList<RuleModel::RuleModelPtr> &n_order)
+void RuntimeAlgorithm::clearAlgorithmAfterRule(RuleModel::RuleModelPtr n_rule,
+                                               QList<RuleModel::RuleModelPtr> &n_order)
 {
     int failed = -1;
     for (int j = 0; j < n_order.size() && failed < 0; ++j)
         if (n_order.at(j) == n_rule)
             failed = j;
-    const QSet<ParameterModel::ParameterModelPtr> calculated = m_algorithmSolution->getCalculatedParameters();
+    const QSet<ParameterModel::ParameterModelPtr> calculated =
+        m_algorithmSolution->getCalculatedParameters();
     const QSet<ParameterModel::ParameterModelPtr> known = m_algorithmSolution->getKnownParameters();
     QSet<QSharedPointer<BaseOstraObj>> kept;
     QSet<ParameterModel::ParameterModelPtr> newCalculated;
     for (int j = 0; j <= failed; ++j) {
         const RuleModel::RuleModelPtr &rule = n_order.at(j);
-        const QHash<QString, ParameterModel::ParameterModelPtr> outputs = rule->getOutputParameters();
+        const QHash<QString, ParameterModel::ParameterModelPtr> outputs =
+            rule->getOutputParameters();
         for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it) {
             if (hasValue(it.value()) && calculated.contains(it.value())) {
                 newCalculated.insert(it.value());
@@ -117,7 +125,8 @@ void RuntimeAlgorithm::clearAlgorithmAfterRule(RuleModel::RuleModelPtr n_rule, Q
         if (type == OBJECT_TYPE_RULE) {
             qSharedPointerCast<RuleModel>(element)->reset();
         } else if (type == OBJECT_TYPE_PARAMETER) {
-            const ParameterModel::ParameterModelPtr parameter = qSharedPointerCast<ParameterModel>(element);
+            const ParameterModel::ParameterModelPtr parameter = qSharedPointerCast<ParameterModel>(
+                element);
             if (!known.contains(parameter))
                 parameter->reset();
         } else {
@@ -126,8 +135,10 @@ void RuntimeAlgorithm::clearAlgorithmAfterRule(RuleModel::RuleModelPtr n_rule, Q
     }
     // A reset clears the required flag too; without it the next search could not plan another
     // producer for a required output that the failed rule left empty.
-    const QSet<ParameterModel::ParameterModelPtr> reached = m_algorithmSolution->getExploredParameters();
-    for (const ParameterModel::ParameterModelPtr &parameter : m_algorithmSolution->getRequiredParameters())
+    const QSet<ParameterModel::ParameterModelPtr> reached =
+        m_algorithmSolution->getExploredParameters();
+    for (const ParameterModel::ParameterModelPtr &parameter :
+         m_algorithmSolution->getRequiredParameters())
         if (!reached.contains(parameter))
             parameter->m_required = true;
     m_algorithmSolution->setCalculatedParameters(newCalculated);
@@ -146,11 +157,12 @@ void RuntimeAlgorithm::additionalSearch()
 {
     const QList<RuleModel::RuleModelPtr> current = m_algorithmSolution->getRulesOrder();
     const QSet<RuleModel::RuleModelPtr> placed(current.begin(), current.end());
-    const QSet<ParameterModel::ParameterModelPtr> produced = m_algorithmSolution->getCalculatedParameters();
+    const QSet<ParameterModel::ParameterModelPtr> produced =
+        m_algorithmSolution->getCalculatedParameters();
     additionalBaseSearch();
-    const std::vector<RuleModel::RuleModelPtr> added =
-        buildRulesOrder(produced, placed, searchLimit(), QStringLiteral("RuntimeAlgorithm"),
-                        QStringLiteral("additionalSearch()"));
+    const std::vector<RuleModel::RuleModelPtr> added = buildRulesOrder(
+        produced, placed, searchLimit(), QStringLiteral("RuntimeAlgorithm"),
+        QStringLiteral("additionalSearch()"));
     for (const RuleModel::RuleModelPtr &rule : added) {
         m_algorithmSolution->appendRule(rule);
         if (m_useConstraints)

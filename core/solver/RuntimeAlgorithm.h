@@ -14,7 +14,8 @@ class RuntimeAlgorithm : public StaticAlgorithm
 public:
     explicit RuntimeAlgorithm(QSharedPointer<BaseAlgorithmData> n_algorithmData);
     RuntimeAlgorithm(bool n_useDefaultValues, bool n_useConstraints);
-    RuntimeAlgorithm(const BaseClassCommonData &n_network, bool n_useDefaultValues, bool n_useConstraints);
+    RuntimeAlgorithm(const BaseClassCommonData &n_network, bool n_useDefaultValues,
+                     bool n_useConstraints);
     ~RuntimeAlgorithm() override;
 
     OstraSearchType getAlgorithmType() const override;
@@ -24,7 +25,8 @@ public:
     void addExploredParametersFromRule(RuleModel::RuleModelPtr n_rule) override;
 
     bool checkRuleOutputs(RuleModel::RuleModelPtr n_rule);
-    void clearAlgorithmAfterRule(RuleModel::RuleModelPtr n_rule, QList<RuleModel::RuleModelPtr> &n_order);
+    void clearAlgorithmAfterRule(RuleModel::RuleModelPtr n_rule,
+                                 QList<RuleModel::RuleModelPtr> &n_order);
     void additionalBaseSearch();
     void additionalSearch();
 };

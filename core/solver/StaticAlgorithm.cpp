@@ -14,23 +14,32 @@ namespace {
 
 const QString CLASS_NAME = QStringLiteral("StaticAlgorithm");
 const QString WALK_METHOD = QStringLiteral(
-    "createAlgoritmForOneReqPar(QList<RuleModel::RuleModelPtr>& n_rulesOrder,QMultiHash<RuleModel::RuleModelPtr , ParameterModel::ParameterModelPtr> &n_additionalReqParametersPlaceInsert,ParameterModel::ParameterModelPtr n_currentObject)");
+    "createAlgoritmForOneReqPar(QList<RuleModel::RuleModelPtr>& "
+    "n_rulesOrder,QMultiHash<RuleModel::RuleModelPtr , ParameterModel::ParameterModelPtr> "
+    "&n_additionalReqParametersPlaceInsert,ParameterModel::ParameterModelPtr n_currentObject)");
 
 } // namespace
 
-StaticAlgorithm::StaticAlgorithm(QSharedPointer<BaseAlgorithmData> n_algorithmData) : BaseAlgorithm(n_algorithmData) {}
+StaticAlgorithm::StaticAlgorithm(QSharedPointer<BaseAlgorithmData> n_algorithmData)
+    : BaseAlgorithm(n_algorithmData)
+{
+}
 
 StaticAlgorithm::StaticAlgorithm(bool n_useDefaultValues, bool n_useConstraints)
     : BaseAlgorithm(n_useDefaultValues, n_useConstraints)
 {
 }
 
-StaticAlgorithm::StaticAlgorithm(const BaseClassCommonData &n_network, bool n_useDefaultValues, bool n_useConstraints)
-    : BaseAlgorithm(n_network, QSharedPointer<BaseAlgorithmData>::create(n_useDefaultValues, n_useConstraints))
+StaticAlgorithm::StaticAlgorithm(const BaseClassCommonData &n_network, bool n_useDefaultValues,
+                                 bool n_useConstraints)
+    : BaseAlgorithm(n_network,
+                    QSharedPointer<BaseAlgorithmData>::create(n_useDefaultValues, n_useConstraints))
 {
 }
 
-StaticAlgorithm::~StaticAlgorithm() {}
+StaticAlgorithm::~StaticAlgorithm()
+{
+}
 
 BaseAlgorithm::OstraSearchType StaticAlgorithm::getAlgorithmType() const
 {
@@ -40,7 +49,8 @@ BaseAlgorithm::OstraSearchType StaticAlgorithm::getAlgorithmType() const
 void StaticAlgorithm::search()
 {
     if (m_algorithmSolution->getKnownParametersCount() == 0)
-        throw NoKnownParametersExceptionOstra(CLASS_NAME, QStringLiteral("search()"), QSharedPointer<ExceptionOstra>());
+        throw NoKnownParametersExceptionOstra(CLASS_NAME, QStringLiteral("search()"),
+                                              QSharedPointer<ExceptionOstra>());
     if (m_algorithmSolution->getRequiredParametersCount() == 0)
         throw NoRequiredParametersExceptionOstra(CLASS_NAME, QStringLiteral("search()"),
                                                  QSharedPointer<ExceptionOstra>());
@@ -52,9 +62,9 @@ void StaticAlgorithm::search()
             return;
     }
     baseSearch();
-    const std::vector<RuleModel::RuleModelPtr> order =
-        buildRulesOrder(QSet<ParameterModel::ParameterModelPtr>(), QSet<RuleModel::RuleModelPtr>(),
-                        searchLimit(), CLASS_NAME, QStringLiteral("search()"));
+    const std::vector<RuleModel::RuleModelPtr> order = buildRulesOrder(
+        QSet<ParameterModel::ParameterModelPtr>(), QSet<RuleModel::RuleModelPtr>(), searchLimit(),
+        CLASS_NAME, QStringLiteral("search()"));
     for (const RuleModel::RuleModelPtr &rule : order) {
         m_algorithmSolution->appendRule(rule);
         if (m_useConstraints)
@@ -66,7 +76,8 @@ bool StaticAlgorithm::calculate()
 {
     search();
     if (!m_algorithmSolution->checkAlgorithmInegrity())
-        throw InconsistencyDataExceptionOstra(CLASS_NAME, QStringLiteral("checkAlgorithmInegrity()"),
+        throw InconsistencyDataExceptionOstra(CLASS_NAME,
+                                              QStringLiteral("checkAlgorithmInegrity()"),
                                               QSharedPointer<ExceptionOstra>());
     if (m_algorithmSolution->getSolutionStatus() == AlgorithmSolution::CONSTRAINT_FAILED)
         return false;
@@ -99,9 +110,10 @@ void StaticAlgorithm::addExploredParametersFromRule(RuleModel::RuleModelPtr n_ru
             continue;
         const QVariant value = parameter->getValue();
         if (value.type() == QVariant::Invalid)
-            throw BadValueFromRule(n_rule->getId(), parameter->getId(), value, CLASS_NAME,
-                                   QStringLiteral("addExploredParametersFromRule(RuleModel::RuleModelPtr n_rule)"),
-                                   QSharedPointer<ExceptionOstra>());
+            throw BadValueFromRule(
+                n_rule->getId(), parameter->getId(), value, CLASS_NAME,
+                QStringLiteral("addExploredParametersFromRule(RuleModel::RuleModelPtr n_rule)"),
+                QSharedPointer<ExceptionOstra>());
         m_algorithmSolution->addCalculatedParameter(parameter);
     }
 }
@@ -164,7 +176,8 @@ void StaticAlgorithm::gatherParametersWithDefValues()
             m_defaultValueParameters.append(parameter);
 }
 
-void StaticAlgorithm::addParameterConstraint(ParameterModel::ParameterModelPtr n_parameter, RuleModel::RuleModelPtr n_rule)
+void StaticAlgorithm::addParameterConstraint(ParameterModel::ParameterModelPtr n_parameter,
+                                             RuleModel::RuleModelPtr n_rule)
 {
     if (n_parameter.isNull())
         return;
@@ -175,7 +188,8 @@ void StaticAlgorithm::addParameterConstraint(ParameterModel::ParameterModelPtr n
 
 void StaticAlgorithm::addKnownParametersConstraints()
 {
-    for (const ParameterModel::ParameterModelPtr &parameter : sortedById(m_algorithmSolution->getKnownParameters()))
+    for (const ParameterModel::ParameterModelPtr &parameter :
+         sortedById(m_algorithmSolution->getKnownParameters()))
         addParameterConstraint(parameter, m_nullRule);
 }
 
@@ -191,7 +205,8 @@ bool StaticAlgorithm::checkConstraints(RuleModel::RuleModelPtr n_rule)
     const QList<QSharedPointer<ConstraintModel>> constraints = m_ruleConstraints.values(n_rule);
     for (const QSharedPointer<ConstraintModel> &constraint : constraints) {
         bool complete = true;
-        const QHash<QString, ParameterModel::ParameterModelPtr> inputs = constraint->getInputParameters();
+        const QHash<QString, ParameterModel::ParameterModelPtr> inputs =
+            constraint->getInputParameters();
         for (auto it = inputs.constBegin(); it != inputs.constEnd() && complete; ++it)
             complete = !it.value().isNull() && it.value()->getValue().type() != QVariant::Invalid;
         if (!complete)
@@ -242,7 +257,8 @@ void StaticAlgorithm::searchQueue(std::vector<QSharedPointer<BaseOstraObj>> &n_q
                                   const QSet<ParameterModel::ParameterModelPtr> &n_known,
                                   QSet<ParameterModel::ParameterModelPtr> &n_remaining)
 {
-    // Every rule and parameter taken lands here; growing it step by step rehashed it again and again.
+    // Every rule and parameter taken lands here; growing it step by step rehashed it again and
+    // again.
     m_visited.reserve(
         static_cast<int>(std::min<std::size_t>(n_queue.size() + 2 * getRulesCount(), 1u << 22)));
     while (n_head < n_queue.size() && !n_remaining.isEmpty()) {
@@ -265,9 +281,11 @@ void StaticAlgorithm::searchQueue(std::vector<QSharedPointer<BaseOstraObj>> &n_q
                     setParameterSearchParent(parameter, rule);
                 });
         } else if (type == OBJECT_TYPE_PARAMETER) {
-            const ParameterModel::ParameterModelPtr parameter = qSharedPointerCast<ParameterModel>(element);
+            const ParameterModel::ParameterModelPtr parameter = qSharedPointerCast<ParameterModel>(
+                element);
             const bool accepted =
-                (!parameter->m_explored && parameter->IPtrLinkerInputEdges<RuleVertexPtrConn>::canBeExplored())
+                (!parameter->m_explored
+                 && parameter->IPtrLinkerInputEdges<RuleVertexPtrConn>::canBeExplored())
                 || n_known.contains(parameter);
             if (!accepted)
                 continue;
@@ -325,7 +343,8 @@ void StaticAlgorithm::walkBack(std::vector<RuleModel::RuleModelPtr> &n_walked, N
                                PointerTable<RuleModel, long> *n_remainingSteps)
 {
     const auto tooLong = [&]() {
-        return LoopExceptionOstra(n_limit + 1, n_limit, CLASS_NAME, WALK_METHOD, QSharedPointer<ExceptionOstra>());
+        return LoopExceptionOstra(n_limit + 1, n_limit, CLASS_NAME, WALK_METHOD,
+                                  QSharedPointer<ExceptionOstra>());
     };
     long steps = 0;
     // Rules of this walk with the number of steps taken before each.
@@ -352,8 +371,8 @@ void StaticAlgorithm::walkBack(std::vector<RuleModel::RuleModelPtr> &n_walked, N
             rule->forEachInputParameter([&](const QSharedPointer<ParameterVertexPtrConn> &n_input) {
                 if (n_input.isNull() || n_input == searchParent)
                     return;
-                const ParameterModel::ParameterModelPtr input =
-                    qSharedPointerCast<ParameterModel>(n_input);
+                const ParameterModel::ParameterModelPtr input = qSharedPointerCast<ParameterModel>(
+                    n_input);
                 if (!n_known.contains(input))
                     n_needs.insert(rule, input);
             });
@@ -379,10 +398,9 @@ void StaticAlgorithm::walkBack(std::vector<RuleModel::RuleModelPtr> &n_walked, N
             (*n_remainingSteps)[entry.first] = steps - entry.second;
 }
 
-std::vector<RuleModel::RuleModelPtr>
-StaticAlgorithm::buildRulesOrder(QSet<ParameterModel::ParameterModelPtr> n_produced,
-                                 QSet<RuleModel::RuleModelPtr> n_placed, long n_limit,
-                                 const QString &n_className, const QString &n_methodName)
+std::vector<RuleModel::RuleModelPtr> StaticAlgorithm::buildRulesOrder(
+    QSet<ParameterModel::ParameterModelPtr> n_produced, QSet<RuleModel::RuleModelPtr> n_placed,
+    long n_limit, const QString &n_className, const QString &n_methodName)
 {
     typedef std::list<RuleModel::RuleModelPtr> Order;
     struct Item
@@ -392,7 +410,8 @@ StaticAlgorithm::buildRulesOrder(QSet<ParameterModel::ParameterModelPtr> n_produ
     };
     Order order;
     std::list<Item> items;
-    for (const ParameterModel::ParameterModelPtr &parameter : sortedById(m_algorithmSolution->getExploredParameters()))
+    for (const ParameterModel::ParameterModelPtr &parameter :
+         sortedById(m_algorithmSolution->getExploredParameters()))
         items.push_back(Item{parameter, order.end()});
     const QSet<ParameterModel::ParameterModelPtr> known = m_algorithmSolution->getKnownParameters();
     PointerTable<RuleModel, long> remainingSteps;
@@ -434,7 +453,8 @@ StaticAlgorithm::buildRulesOrder(QSet<ParameterModel::ParameterModelPtr> n_produ
             placed.insert(rule.data());
         }
         if (count >= n_limit)
-            throw LoopExceptionOstra(count + 1, n_limit, n_className, n_methodName, QSharedPointer<ExceptionOstra>());
+            throw LoopExceptionOstra(count + 1, n_limit, n_className, n_methodName,
+                                     QSharedPointer<ExceptionOstra>());
         ++count;
     }
     return std::vector<RuleModel::RuleModelPtr>(order.begin(), order.end());
@@ -459,7 +479,8 @@ int StaticAlgorithm::addPathNode(PathNode::Kind n_kind, int n_first, int n_secon
     return static_cast<int>(m_pathNodes.size()) - 1;
 }
 
-// A set the element holds itself (left by an earlier search of another solver) becomes a built node.
+// A set the element holds itself (left by an earlier search of another solver) becomes a built
+// node.
 int StaticAlgorithm::pathFromElement(const QSet<QSharedPointer<RuleVertex>> &n_rules)
 {
     if (n_rules.isEmpty())
@@ -498,10 +519,11 @@ int StaticAlgorithm::pathSize(int n_node)
                 stack.push_back(second);
             continue;
         }
-        const RulePathSets::Set set =
-            node.kind == PathNode::UNION
-                ? m_pathSets.united(m_pathNodes[first].set, m_pathNodes[second].set)
-                : m_pathSets.inserted(m_pathNodes[first].set, node.second);
+        const RulePathSets::Set set = node.kind == PathNode::UNION
+                                          ? m_pathSets.united(m_pathNodes[first].set,
+                                                              m_pathNodes[second].set)
+                                          : m_pathSets.inserted(m_pathNodes[first].set,
+                                                                node.second);
         // The pool may have grown, but the node table has not: the reference still holds.
         node.set = set;
         node.built = true;

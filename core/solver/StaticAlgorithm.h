@@ -17,15 +17,16 @@
 #include "solver/PointerTable.h"
 #include "solver/RulePathSets.h"
 
-// The solver that plans once and then runs the plan. The plan: a breadth-first search from the known
-// parameters marks what can be reached, then the order of rules is built backwards from every
+// The solver that plans once and then runs the plan. The plan: a breadth-first search from the
+// known parameters marks what can be reached, then the order of rules is built backwards from every
 // reached required parameter along the search parents.
 class StaticAlgorithm : public BaseAlgorithm
 {
 public:
     explicit StaticAlgorithm(QSharedPointer<BaseAlgorithmData> n_algorithmData);
     StaticAlgorithm(bool n_useDefaultValues, bool n_useConstraints);
-    StaticAlgorithm(const BaseClassCommonData &n_network, bool n_useDefaultValues, bool n_useConstraints);
+    StaticAlgorithm(const BaseClassCommonData &n_network, bool n_useDefaultValues,
+                    bool n_useConstraints);
     ~StaticAlgorithm() override;
 
     OstraSearchType getAlgorithmType() const override;
@@ -37,10 +38,13 @@ public:
 
     virtual void addExploredParametersFromRule(RuleModel::RuleModelPtr n_rule);
     virtual void baseSearch();
-    void baseSearch(QSet<ParameterModel::ParameterModelPtr> &n_known, QSet<ParameterModel::ParameterModelPtr> &n_required);
-    void createAlgoritmForOneReqPar(QList<RuleModel::RuleModelPtr> &n_rulesOrder,
-                                    QMultiHash<RuleModel::RuleModelPtr, ParameterModel::ParameterModelPtr> &n_additionalReqParametersPlaceInsert,
-                                    ParameterModel::ParameterModelPtr n_currentObject);
+    void baseSearch(QSet<ParameterModel::ParameterModelPtr> &n_known,
+                    QSet<ParameterModel::ParameterModelPtr> &n_required);
+    void createAlgoritmForOneReqPar(
+        QList<RuleModel::RuleModelPtr> &n_rulesOrder,
+        QMultiHash<RuleModel::RuleModelPtr, ParameterModel::ParameterModelPtr>
+            &n_additionalReqParametersPlaceInsert,
+        ParameterModel::ParameterModelPtr n_currentObject);
     // False when a constraint stored for the rule is violated; the solution then holds status 2.
     bool checkConstraints(RuleModel::RuleModelPtr n_rule);
 
@@ -49,7 +53,8 @@ public:
     void gatherParametersWithDefValues();
     void addKnownParametersConstraints();
     void addRuleConstraints(RuleModel::RuleModelPtr n_rule);
-    void addParameterConstraint(ParameterModel::ParameterModelPtr n_parameter, RuleModel::RuleModelPtr n_rule);
+    void addParameterConstraint(ParameterModel::ParameterModelPtr n_parameter,
+                                RuleModel::RuleModelPtr n_rule);
 
 protected:
     typedef QMultiHash<RuleModel::RuleModelPtr, ParameterModel::ParameterModelPtr> NeedsTable;
@@ -59,10 +64,9 @@ protected:
     long searchLimit() const;
     // Builds a list of rules from the reached set, given what is already produced and placed; the
     // limit bounds both the items and each walk.
-    std::vector<RuleModel::RuleModelPtr>
-    buildRulesOrder(QSet<ParameterModel::ParameterModelPtr> n_produced,
-                    QSet<RuleModel::RuleModelPtr> n_placed, long n_limit,
-                    const QString &n_className, const QString &n_methodName);
+    std::vector<RuleModel::RuleModelPtr> buildRulesOrder(
+        QSet<ParameterModel::ParameterModelPtr> n_produced, QSet<RuleModel::RuleModelPtr> n_placed,
+        long n_limit, const QString &n_className, const QString &n_methodName);
     void forgetSearchPaths();
 
     template<class T>
@@ -122,8 +126,10 @@ private:
     int addPathNode(PathNode::Kind n_kind, int n_first, int n_second);
     int pathSize(int n_node);
     int ruleNumber(const RuleVertex *n_rule);
-    void setRuleSearchParent(const RuleModel::RuleModelPtr &n_rule, const ParameterModel::ParameterModelPtr &n_parameter);
-    void setParameterSearchParent(const ParameterModel::ParameterModelPtr &n_parameter, const RuleModel::RuleModelPtr &n_rule);
+    void setRuleSearchParent(const RuleModel::RuleModelPtr &n_rule,
+                             const ParameterModel::ParameterModelPtr &n_parameter);
+    void setParameterSearchParent(const ParameterModel::ParameterModelPtr &n_parameter,
+                                  const RuleModel::RuleModelPtr &n_rule);
 
     PointerTable<RuleVertexPtrConn, RulePathRecord> m_rulePaths;
     PointerTable<ParameterVertexPtrConn, ParameterPathRecord> m_parameterPaths;
@@ -136,12 +142,13 @@ template<class T>
 QList<QSharedPointer<T>> StaticAlgorithm::sortedById(const QSet<QSharedPointer<T>> &n_set)
 {
     QList<QSharedPointer<T>> result = n_set.values();
-    std::sort(result.begin(), result.end(), [](const QSharedPointer<T> &n_first, const QSharedPointer<T> &n_second) {
-        if (n_first.isNull() || n_second.isNull())
-            return n_first.isNull() && !n_second.isNull();
-        const int order = n_first->getId().compare(n_second->getId());
-        return order != 0 ? order < 0 : n_first.data() < n_second.data();
-    });
+    std::sort(result.begin(), result.end(),
+              [](const QSharedPointer<T> &n_first, const QSharedPointer<T> &n_second) {
+                  if (n_first.isNull() || n_second.isNull())
+                      return n_first.isNull() && !n_second.isNull();
+                  const int order = n_first->getId().compare(n_second->getId());
+                  return order != 0 ? order < 0 : n_first.data() < n_second.data();
+              });
     return result;
 }
 

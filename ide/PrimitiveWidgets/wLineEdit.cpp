@@ -2,8 +2,7 @@
 
 #include "SlotGuard.h"
 
-wLineEdit::wLineEdit(QWidget *n_parent)
-    : QLineEdit(n_parent), m_focused(false)
+wLineEdit::wLineEdit(QWidget *n_parent) : QLineEdit(n_parent), m_focused(false)
 {
 }
 
@@ -14,18 +13,22 @@ bool wLineEdit::isFocused() const
 
 void wLineEdit::focusInEvent(QFocusEvent *n_event)
 {
-    SlotGuard::run([&] {
-        m_focused = true;
-        emit gotFocus();
-        QLineEdit::focusInEvent(n_event);
-    }, this);
+    SlotGuard::run(
+        [&] {
+            m_focused = true;
+            emit gotFocus();
+            QLineEdit::focusInEvent(n_event);
+        },
+        this);
 }
 
 void wLineEdit::focusOutEvent(QFocusEvent *n_event)
 {
-    SlotGuard::run([&] {
-        m_focused = false;
-        emit lostFocus();
-        QLineEdit::focusOutEvent(n_event);
-    }, this);
+    SlotGuard::run(
+        [&] {
+            m_focused = false;
+            emit lostFocus();
+            QLineEdit::focusOutEvent(n_event);
+        },
+        this);
 }

@@ -4,7 +4,8 @@
 #include <QStringList>
 #include <QTreeWidget>
 
-QTreeWidget *TezaurusTree::create(QWidget *n_parent, const QString &n_command, const QString &n_description)
+QTreeWidget *TezaurusTree::create(QWidget *n_parent, const QString &n_command,
+                                  const QString &n_description)
 {
     auto *tree = new QTreeWidget(n_parent);
     tree->setObjectName(QStringLiteral("twTezaurus"));

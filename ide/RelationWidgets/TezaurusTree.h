@@ -15,7 +15,8 @@ class TezaurusTree
 {
 public:
     // A two-column tree titled n_command and n_description.
-    static QTreeWidget *create(QWidget *n_parent, const QString &n_command, const QString &n_description);
+    static QTreeWidget *create(QWidget *n_parent, const QString &n_command,
+                               const QString &n_description);
 
     // Refills the tree from the hash's "math" entries (text "~" name), sorted by name.
     static void fill(QTreeWidget *n_tree, const QHash<QString, QList<QString>> &n_tezaurus);

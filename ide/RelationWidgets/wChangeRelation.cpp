@@ -51,9 +51,9 @@ wChangeRelation::wChangeRelation(QWidget *n_parent)
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_toolBar->addWidget(spacer);
     InterfaceLanguage &language = InterfaceLanguage::Instance();
-    QAction *debug = m_toolBar->addAction(QIcon(QStringLiteral(":/prog/Images/24x24/debug.png")),
-                                          language.getTextById(language.getMainInterfaceBeginKey()
-                                                               + KEY_DEBUG_ACTION));
+    QAction *debug = m_toolBar->addAction(
+        QIcon(QStringLiteral(":/prog/Images/24x24/debug.png")),
+        language.getTextById(language.getMainInterfaceBeginKey() + KEY_DEBUG_ACTION));
     debug->setObjectName(QStringLiteral("actionDebug"));
     connect(debug, &QAction::triggered, this, &wChangeRelation::analyze);
     ui->verticalLayout->insertWidget(0, m_toolBar);
@@ -73,11 +73,12 @@ bool wChangeRelation::kindIsKnown() const
 void wChangeRelation::requireKnownKind(const char *n_method) const
 {
     if (!kindIsKnown())
-        throw ExceptionOstra(123, QStringLiteral("Wrong RelationType!"), QStringLiteral("wChangeRelation"),
-                             QLatin1String(n_method) + QStringLiteral("()"), QSharedPointer<ExceptionOstra>());
+        throw ExceptionOstra(
+            123, QStringLiteral("Wrong RelationType!"), QStringLiteral("wChangeRelation"),
+            QLatin1String(n_method) + QStringLiteral("()"), QSharedPointer<ExceptionOstra>());
 }
 
-template <typename Action>
+template<typename Action>
 auto wChangeRelation::onPage(Action n_action)
 {
     switch (m_kind) {
@@ -127,7 +128,8 @@ void wChangeRelation::setInputParams(QList<QString> n_names, QHash<QString, QVar
     });
 }
 
-void wChangeRelation::setOutputParams(QList<QString> n_names, QHash<QString, QVariant::Type> n_types)
+void wChangeRelation::setOutputParams(QList<QString> n_names,
+                                      QHash<QString, QVariant::Type> n_types)
 {
     onPage([&](auto *n_page) {
         if (n_page)
@@ -180,13 +182,15 @@ QString wChangeRelation::getOldBody()
 QList<QString> wChangeRelation::getInputParams()
 {
     requireKnownKind("getInputParams");
-    return verify() ? onPage([](auto *n_page) { return n_page->getInputParams(); }) : QList<QString>();
+    return verify() ? onPage([](auto *n_page) { return n_page->getInputParams(); })
+                    : QList<QString>();
 }
 
 QList<QString> wChangeRelation::getOutputParams()
 {
     requireKnownKind("getOutputParams");
-    return verify() ? onPage([](auto *n_page) { return n_page->getOutputParams(); }) : QList<QString>();
+    return verify() ? onPage([](auto *n_page) { return n_page->getOutputParams(); })
+                    : QList<QString>();
 }
 
 QHash<QString, QVariant::Type> wChangeRelation::getInputTypes()
@@ -210,27 +214,32 @@ RelationModel::RelationType wChangeRelation::getRelationType() const
 
 void wChangeRelation::analyze()
 {
-    SlotGuard::run([this] {
-        onPage([](auto *n_page) {
-            if (n_page)
-                n_page->analyze();
-        });
-    }, this);
+    SlotGuard::run(
+        [this] {
+            onPage([](auto *n_page) {
+                if (n_page)
+                    n_page->analyze();
+            });
+        },
+        this);
 }
 
 void wChangeRelation::on_buttonBox_accepted()
 {
-    SlotGuard::run([this] {
-        if (!check()) {
-            reject();
-        } else if (!verify()) {
-            const ErrorDictionary &dictionary = ErrorDictionary::Instance();
-            PlainTextBox::show(QMessageBox::Critical, dictionary.getErrorById(m_ideBeginKey + KEY_ERROR_TITLE),
-                               dictionary.getErrorById(m_ideBeginKey + KEYS_NOT_VERIFIED[m_kind]), this);
-        } else {
-            accept();
-        }
-    }, this);
+    SlotGuard::run(
+        [this] {
+            if (!check()) {
+                reject();
+            } else if (!verify()) {
+                const ErrorDictionary &dictionary = ErrorDictionary::Instance();
+                PlainTextBox::show(
+                    QMessageBox::Critical, dictionary.getErrorById(m_ideBeginKey + KEY_ERROR_TITLE),
+                    dictionary.getErrorById(m_ideBeginKey + KEYS_NOT_VERIFIED[m_kind]), this);
+            } else {
+                accept();
+            }
+        },
+        this);
 }
 
 void wChangeRelation::on_buttonBox_rejected()

@@ -54,7 +54,7 @@ private:
     bool kindIsKnown() const;
     void requireKnownKind(const char *n_method) const;
     // Runs n_action on the page of the stored kind; nothing for another kind.
-    template <typename Action>
+    template<typename Action>
     auto onPage(Action n_action);
 
     Ui::wChangeRelation *ui;

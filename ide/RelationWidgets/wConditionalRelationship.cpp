@@ -100,7 +100,8 @@ QString wConditionalRelationship::getWholeStr() const
 
 void wConditionalRelationship::showMissingFieldBox()
 {
-    PlainTextBox::show(QMessageBox::Information, ideText(KEY_ERROR_TITLE), ideText(KEY_FILL_CLAUSE));
+    PlainTextBox::show(QMessageBox::Information, ideText(KEY_ERROR_TITLE),
+                       ideText(KEY_FILL_CLAUSE));
 }
 
 void wConditionalRelationship::takeAnalysis(const cl_mathFormulaParser &n_parser)
@@ -117,7 +118,8 @@ bool wConditionalRelationship::analyze()
         analyzeConstr();
         return true;
     }
-    if (m_ifField->text().isEmpty() || m_thenField->text().isEmpty() || m_elseField->text().isEmpty()) {
+    if (m_ifField->text().isEmpty() || m_thenField->text().isEmpty()
+        || m_elseField->text().isEmpty()) {
         showMissingFieldBox();
         return true;
     }
@@ -129,7 +131,8 @@ bool wConditionalRelationship::analyze()
     }
     takeAnalysis(parser);
     if (m_outputNames.isEmpty()) {
-        PlainTextBox::show(QMessageBox::Warning, ideText(KEY_ERROR_TITLE), ideText(KEY_NO_OUTPUT), this);
+        PlainTextBox::show(QMessageBox::Warning, ideText(KEY_ERROR_TITLE), ideText(KEY_NO_OUTPUT),
+                           this);
         m_valid = false;
     } else {
         m_valid = true;
@@ -170,17 +173,20 @@ void wConditionalRelationship::setConstraint(bool n_reset)
     m_elseField->setEnabled(false);
     m_thenField->setText(QStringLiteral("flag = true"));
     m_elseField->setText(QStringLiteral("flag = false"));
-    m_outputTable->setParams({QStringLiteral("flag")}, {{QStringLiteral("flag"), QVariant::Double}});
+    m_outputTable->setParams({QStringLiteral("flag")},
+                             {{QStringLiteral("flag"), QVariant::Double}});
     if (n_reset)
         m_outputTable->setIsChanged(false);
 }
 
 void wConditionalRelationship::tezarusDoubleClick(QTreeWidgetItem *n_item, int)
 {
-    SlotGuard::run([&] {
-        if (n_item)
-            TezaurusTree::insertAtCursor(m_currentField, n_item->text(0));
-    }, this);
+    SlotGuard::run(
+        [&] {
+            if (n_item)
+                TezaurusTree::insertAtCursor(m_currentField, n_item->text(0));
+        },
+        this);
 }
 
 void wConditionalRelationship::changeFormula(QString)
@@ -190,10 +196,12 @@ void wConditionalRelationship::changeFormula(QString)
 
 void wConditionalRelationship::gotFocus()
 {
-    SlotGuard::run([this] {
-        for (wLineEdit *field : {m_ifField, m_elseField, m_thenField}) {
-            if (field->isFocused())
-                m_currentField = field;
-        }
-    }, this);
+    SlotGuard::run(
+        [this] {
+            for (wLineEdit *field : {m_ifField, m_elseField, m_thenField}) {
+                if (field->isFocused())
+                    m_currentField = field;
+            }
+        },
+        this);
 }

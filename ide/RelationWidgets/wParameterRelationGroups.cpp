@@ -89,7 +89,8 @@ QString wParameterRelationGroups::typeTextAt(int n_row) const
     return type ? type->currentText() : QString();
 }
 
-void wParameterRelationGroups::setParams(QList<QString> n_names, QHash<QString, QVariant::Type> n_types)
+void wParameterRelationGroups::setParams(QList<QString> n_names,
+                                         QHash<QString, QVariant::Type> n_types)
 {
     m_names = n_names;
     m_types = n_types;
@@ -98,7 +99,8 @@ void wParameterRelationGroups::setParams(QList<QString> n_names, QHash<QString, 
         addRow();
         qobject_cast<QLineEdit *>(ui->twParameters->cellWidget(row, 0))->setText(n_names[row]);
         auto *type = qobject_cast<QComboBox *>(ui->twParameters->cellWidget(row, 1));
-        type->setCurrentIndex(n_types.value(n_names[row], QVariant::Invalid) == QVariant::String ? 1 : 0);
+        type->setCurrentIndex(
+            n_types.value(n_names[row], QVariant::Invalid) == QVariant::String ? 1 : 0);
     }
 }
 
@@ -181,12 +183,14 @@ void wParameterRelationGroups::on_btnAddParameter_clicked()
 
 void wParameterRelationGroups::on_btnRemoveParameter_clicked()
 {
-    SlotGuard::run([this] {
-        const int row = ui->twParameters->currentRow();
-        if (row >= 0)
-            ui->twParameters->removeRow(row);
-        m_changed = true;
-    }, this);
+    SlotGuard::run(
+        [this] {
+            const int row = ui->twParameters->currentRow();
+            if (row >= 0)
+                ui->twParameters->removeRow(row);
+            m_changed = true;
+        },
+        this);
 }
 
 void wParameterRelationGroups::on_twParameters_itemChanged(QTableWidgetItem *)

@@ -37,7 +37,8 @@ wProgramRelation::wProgramRelation(QWidget *n_parent)
 {
     ui->setupUi(this);
     initializeWidget();
-    connect(m_tezaurusTree, &QTreeWidget::itemDoubleClicked, this, &wProgramRelation::tezarusDoubleClick);
+    connect(m_tezaurusTree, &QTreeWidget::itemDoubleClicked, this,
+            &wProgramRelation::tezarusDoubleClick);
     connect(m_code, &QPlainTextEdit::textChanged, this, &wProgramRelation::changeProgramFunction);
 }
 
@@ -138,7 +139,8 @@ bool wProgramRelation::analyze()
         m_valid = true;
         return true;
     }
-    box.setText(timedOut ? ideText(ErrorDictionary::ERROR_IDE_EVALUATION_TIMEOUT) : ideText(KEY_DEBUG_ERROR));
+    box.setText(timedOut ? ideText(ErrorDictionary::ERROR_IDE_EVALUATION_TIMEOUT)
+                         : ideText(KEY_DEBUG_ERROR));
     m_engine.clearExceptions();
     m_valid = false;
     MessageBoxes::execBox(box);

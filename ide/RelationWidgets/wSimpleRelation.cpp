@@ -14,7 +14,8 @@
 namespace {
 
 void merge(const QList<QString> &n_storedNames, const QHash<QString, QVariant::Type> &n_storedTypes,
-           const QList<QString> &n_found, QList<QString> *n_names, QHash<QString, QVariant::Type> *n_types)
+           const QList<QString> &n_found, QList<QString> *n_names,
+           QHash<QString, QVariant::Type> *n_types)
 {
     *n_names = n_storedNames;
     *n_types = n_storedTypes;
@@ -45,7 +46,8 @@ wSimpleRelation::wSimpleRelation(QWidget *n_parent)
     rightLayout->addWidget(m_inputTable);
     rightLayout->addWidget(m_outputTable);
     placeBesideTezaurus(splitter, right, ui->mainLayout);
-    connect(m_tezaurusTree, &QTreeWidget::itemDoubleClicked, this, &wSimpleRelation::tezarusDoubleClick);
+    connect(m_tezaurusTree, &QTreeWidget::itemDoubleClicked, this,
+            &wSimpleRelation::tezarusDoubleClick);
     connect(m_formula, &QLineEdit::textChanged, this, &wSimpleRelation::changeFormula);
 }
 
@@ -115,10 +117,12 @@ void wSimpleRelation::setParseOutputParameters(QList<QString> n_found)
 
 void wSimpleRelation::tezarusDoubleClick(QTreeWidgetItem *n_item, int)
 {
-    SlotGuard::run([&] {
-        if (n_item)
-            TezaurusTree::insertAtCursor(m_formula, n_item->text(0));
-    }, this);
+    SlotGuard::run(
+        [&] {
+            if (n_item)
+                TezaurusTree::insertAtCursor(m_formula, n_item->text(0));
+        },
+        this);
 }
 
 void wSimpleRelation::changeFormula(QString)

@@ -23,11 +23,15 @@ ElementNamePage::ElementNamePage(QWidget *parent) : QWidget(parent)
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("leShortName"));
     layout->addRow(m_nameLabel, m_name);
-    connect(m_name, &QLineEdit::textEdited, this, [this] { SlotGuard::run([this] { emit nameEdited(); }, this); });
+    connect(m_name, &QLineEdit::textEdited, this,
+            [this] { SlotGuard::run([this] { emit nameEdited(); }, this); });
     retranslateUI();
 }
 
-void ElementNamePage::setData(OstraClass *n_class) { m_class = n_class; }
+void ElementNamePage::setData(OstraClass *n_class)
+{
+    m_class = n_class;
+}
 
 void ElementNamePage::setEditData(OstraClass *n_class, QString n_id)
 {
@@ -41,13 +45,25 @@ void ElementNamePage::setEditData(OstraClass *n_class, QString n_id)
     setWindowTitle(pageTitle(element->getShortName()));
 }
 
-void ElementNamePage::setParent(const QString &n_id) { m_parentUid = n_id; }
+void ElementNamePage::setParent(const QString &n_id)
+{
+    m_parentUid = n_id;
+}
 
-QString ElementNamePage::getParent() const { return m_parentUid; }
+QString ElementNamePage::getParent() const
+{
+    return m_parentUid;
+}
 
-QString ElementNamePage::getUid() const { return m_uid; }
+QString ElementNamePage::getUid() const
+{
+    return m_uid;
+}
 
-void ElementNamePage::errorMessageOnOff(bool n_on) { m_showErrors = n_on; }
+void ElementNamePage::errorMessageOnOff(bool n_on)
+{
+    m_showErrors = n_on;
+}
 
 bool ElementNamePage::save()
 {
@@ -85,7 +101,11 @@ void ElementNamePage::retranslateUI()
 
 QString ElementNamePage::pageTitle(const QString &n_name)
 {
-    return n_name.size() > TITLE_LENGTH ? n_name.left(TITLE_LENGTH) + QStringLiteral("...") : n_name;
+    return n_name.size() > TITLE_LENGTH ? n_name.left(TITLE_LENGTH) + QStringLiteral("...")
+                                        : n_name;
 }
 
-OstraClass *ElementNamePage::currentClass() const { return m_class; }
+OstraClass *ElementNamePage::currentClass() const
+{
+    return m_class;
+}

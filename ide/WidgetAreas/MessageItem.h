@@ -4,12 +4,7 @@
 #include <QString>
 
 // Kind of a message for the error list.
-enum MessageType
-{
-    ERROR_MESSAGE = 1,
-    WARNING_MESSAGE = 2,
-    INFORMATION_MESSAGE = 3
-};
+enum MessageType { ERROR_MESSAGE = 1, WARNING_MESSAGE = 2, INFORMATION_MESSAGE = 3 };
 
 // One message for the error list: its kind, the identifier of the element it is about (may be
 // empty) and the text shown. A plain value: whoever reports a message owns it (on the stack or in a

@@ -26,8 +26,8 @@ void mathTezaurus::readTezaurus(QFile &n_file)
     const QString separator = QStringLiteral("~");
     while (!n_file.atEnd()) {
         const QByteArray line = n_file.readLine();
-        const QStringList fields =
-            QString::fromUtf8(line.constData()).split(separator, Qt::KeepEmptyParts, Qt::CaseSensitive);
+        const QStringList fields = QString::fromUtf8(line.constData())
+                                       .split(separator, Qt::KeepEmptyParts, Qt::CaseSensitive);
         if (fields.size() < FIELD_COUNT)
             continue;
         russianMath.append(fields[0] + separator + fields[2]);

@@ -12,11 +12,7 @@ class QFile;
 class mathTezaurus
 {
 public:
-    enum lang
-    {
-        RUSSIAN = 0,
-        ENGLISH = 1
-    };
+    enum lang { RUSSIAN = 0, ENGLISH = 1 };
 
     mathTezaurus();
 

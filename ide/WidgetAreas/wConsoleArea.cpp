@@ -18,7 +18,8 @@ wConsoleArea::wConsoleArea(QWidget *parent) : QWidget(parent), ui(new Ui_wConsol
 
     const InterfaceLanguage &texts = InterfaceLanguage::Instance();
     m_clearAction = new QAction(QIcon(QStringLiteral(":/prog/Images/24x24/clear.png")),
-                                texts.getTextById(texts.getErrorAreaBeginKey() + m_clearTextOffset), this);
+                                texts.getTextById(texts.getErrorAreaBeginKey() + m_clearTextOffset),
+                                this);
     connect(m_clearAction, &QAction::triggered, this, &wConsoleArea::clearConsole);
     m_toolBar->addAction(m_clearAction);
     ui->verticalLayout->insertWidget(0, m_toolBar);

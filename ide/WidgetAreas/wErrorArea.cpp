@@ -33,7 +33,8 @@ wErrorArea::wErrorArea(QWidget *parent) : QWidget(parent), ui(new Ui_wErrorArea)
 
     const InterfaceLanguage &texts = InterfaceLanguage::Instance();
     m_clearAction = new QAction(QIcon(QStringLiteral(":/prog/Images/24x24/clear.png")),
-                                texts.getTextById(texts.getErrorBeginKey() + m_clearTextOffset), this);
+                                texts.getTextById(texts.getErrorBeginKey() + m_clearTextOffset),
+                                this);
     connect(m_clearAction, &QAction::triggered, this, &wErrorArea::clearErrorGrid);
     m_toolBar->addAction(m_clearAction);
     ui->verticalLayout->insertWidget(0, m_toolBar);
@@ -100,7 +101,8 @@ void wErrorArea::addErrors(const std::vector<MessageItem> &n_messages)
         for (const MessageItem &message : n_messages)
             fillRow(row++, message);
     }
-    emit model->dataChanged(model->index(first, 0), model->index(row - 1, model->columnCount() - 1));
+    emit model->dataChanged(model->index(first, 0),
+                            model->index(row - 1, model->columnCount() - 1));
 }
 
 void wErrorArea::fillRow(int n_row, const MessageItem &n_message)
@@ -148,7 +150,8 @@ void wErrorArea::retranslateUI()
     m_clearAction->setText(clearText);
     m_clearAction->setToolTip(clearText);
     ui->twErorr->horizontalHeaderItem(COLUMN_MESSAGE)
-        ->setData(Qt::DisplayRole, texts.getTextById(texts.getErrorAreaBeginKey() + m_headerTextOffset));
+        ->setData(Qt::DisplayRole,
+                  texts.getTextById(texts.getErrorAreaBeginKey() + m_headerTextOffset));
 }
 
 void wErrorArea::clearErrorGrid()

@@ -19,11 +19,20 @@ void wParameterArea::setColleague(ParameterColleague *n_colleague)
     m_colleague = n_colleague;
 }
 
-bool wParameterArea::createItem(CommandItem *) { return true; }
+bool wParameterArea::createItem(CommandItem *)
+{
+    return true;
+}
 
-bool wParameterArea::updateItem(CommandItem *) { return true; }
+bool wParameterArea::updateItem(CommandItem *)
+{
+    return true;
+}
 
-bool wParameterArea::deleteItem(CommandItem *) { return true; }
+bool wParameterArea::deleteItem(CommandItem *)
+{
+    return true;
+}
 
 void wParameterArea::setEditData(OstraClass *n_class, QString n_id)
 {
@@ -82,12 +91,16 @@ QSharedPointer<BaseOstraObj> wParameterArea::findElement(const QString &n_id) co
 QString wParameterArea::parentOf(const QString &n_id) const
 {
     const QSharedPointer<BaseOstraObj> element = findElement(n_id);
-    const QSharedPointer<OstraClass> owner =
-        element ? element.staticCast<ParameterModel>()->getParent() : QSharedPointer<OstraClass>();
+    const QSharedPointer<OstraClass> owner = element
+                                                 ? element.staticCast<ParameterModel>()->getParent()
+                                                 : QSharedPointer<OstraClass>();
     return owner ? owner->getId() : QString();
 }
 
-int wParameterArea::emptyNameKey() const { return 170; }
+int wParameterArea::emptyNameKey() const
+{
+    return 170;
+}
 
 void wParameterArea::clearErrors()
 {

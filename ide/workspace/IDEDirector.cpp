@@ -41,7 +41,8 @@ const int NAME_LIMIT = 50;
 const int PROBLEM_ELEMENT_OFFSET = 10;
 const int CONNECTED_ELEMENTS_OFFSET = 11;
 
-QSplitter *makeSplitter(Qt::Orientation n_orientation, const QList<QWidget *> &n_children, bool n_collapsible)
+QSplitter *makeSplitter(Qt::Orientation n_orientation, const QList<QWidget *> &n_children,
+                        bool n_collapsible)
 {
     auto *splitter = new QSplitter(n_orientation);
     for (QWidget *child : n_children)
@@ -108,19 +109,22 @@ QVBoxLayout *IDEDirector::Constructor(QWidget *n_parent)
     initializeMediators();
 
     m_projectViewManager = new ProjectViewManager(*m_projectBuilder->getFreeWindow());
-    m_relationshipViewManager = new RelationshipViewManager(*m_relationshipBuilder->getFreeWindow());
+    m_relationshipViewManager = new RelationshipViewManager(
+        *m_relationshipBuilder->getFreeWindow());
     m_informationViewManager = new InformationViewManager(*m_informationBuilder->getFreeWindow());
     m_workSpaceFreeWindow = m_workSpaceBuilder->getFreeWindow();
     m_workSpaceViewManager = new WorkSpaceViewManager(*m_workSpaceFreeWindow);
     m_workSpaceViewManager->setMediator(m_mainMediator);
 
-    m_relationsSplitter = makeSplitter(Qt::Horizontal, {m_relationshipBuilder->getTabWidget()}, true);
+    m_relationsSplitter = makeSplitter(Qt::Horizontal, {m_relationshipBuilder->getTabWidget()},
+                                       true);
     m_workSpaceBuilder->getResultBuild()->setSizeConstraint(QLayout::SetNoConstraint);
-    m_editorSplitter =
-        makeSplitter(Qt::Horizontal, {m_workSpaceBuilder->getTabWidget(), m_relationsSplitter.data()}, false);
-    m_centreSplitter =
-        makeSplitter(Qt::Vertical, {m_editorSplitter.data(), m_informationBuilder->getTabWidget()}, false);
-    m_outerSplitter = makeSplitter(Qt::Horizontal, {m_projectBuilder->getTabWidget(), m_centreSplitter.data()}, false);
+    m_editorSplitter = makeSplitter(
+        Qt::Horizontal, {m_workSpaceBuilder->getTabWidget(), m_relationsSplitter.data()}, false);
+    m_centreSplitter = makeSplitter(
+        Qt::Vertical, {m_editorSplitter.data(), m_informationBuilder->getTabWidget()}, false);
+    m_outerSplitter = makeSplitter(
+        Qt::Horizontal, {m_projectBuilder->getTabWidget(), m_centreSplitter.data()}, false);
     m_outerSplitter->setStretchFactor(0, 0);
     m_outerSplitter->setStretchFactor(1, 1);
     m_centreSplitter->setStretchFactor(0, 1);
@@ -193,8 +197,9 @@ void IDEDirector::initializeMediators()
 
 void IDEDirector::setData(OstraClass *n_class)
 {
-    for (BaseViewManager *manager : {m_projectViewManager, m_relationshipViewManager, m_informationViewManager,
-                                     static_cast<BaseViewManager *>(m_workSpaceViewManager)})
+    for (BaseViewManager *manager :
+         {m_projectViewManager, m_relationshipViewManager, m_informationViewManager,
+          static_cast<BaseViewManager *>(m_workSpaceViewManager)})
         if (manager)
             manager->setData(n_class);
 }
@@ -213,9 +218,15 @@ void IDEDirector::clear()
         m_errorColleague->clear();
 }
 
-void IDEDirector::setMediator(MainMediator *n_mediator) { m_mainMediator = n_mediator; }
+void IDEDirector::setMediator(MainMediator *n_mediator)
+{
+    m_mainMediator = n_mediator;
+}
 
-OstraClass *IDEDirector::currentClass() const { return m_mainMediator ? m_mainMediator->getOstraClass() : nullptr; }
+OstraClass *IDEDirector::currentClass() const
+{
+    return m_mainMediator ? m_mainMediator->getOstraClass() : nullptr;
+}
 
 bool IDEDirector::save()
 {
@@ -254,10 +265,12 @@ bool IDEDirector::checkData(OstraClass *n_class)
     const ModelIntegrity report = n_class->checkClassIntegrity();
     const InterfaceLanguage &texts = InterfaceLanguage::Instance();
     const QString problemPrefix = QStringLiteral(" ")
-                                  + texts.getTextById(texts.getErrorBeginKey() + PROBLEM_ELEMENT_OFFSET)
+                                  + texts.getTextById(texts.getErrorBeginKey()
+                                                      + PROBLEM_ELEMENT_OFFSET)
                                   + QStringLiteral(": ");
-    const QString connectedPrefix =
-        texts.getTextById(texts.getErrorBeginKey() + CONNECTED_ELEMENTS_OFFSET) + QStringLiteral(": ");
+    const QString connectedPrefix = texts.getTextById(texts.getErrorBeginKey()
+                                                      + CONNECTED_ELEMENTS_OFFSET)
+                                    + QStringLiteral(": ");
     // A long report repeats a few codes: each code's text is looked up once.
     QHash<int, QString> codeTexts;
     bool noError = true;
@@ -268,7 +281,8 @@ bool IDEDirector::checkData(OstraClass *n_class)
     for (const IntegrityMsg &finding : findings) {
         auto codeText = codeTexts.find(finding.getMsgCode());
         if (codeText == codeTexts.end())
-            codeText = codeTexts.insert(finding.getMsgCode(), getIntegrityErrorTitle(finding.getMsgCode()));
+            codeText = codeTexts.insert(finding.getMsgCode(),
+                                        getIntegrityErrorTitle(finding.getMsgCode()));
         QString row = *codeText;
         const QList<QSharedPointer<const BaseOstraObj>> reasons = finding.getMsgReasons();
         if (!reasons.isEmpty()) {
@@ -326,7 +340,10 @@ QString IDEDirector::getIntegrityErrorTitle(int n_code)
     return errors.getErrorById(errors.getOstraIntegrityBeginKey() + n_code);
 }
 
-bool IDEDirector::ErrorExist() { return !m_errorColleague || m_errorColleague->isErrorChecked(); }
+bool IDEDirector::ErrorExist()
+{
+    return !m_errorColleague || m_errorColleague->isErrorChecked();
+}
 
 void IDEDirector::run()
 {
@@ -359,10 +376,22 @@ void IDEDirector::setToolCollection(QList<QAction *> n_actions)
         m_mainIDEColleague->setActionTools(m_tools);
 }
 
-BaseViewManager *IDEDirector::getViewProjectManager() { return m_projectViewManager; }
-BaseViewManager *IDEDirector::getViewRelationshipManager() { return m_relationshipViewManager; }
-BaseViewManager *IDEDirector::getViewInformationManager() { return m_informationViewManager; }
-BaseViewManager *IDEDirector::getWorkSpaceViewManagerManager() { return m_workSpaceViewManager; }
+BaseViewManager *IDEDirector::getViewProjectManager()
+{
+    return m_projectViewManager;
+}
+BaseViewManager *IDEDirector::getViewRelationshipManager()
+{
+    return m_relationshipViewManager;
+}
+BaseViewManager *IDEDirector::getViewInformationManager()
+{
+    return m_informationViewManager;
+}
+BaseViewManager *IDEDirector::getWorkSpaceViewManagerManager()
+{
+    return m_workSpaceViewManager;
+}
 
 void IDEDirector::addTab(QWidget *)
 {
@@ -389,11 +418,27 @@ void IDEDirector::retranslateUI()
 
 QList<QSplitter *> IDEDirector::splitters() const
 {
-    return {m_outerSplitter.data(), m_centreSplitter.data(), m_editorSplitter.data(), m_relationsSplitter.data()};
+    return {m_outerSplitter.data(), m_centreSplitter.data(), m_editorSplitter.data(),
+            m_relationsSplitter.data()};
 }
 
-WorkSpaceColleague *IDEDirector::workSpaceColleague() const { return m_workSpaceColleague; }
-IDEBuilder *IDEDirector::workSpaceBuilder() const { return m_workSpaceBuilder; }
-IDEBuilder *IDEDirector::informationBuilder() const { return m_informationBuilder; }
-IDEBuilder *IDEDirector::projectBuilder() const { return m_projectBuilder; }
-IDEBuilder *IDEDirector::relationshipBuilder() const { return m_relationshipBuilder; }
+WorkSpaceColleague *IDEDirector::workSpaceColleague() const
+{
+    return m_workSpaceColleague;
+}
+IDEBuilder *IDEDirector::workSpaceBuilder() const
+{
+    return m_workSpaceBuilder;
+}
+IDEBuilder *IDEDirector::informationBuilder() const
+{
+    return m_informationBuilder;
+}
+IDEBuilder *IDEDirector::projectBuilder() const
+{
+    return m_projectBuilder;
+}
+IDEBuilder *IDEDirector::relationshipBuilder() const
+{
+    return m_relationshipBuilder;
+}

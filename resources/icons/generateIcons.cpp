@@ -138,7 +138,8 @@ struct Icon
 const std::vector<Icon> &icons()
 {
     static const std::vector<Icon> all = {
-        {"console", [](QPainter &p) {
+        {"console",
+         [](QPainter &p) {
              outline(p, DARK);
              p.drawRoundedRect(QRectF(2, 4, 20, 16), 2, 2);
              stroke(p, QColor(0x69, 0xf0, 0xae), 1.8);
@@ -147,20 +148,23 @@ const std::vector<Icon> &icons()
          }},
         {"error", [](QPainter &p) { crossMark(p, QRectF(2, 2, 20, 20)); }},
         {"error message", [](QPainter &p) { crossMark(p, QRectF(2, 2, 20, 20)); }},
-        {"warning message", [](QPainter &p) {
+        {"warning message",
+         [](QPainter &p) {
              outline(p, AMBER, AMBER.darker(150));
              p.drawPolygon(QPolygonF({QPointF(12, 2), QPointF(22.5, 21), QPointF(1.5, 21)}));
              stroke(p, DARK, 2.6);
              p.drawLine(QPointF(12, 8.5), QPointF(12, 14));
              p.drawPoint(QPointF(12, 17.8));
          }},
-        {"information message", [](QPainter &p) {
+        {"information message",
+         [](QPainter &p) {
              badge(p, BLUE, QRectF(2, 2, 20, 20), [&] {
                  p.drawLine(QPointF(12, 11), QPointF(12, 17));
                  p.drawPoint(QPointF(12, 7.2));
              });
          }},
-        {"clear", [](QPainter &p) {
+        {"clear",
+         [](QPainter &p) {
              p.save();
              p.translate(12, 11);
              p.rotate(-40);
@@ -172,7 +176,8 @@ const std::vector<Icon> &icons()
              stroke(p, INK, 1.5);
              p.drawLine(QPointF(3, 21), QPointF(21, 21));
          }},
-        {"debug", [](QPainter &p) {
+        {"debug",
+         [](QPainter &p) {
              stroke(p, INK, 1.5);
              for (qreal y : {10.0, 14.0, 18.0}) {
                  p.drawLine(QPointF(4, y - 1), QPointF(20, y + 1));
@@ -186,11 +191,13 @@ const std::vector<Icon> &icons()
              stroke(p, INK, 1.2);
              p.drawLine(QPointF(12, 9), QPointF(12, 21));
          }},
-        {"run", [](QPainter &p) {
+        {"run",
+         [](QPainter &p) {
              outline(p, GREEN, GREEN.darker(140));
              p.drawPolygon(QPolygonF({QPointF(6, 3), QPointF(20, 12), QPointF(6, 21)}));
          }},
-        {"graph", [](QPainter &p) {
+        {"graph",
+         [](QPainter &p) {
              const QPointF a(5, 6), b(19, 6), c(12, 18), d(5, 18);
              stroke(p, INK, 1.5);
              p.drawLine(a, b);
@@ -201,29 +208,34 @@ const std::vector<Icon> &icons()
              for (const QPointF &n : {a, b, c, d})
                  p.drawEllipse(n, 3, 3);
          }},
-        {"filter", [](QPainter &p) {
+        {"filter",
+         [](QPainter &p) {
              outline(p, AMBER, AMBER.darker(160));
              p.drawPolygon(QPolygonF({QPointF(2, 3), QPointF(22, 3), QPointF(14, 12),
                                       QPointF(14, 20), QPointF(10, 22), QPointF(10, 12)}));
          }},
-        {"create model", [](QPainter &p) {
+        {"create model",
+         [](QPainter &p) {
              document(p);
              plusMark(p, QRectF(11, 11, 12, 12));
          }},
-        {"close model", [](QPainter &p) {
+        {"close model",
+         [](QPainter &p) {
              document(p);
              crossMark(p, QRectF(11, 11, 12, 12));
          }},
-        {"open model", [](QPainter &p) {
+        {"open model",
+         [](QPainter &p) {
              outline(p, AMBER.darker(115), AMBER.darker(170));
              p.drawPolygon(QPolygonF({QPointF(2, 5), QPointF(9, 5), QPointF(11, 7), QPointF(20, 7),
                                       QPointF(20, 20), QPointF(2, 20)}));
              outline(p, AMBER, AMBER.darker(170));
-             p.drawPolygon(QPolygonF({QPointF(2, 20), QPointF(6, 11), QPointF(23, 11),
-                                      QPointF(20, 20)}));
+             p.drawPolygon(
+                 QPolygonF({QPointF(2, 20), QPointF(6, 11), QPointF(23, 11), QPointF(20, 20)}));
          }},
         {"save", [](QPainter &p) { floppy(p, QPointF(0, 0), 1.0); }},
-        {"save as", [](QPainter &p) {
+        {"save as",
+         [](QPainter &p) {
              floppy(p, QPointF(0, 0), 0.85);
              p.save();
              p.translate(17, 17);
@@ -233,11 +245,13 @@ const std::vector<Icon> &icons()
              p.drawPolygon(QPolygonF({QPointF(3, -2), QPointF(7, 0), QPointF(3, 2)}));
              p.restore();
          }},
-        {"save all", [](QPainter &p) {
+        {"save all",
+         [](QPainter &p) {
              floppy(p, QPointF(4, 0), 0.8);
              floppy(p, QPointF(0, 5), 0.8);
          }},
-        {"class", [](QPainter &p) {
+        {"class",
+         [](QPainter &p) {
              outline(p, PAPER);
              p.drawRect(QRectF(3, 3, 18, 18));
              outline(p, BLUE);
@@ -247,14 +261,16 @@ const std::vector<Icon> &icons()
              p.drawLine(QPointF(6, 12), QPointF(16, 12));
              p.drawLine(QPointF(6, 18), QPointF(14, 18));
          }},
-        {"parameter", [](QPainter &p) {
+        {"parameter",
+         [](QPainter &p) {
              outline(p, ORANGE, ORANGE.darker(150));
              p.drawPolygon(QPolygonF({QPointF(2, 7), QPointF(15, 7), QPointF(22, 12),
                                       QPointF(15, 17), QPointF(2, 17)}));
              outline(p, PAPER, ORANGE.darker(150));
              p.drawEllipse(QPointF(15.5, 12), 1.8, 1.8);
          }},
-        {"constraint", [](QPainter &p) {
+        {"constraint",
+         [](QPainter &p) {
              stroke(p, INK, 2.2);
              p.drawArc(QRectF(7, 3, 10, 12), 0, 180 * 16);
              p.drawLine(QPointF(7, 9), QPointF(7, 11));
@@ -265,21 +281,25 @@ const std::vector<Icon> &icons()
              p.drawEllipse(QPointF(12, 16), 1.5, 1.5);
          }},
         {"relation", [](QPainter &p) { relationGlyph(p, QPointF(0, 0)); }},
-        {"relations", [](QPainter &p) {
+        {"relations",
+         [](QPainter &p) {
              p.save();
              p.scale(0.8, 0.8);
              relationGlyph(p, QPointF(6, -2));
              relationGlyph(p, QPointF(0, 8));
              p.restore();
          }},
-        {"rule", [](QPainter &p) {
+        {"rule",
+         [](QPainter &p) {
              outline(p, TEAL.lighter(170), TEAL.darker(130));
-             p.drawPolygon(QPolygonF({QPointF(9, 3), QPointF(16, 12), QPointF(9, 21), QPointF(2, 12)}));
+             p.drawPolygon(
+                 QPolygonF({QPointF(9, 3), QPointF(16, 12), QPointF(9, 21), QPointF(2, 12)}));
              stroke(p, TEAL.darker(130), 2);
              p.drawLine(QPointF(16, 12), QPointF(22, 12));
              p.drawPolyline(QPolygonF({QPointF(19, 9), QPointF(22, 12), QPointF(19, 15)}));
          }},
-        {"project", [](QPainter &p) {
+        {"project",
+         [](QPainter &p) {
              stroke(p, INK, 1.5);
              p.drawPolyline(QPolygonF({QPointF(6, 8), QPointF(6, 18), QPointF(12, 18)}));
              p.drawLine(QPointF(6, 12), QPointF(12, 12));
@@ -289,14 +309,16 @@ const std::vector<Icon> &icons()
              p.drawRect(QRectF(12, 9, 9, 6));
              p.drawRect(QRectF(12, 15, 9, 6));
          }},
-        {"text", [](QPainter &p) {
+        {"text",
+         [](QPainter &p) {
              outline(p, PAPER);
              p.drawRoundedRect(QRectF(2, 2, 20, 20), 2, 2);
              outline(p, DARK, DARK);
              p.drawRect(QRectF(6, 6, 12, 2.5));
              p.drawRect(QRectF(10.75, 6, 2.5, 12));
          }},
-        {"number", [](QPainter &p) {
+        {"number",
+         [](QPainter &p) {
              outline(p, PAPER);
              p.drawRoundedRect(QRectF(2, 2, 20, 20), 2, 2);
              stroke(p, DARK, 2);
@@ -306,8 +328,10 @@ const std::vector<Icon> &icons()
              p.drawLine(QPointF(5.5, 14), QPointF(18, 14));
          }},
         {"add base operand", [](QPainter &p) { plusMark(p, QRectF(2, 2, 20, 20)); }},
-        {"del base operand", [](QPainter &p) {
-             badge(p, RED, QRectF(2, 2, 20, 20), [&] { p.drawLine(QPointF(6.5, 12), QPointF(17.5, 12)); });
+        {"del base operand",
+         [](QPainter &p) {
+             badge(p, RED, QRectF(2, 2, 20, 20),
+                   [&] { p.drawLine(QPointF(6.5, 12), QPointF(17.5, 12)); });
          }},
     };
     return all;
@@ -431,13 +455,16 @@ int main(int argc, char **argv)
     for (int size : ICON_SIZES) {
         const QString folder = QStringLiteral("Images/%1x%1").arg(size);
         if (!out.mkpath(folder)) {
-            std::fprintf(stderr, "generateIcons: cannot create %s\n", qPrintable(out.filePath(folder)));
+            std::fprintf(stderr, "generateIcons: cannot create %s\n",
+                         qPrintable(out.filePath(folder)));
             return 1;
         }
         for (const Icon &icon : icons()) {
-            const QString file = folder + QLatin1Char('/') + QLatin1String(icon.name) + QLatin1String(".png");
+            const QString file = folder + QLatin1Char('/') + QLatin1String(icon.name)
+                                 + QLatin1String(".png");
             if (!render(icon.paint, size).save(out.filePath(file), "PNG")) {
-                std::fprintf(stderr, "generateIcons: cannot write %s\n", qPrintable(out.filePath(file)));
+                std::fprintf(stderr, "generateIcons: cannot write %s\n",
+                             qPrintable(out.filePath(file)));
                 return 1;
             }
             entries << file;

@@ -26,9 +26,10 @@ public:
     BoxRecorder()
     {
         MessageBoxes::setBoxHandler([this](QMessageBox &n_box) {
-            m_boxes.append({n_box.icon(), n_box.icon() == QMessageBox::NoIcon && !n_box.iconPixmap().isNull(),
-                            n_box.windowTitle(), n_box.text(), n_box.textFormat(), n_box.parentWidget(),
-                            n_box.standardButtons()});
+            m_boxes.append({n_box.icon(),
+                            n_box.icon() == QMessageBox::NoIcon && !n_box.iconPixmap().isNull(),
+                            n_box.windowTitle(), n_box.text(), n_box.textFormat(),
+                            n_box.parentWidget(), n_box.standardButtons()});
             return int(QMessageBox::Ok);
         });
     }

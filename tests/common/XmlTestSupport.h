@@ -63,7 +63,8 @@ QSharedPointer<E> thrown(F n_call)
 }
 
 // Runs n_call and gives the exception of type E it raised, for a look at its fields. When it raised
-// nothing the test fails on the std::runtime_error thrown instead; another exception passes through.
+// nothing the test fails on the std::runtime_error thrown instead; another exception passes
+// through.
 template<class E, class F>
 E caught(F n_call)
 {
@@ -90,7 +91,8 @@ inline bool writeFile(const QString &n_path, const QByteArray &n_bytes)
 inline QStringList childTags(const QDomNode &n_parent)
 {
     QStringList tags;
-    for (QDomElement child = n_parent.firstChildElement(); !child.isNull(); child = child.nextSiblingElement())
+    for (QDomElement child = n_parent.firstChildElement(); !child.isNull();
+         child = child.nextSiblingElement())
         tags.append(child.tagName());
     return tags;
 }
@@ -99,7 +101,8 @@ inline QStringList childTags(const QDomNode &n_parent)
 inline QStringList childIds(const QDomNode &n_parent)
 {
     QStringList ids;
-    for (QDomElement child = n_parent.firstChildElement(); !child.isNull(); child = child.nextSiblingElement())
+    for (QDomElement child = n_parent.firstChildElement(); !child.isNull();
+         child = child.nextSiblingElement())
         ids.append(child.attribute(QStringLiteral("id")));
     return ids;
 }

@@ -36,7 +36,8 @@ struct SolvedChain
     void solve(double n_a = 1.0)
     {
         root->reset();
-        root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM, QSharedPointer<BaseAlgorithmData>::create(true, true));
+        root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM,
+                                 QSharedPointer<BaseAlgorithmData>::create(true, true));
         const QSharedPointer<BaseAlgorithm> solver = root->getSearchAlgorithm();
         solver->setUseDefaultValues(false);
         solver->addKnownParameters(QHash<QString, QVariant>{{QStringLiteral("p-a"), n_a}});

@@ -17,8 +17,8 @@ namespace {
 void wheel(QGraphicsView *n_view, int n_delta)
 {
     const QPoint centre = n_view->viewport()->rect().center();
-    QWheelEvent event(centre, n_view->viewport()->mapToGlobal(centre), QPoint(), QPoint(0, n_delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent event(centre, n_view->viewport()->mapToGlobal(centre), QPoint(), QPoint(0, n_delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(n_view->viewport(), &event);
 }
 
@@ -109,8 +109,10 @@ void tst_GraphDialog::dialogTexts_data()
     QTest::addColumn<Catalogue>("catalogue");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("button");
-    QTest::newRow("no catalogue") << Catalogue::None << QStringLiteral("Граф решения") << QStringLiteral("Print");
-    QTest::newRow("IDE_eng") << Catalogue::English << QStringLiteral("Algorithm Graph") << QStringLiteral("Print graph");
+    QTest::newRow("no catalogue") << Catalogue::None << QStringLiteral("Граф решения")
+                                  << QStringLiteral("Print");
+    QTest::newRow("IDE_eng") << Catalogue::English << QStringLiteral("Algorithm Graph")
+                             << QStringLiteral("Print graph");
     QTest::newRow("IDE_ru") << Catalogue::Russian << QStringLiteral("Граф решения")
                             << QStringLiteral("Распечатать граф");
 }
@@ -120,7 +122,9 @@ void tst_GraphDialog::dialogTexts()
     QFETCH(Catalogue, catalogue);
     QFETCH(QString, title);
     QFETCH(QString, button);
-    auto printButton = [this] { return m_dialog->findChild<QPushButton *>(QStringLiteral("printButton"))->text(); };
+    auto printButton = [this] {
+        return m_dialog->findChild<QPushButton *>(QStringLiteral("printButton"))->text();
+    };
     {
         InstalledCatalogue installed(catalogue);
         QVERIFY(catalogue == Catalogue::None || installed.isLoaded());
@@ -165,8 +169,9 @@ void tst_GraphDialog::drawsTheSolution()
     m_dialog->drawGraph(m_chain.solution);
     const LayeredGraphWidget *view = m_dialog->getOverview();
     // b is drawn once: r-2's arrow starts at the b that r-1 produced.
-    QCOMPARE(nodeIds(view), QStringList({QStringLiteral("p-a"), QStringLiteral("p-b"), QStringLiteral("p-c"),
-                                         QStringLiteral("r-1"), QStringLiteral("r-2")}));
+    QCOMPARE(nodeIds(view),
+             QStringList({QStringLiteral("p-a"), QStringLiteral("p-b"), QStringLiteral("p-c"),
+                          QStringLiteral("r-1"), QStringLiteral("r-2")}));
     QCOMPARE(itemsOf<EdgeItem>(view).size(), 4);
     QCOMPARE(view->getInputEdges().size(), 2);
     QCOMPARE(view->getOutputEdges().size(), 2);
@@ -181,7 +186,8 @@ void tst_GraphDialog::drawsTheSolution()
         QCOMPARE(valueShown(node), parameter->getValueStr());
         QVERIFY(!(node->flags() & QGraphicsItem::ItemIsMovable));
     }
-    QCOMPARE(valueShown(nodeById(view, QStringLiteral("p-c"))), QStringLiteral("0.666666666666667"));
+    QCOMPARE(valueShown(nodeById(view, QStringLiteral("p-c"))),
+             QStringLiteral("0.666666666666667"));
     const BaseNode *rule = nodeById(view, QStringLiteral("r-1"));
     QCOMPARE(rule->getLabelName(), QStringLiteral("Doubles a\ny = x * 2;"));
     QCOMPARE(rule->toolTip(), QStringLiteral("y = x * 2;"));
@@ -298,12 +304,14 @@ void tst_GraphDialog::doubleClickShowsOneRuleAndBack()
     doubleClick(overview, QStringLiteral("r-2"));
     QVERIFY(!overview->isVisible() && !overview->isActive());
     QVERIFY(single->isVisible() && single->isActive());
-    QCOMPARE(nodeIds(single), QStringList({QStringLiteral("p-b"), QStringLiteral("p-c"), QStringLiteral("r-2")}));
+    QCOMPARE(nodeIds(single),
+             QStringList({QStringLiteral("p-b"), QStringLiteral("p-c"), QStringLiteral("r-2")}));
     QCOMPARE(single->getInputEdges().size(), 1);
     QCOMPARE(single->getOutputEdges().size(), 1);
     // The single rule shows the plain text of the values and the rule's description over its code.
     QCOMPARE(valueShown(nodeById(single, QStringLiteral("p-b"))), QStringLiteral("2"));
-    QCOMPARE(nodeById(single, QStringLiteral("r-2"))->getLabelName(), QStringLiteral("Thirds b\ny = x / 3;"));
+    QCOMPARE(nodeById(single, QStringLiteral("r-2"))->getLabelName(),
+             QStringLiteral("Thirds b\ny = x / 3;"));
     QCOMPARE(m_boxes, 0);
 
     doubleClick(single, QStringLiteral("r-2"));
@@ -313,7 +321,8 @@ void tst_GraphDialog::doubleClickShowsOneRuleAndBack()
 
     // Another rule after returning: the single view holds that rule alone.
     doubleClick(overview, QStringLiteral("r-1"));
-    QCOMPARE(nodeIds(single), QStringList({QStringLiteral("p-a"), QStringLiteral("p-b"), QStringLiteral("r-1")}));
+    QCOMPARE(nodeIds(single),
+             QStringList({QStringLiteral("p-a"), QStringLiteral("p-b"), QStringLiteral("r-1")}));
 }
 
 void tst_GraphDialog::switchLeavesNoMouseGrabBehind()
@@ -364,7 +373,8 @@ void tst_GraphDialog::clearingBringsTheOverviewBack()
     QVERIFY(m_dialog->getSingleRuleView()->isActive());
     m_dialog->deleteAlgorithm();
     QVERIFY(m_dialog->getOverview()->isVisible() && m_dialog->getOverview()->isActive());
-    QVERIFY(!m_dialog->getSingleRuleView()->isVisible() && !m_dialog->getSingleRuleView()->isActive());
+    QVERIFY(!m_dialog->getSingleRuleView()->isVisible()
+            && !m_dialog->getSingleRuleView()->isActive());
     QVERIFY(itemsOf<BaseNode>(m_dialog->getOverview()).isEmpty());
     QVERIFY(itemsOf<BaseNode>(m_dialog->getSingleRuleView()).isEmpty());
     // The next run is drawn again.
@@ -387,7 +397,8 @@ void tst_GraphDialog::doubleClickOnVanishedElementKeepsTheOverview()
     if (deleteRule)
         m_chain.root->deleteRuleFromClass(QStringLiteral("r-2"), true);
     else
-        m_chain.root->deleteParameterFromClass(m_chain.root->getParameter(QStringLiteral("p-c")), true);
+        m_chain.root->deleteParameterFromClass(m_chain.root->getParameter(QStringLiteral("p-c")),
+                                               true);
     doubleClick(m_dialog->getOverview(), QStringLiteral("r-2"));
     QCOMPARE(m_boxes, 1);
     QVERIFY(m_dialog->getOverview()->isVisible() && m_dialog->getOverview()->isActive());

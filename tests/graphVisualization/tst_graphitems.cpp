@@ -56,12 +56,7 @@ bool near(const QPointF &n_a, const QPointF &n_b)
     return std::abs(n_a.x() - n_b.x()) < 1e-9 && std::abs(n_a.y() - n_b.y()) < 1e-9;
 }
 
-enum class Node
-{
-    Plain,
-    Parameter,
-    Rule
-};
+enum class Node { Plain, Parameter, Rule };
 
 BaseNode *makeNode(Node n_kind, const QString &n_id)
 {
@@ -177,7 +172,8 @@ void tst_GraphItems::parameterCaptionNamesItsClass()
     ParameterItem inClass(owned, QStringLiteral("1"));
     QCOMPARE(inClass.getLabelName(), QStringLiteral("flow[Pump]"));
     QCOMPARE(inClass.toolTip(), QStringLiteral("Flow through the pump"));
-    ParameterItem loose(parameter(QStringLiteral("q"), QStringLiteral("head")), QStringLiteral("1"));
+    ParameterItem loose(parameter(QStringLiteral("q"), QStringLiteral("head")),
+                        QStringLiteral("1"));
     QCOMPARE(loose.getLabelName(), QStringLiteral("head"));
 }
 
@@ -187,9 +183,16 @@ void tst_GraphItems::ruleCaptionHasOneOrTwoLines_data()
     QTest::addColumn<QString>("code"); // as stored; null: no relation
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("toolTip");
-    QTest::newRow("both") << "Sums" << "  y = a + b;\n" << "Sums\ny = a + b;" << "Sums";
-    QTest::newRow("no description") << "" << "y = a;" << "y = a;" << "y = a;";
-    QTest::newRow("no relation") << "Orphan" << QString() << "Orphan" << "Orphan";
+    QTest::newRow("both") << "Sums"
+                          << "  y = a + b;\n"
+                          << "Sums\ny = a + b;"
+                          << "Sums";
+    QTest::newRow("no description") << ""
+                                    << "y = a;"
+                                    << "y = a;"
+                                    << "y = a;";
+    QTest::newRow("no relation") << "Orphan" << QString() << "Orphan"
+                                 << "Orphan";
 }
 
 void tst_GraphItems::ruleCaptionHasOneOrTwoLines()
@@ -233,19 +236,22 @@ void tst_GraphItems::endPointsAreClipped_data()
     QTest::addColumn<QPointF>("start");
     QTest::addColumn<QPointF>("end");
     // Parameters: half a node width along a horizontal line.
-    QTest::newRow("parameters on a line") << Node::Parameter << Node::Parameter << QPointF(300, 0) << QPointF(65, 0)
-                                          << QPointF(235, 0);
+    QTest::newRow("parameters on a line") << Node::Parameter << Node::Parameter << QPointF(300, 0)
+                                          << QPointF(65, 0) << QPointF(235, 0);
     // Parameters on a slant: half the width and half the height along the direction.
-    QTest::newRow("parameters on a slant") << Node::Parameter << Node::Parameter << QPointF(300, 400)
-                                           << QPointF(39, 24) << QPointF(261, 376);
+    QTest::newRow("parameters on a slant")
+        << Node::Parameter << Node::Parameter << QPointF(300, 400) << QPointF(39, 24)
+        << QPointF(261, 376);
     // Rules: exactly on the sides.
-    QTest::newRow("rules on a line") << Node::Rule << Node::Rule << QPointF(300, 0) << QPointF(65, 0) << QPointF(235, 0);
-    QTest::newRow("rules below") << Node::Rule << Node::Rule << QPointF(0, 160) << QPointF(0, 30) << QPointF(0, 130);
+    QTest::newRow("rules on a line")
+        << Node::Rule << Node::Rule << QPointF(300, 0) << QPointF(65, 0) << QPointF(235, 0);
+    QTest::newRow("rules below") << Node::Rule << Node::Rule << QPointF(0, 160) << QPointF(0, 30)
+                                 << QPointF(0, 130);
     // Through the corners (65, 30) and (195, 90).
-    QTest::newRow("rules corner to corner") << Node::Rule << Node::Rule << QPointF(260, 120) << QPointF(65, 30)
-                                            << QPointF(195, 90);
-    QTest::newRow("parameter to rule") << Node::Parameter << Node::Rule << QPointF(0, 160) << QPointF(0, 30)
-                                       << QPointF(0, 130);
+    QTest::newRow("rules corner to corner")
+        << Node::Rule << Node::Rule << QPointF(260, 120) << QPointF(65, 30) << QPointF(195, 90);
+    QTest::newRow("parameter to rule")
+        << Node::Parameter << Node::Rule << QPointF(0, 160) << QPointF(0, 30) << QPointF(0, 130);
 }
 
 void tst_GraphItems::endPointsAreClipped()
@@ -259,8 +265,14 @@ void tst_GraphItems::endPointsAreClipped()
     std::unique_ptr<BaseNode> to(makeNode(destination, QStringLiteral("d")));
     to->setPos(destinationPosition);
     std::unique_ptr<EdgeItem> arrow(edge(from.get(), to.get()));
-    QVERIFY2(near(arrow->sourcePoint(), start), qPrintable(QStringLiteral("%1,%2").arg(arrow->sourcePoint().x()).arg(arrow->sourcePoint().y())));
-    QVERIFY2(near(arrow->destinationPoint(), end), qPrintable(QStringLiteral("%1,%2").arg(arrow->destinationPoint().x()).arg(arrow->destinationPoint().y())));
+    QVERIFY2(
+        near(arrow->sourcePoint(), start),
+        qPrintable(
+            QStringLiteral("%1,%2").arg(arrow->sourcePoint().x()).arg(arrow->sourcePoint().y())));
+    QVERIFY2(near(arrow->destinationPoint(), end),
+             qPrintable(QStringLiteral("%1,%2")
+                            .arg(arrow->destinationPoint().x())
+                            .arg(arrow->destinationPoint().y())));
 }
 
 void tst_GraphItems::coincidentCentresGiveNoNaN_data()
@@ -360,7 +372,8 @@ void tst_GraphItems::rowExtentsCountFromZero()
 
     BaseNode *ruleNode = makeNode(Node::Rule, QStringLiteral("r"));
     ruleNode->setPos(300, 480);
-    BaseNode *parameterNode = new ParameterItem(parameter(QStringLiteral("p"), QStringLiteral("pressure")), QString());
+    BaseNode *parameterNode = new ParameterItem(
+        parameter(QStringLiteral("p"), QStringLiteral("pressure")), QString());
     parameterNode->setPos(150, 640);
     row.AddItem(ruleNode);
     row.AddItem(parameterNode);
@@ -380,7 +393,8 @@ void tst_GraphItems::rowConnectsRuleNodesOnly()
 {
     Layer row;
     auto *ruleNode = new RuleItem(rule(QStringLiteral("r"), QStringLiteral("R")));
-    auto *parameterNode = new ParameterItem(parameter(QStringLiteral("p"), QStringLiteral("p")), QString());
+    auto *parameterNode = new ParameterItem(parameter(QStringLiteral("p"), QStringLiteral("p")),
+                                            QString());
     parameterNode->setPos(150, 0);
     row.AddItem(ruleNode);
     row.AddItem(parameterNode);

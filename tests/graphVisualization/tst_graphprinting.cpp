@@ -46,10 +46,11 @@ QStringList footers(const QString &n_file, int n_pages)
 {
     QStringList found;
     for (int page = 1; page <= n_pages; ++page) {
-        const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(page),
-                                                               QStringLiteral("-l"), QString::number(page), n_file,
-                                                               QStringLiteral("-")});
-        const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("Page #\\d+ of \\d+")).match(text);
+        const QString text = run(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                  QString::number(page), n_file, QStringLiteral("-")});
+        const QRegularExpressionMatch match =
+            QRegularExpression(QStringLiteral("Page #\\d+ of \\d+")).match(text);
         found.append(match.hasMatch() ? match.captured(0) : QString());
     }
     return found;
@@ -120,14 +121,18 @@ void tst_GraphPrinting::tilesAndFooters_data()
     QTest::newRow("empty scene") << 0.0 << 0.0 << 0.0 << 0 << 0 << QStringList({QString()});
     QTest::newRow("one tile") << 0.5 << 0.5 << 0.0 << 0 << 0 << QStringList({QString()});
     QTest::newRow("one and a half widths")
-        << 1.5 << 0.5 << 0.0 << 0 << 0 << QStringList({QStringLiteral("Page #1 of 2"), QStringLiteral("Page #2 of 2")});
+        << 1.5 << 0.5 << 0.0 << 0 << 0
+        << QStringList({QStringLiteral("Page #1 of 2"), QStringLiteral("Page #2 of 2")});
     QTest::newRow("exactly two widths")
-        << 2.0 << 0.5 << 0.0 << 0 << 0 << QStringList({QStringLiteral("Page #1 of 2"), QStringLiteral("Page #2 of 2")});
+        << 2.0 << 0.5 << 0.0 << 0 << 0
+        << QStringList({QStringLiteral("Page #1 of 2"), QStringLiteral("Page #2 of 2")});
     QTest::newRow("a little over two widths")
         << 2.0 << 0.5 << 1.0 << 0 << 0
-        << QStringList({QStringLiteral("Page #1 of 3"), QStringLiteral("Page #2 of 3"), QStringLiteral("Page #3 of 3")});
+        << QStringList({QStringLiteral("Page #1 of 3"), QStringLiteral("Page #2 of 3"),
+                        QStringLiteral("Page #3 of 3")});
     QTest::newRow("four tiles, pages 2 to 3")
-        << 1.5 << 1.5 << 0.0 << 2 << 3 << QStringList({QStringLiteral("Page #2 of 4"), QStringLiteral("Page #3 of 4")});
+        << 1.5 << 1.5 << 0.0 << 2 << 3
+        << QStringList({QStringLiteral("Page #2 of 4"), QStringLiteral("Page #3 of 4")});
 }
 
 void tst_GraphPrinting::tilesAndFooters()
@@ -140,7 +145,8 @@ void tst_GraphPrinting::tilesAndFooters()
     QFETCH(QStringList, expected);
 
     LayeredGraphWidget view(QSharedPointer<OstraClass>(), nullptr);
-    const QSizeF size(widthInTiles * (m_page.width() - 10) + extraWidth, heightInTiles * (m_page.height() - 10));
+    const QSizeF size(widthInTiles * (m_page.width() - 10) + extraWidth,
+                      heightInTiles * (m_page.height() - 10));
     if (!size.isEmpty())
         view.scene()->addRect(QRectF(QPointF(0, 0), size), QPen(Qt::NoPen), QBrush(Qt::lightGray));
     const int itemsBefore = view.scene()->items().size();

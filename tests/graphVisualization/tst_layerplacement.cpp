@@ -10,7 +10,8 @@ namespace {
 QVector<QString> ids(const char *n_spaceSeparated)
 {
     QVector<QString> list;
-    for (const QString &id : QString::fromLatin1(n_spaceSeparated).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+    for (const QString &id :
+         QString::fromLatin1(n_spaceSeparated).split(QLatin1Char(' '), Qt::SkipEmptyParts))
         list.append(id);
     return list;
 }
@@ -56,7 +57,8 @@ public:
         rows.clear();
     }
 
-    Result place(const QVector<QString> &n_inputs, const QString &n_rule, const QVector<QString> &n_outputs)
+    Result place(const QVector<QString> &n_inputs, const QString &n_rule,
+                 const QVector<QString> &n_outputs)
     {
         Result result;
         const QVector<QString> inputs = distinct(n_inputs);
@@ -94,8 +96,10 @@ public:
             for (int handle : found)
                 bottom = std::max(bottom, nodes.at(handle).position.y());
             result.sources = found;
-            result.rule = placeRule(n_rule, (nodes.at(found.first()).position.x() + nodes.at(found.last()).position.x()) / 2.0,
-                                    bottom + 160.0);
+            result.rule = placeRule(
+                n_rule,
+                (nodes.at(found.first()).position.x() + nodes.at(found.last()).position.x()) / 2.0,
+                bottom + 160.0);
         } else {
             const QPointF anchor = nodes.at(found.last()).position;
             level = quint32(anchor.y() / 160.0);
@@ -104,7 +108,8 @@ public:
             QPointF point(rightBorder + 150.0, level * 160.0);
             result.sources = found;
             for (const QString &id : inputs) {
-                if (std::none_of(found.begin(), found.end(), [&](int h) { return nodes.at(h).id == id; })) {
+                if (std::none_of(found.begin(), found.end(),
+                                 [&](int h) { return nodes.at(h).id == id; })) {
                     result.sources.append(file(id, point, row));
                     point.rx() += 150.0;
                 }
@@ -155,7 +160,8 @@ private:
         for (;;) {
             int count = 0;
             for (const Row &row : rows)
-                if (row.maxY > n_y - 40.0 && row.maxY < n_y + 40.0 && row.maxX >= n_x - 160.0 && row.maxX <= n_x + 160.0)
+                if (row.maxY > n_y - 40.0 && row.maxY < n_y + 40.0 && row.maxX >= n_x - 160.0
+                    && row.maxX <= n_x + 160.0)
                     ++count;
             if (count == 0)
                 break;
@@ -324,11 +330,13 @@ void tst_LayerPlacement::idGivenTwiceGetsOneNode()
     const auto result = layout.placeRule(ids("p q p"), QStringLiteral("R"), ids("o o"));
     QCOMPARE(result.inputHandles.at(2), -1);
     QCOMPARE(result.outputHandles.at(1), -1);
-    QCOMPARE(result.arrowSources, QVector<int>({result.inputHandles.at(0), result.inputHandles.at(1)}));
+    QCOMPARE(result.arrowSources,
+             QVector<int>({result.inputHandles.at(0), result.inputHandles.at(1)}));
     QCOMPARE(result.arrowTargets, QVector<int>({result.outputHandles.at(0)}));
     // p, q, the rule and o: every handle an arrow uses is a node a row keeps.
     QCOMPARE(layout.nodeCount() - before, 4);
-    QCOMPARE(at(layout, result.inputHandles.at(1)).x() - at(layout, result.inputHandles.at(0)).x(), 150.0);
+    QCOMPARE(at(layout, result.inputHandles.at(1)).x() - at(layout, result.inputHandles.at(0)).x(),
+             150.0);
     QCOMPARE(at(layout, result.outputHandles.at(0)).x(), at(layout, result.ruleHandle).x());
 }
 
@@ -338,7 +346,8 @@ void tst_LayerPlacement::agreesWithThePlainProcedure_data()
     QTest::addColumn<int>("rules");
     QTest::addColumn<int>("pool"); // distinct parameters
     for (quint32 seed = 1; seed <= 12; ++seed)
-        QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed << 150 << int(10 + seed * 15);
+        QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed)))
+            << seed << 150 << int(10 + seed * 15);
     QTest::newRow("dense ids") << quint32(99) << 400 << 12;
 }
 
@@ -384,11 +393,14 @@ void tst_LayerPlacement::agreesWithThePlainProcedure()
         QCOMPARE(actual.arrowSources, expected.sources);
         QCOMPARE(actual.ruleHandle, expected.rule);
         QCOMPARE(actual.arrowTargets, expected.targets);
-        const bool anyNew = std::any_of(actual.inputHandles.begin(), actual.inputHandles.end(), [](int h) { return h >= 0; });
+        const bool anyNew = std::any_of(actual.inputHandles.begin(), actual.inputHandles.end(),
+                                        [](int h) { return h >= 0; });
         if (!inputs.isEmpty() && !anyNew && actual.arrowSources.size() > 0)
             ++takenE;
-        if (anyNew && actual.arrowSources.size() > std::count_if(actual.inputHandles.begin(), actual.inputHandles.end(),
-                                                                 [](int h) { return h >= 0; }))
+        if (anyNew
+            && actual.arrowSources.size() > std::count_if(actual.inputHandles.begin(),
+                                                          actual.inputHandles.end(),
+                                                          [](int h) { return h >= 0; }))
             ++takenS;
         for (const QString &output : outputs)
             produced.insert(output);

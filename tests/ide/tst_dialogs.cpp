@@ -27,7 +27,8 @@ QLineEdit *field(const QWidget &n_dialog, const char *n_name)
 QStringList versionFields(const QWidget &n_dialog)
 {
     QStringList texts;
-    for (const char *name : {"leAlfaVersion", "leBetaVersion", "leReleaseVersion", "lePublicRelease"})
+    for (const char *name :
+         {"leAlfaVersion", "leBetaVersion", "leReleaseVersion", "lePublicRelease"})
         texts << field(n_dialog, name)->text();
     return texts;
 }
@@ -71,15 +72,17 @@ void tst_Dialogs::aboutDialogTexts_data()
     QTest::addColumn<QStringList>("labels"); // program, version, company, Ok button
     QTest::newRow("no catalogue") << Catalogue::None
                                   << QStringList({QStringLiteral("Наименование программы:"),
-                                                  QStringLiteral("Версия программы:"), QStringLiteral("Компания:"),
+                                                  QStringLiteral("Версия программы:"),
+                                                  QStringLiteral("Компания:"),
                                                   QStringLiteral("OK")});
     QTest::newRow("IDE_eng") << Catalogue::English
-                             << QStringList({QStringLiteral("Application name:"), QStringLiteral("Version:"),
-                                             QStringLiteral("Company:"), QStringLiteral("Ok")});
+                             << QStringList({QStringLiteral("Application name:"),
+                                             QStringLiteral("Version:"), QStringLiteral("Company:"),
+                                             QStringLiteral("Ok")});
     QTest::newRow("IDE_ru") << Catalogue::Russian
                             << QStringList({QStringLiteral("Наименование программы:"),
-                                            QStringLiteral("Версия программы:"), QStringLiteral("Компания:"),
-                                            QStringLiteral("Ок")});
+                                            QStringLiteral("Версия программы:"),
+                                            QStringLiteral("Компания:"), QStringLiteral("Ок")});
 }
 
 void tst_Dialogs::aboutDialogTexts()
@@ -114,12 +117,14 @@ void tst_Dialogs::editModelDialogCaptions_data()
     QTest::addColumn<Catalogue>("catalogue");
     QTest::addColumn<QStringList>("captions"); // title, name, version, author
     QTest::newRow("no catalogue") << Catalogue::None
-                                  << QStringList({QStringLiteral("Редактирование информации о модели"),
-                                                  QStringLiteral("Имя:"), QStringLiteral("Версия:"),
-                                                  QStringLiteral("Автор:")});
+                                  << QStringList(
+                                         {QStringLiteral("Редактирование информации о модели"),
+                                          QStringLiteral("Имя:"), QStringLiteral("Версия:"),
+                                          QStringLiteral("Автор:")});
     QTest::newRow("IDE_eng") << Catalogue::English
-                             << QStringList({QStringLiteral("Edit model information"), QStringLiteral("Name:"),
-                                             QStringLiteral("Version:"), QStringLiteral("Author:")});
+                             << QStringList({QStringLiteral("Edit model information"),
+                                             QStringLiteral("Name:"), QStringLiteral("Version:"),
+                                             QStringLiteral("Author:")});
 }
 
 void tst_Dialogs::editModelDialogCaptions()
@@ -141,7 +146,8 @@ void tst_Dialogs::editModelDialogCaptions()
 
 void tst_Dialogs::editModelDialogStartsWithGivenValues()
 {
-    dEditModelInformation dialog(QStringLiteral("Модель"), QStringLiteral("Автор"), QStringLiteral("3.2.1.0"), nullptr);
+    dEditModelInformation dialog(QStringLiteral("Модель"), QStringLiteral("Автор"),
+                                 QStringLiteral("3.2.1.0"), nullptr);
     QCOMPARE(dialog.getModelTitle(), QStringLiteral("Модель"));
     QCOMPARE(dialog.getAuthor(), QStringLiteral("Автор"));
     QCOMPARE(dialog.getVersion(), QStringLiteral("3.2.1.0"));
@@ -154,22 +160,25 @@ void tst_Dialogs::editModelDialogSetVersion_data()
 {
     QTest::addColumn<QString>("version");
     QTest::addColumn<QStringList>("fields");
-    const QStringList byDefault({QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
+    const QStringList byDefault(
+        {QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
     QTest::newRow("four numbers") << QStringLiteral("2.0.1.5")
-                                  << QStringList({QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("1"),
-                                                  QStringLiteral("5")});
+                                  << QStringList({QStringLiteral("2"), QStringLiteral("0"),
+                                                  QStringLiteral("1"), QStringLiteral("5")});
     QTest::newRow("two parts") << QStringLiteral("2.0") << byDefault;
     QTest::newRow("five parts") << QStringLiteral("1.2.3.4.5") << byDefault;
     QTest::newRow("letters pass unchecked")
         << QStringLiteral("a.b.c.d")
-        << QStringList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
+        << QStringList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                        QStringLiteral("d")});
     QTest::newRow("empty") << QString() << byDefault;
     QTest::newRow("empty parts count") << QStringLiteral("1..2") << byDefault;
     QTest::newRow("four parts, two empty")
-        << QStringLiteral("1...2") << QStringList({QStringLiteral("1"), QString(), QString(), QStringLiteral("2")});
+        << QStringLiteral("1...2")
+        << QStringList({QStringLiteral("1"), QString(), QString(), QStringLiteral("2")});
     QTest::newRow("not trimmed") << QStringLiteral(" 1.2.3.4 ")
-                                 << QStringList({QStringLiteral(" 1"), QStringLiteral("2"), QStringLiteral("3"),
-                                                 QStringLiteral("4 ")});
+                                 << QStringList({QStringLiteral(" 1"), QStringLiteral("2"),
+                                                 QStringLiteral("3"), QStringLiteral("4 ")});
 }
 
 void tst_Dialogs::editModelDialogSetVersion()
@@ -186,7 +195,8 @@ void tst_Dialogs::editModelDialogSetVersion()
 void tst_Dialogs::editModelDialogEmptiedFieldsGiveThreeDots()
 {
     dEditModelInformation dialog(nullptr);
-    for (const char *name : {"leAlfaVersion", "leBetaVersion", "leReleaseVersion", "lePublicRelease"}) {
+    for (const char *name :
+         {"leAlfaVersion", "leBetaVersion", "leReleaseVersion", "lePublicRelease"}) {
         QLineEdit *edit = field(dialog, name);
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
@@ -249,7 +259,8 @@ void tst_Dialogs::messageBoxHandlerAnswersInsteadOfUser()
         text = n_box.text();
         icon = n_box.icon();
         buttons = n_box.standardButtons();
-        defaultButton = n_box.defaultButton() ? n_box.standardButton(n_box.defaultButton()) : QMessageBox::NoButton;
+        defaultButton = n_box.defaultButton() ? n_box.standardButton(n_box.defaultButton())
+                                              : QMessageBox::NoButton;
         return int(QMessageBox::No);
     });
 
@@ -266,7 +277,8 @@ void tst_Dialogs::messageBoxHandlerAnswersInsteadOfUser()
         icon = n_box.icon();
         return int(QMessageBox::Ok);
     });
-    QCOMPARE(MessageBoxes::critical(nullptr, QStringLiteral("Ошибка"), QStringLiteral("текст")), QMessageBox::Ok);
+    QCOMPARE(MessageBoxes::critical(nullptr, QStringLiteral("Ошибка"), QStringLiteral("текст")),
+             QMessageBox::Ok);
     QCOMPARE(icon, QMessageBox::Critical);
     QCOMPARE(MessageBoxes::information(nullptr, QString(), QString()), QMessageBox::Ok);
     QCOMPARE(icon, QMessageBox::Information);

@@ -131,10 +131,7 @@ struct Window
     {
         return window.findChild<wContainerRelationshipArea *>()->treeWidget();
     }
-    QTreeWidget *projectRows()
-    {
-        return window.findChild<wContainerProjectArea *>()->treeWidget();
-    }
+    QTreeWidget *projectRows() { return window.findChild<wContainerProjectArea *>()->treeWidget(); }
     QTableWidget *errorTable()
     {
         for (QTableWidget *table : window.findChildren<QTableWidget *>())

@@ -13,21 +13,36 @@ namespace {
 
 // Every icon the interface names, as it names it.
 const char *const NAMED_ICONS[] = {
-    ":/prog/Images/16x16/error message.png",  ":/prog/Images/16x16/warning message.png",
-    ":/prog/Images/16x16/information message.png", ":/prog/Images/16x16/error.png",
-    ":/prog/Images/24x24/add base operand.png", ":/prog/Images/24x24/class.png",
-    ":/prog/Images/24x24/clear.png",          ":/prog/Images/24x24/close model.png",
-    ":/prog/Images/24x24/console.png",        ":/prog/Images/24x24/constraint.png",
-    ":/prog/Images/24x24/create model.png",   ":/prog/Images/24x24/debug.png",
-    ":/prog/Images/24x24/del base operand.png", ":/prog/Images/24x24/error.png",
-    ":/prog/Images/24x24/filter.png",         ":/prog/Images/24x24/graph.png",
-    ":/prog/Images/24x24/open model.png",     ":/prog/Images/24x24/parameter.png",
-    ":/prog/Images/24x24/project.png",        ":/prog/Images/24x24/relation.png",
-    ":/prog/Images/24x24/relations.png",      ":/prog/Images/24x24/rule.png",
-    ":/prog/Images/24x24/run.png",            ":/prog/Images/24x24/save all.png",
-    ":/prog/Images/24x24/save as.png",        ":/prog/Images/24x24/save.png",
-    ":/prog/Images/24x24/text.png",           ":/prog/Images/32x32/number.png",
-    ":/prog/Images/64x64/class.png",          ":/prog/Images/logo.ico",
+    ":/prog/Images/16x16/error message.png",
+    ":/prog/Images/16x16/warning message.png",
+    ":/prog/Images/16x16/information message.png",
+    ":/prog/Images/16x16/error.png",
+    ":/prog/Images/24x24/add base operand.png",
+    ":/prog/Images/24x24/class.png",
+    ":/prog/Images/24x24/clear.png",
+    ":/prog/Images/24x24/close model.png",
+    ":/prog/Images/24x24/console.png",
+    ":/prog/Images/24x24/constraint.png",
+    ":/prog/Images/24x24/create model.png",
+    ":/prog/Images/24x24/debug.png",
+    ":/prog/Images/24x24/del base operand.png",
+    ":/prog/Images/24x24/error.png",
+    ":/prog/Images/24x24/filter.png",
+    ":/prog/Images/24x24/graph.png",
+    ":/prog/Images/24x24/open model.png",
+    ":/prog/Images/24x24/parameter.png",
+    ":/prog/Images/24x24/project.png",
+    ":/prog/Images/24x24/relation.png",
+    ":/prog/Images/24x24/relations.png",
+    ":/prog/Images/24x24/rule.png",
+    ":/prog/Images/24x24/run.png",
+    ":/prog/Images/24x24/save all.png",
+    ":/prog/Images/24x24/save as.png",
+    ":/prog/Images/24x24/save.png",
+    ":/prog/Images/24x24/text.png",
+    ":/prog/Images/32x32/number.png",
+    ":/prog/Images/64x64/class.png",
+    ":/prog/Images/logo.ico",
 };
 
 const int ICON_SIZES[] = {8, 16, 24, 32, 64, 128};
@@ -66,7 +81,8 @@ bool readTs(const QString &n_path, TsFile &n_file, QString &n_problem)
             source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             TsMessage message;
-            message.unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
+            message.unfinished = xml.attributes().value(QLatin1String("type"))
+                                 == QLatin1String("unfinished");
             message.translation = xml.readElementText();
             if (n_file[context].contains(source)) {
                 n_problem = QStringLiteral("%1: \"%2\" appears twice").arg(context, source);
@@ -83,7 +99,8 @@ bool readTs(const QString &n_path, TsFile &n_file, QString &n_problem)
 // What a catalogue shows for the source: its translation, or the source itself when it has none.
 QString shown(const TsMessage &n_message, const QString &n_source)
 {
-    return n_message.unfinished || n_message.translation.isEmpty() ? n_source : n_message.translation;
+    return n_message.unfinished || n_message.translation.isEmpty() ? n_source
+                                                                   : n_message.translation;
 }
 
 } // namespace
@@ -219,14 +236,16 @@ void tst_Resources::formContextsMatchTheForms()
         {"cl_mathFormulaParser", "Value:", "Value:", "Value:"},
         {"cl_mathFormulaParser", "in", "in", "in"},
         {"dAboutProgram", "О программе", "About", "О программе"},
-        {"dAboutProgram", "Наименование программы:", "Application name:", "Наименование программы:"},
+        {"dAboutProgram",
+         "Наименование программы:", "Application name:", "Наименование программы:"},
         {"dAboutProgram", "Текущая версия:", "Current version:", "Текущая версия:"},
         {"dAboutProgram", "Компания:", "Company:", "Компания:"},
         {"dAboutProgram", "OK", "Ok", "Ок"},
         {"dChooseParamRule", "Выбор параметра", "Choose parameter", "Выбор параметра"},
         {"dChooseParamRule", "OK", "OK", "OK"},
         {"dChooseParamRule", "Отмена", "Cancel", "Отмена"},
-        {"dEditModelInformation", "Изменение информации модели", "Model change", "Изменение информации модели"},
+        {"dEditModelInformation", "Изменение информации модели", "Model change",
+         "Изменение информации модели"},
         {"dEditModelInformation", "Имя", "Name", "Имя"},
         {"dEditModelInformation", "Версия", "Version", "Версия"},
         {"dEditModelInformation", "Автор", "Author", "Автор"},
@@ -291,7 +310,8 @@ void tst_Resources::formContextsMatchTheForms()
         {"wRelationshipArea", "Наименование", "Name", "Наименование"},
         {"wRelationshipArea", "Тип отношения", "Relation type", "Тип отношения"},
         {"wRelationshipArea", "Тело отношения", "Relation formula", "Тело отношения"},
-        {"wRelationshipArea", "Изменить тело отношения", "Change relation's body", "Изменить тело отношения"},
+        {"wRelationshipArea", "Изменить тело отношения", "Change relation's body",
+         "Изменить тело отношения"},
         {"wRelationshipArea", "...", "...", "..."},
         {"wRelationshipArea", "Описание", "Description", "Описание"},
         {"wRuleArea", "Form", "Rule Properties", "Свойства правила"},
@@ -308,9 +328,12 @@ void tst_Resources::formContextsMatchTheForms()
         const QString context = QString::fromLatin1(form.context);
         const QString source = QString::fromUtf8(form.source);
         ++perContext[context];
-        QVERIFY2(m_english.value(context).contains(source), qPrintable(context + QLatin1Char(' ') + source));
-        QCOMPARE(shown(m_english.value(context).value(source), source), QString::fromUtf8(form.english));
-        QCOMPARE(shown(m_russian.value(context).value(source), source), QString::fromUtf8(form.russian));
+        QVERIFY2(m_english.value(context).contains(source),
+                 qPrintable(context + QLatin1Char(' ') + source));
+        QCOMPARE(shown(m_english.value(context).value(source), source),
+                 QString::fromUtf8(form.english));
+        QCOMPARE(shown(m_russian.value(context).value(source), source),
+                 QString::fromUtf8(form.russian));
     }
     for (auto it = perContext.cbegin(); it != perContext.cend(); ++it)
         QCOMPARE(m_english.value(it.key()).size(), it.value());

@@ -25,7 +25,8 @@ void tst_SlotGuard::failuresAreShownNotFatal_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("expectedText");
 
-    const NoElementExceptionOstra ostra(QStringLiteral("<b>x</b>"), QStringLiteral("Owner"), QStringLiteral("find()"), nullptr);
+    const NoElementExceptionOstra ostra(QStringLiteral("<b>x</b>"), QStringLiteral("Owner"),
+                                        QStringLiteral("find()"), nullptr);
     QTest::newRow("model exception, rendered") << 0 << ostra.toString(true);
     QTest::newRow("standard exception") << 1 << QStringLiteral("bad <i>thing</i>");
     QTest::newRow("anything else") << 2 << QStringLiteral("Не пойманная ошибка.");
@@ -49,7 +50,8 @@ void tst_SlotGuard::failuresAreShownNotFatal()
 
     const bool finished = SlotGuard::run([kind] {
         if (kind == 0)
-            throw NoElementExceptionOstra(QStringLiteral("<b>x</b>"), QStringLiteral("Owner"), QStringLiteral("find()"), nullptr);
+            throw NoElementExceptionOstra(QStringLiteral("<b>x</b>"), QStringLiteral("Owner"),
+                                          QStringLiteral("find()"), nullptr);
         if (kind == 1)
             throw std::runtime_error("bad <i>thing</i>");
         throw 42;

@@ -59,7 +59,8 @@ void InterfaceLanguage::initialize()
     insert(m_baseInterfaceBeginKey + 30, QObject::tr("Редактор"));
     insert(m_baseInterfaceBeginKey + 40, QObject::tr("Входные параметры"));
     insert(m_baseInterfaceBeginKey + 50, QObject::tr("Выходные параметры"));
-    insert(m_baseInterfaceBeginKey + 60, QObject::tr("Не удалось открыть модель. Файл поврежден или имеет некорректный формат"));
+    insert(m_baseInterfaceBeginKey + 60,
+           QObject::tr("Не удалось открыть модель. Файл поврежден или имеет некорректный формат"));
 
     // MainInterface
     insert(m_mainInterfaceBeginKey + 1, QObject::tr("Файл"));
@@ -85,7 +86,8 @@ void InterfaceLanguage::initialize()
     insert(m_mainInterfaceBeginKey + 21, QObject::tr("Окно \"Ошибки\""));
     insert(m_mainInterfaceBeginKey + 22, QObject::tr("Модель"));
     insert(m_mainInterfaceBeginKey + 23, QObject::tr("Отсутствует модель для сохранения"));
-    insert(m_mainInterfaceBeginKey + 24, QObject::tr("физически не сохранена. Хотите сохранить модель?"));
+    insert(m_mainInterfaceBeginKey + 24,
+           QObject::tr("физически не сохранена. Хотите сохранить модель?"));
     insert(m_mainInterfaceBeginKey + 30, QObject::tr("Вкладка \"Проект\""));
     insert(m_mainInterfaceBeginKey + 40, QObject::tr("Вкладка \"Отношения\""));
     insert(m_mainInterfaceBeginKey + 50, QObject::tr("Вкладка \"Консоль\""));
@@ -180,7 +182,8 @@ void InterfaceLanguage::initialize()
     insert(m_informationMessageBoxBeginKey + 20, QObject::tr("Выберите параметр"));
     insert(m_informationMessageBoxBeginKey + 30, QObject::tr("Предупреждение"));
     insert(m_informationMessageBoxBeginKey + 40, QObject::tr("Запрещено удалять корневой класс"));
-    insert(m_informationMessageBoxBeginKey + 50, QObject::tr("Необходимо ввести выходной параметр"));
+    insert(m_informationMessageBoxBeginKey + 50,
+           QObject::tr("Необходимо ввести выходной параметр"));
 
     // OstraTest
     insert(m_ostraTestBeginKey + 10, QObject::tr("Путь не найден."));

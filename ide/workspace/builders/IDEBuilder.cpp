@@ -6,17 +6,33 @@
 
 IDEBuilder::~IDEBuilder() = default;
 
-void IDEBuilder::build(QWidget *) {}
+void IDEBuilder::build(QWidget *)
+{
+}
 
-QVBoxLayout *IDEBuilder::getResultBuild() { return nullptr; }
+QVBoxLayout *IDEBuilder::getResultBuild()
+{
+    return nullptr;
+}
 
-QList<WidgetWrapper *> IDEBuilder::getWidgets() { return m_wrappers; }
+QList<WidgetWrapper *> IDEBuilder::getWidgets()
+{
+    return m_wrappers;
+}
 
-QTabWidget *IDEBuilder::getTabWidget() { return m_tabWidget; }
+QTabWidget *IDEBuilder::getTabWidget()
+{
+    return m_tabWidget;
+}
 
-FreeWindow *IDEBuilder::getFreeWindow() { return m_freeWindow; }
+FreeWindow *IDEBuilder::getFreeWindow()
+{
+    return m_freeWindow;
+}
 
-void IDEBuilder::clear() {}
+void IDEBuilder::clear()
+{
+}
 
 void IDEBuilder::refresh()
 {

@@ -47,9 +47,14 @@ void InformationBuilder::build(QWidget *n_parent)
     m_resultLayout->addWidget(m_tabWidget);
 }
 
-QVBoxLayout *InformationBuilder::getResultBuild() { return m_resultLayout; }
+QVBoxLayout *InformationBuilder::getResultBuild()
+{
+    return m_resultLayout;
+}
 
-void InformationBuilder::clear() {}
+void InformationBuilder::clear()
+{
+}
 
 void InformationBuilder::retranslate()
 {
@@ -57,5 +62,6 @@ void InformationBuilder::retranslate()
     if (!m_tabWidget)
         return;
     for (int index = 0; index < m_tabWidget->count(); ++index)
-        m_tabWidget->setTabText(index, m_tabWidget->widget(index) == m_errors ? m_tabNames.at(0) : m_tabNames.at(1));
+        m_tabWidget->setTabText(index, m_tabWidget->widget(index) == m_errors ? m_tabNames.at(0)
+                                                                              : m_tabNames.at(1));
 }

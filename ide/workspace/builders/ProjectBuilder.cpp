@@ -43,7 +43,10 @@ void ProjectBuilder::build(QWidget *n_parent)
     m_resultLayout->addWidget(m_tabWidget);
 }
 
-QVBoxLayout *ProjectBuilder::getResultBuild() { return m_resultLayout; }
+QVBoxLayout *ProjectBuilder::getResultBuild()
+{
+    return m_resultLayout;
+}
 
 void ProjectBuilder::clear()
 {

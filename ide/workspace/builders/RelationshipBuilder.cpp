@@ -41,9 +41,15 @@ void RelationshipBuilder::build(QWidget *n_parent)
     m_wrappers.append(wrapper);
 }
 
-QVBoxLayout *RelationshipBuilder::getResultBuild() { return new QVBoxLayout; }
+QVBoxLayout *RelationshipBuilder::getResultBuild()
+{
+    return new QVBoxLayout;
+}
 
-FreeWindow *RelationshipBuilder::getFreeWindow() { return m_ownFreeWindow; }
+FreeWindow *RelationshipBuilder::getFreeWindow()
+{
+    return m_ownFreeWindow;
+}
 
 void RelationshipBuilder::clear()
 {

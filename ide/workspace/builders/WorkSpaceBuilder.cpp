@@ -6,9 +6,15 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-WorkSpaceBuilder::WorkSpaceBuilder(QObject *parent) : QObject(parent) { m_resultLayout = new QVBoxLayout; }
+WorkSpaceBuilder::WorkSpaceBuilder(QObject *parent) : QObject(parent)
+{
+    m_resultLayout = new QVBoxLayout;
+}
 
-WorkSpaceBuilder::~WorkSpaceBuilder() { delete m_resultLayout; }
+WorkSpaceBuilder::~WorkSpaceBuilder()
+{
+    delete m_resultLayout;
+}
 
 void WorkSpaceBuilder::build(QWidget *n_parent)
 {
@@ -17,20 +23,35 @@ void WorkSpaceBuilder::build(QWidget *n_parent)
     m_tabWidget->setUsesScrollButtons(true);
     m_tabWidget->setMovable(true);
     // Connected before the workspace colleague exists: the page is gone when it hears of the close.
-    connect(m_tabWidget, &QTabWidget::tabCloseRequested, this, qOverload<int>(&WorkSpaceBuilder::closeTab));
+    connect(m_tabWidget, &QTabWidget::tabCloseRequested, this,
+            qOverload<int>(&WorkSpaceBuilder::closeTab));
     connect(m_tabWidget, &QTabWidget::currentChanged, this, &WorkSpaceBuilder::moveCurrentTab);
     m_resultLayout->addWidget(m_tabWidget);
 }
 
-QVBoxLayout *WorkSpaceBuilder::getResultBuild() { return m_resultLayout; }
+QVBoxLayout *WorkSpaceBuilder::getResultBuild()
+{
+    return m_resultLayout;
+}
 
-QTabWidget *WorkSpaceBuilder::getTabWidget() { return m_tabWidget; }
+QTabWidget *WorkSpaceBuilder::getTabWidget()
+{
+    return m_tabWidget;
+}
 
-void WorkSpaceBuilder::retranslate() {}
+void WorkSpaceBuilder::retranslate()
+{
+}
 
-QList<WidgetWrapper *> WorkSpaceBuilder::getWidgets() { return {}; }
+QList<WidgetWrapper *> WorkSpaceBuilder::getWidgets()
+{
+    return {};
+}
 
-FreeWindow *WorkSpaceBuilder::getFreeWindow() { return new FreeWindow(getWidgets(), *m_tabWidget); }
+FreeWindow *WorkSpaceBuilder::getFreeWindow()
+{
+    return new FreeWindow(getWidgets(), *m_tabWidget);
+}
 
 void WorkSpaceBuilder::clear()
 {
@@ -40,7 +61,10 @@ void WorkSpaceBuilder::clear()
         delete m_tabWidget->widget(0);
 }
 
-WidgetWrapper *WorkSpaceBuilder::getCurrentWidgetWrapper() { return nullptr; }
+WidgetWrapper *WorkSpaceBuilder::getCurrentWidgetWrapper()
+{
+    return nullptr;
+}
 
 void WorkSpaceBuilder::closeTab(bool)
 {

@@ -1,7 +1,14 @@
 #include "workspace/colleagues/BaseColleague.h"
 
-BaseColleague::BaseColleague(BaseMediator *n_mediator) : m_mediator(n_mediator) {}
+BaseColleague::BaseColleague(BaseMediator *n_mediator) : m_mediator(n_mediator)
+{
+}
 
-void BaseColleague::retranslate() {}
+void BaseColleague::retranslate()
+{
+}
 
-BaseMediator *BaseColleague::mediator() const { return m_mediator; }
+BaseMediator *BaseColleague::mediator() const
+{
+    return m_mediator;
+}

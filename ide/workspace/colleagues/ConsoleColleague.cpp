@@ -2,9 +2,14 @@
 
 #include "WidgetAreas/wConsoleArea.h"
 
-ConsoleColleague::ConsoleColleague(BaseMediator *n_mediator) : BaseColleague(n_mediator) {}
+ConsoleColleague::ConsoleColleague(BaseMediator *n_mediator) : BaseColleague(n_mediator)
+{
+}
 
-void ConsoleColleague::setConsoleWidget(QWidget *n_widget) { m_console = qobject_cast<wConsoleArea *>(n_widget); }
+void ConsoleColleague::setConsoleWidget(QWidget *n_widget)
+{
+    m_console = qobject_cast<wConsoleArea *>(n_widget);
+}
 
 void ConsoleColleague::setInformation(QStringList n_lines)
 {
@@ -26,4 +31,7 @@ void ConsoleColleague::retranslate()
         m_console->retranslateUI();
 }
 
-BaseColleague *ConsoleColleague::asColleague() { return this; }
+BaseColleague *ConsoleColleague::asColleague()
+{
+    return this;
+}

@@ -2,9 +2,14 @@
 
 #include "WidgetAreas/wErrorArea.h"
 
-ErrorColleague::ErrorColleague(BaseMediator *n_mediator) : BaseColleague(n_mediator) {}
+ErrorColleague::ErrorColleague(BaseMediator *n_mediator) : BaseColleague(n_mediator)
+{
+}
 
-void ErrorColleague::setErrorWidget(QWidget *n_widget) { m_errors = qobject_cast<wErrorArea *>(n_widget); }
+void ErrorColleague::setErrorWidget(QWidget *n_widget)
+{
+    m_errors = qobject_cast<wErrorArea *>(n_widget);
+}
 
 void ErrorColleague::addError(MessageItem *n_message)
 {
@@ -24,7 +29,10 @@ void ErrorColleague::clear()
         m_errors->clear();
 }
 
-bool ErrorColleague::isErrorChecked() { return m_errors && m_errors->isErrorChecked(); }
+bool ErrorColleague::isErrorChecked()
+{
+    return m_errors && m_errors->isErrorChecked();
+}
 
 void ErrorColleague::retranslate()
 {
@@ -32,4 +40,7 @@ void ErrorColleague::retranslate()
         m_errors->retranslateUI();
 }
 
-BaseColleague *ErrorColleague::asColleague() { return this; }
+BaseColleague *ErrorColleague::asColleague()
+{
+    return this;
+}

@@ -2,9 +2,14 @@
 
 #include <QAction>
 
-MainIDEColleague::MainIDEColleague(BaseMediator *n_mediator) : BaseColleague(n_mediator) {}
+MainIDEColleague::MainIDEColleague(BaseMediator *n_mediator) : BaseColleague(n_mediator)
+{
+}
 
-void MainIDEColleague::setActionTools(QList<QAction *> n_actions) { m_actions = n_actions; }
+void MainIDEColleague::setActionTools(QList<QAction *> n_actions)
+{
+    m_actions = n_actions;
+}
 
 void MainIDEColleague::setActionToolsDisabled(bool n_disabled)
 {

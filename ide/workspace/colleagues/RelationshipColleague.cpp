@@ -3,9 +3,14 @@
 #include "WidgetAreas/wContainerRelationshipArea.h"
 #include "workspace/mediators/BaseMediator.h"
 
-RelationshipColleague::RelationshipColleague(BaseMediator *n_mediator) : BaseColleague(n_mediator) {}
+RelationshipColleague::RelationshipColleague(BaseMediator *n_mediator) : BaseColleague(n_mediator)
+{
+}
 
-void RelationshipColleague::send(CommandItem *n_command) { mediator()->send(n_command, this); }
+void RelationshipColleague::send(CommandItem *n_command)
+{
+    mediator()->send(n_command, this);
+}
 
 void RelationshipColleague::setRelationshipWidget(QWidget *n_widget)
 {

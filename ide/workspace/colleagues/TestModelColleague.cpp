@@ -2,8 +2,16 @@
 
 #include "workspace/mediators/BaseMediator.h"
 
-TestModelColleague::TestModelColleague(BaseMediator *n_mediator) : BaseColleague(n_mediator) {}
+TestModelColleague::TestModelColleague(BaseMediator *n_mediator) : BaseColleague(n_mediator)
+{
+}
 
-void TestModelColleague::sendError(MessageItem *n_message) { mediator()->sendError(n_message, this); }
+void TestModelColleague::sendError(MessageItem *n_message)
+{
+    mediator()->sendError(n_message, this);
+}
 
-void TestModelColleague::sendInformation(QStringList n_lines) { mediator()->sendInformation(n_lines, this); }
+void TestModelColleague::sendInformation(QStringList n_lines)
+{
+    mediator()->sendInformation(n_lines, this);
+}

@@ -50,7 +50,8 @@ WorkSpaceColleague::WorkSpaceColleague(BaseMediator *n_mediator, IDEBuilder *n_b
     : BaseColleague(n_mediator), m_builder(n_builder), m_factory(std::make_unique<ObjectFactory>())
 {
     if (QTabWidget *tabWidget = tabs()) {
-        connect(tabWidget, &QTabWidget::currentChanged, this, &WorkSpaceColleague::changeCurrentTab);
+        connect(tabWidget, &QTabWidget::currentChanged, this,
+                &WorkSpaceColleague::changeCurrentTab);
         connect(tabWidget, &QTabWidget::tabCloseRequested, this, &WorkSpaceColleague::on_tabClosed);
     }
 }
@@ -63,7 +64,10 @@ WorkSpaceColleague::~WorkSpaceColleague()
     qDeleteAll(m_wrappers);
 }
 
-QTabWidget *WorkSpaceColleague::tabs() const { return m_builder ? m_builder->getTabWidget() : nullptr; }
+QTabWidget *WorkSpaceColleague::tabs() const
+{
+    return m_builder ? m_builder->getTabWidget() : nullptr;
+}
 
 bool WorkSpaceColleague::isOpen(const WidgetWrapper *n_wrapper) const
 {
@@ -79,16 +83,25 @@ void WorkSpaceColleague::addColleague(TypeWorkSpaceWindow n_kind, BaseColleague 
     m_factory->setColleauges(m_colleagues);
 }
 
-void WorkSpaceColleague::setTestMediator(BaseMediator *n_mediator) { m_testMediator = n_mediator; }
+void WorkSpaceColleague::setTestMediator(BaseMediator *n_mediator)
+{
+    m_testMediator = n_mediator;
+}
 
 WidgetWrapper *WorkSpaceColleague::createWidgetWrapper(TypeWorkSpaceWindow n_kind)
 {
     return m_factory->create(n_kind, NEW_PAGE_TITLE);
 }
 
-QList<WidgetWrapper *> WorkSpaceColleague::getWidgetWrappers() const { return m_wrappers; }
+QList<WidgetWrapper *> WorkSpaceColleague::getWidgetWrappers() const
+{
+    return m_wrappers;
+}
 
-void WorkSpaceColleague::dropAt(int n_index) { m_wrappers.takeAt(n_index)->deleteLater(); }
+void WorkSpaceColleague::dropAt(int n_index)
+{
+    m_wrappers.takeAt(n_index)->deleteLater();
+}
 
 void WorkSpaceColleague::clearUnuseWidgetWrapper()
 {
@@ -112,7 +125,8 @@ void WorkSpaceColleague::showPage(WidgetWrapper *n_wrapper)
     tabWidget->setTabIcon(tabWidget->currentIndex(), page->windowIcon());
 }
 
-void WorkSpaceColleague::setParentWidget(TypeWorkSpaceWindow n_kind, WidgetWrapper *n_wrapper, const QString &n_uid)
+void WorkSpaceColleague::setParentWidget(TypeWorkSpaceWindow n_kind, WidgetWrapper *n_wrapper,
+                                         const QString &n_uid)
 {
     if (n_kind == CLASS_WINDOW || n_kind == PARAMETER_WINDOW || n_kind == RULE_WINDOW)
         n_wrapper->setParent(n_uid);
@@ -172,8 +186,9 @@ void WorkSpaceColleague::readTestPage(CommandItem *n_command)
         tabs()->setCurrentWidget(open->getWidget());
         return;
     }
-    OstraClass *tested =
-        n_command->getUid() == current->getId() ? current : current->getClassById(n_command->getUid()).data();
+    OstraClass *tested = n_command->getUid() == current->getId()
+                             ? current
+                             : current->getClassById(n_command->getUid()).data();
     std::unique_ptr<WidgetWrapper> wrapper(createWidgetWrapper(TEST_CLASS_WINDOW));
     wrapper->setData(tested);
     wrapper->setTitle(wrapper->getWidget()->windowTitle());
@@ -444,8 +459,8 @@ WidgetWrapper *WorkSpaceColleague::currentWrapper() const
 
 void WorkSpaceColleague::sendTitle(WidgetWrapper *n_wrapper, const QString &n_title)
 {
-    CommandItem command(UPDATE, n_wrapper->getTypeWorkSpaceWindow(), n_wrapper->getUid(), n_wrapper->getParentUid(),
-                        n_title);
+    CommandItem command(UPDATE, n_wrapper->getTypeWorkSpaceWindow(), n_wrapper->getUid(),
+                        n_wrapper->getParentUid(), n_title);
     mediator()->send(&command, this);
 }
 
@@ -513,7 +528,8 @@ WidgetWrapper *WorkSpaceColleague::saveAllPasses(bool &n_result)
     WidgetWrapper *firstRefused = nullptr;
     QSet<QWidget *> refused;
     const QList<WidgetWrapper *> wrappers = m_wrappers;
-    for (TypeWorkSpaceWindow kind : {PARAMETER_WINDOW, CLASS_WINDOW, RELATION_WINDOW, RULE_WINDOW}) {
+    for (TypeWorkSpaceWindow kind :
+         {PARAMETER_WINDOW, CLASS_WINDOW, RELATION_WINDOW, RULE_WINDOW}) {
         for (WidgetWrapper *wrapper : wrappers) {
             if (wrapper->getTypeWorkSpaceWindow() != kind || !isOpen(wrapper))
                 continue;
@@ -557,7 +573,10 @@ bool WorkSpaceColleague::saveAllBeforeClose()
     return false;
 }
 
-bool WorkSpaceColleague::refresh() { return mediator()->command(REFRESH_COMMAND, this); }
+bool WorkSpaceColleague::refresh()
+{
+    return mediator()->command(REFRESH_COMMAND, this);
+}
 
 void WorkSpaceColleague::retranslate()
 {
@@ -678,15 +697,21 @@ QString WorkSpaceColleague::getCloseParentObj(const QString &n_uid,
     }
 }
 
-template <typename Call>
+template<typename Call>
 void WorkSpaceColleague::onCurrentTestPage(Call n_call)
 {
     if (auto *page = qobject_cast<wClassTestArea *>(tabs() ? tabs()->currentWidget() : nullptr))
         n_call(page);
 }
 
-void WorkSpaceColleague::runCurrentTest() { onCurrentTestPage([](wClassTestArea *n_page) { n_page->run(); }); }
-void WorkSpaceColleague::showCurrentGraph() { onCurrentTestPage([](wClassTestArea *n_page) { n_page->showGraph(); }); }
+void WorkSpaceColleague::runCurrentTest()
+{
+    onCurrentTestPage([](wClassTestArea *n_page) { n_page->run(); });
+}
+void WorkSpaceColleague::showCurrentGraph()
+{
+    onCurrentTestPage([](wClassTestArea *n_page) { n_page->showGraph(); });
+}
 void WorkSpaceColleague::filterCurrentTest()
 {
     onCurrentTestPage([](wClassTestArea *n_page) { n_page->filterResult(); });

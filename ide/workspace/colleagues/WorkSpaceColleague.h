@@ -74,7 +74,8 @@ private:
     QTabWidget *tabs() const;
     bool isOpen(const WidgetWrapper *n_wrapper) const;
     void showPage(WidgetWrapper *n_wrapper);
-    void setParentWidget(TypeWorkSpaceWindow n_kind, WidgetWrapper *n_wrapper, const QString &n_uid);
+    void setParentWidget(TypeWorkSpaceWindow n_kind, WidgetWrapper *n_wrapper,
+                         const QString &n_uid);
     // The open wrapper of that uid and kind; a closed one met on the way leaves the list.
     WidgetWrapper *findOpen(const QString &n_uid, TypeWorkSpaceWindow n_kind);
     WidgetWrapper *currentWrapper() const;
@@ -107,7 +108,7 @@ private:
     void tellSaved(WidgetWrapper *n_wrapper, bool n_refreshParameterViews);
     // The first refusing page of the save-all passes; null when every page saved.
     WidgetWrapper *saveAllPasses(bool &n_result);
-    template <typename Call>
+    template<typename Call>
     void onCurrentTestPage(Call n_call);
 
     IDEBuilder *m_builder;

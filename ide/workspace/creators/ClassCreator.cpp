@@ -3,4 +3,7 @@
 #include "WidgetAreas/wClassArea.h"
 #include "workspace/wrappers/WidgetWrapper.h"
 
-WidgetWrapper *ClassCreator::create() const { return new WidgetWrapper(WORKSPACE_TAB, CLASS_WINDOW, new wClassArea(nullptr)); }
+WidgetWrapper *ClassCreator::create() const
+{
+    return new WidgetWrapper(WORKSPACE_TAB, CLASS_WINDOW, new wClassArea(nullptr));
+}

@@ -3,4 +3,7 @@
 #include "WidgetAreas/wParameterArea.h"
 #include "workspace/wrappers/WidgetWrapper.h"
 
-WidgetWrapper *ParameterCreator::create() const { return new WidgetWrapper(WORKSPACE_TAB, PARAMETER_WINDOW, new wParameterArea(nullptr)); }
+WidgetWrapper *ParameterCreator::create() const
+{
+    return new WidgetWrapper(WORKSPACE_TAB, PARAMETER_WINDOW, new wParameterArea(nullptr));
+}

@@ -3,4 +3,7 @@
 #include "WidgetAreas/wClassTestArea.h"
 #include "workspace/wrappers/WidgetWrapper.h"
 
-WidgetWrapper *TestClassCreator::create() const { return new WidgetWrapper(WORKSPACE_TAB, TEST_CLASS_WINDOW, new wClassTestArea(false, nullptr)); }
+WidgetWrapper *TestClassCreator::create() const
+{
+    return new WidgetWrapper(WORKSPACE_TAB, TEST_CLASS_WINDOW, new wClassTestArea(false, nullptr));
+}

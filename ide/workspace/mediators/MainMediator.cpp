@@ -11,7 +11,8 @@ MainMediator::MainMediator() = default;
 
 void MainMediator::send(CommandItem *n_command, BaseColleague *n_sender) const
 {
-    if (isSender(m_project, n_sender) || isSender(m_relationship, n_sender) || isSender(m_parameter, n_sender)) {
+    if (isSender(m_project, n_sender) || isSender(m_relationship, n_sender)
+        || isSender(m_parameter, n_sender)) {
         if (m_workSpace)
             m_workSpace->execute(n_command);
         return;
@@ -47,13 +48,35 @@ bool MainMediator::command(CommandType n_type, BaseColleague *n_sender) const
     return true;
 }
 
-void MainMediator::sendError(MessageItem *, BaseColleague *) const {}
+void MainMediator::sendError(MessageItem *, BaseColleague *) const
+{
+}
 
-void MainMediator::sendInformation(QStringList, BaseColleague *) const {}
+void MainMediator::sendInformation(QStringList, BaseColleague *) const
+{
+}
 
-void MainMediator::setProjectCollegae(ProjectColleague *n_colleague) { m_project = n_colleague; }
-void MainMediator::setWorskSpaceColleague(WorkSpaceColleague *n_colleague) { m_workSpace = n_colleague; }
-void MainMediator::setRelationshipColleague(RelationshipColleague *n_colleague) { m_relationship = n_colleague; }
-void MainMediator::setCommandColleague(CommandColleague *n_colleague) { m_command = n_colleague; }
-void MainMediator::setErrorColleague(ErrorColleague *n_colleague) { m_error = n_colleague; }
-void MainMediator::setParameterCollegae(ParameterColleague *n_colleague) { m_parameter = n_colleague; }
+void MainMediator::setProjectCollegae(ProjectColleague *n_colleague)
+{
+    m_project = n_colleague;
+}
+void MainMediator::setWorskSpaceColleague(WorkSpaceColleague *n_colleague)
+{
+    m_workSpace = n_colleague;
+}
+void MainMediator::setRelationshipColleague(RelationshipColleague *n_colleague)
+{
+    m_relationship = n_colleague;
+}
+void MainMediator::setCommandColleague(CommandColleague *n_colleague)
+{
+    m_command = n_colleague;
+}
+void MainMediator::setErrorColleague(ErrorColleague *n_colleague)
+{
+    m_error = n_colleague;
+}
+void MainMediator::setParameterCollegae(ParameterColleague *n_colleague)
+{
+    m_parameter = n_colleague;
+}

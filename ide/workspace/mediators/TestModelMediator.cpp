@@ -8,7 +8,10 @@
 #include "workspace/colleagues/WorkSpaceColleague.h"
 #include "workspace/routing/CommandItem.h"
 
-TestModelMediator::TestModelMediator(IDEBuilder *n_informationBuilder) : m_builder(n_informationBuilder) {}
+TestModelMediator::TestModelMediator(IDEBuilder *n_informationBuilder)
+    : m_builder(n_informationBuilder)
+{
+}
 
 void TestModelMediator::send(CommandItem *n_command, BaseColleague *n_sender) const
 {
@@ -43,8 +46,23 @@ void TestModelMediator::sendInformation(QStringList n_lines, BaseColleague *n_se
         m_builder->showWidgetsOf(CONSOLE);
 }
 
-void TestModelMediator::setMainIDEColleague(MainIDEColleague *n_colleague) { m_mainIDE = n_colleague; }
-void TestModelMediator::setWorkSpaceColleague(WorkSpaceColleague *n_colleague) { m_workSpace = n_colleague; }
-void TestModelMediator::setTestModelColleague(TestModelColleague *n_colleague) { m_test = n_colleague; }
-void TestModelMediator::setConsoleColleague(ConsoleColleague *n_colleague) { m_console = n_colleague; }
-void TestModelMediator::setErrorColleague(ErrorColleague *n_colleague) { m_error = n_colleague; }
+void TestModelMediator::setMainIDEColleague(MainIDEColleague *n_colleague)
+{
+    m_mainIDE = n_colleague;
+}
+void TestModelMediator::setWorkSpaceColleague(WorkSpaceColleague *n_colleague)
+{
+    m_workSpace = n_colleague;
+}
+void TestModelMediator::setTestModelColleague(TestModelColleague *n_colleague)
+{
+    m_test = n_colleague;
+}
+void TestModelMediator::setConsoleColleague(ConsoleColleague *n_colleague)
+{
+    m_console = n_colleague;
+}
+void TestModelMediator::setErrorColleague(ErrorColleague *n_colleague)
+{
+    m_error = n_colleague;
+}

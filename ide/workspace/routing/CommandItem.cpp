@@ -14,8 +14,23 @@ CommandItem::CommandItem(TypeCRUD n_type, TypeWorkSpaceWindow n_kind, const QStr
 {
 }
 
-TypeCRUD CommandItem::getTypeCommand() const { return m_type; }
-TypeWorkSpaceWindow CommandItem::getTypeWorkSpace() const { return m_kind; }
-QString CommandItem::getUid() const { return m_uid; }
-QString CommandItem::getParentUid() const { return m_parentUid; }
-QString CommandItem::getAdditionalInformation() const { return m_additionalInformation; }
+TypeCRUD CommandItem::getTypeCommand() const
+{
+    return m_type;
+}
+TypeWorkSpaceWindow CommandItem::getTypeWorkSpace() const
+{
+    return m_kind;
+}
+QString CommandItem::getUid() const
+{
+    return m_uid;
+}
+QString CommandItem::getParentUid() const
+{
+    return m_parentUid;
+}
+QString CommandItem::getAdditionalInformation() const
+{
+    return m_additionalInformation;
+}

@@ -12,8 +12,8 @@ class CommandItem
 {
 public:
     CommandItem(TypeCRUD n_type, TypeWorkSpaceWindow n_kind, QString n_uid);
-    CommandItem(TypeCRUD n_type, TypeWorkSpaceWindow n_kind, const QString &n_uid, const QString &n_parentUid,
-                const QString &n_additionalInformation);
+    CommandItem(TypeCRUD n_type, TypeWorkSpaceWindow n_kind, const QString &n_uid,
+                const QString &n_parentUid, const QString &n_additionalInformation);
 
     TypeCRUD getTypeCommand() const;
     TypeWorkSpaceWindow getTypeWorkSpace() const;

@@ -7,17 +7,10 @@
 // compared by them, and 2 and 6 of TypeWorkSpaceWindow deliberately name nothing.
 
 // What a command asks.
-enum TypeCRUD : qint32
-{
-    CREATE = 0,
-    READ = 1,
-    UPDATE = 2,
-    DELETE = 3
-};
+enum TypeCRUD : qint32 { CREATE = 0, READ = 1, UPDATE = 2, DELETE = 3 };
 
 // The kind of element and of editor page a command or a wrapper is about.
-enum TypeWorkSpaceWindow : qint32
-{
+enum TypeWorkSpaceWindow : qint32 {
     CLASS_WINDOW = 0,
     PARAMETER_WINDOW = 1,
     RELATION_WINDOW = 3,
@@ -27,8 +20,7 @@ enum TypeWorkSpaceWindow : qint32
 };
 
 // The kind of area a wrapped widget is.
-enum TypeWorkWindow : qint32
-{
+enum TypeWorkWindow : qint32 {
     PROJECT_TREE = 0,
     RELATIONSHIP_TREE = 1,
     ERROR_LIST = 2,
@@ -37,8 +29,7 @@ enum TypeWorkWindow : qint32
 };
 
 // The argument of a mediator's command().
-enum CommandType : qint32
-{
+enum CommandType : qint32 {
     SAVE_COMMAND = 0,
     SAVE_ALL_COMMAND = 1,
     REFRESH_COMMAND = 2,

@@ -2,12 +2,21 @@
 
 #include "workspace/wrappers/FreeWindow.h"
 
-BaseViewManager::BaseViewManager(FreeWindow &n_window) : m_window(n_window) {}
+BaseViewManager::BaseViewManager(FreeWindow &n_window) : m_window(n_window)
+{
+}
 
-void BaseViewManager::changeViewMode(TypeWorkWindow) {}
+void BaseViewManager::changeViewMode(TypeWorkWindow)
+{
+}
 
-void BaseViewManager::setData(OstraClass *) {}
+void BaseViewManager::setData(OstraClass *)
+{
+}
 
 BaseViewManager::~BaseViewManager() = default;
 
-bool BaseViewManager::isInside(TypeWorkWindow n_kind) { return m_window.isInside(n_kind); }
+bool BaseViewManager::isInside(TypeWorkWindow n_kind)
+{
+    return m_window.isInside(n_kind);
+}

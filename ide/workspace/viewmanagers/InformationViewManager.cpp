@@ -2,9 +2,14 @@
 
 #include "workspace/wrappers/FreeWindow.h"
 
-InformationViewManager::InformationViewManager(FreeWindow &n_window) : BaseViewManager(n_window) {}
+InformationViewManager::InformationViewManager(FreeWindow &n_window) : BaseViewManager(n_window)
+{
+}
 
-void InformationViewManager::changeViewMode(TypeWorkWindow n_kind) { m_window.changeViewMode(n_kind); }
+void InformationViewManager::changeViewMode(TypeWorkWindow n_kind)
+{
+    m_window.changeViewMode(n_kind);
+}
 
 void InformationViewManager::setData(OstraClass *n_class)
 {

@@ -2,9 +2,14 @@
 
 #include "workspace/wrappers/FreeWindow.h"
 
-RelationshipViewManager::RelationshipViewManager(FreeWindow &n_window) : BaseViewManager(n_window) {}
+RelationshipViewManager::RelationshipViewManager(FreeWindow &n_window) : BaseViewManager(n_window)
+{
+}
 
-void RelationshipViewManager::changeViewMode(TypeWorkWindow n_kind) { m_window.changeViewMode(n_kind); }
+void RelationshipViewManager::changeViewMode(TypeWorkWindow n_kind)
+{
+    m_window.changeViewMode(n_kind);
+}
 
 void RelationshipViewManager::setData(OstraClass *n_class)
 {

@@ -2,6 +2,11 @@
 
 #include <utility>
 
-TypeElement::TypeElement(QString n_title) : m_title(std::move(n_title)) {}
+TypeElement::TypeElement(QString n_title) : m_title(std::move(n_title))
+{
+}
 
-QString TypeElement::getTitle() const { return m_title; }
+QString TypeElement::getTitle() const
+{
+    return m_title;
+}

@@ -3,9 +3,13 @@
 #include "workspace/mediators/BaseMediator.h"
 #include "workspace/wrappers/FreeWindow.h"
 
-WorkSpaceViewManager::WorkSpaceViewManager(FreeWindow &n_window) : BaseViewManager(n_window) {}
+WorkSpaceViewManager::WorkSpaceViewManager(FreeWindow &n_window) : BaseViewManager(n_window)
+{
+}
 
-void WorkSpaceViewManager::changeViewMode(TypeWorkWindow) {}
+void WorkSpaceViewManager::changeViewMode(TypeWorkWindow)
+{
+}
 
 void WorkSpaceViewManager::setData(OstraClass *n_class)
 {
@@ -14,4 +18,7 @@ void WorkSpaceViewManager::setData(OstraClass *n_class)
         m_mediator->setData(n_class);
 }
 
-void WorkSpaceViewManager::setMediator(BaseMediator *n_mediator) { m_mediator = n_mediator; }
+void WorkSpaceViewManager::setMediator(BaseMediator *n_mediator)
+{
+    m_mediator = n_mediator;
+}

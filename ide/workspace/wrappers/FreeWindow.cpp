@@ -12,11 +12,14 @@ FreeWindow::FreeWindow(QList<WidgetWrapper *> n_wrappers, QTabWidget &n_tabs) : 
     addWindow(n_wrappers);
 }
 
-FreeWindow::FreeWindow(WidgetWrapper *n_wrapper, QTabWidget &n_tabs) : FreeWindow(QList<WidgetWrapper *>{n_wrapper}, n_tabs)
+FreeWindow::FreeWindow(WidgetWrapper *n_wrapper, QTabWidget &n_tabs)
+    : FreeWindow(QList<WidgetWrapper *>{n_wrapper}, n_tabs)
 {
 }
 
-FreeWindow::FreeWindow(QTabWidget &n_tabs) : m_tabs(&n_tabs) {}
+FreeWindow::FreeWindow(QTabWidget &n_tabs) : m_tabs(&n_tabs)
+{
+}
 
 FreeWindow::~FreeWindow()
 {

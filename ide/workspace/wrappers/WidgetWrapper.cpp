@@ -25,7 +25,7 @@
 namespace {
 
 // Calls n_call on the editor page of the wrapper's object kind (0, 1, 3, 4); nothing otherwise.
-template <typename Call>
+template<typename Call>
 void onEditor(QWidget *n_widget, TypeWorkSpaceWindow n_objectKind, Call n_call)
 {
     switch (n_objectKind) {
@@ -53,7 +53,8 @@ void onEditor(QWidget *n_widget, TypeWorkSpaceWindow n_objectKind, Call n_call)
 } // namespace
 
 WidgetWrapper::WidgetWrapper(TypeWorkWindow n_kind, QWidget *n_widget, QString n_title)
-    : m_kind(n_kind), m_widget(n_widget), m_title(std::move(n_title)), m_uid(QUuid::createUuid().toString())
+    : m_kind(n_kind), m_widget(n_widget), m_title(std::move(n_title)),
+      m_uid(QUuid::createUuid().toString())
 {
     connectChangeSignal();
 }
@@ -63,8 +64,8 @@ WidgetWrapper::WidgetWrapper(TypeWorkWindow n_kind, QWidget *n_widget)
 {
 }
 
-WidgetWrapper::WidgetWrapper(TypeWorkWindow n_kind, TypeWorkSpaceWindow n_objectKind, QWidget *n_widget,
-                             QString n_title)
+WidgetWrapper::WidgetWrapper(TypeWorkWindow n_kind, TypeWorkSpaceWindow n_objectKind,
+                             QWidget *n_widget, QString n_title)
     : WidgetWrapper(n_kind, n_widget, n_title)
 {
     m_objectKind = n_objectKind;
@@ -72,7 +73,8 @@ WidgetWrapper::WidgetWrapper(TypeWorkWindow n_kind, TypeWorkSpaceWindow n_object
         n_widget->setWindowTitle(m_title);
 }
 
-WidgetWrapper::WidgetWrapper(TypeWorkWindow n_kind, TypeWorkSpaceWindow n_objectKind, QWidget *n_widget)
+WidgetWrapper::WidgetWrapper(TypeWorkWindow n_kind, TypeWorkSpaceWindow n_objectKind,
+                             QWidget *n_widget)
     : WidgetWrapper(n_kind, n_widget, n_widget ? n_widget->windowTitle() : QString())
 {
     m_objectKind = n_objectKind;
@@ -91,11 +93,23 @@ void WidgetWrapper::connectChangeSignal()
         connect(m_widget, SIGNAL(changeDataWidget()), this, SLOT(onChangeWidget()));
 }
 
-bool WidgetWrapper::isEditorPage() const { return m_kind == WORKSPACE_TAB; }
+bool WidgetWrapper::isEditorPage() const
+{
+    return m_kind == WORKSPACE_TAB;
+}
 
-TypeWorkWindow WidgetWrapper::getTypeWorkWindow() const { return m_kind; }
-TypeWorkSpaceWindow WidgetWrapper::getTypeWorkSpaceWindow() const { return m_objectKind; }
-QWidget *WidgetWrapper::getWidget() const { return m_widget; }
+TypeWorkWindow WidgetWrapper::getTypeWorkWindow() const
+{
+    return m_kind;
+}
+TypeWorkSpaceWindow WidgetWrapper::getTypeWorkSpaceWindow() const
+{
+    return m_objectKind;
+}
+QWidget *WidgetWrapper::getWidget() const
+{
+    return m_widget;
+}
 
 QString WidgetWrapper::getTitle() const
 {
@@ -111,7 +125,10 @@ void WidgetWrapper::setTitle(QString n_title)
         m_widget->setWindowTitle(m_title);
 }
 
-QString WidgetWrapper::getUid() const { return m_uid; }
+QString WidgetWrapper::getUid() const
+{
+    return m_uid;
+}
 
 QString WidgetWrapper::getParentUid()
 {
@@ -233,9 +250,15 @@ void WidgetWrapper::retranslateUI()
     onEditor(m_widget, m_objectKind, [](auto *page) { page->retranslateUI(); });
 }
 
-void WidgetWrapper::setViewModeWindow(bool n_inside) { m_inside = n_inside; }
+void WidgetWrapper::setViewModeWindow(bool n_inside)
+{
+    m_inside = n_inside;
+}
 
-bool WidgetWrapper::isInside() const { return m_inside; }
+bool WidgetWrapper::isInside() const
+{
+    return m_inside;
+}
 
 void WidgetWrapper::onChangeWidget()
 {

@@ -24,7 +24,8 @@ class WidgetWrapper : public QObject
 public:
     WidgetWrapper(TypeWorkWindow n_kind, QWidget *n_widget, QString n_title);
     WidgetWrapper(TypeWorkWindow n_kind, QWidget *n_widget);
-    WidgetWrapper(TypeWorkWindow n_kind, TypeWorkSpaceWindow n_objectKind, QWidget *n_widget, QString n_title);
+    WidgetWrapper(TypeWorkWindow n_kind, TypeWorkSpaceWindow n_objectKind, QWidget *n_widget,
+                  QString n_title);
     WidgetWrapper(TypeWorkWindow n_kind, TypeWorkSpaceWindow n_objectKind, QWidget *n_widget);
     ~WidgetWrapper() override;
 

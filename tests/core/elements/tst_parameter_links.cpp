@@ -24,9 +24,13 @@ private:
                                                         QVariant::Type n_type = QVariant::Double,
                                                         const QVariant &n_default = QVariant())
     {
-        return QSharedPointer<ParameterModel>::create(n_id, n_type, n_default, QSharedPointer<OstraClass>());
+        return QSharedPointer<ParameterModel>::create(n_id, n_type, n_default,
+                                                      QSharedPointer<OstraClass>());
     }
-    static RulePtr makeRule(const QString &n_id) { return QSharedPointer<RuleModel>::create(n_id, QSharedPointer<OstraClass>()); }
+    static RulePtr makeRule(const QString &n_id)
+    {
+        return QSharedPointer<RuleModel>::create(n_id, QSharedPointer<OstraClass>());
+    }
     static int inCount(const ParameterVertexPtrConn &n_parameter)
     {
         return n_parameter.getAdjacentInVerticesConvert<RuleVertexPtrConn>().size();
@@ -98,7 +102,8 @@ void tst_ParameterLinks::consumingRulesAreListedPerBindingAndExpireInPlace()
 
     // One unbinding erases one entry, the first.
     parameter->removeAdjacentOutVertex(r1);
-    QCOMPARE(parameter->getAdjacentOutVerticesIds(), QList<QString>({QStringLiteral("R2"), QStringLiteral("R1")}));
+    QCOMPARE(parameter->getAdjacentOutVerticesIds(),
+             QList<QString>({QStringLiteral("R2"), QStringLiteral("R1")}));
 
     // A destroyed rule leaves its entry expired: counted, null, without an id, and no clean-up
     // or id lookup reaches it.
@@ -108,13 +113,15 @@ void tst_ParameterLinks::consumingRulesAreListedPerBindingAndExpireInPlace()
     QCOMPARE(parameter->getAdjacentOutVerticesIds(), QList<QString>({QStringLiteral("R2")}));
     parameter->deleteNullAdjacentOutVertices();
     QCOMPARE(parameter->getAdjacentOutVerticesCount(), 2);
-    QVERIFY_EXCEPTION_THROWN(parameter->deleteAdjacentOutVertex(QStringLiteral("R1")), NoElementExceptionOstra);
+    QVERIFY_EXCEPTION_THROWN(parameter->deleteAdjacentOutVertex(QStringLiteral("R1")),
+                             NoElementExceptionOstra);
 
     // The same holds on the producing side.
     RulePtr r3 = makeRule(QStringLiteral("R3"));
     parameter->addAdjacentInVertex(r3);
     r3.reset();
-    QVERIFY_EXCEPTION_THROWN(parameter->deleteAdjacentInVertex(QStringLiteral("R3")), NoElementExceptionOstra);
+    QVERIFY_EXCEPTION_THROWN(parameter->deleteAdjacentInVertex(QStringLiteral("R3")),
+                             NoElementExceptionOstra);
     parameter->deleteNullAdjacentInVertices();
     QCOMPARE(inCount(*parameter), 1);
 }
@@ -139,27 +146,34 @@ void tst_ParameterLinks::edgeOperationsRefuseBadArgumentsWithExactTexts()
     const QString out = QStringLiteral("IPtrLinkerOutputEdges");
     const QList<Case> cases = {
         {[&] { parameter->removeAdjacentInVertex(RulePtr()); }, 526, in,
-         QStringLiteral("removeAdjacentInVertex( ObjectTemplateSharedPtr n_adjacentInVertex)"), QString()},
+         QStringLiteral("removeAdjacentInVertex( ObjectTemplateSharedPtr n_adjacentInVertex)"),
+         QString()},
         {[&] { parameter->removeAdjacentInVertex(absent); }, 511, in,
-         QStringLiteral("removeAdjacentInVertex(ObjectTemplateSharedPtr n_adjacentInVertex)"), QStringLiteral("R9")},
-        {[&] { parameter->removeAdjacentInVertex(-1); }, 526, in, QStringLiteral("removeAdjacentInVertex(const int index"),
-         QString()},
-        {[&] { parameter->deleteAdjacentInVertex(1); }, 526, in, QStringLiteral("deleteAdjacentInVertex(const int index)"),
-         QString()},
+         QStringLiteral("removeAdjacentInVertex(ObjectTemplateSharedPtr n_adjacentInVertex)"),
+         QStringLiteral("R9")},
+        {[&] { parameter->removeAdjacentInVertex(-1); }, 526, in,
+         QStringLiteral("removeAdjacentInVertex(const int index"), QString()},
+        {[&] { parameter->deleteAdjacentInVertex(1); }, 526, in,
+         QStringLiteral("deleteAdjacentInVertex(const int index)"), QString()},
         {[&] { parameter->deleteAdjacentInVertex(absent); }, 511, in,
-         QStringLiteral("deleteAdjacentInVertex(ObjectTemplateSharedPtr n_adjacentInVertex)"), QStringLiteral("R9")},
+         QStringLiteral("deleteAdjacentInVertex(ObjectTemplateSharedPtr n_adjacentInVertex)"),
+         QStringLiteral("R9")},
         {[&] { parameter->removeAdjacentInVertex(QStringLiteral("X")); }, 511, in,
-         QStringLiteral("removeAdjacentInVertex(const QString& n_adjacentInVertexId)"), QStringLiteral("X")},
+         QStringLiteral("removeAdjacentInVertex(const QString& n_adjacentInVertexId)"),
+         QStringLiteral("X")},
         {[&] { parameter->removeAdjacentOutVertex(RulePtr()); }, 526, out,
-         QStringLiteral("removeAdjacentOutVertex(ObjectTemplateSharedPtr n_adjacentOutVertex)"), QString()},
-        {[&] { parameter->removeAdjacentOutVertex(1); }, 526, out, QStringLiteral("removeAdjacentOutVertex(const int index"),
+         QStringLiteral("removeAdjacentOutVertex(ObjectTemplateSharedPtr n_adjacentOutVertex)"),
          QString()},
+        {[&] { parameter->removeAdjacentOutVertex(1); }, 526, out,
+         QStringLiteral("removeAdjacentOutVertex(const int index"), QString()},
         {[&] { parameter->deleteAdjacentOutVertex(-1); }, 526, out,
          QStringLiteral("deleteAdjacentOutVertex(const int index)"), QString()},
         {[&] { parameter->deleteAdjacentOutVertex(absent); }, 511, out,
-         QStringLiteral("deleteAdjacentOutVertex(ObjectTemplateSharedPtr n_adjacentOutVertex)"), QStringLiteral("R9")},
+         QStringLiteral("deleteAdjacentOutVertex(ObjectTemplateSharedPtr n_adjacentOutVertex)"),
+         QStringLiteral("R9")},
         {[&] { parameter->deleteAdjacentOutVertex(QStringLiteral("X")); }, 511, out,
-         QStringLiteral("deleteAdjacentOutVertex(const QString& n_adjacentOutVertexId)"), QStringLiteral("X")},
+         QStringLiteral("deleteAdjacentOutVertex(const QString& n_adjacentOutVertexId)"),
+         QStringLiteral("X")},
     };
     for (const Case &c : cases) {
         try {
@@ -171,7 +185,8 @@ void tst_ParameterLinks::edgeOperationsRefuseBadArgumentsWithExactTexts()
             QCOMPARE(e.getMethodName(), c.methodName);
             QVERIFY(e.getParentException().isNull());
             if (c.id == 511)
-                QCOMPARE(static_cast<const NoElementExceptionOstra &>(e).getDesiredId(), c.desiredId);
+                QCOMPARE(static_cast<const NoElementExceptionOstra &>(e).getDesiredId(),
+                         c.desiredId);
         }
     }
     // A failed operation leaves both lists as they were.
@@ -182,13 +197,15 @@ void tst_ParameterLinks::edgeOperationsRefuseBadArgumentsWithExactTexts()
 void tst_ParameterLinks::linkedConstraintsAndTypedViews()
 {
     const auto parameter = makeParameter(QStringLiteral("P"));
-    auto c1 = QSharedPointer<ConstraintModel>::create(QStringLiteral("C1"), QSharedPointer<OstraClass>());
-    const auto c2 = QSharedPointer<ConstraintModel>::create(QStringLiteral("C2"), QSharedPointer<OstraClass>());
+    auto c1 = QSharedPointer<ConstraintModel>::create(QStringLiteral("C1"),
+                                                      QSharedPointer<OstraClass>());
+    const auto c2 = QSharedPointer<ConstraintModel>::create(QStringLiteral("C2"),
+                                                            QSharedPointer<OstraClass>());
     parameter->addLinkedConstraint(c1);
     parameter->addLinkedConstraint(c1);
     parameter->addLinkedConstraint(c2);
-    parameter->deleteLinkedConstraint(QSharedPointer<ConstraintModel>::create(QStringLiteral("C9"),
-                                                                              QSharedPointer<OstraClass>()));
+    parameter->deleteLinkedConstraint(QSharedPointer<ConstraintModel>::create(
+        QStringLiteral("C9"), QSharedPointer<OstraClass>()));
     QCOMPARE(parameter->getConstraints(), QList<QSharedPointer<ConstraintModel>>({c1, c2}));
     c1.reset();
     QCOMPARE(parameter->getLinkedConstraints().size(), 2);
@@ -196,7 +213,8 @@ void tst_ParameterLinks::linkedConstraintsAndTypedViews()
     parameter->deleteLinkedConstraint(c2);
     QCOMPARE(parameter->getConstraints().size(), 1);
 
-    const auto rule = QSharedPointer<RuleModel>::create(QStringLiteral("R1"), QSharedPointer<OstraClass>());
+    const auto rule = QSharedPointer<RuleModel>::create(QStringLiteral("R1"),
+                                                        QSharedPointer<OstraClass>());
     parameter->addAdjacentInVertex(rule);
     parameter->addAdjacentOutVertex(rule);
     parameter->addAdjacentOutVertex(rule);
@@ -263,8 +281,8 @@ void tst_ParameterLinks::searchParentKeepsTheStrictlyShortestChain()
 void tst_ParameterLinks::resetAndCopyKeepWhatTheyMust()
 {
     const auto parameter = QSharedPointer<ParameterModel>::create(
-        QStringLiteral("P"), QStringLiteral("p"), QStringLiteral("d"), QStringLiteral("a"), QStringLiteral("g"),
-        QVariant::Double, QVariant(1.5), QList<RulePtr>(), QList<RulePtr>(),
+        QStringLiteral("P"), QStringLiteral("p"), QStringLiteral("d"), QStringLiteral("a"),
+        QStringLiteral("g"), QVariant::Double, QVariant(1.5), QList<RulePtr>(), QList<RulePtr>(),
         QList<QSharedPointer<ConstraintVertexPtrConn>>(), QSharedPointer<OstraClass>());
     const RulePtr rule = makeRule(QStringLiteral("R1"));
     parameter->addAdjacentInVertex(rule);
@@ -284,7 +302,8 @@ void tst_ParameterLinks::resetAndCopyKeepWhatTheyMust()
     QVERIFY(copy.getBFSParent().isNull() && copy.m_BFSRules.isEmpty());
     QCOMPARE(inCount(copy), 0);
     QCOMPARE(copy.getAdjacentOutVerticesCount(), 0);
-    QCOMPARE(copy.getAdditionalFields().value(QStringLiteral("unit")), QVariant(QStringLiteral("m")));
+    QCOMPARE(copy.getAdditionalFields().value(QStringLiteral("unit")),
+             QVariant(QStringLiteral("m")));
     QVERIFY(!copy.hasParent());
 
     parameter->reset();
@@ -302,7 +321,8 @@ QSharedPointer<ObjectXMLSerializer> nodeFromText(const QString &n_xml, QDomDocum
 {
     n_document.setContent(n_xml);
     QDomElement element = n_document.documentElement();
-    auto node = QSharedPointer<ObjectXMLSerializer>::create(QStringLiteral("parameter"), n_document);
+    auto node = QSharedPointer<ObjectXMLSerializer>::create(QStringLiteral("parameter"),
+                                                            n_document);
     node->setXMLObject(element);
     return node;
 }
@@ -312,7 +332,8 @@ QSharedPointer<ObjectXMLSerializer> nodeFromText(const QString &n_xml, QDomDocum
 void tst_ParameterLinks::storedFormLoadsAndSavesTheAttributeSet()
 {
     QDomDocument document;
-    const auto minimal = nodeFromText(QStringLiteral("<parameter id=\"P1\" type=\"integer\"/>"), document);
+    const auto minimal = nodeFromText(QStringLiteral("<parameter id=\"P1\" type=\"integer\"/>"),
+                                      document);
     ParameterVertexPtrConnData bare(*minimal);
     QCOMPARE(bare.getId(), QStringLiteral("P1"));
     QCOMPARE(bare.getValueType(), QVariant::Int);
@@ -321,9 +342,10 @@ void tst_ParameterLinks::storedFormLoadsAndSavesTheAttributeSet()
     QVERIFY(bare.getAdditionalFields().isEmpty());
 
     QDomDocument document2;
-    const auto full = nodeFromText(QStringLiteral("<parameter id=\"P2\" shortName=\"len\" type=\"double\" "
-                                                  "defaultValue=\"2.5\" unit=\"m\" parametr=\"x\"/>"),
-                                   document2);
+    const auto full = nodeFromText(
+        QStringLiteral("<parameter id=\"P2\" shortName=\"len\" type=\"double\" "
+                       "defaultValue=\"2.5\" unit=\"m\" parametr=\"x\"/>"),
+        document2);
     ParameterModel parameter;
     parameter.load(*full);
     QCOMPARE(parameter.getDefaultValue(), QVariant(2.5));
@@ -339,13 +361,15 @@ void tst_ParameterLinks::storedFormLoadsAndSavesTheAttributeSet()
     QCOMPARE(element.attribute(QStringLiteral("shortName")), QStringLiteral("len"));
     QCOMPARE(element.attribute(QStringLiteral("type")), QStringLiteral("double"));
     QCOMPARE(element.attribute(QStringLiteral("unit")), QStringLiteral("m"));
-    QCOMPARE(ISerializebleObject::readValueDouble(element.attribute(QStringLiteral("defaultValue"))), QVariant(2.5));
+    QCOMPARE(
+        ISerializebleObject::readValueDouble(element.attribute(QStringLiteral("defaultValue"))),
+        QVariant(2.5));
     QCOMPARE(element.attributes().count(), 5);
 
     // An empty default value text loads as no default value.
     QDomDocument document3;
-    ParameterVertexPtrConnData emptyDefault(
-        *nodeFromText(QStringLiteral("<parameter id=\"P3\" type=\"double\" defaultValue=\"\"/>"), document3));
+    ParameterVertexPtrConnData emptyDefault(*nodeFromText(
+        QStringLiteral("<parameter id=\"P3\" type=\"double\" defaultValue=\"\"/>"), document3));
     QVERIFY(!emptyDefault.hasDefaultValue());
 }
 
@@ -353,7 +377,8 @@ void tst_ParameterLinks::storedFormRefusesWhatItCannotWrite()
 {
     QDomDocument document;
     const auto noIdNode = nodeFromText(QStringLiteral("<parameter type=\"double\"/>"), document);
-    const auto missingId = caught<NoIdExceptionOstra>([&] { ParameterVertexPtrConnData noId(*noIdNode); });
+    const auto missingId = caught<NoIdExceptionOstra>(
+        [&] { ParameterVertexPtrConnData noId(*noIdNode); });
     QCOMPARE(missingId.getClassName(), QStringLiteral("ParameterVertexPtrConnData"));
     QCOMPARE(missingId.getMethodName(), QStringLiteral("load(const ISerializerObject &n_object)"));
 
@@ -366,8 +391,9 @@ void tst_ParameterLinks::storedFormRefusesWhatItCannotWrite()
 
     // An extra field named like one of the parameter's own attributes must not overwrite it.
     ParameterVertexPtrConnData parameter(QStringLiteral("P2"), QVariant::Int, QVariant(3));
-    for (const QString &name : {QStringLiteral("id"), QStringLiteral("type"), QStringLiteral("defaultValue"),
-                                QStringLiteral("parametr"), QStringLiteral("internalInfo")})
+    for (const QString &name :
+         {QStringLiteral("id"), QStringLiteral("type"), QStringLiteral("defaultValue"),
+          QStringLiteral("parametr"), QStringLiteral("internalInfo")})
         parameter.addAdditionalField(name, QStringLiteral("bogus"));
     parameter.addAdditionalField(QStringLiteral("unit"), QStringLiteral("kg"));
     QDomDocument out2;
@@ -384,7 +410,8 @@ void tst_ParameterLinks::storedFormRefusesWhatItCannotWrite()
 
 void tst_ParameterLinks::valueTextsFollowTheDeclaredType()
 {
-    ParameterModel number(QStringLiteral("D"), QVariant::Double, QVariant(1e20), QSharedPointer<OstraClass>());
+    ParameterModel number(QStringLiteral("D"), QVariant::Double, QVariant(1e20),
+                          QSharedPointer<OstraClass>());
     QVERIFY(number.getValueStr().isEmpty());
     QCOMPARE(number.getDefaultValueStr(), QStringLiteral("1e+20"));
     number.setValue(0.1);
@@ -392,13 +419,16 @@ void tst_ParameterLinks::valueTextsFollowTheDeclaredType()
     number.setValue(QVariant(QVariant::Double));
     QVERIFY(number.getValueStr().isEmpty());
 
-    ParameterModel text(QStringLiteral("S"), QVariant::String, QVariant(), QSharedPointer<OstraClass>());
+    ParameterModel text(QStringLiteral("S"), QVariant::String, QVariant(),
+                        QSharedPointer<OstraClass>());
     text.setValue(QStringLiteral("abc"));
     QCOMPARE(text.getValueStr(), QStringLiteral("abc"));
 
-    ParameterModel flag(QStringLiteral("B"), QVariant::Bool, QVariant(true), QSharedPointer<OstraClass>());
+    ParameterModel flag(QStringLiteral("B"), QVariant::Bool, QVariant(true),
+                        QSharedPointer<OstraClass>());
     flag.setValue(true);
-    ParameterModel count(QStringLiteral("I"), QVariant::Int, QVariant(4), QSharedPointer<OstraClass>());
+    ParameterModel count(QStringLiteral("I"), QVariant::Int, QVariant(4),
+                         QSharedPointer<OstraClass>());
     count.setValue(5);
     QVERIFY(flag.getValueStr().isEmpty() && flag.getDefaultValueStr().isEmpty());
     QVERIFY(count.getValueStr().isEmpty() && count.getDefaultValueStr().isEmpty());
@@ -419,7 +449,8 @@ void tst_ParameterLinks::linkTableKeepsUnboundNames()
 {
     auto p1 = makeParameter(QStringLiteral("P1"));
     const auto p2 = makeParameter(QStringLiteral("P2"));
-    PtrLinkerHash<ParameterVertexPtrConn> table({{QStringLiteral("a"), p1}, {QStringLiteral("n"), nullptr}});
+    PtrLinkerHash<ParameterVertexPtrConn> table(
+        {{QStringLiteral("a"), p1}, {QStringLiteral("n"), nullptr}});
     QCOMPARE(table.countOfLinkedObjectsHash(), 1);
     QCOMPARE(table.getLinkedObjectsHash().size(), 2);
 
@@ -427,7 +458,8 @@ void tst_ParameterLinks::linkTableKeepsUnboundNames()
     table.removeLinkedObject(QStringLiteral("b"));
     QVERIFY(table.getLinkedObjectsHash().contains(QStringLiteral("b")));
     QVERIFY(table.getObject(QStringLiteral("b")).isNull());
-    QCOMPARE(table.getLinkedObjectsIdsHash(), (QHash<QString, QString>{{QStringLiteral("a"), QStringLiteral("P1")}}));
+    QCOMPARE(table.getLinkedObjectsIdsHash(),
+             (QHash<QString, QString>{{QStringLiteral("a"), QStringLiteral("P1")}}));
     QCOMPARE(table.countOfLinkedObjectsHash(), 1);
     QVERIFY(!table.containsLinkedObject(p2));
 
@@ -457,21 +489,26 @@ void tst_ParameterLinks::linkTableRefusesDoubleBindingsAndUnboundWalks()
         [&] { table.addLinkedObject(QStringLiteral("a"), p2); });
     QCOMPARE(duplicate.getElementId(), QStringLiteral("a"));
     QCOMPARE(duplicate.getMethodName(),
-             QStringLiteral("addLinkedObject(const QString& n_linkedName, ObjectTemplateSharedPtr n_linkedObject)"));
+             QStringLiteral("addLinkedObject(const QString& n_linkedName, ObjectTemplateSharedPtr "
+                            "n_linkedObject)"));
     QCOMPARE(table.getObject(QStringLiteral("a")), p1);
 
     table.addLinkedObject(QStringLiteral("b"), p1);
     const auto duplicate2 = caught<ElementAlreadyExistExceptionOstra>(
         [&] { table.replaceLinkedObject(QStringLiteral("b"), p1); });
     QCOMPARE(duplicate2.getElementId(), QStringLiteral("P1"));
-    QVERIFY_EXCEPTION_THROWN(table.replaceLinkedObject(QStringLiteral("zz"), p2), NoElementExceptionOstra);
-    QVERIFY_EXCEPTION_THROWN(table.replaceLinkedObject(QStringLiteral("a"), nullptr), PointerIsNull);
+    QVERIFY_EXCEPTION_THROWN(table.replaceLinkedObject(QStringLiteral("zz"), p2),
+                             NoElementExceptionOstra);
+    QVERIFY_EXCEPTION_THROWN(table.replaceLinkedObject(QStringLiteral("a"), nullptr),
+                             PointerIsNull);
     table.replaceLinkedObject(QStringLiteral("b"), p2);
     QCOMPARE(table.getObject(QStringLiteral("b")), p2);
 
     QVERIFY_EXCEPTION_THROWN(table.getObject(QStringLiteral("zz")), NoElementExceptionOstra);
-    QVERIFY_EXCEPTION_THROWN(table.removeLinkedObject(QStringLiteral("zz")), NoElementExceptionOstra);
-    QVERIFY_EXCEPTION_THROWN(table.deleteLinkedObject(QStringLiteral("zz")), NoElementExceptionOstra);
+    QVERIFY_EXCEPTION_THROWN(table.removeLinkedObject(QStringLiteral("zz")),
+                             NoElementExceptionOstra);
+    QVERIFY_EXCEPTION_THROWN(table.deleteLinkedObject(QStringLiteral("zz")),
+                             NoElementExceptionOstra);
     QVERIFY_EXCEPTION_THROWN(table.getLinkedNameOfLinkedObject(nullptr), PointerIsNull);
     QVERIFY_EXCEPTION_THROWN(table.containsLinkedObject(nullptr), PointerIsNull);
     QVERIFY_EXCEPTION_THROWN(table.getLinkedNameOfLinkedObject(makeParameter(QStringLiteral("P9"))),

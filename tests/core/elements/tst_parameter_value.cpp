@@ -32,15 +32,18 @@ void tst_ParameterValue::typeRule_data()
     QTest::newRow("double takes double") << QVariant::Double << QVariant(2.5) << true;
     QTest::newRow("double takes int") << QVariant::Double << QVariant(5) << true;
     QTest::newRow("int takes double") << QVariant::Int << QVariant(1.5) << true;
-    QTest::newRow("double takes null double") << QVariant::Double << QVariant(QVariant::Double) << true;
+    QTest::newRow("double takes null double")
+        << QVariant::Double << QVariant(QVariant::Double) << true;
     QTest::newRow("double refuses invalid") << QVariant::Double << QVariant() << false;
     QTest::newRow("int refuses invalid") << QVariant::Int << QVariant() << false;
     QTest::newRow("bool refuses int") << QVariant::Bool << QVariant(1) << false;
     QTest::newRow("string refuses double") << QVariant::String << QVariant(1.5) << false;
     QTest::newRow("list takes list") << QVariant::List << QVariant(QVariantList{1, 2}) << true;
-    QTest::newRow("string list refuses list") << QVariant::StringList << QVariant(QVariantList{}) << false;
+    QTest::newRow("string list refuses list")
+        << QVariant::StringList << QVariant(QVariantList{}) << false;
     QTest::newRow("untyped takes invalid") << QVariant::Invalid << QVariant() << true;
-    QTest::newRow("untyped takes string") << QVariant::Invalid << QVariant(QStringLiteral("a")) << true;
+    QTest::newRow("untyped takes string")
+        << QVariant::Invalid << QVariant(QStringLiteral("a")) << true;
     QTest::newRow("untyped takes date") << QVariant::Invalid << QVariant(QDate(2020, 1, 1)) << true;
 }
 
@@ -83,12 +86,14 @@ void tst_ParameterValue::refusedValueReportsStoredType()
     QVERIFY(mismatch.getParentException().isNull());
 
     parameter.setValue(QVariant(4));
-    const auto mismatch2 = caught<ValuesTypesMismatchExceptionOstra>([&] { parameter.setValue(QVariant(true)); });
+    const auto mismatch2 = caught<ValuesTypesMismatchExceptionOstra>(
+        [&] { parameter.setValue(QVariant(true)); });
     QCOMPARE(mismatch2.getInternalValueType(), QVariant::Int);
     QCOMPARE(parameter.getValue(), QVariant(4));
 
     parameter.resetValue();
-    const auto mismatch3 = caught<ValuesTypesMismatchExceptionOstra>([&] { parameter.setDefaultValueToValue(); });
+    const auto mismatch3 = caught<ValuesTypesMismatchExceptionOstra>(
+        [&] { parameter.setDefaultValueToValue(); });
     QCOMPARE(mismatch3.getMethodName(), QStringLiteral("setValue(const QVariant &n_value)"));
     QCOMPARE(mismatch3.getInternalValueType(), QVariant::Invalid);
 }
@@ -98,7 +103,8 @@ void tst_ParameterValue::refusedDefaultValue()
     ParameterVertexValue parameter(QStringLiteral("p2"), QVariant::Bool);
     parameter.setDefaultValue(QVariant(false));
     parameter.setValue(QVariant(true));
-    const auto mismatch = caught<ValuesTypesMismatchExceptionOstra>([&] { parameter.setDefaultValue(QVariant(1.0)); });
+    const auto mismatch = caught<ValuesTypesMismatchExceptionOstra>(
+        [&] { parameter.setDefaultValue(QVariant(1.0)); });
     QCOMPARE(mismatch.getMethodName(),
              QStringLiteral("setDefaultValue(const QVariant &n_defaultValue)"));
     QCOMPARE(mismatch.getExternalValueType(), QVariant::Double);

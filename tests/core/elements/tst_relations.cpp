@@ -38,8 +38,10 @@ RelationVertex makeLinear(QScriptEngine *n_engine, const QString &n_code)
     return relation;
 }
 
-// The same y = f(x) as a model relation adopted by n_storage, so that it runs in the storage's engine.
-QSharedPointer<RelationModel> storedLinear(const RelationsStoragePtr &n_storage, const QString &n_id,
+// The same y = f(x) as a model relation adopted by n_storage, so that it runs in the storage's
+// engine.
+QSharedPointer<RelationModel> storedLinear(const RelationsStoragePtr &n_storage,
+                                           const QString &n_id,
                                            const QString &n_code = QStringLiteral("y = 2*x"))
 {
     auto relation = QSharedPointer<RelationModel>::create(n_id, n_code, nullptr);
@@ -164,9 +166,11 @@ void tst_Relations::nonFiniteAndTextualResults()
 void tst_Relations::inputsGoByTheirOwnType()
 {
     QScriptEngine engine;
-    RelationVertex relation(QStringLiteral("r"), QStringLiteral(
-        "kind = typeof s + ',' + typeof b + ',' + typeof d;"
-        "n = l.length; sum = l[0] + l[1] + l[2]; e = sl.length; first = names[1];"), &engine);
+    RelationVertex relation(
+        QStringLiteral("r"),
+        QStringLiteral("kind = typeof s + ',' + typeof b + ',' + typeof d;"
+                       "n = l.length; sum = l[0] + l[1] + l[2]; e = sl.length; first = names[1];"),
+        &engine);
     relation.addInputParameterType(QStringLiteral("s"), QVariant::Double);
     relation.addInputParameterType(QStringLiteral("b"), QVariant::Bool);
     relation.addInputParameterType(QStringLiteral("d"), QVariant::Double);
@@ -181,8 +185,8 @@ void tst_Relations::inputsGoByTheirOwnType()
     relation.setInputParameterValue(QStringLiteral("b"), QVariant(true));
     relation.setInputParameterValue(QStringLiteral("l"), QVariant(QVariantList{1, 2, 3}));
     relation.setInputParameterValue(QStringLiteral("sl"), QVariant(QStringList()));
-    relation.setInputParameterValue(QStringLiteral("names"),
-                                    QVariant(QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+    relation.setInputParameterValue(
+        QStringLiteral("names"), QVariant(QStringList{QStringLiteral("a"), QStringLiteral("b")}));
     // d keeps its typed null and reaches the script as 0.
     relation.calculate();
 
@@ -203,8 +207,8 @@ void tst_Relations::scriptErrors_data()
 
     QTest::newRow("syntax error") << QStringLiteral("y = 2*;") << 1
                                   << QStringLiteral("SyntaxError");
-    QTest::newRow("syntax error on line 3") << QStringLiteral("a = 1;\nb = 2;\ny = (;") << 3
-                                            << QStringLiteral("SyntaxError");
+    QTest::newRow("syntax error on line 3")
+        << QStringLiteral("a = 1;\nb = 2;\ny = (;") << 3 << QStringLiteral("SyntaxError");
     QTest::newRow("thrown error") << QStringLiteral("y = x;\n\nthrow new Error('broken');") << 3
                                   << QStringLiteral("broken");
     QTest::newRow("unknown name") << QStringLiteral("y = nowhere * 2;") << 1
@@ -368,23 +372,32 @@ void tst_Relations::runawayRelationsStop_data()
     QTest::addColumn<QString>("end");
     // Every turn of these loops runs one long built-in, between which the engine itself never
     // checks; they used to run for minutes, or to take gigabytes.
-    QTest::newRow("joining a huge array forever") << "for(;;){ new Array(5000000).join('x') }" << "time";
+    QTest::newRow("joining a huge array forever") << "for(;;){ new Array(5000000).join('x') }"
+                                                  << "time";
     // Which limit ends it first depends on how busy the machine is.
-    QTest::newRow("doubling an array") << "var a=[1]; while(true) a=a.concat(a)" << "either";
-    QTest::newRow("pushing joined strings") << "var s=[]; for(;;){ s.push(new Array(100000).join('x')) }"
-                                            << "either";
+    QTest::newRow("doubling an array") << "var a=[1]; while(true) a=a.concat(a)"
+                                       << "either";
+    QTest::newRow("pushing joined strings")
+        << "var s=[]; for(;;){ s.push(new Array(100000).join('x')) }"
+        << "either";
     QTest::newRow("doubling inside a function")
-        << "function g(){ var b='x'; for(;;) b = b + b; } g()" << "either";
-    QTest::newRow("empty loop") << "y = 1; for(;;){}" << "time";
+        << "function g(){ var b='x'; for(;;) b = b + b; } g()"
+        << "either";
+    QTest::newRow("empty loop") << "y = 1; for(;;){}"
+                                << "time";
     // Given time enough, the memory limit ends what only grows.
     QTest::newRow("growing an array of arrays") << "var a=[]; for(;;) a.push([1,2,3,4,5,6,7,8])"
                                                 << "memory";
-    QTest::newRow("endless recursion") << "function f(){return f()} f()" << "error";
+    QTest::newRow("endless recursion") << "function f(){return f()} f()"
+                                       << "error";
     // One call of a built-in that walks a huge array would run for minutes unchecked.
-    QTest::newRow("joining 2^28 holes") << "y = new Array(1 << 28).join('x').length" << "error";
+    QTest::newRow("joining 2^28 holes") << "y = new Array(1 << 28).join('x').length"
+                                        << "error";
     QTest::newRow("walking a huge array-like")
-        << "Array.prototype.forEach.call({length: 4294967295}, function(){})" << "error";
-    QTest::newRow("string of a huge array") << "y = String(new Array(4294967295))" << "error";
+        << "Array.prototype.forEach.call({length: 4294967295}, function(){})"
+        << "error";
+    QTest::newRow("string of a huge array") << "y = String(new Array(4294967295))"
+                                            << "error";
 }
 
 void tst_Relations::runawayRelationsStop()
@@ -419,7 +432,8 @@ void tst_Relations::runawayRelationsStop()
     else if (end == QLatin1String("either"))
         QVERIFY2(forTime || forMemory, qPrintable(message));
     else
-        QVERIFY2(!forTime && !forMemory && failure.getScriptExceptionLine() >= 1, qPrintable(message));
+        QVERIFY2(!forTime && !forMemory && failure.getScriptExceptionLine() >= 1,
+                 qPrintable(message));
 
     // The stopped run changed nothing of the model, and the engine works on.
     QCOMPARE(runaway->getOutputParameterValue(QStringLiteral("y")), QVariant(5.0));
@@ -480,8 +494,9 @@ void tst_Relations::variablesContract()
     const auto duplicate = caught<ElementAlreadyExistExceptionOstra>(
         [&] { relation.addInputParameterType(QStringLiteral("x"), QVariant::String); });
     QCOMPARE(duplicate.getElementId(), QStringLiteral("x"));
-    QCOMPARE(duplicate.getMethodName(),
-             QStringLiteral("addInputParameterType(const QString n_name, const QVariant::Type n_type)"));
+    QCOMPARE(
+        duplicate.getMethodName(),
+        QStringLiteral("addInputParameterType(const QString n_name, const QVariant::Type n_type)"));
     QCOMPARE(relation.getInputParameterType(QStringLiteral("x")), QVariant::Int);
     QCOMPARE(relation.getInputParameterValue(QStringLiteral("x")), QVariant(5));
 
@@ -507,8 +522,8 @@ void tst_Relations::variablesContract()
     QVERIFY(relation.getInputParametersValues().isEmpty());
     QVERIFY(relation.containOutputParameter(QStringLiteral("x")));
 
-    relation.setOutputParametersTypes({{QStringLiteral("a"), QVariant::String},
-                                       {QStringLiteral("b"), QVariant::List}});
+    relation.setOutputParametersTypes(
+        {{QStringLiteral("a"), QVariant::String}, {QStringLiteral("b"), QVariant::List}});
     const QList<QString> names = relation.getOutputParametersNames();
     QCOMPARE(QSet<QString>(names.begin(), names.end()),
              (QSet<QString>{QStringLiteral("a"), QStringLiteral("b")}));
@@ -557,9 +572,9 @@ void tst_Relations::relationKinds()
     const QStringList words{QStringLiteral("simple"), QStringLiteral("ifclause"),
                             QStringLiteral("constr"), QStringLiteral("prog")};
     for (int kind = 0; kind < 4; ++kind)
-        QCOMPARE(RelationModel::getRelationTypeString(
-                     static_cast<RelationModel::RelationType>(kind)),
-                 words.at(kind));
+        QCOMPARE(
+            RelationModel::getRelationTypeString(static_cast<RelationModel::RelationType>(kind)),
+            words.at(kind));
     QVERIFY(RelationModel::getRelationTypeString(static_cast<RelationModel::RelationType>(4))
                 .isEmpty());
 }
@@ -640,15 +655,15 @@ void tst_Relations::saveRelation()
     relation.addInputParameterType(QStringLiteral("a"), QVariant::StringList);
     relation.addOutputParameterType(QStringLiteral("c"), QVariant::List);
     relation.addAdditionalField(QStringLiteral("colour"), QVariant(QStringLiteral("blue")));
-    relation.setInputParameterValue(QStringLiteral("a"), QVariant(QStringList{QStringLiteral("v")}));
+    relation.setInputParameterValue(QStringLiteral("a"),
+                                    QVariant(QStringList{QStringLiteral("v")}));
 
     RecordingNode node;
     relation.save(node);
-    QCOMPARE(node.written,
-             (QStringList{QStringLiteral("id"), QStringLiteral("description"), QStringLiteral("GUID"),
-                          QStringLiteral("relationType"), QStringLiteral("inObj"),
-                          QStringLiteral("outObj"), QStringLiteral("internalInfo"),
-                          QStringLiteral("colour")}));
+    QCOMPARE(node.written, (QStringList{QStringLiteral("id"), QStringLiteral("description"),
+                                        QStringLiteral("GUID"), QStringLiteral("relationType"),
+                                        QStringLiteral("inObj"), QStringLiteral("outObj"),
+                                        QStringLiteral("internalInfo"), QStringLiteral("colour")}));
     QCOMPARE(node.values.value(QStringLiteral("relationType")), QStringLiteral("prog"));
     QCOMPARE(node.values.value(QStringLiteral("inObj")), QStringLiteral("a:string_list"));
     QCOMPARE(node.values.value(QStringLiteral("outObj")), QStringLiteral("c:list"));
@@ -672,7 +687,7 @@ void tst_Relations::saveStopsAtFirstMissingPart()
     RecordingNode node;
     QVERIFY_EXCEPTION_THROWN(noOutputs.save(node), NoOutputParameters);
     QCOMPARE(node.written, (QStringList{QStringLiteral("id"), QStringLiteral("shortName"),
-                                      QStringLiteral("relationType"), QStringLiteral("inObj")}));
+                                        QStringLiteral("relationType"), QStringLiteral("inObj")}));
 
     RelationModel noCode(QStringLiteral("rel"), QString(), nullptr);
     noCode.addInputParameterType(QStringLiteral("a"), QVariant::Int);
@@ -736,7 +751,8 @@ void tst_Relations::copiedRelationModel()
 void tst_Relations::extraFieldsContract()
 {
     AdditionalFields fields;
-    const auto missing = caught<NoElementExceptionOstra>([&] { fields.getAdditionalField(QStringLiteral("a")); });
+    const auto missing = caught<NoElementExceptionOstra>(
+        [&] { fields.getAdditionalField(QStringLiteral("a")); });
     QCOMPARE(missing.getClassName(), QStringLiteral("AdditionalFields"));
     QCOMPARE(missing.getMethodName(),
              QStringLiteral("getAdditionalField(const QString &n_name, const QVariant &n_value)"));
@@ -751,13 +767,15 @@ void tst_Relations::extraFieldsContract()
     QVERIFY(!fields.containAdditionalField(QStringLiteral("b")));
 
     // One present and one new name: the present one always throws.
-    QVERIFY_EXCEPTION_THROWN(
-        fields.addAdditionalFields({{QStringLiteral("a"), QVariant(3)}, {QStringLiteral("c"), QVariant(4)}}),
-        ElementAlreadyExistExceptionOstra);
+    QVERIFY_EXCEPTION_THROWN(fields.addAdditionalFields({{QStringLiteral("a"), QVariant(3)},
+                                                         {QStringLiteral("c"), QVariant(4)}}),
+                             ElementAlreadyExistExceptionOstra);
     QCOMPARE(fields.getAdditionalField(QStringLiteral("a")), QVariant(2));
 
-    const auto missing2 = caught<NoElementExceptionOstra>([&] { fields.deleteAdditionalField(QStringLiteral("zz")); });
-    QCOMPARE(missing2.getMethodName(), QStringLiteral("deleteFromHash(const QString &n_allowedField)"));
+    const auto missing2 = caught<NoElementExceptionOstra>(
+        [&] { fields.deleteAdditionalField(QStringLiteral("zz")); });
+    QCOMPARE(missing2.getMethodName(),
+             QStringLiteral("deleteFromHash(const QString &n_allowedField)"));
     fields.deleteAdditionalField(QStringLiteral("a"));
     QVERIFY(!fields.containAdditionalField(QStringLiteral("a")));
     fields.clearAdditionalFields();

@@ -56,8 +56,8 @@ QList<QPair<int, QStringList>> referenceIntegrity(const RelationsStoragePtr &n_s
     const QHash<QString, RelationPtr> relations = n_storage->getRelationsHash();
     for (const RelationPtr &relation : relations)
         if (relation->getShortName().isEmpty())
-            expected.append({IntegrityMsg::MSG_CODE_RELATION_SHORTNAME_IS_EMPTY,
-                             {relation->getId()}});
+            expected.append(
+                {IntegrityMsg::MSG_CODE_RELATION_SHORTNAME_IS_EMPTY, {relation->getId()}});
     QHash<QString, RelationPtr> working = relations;
     for (auto it = relations.constBegin(); it != relations.constEnd(); ++it) {
         if (!working.contains(it.key()))
@@ -81,8 +81,7 @@ QList<QPair<int, QStringList>> actualIntegrity(const ModelIntegrity &n_report)
 }
 
 class OwnedElement : public BaseObjectParent
-{
-};
+{};
 
 } // namespace
 
@@ -112,10 +111,13 @@ void tst_RelationsStorage::storeContract()
 {
     // Empty: lookups fail with their own texts, deleting an unknown pointer is a no-op.
     IRelationData store;
-    const auto missing = caught<NoElementExceptionOstra>([&] { store.getRelationPtr(QStringLiteral("r")); });
+    const auto missing = caught<NoElementExceptionOstra>(
+        [&] { store.getRelationPtr(QStringLiteral("r")); });
     QCOMPARE(missing.getMethodName(), QStringLiteral("getRelationPtr(const QString &n_id"));
-    QVERIFY_EXCEPTION_THROWN(store.getRelationSharedPtr(QStringLiteral("r")), NoElementExceptionOstra);
-    const auto missing2 = caught<NoElementExceptionOstra>([&] { store.deleteRelation(QStringLiteral("r")); });
+    QVERIFY_EXCEPTION_THROWN(store.getRelationSharedPtr(QStringLiteral("r")),
+                             NoElementExceptionOstra);
+    const auto missing2 = caught<NoElementExceptionOstra>(
+        [&] { store.deleteRelation(QStringLiteral("r")); });
     QCOMPARE(missing2.getMethodName(), QStringLiteral("getRelationSharedPtr(const QString &n_id)"));
     store.deleteRelationPtr(makeRelation(QStringLiteral("r"), QString()));
     QCOMPARE(store.getRelationsCount(), 0);
@@ -133,8 +135,8 @@ void tst_RelationsStorage::storeContract()
     // Short names: empty names never clash, the relation itself is skipped, and a relation outside
     // the store can clash with a stored one.
     QVERIFY(!store.isRelationWithSameShortNameExist(first));
-    QVERIFY(store.isRelationWithSameShortNameExist(makeRelation(QStringLiteral("x"),
-                                                                QStringLiteral("same"))));
+    QVERIFY(store.isRelationWithSameShortNameExist(
+        makeRelation(QStringLiteral("x"), QStringLiteral("same"))));
     const RelationPtr unnamed = makeRelation(QStringLiteral("r2"), QString());
     store.addRelationPtr(unnamed);
     QVERIFY(!store.isRelationWithSameShortNameExist(makeRelation(QStringLiteral("r3"), QString())));
@@ -204,8 +206,7 @@ void tst_RelationsStorage::refusedAddChangesNothing()
     storage->addRelationPtr(makeRelation(QStringLiteral("r"), QString()));
 
     const RelationPtr duplicate = makeRelation(QStringLiteral("r"), QString());
-    QVERIFY_EXCEPTION_THROWN(storage->addRelationPtr(duplicate),
-                             ElementAlreadyExistExceptionOstra);
+    QVERIFY_EXCEPTION_THROWN(storage->addRelationPtr(duplicate), ElementAlreadyExistExceptionOstra);
     QVERIFY(!duplicate->hasParent());
     QVERIFY_EXCEPTION_THROWN(runLinear(duplicate, 1), PointerIsNull);
 
@@ -225,8 +226,9 @@ void tst_RelationsStorage::copiedStorageOwnsItsRelations()
     RelationsStoragePtr source = QSharedPointer<RelationsStorage>::create();
     const RelationPtr writer = makeRelation(QStringLiteral("w"), QStringLiteral("writer"),
                                             QStringLiteral("marker = x; y = x"));
-    const RelationPtr reader = makeRelation(QStringLiteral("r"), QStringLiteral("reader"),
-                                            QStringLiteral("y = typeof marker == 'number' ? marker : -1"));
+    const RelationPtr reader = makeRelation(
+        QStringLiteral("r"), QStringLiteral("reader"),
+        QStringLiteral("y = typeof marker == 'number' ? marker : -1"));
     source->addRelationPtr(writer);
     source->addRelationPtr(reader);
 
@@ -294,12 +296,12 @@ void tst_RelationsStorage::integrityThreeNamesakes()
 void tst_RelationsStorage::integrityMatchesItsDefinition()
 {
     RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
-    const QStringList names{QString(), QStringLiteral("a"), QStringLiteral("b"),
+    const QStringList names{QString(),           QStringLiteral("a"), QStringLiteral("b"),
                             QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("a"),
-                            QStringLiteral("b"), QString(), QStringLiteral("d")};
+                            QStringLiteral("b"), QString(),           QStringLiteral("d")};
     for (int i = 0; i < 60; ++i)
-        storage->addRelationPtr(makeRelation(QStringLiteral("rel%1").arg(i),
-                                             names.at((i * 7) % names.size())));
+        storage->addRelationPtr(
+            makeRelation(QStringLiteral("rel%1").arg(i), names.at((i * 7) % names.size())));
     QCOMPARE(actualIntegrity(storage->checkRelationsIntegrity()), referenceIntegrity(storage));
 }
 
@@ -317,10 +319,13 @@ void tst_RelationsStorage::sameShortNameLookup()
     QVERIFY(storage->isRelationWithSameShortNameExist(unnamed).isNull());
     QCOMPARE(storage->isRelationWithSameShortNameExist(twin), twin2);
 
-    const auto noPointer = caught<PointerIsNull>([&] { storage->isRelationWithSameShortNameExist(RelationPtr()); });
+    const auto noPointer = caught<PointerIsNull>(
+        [&] { storage->isRelationWithSameShortNameExist(RelationPtr()); });
     QCOMPARE(noPointer.getClassName(), QStringLiteral("OstraClass"));
-    const auto foreign = caught<NotObjectOwner>(
-        [&] { storage->isRelationWithSameShortNameExist(makeRelation(QStringLiteral("x"), QStringLiteral("twin"))); });
+    const auto foreign = caught<NotObjectOwner>([&] {
+        storage->isRelationWithSameShortNameExist(
+            makeRelation(QStringLiteral("x"), QStringLiteral("twin")));
+    });
     QCOMPARE(foreign.getObjectId(), QStringLiteral("x"));
     QCOMPARE(foreign.getWrongOwnerId(), QStringLiteral("RelationStorage"));
     QCOMPARE(foreign.getClassName(), QStringLiteral("RelationsStorage"));
@@ -402,12 +407,14 @@ void tst_RelationsStorage::loadStopsAtDuplicate()
 {
     RelationsStoragePtr storage = QSharedPointer<RelationsStorage>::create();
     storage->addRelationPtr(makeRelation(QStringLiteral("r0"), QString()));
-    const QString text = QStringLiteral(
-        "<relations>"
-        "<relation id=\"r1\" relationType=\"simple\" inObj=\"x:integer\" outObj=\"y:double\">y = x</relation>"
-        "<relation id=\"r0\" relationType=\"simple\" inObj=\"x:integer\" outObj=\"y:double\">y = x</relation>"
-        "<relation id=\"r2\" relationType=\"simple\" inObj=\"x:integer\" outObj=\"y:double\">y = x</relation>"
-        "</relations>");
+    const QString text = QStringLiteral("<relations>"
+                                        "<relation id=\"r1\" relationType=\"simple\" "
+                                        "inObj=\"x:integer\" outObj=\"y:double\">y = x</relation>"
+                                        "<relation id=\"r0\" relationType=\"simple\" "
+                                        "inObj=\"x:integer\" outObj=\"y:double\">y = x</relation>"
+                                        "<relation id=\"r2\" relationType=\"simple\" "
+                                        "inObj=\"x:integer\" outObj=\"y:double\">y = x</relation>"
+                                        "</relations>");
     RelationsStorageXMLSerializer reader{QDomDocument()};
     reader.loadFromString(text);
     QVERIFY_EXCEPTION_THROWN(storage->load(reader), ElementAlreadyExistExceptionOstra);
@@ -433,7 +440,8 @@ void tst_RelationsStorage::relationOwnerLink()
     const RelationPtr relation = makeRelation(QStringLiteral("r"), QString());
     QVERIFY(!relation->hasParent());
     relation->setParent(storage);
-    const auto noPointer = caught<PointerIsNull>([&] { relation->setParent(RelationsStoragePtr()); });
+    const auto noPointer = caught<PointerIsNull>(
+        [&] { relation->setParent(RelationsStoragePtr()); });
     QCOMPARE(noPointer.getClassName(), QStringLiteral("BaseRelationParent"));
     QCOMPARE(noPointer.getMethodName(), QStringLiteral("setParent(RelationsStoragePtr n_parent)"));
     QCOMPARE(relation->getParent(), storage);
@@ -453,10 +461,9 @@ void tst_RelationsStorage::classOwnerLink()
 {
     // The class type is opaque here: the link never touches its owner, so a stand-in object with
     // its own deleter serves as owner.
-    QSharedPointer<OstraClass> owner(reinterpret_cast<OstraClass *>(new char),
-                                     [](OstraClass *n_class) {
-                                         delete reinterpret_cast<char *>(n_class);
-                                     });
+    QSharedPointer<OstraClass> owner(
+        reinterpret_cast<OstraClass *>(new char),
+        [](OstraClass *n_class) { delete reinterpret_cast<char *>(n_class); });
     OwnedElement element;
     QVERIFY(!element.hasParent());
     element.setParent(owner);

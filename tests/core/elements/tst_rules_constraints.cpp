@@ -71,23 +71,26 @@ void tst_RulesConstraints::ruleBindingChecksRelationNameAndExactType()
 
     // Before the relation is linked nothing binds.
     const auto unlinked = makeRule(QStringLiteral("R0"), RelationPtr());
-    const PointerIsNull noRelation =
-        caught<PointerIsNull>([&] { unlinked->addInputParameterConn(QStringLiteral("x"), x); });
+    const PointerIsNull noRelation = caught<PointerIsNull>(
+        [&] { unlinked->addInputParameterConn(QStringLiteral("x"), x); });
     QCOMPARE(noRelation.getClassName(), QStringLiteral("RuleVertexPtrConn"));
     QCOMPARE(noRelation.getMethodName(),
-             QStringLiteral("addInputParameterConn(const QString &n_relationVarName, ParameterSharedPtr n_inputParameter)"));
+             QStringLiteral("addInputParameterConn(const QString &n_relationVarName, "
+                            "ParameterSharedPtr n_inputParameter)"));
     QVERIFY(unlinked->getInputParametersHash().isEmpty());
 
     const auto rule = makeRule(QStringLiteral("R1"), relation);
-    QVERIFY_EXCEPTION_THROWN(rule->addInputParameterConn(QStringLiteral("q"), x), NoElementExceptionOstra);
-    const NoElementExceptionOstra noOutput =
-        caught<NoElementExceptionOstra>([&] { rule->addOutputParameterConn(QStringLiteral("x"), x); });
-    QCOMPARE(noOutput.getMethodName(), QStringLiteral("addOutputParameterConn(const QString &n_relationVarName, "
-                                                      "IPtrBFSData::ObjectTemplateSharedPtr n_outputParameter)"));
+    QVERIFY_EXCEPTION_THROWN(rule->addInputParameterConn(QStringLiteral("q"), x),
+                             NoElementExceptionOstra);
+    const NoElementExceptionOstra noOutput = caught<NoElementExceptionOstra>(
+        [&] { rule->addOutputParameterConn(QStringLiteral("x"), x); });
+    QCOMPARE(noOutput.getMethodName(),
+             QStringLiteral("addOutputParameterConn(const QString &n_relationVarName, "
+                            "IPtrBFSData::ObjectTemplateSharedPtr n_outputParameter)"));
 
     // Exact type equality: an Int parameter does not bind a Double variable.
-    const ValuesTypesMismatchExceptionOstra mismatch =
-        caught<ValuesTypesMismatchExceptionOstra>([&] { rule->addInputParameterConn(QStringLiteral("x"), count); });
+    const ValuesTypesMismatchExceptionOstra mismatch = caught<ValuesTypesMismatchExceptionOstra>(
+        [&] { rule->addInputParameterConn(QStringLiteral("x"), count); });
     QCOMPARE(mismatch.getExceptionId(), 529);
     QCOMPARE(mismatch.getParameterId(), QStringLiteral("PI"));
     QCOMPARE(mismatch.getExternalValueType(), QVariant::Int);
@@ -95,8 +98,9 @@ void tst_RulesConstraints::ruleBindingChecksRelationNameAndExactType()
     QVERIFY(rule->getInputParametersHash().isEmpty());
 
     rule->addInputParameterConn(QStringLiteral("x"), x);
-    const ElementAlreadyExistExceptionOstra bound = caught<ElementAlreadyExistExceptionOstra>(
-        [&] { rule->addInputParameterConn(QStringLiteral("x"), makeParameter(QStringLiteral("P2"))); });
+    const ElementAlreadyExistExceptionOstra bound = caught<ElementAlreadyExistExceptionOstra>([&] {
+        rule->addInputParameterConn(QStringLiteral("x"), makeParameter(QStringLiteral("P2")));
+    });
     QCOMPARE(bound.getElementId(), QStringLiteral("x"));
     QCOMPARE(bound.getClassName(), QStringLiteral("PtrLinkerHash"));
 
@@ -122,9 +126,10 @@ void tst_RulesConstraints::ruleRebindingAndCopies()
     QVERIFY_EXCEPTION_THROWN(rule->RuleVertexPtrConn::replaceInputParameter(QStringLiteral("x"), y),
                              ElementAlreadyExistExceptionOstra);
     QCOMPARE(rule->getInputParameter(QStringLiteral("x")), x);
-    QVERIFY_EXCEPTION_THROWN(rule->RuleVertexPtrConn::replaceInputParameter(
-                                 QStringLiteral("x"), makeParameter(QStringLiteral("PS"), QVariant::String)),
-                             ValuesTypesMismatchExceptionOstra);
+    QVERIFY_EXCEPTION_THROWN(
+        rule->RuleVertexPtrConn::replaceInputParameter(
+            QStringLiteral("x"), makeParameter(QStringLiteral("PS"), QVariant::String)),
+        ValuesTypesMismatchExceptionOstra);
     QCOMPARE(rule->getInputParameter(QStringLiteral("x")), x);
     const auto w = makeParameter(QStringLiteral("PW"));
     rule->RuleVertexPtrConn::replaceInputParameter(QStringLiteral("x"), w);
@@ -166,7 +171,8 @@ void tst_RulesConstraints::ruleSearchDataUnitesInputPaths()
 
     rule->setBFSParent(x);
     QCOMPARE(rule->getBFSParent(), QSharedPointer<ParameterVertexPtrConn>(x));
-    QCOMPARE(rule->m_BFSRules, IPtrBFSData<ParameterVertexPtrConn>::BFSRulesSet({before1, before2}));
+    QCOMPARE(rule->m_BFSRules,
+             IPtrBFSData<ParameterVertexPtrConn>::BFSRulesSet({before1, before2}));
     QVERIFY(!rule->m_explored);
 
     // An input whose parameter was removed has no path to give and is passed over.
@@ -184,8 +190,8 @@ void tst_RulesConstraints::ruleSearchDataUnitesInputPaths()
 
 void tst_RulesConstraints::constraintBindingAndOwnResultParameter()
 {
-    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = x < y"), XY_DOUBLE,
-                                       FLAG_BOOL);
+    const auto relation = makeRelation(m_storage, QStringLiteral("L1"),
+                                       QStringLiteral("flag = x < y"), XY_DOUBLE, FLAG_BOOL);
     const auto constraint = makeConstraint(QStringLiteral("C1"), RelationPtr());
     const auto result = constraint->getResultParameter();
     QCOMPARE(result->getId(), QStringLiteral("FLAG"));
@@ -193,18 +199,22 @@ void tst_RulesConstraints::constraintBindingAndOwnResultParameter()
     QCOMPARE(result->getDefaultValue(), QVariant(false));
 
     const auto x = makeParameter(QStringLiteral("PX"));
-    QVERIFY_EXCEPTION_THROWN(constraint->addInputParameterConn(QStringLiteral("x"), x), PointerIsNull);
+    QVERIFY_EXCEPTION_THROWN(constraint->addInputParameterConn(QStringLiteral("x"), x),
+                             PointerIsNull);
     constraint->setRelationPtr(relation);
-    const auto mismatch = caught<ValuesTypesMismatchExceptionOstra>(
-        [&] { constraint->addInputParameterConn(QStringLiteral("x"), makeParameter(QStringLiteral("PI"), QVariant::Int)); });
+    const auto mismatch = caught<ValuesTypesMismatchExceptionOstra>([&] {
+        constraint->addInputParameterConn(QStringLiteral("x"),
+                                          makeParameter(QStringLiteral("PI"), QVariant::Int));
+    });
     QCOMPARE(mismatch.getExternalValueType(), QVariant::Int);
     QCOMPARE(mismatch.getInternalValueType(), QVariant::Double);
     QCOMPARE(mismatch.getClassName(), QStringLiteral("ConstraintVertexPtrConn"));
     QVERIFY(constraint->getInputParametersHash().isEmpty());
 
     bindConstraint(x, QStringLiteral("x"), constraint);
-    const auto bound = caught<ElementAlreadyExistExceptionOstra>(
-        [&] { constraint->addInputParameterConn(QStringLiteral("x"), makeParameter(QStringLiteral("P2"))); });
+    const auto bound = caught<ElementAlreadyExistExceptionOstra>([&] {
+        constraint->addInputParameterConn(QStringLiteral("x"), makeParameter(QStringLiteral("P2")));
+    });
     QCOMPARE(bound.getElementId(), QStringLiteral("x"));
 
     // A copy has its own result parameter and no links; reset keeps everything.
@@ -236,7 +246,8 @@ void tst_RulesConstraints::ruleCalculatesOnceBetweenResets()
     QCOMPARE(z->getValue(), QVariant(5.0));
     QCOMPARE(w->getValue(), QVariant(2.0));
     QVERIFY(rule->isCalculated());
-    QCOMPARE(rule->getResultsMap(), (QMap<QString, QVariant>{{QStringLiteral("PZ"), 5.0}, {QStringLiteral("PW"), 2.0}}));
+    QCOMPARE(rule->getResultsMap(),
+             (QMap<QString, QVariant>{{QStringLiteral("PZ"), 5.0}, {QStringLiteral("PW"), 2.0}}));
 
     // Until reset the rule does not run again, whatever the inputs do.
     x->setValue(200.0);
@@ -284,7 +295,8 @@ void tst_RulesConstraints::ruleCalculationRefusesBrokenLinks()
     // An unbound leftover name while the live count still matches is refused the same way.
     rule->deleteInputParameterConn(QStringLiteral("y"));
     rule->PtrLinkerInputParameters::addInputParameter(QStringLiteral("y"), y);
-    rule->PtrLinkerInputParameters::addInputParameter(QStringLiteral("old"), QSharedPointer<ParameterVertexPtrConn>());
+    rule->PtrLinkerInputParameters::addInputParameter(QStringLiteral("old"),
+                                                      QSharedPointer<ParameterVertexPtrConn>());
     QCOMPARE(rule->countOfInputParameters(), 2);
     const auto leftover = caught<InconsistencyDataExceptionOstra>([&] { rule->calculate(); });
     QCOMPARE(leftover.getClassName(), QStringLiteral("RuleCalculation"));
@@ -314,8 +326,8 @@ void tst_RulesConstraints::ruleCalculationRefusesBrokenLinks()
 
 void tst_RulesConstraints::constraintCalculationYieldsTheFlag()
 {
-    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = x < y"), XY_DOUBLE,
-                                       FLAG_BOOL);
+    const auto relation = makeRelation(m_storage, QStringLiteral("L1"),
+                                       QStringLiteral("flag = x < y"), XY_DOUBLE, FLAG_BOOL);
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
     const auto constraint = makeConstraint(QStringLiteral("C1"), relation,
@@ -347,8 +359,8 @@ void tst_RulesConstraints::constraintCalculationRefusesBadRelations()
     const QHash<QString, QVariant::Type> justX = variables({QStringLiteral("x")});
 
     // A single output with another name is found only after the run.
-    const auto named = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("ok = x > 0"), justX,
-                                    {{QStringLiteral("ok"), QVariant::Bool}});
+    const auto named = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("ok = x > 0"),
+                                    justX, {{QStringLiteral("ok"), QVariant::Bool}});
     const auto c1 = makeConstraint(QStringLiteral("C1"), named, {{QStringLiteral("x"), x}});
     const auto afterRun = caught<InconsistencyDataExceptionOstra>([&] { c1->calculate(); });
     QCOMPARE(afterRun.getClassName(), QStringLiteral("ConstraintCalculation"));
@@ -357,15 +369,17 @@ void tst_RulesConstraints::constraintCalculationRefusesBadRelations()
     QVERIFY(!c1->isCalculated());
 
     // Two outputs fail in the preset, before the run.
-    const auto two = makeRelation(m_storage, QStringLiteral("L2"), QStringLiteral("flag = true; other = true"), justX,
-                                  {{QStringLiteral("flag"), QVariant::Bool}, {QStringLiteral("other"), QVariant::Bool}});
+    const auto two = makeRelation(
+        m_storage, QStringLiteral("L2"), QStringLiteral("flag = true; other = true"), justX,
+        {{QStringLiteral("flag"), QVariant::Bool}, {QStringLiteral("other"), QVariant::Bool}});
     const auto c2 = makeConstraint(QStringLiteral("C2"), two, {{QStringLiteral("x"), x}});
     const auto beforeRun = caught<InconsistencyDataExceptionOstra>([&] { c2->calculate(); });
     QCOMPARE(beforeRun.getMethodName(), QStringLiteral("initOutputRelationValue()"));
     QVERIFY(two->getOutputParameterValue(QStringLiteral("other")).isNull());
 
     // A flag that is not Boolean gives 529 and the result keeps its value.
-    const auto number = makeRelation(m_storage, QStringLiteral("L3"), QStringLiteral("flag = 1"), justX, FLAG_BOOL);
+    const auto number = makeRelation(m_storage, QStringLiteral("L3"), QStringLiteral("flag = 1"),
+                                     justX, FLAG_BOOL);
     const auto c3 = makeConstraint(QStringLiteral("C3"), number, {{QStringLiteral("x"), x}});
     const auto notBool = caught<ValuesTypesMismatchExceptionOstra>([&] { c3->calculate(); });
     QCOMPARE(notBool.getExceptionId(), 529);
@@ -378,7 +392,8 @@ void tst_RulesConstraints::constraintCalculationRefusesBadRelations()
     const NoRelation noRelation = caught<NoRelation>([&] { orphan->calculate(); });
     QCOMPARE(noRelation.getClassName(), QStringLiteral("ConstraintCalculation"));
     const auto c5 = makeConstraint(QStringLiteral("C5"), number, {{QStringLiteral("x"), x}});
-    c5->PtrLinkerInputParameters::addInputParameter(QStringLiteral("old"), QSharedPointer<ParameterVertexPtrConn>());
+    c5->PtrLinkerInputParameters::addInputParameter(QStringLiteral("old"),
+                                                    QSharedPointer<ParameterVertexPtrConn>());
     const auto leftover = caught<InconsistencyDataExceptionOstra>([&] { c5->calculate(); });
     QCOMPARE(leftover.getMethodName(), QStringLiteral("initInputRelationValue()"));
 }
@@ -401,8 +416,9 @@ void tst_RulesConstraints::ruleSaveWritesTheAttributeSetInOrder()
 
     RecordingNode node;
     rule->save(node);
-    QCOMPARE(node.written, QStringList({QStringLiteral("id"), QStringLiteral("shortName"), QStringLiteral("author"),
-                                        QStringLiteral("initId"), QStringLiteral("resultId"), QStringLiteral("relation"),
+    QCOMPARE(node.written, QStringList({QStringLiteral("id"), QStringLiteral("shortName"),
+                                        QStringLiteral("author"), QStringLiteral("initId"),
+                                        QStringLiteral("resultId"), QStringLiteral("relation"),
                                         QStringLiteral("Alpha"), QStringLiteral("zeta")}));
     // The pairs follow the link table; compare against the table's own order and as a set.
     QCOMPARE(node.values.value(QStringLiteral("initId")),
@@ -414,8 +430,9 @@ void tst_RulesConstraints::ruleSaveWritesTheAttributeSetInOrder()
     QCOMPARE(node.values.value(QStringLiteral("relation")), QStringLiteral("L1"));
 
     // Extra fields named like the rule's own attributes would overwrite them: they are skipped.
-    for (const QString &name : {QStringLiteral("id"), QStringLiteral("initId"), QStringLiteral("resultId"),
-                                QStringLiteral("relation"), QStringLiteral("internalInfo")})
+    for (const QString &name :
+         {QStringLiteral("id"), QStringLiteral("initId"), QStringLiteral("resultId"),
+          QStringLiteral("relation"), QStringLiteral("internalInfo")})
         rule->addAdditionalField(name, QStringLiteral("bogus"));
     RecordingNode again;
     rule->save(again);
@@ -481,7 +498,8 @@ void tst_RulesConstraints::ruleSaveFailsPartWayAndRefusesUnsafeText()
 void tst_RulesConstraints::loadReadsIdentityAndExtraFieldsOnly()
 {
     RecordingNode node;
-    node.values = {{QStringLiteral("shortName"), QStringLiteral("r")}, {QStringLiteral("unit"), QStringLiteral("kg")}};
+    node.values = {{QStringLiteral("shortName"), QStringLiteral("r")},
+                   {QStringLiteral("unit"), QStringLiteral("kg")}};
     RuleModel rule;
     const auto noId = caught<NoIdExceptionOstra>([&] { rule.load(node); });
     QCOMPARE(noId.getExceptionId(), 520);
@@ -496,7 +514,8 @@ void tst_RulesConstraints::loadReadsIdentityAndExtraFieldsOnly()
     rule.load(node);
     QCOMPARE(rule.getId(), QStringLiteral("R1"));
     QCOMPARE(rule.getShortName(), QStringLiteral("r"));
-    QCOMPARE(rule.getAdditionalFields(), (QHash<QString, QVariant>{{QStringLiteral("unit"), QStringLiteral("kg")}}));
+    QCOMPARE(rule.getAdditionalFields(),
+             (QHash<QString, QVariant>{{QStringLiteral("unit"), QStringLiteral("kg")}}));
     QVERIFY(rule.getInputParametersHash().isEmpty() && rule.getRelationPtr().isNull());
 
     // The unknown attribute goes back out as it came.
@@ -520,8 +539,8 @@ void tst_RulesConstraints::loadReadsIdentityAndExtraFieldsOnly()
 
 void tst_RulesConstraints::constraintSaveWritesItsAttributeSet()
 {
-    const auto relation = makeRelation(m_storage, QStringLiteral("L1"), QStringLiteral("flag = x < y"), XY_DOUBLE,
-                                       FLAG_BOOL);
+    const auto relation = makeRelation(m_storage, QStringLiteral("L1"),
+                                       QStringLiteral("flag = x < y"), XY_DOUBLE, FLAG_BOOL);
     const auto constraint = makeConstraint(QStringLiteral("C1"), relation);
     const auto x = makeParameter(QStringLiteral("PX"));
     const auto y = makeParameter(QStringLiteral("PY"));
@@ -531,10 +550,11 @@ void tst_RulesConstraints::constraintSaveWritesItsAttributeSet()
 
     RecordingNode node;
     constraint->save(node);
-    QCOMPARE(node.written, QStringList({QStringLiteral("id"), QStringLiteral("shortName"), QStringLiteral("initId"),
-                                        QStringLiteral("relation")}));
-    QCOMPARE(node.values.value(QStringLiteral("initId")),
-             ISerializebleObject::convertLinkedObjectsToString(constraint->getInputParametersIds()));
+    QCOMPARE(node.written, QStringList({QStringLiteral("id"), QStringLiteral("shortName"),
+                                        QStringLiteral("initId"), QStringLiteral("relation")}));
+    QCOMPARE(
+        node.values.value(QStringLiteral("initId")),
+        ISerializebleObject::convertLinkedObjectsToString(constraint->getInputParametersIds()));
     QCOMPARE(node.values.value(QStringLiteral("relation")), QStringLiteral("L1"));
 
     constraint->removeInputParameterConn(QStringLiteral("y"));
@@ -580,8 +600,10 @@ void tst_RulesConstraints::ruleIntegrityFindingsInOrder()
     // Names the relation does not declare and wrong types, bound past the binding checks.
     const auto text = makeParameter(QStringLiteral("PS"), QVariant::String);
     const auto raw = QSharedPointer<RuleModel>::create(
-        QStringLiteral("R4"), QHash<QString, QSharedPointer<ParameterVertexPtrConn>>{{QStringLiteral("x"), text}},
-        QHash<QString, QSharedPointer<ParameterVertexPtrConn>>{{QStringLiteral("q"), z}}, QSharedPointer<OstraClass>());
+        QStringLiteral("R4"),
+        QHash<QString, QSharedPointer<ParameterVertexPtrConn>>{{QStringLiteral("x"), text}},
+        QHash<QString, QSharedPointer<ParameterVertexPtrConn>>{{QStringLiteral("q"), z}},
+        QSharedPointer<OstraClass>());
     raw->setShortName(QStringLiteral("r4"));
     raw->setRelationPtr(oneInput);
     const ModelIntegrity links = raw->checkRuleIntegrity();
@@ -655,7 +677,8 @@ void tst_RulesConstraints::constraintIntegrityFindingsInOrder()
     orphan->setShortName(QString());
     const ModelIntegrity alone = orphan->checkConstraintIntegrity();
     QCOMPARE(codes(alone), QList<int>({10}));
-    QCOMPARE(alone.getIntegrityMsgs().first().getMsgReasons(), QList<QSharedPointer<const BaseOstraObj>>({orphan}));
+    QCOMPARE(alone.getIntegrityMsgs().first().getMsgReasons(),
+             QList<QSharedPointer<const BaseOstraObj>>({orphan}));
 
     const auto relation = makeRelation(m_storage, QStringLiteral("L1"),
                                        QStringLiteral("flag = x > 0"),
@@ -671,13 +694,14 @@ void tst_RulesConstraints::constraintIntegrityFindingsInOrder()
 
     constraint->setShortName(QStringLiteral("c1"));
     constraint->removeInputParameterConn(QStringLiteral("x"));
-    constraint->PtrLinkerInputParameters::addInputParameter(QStringLiteral("old"),
-                                                            QSharedPointer<ParameterVertexPtrConn>());
+    constraint->PtrLinkerInputParameters::addInputParameter(
+        QStringLiteral("old"), QSharedPointer<ParameterVertexPtrConn>());
     QCOMPARE(codes(constraint->checkConstraintIntegrity()), QList<int>({11, 14, 12}));
 
     const auto text = makeParameter(QStringLiteral("PS"), QVariant::String);
     const auto raw = QSharedPointer<ConstraintModel>::create(
-        QStringLiteral("C2"), QHash<QString, QSharedPointer<ParameterVertexPtrConn>>{{QStringLiteral("x"), text}},
+        QStringLiteral("C2"),
+        QHash<QString, QSharedPointer<ParameterVertexPtrConn>>{{QStringLiteral("x"), text}},
         QSharedPointer<OstraClass>());
     raw->setShortName(QStringLiteral("c2"));
     raw->setRelationPtr(relation);
@@ -700,17 +724,20 @@ void tst_RulesConstraints::ownedLayerViewsAndOwnerChecks()
     x.reset();
     QVERIFY(rule->getInputParameters().contains(QStringLiteral("x")));
     QVERIFY(rule->getInputParameter(QStringLiteral("x")).isNull());
-    const auto absent = caught<NoElementExceptionOstra>([&] { rule->getOutputParameter(QStringLiteral("q")); });
+    const auto absent = caught<NoElementExceptionOstra>(
+        [&] { rule->getOutputParameter(QStringLiteral("q")); });
     QCOMPARE(absent.getClassName(), QStringLiteral("PtrLinkerHash"));
     QCOMPARE(absent.getMethodName(), QStringLiteral("getObject(const QString& n_linkedName)"));
 
     const QSharedPointer<BaseOstraObj> asRule = rule;
-    const QSharedPointer<BaseOstraObj> asConstraint = makeConstraint(QStringLiteral("C1"), relation);
+    const QSharedPointer<BaseOstraObj> asConstraint = makeConstraint(QStringLiteral("C1"),
+                                                                     relation);
     QCOMPARE(asRule->getOstraObjectType(), OBJECT_TYPE_RULE);
     QCOMPARE(asConstraint->getOstraObjectType(), OBJECT_TYPE_CONSTRAINT);
 
-    QVERIFY_EXCEPTION_THROWN(QSharedPointer<RuleModel>::create(QString(), QSharedPointer<OstraClass>()),
-                             NoIdExceptionOstra);
+    QVERIFY_EXCEPTION_THROWN(
+        QSharedPointer<RuleModel>::create(QString(), QSharedPointer<OstraClass>()),
+        NoIdExceptionOstra);
     const auto noParent = caught<NoParentException>([&] { rule->removeParent(); });
     QCOMPARE(noParent.getObjectWithNoParnetId(), QStringLiteral("R1"));
     QCOMPARE(noParent.getClassName(), QStringLiteral("RuleModel"));

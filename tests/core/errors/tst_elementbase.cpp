@@ -135,7 +135,8 @@ void tst_ElementBase::typeNames()
 {
     QFETCH(int, type);
     QFETCH(QString, name);
-    const QString text = BaseOstraObj::convertOstraObjectTypeToString(static_cast<OstraObjectType>(type));
+    const QString text = BaseOstraObj::convertOstraObjectTypeToString(
+        static_cast<OstraObjectType>(type));
     QCOMPARE(text, name);
     if (name.isEmpty())
         QVERIFY(text.isEmpty());

@@ -16,9 +16,10 @@ const QString END_LINE = QStringLiteral("--------------------------------------\
 QString baseLines(int n_id, const QString &n_className, const QString &n_methodName,
                   const QString &n_description)
 {
-    return QStringLiteral("Exception Id: ") + QString::number(n_id) + QStringLiteral("\nClass name: ")
-           + n_className + QStringLiteral("\nMethod name: ") + n_methodName
-           + QStringLiteral("\nDescription: ") + n_description + QStringLiteral("\n");
+    return QStringLiteral("Exception Id: ") + QString::number(n_id)
+           + QStringLiteral("\nClass name: ") + n_className + QStringLiteral("\nMethod name: ")
+           + n_methodName + QStringLiteral("\nDescription: ") + n_description
+           + QStringLiteral("\n");
 }
 
 // One concrete exception class: how to make a sample, what it must render after the base lines,
@@ -37,10 +38,10 @@ struct ExceptionCase
 };
 
 template<class T>
-ExceptionCase makeCase(const char *n_name, int n_id, const QString &n_description,
-                       std::function<T *(QSharedPointer<ExceptionOstra>)> n_make,
-                       const QString &n_ownLines,
-                       std::function<void(const T &)> n_check = [](const T &) {})
+ExceptionCase makeCase(
+    const char *n_name, int n_id, const QString &n_description,
+    std::function<T *(QSharedPointer<ExceptionOstra>)> n_make, const QString &n_ownLines,
+    std::function<void(const T &)> n_check = [](const T &) {})
 {
     ExceptionCase c;
     c.name = n_name;

@@ -12,7 +12,8 @@ const QString END_LINE = QStringLiteral("--------------------------------------\
 
 QSharedPointer<const BaseOstraObj> element(const QString &n_id)
 {
-    return QSharedPointer<const BaseOstraObj>::create(n_id, QString(), QString(), QString(), QString());
+    return QSharedPointer<const BaseOstraObj>::create(n_id, QString(), QString(), QString(),
+                                                      QString());
 }
 
 IntegrityMsg message(IntegrityMsg::MsgType n_type, int n_code,
@@ -84,7 +85,8 @@ void tst_Integrity::errorFlagNeverResets()
     QVERIFY(report.getIntegrityMsgs().isEmpty());
     QVERIFY(!report.areAnyErrors());
 
-    IntegrityMsg warning = message(IntegrityMsg::WARNING, IntegrityMsg::MSG_CODE_RULE_SHORTNAME_IS_EMPTY);
+    IntegrityMsg warning = message(IntegrityMsg::WARNING,
+                                   IntegrityMsg::MSG_CODE_RULE_SHORTNAME_IS_EMPTY);
     IntegrityMsg information = message(IntegrityMsg::INFORMATION, 24);
     report.addIntegrityMsg(warning);
     report.addIntegrityMsg(information);
@@ -161,7 +163,8 @@ void tst_Integrity::saveFailureWithTwoMessages()
     IntegrityMsg emptyName = message(IntegrityMsg::WARNING,
                                      IntegrityMsg::MSG_CODE_RELATION_SHORTNAME_IS_EMPTY,
                                      {element(QStringLiteral("C"))});
-    IntegrityMsg noReasons = message(IntegrityMsg::INFORMATION, IntegrityMsg::MSG_CODE_CLASS_NO_RELATIONS_STORAGE);
+    IntegrityMsg noReasons = message(IntegrityMsg::INFORMATION,
+                                     IntegrityMsg::MSG_CODE_CLASS_NO_RELATIONS_STORAGE);
     report.addIntegrityMsg(duplicates);
     report.addIntegrityMsg(emptyName);
     report.addIntegrityMsg(noReasons);

@@ -102,7 +102,8 @@ void tst_ClassTree::addingReachesEveryAncestor()
     Tree t;
     const RulePtr rule = placeRule(t.grandchild, QStringLiteral("r"), QStringLiteral("twice"),
                                    {{QStringLiteral("x"), QStringLiteral("pg")}}, {});
-    const ConstrPtr constraint = placeConstraint(t.grandchild, QStringLiteral("k"), QStringLiteral("positive"),
+    const ConstrPtr constraint = placeConstraint(t.grandchild, QStringLiteral("k"),
+                                                 QStringLiteral("positive"),
                                                  {{QStringLiteral("v"), QStringLiteral("pg")}});
     for (const ClassPtr &cls : {t.grandchild, t.child, t.root}) {
         QVERIFY(cls->parametersContains(QStringLiteral("pg")));
@@ -117,7 +118,8 @@ void tst_ClassTree::addingReachesEveryAncestor()
     QCOMPARE(t.pg->getParent(), t.grandchild);
     QCOMPARE(rule->getParent(), t.grandchild);
     QCOMPARE(constraint->getParent(), t.grandchild);
-    QCOMPARE(idsOf(t.root->getAllClassesHash()), idSet({QStringLiteral("child"), QStringLiteral("grandchild")}));
+    QCOMPARE(idsOf(t.root->getAllClassesHash()),
+             idSet({QStringLiteral("child"), QStringLiteral("grandchild")}));
     QCOMPARE(idsOf(t.child->getAllClassesHash()), idSet({QStringLiteral("grandchild")}));
     QVERIFY(t.grandchild->getAllClassesSet().isEmpty());
     QVERIFY(t.grandchild->getOwnClassesSet().isEmpty());
@@ -133,7 +135,8 @@ void tst_ClassTree::duplicateIdsChangeNothing()
     auto own = catchAs<ElementAlreadyExistExceptionOstra>(
         [&] { t.child->addParameter(makeParameter(QStringLiteral("pc"))); });
     QVERIFY(own);
-    QCOMPARE(own->getMethodName(), QStringLiteral("addParameterToOwn(ParameterModel::ParameterModelPtr n_parameterPtr)"));
+    QCOMPARE(own->getMethodName(),
+             QStringLiteral("addParameterToOwn(ParameterModel::ParameterModelPtr n_parameterPtr)"));
     QCOMPARE(own->getClassName(), QStringLiteral("OstraClass"));
 
     // An id already below: refused by the store, and no store nor own set changes.
@@ -196,12 +199,15 @@ void tst_ClassTree::deletingParametersAndRules()
 {
     Tree t;
     const RulePtr rule = placeRule(t.child, QStringLiteral("r"), QStringLiteral("twice"),
-                                   {{QStringLiteral("x"), QStringLiteral("pc")}}, {{QStringLiteral("y"), QStringLiteral("pc2")}});
+                                   {{QStringLiteral("x"), QStringLiteral("pc")}},
+                                   {{QStringLiteral("y"), QStringLiteral("pc2")}});
     auto notOwner = catchAs<NotObjectOwner>([&] { t.root->deleteParameterFromClass(t.pc, true); });
     QVERIFY(notOwner);
     QCOMPARE(notOwner->getWrongOwnerId(), QStringLiteral("root"));
-    QVERIFY(catchAs<NoElementExceptionOstra>([&] { t.root->deleteParameterFromClass(QStringLiteral("none"), true); }));
-    QVERIFY(catchAs<NotObjectOwner>([&] { t.root->deleteRuleFromClass(QStringLiteral("r"), true); }));
+    QVERIFY(catchAs<NoElementExceptionOstra>(
+        [&] { t.root->deleteParameterFromClass(QStringLiteral("none"), true); }));
+    QVERIFY(
+        catchAs<NotObjectOwner>([&] { t.root->deleteRuleFromClass(QStringLiteral("r"), true); }));
 
     t.child->deleteParameterFromClass(t.pc, false);
     QVERIFY(!t.root->parametersContains(QStringLiteral("pc")));
@@ -233,10 +239,13 @@ void tst_ClassTree::deleteChildClassCutsOnlyBorderEdges()
     // A rule of the root reads a parameter of the child; a rule of the child reads one of the
     // grandchild (an edge inside the leaving subtree); a root constraint reads the grandchild.
     const RulePtr outer = placeRule(t.root, QStringLiteral("outer"), QStringLiteral("twice"),
-                                    {{QStringLiteral("x"), QStringLiteral("pc")}}, {{QStringLiteral("y"), QStringLiteral("pr")}});
+                                    {{QStringLiteral("x"), QStringLiteral("pc")}},
+                                    {{QStringLiteral("y"), QStringLiteral("pr")}});
     const RulePtr inner = placeRule(t.child, QStringLiteral("inner"), QStringLiteral("twice"),
-                                    {{QStringLiteral("x"), QStringLiteral("pg")}}, {{QStringLiteral("y"), QStringLiteral("pc2")}});
-    const ConstrPtr check = placeConstraint(t.root, QStringLiteral("check"), QStringLiteral("positive"),
+                                    {{QStringLiteral("x"), QStringLiteral("pg")}},
+                                    {{QStringLiteral("y"), QStringLiteral("pc2")}});
+    const ConstrPtr check = placeConstraint(t.root, QStringLiteral("check"),
+                                            QStringLiteral("positive"),
                                             {{QStringLiteral("v"), QStringLiteral("pg")}});
 
     t.root->deleteChildClass(t.child, deleteEdges);
@@ -265,10 +274,13 @@ void tst_ClassTree::deleteRelationRemovesItsUsersEverywhere()
 {
     Tree t;
     const RulePtr atRoot = placeRule(t.root, QStringLiteral("a"), QStringLiteral("twice"),
-                                     {{QStringLiteral("x"), QStringLiteral("pr")}}, {{QStringLiteral("y"), QStringLiteral("pc")}});
+                                     {{QStringLiteral("x"), QStringLiteral("pr")}},
+                                     {{QStringLiteral("y"), QStringLiteral("pc")}});
     const RulePtr inChild = placeRule(t.child, QStringLiteral("b"), QStringLiteral("twice"),
-                                      {{QStringLiteral("x"), QStringLiteral("pc")}}, {{QStringLiteral("y"), QStringLiteral("pc2")}});
-    const ConstrPtr kept = placeConstraint(t.grandchild, QStringLiteral("k"), QStringLiteral("positive"),
+                                      {{QStringLiteral("x"), QStringLiteral("pc")}},
+                                      {{QStringLiteral("y"), QStringLiteral("pc2")}});
+    const ConstrPtr kept = placeConstraint(t.grandchild, QStringLiteral("k"),
+                                           QStringLiteral("positive"),
                                            {{QStringLiteral("v"), QStringLiteral("pg")}});
     const RulePtr unlinked = makeRule(QStringLiteral("u"));
     t.grandchild->addRule(unlinked); // linked to no relation: passed over
@@ -286,7 +298,8 @@ void tst_ClassTree::deleteRelationRemovesItsUsersEverywhere()
     QVERIFY(!t.root->constraintsContains(QStringLiteral("k")));
     QVERIFY(t.pg->getConstraints().isEmpty());
     QCOMPARE(t.storage->getRelationsCount(), 0);
-    QVERIFY(catchAs<NoElementExceptionOstra>([&] { t.root->deleteRelation(QStringLiteral("twice")); }));
+    QVERIFY(
+        catchAs<NoElementExceptionOstra>([&] { t.root->deleteRelation(QStringLiteral("twice")); }));
 }
 
 void tst_ClassTree::levelSearch()
@@ -312,10 +325,12 @@ void tst_ClassTree::levelSearch()
     QCOMPARE(rule->getParent(), t.grandchild);
     auto outside = catchAs<NoElementExceptionOstra>([&] { leaf->setMinLevelToRule(rule); });
     QVERIFY(outside);
-    QCOMPARE(outside->getMethodName(), QStringLiteral("setRuleMinLevel(BaseClassCommonData::RuleSharedPtr n_rulePtr)"));
+    QCOMPARE(outside->getMethodName(),
+             QStringLiteral("setRuleMinLevel(BaseClassCommonData::RuleSharedPtr n_rulePtr)"));
 
     // A parameter that no class up to the root holds.
-    const QSharedPointer<RelationsStorage> otherStorage = QSharedPointer<RelationsStorage>::create();
+    const QSharedPointer<RelationsStorage> otherStorage =
+        QSharedPointer<RelationsStorage>::create();
     makeRelation(otherStorage, QStringLiteral("twice"), QStringLiteral("1;"), {QStringLiteral("x")},
                  QStringList());
     const ClassPtr other = makeClass(QStringLiteral("other"), otherStorage);
@@ -328,7 +343,8 @@ void tst_ClassTree::levelSearch()
     other->deleteParameterFromClass(foreign, false);
     auto past = catchAs<PointerIsNull>([&] { other->getMinRuleLevel(lost); });
     QVERIFY(past);
-    QCOMPARE(past->getMethodName(), QStringLiteral("getMinRuleLevel(RuleModel::RuleModelPtr n_rulePtr)"));
+    QCOMPARE(past->getMethodName(),
+             QStringLiteral("getMinRuleLevel(RuleModel::RuleModelPtr n_rulePtr)"));
 }
 
 void tst_ClassTree::levelAfterParameterMove()
@@ -346,8 +362,10 @@ void tst_ClassTree::levelAfterParameterMove()
     b->addParameter(p2);
     makeRelation(storage, QStringLiteral("sum"), QStringLiteral("1;"),
                  {QStringLiteral("a"), QStringLiteral("b")}, QStringList());
-    const RulePtr rule = placeRule(root, QStringLiteral("R"), QStringLiteral("sum"),
-                                   {{QStringLiteral("a"), QStringLiteral("p1")}, {QStringLiteral("b"), QStringLiteral("p2")}}, {});
+    const RulePtr rule = placeRule(
+        root, QStringLiteral("R"), QStringLiteral("sum"),
+        {{QStringLiteral("a"), QStringLiteral("p1")}, {QStringLiteral("b"), QStringLiteral("p2")}},
+        {});
 
     b->changeParent(p2, a);
     QCOMPARE(p2->getParent(), a);
@@ -370,7 +388,8 @@ void tst_ClassTree::ruleMoveRefusedWithoutParameters()
 {
     Tree t;
     const RulePtr rule = placeRule(t.child, QStringLiteral("r"), QStringLiteral("twice"),
-                                   {{QStringLiteral("x"), QStringLiteral("pc")}}, {{QStringLiteral("y"), QStringLiteral("pc2")}});
+                                   {{QStringLiteral("x"), QStringLiteral("pc")}},
+                                   {{QStringLiteral("y"), QStringLiteral("pc2")}});
     auto refused = catchAs<BadNewObjectParent>([&] { t.child->changeParent(rule, t.grandchild); });
     QVERIFY(refused);
     QCOMPARE(refused->getExceptionId(), 509);
@@ -386,7 +405,8 @@ void tst_ClassTree::ruleMoveRefusedWithoutParameters()
     // Up to an ancestor is fine, and a constraint moves the same way.
     t.child->changeParent(rule, t.root);
     QCOMPARE(rule->getParent(), t.root);
-    const ConstrPtr check = placeConstraint(t.child, QStringLiteral("k"), QStringLiteral("positive"),
+    const ConstrPtr check = placeConstraint(t.child, QStringLiteral("k"),
+                                            QStringLiteral("positive"),
                                             {{QStringLiteral("v"), QStringLiteral("pc")}});
     QVERIFY(catchAs<BadNewObjectParent>([&] { t.child->changeParent(check, t.grandchild); }));
     QCOMPARE(check->getParent(), t.child);
@@ -410,20 +430,24 @@ void tst_ClassTree::classMoveRefusals()
     const ClassPtr clash = makeClass(QStringLiteral("clash"), t.storage);
     t.grandchild->addClass(clash);
     clash->addParameter(makeParameter(QStringLiteral("px2")));
-    const ClassPtr holder = makeClass(QStringLiteral("holder"), QSharedPointer<RelationsStorage>::create());
+    const ClassPtr holder = makeClass(QStringLiteral("holder"),
+                                      QSharedPointer<RelationsStorage>::create());
     holder->addParameter(makeParameter(QStringLiteral("pc")));
-    QVERIFY(catchAs<ElementAlreadyExistExceptionOstra>([&] { t.root->changeParent(t.child, holder); }));
+    QVERIFY(
+        catchAs<ElementAlreadyExistExceptionOstra>([&] { t.root->changeParent(t.child, holder); }));
     // Nothing moved.
     QCOMPARE(t.child->getParent(), t.root);
     QVERIFY(t.root->isChild(t.child));
     QCOMPARE(idsOf(t.root->getAllClassesHash()),
-             idSet({QStringLiteral("child"), QStringLiteral("grandchild"), QStringLiteral("other"), QStringLiteral("clash")}));
+             idSet({QStringLiteral("child"), QStringLiteral("grandchild"), QStringLiteral("other"),
+                    QStringLiteral("clash")}));
     QVERIFY(t.root->parametersContains(QStringLiteral("pg")));
     QVERIFY(holder->getAllClassesHash().isEmpty());
     // A parameter moved where its id is taken stays where it was.
     const ParamPtr dup = makeParameter(QStringLiteral("pr"));
     holder->addParameter(dup);
-    QVERIFY(catchAs<ElementAlreadyExistExceptionOstra>([&] { holder->changeParent(dup, t.child); }));
+    QVERIFY(
+        catchAs<ElementAlreadyExistExceptionOstra>([&] { holder->changeParent(dup, t.child); }));
     QCOMPARE(dup->getParent(), holder);
     QVERIFY(holder->isChild(dup));
 }
@@ -435,14 +459,17 @@ void tst_ClassTree::classMoveCarriesWholeSubtree()
     t.root->addClass(other);
     // A root rule reads the grandchild's parameter and writes the root's.
     const RulePtr outer = placeRule(t.root, QStringLiteral("outer"), QStringLiteral("twice"),
-                                    {{QStringLiteral("x"), QStringLiteral("pg")}}, {{QStringLiteral("y"), QStringLiteral("pr")}});
+                                    {{QStringLiteral("x"), QStringLiteral("pg")}},
+                                    {{QStringLiteral("y"), QStringLiteral("pr")}});
     const RulePtr inner = placeRule(t.grandchild, QStringLiteral("inner"), QStringLiteral("twice"),
                                     {{QStringLiteral("x"), QStringLiteral("pg")}}, {});
     t.root->changeParent(t.child, other);
     QCOMPARE(t.child->getParent(), other);
-    QCOMPARE(idsOf(other->getAllClassesHash()), idSet({QStringLiteral("child"), QStringLiteral("grandchild")}));
-    QCOMPARE(idsOf(t.root->getAllClassesHash()),
-             idSet({QStringLiteral("child"), QStringLiteral("grandchild"), QStringLiteral("other")}));
+    QCOMPARE(idsOf(other->getAllClassesHash()),
+             idSet({QStringLiteral("child"), QStringLiteral("grandchild")}));
+    QCOMPARE(
+        idsOf(t.root->getAllClassesHash()),
+        idSet({QStringLiteral("child"), QStringLiteral("grandchild"), QStringLiteral("other")}));
     QVERIFY(other->parametersContains(QStringLiteral("pg")));
     QVERIFY(other->rulesContains(QStringLiteral("inner")));
     QCOMPARE(outer->getInputParameter(QStringLiteral("x")), t.pg);
@@ -539,15 +566,18 @@ void tst_ClassTree::bindingsMoveAndRestore()
     QCOMPARE(rule->getOutputParameter(QStringLiteral("y")), t.pc2);
 
     // A rebinding refused for its type keeps the old binding on both sides.
-    QVERIFY(catchAs<ExceptionOstra>([&] { rule->replaceInputParameter(QStringLiteral("x"), text); }));
+    QVERIFY(
+        catchAs<ExceptionOstra>([&] { rule->replaceInputParameter(QStringLiteral("x"), text); }));
     QCOMPARE(rule->getInputParameter(QStringLiteral("x")), t.pc);
     QCOMPARE(t.pc->getOutputRules().count(rule), 1);
     QVERIFY(text->getOutputRules().isEmpty());
-    QVERIFY(catchAs<ExceptionOstra>([&] { rule->replaceOutputParameter(QStringLiteral("y"), text); }));
+    QVERIFY(
+        catchAs<ExceptionOstra>([&] { rule->replaceOutputParameter(QStringLiteral("y"), text); }));
     QCOMPARE(rule->getOutputParameter(QStringLiteral("y")), t.pc2);
     QVERIFY(t.pc2->getInputRules().contains(rule));
 
-    // A good rebinding to the grandchild's parameter: the rule settles where all its parameters are.
+    // A good rebinding to the grandchild's parameter: the rule settles where all its parameters
+    // are.
     rule->replaceInputParameter(QStringLiteral("x"), t.pg);
     QCOMPARE(rule->getInputParameter(QStringLiteral("x")), t.pg);
     QVERIFY(t.pc->getOutputRules().isEmpty());
@@ -560,9 +590,11 @@ void tst_ClassTree::bindingsMoveAndRestore()
     QVERIFY(!rule->getInputParameters().contains(QStringLiteral("x")));
 
     // The same for a constraint.
-    const ConstrPtr check = placeConstraint(t.child, QStringLiteral("k"), QStringLiteral("positive"),
+    const ConstrPtr check = placeConstraint(t.child, QStringLiteral("k"),
+                                            QStringLiteral("positive"),
                                             {{QStringLiteral("v"), QStringLiteral("pc")}});
-    QVERIFY(catchAs<ExceptionOstra>([&] { check->replaceInputParameter(QStringLiteral("v"), text); }));
+    QVERIFY(
+        catchAs<ExceptionOstra>([&] { check->replaceInputParameter(QStringLiteral("v"), text); }));
     QCOMPARE(check->getInputParameter(QStringLiteral("v")), t.pc);
     QVERIFY(t.pc->getConstraints().contains(check));
     QVERIFY(text->getConstraints().isEmpty());
@@ -591,7 +623,8 @@ void tst_ClassTree::integrityParameterAndClassNamesakes()
     QVERIFY(report.areAnyErrors());
     const IntegrityMsg finding = report.getIntegrityMsgs().first();
     QCOMPARE(finding.getMsgType(), IntegrityMsg::ERROR);
-    QCOMPARE(idSet(reasonIds(finding)), idSet({QStringLiteral("pc"), QStringLiteral("pc2"), QStringLiteral("child")}));
+    QCOMPARE(idSet(reasonIds(finding)),
+             idSet({QStringLiteral("pc"), QStringLiteral("pc2"), QStringLiteral("child")}));
     QCOMPARE(reasonIds(finding).last(), QStringLiteral("child"));
 
     // Saving is refused and nothing is written into the node.
@@ -622,7 +655,8 @@ void tst_ClassTree::integrityParameterAndClassNamesakes()
     t.grandchild->setShortName(QStringLiteral("twin"));
     const ClassPtr second = makeClass(QStringLiteral("second"), t.storage, QStringLiteral("twin"));
     t.child->addClass(second);
-    const ClassPtr rootTwin = makeClass(QStringLiteral("rootTwin"), t.storage, QStringLiteral("child"));
+    const ClassPtr rootTwin = makeClass(QStringLiteral("rootTwin"), t.storage,
+                                        QStringLiteral("child"));
     t.root->addClass(rootTwin);
     report = t.root->checkClassIntegrity();
     QCOMPARE(codesOf(report), (QList<int>{IntegrityMsg::MSG_CODE_CLASS_WITH_SAME_SHORTNAME,
@@ -636,18 +670,20 @@ void tst_ClassTree::integrityParameterAndClassNamesakes()
 void tst_ClassTree::integrityRuleAndConstraintNamesakes()
 {
     Tree t;
-    placeRule(t.child, QStringLiteral("r1"), QStringLiteral("twice"), {{QStringLiteral("x"), QStringLiteral("pc")}},
+    placeRule(t.child, QStringLiteral("r1"), QStringLiteral("twice"),
+              {{QStringLiteral("x"), QStringLiteral("pc")}},
               {{QStringLiteral("y"), QStringLiteral("pc2")}}, QStringLiteral("same"));
-    placeRule(t.root, QStringLiteral("r2"), QStringLiteral("twice"), {{QStringLiteral("x"), QStringLiteral("pr")}},
+    placeRule(t.root, QStringLiteral("r2"), QStringLiteral("twice"),
+              {{QStringLiteral("x"), QStringLiteral("pr")}},
               {{QStringLiteral("y"), QStringLiteral("pg")}}, QStringLiteral("same"));
-    placeConstraint(t.child, QStringLiteral("k1"), QStringLiteral("positive"), {{QStringLiteral("v"), QStringLiteral("pc")}},
-                    QStringLiteral("dup"));
-    placeConstraint(t.child, QStringLiteral("k2"), QStringLiteral("positive"), {{QStringLiteral("v"), QStringLiteral("pc2")}},
-                    QStringLiteral("dup"));
-    placeConstraint(t.grandchild, QStringLiteral("k3"), QStringLiteral("positive"), {{QStringLiteral("v"), QStringLiteral("pg")}},
-                    QStringLiteral("other"));
-    placeConstraint(t.root, QStringLiteral("k4"), QStringLiteral("positive"), {{QStringLiteral("v"), QStringLiteral("pr")}},
-                    QStringLiteral("other"));
+    placeConstraint(t.child, QStringLiteral("k1"), QStringLiteral("positive"),
+                    {{QStringLiteral("v"), QStringLiteral("pc")}}, QStringLiteral("dup"));
+    placeConstraint(t.child, QStringLiteral("k2"), QStringLiteral("positive"),
+                    {{QStringLiteral("v"), QStringLiteral("pc2")}}, QStringLiteral("dup"));
+    placeConstraint(t.grandchild, QStringLiteral("k3"), QStringLiteral("positive"),
+                    {{QStringLiteral("v"), QStringLiteral("pg")}}, QStringLiteral("other"));
+    placeConstraint(t.root, QStringLiteral("k4"), QStringLiteral("positive"),
+                    {{QStringLiteral("v"), QStringLiteral("pr")}}, QStringLiteral("other"));
     const ModelIntegrity report = t.root->checkClassIntegrity();
     QCOMPARE(codesOf(report), (QList<int>{IntegrityMsg::MSG_CODE_RULE_WITH_SAME_SHORTNAME,
                                           IntegrityMsg::MSG_CODE_CONSTRAINT_WITH_SAME_SHORTNAME,
@@ -675,7 +711,8 @@ void tst_ClassTree::integrityFailures()
     const RulePtr bare = makeRule(QStringLiteral("bare"), QStringLiteral("named"));
     t.child->addRule(bare);
     t.child->addConstraint(makeConstraint(QStringLiteral("bareK"), QStringLiteral("named")));
-    placeRule(t.child, QStringLiteral("r"), QStringLiteral("twice"), {{QStringLiteral("x"), QStringLiteral("pc")}},
+    placeRule(t.child, QStringLiteral("r"), QStringLiteral("twice"),
+              {{QStringLiteral("x"), QStringLiteral("pc")}},
               {{QStringLiteral("y"), QStringLiteral("pc2")}}, QStringLiteral("named"));
     const ModelIntegrity report = t.root->checkClassIntegrity();
     const QList<int> codes = codesOf(report);
@@ -686,14 +723,15 @@ void tst_ClassTree::integrityFailures()
     QVERIFY(t.root->isRuleWithSameShortNameExist(t.root->getRule(QStringLiteral("r"))).isNull());
 
     // No relations storage.
-    const ClassPtr noStorage = QSharedPointer<OstraClass>::create(QStringLiteral("n"), QSharedPointer<RelationsStorage>());
+    const ClassPtr noStorage = QSharedPointer<OstraClass>::create(
+        QStringLiteral("n"), QSharedPointer<RelationsStorage>());
     auto missing = catchAs<PointerIsNull>([&] { noStorage->checkClassIntegrity(); });
     QVERIFY(missing);
     QCOMPARE(missing->getMethodName(), QStringLiteral("checkClassIntegrityOfRelations()"));
 
     // A broken constraint entry is refused, not dereferenced.
-    const QSharedPointer<ClassWithRawStores> raw =
-        QSharedPointer<ClassWithRawStores>::create(QStringLiteral("raw"), QSharedPointer<RelationsStorage>::create());
+    const QSharedPointer<ClassWithRawStores> raw = QSharedPointer<ClassWithRawStores>::create(
+        QStringLiteral("raw"), QSharedPointer<RelationsStorage>::create());
     raw->putNullConstraint(QStringLiteral("ghost"));
     QVERIFY(catchAs<PointerIsNull>([&] { raw->checkClassIntegrity(); }));
 }
@@ -704,33 +742,40 @@ void tst_ClassTree::copyAndClone()
     const ClassPtr leaf = makeClass(QStringLiteral("leaf"), t.storage);
     t.grandchild->addClass(leaf);
     leaf->addParameter(makeParameter(QStringLiteral("pl")));
-    placeRule(t.child, QStringLiteral("r"), QStringLiteral("twice"), {{QStringLiteral("x"), QStringLiteral("pg")}},
+    placeRule(t.child, QStringLiteral("r"), QStringLiteral("twice"),
+              {{QStringLiteral("x"), QStringLiteral("pg")}},
               {{QStringLiteral("y"), QStringLiteral("pc")}});
-    placeConstraint(t.root, QStringLiteral("k"), QStringLiteral("positive"), {{QStringLiteral("v"), QStringLiteral("pl")}});
+    placeConstraint(t.root, QStringLiteral("k"), QStringLiteral("positive"),
+                    {{QStringLiteral("v"), QStringLiteral("pl")}});
     t.root->setParameterDefaultValue(QStringLiteral("pg"), QVariant(2.5));
-    t.root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM, QSharedPointer<BaseAlgorithmData>::create(false, true));
+    t.root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM,
+                               QSharedPointer<BaseAlgorithmData>::create(false, true));
 
     const ClassPtr copied = t.child->copy(QSharedPointer<RelationsStorage>());
     QCOMPARE(copied->getId(), QStringLiteral("child"));
     QVERIFY(!copied->hasParent());
     QVERIFY(copied->getSearchAlgorithm().isNull());
     QCOMPARE(copied->getRelationsStorage(), t.storage);
-    QCOMPARE(idsOf(copied->getAllClassesHash()), idSet({QStringLiteral("grandchild"), QStringLiteral("leaf")}));
+    QCOMPARE(idsOf(copied->getAllClassesHash()),
+             idSet({QStringLiteral("grandchild"), QStringLiteral("leaf")}));
     const RulePtr copiedRule = copied->getRule(QStringLiteral("r"));
     QVERIFY(copiedRule != t.child->getRule(QStringLiteral("r")));
-    QCOMPARE(copiedRule->getInputParameter(QStringLiteral("x")), copied->getParameter(QStringLiteral("pg")));
+    QCOMPARE(copiedRule->getInputParameter(QStringLiteral("x")),
+             copied->getParameter(QStringLiteral("pg")));
     QVERIFY(copiedRule->getInputParameter(QStringLiteral("x")) != t.pg);
     QCOMPARE(copiedRule->getRelationPtr(), t.twice);
     QCOMPARE(copied->getParameter(QStringLiteral("pg"))->getDefaultValue(), QVariant(2.5));
     QCOMPARE(t.pg->getOutputRules().size(), 1); // the source gained nothing
 
-    const QSharedPointer<RelationsStorage> storageCopy = QSharedPointer<RelationsStorage>::create(*t.storage);
+    const QSharedPointer<RelationsStorage> storageCopy = QSharedPointer<RelationsStorage>::create(
+        *t.storage);
     const ClassPtr cloned = t.root->clone(storageCopy);
     QVERIFY(cloned->getId() != QStringLiteral("root"));
     QCOMPARE(cloned->getId().size(), 36);
-    const QSet<QString> oldIds = idSet({QStringLiteral("child"), QStringLiteral("grandchild"), QStringLiteral("leaf"),
-                                        QStringLiteral("pr"), QStringLiteral("pc"), QStringLiteral("pc2"),
-                                        QStringLiteral("pg"), QStringLiteral("pl"), QStringLiteral("r"), QStringLiteral("k")});
+    const QSet<QString> oldIds = idSet(
+        {QStringLiteral("child"), QStringLiteral("grandchild"), QStringLiteral("leaf"),
+         QStringLiteral("pr"), QStringLiteral("pc"), QStringLiteral("pc2"), QStringLiteral("pg"),
+         QStringLiteral("pl"), QStringLiteral("r"), QStringLiteral("k")});
     QCOMPARE(cloned->getAllClassesCount(), 3);
     auto checkKeys = [&](auto n_hash) {
         for (auto it = n_hash.constBegin(); it != n_hash.constEnd(); ++it) {
@@ -753,7 +798,8 @@ void tst_ClassTree::copyAndClone()
     }
     const RulePtr clonedRule = cloned->getRulesHash().values().first();
     QCOMPARE(clonedRule->getRelationPtr(), storageCopy->getRelationPtr(QStringLiteral("twice")));
-    QCOMPARE(clonedRule->getInputParameter(QStringLiteral("x"))->getParent()->getShortName(), QStringLiteral("grandchild"));
+    QCOMPARE(clonedRule->getInputParameter(QStringLiteral("x"))->getParent()->getShortName(),
+             QStringLiteral("grandchild"));
 
     // refreshHash on entries whose ids did not change leaves them as they were.
     QHash<QString, ParamPtr> same = t.root->getParametersHash();
@@ -765,13 +811,15 @@ void tst_ClassTree::copySkipsUnlinkedEdges()
 {
     Tree t;
     const RulePtr half = placeRule(t.child, QStringLiteral("half"), QStringLiteral("twice"),
-                                   {{QStringLiteral("x"), QStringLiteral("pc")}}, {{QStringLiteral("y"), QStringLiteral("pc2")}});
+                                   {{QStringLiteral("x"), QStringLiteral("pc")}},
+                                   {{QStringLiteral("y"), QStringLiteral("pc2")}});
     half->removeInputParameter(QStringLiteral("x")); // name kept, bound to nothing
     t.child->addRule(makeRule(QStringLiteral("bare")));
     t.child->addConstraint(makeConstraint(QStringLiteral("bareK")));
     const ClassPtr copied = t.child->copy(QSharedPointer<RelationsStorage>());
     const RulePtr copiedHalf = copied->getRule(QStringLiteral("half"));
-    QCOMPARE(copiedHalf->getOutputParameter(QStringLiteral("y")), copied->getParameter(QStringLiteral("pc2")));
+    QCOMPARE(copiedHalf->getOutputParameter(QStringLiteral("y")),
+             copied->getParameter(QStringLiteral("pc2")));
     QVERIFY(copiedHalf->getInputParameters().value(QStringLiteral("x")).isNull());
     QVERIFY(copied->rulesContains(QStringLiteral("bare")));
     QVERIFY(copied->getRule(QStringLiteral("bare"))->getRelationPtr().isNull());
@@ -785,25 +833,30 @@ void tst_ClassTree::lookups()
     QVERIFY(!t.root->classContains(QStringLiteral("root")));
     QVERIFY(t.root->getOwnClassById(QStringLiteral("grandchild")).isNull());
     QCOMPARE(t.root->getClassById(QStringLiteral("grandchild")), t.grandchild);
-    QVERIFY(catchAs<NoElementExceptionOstra>([&] { t.root->getClassById(QStringLiteral("none")); }));
+    QVERIFY(
+        catchAs<NoElementExceptionOstra>([&] { t.root->getClassById(QStringLiteral("none")); }));
     QCOMPARE(t.root->getObjectTypeById(QStringLiteral("grandchild")), OBJECT_TYPE_CLASS);
     QCOMPARE(t.root->getObjectTypeById(QStringLiteral("pg")), OBJECT_TYPE_PARAMETER);
     QCOMPARE(t.root->getObjectTypeById(QStringLiteral("twice")), OBJECT_TYPE_RELATION);
-    QVERIFY(catchAs<NoElementExceptionOstra>([&] { t.root->getObjectTypeById(QStringLiteral("root")); }));
+    QVERIFY(catchAs<NoElementExceptionOstra>(
+        [&] { t.root->getObjectTypeById(QStringLiteral("root")); }));
     QCOMPARE(t.root->getRelationsCount(), 2);
     QVERIFY(t.root->isRelationExist(QStringLiteral("positive")));
-    QVERIFY(catchAs<NotObjectOwner>([&] { t.root->deleteChildClass(QStringLiteral("grandchild"), true); }));
+    QVERIFY(catchAs<NotObjectOwner>(
+        [&] { t.root->deleteChildClass(QStringLiteral("grandchild"), true); }));
     QCOMPARE(t.root->getOstraObjectType(), OBJECT_TYPE_CLASS);
     QCOMPARE(static_cast<BaseOstraObj *>(t.root.data())->getOstraObjectType(), OBJECT_TYPE_CLASS);
 
     // External links are measured from the parameter's own class; an unowned one has none.
     const RulePtr outer = placeRule(t.root, QStringLiteral("outer"), QStringLiteral("twice"),
-                                    {{QStringLiteral("x"), QStringLiteral("pg")}}, {{QStringLiteral("y"), QStringLiteral("pr")}});
+                                    {{QStringLiteral("x"), QStringLiteral("pg")}},
+                                    {{QStringLiteral("y"), QStringLiteral("pr")}});
     QCOMPARE(OstraClass::getExternalOutputRules(t.pg), QSet<RulePtr>{outer});
     QVERIFY(OstraClass::getExternalInputRules(t.pg).isEmpty());
     QVERIFY(OstraClass::getExternalInputRules(t.pr).isEmpty());
     QCOMPARE(OstraClass::getExternalRulesForClass(t.child), QSet<RulePtr>{outer});
-    QVERIFY(catchAs<PointerIsNull>([&] { OstraClass::getExternalInputRules(makeParameter(QStringLiteral("free"))); }));
+    QVERIFY(catchAs<PointerIsNull>(
+        [&] { OstraClass::getExternalInputRules(makeParameter(QStringLiteral("free"))); }));
     QVERIFY(catchAs<PointerIsNull>([&] { OstraClass::getExternalConstraints(ParamPtr()); }));
     t.grandchild->deleteParameterExternalEdges(t.pg);
     QVERIFY(outer->getInputParameter(QStringLiteral("x")).isNull());
@@ -819,12 +872,14 @@ void tst_ClassTree::singleClassSolver()
     });
     QVERIFY(keepNothing);
     QVERIFY(t.root->getSearchAlgorithm().isNull());
-    QVERIFY(catchAs<PointerIsNull>([&] { t.root->setSearchAlgorithm(QSharedPointer<BaseAlgorithm>()); }));
+    QVERIFY(catchAs<PointerIsNull>(
+        [&] { t.root->setSearchAlgorithm(QSharedPointer<BaseAlgorithm>()); }));
 
     t.root->setSearchAlgorithm(static_cast<BaseAlgorithm::OstraSearchType>(7),
                                QSharedPointer<BaseAlgorithmData>::create(true, true));
     QCOMPARE(int(t.root->getSearchAlgorithm()->getAlgorithmType()), 0);
-    const QSharedPointer<BaseAlgorithmData> settings = QSharedPointer<BaseAlgorithmData>::create(false, true);
+    const QSharedPointer<BaseAlgorithmData> settings = QSharedPointer<BaseAlgorithmData>::create(
+        false, true);
     t.root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM, settings);
     const QSharedPointer<BaseAlgorithm> runtime = t.root->getSearchAlgorithm();
     QCOMPARE(int(runtime->getAlgorithmType()), 1);

@@ -24,21 +24,27 @@ const char *const MODEL_TEXT =
     "<model formatXmlVersion=\"2.0\" id=\"m1\" shortName=\"Plant\" author=\"Tester\" GUID=\"g-1\">"
     " <class id=\"root\" shortName=\"Root\" description=\"top\">"
     "  <parameters><parameter id=\"pa\" shortName=\"a\" type=\"double\"/></parameters>"
-    "  <rules><rule id=\"r1\" shortName=\"first\" relation=\"relDouble\" initId=\"x:pa\" resultId=\"y:pb\"/></rules>"
-    "  <constraints><constraint id=\"k1\" shortName=\"positive\" relation=\"relPositive\" initId=\"v:pb\"/></constraints>"
+    "  <rules><rule id=\"r1\" shortName=\"first\" relation=\"relDouble\" initId=\"x:pa\" "
+    "resultId=\"y:pb\"/></rules>"
+    "  <constraints><constraint id=\"k1\" shortName=\"positive\" relation=\"relPositive\" "
+    "initId=\"v:pb\"/></constraints>"
     "  <classes>"
     "   <class id=\"c1\" shortName=\"Child\">"
     "    <parameters><parameter id=\"pb\" shortName=\"b\" type=\"double\"/>"
     "     <parameter id=\"pc\" shortName=\"c\" type=\"double\" defaultValue=\"1.5\"/></parameters>"
-    "    <rules><rule id=\"r2\" shortName=\"second\" relation=\"relDouble\" initId=\"x:pb\" resultId=\"y:pc\"/></rules>"
+    "    <rules><rule id=\"r2\" shortName=\"second\" relation=\"relDouble\" initId=\"x:pb\" "
+    "resultId=\"y:pc\"/></rules>"
     "    <constraints/>"
-    "    <classes><class id=\"c2\" shortName=\"Leaf\"><parameters/><rules/><constraints/><classes/></class></classes>"
+    "    <classes><class id=\"c2\" "
+    "shortName=\"Leaf\"><parameters/><rules/><constraints/><classes/></class></classes>"
     "   </class>"
     "  </classes>"
     " </class>"
     " <relations>"
-    "  <relation id=\"relDouble\" shortName=\"double\" relationType=\"simple\" inObj=\"x:double\" outObj=\"y:double\">y = 2 * x;</relation>"
-    "  <relation id=\"relPositive\" shortName=\"positive\" relationType=\"constr\" inObj=\"v:double\" outObj=\"flag:boolean\">flag = v &gt; 0;</relation>"
+    "  <relation id=\"relDouble\" shortName=\"double\" relationType=\"simple\" inObj=\"x:double\" "
+    "outObj=\"y:double\">y = 2 * x;</relation>"
+    "  <relation id=\"relPositive\" shortName=\"positive\" relationType=\"constr\" "
+    "inObj=\"v:double\" outObj=\"flag:boolean\">flag = v &gt; 0;</relation>"
     " </relations>"
     "</model>";
 
@@ -54,7 +60,6 @@ QByteArray readAll(const QString &n_path)
         return QByteArray();
     return file.readAll();
 }
-
 
 } // namespace
 
@@ -90,7 +95,8 @@ void tst_ModelManager::newModel()
     QCOMPARE(model.getRelationsStorage()->getRelationsCount(), 0);
     QCOMPARE(model.getRootClass()->getOwnClassesCount(), 0);
     OstraModel other;
-    const ClassPtr root = makeClass(QStringLiteral("r"), QSharedPointer<RelationsStorage>::create());
+    const ClassPtr root = makeClass(QStringLiteral("r"),
+                                    QSharedPointer<RelationsStorage>::create());
     other.setRootClass(root);
     QCOMPARE(other.getRelationsStorage(), root->getRelationsStorage());
     auto refused = catchAs<PointerIsNull>([&] { other.setRootClass(ClassPtr()); });
@@ -128,7 +134,8 @@ void tst_ModelManager::loadHandWrittenModel()
     const RulePtr r1 = root->getRule(QStringLiteral("r1"));
     QCOMPARE(r1->getParent(), root);
     QCOMPARE(r1->getInputParameter(QStringLiteral("x")), root->getParameter(QStringLiteral("pa")));
-    QCOMPARE(r1->getOutputParameter(QStringLiteral("y")), child->getParameter(QStringLiteral("pb")));
+    QCOMPARE(r1->getOutputParameter(QStringLiteral("y")),
+             child->getParameter(QStringLiteral("pb")));
     QCOMPARE(r1->getRelationPtr(), storageBefore->getRelationPtr(QStringLiteral("relDouble")));
     QVERIFY(child->getParameter(QStringLiteral("pb"))->getInputRules().contains(r1));
     const ConstrPtr k1 = root->getConstraint(QStringLiteral("k1"));
@@ -142,33 +149,47 @@ void tst_ModelManager::loadErrors_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("exceptionId");
     const QString model = modelText();
-    QTest::newRow("not well-formed") << QStringLiteral("<model formatXmlVersion=\"2.0\">\n<class>\n</model>") << 537;
-    QTest::newRow("other element") << QStringLiteral("<project><class/><relations/></project>") << 534;
-    QTest::newRow("other version") << QString(model).replace(QStringLiteral("\"2.0\""), QStringLiteral("\"2.1\"")) << 534;
-    QTest::newRow("empty model id") << QString(model).replace(QStringLiteral("id=\"m1\""), QStringLiteral("id=\"\"")) << 520;
-    QTest::newRow("no class id") << QString(model).replace(QStringLiteral("id=\"c2\" "), QString()) << 520;
-    QTest::newRow("sibling link") << QString(model).replace(QStringLiteral("initId=\"x:pb\""), QStringLiteral("initId=\"x:pa\""))
+    QTest::newRow("not well-formed")
+        << QStringLiteral("<model formatXmlVersion=\"2.0\">\n<class>\n</model>") << 537;
+    QTest::newRow("other element")
+        << QStringLiteral("<project><class/><relations/></project>") << 534;
+    QTest::newRow("other version")
+        << QString(model).replace(QStringLiteral("\"2.0\""), QStringLiteral("\"2.1\"")) << 534;
+    QTest::newRow("empty model id")
+        << QString(model).replace(QStringLiteral("id=\"m1\""), QStringLiteral("id=\"\"")) << 520;
+    QTest::newRow("no class id") << QString(model).replace(QStringLiteral("id=\"c2\" "), QString())
+                                 << 520;
+    QTest::newRow("sibling link") << QString(model).replace(QStringLiteral("initId=\"x:pb\""),
+                                                            QStringLiteral("initId=\"x:pa\""))
                                   << 511;
-    QTest::newRow("empty link") << QString(model).replace(QStringLiteral("initId=\"x:pa\""), QStringLiteral("initId=\"\""))
+    QTest::newRow("empty link") << QString(model).replace(QStringLiteral("initId=\"x:pa\""),
+                                                          QStringLiteral("initId=\"\""))
                                 << 501;
-    QTest::newRow("missing relation") << QString(model).replace(QStringLiteral("relation=\"relPositive\""),
-                                                                QStringLiteral("relation=\"nowhere\"")) << 511;
-    QTest::newRow("duplicate class") << QString(model).replace(QStringLiteral("id=\"c2\""), QStringLiteral("id=\"c1\"")) << 510;
-    QTest::newRow("duplicate parameter")
-        << QString(model).replace(QStringLiteral("<parameters/><rules/>"),
-                                  QStringLiteral("<parameters><parameter id=\"pa\" type=\"double\"/></parameters><rules/>"))
-        << 510;
+    QTest::newRow("missing relation") << QString(model).replace(
+        QStringLiteral("relation=\"relPositive\""), QStringLiteral("relation=\"nowhere\""))
+                                      << 511;
+    QTest::newRow("duplicate class")
+        << QString(model).replace(QStringLiteral("id=\"c2\""), QStringLiteral("id=\"c1\"")) << 510;
+    QTest::newRow("duplicate parameter") << QString(model).replace(
+        QStringLiteral("<parameters/><rules/>"),
+        QStringLiteral("<parameters><parameter id=\"pa\" type=\"double\"/></parameters><rules/>"))
+                                         << 510;
     // Found by the byte fuzzer: such a file loaded, and the model could not be saved.
-    QTest::newRow("comma in a relation variable")
-        << QString(model).replace(QStringLiteral("outObj=\"y:double\""), QStringLiteral("outObj=\"y,z:double\"")) << 501;
-    QTest::newRow("no class element") << QStringLiteral("<model formatXmlVersion=\"2.0\" id=\"m\"><relations/></model>") << 538;
-    QTest::newRow("link to a parameter as relation")
-        << QString(model).replace(QStringLiteral("relation=\"relPositive\""), QStringLiteral("relation=\"pb\"")) << 514;
-    QTest::newRow("link to a class") << QString(model).replace(QStringLiteral("initId=\"x:pa\""), QStringLiteral("initId=\"x:c1\""))
+    QTest::newRow("comma in a relation variable") << QString(model).replace(
+        QStringLiteral("outObj=\"y:double\""), QStringLiteral("outObj=\"y,z:double\""))
+                                                  << 501;
+    QTest::newRow("no class element")
+        << QStringLiteral("<model formatXmlVersion=\"2.0\" id=\"m\"><relations/></model>") << 538;
+    QTest::newRow("link to a parameter as relation") << QString(model).replace(
+        QStringLiteral("relation=\"relPositive\""), QStringLiteral("relation=\"pb\""))
+                                                     << 514;
+    QTest::newRow("link to a class") << QString(model).replace(QStringLiteral("initId=\"x:pa\""),
+                                                               QStringLiteral("initId=\"x:c1\""))
                                      << 514;
     QTest::newRow("rule linked to a rule")
         << QString(model).replace(QStringLiteral("relation=\"relDouble\" initId=\"x:pb\""),
-                                  QStringLiteral("relation=\"r2\" initId=\"x:pb\"")) << 528;
+                                  QStringLiteral("relation=\"r2\" initId=\"x:pb\""))
+        << 528;
     QString deep = QStringLiteral("<model formatXmlVersion=\"2.0\">");
     for (int i = 0; i < 2000; ++i)
         deep += QStringLiteral("<a>");
@@ -279,18 +300,40 @@ void tst_ModelManager::writersRefuseWhatXmlCannotHold_data()
     QTest::addColumn<QString>("field");   // what is changed: a field, "code", or "extra" (a name)
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("U+0001 in a parameter name") << "pa" << "shortName" << "a\u0001" << true;
-    QTest::newRow("U+001F in a class description") << "c1" << "description" << "x\u001fy" << true;
-    QTest::newRow("NUL in relation code") << "relDouble" << "code" << QString(QStringLiteral("y = x;")).append(QChar(0)) << true;
-    QTest::newRow("U+FFFE in a model author") << "m1" << "author" << QString(QChar(0xFFFE)) << true;
-    QTest::newRow("lone surrogate in a rule name") << "r1" << "shortName" << QString(QChar(0xD800)) << true;
-    QTest::newRow("U+0001 in a class id") << "c2" << "id" << "c\u0001" << true;
-    QTest::newRow("extra field named with a space") << "pa" << "extra" << "two words" << true;
-    QTest::newRow("extra field named from a digit") << "relDouble" << "extra" << "1st" << true;
-    QTest::newRow("extra field with a prefix") << "pa" << "extra" << "sh:name" << true;
-    QTest::newRow("extra field named xmlns") << "pa" << "extra" << "xmlns" << true;
-    QTest::newRow("tab, LF and CR in code") << "relDouble" << "code" << "y = 2 * x;\t\n\r// done" << false;
-    QTest::newRow("non-ASCII text and extra name") << "pa" << "extra" << "\u0436\u00e9-x.1" << false;
+    QTest::newRow("U+0001 in a parameter name") << "pa"
+                                                << "shortName"
+                                                << "a\u0001" << true;
+    QTest::newRow("U+001F in a class description") << "c1"
+                                                   << "description"
+                                                   << "x\u001fy" << true;
+    QTest::newRow("NUL in relation code")
+        << "relDouble"
+        << "code" << QString(QStringLiteral("y = x;")).append(QChar(0)) << true;
+    QTest::newRow("U+FFFE in a model author") << "m1"
+                                              << "author" << QString(QChar(0xFFFE)) << true;
+    QTest::newRow("lone surrogate in a rule name") << "r1"
+                                                   << "shortName" << QString(QChar(0xD800)) << true;
+    QTest::newRow("U+0001 in a class id") << "c2"
+                                          << "id"
+                                          << "c\u0001" << true;
+    QTest::newRow("extra field named with a space") << "pa"
+                                                    << "extra"
+                                                    << "two words" << true;
+    QTest::newRow("extra field named from a digit") << "relDouble"
+                                                    << "extra"
+                                                    << "1st" << true;
+    QTest::newRow("extra field with a prefix") << "pa"
+                                               << "extra"
+                                               << "sh:name" << true;
+    QTest::newRow("extra field named xmlns") << "pa"
+                                             << "extra"
+                                             << "xmlns" << true;
+    QTest::newRow("tab, LF and CR in code") << "relDouble"
+                                            << "code"
+                                            << "y = 2 * x;\t\n\r// done" << false;
+    QTest::newRow("non-ASCII text and extra name") << "pa"
+                                                   << "extra"
+                                                   << "\u0436\u00e9-x.1" << false;
 }
 
 void tst_ModelManager::writersRefuseWhatXmlCannotHold()
@@ -309,8 +352,9 @@ void tst_ModelManager::writersRefuseWhatXmlCannotHold()
     const QByteArray before = readAll(file.fileName());
 
     const QSharedPointer<RelationsStorage> storage = model->getRelationsStorage();
-    const QSharedPointer<RelationModel> relation
-        = storage->relationsContains(element) ? storage->getRelation(element) : QSharedPointer<RelationModel>();
+    const QSharedPointer<RelationModel> relation = storage->relationsContains(element)
+                                                       ? storage->getRelation(element)
+                                                       : QSharedPointer<RelationModel>();
     BaseOstraObj *object = model.data();
     if (relation)
         object = relation.data();
@@ -342,8 +386,7 @@ void tst_ModelManager::writersRefuseWhatXmlCannotHold()
         ModelPartialXMLSerializer::PART_CLASSES, ModelPartialXMLSerializer::PART_PARAMETERS,
         ModelPartialXMLSerializer::PART_RULES, ModelPartialXMLSerializer::PART_RELATIONS};
     const QList<std::function<void()>> saves{
-        [&] { manager.saveActiveModelInStr(); },
-        [&] { manager.saveActiveModelInFile(file); },
+        [&] { manager.saveActiveModelInStr(); }, [&] { manager.saveActiveModelInFile(file); },
         [&] { manager.saveActiveModelInFile(file, parts, false); }};
     for (const auto &save : saves) {
         auto failure = catchAs<InconsistencyDataExceptionOstra>(save);
@@ -352,7 +395,9 @@ void tst_ModelManager::writersRefuseWhatXmlCannotHold()
             QCOMPARE(failure->getExceptionId(), 501);
             QVERIFY(failure->getParentException());
             const QString reason = failure->getParentException()->getDescription();
-            QVERIFY2(reason.contains(field == QLatin1String("id") ? QStringLiteral("class") : element), qPrintable(reason));
+            QVERIFY2(
+                reason.contains(field == QLatin1String("id") ? QStringLiteral("class") : element),
+                qPrintable(reason));
             QCOMPARE(readAll(file.fileName()), before);
         }
     }
@@ -376,7 +421,8 @@ void tst_ModelManager::saveLoadSaveGivesSameDocument()
     QDomDocument document;
     QVERIFY(document.setContent(first));
     QCOMPARE(document.documentElement().tagName(), QStringLiteral("model"));
-    QCOMPARE(document.documentElement().attribute(QStringLiteral("formatXmlVersion")), QStringLiteral("2.0"));
+    QCOMPARE(document.documentElement().attribute(QStringLiteral("formatXmlVersion")),
+             QStringLiteral("2.0"));
     // The model element holds the class before the relations.
     QCOMPARE(document.documentElement().firstChildElement().tagName(), QStringLiteral("class"));
     manager.loadModel(first);
@@ -384,9 +430,10 @@ void tst_ModelManager::saveLoadSaveGivesSameDocument()
     QCOMPARE(canonical(second), canonical(first));
     QVERIFY(!canonical(first).isEmpty());
     // Every element of the hand-written model is in the saved one.
-    for (const QString &id : {QStringLiteral("pa"), QStringLiteral("pb"), QStringLiteral("pc"), QStringLiteral("r1"),
-                              QStringLiteral("r2"), QStringLiteral("k1"), QStringLiteral("c1"), QStringLiteral("c2"),
-                              QStringLiteral("relDouble"), QStringLiteral("relPositive")})
+    for (const QString &id :
+         {QStringLiteral("pa"), QStringLiteral("pb"), QStringLiteral("pc"), QStringLiteral("r1"),
+          QStringLiteral("r2"), QStringLiteral("k1"), QStringLiteral("c1"), QStringLiteral("c2"),
+          QStringLiteral("relDouble"), QStringLiteral("relPositive")})
         QVERIFY2(first.contains(QStringLiteral("id=\"%1\"").arg(id)), qPrintable(id));
     QCOMPARE(manager.saveAllModelsInStr().size(), 2);
 }
@@ -403,9 +450,11 @@ void tst_ModelManager::savingNeverDamagesTheFile()
     QVERIFY(saved.contains("relDouble"));
 
     // An integrity error: 539, and the file is left as it was.
-    const ClassPtr child = manager.getActiveModel()->getRootClass()->getClassById(QStringLiteral("c1"));
+    const ClassPtr child = manager.getActiveModel()->getRootClass()->getClassById(
+        QStringLiteral("c1"));
     child->getParameter(QStringLiteral("pc"))->setShortName(QStringLiteral("b"));
-    auto refused = catchAs<CantSaveClassIntegrityErrors>([&] { manager.saveActiveModelInFile(file); });
+    auto refused = catchAs<CantSaveClassIntegrityErrors>(
+        [&] { manager.saveActiveModelInFile(file); });
     QVERIFY(refused);
     QCOMPARE(refused->getExceptionId(), 539);
     QCOMPARE(readAll(path), saved);
@@ -426,7 +475,8 @@ void tst_ModelManager::savingNeverDamagesTheFile()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("model.xml")});
 
     QFile nowhere(dir.filePath(QStringLiteral("missing/model.xml")));
-    auto cantOpen = catchAs<FileCantOpenExceptionOstra>([&] { manager.saveActiveModelInFile(nowhere); });
+    auto cantOpen = catchAs<FileCantOpenExceptionOstra>(
+        [&] { manager.saveActiveModelInFile(nowhere); });
     QVERIFY(cantOpen);
     QCOMPARE(cantOpen->getExceptionId(), 531);
 }
@@ -439,7 +489,8 @@ void tst_ModelManager::registry()
     QVERIFY(catchAs<PointerIsNull>([&] { manager.saveActiveModelInStr(); }));
     QFile file(QStringLiteral("/nonexistent/never.xml"));
     QVERIFY(catchAs<PointerIsNull>([&] { manager.saveActiveModelInFile(file); }));
-    QVERIFY(catchAs<PointerIsNull>([&] { manager.saveModelInStr(OstraModel::OstraModelSharedPtr()); }));
+    QVERIFY(
+        catchAs<PointerIsNull>([&] { manager.saveModelInStr(OstraModel::OstraModelSharedPtr()); }));
     QVERIFY(catchAs<PointerIsNull>([&] { manager.addModel(OstraModel::OstraModelSharedPtr()); }));
     QVERIFY(manager.getAllModels().isEmpty());
 
@@ -454,8 +505,10 @@ void tst_ModelManager::registry()
     auto notOpen = catchAs<NoElementExceptionOstra>([&] { manager.setActiveModel(stranger); });
     QVERIFY(notOpen);
     QCOMPARE(notOpen->getDesiredId(), QStringLiteral("stranger"));
-    QVERIFY(catchAs<PointerIsNull>([&] { manager.setActiveModel(OstraModel::OstraModelSharedPtr()); }));
-    QVERIFY(catchAs<NoElementExceptionOstra>([&] { manager.setActiveModel(QStringLiteral("ONE")); }));
+    QVERIFY(
+        catchAs<PointerIsNull>([&] { manager.setActiveModel(OstraModel::OstraModelSharedPtr()); }));
+    QVERIFY(
+        catchAs<NoElementExceptionOstra>([&] { manager.setActiveModel(QStringLiteral("ONE")); }));
     manager.setActiveModel(QStringLiteral("one"));
     QCOMPARE(manager.getActiveModel(), first);
 
@@ -465,7 +518,8 @@ void tst_ModelManager::registry()
     QCOMPARE(manager.getActiveModel(), first);
     QVERIFY(catchAs<NoElementExceptionOstra>([&] { manager.deleteModel(QStringLiteral("one")); }));
     QVERIFY(catchAs<NoElementExceptionOstra>([&] { manager.deleteModel(first); }));
-    QVERIFY(catchAs<PointerIsNull>([&] { manager.deleteModel(OstraModel::OstraModelSharedPtr()); }));
+    QVERIFY(
+        catchAs<PointerIsNull>([&] { manager.deleteModel(OstraModel::OstraModelSharedPtr()); }));
     manager.addModel(stranger);
     QVERIFY(manager.deleteModel(stranger));
 }
@@ -489,7 +543,8 @@ void tst_ModelManager::olderFormat()
     QDomDocument document;
     QVERIFY(document.setContent(writer.saveToString()));
     QCOMPARE(document.documentElement().tagName(), QStringLiteral("model"));
-    QCOMPARE(document.documentElement().attribute(QStringLiteral("formatXmlVersion")), QStringLiteral("2.0"));
+    QCOMPARE(document.documentElement().attribute(QStringLiteral("formatXmlVersion")),
+             QStringLiteral("2.0"));
 }
 
 void tst_ModelManager::copyAndClone()
@@ -504,7 +559,8 @@ void tst_ModelManager::copyAndClone()
     QVERIFY(copied->getRootClass() != source->getRootClass());
     QVERIFY(copied->getRelationsStorage() != source->getRelationsStorage());
     QCOMPARE(copied->getRelationsStorage(), copied->getRootClass()->getRelationsStorage());
-    QCOMPARE(idsOf(copied->getRootClass()->getParametersHash()), idsOf(source->getRootClass()->getParametersHash()));
+    QCOMPARE(idsOf(copied->getRootClass()->getParametersHash()),
+             idsOf(source->getRootClass()->getParametersHash()));
     QCOMPARE(idsOf(copied->getRelationsStorage()->getRelationsHash()),
              idsOf(source->getRelationsStorage()->getRelationsHash()));
     QCOMPARE(copied->getRootClass()->getRule(QStringLiteral("r1"))->getRelationPtr(),
@@ -517,12 +573,13 @@ void tst_ModelManager::copyAndClone()
     QCOMPARE(cloned->getAuthor(), source->getAuthor());
     const ClassPtr root = cloned->getRootClass();
     QCOMPARE(cloned->getRelationsStorage(), root->getRelationsStorage());
-    const QSet<QString> oldIds = idSet({QStringLiteral("root"), QStringLiteral("c1"), QStringLiteral("c2"),
-                                        QStringLiteral("pa"), QStringLiteral("pb"), QStringLiteral("pc"),
-                                        QStringLiteral("r1"), QStringLiteral("r2"), QStringLiteral("k1"),
-                                        QStringLiteral("relDouble"), QStringLiteral("relPositive")});
-    QSet<QString> newIds = idsOf(root->getAllClassesHash()) + idsOf(root->getParametersHash()) + idsOf(root->getRulesHash())
-                           + idsOf(root->getConstraintsHash()) + idsOf(cloned->getRelationsStorage()->getRelationsHash());
+    const QSet<QString> oldIds = idSet(
+        {QStringLiteral("root"), QStringLiteral("c1"), QStringLiteral("c2"), QStringLiteral("pa"),
+         QStringLiteral("pb"), QStringLiteral("pc"), QStringLiteral("r1"), QStringLiteral("r2"),
+         QStringLiteral("k1"), QStringLiteral("relDouble"), QStringLiteral("relPositive")});
+    QSet<QString> newIds = idsOf(root->getAllClassesHash()) + idsOf(root->getParametersHash())
+                           + idsOf(root->getRulesHash()) + idsOf(root->getConstraintsHash())
+                           + idsOf(cloned->getRelationsStorage()->getRelationsHash());
     newIds.insert(root->getId());
     QCOMPARE(newIds.size(), oldIds.size());
     QVERIFY(!newIds.intersects(oldIds));
@@ -544,7 +601,8 @@ void tst_ModelManager::solveClassByClass()
     const ClassPtr root = manager.getActiveModel()->getRootClass();
     const ClassPtr child = root->getClassById(QStringLiteral("c1"));
 
-    root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM, QSharedPointer<BaseAlgorithmData>::create(false, true));
+    root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM,
+                             QSharedPointer<BaseAlgorithmData>::create(false, true));
     QSharedPointer<BaseAlgorithm> solver = root->getSearchAlgorithm();
     solver->setUseDefaultValues(false);
     solver->addKnownParameters(QHash<QString, QVariant>{{QStringLiteral("pa"), QVariant(1.5)}});
@@ -555,7 +613,8 @@ void tst_ModelManager::solveClassByClass()
     QCOMPARE(child->getParameter(QStringLiteral("pc"))->getValue().toDouble(), 6.0);
 
     root->reset();
-    child->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM, QSharedPointer<BaseAlgorithmData>::create(false, true));
+    child->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM,
+                              QSharedPointer<BaseAlgorithmData>::create(false, true));
     solver = child->getSearchAlgorithm();
     QCOMPARE(solver->getParametersCount(), 2); // the child's subtree only
     solver->addKnownParameters(QHash<QString, QVariant>{{QStringLiteral("pb"), QVariant(2.0)}});
@@ -579,8 +638,10 @@ void tst_ModelManager::partialSave()
     QVERIFY(parts.contains("id=\"pb\""));
     QVERIFY(!parts.contains("id=\"r1\""));
     QVERIFY(!parts.contains("relDouble"));
-    manager.saveModelInFile(manager.getActiveModel(), file, {ModelPartialXMLSerializer::PART_ALL}, true);
-    QCOMPARE(canonical(QString::fromUtf8(readAll(file.fileName()))), canonical(manager.saveActiveModelInStr()));
+    manager.saveModelInFile(manager.getActiveModel(), file, {ModelPartialXMLSerializer::PART_ALL},
+                            true);
+    QCOMPARE(canonical(QString::fromUtf8(readAll(file.fileName()))),
+             canonical(manager.saveActiveModelInStr()));
 }
 
 QTEST_GUILESS_MAIN(tst_ModelManager)

@@ -56,10 +56,11 @@ bool ownStoresAddUp(const ClassPtr &n_root)
     classes.append(n_root);
     QSet<QString> own;
     for (const ClassPtr &cls : qAsConst(classes))
-        own += idsOf(cls->getOwnParametersHash()) + idsOf(cls->getOwnRulesHash()) + idsOf(cls->getOwnConstraintsHash())
-               + idsOf(cls->getOwnClassesHash());
-    return own == idsOf(n_root->getParametersHash()) + idsOf(n_root->getRulesHash())
-                      + idsOf(n_root->getConstraintsHash()) + idsOf(n_root->getAllClassesHash());
+        own += idsOf(cls->getOwnParametersHash()) + idsOf(cls->getOwnRulesHash())
+               + idsOf(cls->getOwnConstraintsHash()) + idsOf(cls->getOwnClassesHash());
+    return own
+           == idsOf(n_root->getParametersHash()) + idsOf(n_root->getRulesHash())
+                  + idsOf(n_root->getConstraintsHash()) + idsOf(n_root->getAllClassesHash());
 }
 
 // Per depth of the class tree: classes, own parameters, own rules and own constraints.
@@ -93,18 +94,23 @@ QString withoutIds(const QString &n_saved)
         return QString();
     QList<QDomElement> all{document.documentElement()};
     for (int i = 0; i < all.size(); ++i)
-        for (QDomElement child = all.at(i).firstChildElement(); !child.isNull(); child = child.nextSiblingElement())
+        for (QDomElement child = all.at(i).firstChildElement(); !child.isNull();
+             child = child.nextSiblingElement())
             all.append(child);
     QHash<QString, QString> names;
     for (const QDomElement &element : qAsConst(all))
         if (element.hasAttribute(QStringLiteral("id")))
-            names.insert(element.attribute(QStringLiteral("id")), element.attribute(QStringLiteral("shortName")));
+            names.insert(element.attribute(QStringLiteral("id")),
+                         element.attribute(QStringLiteral("shortName")));
     // An id that names no element of the document stays visible, and so differs between models.
-    const auto rename = [&names](const QString &n_id) { return names.value(n_id, QStringLiteral("?") + n_id); };
+    const auto rename = [&names](const QString &n_id) {
+        return names.value(n_id, QStringLiteral("?") + n_id);
+    };
     for (QDomElement element : qAsConst(all)) {
         element.removeAttribute(QStringLiteral("id"));
         if (element.hasAttribute(QStringLiteral("relation")))
-            element.setAttribute(QStringLiteral("relation"), rename(element.attribute(QStringLiteral("relation"))));
+            element.setAttribute(QStringLiteral("relation"),
+                                 rename(element.attribute(QStringLiteral("relation"))));
         for (const QString &attribute : {QStringLiteral("initId"), QStringLiteral("resultId")}) {
             if (!element.hasAttribute(attribute))
                 continue;
@@ -142,7 +148,8 @@ QString withOlderNames(const QString &n_saved)
 QStringList solveRoot(const ModelPtr &n_model, const ModelGenerator::SolveSet &n_set)
 {
     const ClassPtr root = n_model->getRootClass();
-    root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM, QSharedPointer<BaseAlgorithmData>::create(false, true));
+    root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM,
+                             QSharedPointer<BaseAlgorithmData>::create(false, true));
     const QSharedPointer<BaseAlgorithm> solver = root->getSearchAlgorithm();
     solver->setUseDefaultValues(false);
     solver->addKnownParameters(n_set.known);
@@ -248,7 +255,8 @@ void tst_RoundTrip::cloneKeepsStructureUnderNewIds()
     QCOMPARE(clone->getRelationsStorage(), root->getRelationsStorage());
     QVERIFY(ownStoresAddUp(root));
     QCOMPARE(countsByLevel(root), countsByLevel(source->getRootClass()));
-    QCOMPARE(clone->getRelationsStorage()->getRelationsCount(), source->getRelationsStorage()->getRelationsCount());
+    QCOMPARE(clone->getRelationsStorage()->getRelationsCount(),
+             source->getRelationsStorage()->getRelationsCount());
 
     // All ids new and distinct; every store keyed by the ids of its elements.
     const QStringList cloneIds = allIds(*clone);
@@ -261,15 +269,18 @@ void tst_RoundTrip::cloneKeepsStructureUnderNewIds()
     // Links reach the clone's own elements, never the source's.
     for (const RulePtr &rule : root->getRulesHash()) {
         QVERIFY(rule->getRelationPtr());
-        QCOMPARE(clone->getRelationsStorage()->getRelationPtr(rule->getRelationPtr()->getId()), rule->getRelationPtr());
-        const auto parameters = rule->getInputParameters().values() + rule->getOutputParameters().values();
+        QCOMPARE(clone->getRelationsStorage()->getRelationPtr(rule->getRelationPtr()->getId()),
+                 rule->getRelationPtr());
+        const auto parameters = rule->getInputParameters().values()
+                                + rule->getOutputParameters().values();
         for (const ParamPtr &parameter : parameters)
             QCOMPARE(root->getParameter(parameter->getId()), parameter);
     }
     for (const ConstrPtr &constraint : root->getConstraintsHash()) {
         QVERIFY(constraint->getRelationPtr());
-        QCOMPARE(clone->getRelationsStorage()->getRelationPtr(constraint->getRelationPtr()->getId()),
-                 constraint->getRelationPtr());
+        QCOMPARE(
+            clone->getRelationsStorage()->getRelationPtr(constraint->getRelationPtr()->getId()),
+            constraint->getRelationPtr());
         for (const ParamPtr &parameter : constraint->getInputParameters())
             QCOMPARE(root->getParameter(parameter->getId()), parameter);
     }
@@ -279,8 +290,9 @@ void tst_RoundTrip::cloneKeepsStructureUnderNewIds()
     const QString sourceWithoutIds = withoutIds(sourceSaved);
     QCOMPARE(withoutIds(cloneSaved), sourceWithoutIds);
     const RulePtr someRule = source->getRootClass()->getRulesHash().begin().value();
-    for (const QString &id : {source->getId(), source->getRootClass()->getId(), someRule->getRelationPtr()->getId(),
-                              someRule->getOutputParameters().begin().value()->getId()})
+    for (const QString &id :
+         {source->getId(), source->getRootClass()->getId(), someRule->getRelationPtr()->getId(),
+          someRule->getOutputParameters().begin().value()->getId()})
         QVERIFY2(!sourceWithoutIds.contains(id), qPrintable(id));
     QCOMPARE(manager.saveActiveModelInStr(), sourceSaved);
 }

@@ -25,16 +25,18 @@ Parts parts(std::initializer_list<int> n_numbers)
     return list;
 }
 
-QSharedPointer<ISerializerObject> item(QSharedPointer<ISerializerObject> n_node, const QString &n_id)
+QSharedPointer<ISerializerObject> item(QSharedPointer<ISerializerObject> n_node,
+                                       const QString &n_id)
 {
     n_node->addField(QStringLiteral("id"), n_id);
     n_node->addField(QStringLiteral("shortName"), n_id.toUpper());
     return n_node;
 }
 
-// Fills a model node the way a model saves itself: attributes, the root class (own lists first, then
-// the child classes, each filled before it is added) and the relations.
-//   c0 (p1, r1, k1) > c1 (p3, p2, r2, k2) > c2 (p4, r3 with text);  relations rel2 (with text), rel1
+// Fills a model node the way a model saves itself: attributes, the root class (own lists first,
+// then the child classes, each filled before it is added) and the relations.
+//   c0 (p1, r1, k1) > c1 (p3, p2, r2, k2) > c2 (p4, r3 with text);  relations rel2 (with text),
+//   rel1
 void fillModel(ISerializerModel &n_model)
 {
     n_model.addField(QStringLiteral("id"), QStringLiteral("m1"));
@@ -68,22 +70,25 @@ void fillModel(ISerializerModel &n_model)
     auto relations = n_model.getRelationsStoragePrototype();
     auto relation = item(relations->getRelationPrototype(), QStringLiteral("rel2"));
     relation->addField(QStringLiteral("internalInfo"), QStringLiteral("y = x;"));
-    relations->addRelations({relation, item(relations->getRelationPrototype(), QStringLiteral("rel1"))});
+    relations->addRelations(
+        {relation, item(relations->getRelationPrototype(), QStringLiteral("rel1"))});
     n_model.setRelationStorage(relations);
 }
 
 // Every item of each list of the filled model, in document order.
 QStringList allIds(const QString &n_list)
 {
-    static const QHash<QString, QString> ids{{"classes", "c0 c1 c2"},       {"parameters", "p1 p2 p3 p4"},
-                                             {"rules", "r1 r2 r3"},         {"constraints", "k1 k2"},
+    static const QHash<QString, QString> ids{{"classes", "c0 c1 c2"},
+                                             {"parameters", "p1 p2 p3 p4"},
+                                             {"rules", "r1 r2 r3"},
+                                             {"constraints", "k1 k2"},
                                              {"relations", "rel1 rel2"}};
     return ids.value(n_list).split(QLatin1Char(' '));
 }
 
 // Saves the filled model with the given parts; returns the bytes and parses them into n_document.
-QByteArray partialSave(const QString &n_path, const Parts &n_parts, bool n_hierarchy, QDomDocument *n_document = nullptr,
-                       bool n_setFlags = true)
+QByteArray partialSave(const QString &n_path, const Parts &n_parts, bool n_hierarchy,
+                       QDomDocument *n_document = nullptr, bool n_setFlags = true)
 {
     ModelPartialXMLSerializer model;
     if (n_setFlags)
@@ -141,7 +146,9 @@ void tst_PartialSave::wholeModelWins()
     full.saveToFile(fullFile);
     const QByteArray expected = readFile(fullFile.fileName());
     QVERIFY(expected.contains("formatXmlVersion=\"2.0\""));
-    QCOMPARE(partialSave(dir.filePath(QStringLiteral("partial.xml")), parts, hierarchy, nullptr, setFlags), expected);
+    QCOMPARE(partialSave(dir.filePath(QStringLiteral("partial.xml")), parts, hierarchy, nullptr,
+                         setFlags),
+             expected);
 }
 
 void tst_PartialSave::hierarchyCutsUnlistedLists_data()
@@ -152,7 +159,8 @@ void tst_PartialSave::hierarchyCutsUnlistedLists_data()
     QTest::newRow("[] class tree alone") << Parts() << QStringList();
     QTest::newRow("[0] class tree alone") << parts({0}) << QStringList();
     QTest::newRow("[7] unknown part") << parts({7}) << QStringList();
-    QTest::newRow("[4, 1] parameters and relations") << parts({4, 1}) << QStringList{"parameters", "relations"};
+    QTest::newRow("[4, 1] parameters and relations")
+        << parts({4, 1}) << QStringList{"parameters", "relations"};
     QTest::newRow("[2, 2] constraints") << parts({2, 2}) << QStringList{"constraints"};
 }
 
@@ -171,13 +179,16 @@ void tst_PartialSave::hierarchyCutsUnlistedLists()
     // The class tree with every class's attributes always stays.
     const QDomNodeList classes = model.elementsByTagName(QStringLiteral("class"));
     QCOMPARE(classes.count(), 3);
-    QCOMPARE(classes.at(0).toElement().attribute(QStringLiteral("shortName")), QStringLiteral("Root"));
+    QCOMPARE(classes.at(0).toElement().attribute(QStringLiteral("shortName")),
+             QStringLiteral("Root"));
     QCOMPARE(classes.at(2).toElement().attribute(QStringLiteral("id")), QStringLiteral("c2"));
     QCOMPARE(model.elementsByTagName(QStringLiteral("classes")).count(), 3);
 
     for (const QString &list : {QStringLiteral("parameters"), QStringLiteral("rules"),
                                 QStringLiteral("constraints"), QStringLiteral("relations")}) {
-        const int expected = !keptLists.contains(list) ? 0 : (list == QLatin1String("relations") ? 1 : 3);
+        const int expected = !keptLists.contains(list)
+                                 ? 0
+                                 : (list == QLatin1String("relations") ? 1 : 3);
         QVERIFY2(model.elementsByTagName(list).count() == expected, qPrintable(list));
     }
     if (keptLists.contains(QStringLiteral("rules"))) {
@@ -194,11 +205,16 @@ void tst_PartialSave::flatSingleList_data()
     QTest::addColumn<int>("part");
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("itemTag");
-    QTest::newRow("[0] classes") << 0 << "classes" << "class";
-    QTest::newRow("[1] parameters") << 1 << "parameters" << "parameter";
-    QTest::newRow("[2] constraints") << 2 << "constraints" << "constraint";
-    QTest::newRow("[3] rules") << 3 << "rules" << "rule";
-    QTest::newRow("[4] relations") << 4 << "relations" << "relation";
+    QTest::newRow("[0] classes") << 0 << "classes"
+                                 << "class";
+    QTest::newRow("[1] parameters") << 1 << "parameters"
+                                    << "parameter";
+    QTest::newRow("[2] constraints") << 2 << "constraints"
+                                     << "constraint";
+    QTest::newRow("[3] rules") << 3 << "rules"
+                               << "rule";
+    QTest::newRow("[4] relations") << 4 << "relations"
+                                   << "relation";
 }
 
 void tst_PartialSave::flatSingleList()
@@ -217,13 +233,15 @@ void tst_PartialSave::flatSingleList()
     QCOMPARE(childIds(element), allIds(list));
     const QStringList itemTags = childTags(element);
     QCOMPARE(QSet<QString>(itemTags.begin(), itemTags.end()), QSet<QString>{itemTag});
-    for (QDomElement child = element.firstChildElement(); !child.isNull(); child = child.nextSiblingElement())
+    for (QDomElement child = element.firstChildElement(); !child.isNull();
+         child = child.nextSiblingElement())
         QVERIFY(child.firstChildElement().isNull());
     // Items move whole, attributes and element text included.
     QCOMPARE(element.firstChildElement().attribute(QStringLiteral("shortName")),
              part == 0 ? QStringLiteral("Root") : allIds(list).first().toUpper());
     if (part == 3 || part == 4)
-        QCOMPARE(element.lastChildElement().text(), part == 3 ? QStringLiteral("note") : QStringLiteral("y = x;"));
+        QCOMPARE(element.lastChildElement().text(),
+                 part == 3 ? QStringLiteral("note") : QStringLiteral("y = x;"));
 }
 
 void tst_PartialSave::flatSeveralPartsAreOneDocument_data()
@@ -232,7 +250,8 @@ void tst_PartialSave::flatSeveralPartsAreOneDocument_data()
     QTest::addColumn<QStringList>("lists");
     QTest::newRow("[3, 1]") << parts({3, 1}) << QStringList{"rules", "parameters"};
     // Classes taken between two other takes: each take still finds its whole list.
-    QTest::newRow("[4, 0, 2]") << parts({4, 0, 2}) << QStringList{"relations", "classes", "constraints"};
+    QTest::newRow("[4, 0, 2]") << parts({4, 0, 2})
+                               << QStringList{"relations", "classes", "constraints"};
     // The second take finds nothing left to move: an empty list.
     QTest::newRow("[3, 3]") << parts({3, 3}) << QStringList{"rules", "rules"};
     QTest::newRow("[]") << Parts() << QStringList();
@@ -245,7 +264,8 @@ void tst_PartialSave::flatSeveralPartsAreOneDocument()
     QFETCH(QStringList, lists);
     QTemporaryDir dir;
     QDomDocument document;
-    QVERIFY(!partialSave(dir.filePath(QStringLiteral("flat.xml")), parts, false, &document).isEmpty());
+    QVERIFY(
+        !partialSave(dir.filePath(QStringLiteral("flat.xml")), parts, false, &document).isEmpty());
     QCOMPARE(childTags(document), QStringList{"model"});
     const QDomElement model = document.documentElement();
     QCOMPARE(childTags(model), lists);
@@ -254,7 +274,8 @@ void tst_PartialSave::flatSeveralPartsAreOneDocument()
     QCOMPARE(model.attribute(QStringLiteral("description")), QStringLiteral("three classes"));
     QVERIFY(!model.hasAttribute(QStringLiteral("formatXmlVersion")));
     int index = 0;
-    for (QDomElement list = model.firstChildElement(); !list.isNull(); list = list.nextSiblingElement(), ++index) {
+    for (QDomElement list = model.firstChildElement(); !list.isNull();
+         list = list.nextSiblingElement(), ++index) {
         const bool repeated = lists.indexOf(list.tagName()) < index;
         QCOMPARE(childIds(list), repeated ? QStringList() : allIds(list.tagName()));
     }
@@ -268,10 +289,12 @@ void tst_PartialSave::loadedModelSavedInParts()
 {
     // A hand-written model read into the node; its parameters written as one flat list.
     ModelPartialXMLSerializer model;
-    model.loadFromString(QStringLiteral(
-        "<model formatXmlVersion=\"2.0\" id=\"m\"><class id=\"c\"><parameters><parameter id=\"b\" type=\"double\"/>"
-        "</parameters><classes><class id=\"d\"><parameters><parameter id=\"a\" type=\"string\"/></parameters>"
-        "</class></classes></class><relations/></model>"));
+    model.loadFromString(
+        QStringLiteral("<model formatXmlVersion=\"2.0\" id=\"m\"><class "
+                       "id=\"c\"><parameters><parameter id=\"b\" type=\"double\"/>"
+                       "</parameters><classes><class id=\"d\"><parameters><parameter id=\"a\" "
+                       "type=\"string\"/></parameters>"
+                       "</class></classes></class><relations/></model>"));
     model.setSaveFlags(parts({1}));
     model.useHierarchy(false);
     QTemporaryDir dir;
@@ -281,7 +304,8 @@ void tst_PartialSave::loadedModelSavedInParts()
     QVERIFY(document.setContent(readFile(file.fileName())));
     QCOMPARE(childTags(document), QStringList{"parameters"});
     QCOMPARE(childIds(document.documentElement()), (QStringList{"b", "a"}));
-    QCOMPARE(document.documentElement().lastChildElement().attribute(QStringLiteral("type")), QStringLiteral("string"));
+    QCOMPARE(document.documentElement().lastChildElement().attribute(QStringLiteral("type")),
+             QStringLiteral("string"));
 
     // saveToString stays the base one: whatever is left of the model, whole.
     ModelPartialXMLSerializer whole;

@@ -49,7 +49,7 @@ public:
     QStringList calls;
 };
 
-QStringList idsOf(const QList<QSharedPointer<ISerializerObject> > &n_nodes)
+QStringList idsOf(const QList<QSharedPointer<ISerializerObject>> &n_nodes)
 {
     QStringList ids;
     for (const auto &node : n_nodes)
@@ -62,7 +62,8 @@ QString text(const QSharedPointer<ISerializerObject> &n_node, const QString &n_n
     return n_node->getFieldValue(n_name).toString();
 }
 
-QSharedPointer<ISerializerObject> makeItem(QSharedPointer<ISerializerObject> n_prototype, const QString &n_id)
+QSharedPointer<ISerializerObject> makeItem(QSharedPointer<ISerializerObject> n_prototype,
+                                           const QString &n_id)
 {
     n_prototype->addField(ISerializerObject::ATTRIBUTE_NAME_ID, n_id);
     return n_prototype;
@@ -70,7 +71,8 @@ QSharedPointer<ISerializerObject> makeItem(QSharedPointer<ISerializerObject> n_p
 
 QString nested(int n_depth, const QString &n_inner = QString())
 {
-    return QStringLiteral("<a>").repeated(n_depth) + n_inner + QStringLiteral("</a>").repeated(n_depth);
+    return QStringLiteral("<a>").repeated(n_depth) + n_inner
+           + QStringLiteral("</a>").repeated(n_depth);
 }
 
 // A hand-written current-format model; the two children come in the order given.
@@ -78,23 +80,26 @@ QString modelText(bool n_relationsFirst)
 {
     const QString classPart = QStringLiteral(
         "<class id=\"c1\" shortName=\"Root\">"
-        "<parameters><parameter id=\"p1\" type=\"double\" defaultValue=\"2.50\" unit=\"m\"/></parameters>"
+        "<parameters><parameter id=\"p1\" type=\"double\" defaultValue=\"2.50\" "
+        "unit=\"m\"/></parameters>"
         "<rules><rule id=\"r1\" relation=\"rel1\" initId=\"x:p1\" resultId=\"y:p2\"/></rules>"
         "<constraints/>"
         "<classes><class id=\"c2\"><parameters><parameter id=\"p2\" type=\"double\"/></parameters>"
         "<rules/><constraints/><classes/></class></classes>"
         "</class>");
     const QString relationsPart = QStringLiteral(
-        "<relations><relation id=\"rel1\" relationType=\"simple\" inObj=\"x:double\" outObj=\"y:double\">"
+        "<relations><relation id=\"rel1\" relationType=\"simple\" inObj=\"x:double\" "
+        "outObj=\"y:double\">"
         "y = 2*x;</relation></relations>");
     return QStringLiteral("<model formatXmlVersion=\"2.0\" id=\"m1\" shortName=\"Model\">")
-           + (n_relationsFirst ? relationsPart + classPart : classPart + relationsPart) + QStringLiteral("</model>");
+           + (n_relationsFirst ? relationsPart + classPart : classPart + relationsPart)
+           + QStringLiteral("</model>");
 }
-
 
 // The three nodes with a file and a string form, behind the same calls.
 enum NodeKind { ClassNode, RelationsNode, ModelNode };
-const QString NODE_CLASS[] = {"ClassXMLSerializer", "RelationsStorageXMLSerializer", "ModelXMLSerializer"};
+const QString NODE_CLASS[] = {"ClassXMLSerializer", "RelationsStorageXMLSerializer",
+                              "ModelXMLSerializer"};
 const QString LOAD_FILE = QStringLiteral("loadFromFile(QFile &n_file)");
 const QString LOAD_STRING = QStringLiteral("loadFromString(const QString &n_string)");
 
@@ -145,7 +150,8 @@ QPair<qint64, qint64> streamPositionPastLimit(const QString &n_text)
     int depth = 0;
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::StartElement && ++depth > XMLDocumentReader::MAX_NESTING_DEPTH)
+        if (token == QXmlStreamReader::StartElement
+            && ++depth > XMLDocumentReader::MAX_NESTING_DEPTH)
             return qMakePair(reader.lineNumber(), reader.columnNumber());
         if (token == QXmlStreamReader::EndElement)
             --depth;
@@ -220,28 +226,34 @@ void tst_Serialization::typeNames()
     QFETCH(QVariant::Type, type);
     QFETCH(QString, name);
     QCOMPARE(Codec::convertFromQVariantTypeToXmlType(type), name);
-    // Every name the writer produces reads back, the bare "list" included; only the first part counts.
+    // Every name the writer produces reads back, the bare "list" included; only the first part
+    // counts.
     QCOMPARE(Codec::convertFromXmlTypeToQVariantType(name), type);
     QCOMPARE(Codec::convertFromXmlTypeToQVariantType(name + QStringLiteral(",double")), type);
 }
 
 void tst_Serialization::typeNameErrors()
 {
-    for (QVariant::Type type : {QVariant::Invalid, QVariant::Date, QVariant::LongLong, QVariant::Map}) {
-        const auto e = thrown<BadValueTypeExceptionOstra>([&] { Codec::convertFromQVariantTypeToXmlType(type); });
+    for (QVariant::Type type :
+         {QVariant::Invalid, QVariant::Date, QVariant::LongLong, QVariant::Map}) {
+        const auto e = thrown<BadValueTypeExceptionOstra>(
+            [&] { Codec::convertFromQVariantTypeToXmlType(type); });
         QVERIFY(e);
         QCOMPARE(e->getValueType(), type);
         QCOMPARE(e->getClassName(), QStringLiteral("ISerializebleObject"));
-        QCOMPARE(e->getMethodName(), QStringLiteral("convertFromQVariantTypeToXmlType(QVariant::Type n_type)"));
+        QCOMPARE(e->getMethodName(),
+                 QStringLiteral("convertFromQVariantTypeToXmlType(QVariant::Type n_type)"));
     }
     // Whole first part, case-sensitive: no prefix match, no capitals.
     for (const QString &text :
          {QStringLiteral("List"), QStringLiteral("strin"), QStringLiteral("string_lis"),
           QStringLiteral(""), QStringLiteral(",integer"), QStringLiteral("int")}) {
-        const auto e = thrown<BadValueTypeExceptionOstra>([&] { Codec::convertFromXmlTypeToQVariantType(text); });
+        const auto e = thrown<BadValueTypeExceptionOstra>(
+            [&] { Codec::convertFromXmlTypeToQVariantType(text); });
         QVERIFY2(e, qPrintable(text));
         QCOMPARE(e->getValueType(), QVariant::Invalid);
-        QCOMPARE(e->getMethodName(), QStringLiteral("convertFromXmlTypeToQVariantType(const QString &n_xmlType)"));
+        QCOMPARE(e->getMethodName(),
+                 QStringLiteral("convertFromXmlTypeToQVariantType(const QString &n_xmlType)"));
     }
 }
 
@@ -260,15 +272,21 @@ void tst_Serialization::valueToText_data()
     QTest::newRow("two decimals") << QVariant::Double << QVariant(2.25) << "2.25";
     QTest::newRow("pi kept") << QVariant::Double << QVariant(3.14159) << "3.14159";
     QTest::newRow("small kept") << QVariant::Double << QVariant(0.001) << "0.001";
-    QTest::newRow("shortest digits") << QVariant::Double << QVariant(0.1 + 0.2) << "0.30000000000000004";
-    QTest::newRow("large fixed") << QVariant::Double << QVariant(1e20) << "100000000000000000000.00";
+    QTest::newRow("shortest digits")
+        << QVariant::Double << QVariant(0.1 + 0.2) << "0.30000000000000004";
+    QTest::newRow("large fixed") << QVariant::Double << QVariant(1e20)
+                                 << "100000000000000000000.00";
     QTest::newRow("tiny fixed") << QVariant::Double << QVariant(1e-20) << "0.00000000000000000001";
     QTest::newRow("declared type decides") << QVariant::Double << QVariant(2) << "2.00";
-    QTest::newRow("double list") << QVariant::List << QVariant(QVariantList{1.0, 2.5, 3.0}) << "1.00,2.50,3.00";
-    QTest::newRow("mixed list") << QVariant::List << QVariant(QVariantList{1, true, "s"}) << "1,true,s";
-    QTest::newRow("nested list flattens") << QVariant::List << QVariant(QVariantList{1.0, QVariantList{2.0, 3.0}})
-                                          << "1.00,2.00,3.00";
-    QTest::newRow("string list") << QVariant::StringList << QVariant(QStringList{"a", "b,c"}) << "\"a\",\"b,c\"";
+    QTest::newRow("double list") << QVariant::List << QVariant(QVariantList{1.0, 2.5, 3.0})
+                                 << "1.00,2.50,3.00";
+    QTest::newRow("mixed list") << QVariant::List << QVariant(QVariantList{1, true, "s"})
+                                << "1,true,s";
+    QTest::newRow("nested list flattens")
+        << QVariant::List << QVariant(QVariantList{1.0, QVariantList{2.0, 3.0}})
+        << "1.00,2.00,3.00";
+    QTest::newRow("string list") << QVariant::StringList << QVariant(QStringList{"a", "b,c"})
+                                 << "\"a\",\"b,c\"";
     QTest::newRow("empty list") << QVariant::List << QVariant(QVariantList()) << "";
 }
 
@@ -282,14 +300,16 @@ void tst_Serialization::valueToText()
 
 void tst_Serialization::valueToTextErrors()
 {
-    auto e = thrown<BadValueTypeExceptionOstra>([] { Codec::convertFromQVariantValueToString(QVariant::Date, 7); });
+    auto e = thrown<BadValueTypeExceptionOstra>(
+        [] { Codec::convertFromQVariantValueToString(QVariant::Date, 7); });
     QVERIFY(e);
     // The value's own type is reported, not the declared one.
     QCOMPARE(e->getValueType(), QVariant::Int);
-    QCOMPARE(e->getMethodName(),
-             QStringLiteral("convertFromQVariantValueToString(const QVariant::Type n_type,const QVariant &n_value)"));
+    QCOMPARE(e->getMethodName(), QStringLiteral("convertFromQVariantValueToString(const "
+                                                "QVariant::Type n_type,const QVariant &n_value)"));
     e = thrown<BadValueTypeExceptionOstra>([] {
-        Codec::convertFromQVariantValueToString(QVariant::List, QVariantList{1.0, QDate(2020, 1, 1)});
+        Codec::convertFromQVariantValueToString(QVariant::List,
+                                                QVariantList{1.0, QDate(2020, 1, 1)});
     });
     QVERIFY(e);
     QCOMPARE(e->getValueType(), QVariant::Date);
@@ -297,11 +317,13 @@ void tst_Serialization::valueToTextErrors()
 
 void tst_Serialization::doublesRoundTripExactly()
 {
-    const QList<double> values = {3.14159, 0.001, 1.0 / 3.0, -2.0 / 7.0, 123456789.123456789, 1e300,
-                                  -1e-300, DBL_MAX, DBL_MIN, 5e-324, 0.1 + 0.2, 1e15 + 0.5};
+    const QList<double> values = {3.14159,   0.001,     1.0 / 3.0, -2.0 / 7.0, 123456789.123456789,
+                                  1e300,     -1e-300,   DBL_MAX,   DBL_MIN,    5e-324,
+                                  0.1 + 0.2, 1e15 + 0.5};
     for (double value : values) {
         const QString text = Codec::convertFromQVariantValueToString(QVariant::Double, value);
-        QVERIFY2(!text.contains(QLatin1Char('e')) && !text.contains(QLatin1Char('E')), qPrintable(text));
+        QVERIFY2(!text.contains(QLatin1Char('e')) && !text.contains(QLatin1Char('E')),
+                 qPrintable(text));
         const int point = text.indexOf(QLatin1Char('.'));
         QVERIFY2(point > 0 && text.size() - point - 1 >= 2, qPrintable(text));
         const QVariant back = Codec::readValue(QVariant::Double, text, QVariant::Double);
@@ -334,14 +356,16 @@ void tst_Serialization::lenientReading()
         {QVariant::Double, "x", QVariant(), doubleWarning},
         {QVariant::String, "text", QStringLiteral("text"), ""},
         {QVariant::String, "", QVariant(), ""},
-        {QVariant::StringList, "", QVariant(), QStringLiteral("Массив Строк, как значение пришел пустым")},
+        {QVariant::StringList, "", QVariant(),
+         QStringLiteral("Массив Строк, как значение пришел пустым")},
         {QVariant::List, "", QVariant(), QStringLiteral("Массив, как значение пришел пустым")},
     };
     for (const Case &c : cases) {
         MessageCatcher catcher;
         const QVariant value = Codec::readValue(c.type, c.text, QVariant::Double);
         QVERIFY2(value.type() == c.type, qPrintable(c.text));
-        QVERIFY2(c.expected.isValid() ? value == c.expected && !value.isNull() : value.isNull(), qPrintable(c.text));
+        QVERIFY2(c.expected.isValid() ? value == c.expected && !value.isNull() : value.isNull(),
+                 qPrintable(c.text));
         QCOMPARE(catcher.messages(), c.warning.isEmpty() ? QStringList() : QStringList{c.warning});
     }
 
@@ -356,10 +380,10 @@ void tst_Serialization::listsReadBack()
 {
     // A list of doubles as the program writes it, with its bare "list" type name, reads back whole.
     const QVariantList doubles{1.0, 2.5, 3.0, 0.125};
-    const QVariant::Type type =
-        Codec::convertFromXmlTypeToQVariantType(Codec::convertFromQVariantTypeToXmlType(QVariant::List));
-    const QVariant back =
-        Codec::readValue(type, Codec::convertFromQVariantValueToString(QVariant::List, doubles), QVariant::Double);
+    const QVariant::Type type = Codec::convertFromXmlTypeToQVariantType(
+        Codec::convertFromQVariantTypeToXmlType(QVariant::List));
+    const QVariant back = Codec::readValue(
+        type, Codec::convertFromQVariantValueToString(QVariant::List, doubles), QVariant::Double);
     QCOMPARE(back.type(), QVariant::List);
     QCOMPARE(back.toList(), doubles);
     for (const QVariant &item : back.toList())
@@ -368,7 +392,8 @@ void tst_Serialization::listsReadBack()
     // Items of another type, and a bad item giving a null item rather than a failure.
     {
         MessageCatcher catcher;
-        const QVariantList ints = Codec::readValueList(QVariant::Int, QStringLiteral("1,x,3")).toList();
+        const QVariantList ints =
+            Codec::readValueList(QVariant::Int, QStringLiteral("1,x,3")).toList();
         QCOMPARE(ints.size(), 3);
         QCOMPARE(ints.at(0), QVariant(1));
         QVERIFY(ints.at(1).isNull() && ints.at(1).type() == QVariant::Int);
@@ -376,8 +401,8 @@ void tst_Serialization::listsReadBack()
     }
     // String lists: quotes are dropped, an item holding a comma splits, each read warns once.
     MessageCatcher catcher;
-    const QString written =
-        Codec::convertFromQVariantValueToString(QVariant::StringList, QStringList{"a", "b,c", "say \"hi\""});
+    const QString written = Codec::convertFromQVariantValueToString(
+        QVariant::StringList, QStringList{"a", "b,c", "say \"hi\""});
     QCOMPARE(Codec::readValue(QVariant::StringList, written, QVariant::Double).toStringList(),
              (QStringList{"a", "b", "c", "say hi"}));
     QCOMPARE(catcher.messages(), QStringList{"Не проверенный функционал"});
@@ -397,19 +422,27 @@ void tst_Serialization::linkedObjects()
     QCOMPARE(Codec::convertStringToLinkedObjects(text), links);
     QCOMPARE(Codec::convertLinkedObjectsToString({}), QString());
     // A name met twice keeps the later value; empty names and ids are kept.
-    QCOMPARE(Codec::convertStringToLinkedObjects(QStringLiteral("a:p1;a:p2")), (QHash<QString, QString>{{"a", "p2"}}));
-    QCOMPARE(Codec::convertStringToLinkedObjects(QStringLiteral("a:;:p2")), (QHash<QString, QString>{{"a", ""}, {"", "p2"}}));
+    QCOMPARE(Codec::convertStringToLinkedObjects(QStringLiteral("a:p1;a:p2")),
+             (QHash<QString, QString>{{"a", "p2"}}));
+    QCOMPARE(Codec::convertStringToLinkedObjects(QStringLiteral("a:;:p2")),
+             (QHash<QString, QString>{{"a", ""}, {"", "p2"}}));
 
-    const QHash<QString, QVariant::Type> types{{"x", QVariant::Int}, {"y", QVariant::List},
-                                               {"z", QVariant::StringList}, {"w", QVariant::Bool}};
+    const QHash<QString, QVariant::Type> types{{"x", QVariant::Int},
+                                               {"y", QVariant::List},
+                                               {"z", QVariant::StringList},
+                                               {"w", QVariant::Bool}};
     const QString typesText = Codec::convertLinkedObjectsTypesToString(types);
-    QCOMPARE(pairSet(typesText), (QSet<QString>{"x:integer", "y:list", "z:string_list", "w:boolean"}));
+    QCOMPARE(pairSet(typesText),
+             (QSet<QString>{"x:integer", "y:list", "z:string_list", "w:boolean"}));
     QCOMPARE(Codec::convertStringToLinkedObjectsTypes(typesText), types);
     QCOMPARE(Codec::convertLinkedObjectsTypesToString({}), QString());
-    auto e = thrown<BadValueTypeExceptionOstra>([] { Codec::convertLinkedObjectsTypesToString({{"d", QVariant::Date}}); });
+    auto e = thrown<BadValueTypeExceptionOstra>([] {
+        Codec::convertLinkedObjectsTypesToString({{"d", QVariant::Date}});
+    });
     QVERIFY(e);
     QCOMPARE(e->getValueType(), QVariant::Date);
-    e = thrown<BadValueTypeExceptionOstra>([] { Codec::convertStringToLinkedObjectsTypes("x:integer;y:Double"); });
+    e = thrown<BadValueTypeExceptionOstra>(
+        [] { Codec::convertStringToLinkedObjectsTypes("x:integer;y:Double"); });
     QVERIFY(e);
     QCOMPARE(e->getValueType(), QVariant::Invalid);
 }
@@ -432,14 +465,17 @@ void tst_Serialization::linkedObjectErrors_data()
 void tst_Serialization::linkedObjectErrors()
 {
     QFETCH(QString, text);
-    const auto e = thrown<InconsistencyDataExceptionOstra>([&] { Codec::convertStringToLinkedObjects(text); });
+    const auto e = thrown<InconsistencyDataExceptionOstra>(
+        [&] { Codec::convertStringToLinkedObjects(text); });
     QVERIFY(e);
     QCOMPARE(e->getExceptionId(), 501);
     QCOMPARE(e->getClassName(), QStringLiteral("ISerializebleObject"));
-    QCOMPARE(e->getMethodName(), QStringLiteral("convertStringToLinkedObjects(const QString &n_linkedObjectsStr)"));
+    QCOMPARE(e->getMethodName(),
+             QStringLiteral("convertStringToLinkedObjects(const QString &n_linkedObjectsStr)"));
     // The typed form refuses the same texts (some fail on the type name first).
     try {
-        Codec::convertStringToLinkedObjectsTypes(QString(text).replace(QStringLiteral("p1"), QStringLiteral("double")));
+        Codec::convertStringToLinkedObjectsTypes(
+            QString(text).replace(QStringLiteral("p1"), QStringLiteral("double")));
         QFAIL("malformed typed link text accepted");
     } catch (const InconsistencyDataExceptionOstra &) {
     } catch (const BadValueTypeExceptionOstra &) {
@@ -463,10 +499,12 @@ void tst_Serialization::objectNodeFields()
     QVERIFY(!node.getFieldValue(QStringLiteral("author")).isValid());
     QCOMPARE(node.getFieldValue(QStringLiteral("count")), QVariant(QStringLiteral("4")));
     // The element text is appended to, never an attribute.
-    QCOMPARE(node.getFieldValue(QStringLiteral("internalInfo")), QVariant(QStringLiteral("y = 2*x;z = y;")));
+    QCOMPARE(node.getFieldValue(QStringLiteral("internalInfo")),
+             QVariant(QStringLiteral("y = 2*x;z = y;")));
     QVERIFY(!element.hasAttribute(QStringLiteral("internalInfo")));
     const QHash<QString, QVariant> fields = node.getFieldsHash();
-    QCOMPARE(QSet<QString>(fields.keyBegin(), fields.keyEnd()), (QSet<QString>{"id", "shortName", "count"}));
+    QCOMPARE(QSet<QString>(fields.keyBegin(), fields.keyEnd()),
+             (QSet<QString>{"id", "shortName", "count"}));
     QVERIFY(!fields.value(QStringLiteral("shortName")).isValid());
     QCOMPARE(node.getFieldNames().size(), 3);
 }
@@ -489,7 +527,8 @@ void tst_Serialization::addFieldsOrder()
 
     // Items are ordered by their id as text, so "10" comes before "9" and "B" before "a".
     auto node = [](const QString &n_id) {
-        return makeItem(QSharedPointer<ObjectXMLSerializer>::create(QStringLiteral("x"), QDomDocument()), n_id);
+        return makeItem(
+            QSharedPointer<ObjectXMLSerializer>::create(QStringLiteral("x"), QDomDocument()), n_id);
     };
     QVERIFY(ISerializerObject::lessThan(node("10"), node("9")));
     QVERIFY(!ISerializerObject::lessThan(node("9"), node("10")));
@@ -517,7 +556,8 @@ void tst_Serialization::classNodeFields()
 void tst_Serialization::classNodeLists()
 {
     ClassXMLSerializer node{QDomDocument()};
-    node.addOwnParameters({makeItem(node.getParameterPrototype(), "p2"), makeItem(node.getParameterPrototype(), "p10"),
+    node.addOwnParameters({makeItem(node.getParameterPrototype(), "p2"),
+                           makeItem(node.getParameterPrototype(), "p10"),
                            makeItem(node.getParameterPrototype(), "p1")});
     QCOMPARE(idsOf(node.getOwnParameters()), (QStringList{"p1", "p10", "p2"}));
     // A second call appends after what is there.
@@ -552,9 +592,9 @@ void tst_Serialization::classNodeLists()
 void tst_Serialization::classNodeReadErrors()
 {
     using Read = void (*)(ClassXMLSerializer &);
-    const QList<std::tuple<QString, QString, QString, QString, Read> > cases = {
-        {"<class><parameters><parametr id=\"p\"/></parameters></class>", "getOwnParameters()", "parameter", "parametr",
-         [](ClassXMLSerializer &n) { n.getOwnParameters(); }},
+    const QList<std::tuple<QString, QString, QString, QString, Read>> cases = {
+        {"<class><parameters><parametr id=\"p\"/></parameters></class>", "getOwnParameters()",
+         "parameter", "parametr", [](ClassXMLSerializer &n) { n.getOwnParameters(); }},
         // A comment among the rules is no rule.
         {"<class><rules><rule id=\"r\"/><!-- note --></rules></class>", "getOwnRules()", "rule", "",
          [](ClassXMLSerializer &n) { n.getOwnRules(); }},
@@ -577,7 +617,8 @@ void tst_Serialization::classNodeReadErrors()
 
     // A class without a "constraints" list reads it as empty; the other lists are read normally.
     ClassXMLSerializer node{QDomDocument()};
-    node.loadFromString(QStringLiteral("<class><parameters><parameter id=\"p\"/></parameters><rules/></class>"));
+    node.loadFromString(
+        QStringLiteral("<class><parameters><parameter id=\"p\"/></parameters><rules/></class>"));
     QVERIFY(node.getOwnConstraints().isEmpty());
     QVERIFY(node.getOwnClasses().isEmpty());
     QCOMPARE(idsOf(node.getOwnParameters()), QStringList{"p"});
@@ -585,7 +626,8 @@ void tst_Serialization::classNodeReadErrors()
 
 void tst_Serialization::classNodeLoadForms()
 {
-    const QString notClass = QStringLiteral("<root id=\"x\"><parameters><parameter id=\"p\"/></parameters></root>");
+    const QString notClass = QStringLiteral(
+        "<root id=\"x\"><parameters><parameter id=\"p\"/></parameters></root>");
     // The string form binds to the first element whatever its tag...
     ClassXMLSerializer fromString{QDomDocument()};
     fromString.loadFromString(notClass);
@@ -605,23 +647,27 @@ void tst_Serialization::relationsNode()
 {
     RelationsStorageXMLSerializer node{QDomDocument()};
     QCOMPARE(node.getXMLObject().tagName(), QStringLiteral("relations"));
-    QList<QSharedPointer<ISerializerObject> > items;
+    QList<QSharedPointer<ISerializerObject>> items;
     for (const QString &id : {QStringLiteral("r3"), QStringLiteral("r1"), QStringLiteral("r2")}) {
         items.append(makeItem(node.getRelationPrototype(), id));
-        items.last()->addField(QStringLiteral("internalInfo"), QString(QStringLiteral("code of ") + id));
+        items.last()->addField(QStringLiteral("internalInfo"),
+                               QString(QStringLiteral("code of ") + id));
     }
     node.addRelations(items);
     QCOMPARE(idsOf(node.getRelations()), (QStringList{"r1", "r2", "r3"}));
-    QCOMPARE(text(node.getRelations().at(1), QStringLiteral("internalInfo")), QStringLiteral("code of r2"));
+    QCOMPARE(text(node.getRelations().at(1), QStringLiteral("internalInfo")),
+             QStringLiteral("code of r2"));
     // Attributes of the list itself: written whatever their text, absent ones read as empty text.
     node.addField(QStringLiteral("note"), QString());
     QVERIFY(node.getXMLObject().hasAttribute(QStringLiteral("note")));
     const QVariant absent = node.getFieldValue(QStringLiteral("missing"));
     QVERIFY(absent.isValid() && absent.toString().isNull());
 
-    // Every child node is an item: a comment gives one whose element is null, a foreign tag is kept.
+    // Every child node is an item: a comment gives one whose element is null, a foreign tag is
+    // kept.
     RelationsStorageXMLSerializer reader{QDomDocument()};
-    reader.loadFromString(QStringLiteral("<relations><relation id=\"a\"/><!-- c --><other id=\"b\"/></relations>"));
+    reader.loadFromString(
+        QStringLiteral("<relations><relation id=\"a\"/><!-- c --><other id=\"b\"/></relations>"));
     const auto read = reader.getRelations();
     QCOMPARE(read.size(), 3);
     QVERIFY(read.at(1).dynamicCast<ObjectXMLSerializer>()->getXMLObject().isNull());
@@ -651,16 +697,21 @@ void tst_Serialization::modelNodeWrite()
     second->addField(QStringLiteral("id"), QStringLiteral("second"));
     model.setClass(second);
     QCOMPARE(childTags(model.getXMLObject()), (QStringList{"relations", "class"}));
-    QCOMPARE(model.getXMLObject().firstChildElement(QStringLiteral("class")).attribute(QStringLiteral("id")),
+    QCOMPARE(model.getXMLObject()
+                 .firstChildElement(QStringLiteral("class"))
+                 .attribute(QStringLiteral("id")),
              QStringLiteral("second"));
 }
 
 void tst_Serialization::modelNodeFormatRecognition()
 {
-    const QList<QPair<QString, bool> > cases = {
-        {"<model formatXmlVersion=\"2.0\"/>", true},    {"<anything formatXmlVersion=\"2.0\"/>", true},
-        {"<model formatXmlVersion=\"2.00\"/>", false},  {"<model/>", false},
-        {"<root/>", false},                             {"<!-- c --><model formatXmlVersion=\"2.0\"/>", true},
+    const QList<QPair<QString, bool>> cases = {
+        {"<model formatXmlVersion=\"2.0\"/>", true},
+        {"<anything formatXmlVersion=\"2.0\"/>", true},
+        {"<model formatXmlVersion=\"2.00\"/>", false},
+        {"<model/>", false},
+        {"<root/>", false},
+        {"<!-- c --><model formatXmlVersion=\"2.0\"/>", true},
     };
     for (const auto &c : cases) {
         QDomDocument document;
@@ -699,9 +750,9 @@ void tst_Serialization::handWrittenModelIsRead()
     const auto parameters = root->getOwnParameters();
     QCOMPARE(parameters.size(), 1);
     QCOMPARE(text(parameters.first(), QStringLiteral("unit")), QStringLiteral("m"));
-    const QVariant defaultValue =
-        Codec::readValue(Codec::convertFromXmlTypeToQVariantType(text(parameters.first(), QStringLiteral("type"))),
-                         text(parameters.first(), QStringLiteral("defaultValue")), QVariant::Double);
+    const QVariant defaultValue = Codec::readValue(
+        Codec::convertFromXmlTypeToQVariantType(text(parameters.first(), QStringLiteral("type"))),
+        text(parameters.first(), QStringLiteral("defaultValue")), QVariant::Double);
     QCOMPARE(defaultValue, QVariant(2.5));
     const auto rules = root->getOwnRules();
     QCOMPARE(rules.size(), 1);
@@ -715,13 +766,14 @@ void tst_Serialization::handWrittenModelIsRead()
     const auto relations = node.getRelationStorage()->getRelations();
     QCOMPARE(relations.size(), 1);
     QCOMPARE(text(relations.first(), QStringLiteral("internalInfo")), QStringLiteral("y = 2*x;"));
-    QCOMPARE(Codec::convertStringToLinkedObjectsTypes(text(relations.first(), QStringLiteral("inObj"))),
-             (QHash<QString, QVariant::Type>{{"x", QVariant::Double}}));
+    QCOMPARE(
+        Codec::convertStringToLinkedObjectsTypes(text(relations.first(), QStringLiteral("inObj"))),
+        (QHash<QString, QVariant::Type>{{"x", QVariant::Double}}));
 }
 
 void tst_Serialization::modelMissingChild()
 {
-    const QList<QPair<QString, QString> > cases = {
+    const QList<QPair<QString, QString>> cases = {
         {"<model formatXmlVersion=\"2.0\"><class/></model>", "relations"},
         {"<model formatXmlVersion=\"2.0\"><relations/></model>", "class"},
         {"<model formatXmlVersion=\"2.0\"><classes/><relation/></model>", "class"},
@@ -761,7 +813,8 @@ void tst_Serialization::saveToFile()
     QVERIFY(QFileInfo(file).size() < 10000);
     withNode(kind, [&](auto &n_node) {
         n_node.loadFromFile(file);
-        QCOMPARE(n_node.getFieldValue(QStringLiteral("shortName")).toString(), QStringLiteral("Модель"));
+        QCOMPARE(n_node.getFieldValue(QStringLiteral("shortName")).toString(),
+                 QStringLiteral("Модель"));
     });
 
     // A write that fails after the open is an error (532) with its reason, not a success.
@@ -813,7 +866,9 @@ void tst_Serialization::loadFailures()
 {
     QFETCH(int, kind);
     QTemporaryDir dir;
-    auto loadFile = [kind](QFile &n_file) { withNode(kind, [&](auto &n_node) { n_node.loadFromFile(n_file); }); };
+    auto loadFile = [kind](QFile &n_file) {
+        withNode(kind, [&](auto &n_node) { n_node.loadFromFile(n_file); });
+    };
     QFile missing(dir.filePath(QStringLiteral("missing.xml")));
     const auto notExist = thrown<FileNotExistExceptionOstra>([&] { loadFile(missing); });
     QVERIFY(notExist);
@@ -828,7 +883,8 @@ void tst_Serialization::loadFailures()
     QCOMPARE(cantOpen->getFileOpenMode(), QIODevice::OpenMode(QIODevice::ReadOnly));
 
     QFile broken(dir.filePath(QStringLiteral("broken.xml")));
-    QVERIFY(writeFile(broken.fileName(), "<model formatXmlVersion=\"2.0\">\n  <class>\n</model>\n"));
+    QVERIFY(
+        writeFile(broken.fileName(), "<model formatXmlVersion=\"2.0\">\n  <class>\n</model>\n"));
     auto parseError = thrown<XMLParseExceptionOstra>([&] { loadFile(broken); });
     QVERIFY(parseError);
     QCOMPARE(parseError->getExceptionId(), 537);
@@ -836,7 +892,8 @@ void tst_Serialization::loadFailures()
     QVERIFY(parseError->getErrorColumn() > 0 && !parseError->getErrorMsg().isEmpty());
     QCOMPARE(parseError->getMethodName(), LOAD_FILE);
     QVERIFY(!broken.isOpen());
-    parseError = thrown<XMLParseExceptionOstra>([&] { loadText(kind, QStringLiteral("<a><b></a>")); });
+    parseError = thrown<XMLParseExceptionOstra>(
+        [&] { loadText(kind, QStringLiteral("<a><b></a>")); });
     QVERIFY(parseError);
     QCOMPARE(parseError->getErrorLine(), 1);
     QCOMPARE(parseError->getClassName(), NODE_CLASS[kind]);
@@ -846,8 +903,8 @@ void tst_Serialization::loadFailures()
     // refused by the string and the file form alike, before any node is built.
     const int limit = XMLDocumentReader::MAX_NESTING_DEPTH;
     for (int depth : {limit - 2, limit - 1, 100000}) {
-        const QString deep = QStringLiteral("<model formatXmlVersion=\"2.0\"><class/><relations>") + nested(depth)
-                             + QStringLiteral("</relations></model>");
+        const QString deep = QStringLiteral("<model formatXmlVersion=\"2.0\"><class/><relations>")
+                             + nested(depth) + QStringLiteral("</relations></model>");
         QFile file(dir.filePath(QStringLiteral("deep.xml")));
         QVERIFY(writeFile(file.fileName(), deep.toUtf8()));
         for (const QString &method : {LOAD_STRING, LOAD_FILE}) {
@@ -873,44 +930,61 @@ void tst_Serialization::loadFailures()
 void tst_Serialization::documentGuard_data()
 {
     QTest::addColumn<QString>("text");
-    // What the guard answers: "" (the DOM may build it), "deep", "doctype", "attributes", or "refused" (any
-    // other reason: not well-formed, a character XML cannot hold, an entity).
+    // What the guard answers: "" (the DOM may build it), "deep", "doctype", "attributes", or
+    // "refused" (any other reason: not well-formed, a character XML cannot hold, an entity).
     QTest::addColumn<QString>("verdict");
     const int limit = XMLDocumentReader::MAX_NESTING_DEPTH;
     QTest::newRow("exactly the limit") << nested(limit) << "";
     QTest::newRow("one past") << nested(limit + 1) << "deep";
-    QTest::newRow("one past, on a later line") << "<?xml version=\"1.0\"?>\n<r>\n" + nested(limit) + "\n</r>" << "deep";
+    QTest::newRow("one past, on a later line")
+        << "<?xml version=\"1.0\"?>\n<r>\n" + nested(limit) + "\n</r>"
+        << "deep";
     // The stream reader reports a self-closing tag as a start element, so it is a level while open.
     QTest::newRow("self-closing at the limit") << nested(limit - 1, "<b x='1'/>") << "";
     QTest::newRow("self-closing one past") << nested(limit, "<b/>") << "deep";
-    QTest::newRow("many self-closing siblings") << nested(limit - 1, QStringLiteral("<b/>").repeated(2000)) << "";
+    QTest::newRow("many self-closing siblings")
+        << nested(limit - 1, QStringLiteral("<b/>").repeated(2000)) << "";
     // Markup-like text inside quotes, comments, CDATA and processing instructions is no level.
-    const QString quoted = QStringLiteral("<a q=\"x>y\" s='/&gt;'>").repeated(limit) + QStringLiteral("</a>").repeated(limit);
+    const QString quoted = QStringLiteral("<a q=\"x>y\" s='/&gt;'>").repeated(limit)
+                           + QStringLiteral("</a>").repeated(limit);
     QTest::newRow("quotes holding > at the limit") << quoted << "";
-    QTest::newRow("quotes holding > one past") << "<r>" + quoted + "</r>" << "deep";
+    QTest::newRow("quotes holding > one past") << "<r>" + quoted + "</r>"
+                                               << "deep";
     const QString decoys = QStringLiteral("<!-- <a><a> --><![CDATA[<a><a></b>]]><?pi <a><a>?>");
     QTest::newRow("comment, CDATA, PI at the limit") << nested(limit, decoys) << "";
-    QTest::newRow("comment, CDATA, PI one past") << "<r>" + nested(limit, decoys + "<b/>") + "</r>" << "deep";
-    QTest::newRow("comment full of tags") << "<r><!--" + QStringLiteral("<a>").repeated(3000) + "--></r>" << "";
+    QTest::newRow("comment, CDATA, PI one past") << "<r>" + nested(limit, decoys + "<b/>") + "</r>"
+                                                 << "deep";
+    QTest::newRow("comment full of tags")
+        << "<r><!--" + QStringLiteral("<a>").repeated(3000) + "--></r>"
+        << "";
     QTest::newRow("non-ASCII names and text at the limit")
         << nested(limit, QStringLiteral("\u00e9")).replace(QLatin1Char('a'), QChar(0x0436)) << "";
-    QTest::newRow("non-ASCII names one past") << nested(limit + 1).replace(QLatin1Char('a'), QChar(0x0436)) << "deep";
+    QTest::newRow("non-ASCII names one past")
+        << nested(limit + 1).replace(QLatin1Char('a'), QChar(0x0436)) << "deep";
     QTest::newRow("DOCTYPE without a subset") << "<!DOCTYPE a>" + nested(limit) << "";
     QTest::newRow("DOCTYPE one past") << "<!DOCTYPE a>" + nested(limit + 1) << "deep";
     // Text that is not well-formed is refused, whatever the lenient DOM parser would make of it.
     QTest::newRow("end tag with nothing open") << "</x>" + nested(3) << "refused";
     QTest::newRow("unterminated comment") << "<r><!--" + nested(3) << "refused";
-    QTest::newRow("undeclared entity") << "<r>&undeclared;</r>" << "refused";
-    QTest::newRow("entity after an external DOCTYPE") << "<!DOCTYPE r SYSTEM \"x.dtd\"><r>&e;</r>" << "refused";
-    QTest::newRow("DOCTYPE inside the root") << "<r><!DOCTYPE x>" + nested(3) + "</r>" << "refused";
+    QTest::newRow("undeclared entity") << "<r>&undeclared;</r>"
+                                       << "refused";
+    QTest::newRow("entity after an external DOCTYPE") << "<!DOCTYPE r SYSTEM \"x.dtd\"><r>&e;</r>"
+                                                      << "refused";
+    QTest::newRow("DOCTYPE inside the root") << "<r><!DOCTYPE x>" + nested(3) + "</r>"
+                                             << "refused";
     QTest::newRow("predefined entities and character references")
-        << "<r a=\"&lt;&amp;&#x436;&#9;\">&gt;&quot;&apos;&#65;</r>" << "";
+        << "<r a=\"&lt;&amp;&#x436;&#9;\">&gt;&quot;&apos;&#65;</r>"
+        << "";
     // Any internal subset is refused before anything in it could be expanded.
     QTest::newRow("entity expanding to elements")
         << "<!DOCTYPE a [<!ENTITY e \"<b><c/></b>\">]>" + nested(2, "&e;") << "doctype";
-    QTest::newRow("entity never used") << "<!DOCTYPE a [<!ENTITY e \"x\">]><a/>" << "doctype";
-    QTest::newRow("empty internal subset") << "<!DOCTYPE a []><a/>" << "doctype";
-    QTest::newRow("recursive entities") << "<!DOCTYPE a [<!ENTITY a \"&b;\"><!ENTITY b \"&a;\">]><a>&a;</a>" << "doctype";
+    QTest::newRow("entity never used") << "<!DOCTYPE a [<!ENTITY e \"x\">]><a/>"
+                                       << "doctype";
+    QTest::newRow("empty internal subset") << "<!DOCTYPE a []><a/>"
+                                           << "doctype";
+    QTest::newRow("recursive entities")
+        << "<!DOCTYPE a [<!ENTITY a \"&b;\"><!ENTITY b \"&a;\">]><a>&a;</a>"
+        << "doctype";
     // Elements with very many attributes are refused before the reader's quadratic check.
     auto attributes = [](int n_count) -> QString {
         QString tag = QStringLiteral("<r");
@@ -919,26 +993,43 @@ void tst_Serialization::documentGuard_data()
         return tag + QStringLiteral(">");
     };
     const int most = XMLDocumentReader::MAX_ATTRIBUTES;
-    QTest::newRow("attributes at the limit") << attributes(most) + "x = y</r>" << "";
-    QTest::newRow("attributes past the limit") << attributes(most + 1) + "</r>" << "attributes";
+    QTest::newRow("attributes at the limit") << attributes(most) + "x = y</r>"
+                                             << "";
+    QTest::newRow("attributes past the limit") << attributes(most + 1) + "</r>"
+                                               << "attributes";
     QTest::newRow("'=' in text and values") << "<r a=\"" + QString(5000, QLatin1Char('=')) + "\">"
-                                               + QString(5000, QLatin1Char('=')) + "</r>" << "";
+                                                   + QString(5000, QLatin1Char('=')) + "</r>"
+                                            << "";
     // Model documents use no namespaces; a reader minding them would refuse an undeclared prefix.
-    QTest::newRow("prefixed attribute") << "<r sh:a=\"1\"/>" << "refused";
-    QTest::newRow("prefixed element") << "<r><p:b xmlns:p=\"u\"/></r>" << "refused";
-    QTest::newRow("default namespace") << "<r xmlns=\"u\"/>" << "refused";
-    QTest::newRow("name like xmlns") << "<r xmlnsx=\"u\" a.b-c_d=\"1\"/>" << "";
+    QTest::newRow("prefixed attribute") << "<r sh:a=\"1\"/>"
+                                        << "refused";
+    QTest::newRow("prefixed element") << "<r><p:b xmlns:p=\"u\"/></r>"
+                                      << "refused";
+    QTest::newRow("default namespace") << "<r xmlns=\"u\"/>"
+                                       << "refused";
+    QTest::newRow("name like xmlns") << "<r xmlnsx=\"u\" a.b-c_d=\"1\"/>"
+                                     << "";
     // Characters outside XML's Char production, raw or as references; tab, LF and CR stay allowed.
-    QTest::newRow("tab, LF, CR") << "<r a=\"\t\n\r\">\t\r\n</r>" << "";
-    QTest::newRow("U+0001 in an attribute") << "<r a=\"\u0001\"/>" << "refused";
-    QTest::newRow("U+001F in text") << "<r>\u001f</r>" << "refused";
-    QTest::newRow("NUL") << QString(QStringLiteral("<r a=\"x\"/>")).insert(6, QChar(0)) << "refused";
-    QTest::newRow("U+FFFE") << "<r>" + QString(QChar(0xFFFE)) + "</r>" << "refused";
-    QTest::newRow("&#1;") << "<r a=\"&#1;\"/>" << "refused";
-    QTest::newRow("&#x0;") << "<r>&#x0;</r>" << "refused";
-    QTest::newRow("surrogate pair") << "<r>" + QString::fromUcs4(U"\U0001F600") + "</r>" << "";
-    QTest::newRow("lone high surrogate") << "<r>" + QString(QChar(0xD800)) + "</r>" << "refused";
-    QTest::newRow("lone low surrogate") << "<r>x" + QString(QChar(0xDC00)) + "</r>" << "refused";
+    QTest::newRow("tab, LF, CR") << "<r a=\"\t\n\r\">\t\r\n</r>"
+                                 << "";
+    QTest::newRow("U+0001 in an attribute") << "<r a=\"\u0001\"/>"
+                                            << "refused";
+    QTest::newRow("U+001F in text") << "<r>\u001f</r>"
+                                    << "refused";
+    QTest::newRow("NUL") << QString(QStringLiteral("<r a=\"x\"/>")).insert(6, QChar(0))
+                         << "refused";
+    QTest::newRow("U+FFFE") << "<r>" + QString(QChar(0xFFFE)) + "</r>"
+                            << "refused";
+    QTest::newRow("&#1;") << "<r a=\"&#1;\"/>"
+                          << "refused";
+    QTest::newRow("&#x0;") << "<r>&#x0;</r>"
+                           << "refused";
+    QTest::newRow("surrogate pair") << "<r>" + QString::fromUcs4(U"\U0001F600") + "</r>"
+                                    << "";
+    QTest::newRow("lone high surrogate") << "<r>" + QString(QChar(0xD800)) + "</r>"
+                                         << "refused";
+    QTest::newRow("lone low surrogate") << "<r>x" + QString(QChar(0xDC00)) + "</r>"
+                                        << "refused";
 }
 
 void tst_Serialization::documentGuard()
@@ -955,11 +1046,15 @@ void tst_Serialization::documentGuard()
                 XMLDocumentReader::setContent(document, text, "Loader", "load()");
             else
                 XMLDocumentReader::setContent(
-                    document, form == 1 ? text.toUtf8() : QTextCodec::codecForName("UTF-16")->fromUnicode(text),
+                    document,
+                    form == 1 ? text.toUtf8()
+                              : QTextCodec::codecForName("UTF-16")->fromUnicode(text),
                     "Loader", "load()");
             QVERIFY2(verdict.isEmpty(), qPrintable(QStringLiteral("form %1 passed").arg(form)));
         } catch (const XMLParseExceptionOstra &e) {
-            QVERIFY2(!verdict.isEmpty(), qPrintable(QStringLiteral("form %1 refused: %2").arg(form).arg(e.getErrorMsg())));
+            QVERIFY2(
+                !verdict.isEmpty(),
+                qPrintable(QStringLiteral("form %1 refused: %2").arg(form).arg(e.getErrorMsg())));
             QCOMPARE(e.getExceptionId(), 537);
             QCOMPARE(e.getClassName(), QStringLiteral("Loader"));
             QVERIFY(e.getErrorLine() >= 1 && e.getErrorColumn() >= 1);
@@ -988,19 +1083,26 @@ void tst_Serialization::documentBytes_data()
     const QString zhe = QString(QChar(0x0436));
     QTest::newRow("UTF-8") << QByteArray("<r>\xD0\xB6</r>") << zhe << 0 << 0;
     QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF<r>\xD0\xB6</r>") << zhe << 0 << 0;
-    QTest::newRow("UTF-16LE with BOM") << QByteArray("\xFF\xFE<\0r\0>\0\x36\x04<\0/\0r\0>\0", 18) << zhe << 0 << 0;
-    QTest::newRow("UTF-16BE with BOM") << QByteArray("\xFE\xFF\0<\0r\0>\x04\x36\0<\0/\0r\0>", 18) << zhe << 0 << 0;
-    QTest::newRow("UTF-16LE without BOM") << QByteArray("<\0r\0>\0\x36\x04<\0/\0r\0>\0", 16) << zhe << 0 << 0;
-    QTest::newRow("UTF-16BE without BOM") << QByteArray("\0<\0r\0>\x04\x36\0<\0/\0r\0>", 16) << zhe << 0 << 0;
+    QTest::newRow("UTF-16LE with BOM")
+        << QByteArray("\xFF\xFE<\0r\0>\0\x36\x04<\0/\0r\0>\0", 18) << zhe << 0 << 0;
+    QTest::newRow("UTF-16BE with BOM")
+        << QByteArray("\xFE\xFF\0<\0r\0>\x04\x36\0<\0/\0r\0>", 18) << zhe << 0 << 0;
+    QTest::newRow("UTF-16LE without BOM")
+        << QByteArray("<\0r\0>\0\x36\x04<\0/\0r\0>\0", 16) << zhe << 0 << 0;
+    QTest::newRow("UTF-16BE without BOM")
+        << QByteArray("\0<\0r\0>\x04\x36\0<\0/\0r\0>", 16) << zhe << 0 << 0;
     QTest::newRow("declared windows-1251")
-        << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1251\"?><r>\xE6</r>") << zhe << 0 << 0;
+        << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1251\"?><r>\xE6</r>") << zhe << 0
+        << 0;
     QTest::newRow("invalid byte") << QByteArray("<r>\n<a x=\"\xFF\"/></r>") << QString() << 2 << 7;
     QTest::newRow("overlong slash") << QByteArray("<r>\xC0\xAF</r>") << QString() << 1 << 4;
     QTest::newRow("encoded surrogate") << QByteArray("<r>\xED\xA0\x80</r>") << QString() << 1 << 4;
     QTest::newRow("past U+10FFFF") << QByteArray("<r>\xF4\x90\x80\x80</r>") << QString() << 1 << 4;
     QTest::newRow("cut at the end") << QByteArray("<r/>\xE2\x82") << QString() << 1 << 5;
-    QTest::newRow("odd UTF-16 length") << QByteArray("\xFF\xFE<\0r\0/\0>\0\n", 11) << QString() << 1 << 5;
-    QTest::newRow("unknown encoding") << QByteArray("<?xml version=\"1.0\" encoding=\"x-none\"?><r/>") << QString() << 1 << 1;
+    QTest::newRow("odd UTF-16 length")
+        << QByteArray("\xFF\xFE<\0r\0/\0>\0\n", 11) << QString() << 1 << 5;
+    QTest::newRow("unknown encoding")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"x-none\"?><r/>") << QString() << 1 << 1;
     QTest::newRow("NUL byte") << QByteArray("<r>a\0</r>", 9) << QString() << 1 << 5;
 }
 

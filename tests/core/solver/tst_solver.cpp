@@ -141,7 +141,8 @@ void tst_Solver::solverBase()
     solver->addKnownParameters(QHash<QString, QVariant>{{QStringLiteral("a"), 3.0}});
     QCOMPARE(a->getValue(), QVariant(3.0));
     QVERIFY_EXCEPTION_THROWN(solver->search(), NoRequiredParametersExceptionOstra);
-    solver->addRequiredParameters(QList<QString>{QStringLiteral("b"), QStringLiteral("b"), QStringLiteral("ghost")});
+    solver->addRequiredParameters(
+        QList<QString>{QStringLiteral("b"), QStringLiteral("b"), QStringLiteral("ghost")});
     QCOMPARE(solution->getRequiredParametersCount(), 1);
     QCOMPARE(solver->getAlgorithmSolution(), solution);
 
@@ -157,23 +158,24 @@ void tst_Solver::staticSearch_data()
     QTest::addColumn<QStringList>("notCalculated");
 
     QTest::newRow("chain stored out of order")
-        << QStringList{"r3: c > d", "r1: a > b", "r2: b > c"} << QStringList{"a"} << QStringList{"d"}
-        << QStringList{"r1", "r2", "r3"} << QStringList();
+        << QStringList{"r3: c > d", "r1: a > b", "r2: b > c"} << QStringList{"a"}
+        << QStringList{"d"} << QStringList{"r1", "r2", "r3"} << QStringList();
     // Placed once; an unreachable required parameter gets no rule and raises nothing.
     QTest::newRow("two required outputs of one rule")
         << QStringList{"both: k > p q"} << QStringList{"k"} << QStringList{"p", "q", "u"}
         << QStringList{"both"} << QStringList{"u"};
     // Known and required: no rule, nothing reached, solved, and nothing counted as calculated.
-    QTest::newRow("required and known") << QStringList{"both: k > p q"} << QStringList{"p"} << QStringList{"p"}
-                                        << QStringList() << QStringList{"p"};
+    QTest::newRow("required and known") << QStringList{"both: k > p q"} << QStringList{"p"}
+                                        << QStringList{"p"} << QStringList() << QStringList{"p"};
     // x can come from a wide rule (three inputs, each one rule from k) or from a two-rule chain
     // explored later: the chain needs fewer rules, so it becomes x's derivation. z, further down,
     // keeps the search going until then.
     QTest::newRow("shorter derivation wins")
-        << QStringList{"ra1: k > a1", "ra2: k > a2", "ra3: k > a3", "wide: a1 a2 a3 > x",
-                       "rc1: k > c1", "rc2: c1 > c2", "narrow: c2 > x", "rz1: c2 > z1", "rz2: z1 > z"}
-        << QStringList{"k"} << QStringList{"x", "z"} << QStringList{"rc1", "rc2", "narrow", "rz1", "rz2"}
-        << QStringList();
+        << QStringList{"ra1: k > a1",        "ra2: k > a2",  "ra3: k > a3",
+                       "wide: a1 a2 a3 > x", "rc1: k > c1",  "rc2: c1 > c2",
+                       "narrow: c2 > x",     "rz1: c2 > z1", "rz2: z1 > z"}
+        << QStringList{"k"} << QStringList{"x", "z"}
+        << QStringList{"rc1", "rc2", "narrow", "rz1", "rz2"} << QStringList();
 }
 
 void tst_Solver::staticSearch()
@@ -200,7 +202,8 @@ void tst_Solver::staticSearch()
         missing << parameter->getId();
     QCOMPARE(missing, asSet(notCalculated));
     for (const QString &id : required)
-        QCOMPARE(n.net->getParameter(id)->getValue().isValid(), known.contains(id) || !notCalculated.contains(id));
+        QCOMPARE(n.net->getParameter(id)->getValue().isValid(),
+                 known.contains(id) || !notCalculated.contains(id));
     if (order.isEmpty())
         QVERIFY(solution->getExploredParameters().isEmpty());
     if (n.net->rulesContains(QStringLiteral("wide")))
@@ -216,8 +219,9 @@ void tst_Solver::staticSearchTwoInputs()
     // The chain follows the search parent; the producer of the other input goes just before rz.
     const auto parent = n.net->getRule(QStringLiteral("rz"))->getBFSParent();
     QVERIFY(!parent.isNull());
-    const QStringList expected = parent->getId() == QStringLiteral("x") ? QStringList{"rx", "ry", "rz"}
-                                                                         : QStringList{"ry", "rx", "rz"};
+    const QStringList expected = parent->getId() == QStringLiteral("x")
+                                     ? QStringList{"rx", "ry", "rz"}
+                                     : QStringList{"ry", "rx", "rz"};
     QCOMPARE(ruleIds(solver->getAlgorithmSolution()->getRulesOrder()), expected);
     QCOMPARE(n.net->getParameter(QStringLiteral("z"))->getValue(), QVariant(5.0));
 }
@@ -232,7 +236,8 @@ void tst_Solver::staticSearchRulesOutsideTheStore()
     BaseClassCommonData paramsOnly(n.storage);
     paramsOnly.addParameterPtr(n.net->getParameter(QStringLiteral("a")));
     paramsOnly.addParameterPtr(n.net->getParameter(QStringLiteral("b")));
-    auto solver = QSharedPointer<StaticAlgorithm>::create(QSharedPointer<BaseAlgorithmData>::create(false, false));
+    auto solver = QSharedPointer<StaticAlgorithm>::create(
+        QSharedPointer<BaseAlgorithmData>::create(false, false));
     solver->setData(paramsOnly);
     QCOMPARE(solver->getRulesCount(), 0);
     solver->addKnownParameter(QStringLiteral("a"), 1.0);
@@ -247,8 +252,9 @@ void tst_Solver::staticConstraintsOnKnown()
     Net n;
     n.rules({"r: a > c"});
     n.par(QStringLiteral("b"));
-    const ConstrPtr k = n.constraint(QStringLiteral("k"), QStringLiteral("flag = x < y;"),
-                                     {{QStringLiteral("x"), QStringLiteral("a")}, {QStringLiteral("y"), QStringLiteral("b")}});
+    const ConstrPtr k = n.constraint(
+        QStringLiteral("k"), QStringLiteral("flag = x < y;"),
+        {{QStringLiteral("x"), QStringLiteral("a")}, {QStringLiteral("y"), QStringLiteral("b")}});
     auto solver = n.planned<StaticAlgorithm>({{"a", 5.0}, {"b", 1.0}}, {"c"});
     QVERIFY(!solver->calculate());
     const auto solution = solver->getAlgorithmSolution();
@@ -281,7 +287,8 @@ void tst_Solver::staticCalculateFailures()
     {
         Net n;
         n.rules({"r1: a > b", "r2: b > c", "r3: c > d"});
-        const ConstrPtr small = n.constraint(QStringLiteral("small"), QStringLiteral("flag = x < 2;"),
+        const ConstrPtr small = n.constraint(QStringLiteral("small"),
+                                             QStringLiteral("flag = x < 2;"),
                                              {{QStringLiteral("x"), QStringLiteral("c")}});
         auto solver = n.planned<StaticAlgorithm>({{"a", 0.0}}, {"d"});
         QVERIFY(solver->calculate());
@@ -299,7 +306,8 @@ void tst_Solver::staticCalculateFailures()
         n.rules({"r1: a > b", "bad: b > c | o0 = nosuchthing(i0);"});
         auto solver = n.planned<StaticAlgorithm>({{"a", 1.0}}, {"c"});
         QVERIFY_EXCEPTION_THROWN(solver->calculate(), CalculationExceptionOstra);
-        QCOMPARE(solver->getAlgorithmSolution()->getSolutionStatus(), AlgorithmSolution::NOT_SOLVED);
+        QCOMPARE(solver->getAlgorithmSolution()->getSolutionStatus(),
+                 AlgorithmSolution::NOT_SOLVED);
         QCOMPARE(solver->getAlgorithmSolution()->getCalculatedParameters(),
                  QSet<ParamPtr>{n.net->getParameter(QStringLiteral("b"))});
     }
@@ -313,7 +321,8 @@ void tst_Solver::staticDefaultValues()
     const ParamPtr b = n.net->getParameter(QStringLiteral("b"));
     n.net->setParameterDefaultValue(QStringLiteral("a"), 10.0);
     n.net->setParameterDefaultValue(QStringLiteral("b"), 20.0);
-    auto solver = QSharedPointer<ProbeStatic>::create(QSharedPointer<BaseAlgorithmData>::create(true, true));
+    auto solver = QSharedPointer<ProbeStatic>::create(
+        QSharedPointer<BaseAlgorithmData>::create(true, true));
     solver->setData(*n.net);
     solver->addKnownParameter(QStringLiteral("a"), 1.0);
     solver->addRequiredParameter(QStringLiteral("c"));
@@ -336,7 +345,8 @@ void tst_Solver::staticResetForgetsVisits()
 {
     Net n;
     n.rules({"r: a > b"});
-    auto solver = QSharedPointer<ProbeStatic>::create(QSharedPointer<BaseAlgorithmData>::create(false, true));
+    auto solver = QSharedPointer<ProbeStatic>::create(
+        QSharedPointer<BaseAlgorithmData>::create(false, true));
     solver->setData(*n.net);
     solver->addKnownParameter(QStringLiteral("a"), 1.0);
     solver->addRequiredParameter(QStringLiteral("b"));
@@ -423,7 +433,8 @@ void tst_Solver::runtimeReplansRequiredOutput()
 
 void tst_Solver::remoteSolver()
 {
-    const auto record = QSharedPointer<RemoteAlgorithmData>::create(QStringLiteral("10.0.0.1"), QStringLiteral("4242"), false, true);
+    const auto record = QSharedPointer<RemoteAlgorithmData>::create(
+        QStringLiteral("10.0.0.1"), QStringLiteral("4242"), false, true);
     RemoteAlgorithm remote(record);
     QCOMPARE(remote.getServerIP(), QStringLiteral("10.0.0.1"));
 
@@ -443,7 +454,8 @@ void tst_Solver::remoteSolver()
     };
     QCOMPARE(thrown([&] { remote.calculate(); }), QStringLiteral("RemoteAlgorithm::calculate()"));
     QCOMPARE(thrown([&] { remote.search(); }), QStringLiteral("RemoteAlgorithm::search()"));
-    QCOMPARE(thrown([&] { remote.resetAlgorithm(); }), QStringLiteral("RemoteAlgorithm::resetAlgorithm()"));
+    QCOMPARE(thrown([&] { remote.resetAlgorithm(); }),
+             QStringLiteral("RemoteAlgorithm::resetAlgorithm()"));
     QCOMPARE(remote.getAlgorithmSolution()->getSolutionStatus(), AlgorithmSolution::NOT_SOLVED);
 
     // A plain record or a null one: no crash.
@@ -507,12 +519,15 @@ void tst_Solver::searchMatchesElementBookkeeping()
                 const int inputCount = 1 + static_cast<int>(random() % 3);
                 for (int i = 0; i < inputCount; ++i) {
                     const int layer = static_cast<int>(random() % l);
-                    inputs.insert(QStringLiteral("i%1").arg(i), ids[layer].at(static_cast<int>(random() % width)));
+                    inputs.insert(QStringLiteral("i%1").arg(i),
+                                  ids[layer].at(static_cast<int>(random() % width)));
                 }
                 Bindings outputs{{QStringLiteral("o0"), ids[l].at(r % width)}};
-                if (random() % 2 == 0 && ids[l].at((r + 1) % width) != outputs.value(QStringLiteral("o0")))
+                if (random() % 2 == 0
+                    && ids[l].at((r + 1) % width) != outputs.value(QStringLiteral("o0")))
                     outputs.insert(QStringLiteral("o1"), ids[l].at((r + 1) % width));
-                n.rule(QStringLiteral("r%1").arg(ruleNumber++), QStringLiteral("o0 = 1;"), inputs, outputs);
+                n.rule(QStringLiteral("r%1").arg(ruleNumber++), QStringLiteral("o0 = 1;"), inputs,
+                       outputs);
             }
         }
         const auto parents = [&]() {
@@ -523,8 +538,9 @@ void tst_Solver::searchMatchesElementBookkeeping()
             }
             for (const RulePtr &rule : n.net->getRulesHash()) {
                 const auto parent = rule->getBFSParent();
-                result.insert(rule->getId(), (rule->m_explored ? QStringLiteral("+") : QStringLiteral("-"))
-                                                 + (parent.isNull() ? QString() : parent->getId()));
+                result.insert(rule->getId(),
+                              (rule->m_explored ? QStringLiteral("+") : QStringLiteral("-"))
+                                  + (parent.isNull() ? QString() : parent->getId()));
             }
             return result;
         };
@@ -567,7 +583,8 @@ void tst_Solver::searchMatchesElementBookkeeping()
                 placed.insert(rule);
             }
         }
-        QCOMPARE(solver->getAlgorithmSolution()->getRulesOrder(), QList<RulePtr>(order.begin(), order.end()));
+        QCOMPARE(solver->getAlgorithmSolution()->getRulesOrder(),
+                 QList<RulePtr>(order.begin(), order.end()));
 
         // The same search with the elements' own setBFSParent.
         n.net->reset();
@@ -597,7 +614,8 @@ void tst_Solver::searchMatchesElementBookkeeping()
                 }
             } else {
                 const ParamPtr parameter = qSharedPointerCast<ParameterModel>(element);
-                if (!((!parameter->m_explored && parameter->IPtrLinkerInputEdges<RuleVertexPtrConn>::canBeExplored())
+                if (!((!parameter->m_explored
+                       && parameter->IPtrLinkerInputEdges<RuleVertexPtrConn>::canBeExplored())
                       || known.contains(parameter)))
                     continue;
                 parameter->m_explored = true;

@@ -48,8 +48,10 @@ void tst_ErrorDictionary::everyKeyInEveryLanguage()
     QSet<int> expectedKeys;
     for (const ExpectedText &text : expectedErrorTexts()) {
         expectedKeys.insert(text.key);
-        QVERIFY2(errors.getErrorById(text.key) == expectedText(text, catalogue),
-                 qPrintable(QStringLiteral("key %1: %2").arg(text.key).arg(errors.getErrorById(text.key))));
+        QVERIFY2(
+            errors.getErrorById(text.key) == expectedText(text, catalogue),
+            qPrintable(
+                QStringLiteral("key %1: %2").arg(text.key).arg(errors.getErrorById(text.key))));
     }
     QCOMPARE(expectedKeys.size(), 104);
     // No key outside the tables holds a text.
@@ -73,12 +75,14 @@ void tst_ErrorDictionary::textFetchedEarlierKeepsItsLanguage()
         InstalledCatalogue english(Catalogue::English);
         QVERIFY(english.isLoaded());
         QCOMPARE(before, QStringLiteral("Отсутствует код ошибки."));
-        QCOMPARE(ErrorDictionary::Instance().getErrorById(0), QStringLiteral("Unknown error code."));
+        QCOMPARE(ErrorDictionary::Instance().getErrorById(0),
+                 QStringLiteral("Unknown error code."));
         QCOMPARE(ErrorDictionary::Instance().getErrorById(10151),
                  QStringLiteral("Множества входных и выходных параметров не должны пересекаться!"));
     }
     // Removing the catalogue is a language change too.
-    QCOMPARE(ErrorDictionary::Instance().getErrorById(0), QStringLiteral("Отсутствует код ошибки."));
+    QCOMPARE(ErrorDictionary::Instance().getErrorById(0),
+             QStringLiteral("Отсутствует код ошибки."));
 }
 
 void tst_ErrorDictionary::translatesAgainOnlyAfterTranslatorsChange()
@@ -91,7 +95,8 @@ void tst_ErrorDictionary::translatesAgainOnlyAfterTranslatorsChange()
     const int oneFill = counting.calls();
     QCOMPARE(oneFill, 104);
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(ErrorDictionary::Instance().getErrorById(0), QStringLiteral("Отсутствует код ошибки."));
+        QCOMPARE(ErrorDictionary::Instance().getErrorById(0),
+                 QStringLiteral("Отсутствует код ошибки."));
     QCOMPARE(counting.calls(), oneFill);
 
     // Any further change of the translators makes the next access translate once more.

@@ -61,8 +61,7 @@ void typeBody(wChangeRelation &n_dialog, int n_kind, const QString &n_text)
         auto *code = n_dialog.findChild<QPlainTextEdit *>(QStringLiteral("teCode"));
         QTest::keyClick(code, Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(code, n_text);
-    }
-    else
+    } else
         QTest::keyClicks(n_dialog.findChild<wLineEdit *>(QStringLiteral("leIf")), n_text);
 }
 
@@ -112,14 +111,22 @@ void tst_ChangeRelation::tabsAndToolBar_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("action");
-    QTest::newRow("formula") << Catalogue::Russian << 0 << "Формула" << "Отладка";
-    QTest::newRow("if") << Catalogue::Russian << 1 << "Условное отношение" << "Отладка";
-    QTest::newRow("constraint") << Catalogue::Russian << 2 << "Ограничение" << "Отладка";
-    QTest::newRow("script") << Catalogue::Russian << 3 << "Сложное отношение" << "Отладка";
-    QTest::newRow("formula, english") << Catalogue::English << 0 << "Formula" << "Debug";
-    QTest::newRow("if, english") << Catalogue::English << 1 << "IF-clause relation" << "Debug";
-    QTest::newRow("constraint, english") << Catalogue::English << 2 << "Constraints" << "Debug";
-    QTest::newRow("script, english") << Catalogue::English << 3 << "Programming relation" << "Debug";
+    QTest::newRow("formula") << Catalogue::Russian << 0 << "Формула"
+                             << "Отладка";
+    QTest::newRow("if") << Catalogue::Russian << 1 << "Условное отношение"
+                        << "Отладка";
+    QTest::newRow("constraint") << Catalogue::Russian << 2 << "Ограничение"
+                                << "Отладка";
+    QTest::newRow("script") << Catalogue::Russian << 3 << "Сложное отношение"
+                            << "Отладка";
+    QTest::newRow("formula, english") << Catalogue::English << 0 << "Formula"
+                                      << "Debug";
+    QTest::newRow("if, english") << Catalogue::English << 1 << "IF-clause relation"
+                                 << "Debug";
+    QTest::newRow("constraint, english") << Catalogue::English << 2 << "Constraints"
+                                         << "Debug";
+    QTest::newRow("script, english") << Catalogue::English << 3 << "Programming relation"
+                                     << "Debug";
 }
 
 void tst_ChangeRelation::tabsAndToolBar()
@@ -239,7 +246,8 @@ void tst_ChangeRelation::filledConstraintNeedsAnAnalysis()
     open(dialog, 2, body, {QStringLiteral("x")}, {QStringLiteral("flag")});
     QVERIFY(dialog.check());
     QVERIFY(!dialog.verify());
-    QCOMPARE(dialog.findChild<wLineEdit *>(QStringLiteral("leIf"))->text(), QStringLiteral("(x > 1)"));
+    QCOMPARE(dialog.findChild<wLineEdit *>(QStringLiteral("leIf"))->text(),
+             QStringLiteral("(x > 1)"));
     pressOk(dialog);
     QCOMPARE(boxes.texts(), QStringList{ideText(140)});
     debug(dialog);

@@ -39,7 +39,8 @@ QPushButton *button(wParameterRelationGroups &n_groups, const char *n_name)
 void clickRowHeader(wParameterRelationGroups &n_groups, int n_row)
 {
     QHeaderView *header = tableOf(n_groups)->verticalHeader();
-    const QPoint point(header->width() / 2, header->sectionViewportPosition(n_row) + header->sectionSize(n_row) / 2);
+    const QPoint point(header->width() / 2,
+                       header->sectionViewportPosition(n_row) + header->sectionSize(n_row) / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, point);
 }
 
@@ -75,9 +76,11 @@ void tst_ParameterRelationGroups::textsInBothLanguages_data()
     QTest::addColumn<Catalogue>("catalogue");
     QTest::addColumn<QStringList>("texts");
     QTest::newRow("russian") << Catalogue::Russian
-                             << strings({"Наименование", "Тип", "Число", "Текст", "Параметры", "Добавить", "Удалить"});
+                             << strings({"Наименование", "Тип", "Число", "Текст", "Параметры",
+                                         "Добавить", "Удалить"});
     QTest::newRow("english") << Catalogue::English
-                             << strings({"Name", "Type", "Number", "Text", "Parameters", "Add", "Delete"});
+                             << strings({"Name", "Type", "Number", "Text", "Parameters", "Add",
+                                         "Delete"});
 }
 
 void tst_ParameterRelationGroups::textsInBothLanguages()
@@ -87,21 +90,25 @@ void tst_ParameterRelationGroups::textsInBothLanguages()
     InstalledCatalogue installed(catalogue);
     QVERIFY(installed.isLoaded());
     wParameterRelationGroups groups;
-    groups.setParams({QStringLiteral("x"), QStringLiteral("s")}, {{QStringLiteral("s"), QVariant::String}});
+    groups.setParams({QStringLiteral("x"), QStringLiteral("s")},
+                     {{QStringLiteral("s"), QVariant::String}});
     QTableWidget *table = tableOf(groups);
-    QCOMPARE((QStringList{table->horizontalHeaderItem(0)->text(), table->horizontalHeaderItem(1)->text(),
-                          typeList(groups, 0)->currentText(), typeList(groups, 1)->currentText(),
-                          groups.findChild<QLabel *>(QStringLiteral("lbTitle"))->text(),
-                          button(groups, "btnAddParameter")->text(), button(groups, "btnRemoveParameter")->text()}),
-             texts);
+    QCOMPARE(
+        (QStringList{table->horizontalHeaderItem(0)->text(), table->horizontalHeaderItem(1)->text(),
+                     typeList(groups, 0)->currentText(), typeList(groups, 1)->currentText(),
+                     groups.findChild<QLabel *>(QStringLiteral("lbTitle"))->text(),
+                     button(groups, "btnAddParameter")->text(),
+                     button(groups, "btnRemoveParameter")->text()}),
+        texts);
 }
 
 void tst_ParameterRelationGroups::setParamsShowsTypesAndMarksChanged()
 {
     wParameterRelationGroups groups;
     QVERIFY(!groups.getIsChanged());
-    groups.setParams({QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")},
-                     {{QStringLiteral("y"), QVariant::String}, {QStringLiteral("z"), QVariant::Int}});
+    groups.setParams(
+        {QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")},
+        {{QStringLiteral("y"), QVariant::String}, {QStringLiteral("z"), QVariant::Int}});
     QCOMPARE(shownTypes(groups), (strings({"Число", "Текст", "Число"})));
     QCOMPARE(nameField(groups, 1)->text(), QStringLiteral("y"));
     // The entries carry null values of their types.

@@ -41,7 +41,7 @@ QString ideText(int n_offset)
     return dictionary.getErrorById(dictionary.getOstraIDEBeginKey() + n_offset);
 }
 
-template <typename T>
+template<typename T>
 T *child(QWidget &n_page, const char *n_name)
 {
     T *found = n_page.findChild<T *>(QLatin1String(n_name));
@@ -108,7 +108,8 @@ void removeAllRows(wParameterRelationGroups *n_table)
 void addNamedRow(wParameterRelationGroups *n_table, const QString &n_name)
 {
     auto *grid = n_table->findChild<QTableWidget *>(QStringLiteral("twParameters"));
-    QTest::mouseClick(n_table->findChild<QPushButton *>(QStringLiteral("btnAddParameter")), Qt::LeftButton);
+    QTest::mouseClick(n_table->findChild<QPushButton *>(QStringLiteral("btnAddParameter")),
+                      Qt::LeftButton);
     QTest::keyClicks(qobject_cast<QLineEdit *>(grid->cellWidget(grid->rowCount() - 1, 0)), n_name);
 }
 
@@ -287,11 +288,13 @@ void tst_RelationPages::storedClausesParseAndRoundTrip_data()
     QTest::addColumn<QString>("body");
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QString>("composed");
-    QTest::newRow("own layout") << "if (x > 0) {y = 1;} else {y = 2;}" << strings({"x > 0", "y = 1", "y = 2"})
+    QTest::newRow("own layout") << "if (x > 0) {y = 1;} else {y = 2;}"
+                                << strings({"x > 0", "y = 1", "y = 2"})
                                 << "if (x > 0) {y = 1;} else {y = 2;}";
-    QTest::newRow("builder layout") << "if((x > 1) && (x < 5)){flag = true;} else {flag = false;}"
-                                    << strings({"(x > 1) && (x < 5)", "flag = true", "flag = false"})
-                                    << "if ((x > 1) && (x < 5)) {flag = true;} else {flag = false;}";
+    QTest::newRow("builder layout")
+        << "if((x > 1) && (x < 5)){flag = true;} else {flag = false;}"
+        << strings({"(x > 1) && (x < 5)", "flag = true", "flag = false"})
+        << "if ((x > 1) && (x < 5)) {flag = true;} else {flag = false;}";
 }
 
 void tst_RelationPages::storedClausesParseAndRoundTrip()
@@ -301,7 +304,8 @@ void tst_RelationPages::storedClausesParseAndRoundTrip()
     QFETCH(QString, composed);
     wConditionalRelationship page;
     page.setBodyFormula(body);
-    QCOMPARE((QStringList{child<wLineEdit>(page, "leIf")->text(), child<wLineEdit>(page, "leThen")->text(),
+    QCOMPARE((QStringList{child<wLineEdit>(page, "leIf")->text(),
+                          child<wLineEdit>(page, "leThen")->text(),
                           child<wLineEdit>(page, "leElse")->text()}),
              fields);
     QCOMPARE(page.getWholeStr(), composed);
@@ -389,10 +393,12 @@ void tst_RelationPages::scriptPageCanDropEveryVariable()
 {
     wProgramRelation page;
     page.show();
-    page.setInputParameters({QStringLiteral("a"), QStringLiteral("b")}, {{QStringLiteral("b"), QVariant::String}});
+    page.setInputParameters({QStringLiteral("a"), QStringLiteral("b")},
+                            {{QStringLiteral("b"), QVariant::String}});
     page.setOutputParameters({QStringLiteral("y")}, {});
     QCOMPARE(page.getInputParams(), (QList<QString>(strings({"a", "b"}))));
-    QCOMPARE(page.getInputTypes(), (Types{{QStringLiteral("a"), QVariant::Double}, {QStringLiteral("b"), QVariant::String}}));
+    QCOMPARE(page.getInputTypes(), (Types{{QStringLiteral("a"), QVariant::Double},
+                                          {QStringLiteral("b"), QVariant::String}}));
     removeAllRows(table(page, "inputTable"));
     QCOMPARE(page.getInputParams(), QList<QString>());
     QCOMPARE(page.getInputTypes(), Types());
@@ -433,7 +439,8 @@ void tst_RelationPages::scriptNamesAreChecked()
     QCOMPARE(page.analyze(), verdict);
     QCOMPARE(page.verify(), verdict);
     QCOMPARE(boxes.texts(),
-             verdict ? QStringList() : QStringList{ideText(ErrorDictionary::ERROR_IDE_BAD_VARIABLE_NAME)});
+             verdict ? QStringList()
+                     : QStringList{ideText(ErrorDictionary::ERROR_IDE_BAD_VARIABLE_NAME)});
 }
 
 void tst_RelationPages::labelsInBothLanguages_data()
@@ -443,14 +450,16 @@ void tst_RelationPages::labelsInBothLanguages_data()
     QTest::addColumn<QStringList>("formulaPage");
     QTest::addColumn<QStringList>("scriptPage");
     QTest::newRow("russian") << Catalogue::Russian
-                             << strings({"Команда", "Описание", "ЕСЛИ", "ТО", "ИНАЧЕ", "Входные параметры",
-                                            "Выходные параметры"})
-                             << strings({"Команда", "Описание", "Входные параметры", "Выходные параметры"})
+                             << strings({"Команда", "Описание", "ЕСЛИ", "ТО", "ИНАЧЕ",
+                                         "Входные параметры", "Выходные параметры"})
+                             << strings({"Команда", "Описание", "Входные параметры",
+                                         "Выходные параметры"})
                              << strings({"Редактор", "Входные параметры", "Выходные параметры"});
     QTest::newRow("english") << Catalogue::English
-                             << strings({"Command", "Description", "IF", "THEN", "ELSE", "Input parameters",
-                                            "Output parmeters"})
-                             << strings({"Command", "Description", "Input parameters", "Output parmeters"})
+                             << strings({"Command", "Description", "IF", "THEN", "ELSE",
+                                         "Input parameters", "Output parmeters"})
+                             << strings({"Command", "Description", "Input parameters",
+                                         "Output parmeters"})
                              << strings({"Redactor", "Input parameters", "Output parmeters"});
 }
 
@@ -465,15 +474,17 @@ void tst_RelationPages::labelsInBothLanguages()
     const auto labels = [](QWidget &n_page, bool n_withTree) {
         QStringList texts;
         if (n_withTree) {
-            QTreeWidgetItem *header = n_page.findChild<QTreeWidget *>(QStringLiteral("twTezaurus"))->headerItem();
+            QTreeWidgetItem *header =
+                n_page.findChild<QTreeWidget *>(QStringLiteral("twTezaurus"))->headerItem();
             texts << header->text(0) << header->text(1);
         }
         for (QLabel *label : n_page.findChildren<QLabel *>()) {
             if (label->objectName() != QLatin1String("lbTitle"))
                 texts << label->text();
         }
-        texts << table(n_page, "inputTable")->findChild<QLabel *>(QStringLiteral("lbTitle"))->text()
-              << table(n_page, "outputTable")->findChild<QLabel *>(QStringLiteral("lbTitle"))->text();
+        texts
+            << table(n_page, "inputTable")->findChild<QLabel *>(QStringLiteral("lbTitle"))->text()
+            << table(n_page, "outputTable")->findChild<QLabel *>(QStringLiteral("lbTitle"))->text();
         return texts;
     };
     wConditionalRelationship conditional;

@@ -703,4 +703,3 @@ void tst_ClassTestArea::resultBeforeExpansionShowsOnExpansion()
 
 QTEST_MAIN(tst_ClassTestArea)
 #include "tst_classtestarea.moc"
-

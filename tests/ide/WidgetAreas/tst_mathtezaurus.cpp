@@ -30,13 +30,15 @@ void tst_MathTezaurus::embeddedThesaurus_data()
                                   << QStringLiteral("Math.pow(a,1/n)/b~Иррациональные дроби")
                                   << QStringLiteral("==~Логическое СРАВНЕНИЕ");
     QTest::newRow("russian prog") << 0 << "prog" << QStringLiteral("c=a+b~Сложение")
-                                  << QStringLiteral("var a,n,b;y=Math.pow(a,1/n)/b~Иррациональные дроби")
+                                  << QStringLiteral(
+                                         "var a,n,b;y=Math.pow(a,1/n)/b~Иррациональные дроби")
                                   << QStringLiteral("==~Логическое СРАВНЕНИЕ");
     QTest::newRow("english math") << 1 << "math" << QStringLiteral("c=a+b~Addition")
                                   << QStringLiteral("Math.pow(a,1/n)/b~Irrational fraction")
                                   << QStringLiteral("==~Logical comparison");
     QTest::newRow("english prog") << 1 << "prog" << QStringLiteral("c=a+b~Addition")
-                                  << QStringLiteral("var a,n,b;y=Math.pow(a,1/n)/b~Irrational fraction")
+                                  << QStringLiteral(
+                                         "var a,n,b;y=Math.pow(a,1/n)/b~Irrational fraction")
                                   << QStringLiteral("==~Logical comparison");
 }
 
@@ -51,7 +53,8 @@ void tst_MathTezaurus::embeddedThesaurus()
     QFile file(QStringLiteral(":/tezaurus/tezaurus"));
     mathTezaurus tezaurus;
     tezaurus.readTezaurus(file);
-    const QHash<QString, QList<QString>> hash = tezaurus.getTezaurusByLang(mathTezaurus::lang(lang));
+    const QHash<QString, QList<QString>> hash = tezaurus.getTezaurusByLang(
+        mathTezaurus::lang(lang));
     QCOMPARE(hash.size(), 2);
     const QList<QString> entries = hash.value(key);
     QCOMPARE(entries.size(), 28);
@@ -60,7 +63,8 @@ void tst_MathTezaurus::embeddedThesaurus()
     QCOMPARE(entries.last(), last);
     // No line feed reaches an entry.
     for (const QString &entry : entries)
-        QVERIFY2(!entry.contains(QLatin1Char('\n')) && entry.count(QLatin1Char('~')) == 1, qPrintable(entry));
+        QVERIFY2(!entry.contains(QLatin1Char('\n')) && entry.count(QLatin1Char('~')) == 1,
+                 qPrintable(entry));
 }
 
 void tst_MathTezaurus::sameLabelDifferentNames()
@@ -68,7 +72,8 @@ void tst_MathTezaurus::sameLabelDifferentNames()
     QFile file(QStringLiteral(":/tezaurus/tezaurus"));
     mathTezaurus tezaurus;
     tezaurus.readTezaurus(file);
-    const QList<QString> math = tezaurus.getTezaurusByLang(mathTezaurus::ENGLISH).value(QStringLiteral("math"));
+    const QList<QString> math =
+        tezaurus.getTezaurusByLang(mathTezaurus::ENGLISH).value(QStringLiteral("math"));
     QCOMPARE(math.at(22), QStringLiteral("-~If-then-else clause"));
     QCOMPARE(math.at(23), QStringLiteral("-~For loop"));
 }

@@ -47,7 +47,9 @@ QString iconName(const QTableWidgetItem *n_item)
 {
     const QImage image = iconImage(n_item->icon());
     for (const char *name : {"error", "warning", "information"})
-        if (image == resourceImage(QStringLiteral(":/prog/Images/16x16/%1 message.png").arg(QLatin1String(name))))
+        if (image
+            == resourceImage(
+                QStringLiteral(":/prog/Images/16x16/%1 message.png").arg(QLatin1String(name))))
             return QLatin1String(name);
     return QStringLiteral("none");
 }
@@ -59,7 +61,8 @@ QStringList tableCells(const QTableWidget *n_table)
     for (int row = 0; row < n_table->rowCount(); ++row)
         for (int column = 0; column < n_table->columnCount(); ++column) {
             const QTableWidgetItem *item = n_table->item(row, column);
-            cells << (item == nullptr ? QStringLiteral("null") : item->text() + QLatin1Char('|') + iconName(item));
+            cells << (item == nullptr ? QStringLiteral("null")
+                                      : item->text() + QLatin1Char('|') + iconName(item));
         }
     return cells;
 }
@@ -109,7 +112,8 @@ void tst_OutputPanes::consoleIsBuiltAsItsForm()
     wConsoleArea console(nullptr);
     QCOMPARE(console.objectName(), QStringLiteral("wConsoleArea"));
     QCOMPARE(console.windowTitle(), QStringLiteral("Консоль"));
-    QCOMPARE(iconImage(console.windowIcon()), resourceImage(QStringLiteral(":/prog/Images/24x24/console.png")));
+    QCOMPARE(iconImage(console.windowIcon()),
+             resourceImage(QStringLiteral(":/prog/Images/24x24/console.png")));
 
     auto *layout = console.findChild<QVBoxLayout *>(QStringLiteral("verticalLayout"));
     auto *log = console.findChild<QTextEdit *>(QStringLiteral("teConsole"));
@@ -125,8 +129,8 @@ void tst_OutputPanes::consoleIsBuiltAsItsForm()
     QCOMPARE(toolBar->actions().size(), 1);
     QAction *clear = toolBar->actions().first();
     QCOMPARE(clear->text(), QStringLiteral("Очистить"));
-    QCOMPARE(iconImage(clear->icon()), resourceImage(QStringLiteral(":/prog/Images/24x24/clear.png")));
-
+    QCOMPARE(iconImage(clear->icon()),
+             resourceImage(QStringLiteral(":/prog/Images/24x24/clear.png")));
 }
 
 void tst_OutputPanes::consoleAppendsOneParagraphPerLine()
@@ -135,10 +139,12 @@ void tst_OutputPanes::consoleAppendsOneParagraphPerLine()
     auto *log = console.findChild<QTextEdit *>(QStringLiteral("teConsole"));
     // Empty lines are paragraphs too, the first one included.
     console.setInformation({QString(), QStringLiteral("Шаг №1"), QStringLiteral("Правило:")});
-    QCOMPARE(paragraphs(log), QStringList({QString(), QStringLiteral("Шаг №1"), QStringLiteral("Правило:")}));
+    QCOMPARE(paragraphs(log),
+             QStringList({QString(), QStringLiteral("Шаг №1"), QStringLiteral("Правило:")}));
     console.setInformation({QStringLiteral("Результат:"), QString()});
-    QCOMPARE(paragraphs(log), QStringList({QString(), QStringLiteral("Шаг №1"), QStringLiteral("Правило:"),
-                                           QStringLiteral("Результат:"), QString()}));
+    QCOMPARE(paragraphs(log),
+             QStringList({QString(), QStringLiteral("Шаг №1"), QStringLiteral("Правило:"),
+                          QStringLiteral("Результат:"), QString()}));
     QVERIFY(log->textCursor().atEnd());
 }
 
@@ -185,7 +191,8 @@ void tst_OutputPanes::errorListIsBuiltAsItsForm()
     wErrorArea errors(nullptr);
     QCOMPARE(errors.objectName(), QStringLiteral("wErrorArea"));
     QCOMPARE(errors.windowTitle(), QStringLiteral("Ошибки"));
-    QCOMPARE(iconImage(errors.windowIcon()), resourceImage(QStringLiteral(":/prog/Images/24x24/error.png")));
+    QCOMPARE(iconImage(errors.windowIcon()),
+             resourceImage(QStringLiteral(":/prog/Images/24x24/error.png")));
 
     auto *table = errors.findChild<QTableWidget *>(QStringLiteral("twErorr"));
     QVERIFY(table != nullptr);
@@ -232,7 +239,8 @@ void tst_OutputPanes::errorListAddsRowPerMessageType()
     QCOMPARE(table->rowCount(), 3);
     for (int row = 0; row < 3; ++row) {
         QCOMPARE(table->item(row, 0)->text(), QString::fromUtf8(rows[row].text));
-        QCOMPARE(iconImage(table->item(row, 0)->icon()), resourceImage(QString::fromUtf8(rows[row].icon)));
+        QCOMPARE(iconImage(table->item(row, 0)->icon()),
+                 resourceImage(QString::fromUtf8(rows[row].icon)));
         QCOMPARE(table->item(row, 1)->text(), QString::fromUtf8(rows[row].uid));
         QCOMPARE(kindOf(table, row), QString::fromUtf8(rows[row].kind));
     }
@@ -262,11 +270,13 @@ void tst_OutputPanes::errorListCopiesMessageOwnedBySender()
     wErrorArea errors(nullptr);
     auto *table = errors.findChild<QTableWidget *>(QStringLiteral("twErorr"));
     {
-        auto message = std::make_unique<MessageItem>(ERROR_MESSAGE, QStringLiteral("uid"), QStringLiteral("Сообщение"));
+        auto message = std::make_unique<MessageItem>(ERROR_MESSAGE, QStringLiteral("uid"),
+                                                     QStringLiteral("Сообщение"));
         errors.addError(message.get());
     } // the sender's record is gone; the row must not depend on it
     {
-        const MessageItem onStack(WARNING_MESSAGE, QStringLiteral("uid2"), QStringLiteral("Второе"));
+        const MessageItem onStack(WARNING_MESSAGE, QStringLiteral("uid2"),
+                                  QStringLiteral("Второе"));
         errors.addError(&onStack);
     }
     QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Сообщение"));
@@ -303,12 +313,14 @@ void tst_OutputPanes::errorCheckFollowsTheKindColumn_data()
         << QList<int>({2, 3}) << QStringList({QStringLiteral("w"), QStringLiteral("i")}) << false;
     QTest::newRow("texts mentioning errors are no errors")
         << QList<int>({2, 3, 3})
-        << QStringList({QStringLiteral("Error in formula"), QStringLiteral("no ERRORS found"), QStringLiteral("error")})
+        << QStringList({QStringLiteral("Error in formula"), QStringLiteral("no ERRORS found"),
+                        QStringLiteral("error")})
         << false;
-    QTest::newRow("uid mentioning error") << QList<int>({3}) << QStringList({QStringLiteral("x")}) << false;
+    QTest::newRow("uid mentioning error")
+        << QList<int>({3}) << QStringList({QStringLiteral("x")}) << false;
     QTest::newRow("one error among others")
-        << QList<int>({3, 1, 2}) << QStringList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")})
-        << true;
+        << QList<int>({3, 1, 2})
+        << QStringList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}) << true;
     QTest::newRow("error with empty text") << QList<int>({1}) << QStringList({QString()}) << true;
 }
 
@@ -319,7 +331,8 @@ void tst_OutputPanes::errorCheckFollowsTheKindColumn()
     QFETCH(bool, hasError);
     wErrorArea errors(nullptr);
     for (int i = 0; i < types.size(); ++i) {
-        const MessageItem message(MessageType(types.at(i)), QStringLiteral("error-uid"), texts.at(i));
+        const MessageItem message(MessageType(types.at(i)), QStringLiteral("error-uid"),
+                                  texts.at(i));
         errors.addError(&message);
     }
     QCOMPARE(errors.isErrorChecked(), hasError);

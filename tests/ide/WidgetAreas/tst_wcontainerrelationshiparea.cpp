@@ -55,7 +55,8 @@ struct Fixture
                      QStringList{QStringLiteral("x")}, QStringList{QStringLiteral("flag")},
                      RelationModel::RELATION_CONSTRAINT, QStringLiteral("Limit"));
         makeRelation(storage, QStringLiteral("3"), QStringLiteral("y = 1"), QStringList{},
-                     QStringList{QStringLiteral("y")}, RelationModel::RELATION_SIMPLE, QStringLiteral(""));
+                     QStringList{QStringLiteral("y")}, RelationModel::RELATION_SIMPLE,
+                     QStringLiteral(""));
         placeRule(root, QStringLiteral("r1"), QStringLiteral("1"),
                   {{QStringLiteral("x"), QStringLiteral("p")}},
                   {{QStringLiteral("y"), QStringLiteral("q")}}, QStringLiteral("Alpha"));

@@ -42,9 +42,10 @@
 struct RoutingBench
 {
     RoutingBench()
-        : workSpaceBuilder(nullptr), errorMediator(&information), testMediator(&information), error(&errorMediator),
-          cls(&errorMediator), parameter(&errorMediator), relation(&errorMediator), rule(&errorMediator),
-          console(&testMediator), test(&testMediator), mainIDE(&testMediator), project(&mainMediator),
+        : workSpaceBuilder(nullptr), errorMediator(&information), testMediator(&information),
+          error(&errorMediator), cls(&errorMediator), parameter(&errorMediator),
+          relation(&errorMediator), rule(&errorMediator), console(&testMediator),
+          test(&testMediator), mainIDE(&testMediator), project(&mainMediator),
           relationship(&mainMediator), command(&mainMediator)
     {
         information.build(nullptr);
@@ -88,13 +89,17 @@ struct RoutingBench
         // A small model: root with a child class and a parameter, one relation with one rule.
         root = model.getRootClass();
         root->setShortName(QStringLiteral("Root"));
-        child = makeClass(QStringLiteral("child"), model.getRelationsStorage(), QStringLiteral("Child"));
+        child = makeClass(QStringLiteral("child"), model.getRelationsStorage(),
+                          QStringLiteral("Child"));
         root->addClass(child);
         param = makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("P"));
         root->addParameter(param);
-        rel = makeRelation(model.getRelationsStorage(), QStringLiteral("rel"), QStringLiteral("b = a;"), QStringList{QStringLiteral("a")}, QStringList{QStringLiteral("b")}, RelationModel::RELATION_SIMPLE, QStringLiteral("Rel"));
-        placeRule(root, QStringLiteral("rule"), QStringLiteral("rel"), {{QStringLiteral("a"), QStringLiteral("p")}},
-                  {}, QStringLiteral("Rule"));
+        rel = makeRelation(model.getRelationsStorage(), QStringLiteral("rel"),
+                           QStringLiteral("b = a;"), QStringList{QStringLiteral("a")},
+                           QStringList{QStringLiteral("b")}, RelationModel::RELATION_SIMPLE,
+                           QStringLiteral("Rel"));
+        placeRule(root, QStringLiteral("rule"), QStringLiteral("rel"),
+                  {{QStringLiteral("a"), QStringLiteral("p")}}, {}, QStringLiteral("Rule"));
     }
 
     ~RoutingBench()
@@ -114,7 +119,10 @@ struct RoutingBench
     }
 
     QTabWidget *tabs() { return workSpaceBuilder.getTabWidget(); }
-    QTableWidget *errorTable() { return information.getWidgets().at(0)->getWidget()->findChild<QTableWidget *>(); }
+    QTableWidget *errorTable()
+    {
+        return information.getWidgets().at(0)->getWidget()->findChild<QTableWidget *>();
+    }
     QString consoleText()
     {
         return information.getWidgets().at(1)->getWidget()->findChild<QTextEdit *>()->toPlainText();
@@ -124,8 +132,8 @@ struct RoutingBench
     QWidget *consolePane() { return information.getWidgets().at(1)->getWidget(); }
     QString projectText(const QString &n_id)
     {
-        const auto found =
-            projectTree.treeWidget()->findItems(n_id, Qt::MatchExactly | Qt::MatchRecursive, 2);
+        const auto found = projectTree.treeWidget()->findItems(
+            n_id, Qt::MatchExactly | Qt::MatchRecursive, 2);
         return found.isEmpty() ? QString() : found.first()->text(0);
     }
     QString relationText(const QString &n_id)

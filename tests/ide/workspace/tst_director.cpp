@@ -137,7 +137,10 @@ int allRows(QTreeWidget *n_tree)
     return rows;
 }
 
-QString integrityText(int n_code) { return ErrorDictionary::Instance().getErrorById(1000 + n_code); }
+QString integrityText(int n_code)
+{
+    return ErrorDictionary::Instance().getErrorById(1000 + n_code);
+}
 
 const QString PROBLEM = QStringLiteral(" Проблемный объект: ");
 const QString CONNECTED = QStringLiteral("Связанные объекты: ");
@@ -201,7 +204,8 @@ void tst_Director::assembledBodyStartsEmpty()
     QVERIFY(!editor->childrenCollapsible());
 
     QCOMPARE(body.director.projectBuilder()->getTabWidget()->tabText(0), QStringLiteral("Проект"));
-    QCOMPARE(body.director.relationshipBuilder()->getTabWidget()->tabText(0), QStringLiteral("Отношение"));
+    QCOMPARE(body.director.relationshipBuilder()->getTabWidget()->tabText(0),
+             QStringLiteral("Отношение"));
     QCOMPARE(body.informationTabs()->tabText(0), QStringLiteral("Ошибки"));
     QCOMPARE(body.informationTabs()->tabText(1), QStringLiteral("Консоль"));
     QVERIFY(body.editorTabs()->tabsClosable());
@@ -310,20 +314,26 @@ void tst_Director::integrityRows_data()
     const QString sixty = QStringLiteral("d").repeated(60);
     const QString fifty = QStringLiteral("d").repeated(50) + QStringLiteral("...");
     const QString code = QStringLiteral("x = ") + QStringLiteral("1").repeated(56);
-    QTest::newRow("warnings only pass") << "warning" << true
+    QTest::newRow("warnings only pass")
+        << "warning" << true
         << QStringList{integrityText(IntegrityMsg::MSG_CODE_RELATION_SHORTNAME_IS_EMPTY) + PROBLEM
                        + QStringLiteral("x = 1;. ")}
         << QStringList{QStringLiteral("warning")};
-    QTest::newRow("relation named by its cut code") << "longcode" << true
+    QTest::newRow("relation named by its cut code")
+        << "longcode" << true
         << QStringList{integrityText(IntegrityMsg::MSG_CODE_RELATION_SHORTNAME_IS_EMPTY) + PROBLEM
                        + code.left(50) + QStringLiteral(".... ")}
         << QStringList{QStringLiteral("warning")};
-    QTest::newRow("error with cut descriptions fails") << "error" << false
-        << QStringList{integrityText(IntegrityMsg::MSG_CODE_PARAMETER_WITH_SAME_SHORTNAME) + PROBLEM + fifty
-                       + QStringLiteral(". ") + CONNECTED + fifty + QStringLiteral("; Root; ")}
+    QTest::newRow("error with cut descriptions fails")
+        << "error" << false
+        << QStringList{integrityText(IntegrityMsg::MSG_CODE_PARAMETER_WITH_SAME_SHORTNAME) + PROBLEM
+                       + fifty + QStringLiteral(". ") + CONNECTED + fifty
+                       + QStringLiteral("; Root; ")}
         << QStringList{QStringLiteral("error")};
-    QTest::newRow("empty second name") << "unnamed" << false
-        << QStringList{integrityText(IntegrityMsg::MSG_CODE_PARAMETER_WITH_SAME_SHORTNAME) + CONNECTED}
+    QTest::newRow("empty second name")
+        << "unnamed" << false
+        << QStringList{integrityText(IntegrityMsg::MSG_CODE_PARAMETER_WITH_SAME_SHORTNAME)
+                       + CONNECTED}
         << QStringList{QStringLiteral("error")};
     QTest::newRow("nothing to report") << "clean" << true << QStringList() << QStringList();
     Q_UNUSED(sixty)
@@ -341,9 +351,12 @@ void tst_Director::integrityRows()
     root->setShortName(QStringLiteral("Root"));
     const auto storage = model.getRelationsStorage();
     if (fixture == QLatin1String("warning")) {
-        makeRelation(storage, QStringLiteral("r"), QStringLiteral("x = 1;"), QStringList{}, QStringList{}, RelationModel::RELATION_SIMPLE, QStringLiteral(""));
+        makeRelation(storage, QStringLiteral("r"), QStringLiteral("x = 1;"), QStringList{},
+                     QStringList{}, RelationModel::RELATION_SIMPLE, QStringLiteral(""));
     } else if (fixture == QLatin1String("longcode")) {
-        makeRelation(storage, QStringLiteral("r"), QStringLiteral("x = ") + QStringLiteral("1").repeated(56), QStringList{}, QStringList{}, RelationModel::RELATION_SIMPLE, QStringLiteral(""));
+        makeRelation(storage, QStringLiteral("r"),
+                     QStringLiteral("x = ") + QStringLiteral("1").repeated(56), QStringList{},
+                     QStringList{}, RelationModel::RELATION_SIMPLE, QStringLiteral(""));
     } else if (fixture == QLatin1String("error") || fixture == QLatin1String("unnamed")) {
         const bool described = fixture == QLatin1String("error");
         if (!described)
@@ -372,7 +385,8 @@ void tst_Director::integrityRows()
 void tst_Director::debugRepeatsRows()
 {
     OstraModel model;
-    makeRelation(model.getRelationsStorage(), QStringLiteral("r"), QStringLiteral("x = 1;"), QStringList{}, QStringList{}, RelationModel::RELATION_SIMPLE, QStringLiteral(""));
+    makeRelation(model.getRelationsStorage(), QStringLiteral("r"), QStringLiteral("x = 1;"),
+                 QStringList{}, QStringList{}, RelationModel::RELATION_SIMPLE, QStringLiteral(""));
     Body body;
     body.open(model.getRootClass().data());
     QVERIFY(body.director.debug());
@@ -385,7 +399,9 @@ void tst_Director::saveRoadStopsWhenThePageRefuses()
 {
     OstraModel model;
     const ClassPtr root = model.getRootClass();
-    makeRelation(model.getRelationsStorage(), QStringLiteral("rel"), QStringLiteral("x = 1;"), QStringList{}, QStringList{}, RelationModel::RELATION_SIMPLE, QStringLiteral("Rel"));
+    makeRelation(model.getRelationsStorage(), QStringLiteral("rel"), QStringLiteral("x = 1;"),
+                 QStringList{}, QStringList{}, RelationModel::RELATION_SIMPLE,
+                 QStringLiteral("Rel"));
     Body body;
     body.open(root.data());
     body.informationTabs()->setCurrentIndex(1);
@@ -467,7 +483,8 @@ void tst_Director::areasToggleBetweenTabAndWindow()
     QFETCH(TypeWorkWindow, kind);
 
     Body body;
-    BaseViewManager *managers[] = {body.director.getViewProjectManager(), body.director.getViewRelationshipManager(),
+    BaseViewManager *managers[] = {body.director.getViewProjectManager(),
+                                   body.director.getViewRelationshipManager(),
                                    body.director.getViewInformationManager()};
     IDEBuilder *builders[] = {body.director.projectBuilder(), body.director.relationshipBuilder(),
                               body.director.informationBuilder()};
@@ -515,8 +532,10 @@ void tst_Director::languageSwitchRenamesTheTabs()
         InstalledCatalogue english(Catalogue::English);
         QVERIFY(english.isLoaded());
         body.director.retranslateUI();
-        QCOMPARE(body.director.projectBuilder()->getTabWidget()->tabText(0), QStringLiteral("Project"));
-        QCOMPARE(body.director.relationshipBuilder()->getTabWidget()->tabText(0), QStringLiteral("Relation"));
+        QCOMPARE(body.director.projectBuilder()->getTabWidget()->tabText(0),
+                 QStringLiteral("Project"));
+        QCOMPARE(body.director.relationshipBuilder()->getTabWidget()->tabText(0),
+                 QStringLiteral("Relation"));
         QCOMPARE(body.informationTabs()->count(), 1);
         QCOMPARE(body.informationTabs()->tabText(0), QStringLiteral("Errors"));
         // The pane shown as a free window keeps its title until it docks again.
@@ -533,7 +552,8 @@ void tst_Director::languageSwitchRenamesTheTabs()
     }
     body.director.retranslateUI();
     QCOMPARE(body.director.projectBuilder()->getTabWidget()->tabText(0), QStringLiteral("Проект"));
-    QCOMPARE(body.director.relationshipBuilder()->getTabWidget()->tabText(0), QStringLiteral("Отношение"));
+    QCOMPARE(body.director.relationshipBuilder()->getTabWidget()->tabText(0),
+             QStringLiteral("Отношение"));
     QCOMPARE(body.informationTabs()->tabText(0), QStringLiteral("Ошибки"));
     QCOMPARE(body.informationTabs()->tabText(1), QStringLiteral("Консоль"));
     TypeElementCollection types;
@@ -559,10 +579,12 @@ void tst_Director::editorPagesAreMadeByKind()
     QCOMPARE(body.editorTabs()->tabText(1), QStringLiteral("NoName"));
     QCOMPARE(body.editorTabs()->currentIndex(), 1);
     // The new class page knows its parent.
-    QCOMPARE(body.director.workSpaceColleague()->getWidgetWrappers().at(0)->getParentUid(), root->getId());
+    QCOMPARE(body.director.workSpaceColleague()->getWidgetWrappers().at(0)->getParentUid(),
+             root->getId());
 
     // A new page is not marked before its first save.
-    auto *name = body.editorTabs()->currentWidget()->findChild<QLineEdit *>(QStringLiteral("leName"));
+    auto *name = body.editorTabs()->currentWidget()->findChild<QLineEdit *>(
+        QStringLiteral("leName"));
     QTest::keyClicks(name, QStringLiteral("R"));
     QCOMPARE(body.editorTabs()->tabText(1), QStringLiteral("NoName"));
 }
@@ -607,7 +629,8 @@ void tst_Director::closedTabsFreeTheirPagesAndWrappers()
     body.director.addTab(nullptr);
     QPointer<QWidget> page = body.editorTabs()->widget(0);
     QPointer<WidgetWrapper> wrapper = body.director.workSpaceColleague()->getWidgetWrappers().at(0);
-    QTest::mouseClick(body.editorTabs()->tabBar()->tabButton(0, QTabBar::RightSide), Qt::LeftButton);
+    QTest::mouseClick(body.editorTabs()->tabBar()->tabButton(0, QTabBar::RightSide),
+                      Qt::LeftButton);
     QVERIFY(page.isNull());
     QVERIFY(body.director.workSpaceColleague()->getWidgetWrappers().isEmpty());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -655,7 +678,8 @@ void tst_Director::throwingSlotIsReportedNotFatal()
     body.open(model.getRootClass().data());
     body.execute(CREATE, PARAMETER_WINDOW, model.getRootClass()->getId());
     WidgetWrapper *wrapper = body.director.workSpaceColleague()->getWidgetWrappers().at(0);
-    connect(wrapper, &WidgetWrapper::changeDataWidget, this, [] { throw std::runtime_error("broken listener"); });
+    connect(wrapper, &WidgetWrapper::changeDataWidget, this,
+            [] { throw std::runtime_error("broken listener"); });
     QStringList shown;
     MessageBoxes::setBoxHandler([&](QMessageBox &n_box) {
         shown << n_box.text();

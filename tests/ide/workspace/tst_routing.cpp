@@ -45,7 +45,8 @@ void tst_Routing::commandRecordKeepsWhatItWasGiven()
     QVERIFY(shortForm.getParentUid().isEmpty());
     QVERIFY(shortForm.getAdditionalInformation().isEmpty());
 
-    const CommandItem full(UPDATE, RULE_WINDOW, QStringLiteral("id"), QStringLiteral("parent"), QStringLiteral("Title*"));
+    const CommandItem full(UPDATE, RULE_WINDOW, QStringLiteral("id"), QStringLiteral("parent"),
+                           QStringLiteral("Title*"));
     QCOMPARE(full.getUid(), QStringLiteral("id"));
     QCOMPARE(full.getParentUid(), QStringLiteral("parent"));
     QCOMPARE(full.getAdditionalInformation(), QStringLiteral("Title*"));
@@ -102,14 +103,30 @@ void tst_Routing::workspaceTitlesReachTheTreeOfTheKind_data()
     QTest::addColumn<QString>("projectText");
     QTest::addColumn<QString>("relationText");
 
-    QTest::newRow("class renamed in the project tree") << UPDATE << CLASS_WINDOW << "child" << "New" << "";
-    QTest::newRow("parameter renamed in the project tree") << UPDATE << PARAMETER_WINDOW << "p" << "New" << "";
-    QTest::newRow("relation renamed in the relations tree") << UPDATE << RELATION_WINDOW << "rel" << "" << "New";
-    QTest::newRow("rule renamed in the relations tree") << UPDATE << RULE_WINDOW << "rule" << "" << "New";
-    QTest::newRow("class test kind dropped") << UPDATE << TEST_CLASS_WINDOW << "child" << "Child" << "";
-    QTest::newRow("none kind dropped") << UPDATE << NONE_WINDOW << "rel" << "" << "Rel";
-    QTest::newRow("read dropped") << READ << CLASS_WINDOW << "child" << "Child" << "";
-    QTest::newRow("delete dropped") << DELETE << RELATION_WINDOW << "rel" << "" << "Rel";
+    QTest::newRow("class renamed in the project tree") << UPDATE << CLASS_WINDOW << "child"
+                                                       << "New"
+                                                       << "";
+    QTest::newRow("parameter renamed in the project tree") << UPDATE << PARAMETER_WINDOW << "p"
+                                                           << "New"
+                                                           << "";
+    QTest::newRow("relation renamed in the relations tree") << UPDATE << RELATION_WINDOW << "rel"
+                                                            << ""
+                                                            << "New";
+    QTest::newRow("rule renamed in the relations tree") << UPDATE << RULE_WINDOW << "rule"
+                                                        << ""
+                                                        << "New";
+    QTest::newRow("class test kind dropped") << UPDATE << TEST_CLASS_WINDOW << "child"
+                                             << "Child"
+                                             << "";
+    QTest::newRow("none kind dropped") << UPDATE << NONE_WINDOW << "rel"
+                                       << ""
+                                       << "Rel";
+    QTest::newRow("read dropped") << READ << CLASS_WINDOW << "child"
+                                  << "Child"
+                                  << "";
+    QTest::newRow("delete dropped") << DELETE << RELATION_WINDOW << "rel"
+                                    << ""
+                                    << "Rel";
 }
 
 void tst_Routing::workspaceTitlesReachTheTreeOfTheKind()
@@ -160,7 +177,9 @@ void tst_Routing::refreshFromTheWorkspaceUpdatesTheRelationsTree()
 {
     RoutingBench bench;
     bench.open();
-    makeRelation(bench.model.getRelationsStorage(), QStringLiteral("late"), QStringLiteral("x = 1;"), QStringList{}, QStringList{}, RelationModel::RELATION_SIMPLE, QStringLiteral("Late"));
+    makeRelation(bench.model.getRelationsStorage(), QStringLiteral("late"),
+                 QStringLiteral("x = 1;"), QStringList{}, QStringList{},
+                 RelationModel::RELATION_SIMPLE, QStringLiteral("Late"));
     QCOMPARE(bench.relationText(QStringLiteral("late")), QString());
 
     QVERIFY(bench.mainMediator.command(REFRESH_COMMAND, &bench.project));
@@ -241,7 +260,9 @@ void tst_Routing::errorMediatorCommands()
 
     // A constraint made from the parameter editor: the relations tree catches up through the
     // workspace and the main mediator.
-    makeRelation(bench.model.getRelationsStorage(), QStringLiteral("late"), QStringLiteral("x = 1;"), QStringList{}, QStringList{}, RelationModel::RELATION_SIMPLE, QStringLiteral("Late"));
+    makeRelation(bench.model.getRelationsStorage(), QStringLiteral("late"),
+                 QStringLiteral("x = 1;"), QStringList{}, QStringList{},
+                 RelationModel::RELATION_SIMPLE, QStringLiteral("Late"));
     bench.parameter.createConstraint();
     QCOMPARE(bench.relationText(QStringLiteral("late")), QStringLiteral("Late"));
     QVERIFY(bench.workSpace->refresh());

@@ -99,8 +99,7 @@ struct Body
     QTreeWidgetItem *projectItem(const QString &n_id)
     {
         // The project tree keeps the element's id in its hidden third column.
-        const auto found =
-            projectTree()->findItems(n_id, Qt::MatchExactly | Qt::MatchRecursive, 2);
+        const auto found = projectTree()->findItems(n_id, Qt::MatchExactly | Qt::MatchRecursive, 2);
         return found.isEmpty() ? nullptr : found.first();
     }
     wContainerRelationshipArea *relationsTree()
@@ -158,7 +157,8 @@ struct Body
     }
     QLineEdit *nameField(int n_tab)
     {
-        // The class page names its field leName, the rule page leTitle; the other pages leShortName.
+        // The class page names its field leName, the rule page leTitle; the other pages
+        // leShortName.
         QWidget *page = tabs()->widget(n_tab);
         QLineEdit *field = page->findChild<QLineEdit *>(QStringLiteral("leShortName"));
         if (!field)
@@ -642,16 +642,19 @@ void tst_WorkSpace::relationAndRuleMadeFromTheRelationsTree()
     trigger(nullptr, QStringLiteral("Добавить отношение"));
     QCOMPARE(body.tabs()->count(), 1);
     QWidget *page = body.tabs()->currentWidget();
-    QTest::keyClicks(page->findChild<QLineEdit *>(QStringLiteral("leName")), QStringLiteral("Twice"));
+    QTest::keyClicks(page->findChild<QLineEdit *>(QStringLiteral("leName")),
+                     QStringLiteral("Twice"));
     MessageBoxes::setDialogHandler([](QDialog &n_dialog) {
         n_dialog.show();
-        QTest::keyClicks(n_dialog.findChild<QLineEdit *>(QStringLiteral("leFormula")), QStringLiteral("y = x + x"));
+        QTest::keyClicks(n_dialog.findChild<QLineEdit *>(QStringLiteral("leFormula")),
+                         QStringLiteral("y = x + x"));
         n_dialog.findChild<QAction *>(QStringLiteral("actionDebug"))->trigger();
         auto *buttons = n_dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
         QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
         return n_dialog.result();
     });
-    QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("btnBodyDesigner")), Qt::LeftButton);
+    QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("btnBodyDesigner")),
+                      Qt::LeftButton);
     QVERIFY(body.workSpace()->save());
     QString relationId;
     for (const auto &relation : body.root->getRelationsHash())
@@ -664,7 +667,8 @@ void tst_WorkSpace::relationAndRuleMadeFromTheRelationsTree()
     trigger(tree->itemOf(relationId), QStringLiteral("Добавить правило"));
     QCOMPARE(body.tabs()->count(), 2);
     QWidget *rulePage = body.tabs()->currentWidget();
-    rulePage->findChild<QLineEdit *>(QStringLiteral("leTitle"))->setText(QStringLiteral("Doubling"));
+    rulePage->findChild<QLineEdit *>(QStringLiteral("leTitle"))
+        ->setText(QStringLiteral("Doubling"));
     const auto choose = [rulePage](const char *n_table, const QString &n_id) {
         MessageBoxes::setDialogHandler([n_id](QDialog &n_dialog) {
             QString id = n_id;

@@ -65,10 +65,14 @@ void tst_Wrappers::constructorsSetKindsAndTitles_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("windowTitle");
 
-    QTest::newRow("kind, widget, title") << 0 << NONE_WINDOW << "Given" << "Own";
-    QTest::newRow("kind, widget") << 1 << NONE_WINDOW << "Own" << "Own";
-    QTest::newRow("kind, object kind, widget, title") << 2 << RULE_WINDOW << "Given" << "Given";
-    QTest::newRow("kind, object kind, widget") << 3 << RULE_WINDOW << "Own" << "Own";
+    QTest::newRow("kind, widget, title") << 0 << NONE_WINDOW << "Given"
+                                         << "Own";
+    QTest::newRow("kind, widget") << 1 << NONE_WINDOW << "Own"
+                                  << "Own";
+    QTest::newRow("kind, object kind, widget, title") << 2 << RULE_WINDOW << "Given"
+                                                      << "Given";
+    QTest::newRow("kind, object kind, widget") << 3 << RULE_WINDOW << "Own"
+                                               << "Own";
 }
 
 void tst_Wrappers::constructorsSetKindsAndTitles()
@@ -120,10 +124,12 @@ void tst_Wrappers::uidStartsBracedAndFollowsTheElement()
 {
     OstraModel model;
     const ClassPtr root = model.getRootClass();
-    root->addParameter(makeParameter(QStringLiteral("p"), QVariant::Double, QStringLiteral("Pressure of the steam")));
+    root->addParameter(makeParameter(QStringLiteral("p"), QVariant::Double,
+                                     QStringLiteral("Pressure of the steam")));
 
     ObjectFactory factory;
-    std::unique_ptr<WidgetWrapper> editor(factory.create(PARAMETER_WINDOW, QStringLiteral("NoName")));
+    std::unique_ptr<WidgetWrapper> editor(
+        factory.create(PARAMETER_WINDOW, QStringLiteral("NoName")));
     QCOMPARE(editor->getUid().size(), 38);
     QVERIFY(editor->getUid().startsWith(QLatin1Char('{')));
     editor->setData(root.data());
@@ -133,7 +139,8 @@ void tst_Wrappers::uidStartsBracedAndFollowsTheElement()
     QCOMPARE(editor->getWidget()->windowTitle(), QStringLiteral("Pressure of the..."));
     QCOMPARE(editor->getParentUid(), root->getId());
 
-    std::unique_ptr<WidgetWrapper> test(factory.create(TEST_CLASS_WINDOW, QStringLiteral("NoName")));
+    std::unique_ptr<WidgetWrapper> test(
+        factory.create(TEST_CLASS_WINDOW, QStringLiteral("NoName")));
     test->setEditData(root.data(), QStringLiteral("other"));
     QCOMPARE(test->getUid(), QStringLiteral("other"));
     QCOMPARE(test->getWidget()->windowTitle(), QStringLiteral("NoName"));
@@ -179,7 +186,8 @@ void tst_Wrappers::saveRefreshesUidAndTitleEvenWhenRefused()
 void tst_Wrappers::editsAreRelayed()
 {
     ObjectFactory factory;
-    std::unique_ptr<WidgetWrapper> wrapper(factory.create(PARAMETER_WINDOW, QStringLiteral("NoName")));
+    std::unique_ptr<WidgetWrapper> wrapper(
+        factory.create(PARAMETER_WINDOW, QStringLiteral("NoName")));
     QSignalSpy changes(wrapper.get(), &WidgetWrapper::changeDataWidget);
     auto *name = wrapper->getWidget()->findChild<QLineEdit *>(QStringLiteral("leShortName"));
     QVERIFY(name);
@@ -220,8 +228,10 @@ void tst_Wrappers::centringFormula_data()
 
     QTest::newRow("full HD") << QSize(1920, 1080) << QSize(400, 300) << QPoint(760, 390);
     QTest::newRow("odd sizes") << QSize(801, 601) << QSize(101, 51) << QPoint(350, 275);
-    QTest::newRow("window larger than screen") << QSize(100, 100) << QSize(301, 202) << QPoint(-101, -51);
-    QTest::newRow("empty screen truncates towards zero") << QSize(0, 0) << QSize(3, 4) << QPoint(-1, -1);
+    QTest::newRow("window larger than screen")
+        << QSize(100, 100) << QSize(301, 202) << QPoint(-101, -51);
+    QTest::newRow("empty screen truncates towards zero")
+        << QSize(0, 0) << QSize(3, 4) << QPoint(-1, -1);
 }
 
 void tst_Wrappers::centringFormula()

@@ -60,7 +60,8 @@ void tst_InterfaceLanguage::everyKeyInEveryLanguage()
     for (const ExpectedText &text : expectedInterfaceTexts()) {
         expectedKeys.insert(text.key);
         QVERIFY2(texts.getTextById(text.key) == expectedText(text, catalogue),
-                 qPrintable(QStringLiteral("key %1: %2").arg(text.key).arg(texts.getTextById(text.key))));
+                 qPrintable(
+                     QStringLiteral("key %1: %2").arg(text.key).arg(texts.getTextById(text.key))));
     }
     QCOMPARE(expectedKeys.size(), 148);
     for (int key = -10; key < 20000; ++key)
