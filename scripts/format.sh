@@ -3,14 +3,13 @@
 # with --apply, rewrites them instead. What is checked is set by FORMAT_SCOPE:
 #   changed  the lines that differ from the commit that brought .clang-format in, committed or not
 #   all      every tracked .cpp and .h file, whole
-# The tree predates .clang-format and is formatted in one commit of its own; until then only the
-# lines changed since are held to it. After that commit, make `all` the default below.
+# The whole tree is laid out so, and `all` is the default.
 #   scripts/format.sh                      check (the test command runs this)
 #   scripts/format.sh --apply              rewrite what the check would refuse
 #   FORMAT_SCOPE=all scripts/format.sh --apply   format the whole tree
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scope="${FORMAT_SCOPE:-changed}"
+scope="${FORMAT_SCOPE:-all}"
 apply=0
 [ "${1:-}" = "--apply" ] && apply=1
 
