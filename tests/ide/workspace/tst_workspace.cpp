@@ -210,6 +210,34 @@ QString key(TypeWorkSpaceWindow n_kind, const QString &n_id)
     return QString::number(n_kind) + QLatin1Char(':') + n_id;
 }
 
+// Every row name a test page's tree shows, at any depth.
+QStringList testTreeTexts(QWidget *n_page)
+{
+    QStringList texts;
+    const auto *tree = n_page->findChild<QTreeWidget *>(QStringLiteral("objectsTree"));
+    QList<QTreeWidgetItem *> rows;
+    for (int index = 0; index < tree->topLevelItemCount(); ++index)
+        rows << tree->topLevelItem(index);
+    while (!rows.isEmpty()) {
+        QTreeWidgetItem *row = rows.takeFirst();
+        texts << row->text(0);
+        for (int index = 0; index < row->childCount(); ++index)
+            rows << row->child(index);
+    }
+    texts.sort();
+    return texts;
+}
+
+// The parameter a rule page shows against one of its relation's variables.
+QString ruleLink(QWidget *n_page, const char *n_table, const QString &n_variable)
+{
+    auto *table = n_page->findChild<QTableWidget *>(QString::fromLatin1(n_table));
+    for (int row = 0; row < table->rowCount(); ++row)
+        if (table->item(row, 0)->text() == n_variable)
+            return static_cast<QLineEdit *>(table->cellWidget(row, 1))->text();
+    return QStringLiteral("<no row>");
+}
+
 } // namespace
 
 // The editor tabs that the trees' commands open, save, mark, close and delete.
@@ -230,6 +258,7 @@ private slots:
     void deletingAClassClosesItsSubtreeTabs();
     void deletingTheRootOnlyWarns();
     void deletingAParameterClosesOnlyItsTab();
+    void deletingAParameterTellsTestPagesAndRuleEditors();
     void deletingARelationClosesOnlyItsUsers();
     void refusedRelationDeletionClosesNothing();
     void deletingARuleAndAConstraint_data();
@@ -473,6 +502,41 @@ void tst_WorkSpace::deletingAParameterClosesOnlyItsTab()
     QCOMPARE(body.openIds(), (QSet<QString>{key(PARAMETER_WINDOW, QStringLiteral("p")),
                                             key(CLASS_WINDOW, QStringLiteral("c")),
                                             key(TEST_CLASS_WINDOW, QStringLiteral("c"))}));
+}
+
+// Only the test pages and the rule editors hear of a deleted parameter; other editors keep what
+// they show.
+void tst_WorkSpace::deletingAParameterTellsTestPagesAndRuleEditors()
+{
+    Body body;
+    body.execute(READ, TEST_CLASS_WINDOW, body.root->getId());
+    body.execute(UPDATE, RULE_WINDOW, QStringLiteral("r1"));
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("o"));
+    body.execute(UPDATE, CLASS_WINDOW, QStringLiteral("c"));
+    QWidget *testPage = body.tabs()->widget(0);
+    QWidget *rulePage = body.tabs()->widget(1);
+    auto *links = body.tabs()->widget(2)->findChild<QTableWidget *>(QStringLiteral("twLinks"));
+    QStringList shown = testTreeTexts(testPage);
+    QVERIFY(shown.contains(QStringLiteral("P")));
+    QCOMPARE(ruleLink(rulePage, "twInputParams", QStringLiteral("a")), QStringLiteral("P"));
+    QCOMPARE(ruleLink(rulePage, "twOutputParams", QStringLiteral("b")), QStringLiteral("O"));
+    QCOMPARE(links->rowCount(), 1);
+    const QStringList tabsBefore = body.tabTexts();
+
+    body.execute(DELETE, PARAMETER_WINDOW, QStringLiteral("p"));
+    QVERIFY(!body.root->parametersContains(QStringLiteral("p")));
+    // The test tree loses the parameter's row and nothing else.
+    shown.removeOne(QStringLiteral("P"));
+    QCOMPARE(testTreeTexts(testPage), shown);
+    // The rule page unbinds the deleted parameter and keeps its other link.
+    QCOMPARE(ruleLink(rulePage, "twInputParams", QStringLiteral("a")), QString());
+    QCOMPARE(ruleLink(rulePage, "twOutputParams", QStringLiteral("b")), QStringLiteral("O"));
+    // The parameter and class pages are not told: fields, links and tabs as they were.
+    QCOMPARE(body.tabTexts(), tabsBefore);
+    QCOMPARE(body.nameField(2)->text(), QStringLiteral("O"));
+    QCOMPARE(links->rowCount(), 1);
+    QCOMPARE(links->item(0, 0)->data(Qt::UserRole).toString(), QStringLiteral("r1"));
+    QCOMPARE(body.nameField(3)->text(), QStringLiteral("C"));
 }
 
 void tst_WorkSpace::deletingARelationClosesOnlyItsUsers()
