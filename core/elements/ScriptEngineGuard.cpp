@@ -60,6 +60,22 @@ QScriptValue callWithinWalkLimit(QScriptContext *n_context, QScriptEngine *)
     return n_context->callee().data().call(self, n_context->argumentsObject());
 }
 
+// join also refuses a text made mostly of separators past MAX_JOINED_LENGTH: one call of it on a
+// short array with a long separator takes hundreds of megabytes before any check can run.
+QScriptValue joinWithinLimits(QScriptContext *n_context, QScriptEngine *n_engine)
+{
+    const quint32 length = n_context->thisObject().property(QStringLiteral("length")).toUInt32();
+    const QScriptValue separator = n_context->argument(0);
+    const quint64 separatorLength = separator.isUndefined() ? 1
+                                                            : quint64(separator.toString().size());
+    if (length > 1 && (length - 1) * separatorLength > ScriptEngineGuard::MAX_JOINED_LENGTH)
+        return n_context->throwError(
+            QScriptContext::RangeError,
+            QStringLiteral("The joined text would be longer than %1 characters")
+                .arg(ScriptEngineGuard::MAX_JOINED_LENGTH));
+    return callWithinWalkLimit(n_context, n_engine);
+}
+
 } // namespace
 
 ScriptEngineGuard::ScriptEngineGuard(QScriptEngine *n_engine)
@@ -99,7 +115,8 @@ void ScriptEngineGuard::limitArrayWalks()
                                  .property(QStringLiteral("prototype"));
     for (const char *name : LENGTH_WALKING_METHODS) {
         const QString method = QString::fromLatin1(name);
-        QScriptValue wrapper = m_engine->newFunction(callWithinWalkLimit);
+        QScriptValue wrapper = m_engine->newFunction(
+            method == QLatin1String("join") ? joinWithinLimits : callWithinWalkLimit);
         wrapper.setData(prototype.property(method));
         prototype.setProperty(method, wrapper, QScriptValue::SkipInEnumeration);
     }

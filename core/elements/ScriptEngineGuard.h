@@ -40,6 +40,8 @@ public:
 
     // About a second of walking for the slowest of those built-ins.
     static const quint32 MAX_WALKED_ARRAY_LENGTH = 1u << 23;
+    // The longest text Array.prototype.join may make of its separators alone (32 MB).
+    static const quint32 MAX_JOINED_LENGTH = 1u << 24;
 
     enum StopReason { NotStopped, StoppedForTime, StoppedForMemory };
 

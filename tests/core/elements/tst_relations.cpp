@@ -398,6 +398,10 @@ void tst_Relations::runawayRelationsStop_data()
         << "error";
     QTest::newRow("string of a huge array") << "y = String(new Array(4294967295))"
                                             << "error";
+    // Found by fuzzing: one join of a short array with a long separator took hundreds of MB.
+    QTest::newRow("joining with a long separator")
+        << "y = new Array(5000000).join('0123456789012345678901234567').length"
+        << "error";
 }
 
 void tst_Relations::runawayRelationsStop()
