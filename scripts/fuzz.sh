@@ -14,6 +14,8 @@ scripts/setup.sh clang libclang-rt-14-dev
 
 runs="${FUZZ_RUNS:-20000}"
 seconds="${FUZZ_SECONDS:-60}"
+# A fixed seed makes the test command's runs repeatable; give another to explore further.
+seed="${FUZZ_SEED:-1}"
 build=build-fuzz
 compiler="$(command -v clang++ || command -v clang++-14)"
 generator=()
@@ -53,7 +55,7 @@ while read -r target; do
     start=$(date +%s)
     # Every seed whole first (the deep and large ones included), then new inputs of moderate size.
     if "$build/$target" "${common[@]}" -runs=0 "$seeds" >"$build/$target-seeds.log" 2>&1 &&
-       "$build/$target" "${common[@]}" $(dict_of "$target") -max_len=8192 -runs="$runs" -max_total_time="$seconds" \
+       "$build/$target" "${common[@]}" $(dict_of "$target") -seed="$seed" -max_len=8192 -runs="$runs" -max_total_time="$seconds" \
            "$work" "$seeds" >"$build/$target.log" 2>&1; then
         echo "fuzz: $target clean, $(grep -h '^stat::number_of_executed_units' "$build/$target.log" | awk '{print $2}') inputs in $(( $(date +%s) - start )) s"
     else
