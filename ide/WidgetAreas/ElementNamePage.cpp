@@ -9,6 +9,8 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTextCursor>
+#include <QTextEdit>
 
 namespace {
 // Core error text "element not found".
@@ -108,4 +110,14 @@ QString ElementNamePage::pageTitle(const QString &n_name)
 OstraClass *ElementNamePage::currentClass() const
 {
     return m_class;
+}
+
+bool ElementNamePage::limitDescription(QTextEdit *n_edit, int n_limit)
+{
+    const QString text = n_edit->toPlainText();
+    if (text.size() <= n_limit)
+        return false;
+    n_edit->setPlainText(text.left(n_limit));
+    n_edit->moveCursor(QTextCursor::End);
+    return true;
 }

@@ -10,6 +10,7 @@ class MessageItem;
 class OstraClass;
 class QLabel;
 class QLineEdit;
+class QTextEdit;
 
 // The common least editor page: one short-name field over a stored element of the current class.
 // It loads the element, titles the page after it, reports edits and writes the name back. The
@@ -35,6 +36,9 @@ public:
 
     // A page title: the name, cut to 15 characters followed by "..." when longer.
     static QString pageTitle(const QString &n_name);
+    // Cuts the description field's text to n_limit characters, the cursor at its end; true when
+    // it had to cut.
+    static bool limitDescription(QTextEdit *n_edit, int n_limit);
 
 signals:
     void nameEdited();

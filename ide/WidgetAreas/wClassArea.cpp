@@ -331,11 +331,7 @@ void wClassArea::on_teDescription_textChanged()
 {
     SlotGuard::run(
         [&] {
-            const QString text = ui->teDescription->toPlainText();
-            if (text.size() > DESCRIPTION_LIMIT) {
-                ui->teDescription->setPlainText(text.left(DESCRIPTION_LIMIT));
-                ui->teDescription->moveCursor(QTextCursor::End);
-            }
+            ElementNamePage::limitDescription(ui->teDescription, DESCRIPTION_LIMIT);
             if (m_loaded)
                 emit changeDataWidget();
         },

@@ -1,4 +1,5 @@
 #include "WidgetAreas/wRelationshipArea.h"
+#include "WidgetAreas/ElementNamePage.h"
 #include "ui_wRelationshipArea.h"
 
 #include "Entities/Language/InterfaceLanguage.h"
@@ -301,12 +302,7 @@ void wRelationshipArea::on_teDescription_textChanged()
 {
     SlotGuard::run(
         [this] {
-            QString text = ui->teDescription->toPlainText();
-            if (text.size() > DESCRIPTION_LIMIT) {
-                text.chop(text.size() - DESCRIPTION_LIMIT);
-                ui->teDescription->setPlainText(text);
-                ui->teDescription->moveCursor(QTextCursor::End);
-            }
+            ElementNamePage::limitDescription(ui->teDescription, DESCRIPTION_LIMIT);
             edited();
         },
         this);

@@ -1,4 +1,5 @@
 #include "WidgetAreas/wRuleArea.h"
+#include "WidgetAreas/ElementNamePage.h"
 #include "ui_wRuleArea.h"
 
 #include "Entities/Language/InterfaceLanguage.h"
@@ -344,12 +345,7 @@ void wRuleArea::on_teDescription_textChanged()
 {
     SlotGuard::run(
         [this] {
-            QString text = ui->teDescription->toPlainText();
-            if (text.size() > DESCRIPTION_LIMIT) {
-                text.chop(text.size() - DESCRIPTION_LIMIT);
-                ui->teDescription->setPlainText(text);
-                ui->teDescription->moveCursor(QTextCursor::End);
-            }
+            ElementNamePage::limitDescription(ui->teDescription, DESCRIPTION_LIMIT);
             edited();
         },
         this);
