@@ -1,3 +1,4 @@
+#include "BoxRecorder.h"
 #include "FileDialogAnswer.h"
 #include "ProjectFixture.h"
 
@@ -122,7 +123,9 @@ const QStringList FIXTURE_LINES{
     QStringLiteral("Sum / Adds: x=pq,z=zz > y=alpha"),
 };
 
-// How the designer is filled for one kind: its fields, then its variable tables.
+// One relation kind as the user makes it: the kind's index and the relation's name, how its
+// designer is filled, the relation's line in the saved file, and the title of its rule or
+// constraint with each variable's parameter.
 struct Kind
 {
     int index;
@@ -207,6 +210,15 @@ QString linksLine(const Kind &n_kind)
            + (n_kind.index == 2 ? QString() : QStringLiteral(" > ") + join(n_kind.outputs));
 }
 
+// A user's double click on a shown row: the first click, then the double click.
+void doubleClick(QTreeWidget *n_tree, QTreeWidgetItem *n_item)
+{
+    n_tree->scrollToItem(n_item);
+    const QPoint at = n_tree->visualItemRect(n_item).center();
+    QTest::mouseClick(n_tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(n_tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
 // The real main window on the fixture file; boxes answered with Ok and recorded.
 struct Window
 {
@@ -215,14 +227,9 @@ struct Window
         window.show();
         FileDialogAnswer files({path});
         action("mOpenProject")->trigger();
-        MessageBoxes::setBoxHandler([this](QMessageBox &n_box) {
-            boxes << n_box.text();
-            return int(QMessageBox::Ok);
-        });
     }
     ~Window()
     {
-        MessageBoxes::setBoxHandler({});
         MessageBoxes::setDialogHandler({});
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -299,13 +306,9 @@ struct Window
     }
     void open(QTreeWidgetItem *n_item)
     {
-        QTreeWidget *tree = relations()->treeWidget();
         if (n_item->parent())
             n_item->parent()->setExpanded(true);
-        tree->scrollToItem(n_item);
-        const QPoint at = tree->visualItemRect(n_item).center();
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        doubleClick(relations()->treeWidget(), n_item);
     }
     // Opens the designer of the current relation page; n_type fills it before the analysis.
     void design(const std::function<void(QDialog &)> &n_type)
@@ -336,10 +339,7 @@ struct Window
             const auto found = tree->findItems(n_parameter, Qt::MatchExactly | Qt::MatchRecursive);
             if (found.isEmpty())
                 return int(QDialog::Rejected);
-            tree->scrollToItem(found.first());
-            const QPoint at = tree->visualItemRect(found.first()).center();
-            QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-            QTest::mouseDClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+            doubleClick(tree, found.first());
             return n_dialog.result();
         });
         for (const char *name : {"twInputParams", "twOutputParams"}) {
@@ -373,10 +373,7 @@ struct Window
         tree->expandAll();
         QTreeWidgetItem *item =
             tree->findItems(n_parameter, Qt::MatchExactly | Qt::MatchRecursive).first();
-        tree->scrollToItem(item);
-        const QPoint at = tree->visualItemRect(item).center();
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        doubleClick(tree, item);
         auto *links = page()->findChild<QTableWidget *>(QStringLiteral("twLinks"));
         QStringList listed;
         for (int row = 0; row < links->rowCount(); ++row)
@@ -386,8 +383,8 @@ struct Window
     }
 
     QString path;
+    BoxRecorder boxes;
     frmMainIDE window;
-    QStringList boxes;
     QStringList offered;
 };
 
@@ -457,7 +454,7 @@ void tst_RelationsWindow::fourKindsMadeBoundSavedAndReloaded()
         Window w(m_path);
         QCOMPARE(describe(m_path), expected);
         makeFourKinds(w);
-        QCOMPARE(w.boxes, QStringList());
+        QCOMPARE(w.boxes.texts(), QStringList());
         QCOMPARE(w.errors(), QStringList());
         for (const Kind &kind : kinds()) {
             expected << kind.stored << linksLine(kind);
@@ -515,6 +512,10 @@ void tst_RelationsWindow::reanalysedRelationsDropTheirInput()
         w.save();
         QCOMPARE(describe(m_path), expected);
     }
+    // The refusal names the rule and the constraint in the error pane.
+    const QString refusal = w.errors().join(QLatin1Char('\n'));
+    QVERIFY(refusal.contains(QStringLiteral("Doubling"))
+            && refusal.contains(QStringLiteral("Enough")));
     QCOMPARE(Window::rows(rulePage), idSet({QStringLiteral("w="), QStringLiteral("y=cd")}));
 
     QTabBar *bar = w.tabs()->tabBar();
@@ -563,7 +564,7 @@ void tst_RelationsWindow::refusedSavesWriteNothing()
     const QString clash = integrity(IntegrityMsg::MSG_CODE_RELATION_WITH_SAME_SHORTNAME);
     QCOMPARE(w.errors(), (QStringList{clash, clash}));
     QCOMPARE(w.relations()->treeWidget()->topLevelItemCount(), 3);
-    QCOMPARE(w.boxes, QStringList());
+    QCOMPARE(w.boxes.texts(), QStringList());
     QCOMPARE(fileText(m_path), before);
 }
 

@@ -120,6 +120,14 @@ struct Page
     {
         page.findChild<QLineEdit *>(QStringLiteral("leTitle"))->setText(n_title);
     }
+    // A new rule "R" on the formula relation, x bound to a and y to b.
+    void newRuleOnFormula()
+    {
+        page.setParent(QStringLiteral("f"));
+        title(QStringLiteral("R"));
+        choose(true, QStringLiteral("x"), QStringLiteral("a"));
+        choose(false, QStringLiteral("y"), QStringLiteral("b"));
+    }
 
     ErrorMediator mediator;
     RuleColleague colleague;
@@ -265,10 +273,7 @@ void tst_wRuleArea::secondSaveKeepsLinksAndRebindingReplaces()
 {
     RuleModelFixture fixture;
     Page page(fixture);
-    page.page.setParent(QStringLiteral("f"));
-    page.title(QStringLiteral("R"));
-    page.choose(true, QStringLiteral("x"), QStringLiteral("a"));
-    page.choose(false, QStringLiteral("y"), QStringLiteral("b"));
+    page.newRuleOnFormula();
     QVERIFY(page.page.save());
     const RulePtr rule = fixture.root->getRule(page.page.getUid());
     QVERIFY(page.page.save());
@@ -302,10 +307,7 @@ void tst_wRuleArea::retypedParameterIsRefusedUntilRebound()
 {
     RuleModelFixture fixture;
     Page page(fixture);
-    page.page.setParent(QStringLiteral("f"));
-    page.title(QStringLiteral("R"));
-    page.choose(true, QStringLiteral("x"), QStringLiteral("a"));
-    page.choose(false, QStringLiteral("y"), QStringLiteral("b"));
+    page.newRuleOnFormula();
     // Retyped in another tab after it was chosen.
     fixture.root->getParameter(QStringLiteral("a"))->setValueType(QVariant::String);
     QVERIFY(!page.page.save());
@@ -328,10 +330,7 @@ void tst_wRuleArea::throwingLinkWriteTakesTheNewRuleOutAgain()
 {
     RuleModelFixture fixture;
     Page page(fixture);
-    page.page.setParent(QStringLiteral("f"));
-    page.title(QStringLiteral("R"));
-    page.choose(true, QStringLiteral("x"), QStringLiteral("a"));
-    page.choose(false, QStringLiteral("y"), QStringLiteral("b"));
+    page.newRuleOnFormula();
     // b leaves its class unnoticed by the page: the output's write throws after the input's.
     fixture.root->deleteParameterFromClass(QStringLiteral("b"), true);
     QVERIFY(catchAs<ExceptionOstra>([&] { page.page.save(); }));
