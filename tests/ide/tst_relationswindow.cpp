@@ -258,6 +258,12 @@ struct Window
         return texts;
     }
     QWidget *page() { return tabs()->currentWidget(); }
+    void showTab(QWidget *n_page)
+    {
+        QTabBar *bar = tabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
+                          bar->tabRect(tabs()->indexOf(n_page)).center());
+    }
     QStringList errors()
     {
         auto *table = window.findChild<QTableWidget *>(QStringLiteral("twErorr"));
@@ -310,10 +316,18 @@ struct Window
             n_item->parent()->setExpanded(true);
         doubleClick(relations()->treeWidget(), n_item);
     }
-    // Opens the designer of the current relation page; n_type fills it before the analysis.
+    // Clicks the body designer button of the current relation page; the handler plays the user.
+    void openDesigner(const MessageBoxes::DialogHandler &n_handler)
+    {
+        MessageBoxes::setDialogHandler(n_handler);
+        QTest::mouseClick(page()->findChild<QPushButton *>(QStringLiteral("btnBodyDesigner")),
+                          Qt::LeftButton);
+        MessageBoxes::setDialogHandler({});
+    }
+    // n_type fills the designer; then it analyses and presses OK.
     void design(const std::function<void(QDialog &)> &n_type)
     {
-        MessageBoxes::setDialogHandler([n_type](QDialog &n_dialog) {
+        openDesigner([n_type](QDialog &n_dialog) {
             n_dialog.show();
             n_type(n_dialog);
             n_dialog.findChild<QAction *>(QStringLiteral("actionDebug"))->trigger();
@@ -321,9 +335,6 @@ struct Window
             QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
             return n_dialog.result();
         });
-        QTest::mouseClick(page()->findChild<QPushButton *>(QStringLiteral("btnBodyDesigner")),
-                          Qt::LeftButton);
-        MessageBoxes::setDialogHandler({});
     }
     // Clicks "..." of the variable's row on the current rule page; the chooser's handler
     // double-clicks the parameter of that name and records every parameter it was offered.
@@ -518,9 +529,7 @@ void tst_RelationsWindow::reanalysedRelationsDropTheirInput()
             && refusal.contains(QStringLiteral("Enough")));
     QCOMPARE(Window::rows(rulePage), idSet({QStringLiteral("w="), QStringLiteral("y=cd")}));
 
-    QTabBar *bar = w.tabs()->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
-                      bar->tabRect(w.tabs()->indexOf(rulePage)).center());
+    w.showTab(rulePage);
     w.choose(QStringLiteral("w"), QStringLiteral("pq"));
     w.save();
     w.open(w.relationItem(QStringLiteral("Limit"))->child(0));
@@ -574,20 +583,23 @@ void tst_RelationsWindow::languageSwitchRetitlesWithoutEditMarks_data()
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QString>("header");
     QTest::addColumn<QString>("formula");
+    QTest::addColumn<QString>("addition");
     QTest::newRow("English") << "mEngLang"
                              << QStringList{QStringLiteral("Add relation"),
                                             QStringLiteral("Edit relation"),
                                             QStringLiteral("Delete relation"), QString(),
                                             QStringLiteral("Add rule")}
                              << "Name"
-                             << "Formula";
+                             << "Formula"
+                             << "Addition";
     QTest::newRow("Russian") << "mRusLang"
                              << QStringList{QStringLiteral("Добавить отношение"),
                                             QStringLiteral("Редактировать отношение"),
                                             QStringLiteral("Удалить отношение"), QString(),
                                             QStringLiteral("Добавить правило")}
                              << "Наименование"
-                             << "Формула";
+                             << "Формула"
+                             << "Сложение";
 }
 
 void tst_RelationsWindow::languageSwitchRetitlesWithoutEditMarks()
@@ -596,6 +608,7 @@ void tst_RelationsWindow::languageSwitchRetitlesWithoutEditMarks()
     QFETCH(QStringList, entries);
     QFETCH(QString, header);
     QFETCH(QString, formula);
+    QFETCH(QString, addition);
     Window w(m_path);
     w.open(w.relationItem(QStringLiteral("Sum")));
     QWidget *relationPage = w.page();
@@ -611,6 +624,16 @@ void tst_RelationsWindow::languageSwitchRetitlesWithoutEditMarks()
              formula);
     QCOMPARE(w.shown(), shown);
     QCOMPARE(w.tabTexts(), (QStringList{QStringLiteral("Sum"), QStringLiteral("Adds")}));
+    // The designer gets the thesaurus of the new language.
+    w.showTab(relationPage);
+    QStringList patterns;
+    w.openDesigner([&patterns](QDialog &n_dialog) {
+        auto *tree = n_dialog.findChild<QTreeWidget *>(QStringLiteral("twTezaurus"));
+        for (QTreeWidgetItemIterator it(tree); *it; ++it)
+            patterns << (*it)->text(1);
+        return int(QDialog::Rejected);
+    });
+    QVERIFY2(patterns.contains(addition), qPrintable(patterns.join(QLatin1Char(','))));
 
     // Back to the source texts for the next test.
     w.action("mRusLang")->trigger();
