@@ -120,6 +120,14 @@ struct Page
     {
         page.findChild<QLineEdit *>(QStringLiteral("leTitle"))->setText(n_title);
     }
+    // A new rule "R" on the formula relation, x bound to a and y to b.
+    void newRuleOnFormula()
+    {
+        page.setParent(QStringLiteral("f"));
+        title(QStringLiteral("R"));
+        choose(true, QStringLiteral("x"), QStringLiteral("a"));
+        choose(false, QStringLiteral("y"), QStringLiteral("b"));
+    }
 
     ErrorMediator mediator;
     RuleColleague colleague;
@@ -150,6 +158,7 @@ private slots:
     void secondSaveKeepsLinksAndRebindingReplaces();
     void cancelledChooserChangesNothing();
     void retypedParameterIsRefusedUntilRebound();
+    void throwingLinkWriteTakesTheNewRuleOutAgain();
     void pageWithoutLiveRelationRefuses();
     void followsRelationAndParameterChanges();
     void editsMarkOnlyLoadedPagesAndTitleIsCut();
@@ -264,10 +273,7 @@ void tst_wRuleArea::secondSaveKeepsLinksAndRebindingReplaces()
 {
     RuleModelFixture fixture;
     Page page(fixture);
-    page.page.setParent(QStringLiteral("f"));
-    page.title(QStringLiteral("R"));
-    page.choose(true, QStringLiteral("x"), QStringLiteral("a"));
-    page.choose(false, QStringLiteral("y"), QStringLiteral("b"));
+    page.newRuleOnFormula();
     QVERIFY(page.page.save());
     const RulePtr rule = fixture.root->getRule(page.page.getUid());
     QVERIFY(page.page.save());
@@ -301,10 +307,7 @@ void tst_wRuleArea::retypedParameterIsRefusedUntilRebound()
 {
     RuleModelFixture fixture;
     Page page(fixture);
-    page.page.setParent(QStringLiteral("f"));
-    page.title(QStringLiteral("R"));
-    page.choose(true, QStringLiteral("x"), QStringLiteral("a"));
-    page.choose(false, QStringLiteral("y"), QStringLiteral("b"));
+    page.newRuleOnFormula();
     // Retyped in another tab after it was chosen.
     fixture.root->getParameter(QStringLiteral("a"))->setValueType(QVariant::String);
     QVERIFY(!page.page.save());
@@ -319,6 +322,30 @@ void tst_wRuleArea::retypedParameterIsRefusedUntilRebound()
     QVERIFY(page.page.save());
     QCOMPARE(linkIds(fixture.root->getRule(page.page.getUid())->getInputParameters()),
              QSet<QString>{QStringLiteral("x=b")});
+}
+
+// A link write that throws half way through a first save leaves no half-linked rule behind: a
+// later save makes it afresh instead of failing on the rule already there.
+void tst_wRuleArea::throwingLinkWriteTakesTheNewRuleOutAgain()
+{
+    RuleModelFixture fixture;
+    Page page(fixture);
+    page.newRuleOnFormula();
+    // b leaves its class unnoticed by the page: the output's write throws after the input's.
+    fixture.root->deleteParameterFromClass(QStringLiteral("b"), true);
+    QVERIFY(catchAs<ExceptionOstra>([&] { page.page.save(); }));
+    QVERIFY(fixture.root->getRulesHash().isEmpty());
+    QVERIFY(page.page.getUid().isEmpty());
+    const ParamPtr a = fixture.root->getParameter(QStringLiteral("a"));
+    QVERIFY(a->getInputRules().isEmpty() && a->getOutputRules().isEmpty());
+
+    fixture.root->addParameter(makeParameter(QStringLiteral("c")));
+    page.choose(false, QStringLiteral("y"), QStringLiteral("c"));
+    QVERIFY(page.page.save());
+    const RulePtr rule = fixture.root->getRule(page.page.getUid());
+    QCOMPARE(linkIds(rule->getInputParameters()), QSet<QString>{QStringLiteral("x=a")});
+    QCOMPARE(linkIds(rule->getOutputParameters()), QSet<QString>{QStringLiteral("y=c")});
+    QCOMPARE(a->getOutputRules().size(), 1);
 }
 
 void tst_wRuleArea::pageWithoutLiveRelationRefuses()

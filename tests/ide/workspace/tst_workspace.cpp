@@ -269,6 +269,7 @@ private slots:
     void updateWithoutModelMakesNoPage();
     void lastTabClosedDisablesTheTestTools();
     void relationAndRuleMadeFromTheRelationsTree();
+    void throwingDeleteKeepsTheTreeItem();
 };
 
 void tst_WorkSpace::secondOpenFocusesReopenIsFresh_data()
@@ -752,6 +753,32 @@ void tst_WorkSpace::relationAndRuleMadeFromTheRelationsTree()
     const RulePtr rule = body.root->getRule(relationItem->child(0)->text(2));
     QCOMPARE(rule->getInputParameter(QStringLiteral("x"))->getId(), QStringLiteral("p"));
     QCOMPARE(rule->getOutputParameter(QStringLiteral("y"))->getId(), QStringLiteral("q"));
+}
+
+// A rule on a stored relation but owned by no class: its removal from the tree's menu fails in
+// the workspace, and the item stays with the rule.
+void tst_WorkSpace::throwingDeleteKeepsTheTreeItem()
+{
+    Body body;
+    const RulePtr orphan = makeRule(QStringLiteral("orphan"), QStringLiteral("Orphan"));
+    orphan->setRelationPtr(body.root->getRelationPtr(QStringLiteral("rel")));
+    body.root->addRuleToAll(orphan);
+    wContainerRelationshipArea *tree = body.relationsTree();
+    tree->refresh();
+    QTreeWidgetItem *item = tree->itemOf(QStringLiteral("orphan"));
+    QVERIFY(item);
+    item->parent()->setExpanded(true);
+    item->setSelected(true);
+    tree->customMenuRequested(tree->treeWidget()->visualItemRect(item).center());
+    QMenu *menu = tree->findChildren<QMenu *>().last();
+    BoxRecorder boxes;
+    for (QAction *action : menu->actions())
+        if (action->text() == QStringLiteral("Удалить правило"))
+            action->trigger();
+    menu->close();
+    QCOMPARE(boxes.boxes().size(), 1);
+    QVERIFY(body.root->rulesContains(QStringLiteral("orphan")));
+    QCOMPARE(tree->itemOf(QStringLiteral("orphan")), item);
 }
 
 QTEST_MAIN(tst_WorkSpace)
