@@ -1,5 +1,6 @@
 #include "BoxRecorder.h"
 #include "ModelFixtures.h"
+#include "TreeClicks.h"
 
 #include "MessageBoxes.h"
 #include "SlotGuard.h"
@@ -123,27 +124,10 @@ struct Body
     // A user's double click on the element's row.
     void doubleClick(TypeWorkSpaceWindow n_kind, const QString &n_id)
     {
-        QWidget *viewport = nullptr;
-        QPoint at;
-        if (inProjectTree(n_kind)) {
-            QTreeWidget *tree = projectTree();
-            QTreeWidgetItem *item = projectItem(n_id);
-            for (QTreeWidgetItem *up = item->parent(); up; up = up->parent())
-                up->setExpanded(true);
-            tree->scrollToItem(item);
-            viewport = tree->viewport();
-            at = tree->visualItemRect(item).center();
-        } else {
-            QTreeWidget *tree = relationsTree()->treeWidget();
-            QTreeWidgetItem *item = relationsTree()->itemOf(n_id);
-            for (QTreeWidgetItem *up = item->parent(); up; up = up->parent())
-                up->setExpanded(true);
-            tree->scrollToItem(item);
-            viewport = tree->viewport();
-            at = tree->visualItemRect(item).center();
-        }
-        QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
-        QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
+        if (inProjectTree(n_kind))
+            doubleClickRow(projectTree(), projectItem(n_id));
+        else
+            doubleClickRow(relationsTree()->treeWidget(), relationsTree()->itemOf(n_id));
     }
     void execute(TypeCRUD n_operation, TypeWorkSpaceWindow n_kind, const QString &n_uid)
     {
