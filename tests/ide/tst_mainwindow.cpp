@@ -211,6 +211,8 @@ private slots:
     void markupInNamesShowsAsText();
     void aboutAndSaveAsWithoutModel();
     void loadedTextsAreSavedWhole_data();
+    void saveWithATestTabInFrontSaysSo_data();
+    void saveWithATestTabInFrontSaysSo();
     void loadedTextsAreSavedWhole();
     void testTabDrivesTheTestTools();
 
@@ -724,6 +726,46 @@ void tst_MainWindow::loadedTextsAreSavedWhole()
     QVERIFY(saved.contains(description.toUtf8()));
     if (bodyLength > 0)
         QVERIFY(saved.contains(body.toUtf8() + "</relation>"));
+    boxes.answer = QMessageBox::Discard;
+}
+
+void tst_MainWindow::saveWithATestTabInFrontSaysSo_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("Russian") << "mRusLang"
+                             << "Ничего не сохранено: текущая вкладка — тестирование класса.";
+    QTest::newRow("English") << "mEngLang"
+                             << "Nothing was saved: the current tab is a class test.";
+}
+
+void tst_MainWindow::saveWithATestTabInFrontSaysSo()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, message);
+    const QString path = writeModel(*m_folder, QStringLiteral("tested.xml"), 20);
+    Window w;
+    FileDialogAnswer files({path});
+    w.action("mOpenProject")->trigger();
+    w.action(language.toLatin1().constData())->trigger();
+    QCoreApplication::processEvents();
+    w.action("mTestModel")->trigger();
+    // Any write would replace this.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("untouched");
+    file.close();
+    Boxes boxes;
+    for (QAction *save : {w.action("mSaveTabProject"), w.tool(11)}) {
+        save->trigger();
+        QCOMPARE(w.errorTable()->rowCount(), 1);
+        QCOMPARE(w.errorTable()->item(0, 0)->text(), message);
+    }
+    QCOMPARE(contents(path), QByteArray("untouched"));
+    QVERIFY(boxes.shown.isEmpty());
+    QCOMPARE(files.asked(), 1);
+    w.action("mRusLang")->trigger();
+    QCoreApplication::processEvents();
     boxes.answer = QMessageBox::Discard;
 }
 

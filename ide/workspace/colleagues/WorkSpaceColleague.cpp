@@ -1,8 +1,10 @@
 #include "workspace/colleagues/WorkSpaceColleague.h"
 
 #include "Entities/Language/InterfaceLanguage.h"
+#include "Errors/ErrorDictionary.h"
 #include "MessageBoxes.h"
 #include "SlotGuard.h"
+#include "WidgetAreas/MessageItem.h"
 #include "WidgetAreas/wClassArea.h"
 #include "WidgetAreas/wClassTestArea.h"
 #include "WidgetAreas/wParameterArea.h"
@@ -512,6 +514,10 @@ bool WorkSpaceColleague::save()
     WidgetWrapper *wrapper = currentWrapper();
     if (!wrapper)
         return false;
+    if (wrapper->getTypeWorkSpaceWindow() == TEST_CLASS_WINDOW) {
+        reportTestTabNotSaved();
+        return false;
+    }
     const int index = tabs()->currentIndex();
     if (!wrapper->save(true))
         return false;
@@ -519,6 +525,19 @@ bool WorkSpaceColleague::save()
     wrapper->setTitle(wrapper->getWidget()->windowTitle());
     tabs()->setTabText(index, wrapper->getTitle());
     return true;
+}
+
+void WorkSpaceColleague::reportTestTabNotSaved()
+{
+    // A test page has nothing to save, yet a silent refusal would look like a save.
+    if (!m_testMediator)
+        return;
+    const ErrorDictionary &errors = ErrorDictionary::Instance();
+    MessageItem message(ERROR_MESSAGE, QString(),
+                        errors.getErrorById(errors.getOstraIDEBeginKey()
+                                            + ErrorDictionary::ERROR_IDE_TEST_TAB_NOT_SAVED));
+    m_testMediator->command(CLEAR_ERRORS_COMMAND, this);
+    m_testMediator->sendError(&message, this);
 }
 
 WidgetWrapper *WorkSpaceColleague::saveAllPasses(bool &n_result)
