@@ -356,8 +356,15 @@ void WorkSpaceColleague::deleteClass(OstraClass *n_current, CommandItem *n_comma
     QHash<QString, QSharedPointer<ParameterModel>> parameters;
     if (!openPages<wClassTestArea>().isEmpty())
         parameters = deleted->getParametersHash();
+    const bool hadRules = !deleted->getRulesHash().isEmpty()
+                          || !deleted->getConstraintsHash().isEmpty();
 
     parent->deleteChildClass(deleted, true);
+    if (hadRules) {
+        // The relations tree shows the subtree's rules and constraints, gone with it now.
+        CommandItem gone(DELETE, CLASS_WINDOW, uid);
+        mediator()->send(&gone, this);
+    }
 
     for (WidgetWrapper *wrapper : qAsConst(doomed)) {
         if (isOpen(wrapper))

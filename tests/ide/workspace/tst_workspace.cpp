@@ -3,6 +3,7 @@
 #include "TreeClicks.h"
 
 #include "MessageBoxes.h"
+#include "Entities/Language/InterfaceLanguage.h"
 #include "SlotGuard.h"
 #include "RuleWidgets/dChooseParamRule.h"
 #include "WidgetAreas/wContainerRelationshipArea.h"
@@ -129,6 +130,41 @@ struct Body
         else
             doubleClickRow(relationsTree()->treeWidget(), relationsTree()->itemOf(n_id));
     }
+    // A user's choice of the entry with that text in the relations tree's menu on the row (on
+    // the empty space below the rows when none).
+    void relationsMenu(QTreeWidgetItem *n_item, const QString &n_text)
+    {
+        QTreeWidget *tree = relationsTree()->treeWidget();
+        tree->clearSelection();
+        QPoint at(5, tree->viewport()->height() - 5);
+        if (n_item) {
+            n_item->setSelected(true);
+            at = tree->visualItemRect(n_item).center();
+        }
+        relationsTree()->customMenuRequested(at);
+        QMenu *menu = relationsTree()->findChildren<QMenu *>().last();
+        for (QAction *action : menu->actions())
+            if (action->text() == n_text)
+                action->trigger();
+        menu->close();
+    }
+    // A user's Remove on the element's row, in the tree that shows it.
+    void removeRow(TypeWorkSpaceWindow n_kind, const QString &n_id, bool n_constraint = false)
+    {
+        const InterfaceLanguage &texts = InterfaceLanguage::Instance();
+        if (inProjectTree(n_kind)) {
+            QTreeWidgetItem *item = projectItem(n_id);
+            projectTree()->scrollToItem(item);
+            QTest::mouseClick(projectTree()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                              projectTree()->visualItemRect(item).center());
+            const auto *area = qobject_cast<wContainerProjectArea *>(projectTree()->parentWidget());
+            area->menuActions().at(n_kind == CLASS_WINDOW ? 2 : 5)->trigger();
+            return;
+        }
+        const int offset = n_kind == RELATION_WINDOW ? 3 : n_constraint ? 12 : 6;
+        relationsMenu(relationsTree()->itemOf(n_id),
+                      texts.getTextById(texts.getContainerRelationBeginKey() + offset));
+    }
     void execute(TypeCRUD n_operation, TypeWorkSpaceWindow n_kind, const QString &n_uid)
     {
         CommandItem command(n_operation, n_kind, n_uid);
@@ -241,6 +277,7 @@ private slots:
     void directorSaveStopsOnARefusingTab();
     void deletingAClassClosesItsSubtreeTabs();
     void deletingTheRootOnlyWarns();
+    void deletingAClassDropsItsRulesFromTheRelationsTree();
     void deletingAParameterClosesOnlyItsTab();
     void deletingAParameterTellsTestPagesAndRuleEditors();
     void deletingARelationClosesOnlyItsUsers();
@@ -458,6 +495,24 @@ void tst_WorkSpace::deletingAClassClosesItsSubtreeTabs()
     QVERIFY(!body.root->rulesContains(QStringLiteral("r2")));
 }
 
+void tst_WorkSpace::deletingAClassDropsItsRulesFromTheRelationsTree()
+{
+    Body body;
+    QVERIFY(body.relationsTree()->itemOf(QStringLiteral("r2")));
+    QVERIFY(body.relationsTree()->itemOf(QStringLiteral("k1")));
+    BoxRecorder boxes;
+    body.removeRow(CLASS_WINDOW, QStringLiteral("c"));
+    QVERIFY(!body.root->classContains(QStringLiteral("c")));
+    QVERIFY(!body.projectItem(QStringLiteral("c")));
+    // The class's rule and constraint leave with it; the relations and the root's rule stay.
+    QVERIFY(!body.relationsTree()->itemOf(QStringLiteral("r2")));
+    QVERIFY(!body.relationsTree()->itemOf(QStringLiteral("k1")));
+    for (const QString &id : {QStringLiteral("rel"), QStringLiteral("rel2"), QStringLiteral("r1")})
+        QVERIFY2(body.relationsTree()->itemOf(id), qPrintable(id));
+    QCOMPARE(body.relationsTree()->itemOf(QStringLiteral("rel"))->childCount(), 1);
+    QVERIFY(boxes.boxes().isEmpty());
+}
+
 void tst_WorkSpace::deletingTheRootOnlyWarns()
 {
     Body body;
@@ -673,19 +728,8 @@ void tst_WorkSpace::relationAndRuleMadeFromTheRelationsTree()
 {
     Body body;
     wContainerRelationshipArea *tree = body.relationsTree();
-    const auto trigger = [tree](QTreeWidgetItem *n_item, const QString &n_text) {
-        tree->treeWidget()->clearSelection();
-        QPoint at(5, tree->treeWidget()->viewport()->height() - 5);
-        if (n_item) {
-            n_item->setSelected(true);
-            at = tree->treeWidget()->visualItemRect(n_item).center();
-        }
-        tree->customMenuRequested(at);
-        QMenu *menu = tree->findChildren<QMenu *>().last();
-        for (QAction *action : menu->actions())
-            if (action->text() == n_text)
-                action->trigger();
-        menu->close();
+    const auto trigger = [&body](QTreeWidgetItem *n_item, const QString &n_text) {
+        body.relationsMenu(n_item, n_text);
     };
     trigger(nullptr, QStringLiteral("Добавить отношение"));
     QCOMPARE(body.tabs()->count(), 1);
