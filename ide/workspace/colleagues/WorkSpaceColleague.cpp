@@ -289,7 +289,8 @@ void WorkSpaceColleague::removeConstraintTab(const QSharedPointer<ConstraintMode
 void WorkSpaceColleague::deleteElement(CommandItem *n_command)
 {
     OstraClass *current = mediator()->getOstraClass();
-    if (!current)
+    // An element already gone has nothing left to delete; its tree drops the row.
+    if (!current || !getCloseBaseOstraObj(n_command->getUid(), n_command->getTypeWorkSpace()))
         return;
     switch (n_command->getTypeWorkSpace()) {
     case CLASS_WINDOW:
@@ -641,7 +642,9 @@ void WorkSpaceColleague::changeWidgetData()
         if (!wrapper || !m_wrappers.contains(wrapper) || !isOpen(wrapper))
             return;
         const int index = tabs()->indexOf(wrapper->getWidget());
-        sendTitle(wrapper, wrapper->getTitle() + EDIT_MARK);
+        // An element never saved has no tree row yet: its first save adds one.
+        if (getCloseBaseOstraObj(wrapper->getUid(), wrapper->getTypeWorkSpaceWindow()))
+            sendTitle(wrapper, wrapper->getTitle() + EDIT_MARK);
         tabs()->setTabText(index, wrapper->getTitle() + EDIT_MARK);
     });
 }
