@@ -212,6 +212,7 @@ private slots:
     void aboutAndSaveAsWithoutModel();
     void loadedTextsAreSavedWhole_data();
     void saveWithATestTabInFrontSaysSo_data();
+    void saveAllWritesTheTabsBehindTheCurrentOne();
     void saveWithATestTabInFrontSaysSo();
     void loadedTextsAreSavedWhole();
     void testTabDrivesTheTestTools();
@@ -766,6 +767,30 @@ void tst_MainWindow::saveWithATestTabInFrontSaysSo()
     QCOMPARE(files.asked(), 1);
     w.action("mRusLang")->trigger();
     QCoreApplication::processEvents();
+    boxes.answer = QMessageBox::Discard;
+}
+
+void tst_MainWindow::saveAllWritesTheTabsBehindTheCurrentOne()
+{
+    const QString path = writeModel(*m_folder, QStringLiteral("tabs.xml"), 20);
+    Window w;
+    FileDialogAnswer files({path});
+    w.action("mOpenProject")->trigger();
+    QWidget *classPage = w.openRow(QStringLiteral("Model"));
+    QWidget *relationPage = w.openRow(QStringLiteral("simple_0"));
+    QVERIFY(classPage && relationPage);
+    QTabWidget *tabs = w.tabsOf(relationPage);
+    QCOMPARE(tabs->currentWidget(), relationPage);
+    QTest::keyClicks(classPage->findChild<QLineEdit *>(QStringLiteral("leName")),
+                     QStringLiteral("Behind"));
+    QTest::keyClicks(relationPage->findChild<QLineEdit *>(QStringLiteral("leName")),
+                     QStringLiteral("InFront"));
+    Boxes boxes;
+    w.tool(13)->trigger();
+    QVERIFY(boxes.shown.isEmpty());
+    const QByteArray saved = contents(path);
+    QVERIFY(saved.contains("shortName=\"ModelBehind\""));
+    QVERIFY(saved.contains("shortName=\"simple_0InFront\""));
     boxes.answer = QMessageBox::Discard;
 }
 

@@ -507,16 +507,21 @@ void tst_WorkSpace::saveAllKeepsTheMarkOfARefusingTab()
     body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("p"));
     body.execute(UPDATE, CLASS_WINDOW, QStringLiteral("c"));
     body.execute(UPDATE, RULE_WINDOW, QStringLiteral("r1"));
+    body.execute(UPDATE, RELATION_WINDOW, QStringLiteral("rel"));
     body.typeName(0, QStringLiteral("P2"));
     body.nameField(1)->clear();
     QTest::keyClicks(body.nameField(1), QStringLiteral(" "));
     body.typeName(2, QStringLiteral("R9"));
+    body.typeName(3, QStringLiteral("Rel9"));
 
     QVERIFY(!body.workSpace()->saveAll());
-    QCOMPARE(body.tabTexts(),
-             (QStringList{QStringLiteral("P2"), QStringLiteral("C*"), QStringLiteral("R9")}));
+    QCOMPARE(body.tabTexts(), (QStringList{QStringLiteral("P2"), QStringLiteral("C*"),
+                                           QStringLiteral("R9"), QStringLiteral("Rel9")}));
     QCOMPARE(body.root->getParameter(QStringLiteral("p"))->getShortName(), QStringLiteral("P2"));
     QCOMPARE(body.root->getRule(QStringLiteral("r1"))->getShortName(), QStringLiteral("R9"));
+    QCOMPARE(body.root->getRelationPtr(QStringLiteral("rel"))->getShortName(),
+             QStringLiteral("Rel9"));
+    QCOMPARE(body.treeText(RELATION_WINDOW, QStringLiteral("rel")), QStringLiteral("Rel9"));
     QCOMPARE(body.root->getClassById(QStringLiteral("c"))->getShortName(), QStringLiteral("C"));
     QCOMPARE(body.treeText(CLASS_WINDOW, QStringLiteral("c")), QStringLiteral("C*"));
     QCOMPARE(body.treeText(RULE_WINDOW, QStringLiteral("r1")), QStringLiteral("R9"));
