@@ -245,6 +245,8 @@ void ErrorDictionary::gatherHash()
     insert(m_ostraIDEBeginKey + ERROR_IDE_BAD_VARIABLE_NAME,
            QObject::tr("Имена переменных должны быть непустыми, неповторяющимися и состоять из "
                        "латинских букв, цифр и знака подчёркивания."));
+    insert(m_ostraIDEBeginKey + ERROR_IDE_TEST_TAB_NOT_SAVED,
+           QObject::tr("Ничего не сохранено: текущая вкладка — тестирование класса."));
 }
 
 QString ErrorDictionary::getErrorById(int n_key) const

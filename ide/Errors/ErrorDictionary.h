@@ -19,6 +19,8 @@ public:
     static const int ERROR_IDE_EVALUATION_TIMEOUT = 290;
     // A script relation's variable name is empty, repeated or no identifier.
     static const int ERROR_IDE_BAD_VARIABLE_NAME = 300;
+    // A save found a class-test tab current: nothing was saved.
+    static const int ERROR_IDE_TEST_TAB_NOT_SAVED = 340;
 
     // The one dictionary, its texts in the language installed now.
     static ErrorDictionary &Instance();

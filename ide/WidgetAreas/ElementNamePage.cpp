@@ -121,3 +121,14 @@ bool ElementNamePage::limitDescription(QTextEdit *n_edit, int n_limit)
     n_edit->moveCursor(QTextCursor::End);
     return true;
 }
+
+int ElementNamePage::loadedLimit(int n_limit, const QString &n_text)
+{
+    return qMax(n_limit, n_text.size());
+}
+
+void ElementNamePage::loadLimited(QLineEdit *n_edit, const QString &n_text, int n_limit)
+{
+    n_edit->setMaxLength(loadedLimit(n_limit, n_text));
+    n_edit->setText(n_text);
+}

@@ -39,6 +39,11 @@ public:
     // Cuts the description field's text to n_limit characters, the cursor at its end; true when
     // it had to cut.
     static bool limitDescription(QTextEdit *n_edit, int n_limit);
+    // The limit of a field loaded with n_text: the larger of n_limit and the text's length. A page
+    // never changes a text the user did not edit, so the limit bounds typing only.
+    static int loadedLimit(int n_limit, const QString &n_text);
+    // Loads n_text into a line field limited to n_limit, or to the text's length when longer.
+    static void loadLimited(QLineEdit *n_edit, const QString &n_text, int n_limit);
 
 signals:
     void nameEdited();

@@ -138,7 +138,8 @@ void wClassArea::setEditData(OstraClass *n_root, QString n_uid)
     m_root = n_root;
     m_uid = std::move(n_uid);
     const QSharedPointer<OstraClass> edited = classOf(m_uid);
-    ui->leName->setText(edited->getShortName());
+    ElementNamePage::loadLimited(ui->leName, edited->getShortName(), NAME_LIMIT);
+    m_descriptionLimit = ElementNamePage::loadedLimit(DESCRIPTION_LIMIT, edited->getDescription());
     ui->teDescription->setPlainText(edited->getDescription());
     setData(m_root, edited);
     if (edited->hasParent())
@@ -331,7 +332,7 @@ void wClassArea::on_teDescription_textChanged()
 {
     SlotGuard::run(
         [&] {
-            ElementNamePage::limitDescription(ui->teDescription, DESCRIPTION_LIMIT);
+            ElementNamePage::limitDescription(ui->teDescription, m_descriptionLimit);
             if (m_loaded)
                 emit changeDataWidget();
         },

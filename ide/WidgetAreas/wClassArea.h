@@ -92,6 +92,8 @@ private:
     ClassColleague *m_colleague = nullptr;
     bool m_showErrors = true;
     bool m_loaded = false;
+    // The description's limit: raised to a loaded description's length.
+    int m_descriptionLimit = DESCRIPTION_LIMIT;
     bool m_levelsPending = false;
 };
 

@@ -130,6 +130,24 @@ void wContainerRelationshipArea::UpdateView()
     fill(true);
 }
 
+void wContainerRelationshipArea::dropGone()
+{
+    if (!m_class)
+        return;
+    QList<QTreeWidgetItem *> gone;
+    for (int i = 0; i < ui->treeWidget->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *relation = ui->treeWidget->topLevelItem(i);
+        if (!modelHolds(relation->text(2), true)) {
+            gone.append(relation);
+            continue;
+        }
+        for (int j = 0; j < relation->childCount(); ++j)
+            if (!modelHolds(relation->child(j)->text(2), false))
+                gone.append(relation->child(j));
+    }
+    qDeleteAll(gone);
+}
+
 QSharedPointer<RelationModel> wContainerRelationshipArea::storedRelation(const QString &n_id) const
 {
     if (!m_class || !m_class->relationsContains(n_id))

@@ -45,6 +45,8 @@ public:
     void setChangeTitleItem(CommandItem *n_command);
     // Adds the relations that have no item yet; shown items stay as they are.
     void UpdateView();
+    // Drops the items whose element the model no longer holds, in one pass over the tree.
+    void dropGone();
     void retranslateUI();
     void changeLanguage();
     void expandTopLevelTree();

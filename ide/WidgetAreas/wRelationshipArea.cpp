@@ -98,9 +98,11 @@ void wRelationshipArea::setEditData(OstraClass *n_class, QString n_uid)
     m_uid = n_uid;
     const QSharedPointer<RelationModel> relation = n_class->getRelationPtr(n_uid);
     ui->cbRelationType->setEnabled(false);
-    ui->leName->setText(relation->getShortName());
+    ElementNamePage::loadLimited(ui->leName, relation->getShortName(), NAME_LIMIT);
     m_body = relation->getCode();
-    ui->leBodyExpression->setText(m_body);
+    ElementNamePage::loadLimited(ui->leBodyExpression, m_body, BODY_LIMIT);
+    m_descriptionLimit = ElementNamePage::loadedLimit(DESCRIPTION_LIMIT,
+                                                      relation->getDescription());
     ui->teDescription->setPlainText(relation->getDescription());
     m_inputNames = relation->getInputParametersNames();
     m_outputNames = relation->getOutputParametersNames();
@@ -277,7 +279,7 @@ void wRelationshipArea::on_btnBodyDesigner_clicked()
             if (MessageBoxes::execDialog(designer) != QDialog::Accepted)
                 return;
             m_body = designer.getBody();
-            ui->leBodyExpression->setText(m_body);
+            ElementNamePage::loadLimited(ui->leBodyExpression, m_body, BODY_LIMIT);
             m_inputNames = designer.getInputParams();
             m_outputNames = designer.getOutputParams();
             m_inputTypes = designer.getInputTypes();
@@ -302,7 +304,7 @@ void wRelationshipArea::on_teDescription_textChanged()
 {
     SlotGuard::run(
         [this] {
-            ElementNamePage::limitDescription(ui->teDescription, DESCRIPTION_LIMIT);
+            ElementNamePage::limitDescription(ui->teDescription, m_descriptionLimit);
             edited();
         },
         this);

@@ -31,6 +31,8 @@ class wRelationshipArea : public QWidget, public BaseWidget
 public:
     static const int NAME_LIMIT = 255;
     static const int DESCRIPTION_LIMIT = 5000;
+    // The body field is read-only; its limit is the line field's own default.
+    static const int BODY_LIMIT = 32767;
 
     explicit wRelationshipArea(QWidget *parent = nullptr);
     ~wRelationshipArea() override;
@@ -78,6 +80,8 @@ private:
     QString m_uid;
     bool m_showErrors = true;
     bool m_loaded = false;
+    // The description's limit: raised to a loaded description's length.
+    int m_descriptionLimit = DESCRIPTION_LIMIT;
     QString m_parentUid;
     QStringList m_inputNames;
     QStringList m_outputNames;

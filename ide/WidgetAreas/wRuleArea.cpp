@@ -98,6 +98,13 @@ void wRuleArea::showRelation(const QSharedPointer<RelationModel> &n_relation)
     }
 }
 
+void wRuleArea::load(const QString &n_title, const QString &n_description)
+{
+    ElementNamePage::loadLimited(ui->leTitle, n_title, TITLE_LIMIT);
+    m_descriptionLimit = ElementNamePage::loadedLimit(DESCRIPTION_LIMIT, n_description);
+    ui->teDescription->setPlainText(n_description);
+}
+
 bool wRuleArea::isConstraint() const
 {
     return m_relation && m_relation->getRelationType() == RelationModel::RELATION_CONSTRAINT;
@@ -111,9 +118,8 @@ void wRuleArea::setEditData(OstraClass *, QString n_uid)
         const QSharedPointer<RuleModel> rule = m_class->getRule(n_uid);
         if (!rule)
             return;
-        ui->leTitle->setText(rule->getShortName().isEmpty() ? rule->getDescription()
-                                                            : rule->getShortName());
-        ui->teDescription->setPlainText(rule->getDescription());
+        load(rule->getShortName().isEmpty() ? rule->getDescription() : rule->getShortName(),
+             rule->getDescription());
         m_inputLinks = m_savedInputLinks = rule->getInputParameters();
         m_outputLinks = m_savedOutputLinks = rule->getOutputParameters();
         if (const QSharedPointer<RelationModel> relation = rule->getRelationPtr())
@@ -123,9 +129,9 @@ void wRuleArea::setEditData(OstraClass *, QString n_uid)
         if (!constraint)
             return;
         setWindowIcon(QIcon(QStringLiteral(":/prog/Images/24x24/constraint.png")));
-        ui->leTitle->setText(constraint->getShortName().isEmpty() ? constraint->getDescription()
-                                                                  : constraint->getShortName());
-        ui->teDescription->setPlainText(constraint->getDescription());
+        load(constraint->getShortName().isEmpty() ? constraint->getDescription()
+                                                  : constraint->getShortName(),
+             constraint->getDescription());
         m_inputLinks = m_savedInputLinks = constraint->getInputParameters();
         if (const QSharedPointer<RelationModel> relation = constraint->getRelationPtr())
             showRelation(relation);
@@ -345,7 +351,7 @@ void wRuleArea::on_teDescription_textChanged()
 {
     SlotGuard::run(
         [this] {
-            ElementNamePage::limitDescription(ui->teDescription, DESCRIPTION_LIMIT);
+            ElementNamePage::limitDescription(ui->teDescription, m_descriptionLimit);
             edited();
         },
         this);

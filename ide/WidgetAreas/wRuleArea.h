@@ -80,6 +80,8 @@ private slots:
     void on_teDescription_textChanged();
 
 private:
+    // Shows a stored element's title and description whole, whatever their length.
+    void load(const QString &n_title, const QString &n_description);
     bool isConstraint() const;
     void showRelation(const QSharedPointer<RelationModel> &n_relation);
     void fillTable(QTableWidget *n_table, const Variables &n_variables, const Links &n_links,
@@ -112,6 +114,8 @@ private:
     QString m_uid;
     RuleColleague *m_colleague = nullptr;
     bool m_loaded = false;
+    // The description's limit: raised to a loaded description's length.
+    int m_descriptionLimit = DESCRIPTION_LIMIT;
     Variables m_inputVariables;
     Variables m_outputVariables;
     Links m_inputLinks;

@@ -403,6 +403,10 @@
         <translation>Variable names must be non-empty, unique and made of latin letters, digits and underscores.</translation>
     </message>
     <message>
+        <source>Ничего не сохранено: текущая вкладка — тестирование класса.</source>
+        <translation>Nothing was saved: the current tab is a class test.</translation>
+    </message>
+    <message>
         <source>Наименование</source>
         <translation>Name</translation>
     </message>

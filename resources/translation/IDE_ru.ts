@@ -403,6 +403,10 @@
         <translation>Имена переменных должны быть непустыми, неповторяющимися и состоять из латинских букв, цифр и знака подчёркивания.</translation>
     </message>
     <message>
+        <source>Ничего не сохранено: текущая вкладка — тестирование класса.</source>
+        <translation>Ничего не сохранено: текущая вкладка — тестирование класса.</translation>
+    </message>
+    <message>
         <source>Наименование</source>
         <translation>Наименование</translation>
     </message>

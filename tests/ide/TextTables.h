@@ -198,6 +198,8 @@ inline const std::vector<ExpectedText> &expectedErrorTexts()
          "Variable names must be non-empty, unique and made of latin letters, digits and "
          "underscores.",
          nullptr},
+        {10340, "Ничего не сохранено: текущая вкладка — тестирование класса.",
+         "Nothing was saved: the current tab is a class test.", nullptr},
     };
     return texts;
 }

@@ -1,6 +1,8 @@
 #include "FileDialogAnswer.h"
+#include "TreeClicks.h"
 
 #include "Entities/Language/InterfaceLanguage.h"
+#include "WidgetAreas/ElementNamePage.h"
 #include "MessageBoxes.h"
 #include "ModelGenerator.h"
 #include "WidgetAreas/wContainerRelationshipArea.h"
@@ -15,6 +17,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QLineEdit>
+#include <QTextEdit>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -132,6 +136,31 @@ struct Window
         return window.findChild<wContainerRelationshipArea *>()->treeWidget();
     }
     QTreeWidget *projectRows() { return window.findChild<wContainerProjectArea *>()->treeWidget(); }
+    // The editor tabs: the tab widget that holds that page.
+    QTabWidget *tabsOf(QWidget *n_page)
+    {
+        for (QTabWidget *tabs : window.findChildren<QTabWidget *>())
+            if (tabs->indexOf(n_page) >= 0)
+                return tabs;
+        return nullptr;
+    }
+    // Opens the row of that name, in the project tree or the relations tree, by a double click;
+    // the page that came up.
+    QWidget *openRow(const QString &n_name)
+    {
+        for (QTreeWidget *tree : {projectRows(), relationRows()}) {
+            const auto found = tree->findItems(n_name, Qt::MatchExactly | Qt::MatchRecursive);
+            if (!found.isEmpty()) {
+                doubleClickRow(tree, found.first());
+                break;
+            }
+        }
+        for (QTabWidget *tabs : window.findChildren<QTabWidget *>())
+            if (tabs->currentWidget()
+                && tabs->currentWidget()->windowTitle() == ElementNamePage::pageTitle(n_name))
+                return tabs->currentWidget();
+        return nullptr;
+    }
     QTableWidget *errorTable()
     {
         for (QTableWidget *table : window.findChildren<QTableWidget *>())
@@ -181,6 +210,11 @@ private slots:
     void secondCloseIsHarmless();
     void markupInNamesShowsAsText();
     void aboutAndSaveAsWithoutModel();
+    void loadedTextsAreSavedWhole_data();
+    void saveWithATestTabInFrontSaysSo_data();
+    void saveAllWritesTheTabsBehindTheCurrentOne();
+    void saveWithATestTabInFrontSaysSo();
+    void loadedTextsAreSavedWhole();
     void testTabDrivesTheTestTools();
 
 private:
@@ -639,6 +673,125 @@ void tst_MainWindow::aboutAndSaveAsWithoutModel()
     w.action("mDebug")->trigger();
     QCOMPARE(dialogs.size(), 1);
     QVERIFY(boxes.shown.isEmpty());
+}
+
+void tst_MainWindow::loadedTextsAreSavedWhole_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("nameField");
+    QTest::addColumn<int>("bodyLength");
+    QTest::newRow("class") << "Model"
+                           << "leName" << 0;
+    QTest::newRow("relation") << "simple_0"
+                              << "leName" << 40000;
+    QTest::newRow("rule") << "rule_0"
+                          << "leTitle" << 0;
+    QTest::newRow("constraint") << "constraint_0"
+                                << "leTitle" << 0;
+}
+
+// Texts longer than the fields' limits, opened and saved untouched, reach the file whole.
+void tst_MainWindow::loadedTextsAreSavedWhole()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, nameField);
+    QFETCH(int, bodyLength);
+    const QString name = QStringLiteral("Long") + QString(294, QLatin1Char('n'));
+    const QString description = QString(6002, QLatin1Char('d'));
+    const QString body = QStringLiteral("/*") + QString(bodyLength, QLatin1Char('c'))
+                         + QStringLiteral("*/");
+    const QString path = writeModel(*m_folder, QStringLiteral("long.xml"), 20, [&](QString n_text) {
+        const QRegularExpression element(QStringLiteral("shortName=\"%1\"( description=\"[^\"]*\")?"
+                                                        "([^>]*>)([^<]*)")
+                                             .arg(stored));
+        const QString tail = bodyLength > 0 ? QStringLiteral("\\3") + body : QStringLiteral("\\3");
+        return n_text.replace(
+            element,
+            QStringLiteral("shortName=\"%1\" description=\"%2\"\\2").arg(name, description) + tail);
+    });
+    Window w;
+    FileDialogAnswer files({path});
+    w.action("mOpenProject")->trigger();
+    QWidget *page = w.openRow(name);
+    QVERIFY(page);
+    QTabWidget *tabs = w.tabsOf(page);
+    QCOMPARE(tabs->tabText(tabs->indexOf(page)), ElementNamePage::pageTitle(name));
+    QCOMPARE(page->findChild<QLineEdit *>(nameField)->text(), name);
+    QCOMPARE(page->findChild<QTextEdit *>(QStringLiteral("teDescription"))->toPlainText(),
+             description);
+    Boxes boxes;
+    w.action("mSaveTabProject")->trigger();
+    QVERIFY(boxes.shown.isEmpty());
+    const QByteArray saved = contents(path);
+    QVERIFY(saved.contains(name.toUtf8()));
+    QVERIFY(saved.contains(description.toUtf8()));
+    if (bodyLength > 0)
+        QVERIFY(saved.contains(body.toUtf8() + "</relation>"));
+    boxes.answer = QMessageBox::Discard;
+}
+
+void tst_MainWindow::saveWithATestTabInFrontSaysSo_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("Russian") << "mRusLang"
+                             << "Ничего не сохранено: текущая вкладка — тестирование класса.";
+    QTest::newRow("English") << "mEngLang"
+                             << "Nothing was saved: the current tab is a class test.";
+}
+
+void tst_MainWindow::saveWithATestTabInFrontSaysSo()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, message);
+    const QString path = writeModel(*m_folder, QStringLiteral("tested.xml"), 20);
+    Window w;
+    FileDialogAnswer files({path});
+    w.action("mOpenProject")->trigger();
+    w.action(language.toLatin1().constData())->trigger();
+    QCoreApplication::processEvents();
+    w.action("mTestModel")->trigger();
+    // Any write would replace this.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("untouched");
+    file.close();
+    Boxes boxes;
+    for (QAction *save : {w.action("mSaveTabProject"), w.tool(11)}) {
+        save->trigger();
+        QCOMPARE(w.errorTable()->rowCount(), 1);
+        QCOMPARE(w.errorTable()->item(0, 0)->text(), message);
+    }
+    QCOMPARE(contents(path), QByteArray("untouched"));
+    QVERIFY(boxes.shown.isEmpty());
+    QCOMPARE(files.asked(), 1);
+    w.action("mRusLang")->trigger();
+    QCoreApplication::processEvents();
+    boxes.answer = QMessageBox::Discard;
+}
+
+void tst_MainWindow::saveAllWritesTheTabsBehindTheCurrentOne()
+{
+    const QString path = writeModel(*m_folder, QStringLiteral("tabs.xml"), 20);
+    Window w;
+    FileDialogAnswer files({path});
+    w.action("mOpenProject")->trigger();
+    QWidget *classPage = w.openRow(QStringLiteral("Model"));
+    QWidget *relationPage = w.openRow(QStringLiteral("simple_0"));
+    QVERIFY(classPage && relationPage);
+    QTabWidget *tabs = w.tabsOf(relationPage);
+    QCOMPARE(tabs->currentWidget(), relationPage);
+    QTest::keyClicks(classPage->findChild<QLineEdit *>(QStringLiteral("leName")),
+                     QStringLiteral("Behind"));
+    QTest::keyClicks(relationPage->findChild<QLineEdit *>(QStringLiteral("leName")),
+                     QStringLiteral("InFront"));
+    Boxes boxes;
+    w.tool(13)->trigger();
+    QVERIFY(boxes.shown.isEmpty());
+    const QByteArray saved = contents(path);
+    QVERIFY(saved.contains("shortName=\"ModelBehind\""));
+    QVERIFY(saved.contains("shortName=\"simple_0InFront\""));
+    boxes.answer = QMessageBox::Discard;
 }
 
 void tst_MainWindow::testTabDrivesTheTestTools()

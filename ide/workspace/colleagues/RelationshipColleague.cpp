@@ -29,6 +29,12 @@ void RelationshipColleague::updateView()
         m_tree->UpdateView();
 }
 
+void RelationshipColleague::dropGone()
+{
+    if (m_tree)
+        m_tree->dropGone();
+}
+
 void RelationshipColleague::retranslate()
 {
     if (m_tree)

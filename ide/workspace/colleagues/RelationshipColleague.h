@@ -19,6 +19,8 @@ public:
     void setTitle(CommandItem *n_command);
     // Adds the current class's relations the tree does not show yet.
     void updateView();
+    // Drops the items of the elements the model no longer holds.
+    void dropGone();
     void retranslate() override;
 
 private:

@@ -1,8 +1,10 @@
 #include "workspace/colleagues/WorkSpaceColleague.h"
 
 #include "Entities/Language/InterfaceLanguage.h"
+#include "Errors/ErrorDictionary.h"
 #include "MessageBoxes.h"
 #include "SlotGuard.h"
+#include "WidgetAreas/MessageItem.h"
 #include "WidgetAreas/wClassArea.h"
 #include "WidgetAreas/wClassTestArea.h"
 #include "WidgetAreas/wParameterArea.h"
@@ -287,7 +289,8 @@ void WorkSpaceColleague::removeConstraintTab(const QSharedPointer<ConstraintMode
 void WorkSpaceColleague::deleteElement(CommandItem *n_command)
 {
     OstraClass *current = mediator()->getOstraClass();
-    if (!current)
+    // An element already gone has nothing left to delete; its tree drops the row.
+    if (!current || !getCloseBaseOstraObj(n_command->getUid(), n_command->getTypeWorkSpace()))
         return;
     switch (n_command->getTypeWorkSpace()) {
     case CLASS_WINDOW:
@@ -354,8 +357,15 @@ void WorkSpaceColleague::deleteClass(OstraClass *n_current, CommandItem *n_comma
     QHash<QString, QSharedPointer<ParameterModel>> parameters;
     if (!openPages<wClassTestArea>().isEmpty())
         parameters = deleted->getParametersHash();
+    const bool hadRules = !deleted->getRulesHash().isEmpty()
+                          || !deleted->getConstraintsHash().isEmpty();
 
     parent->deleteChildClass(deleted, true);
+    if (hadRules) {
+        // The relations tree shows the subtree's rules and constraints, gone with it now.
+        CommandItem gone(DELETE, CLASS_WINDOW, uid);
+        mediator()->send(&gone, this);
+    }
 
     for (WidgetWrapper *wrapper : qAsConst(doomed)) {
         if (isOpen(wrapper))
@@ -512,6 +522,10 @@ bool WorkSpaceColleague::save()
     WidgetWrapper *wrapper = currentWrapper();
     if (!wrapper)
         return false;
+    if (wrapper->getTypeWorkSpaceWindow() == TEST_CLASS_WINDOW) {
+        reportTestTabNotSaved();
+        return false;
+    }
     const int index = tabs()->currentIndex();
     if (!wrapper->save(true))
         return false;
@@ -519,6 +533,19 @@ bool WorkSpaceColleague::save()
     wrapper->setTitle(wrapper->getWidget()->windowTitle());
     tabs()->setTabText(index, wrapper->getTitle());
     return true;
+}
+
+void WorkSpaceColleague::reportTestTabNotSaved()
+{
+    // A test page has nothing to save, yet a silent refusal would look like a save.
+    if (!m_testMediator)
+        return;
+    const ErrorDictionary &errors = ErrorDictionary::Instance();
+    MessageItem message(ERROR_MESSAGE, QString(),
+                        errors.getErrorById(errors.getOstraIDEBeginKey()
+                                            + ErrorDictionary::ERROR_IDE_TEST_TAB_NOT_SAVED));
+    m_testMediator->command(CLEAR_ERRORS_COMMAND, this);
+    m_testMediator->sendError(&message, this);
 }
 
 WidgetWrapper *WorkSpaceColleague::saveAllPasses(bool &n_result)
@@ -615,7 +642,9 @@ void WorkSpaceColleague::changeWidgetData()
         if (!wrapper || !m_wrappers.contains(wrapper) || !isOpen(wrapper))
             return;
         const int index = tabs()->indexOf(wrapper->getWidget());
-        sendTitle(wrapper, wrapper->getTitle() + EDIT_MARK);
+        // An element never saved has no tree row yet: its first save adds one.
+        if (getCloseBaseOstraObj(wrapper->getUid(), wrapper->getTypeWorkSpaceWindow()))
+            sendTitle(wrapper, wrapper->getTitle() + EDIT_MARK);
         tabs()->setTabText(index, wrapper->getTitle() + EDIT_MARK);
     });
 }

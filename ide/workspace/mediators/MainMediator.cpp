@@ -17,7 +17,15 @@ void MainMediator::send(CommandItem *n_command, BaseColleague *n_sender) const
             m_workSpace->execute(n_command);
         return;
     }
-    if (!isSender(m_workSpace, n_sender) || n_command->getTypeCommand() != UPDATE)
+    if (!isSender(m_workSpace, n_sender))
+        return;
+    if (n_command->getTypeCommand() == DELETE) {
+        // A deleted class took its rules and constraints with it.
+        if (n_command->getTypeWorkSpace() == CLASS_WINDOW && m_relationship)
+            m_relationship->dropGone();
+        return;
+    }
+    if (n_command->getTypeCommand() != UPDATE)
         return;
     switch (n_command->getTypeWorkSpace()) {
     case CLASS_WINDOW:

@@ -17,7 +17,8 @@ class MainMediator : public BaseMediator
 public:
     MainMediator();
 
-    // Tree commands go to the workspace; the workspace's title updates go to the tree of the kind.
+    // Tree commands go to the workspace; the workspace's title updates go to the tree of the kind,
+    // and its notice of a deleted class to the relations tree.
     void send(CommandItem *n_command, BaseColleague *n_sender) const override;
     // Save and save all from the command colleague; refresh from the workspace.
     bool command(CommandType n_type, BaseColleague *n_sender) const override;

@@ -28,7 +28,7 @@ bool TestModelMediator::command(CommandType n_type, BaseColleague *) const
 
 void TestModelMediator::sendError(MessageItem *n_message, BaseColleague *n_sender) const
 {
-    if (!isSender(m_test, n_sender))
+    if (!isSender(m_test, n_sender) && !isSender(m_workSpace, n_sender))
         return;
     if (m_error)
         m_error->addError(n_message);

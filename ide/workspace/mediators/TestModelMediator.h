@@ -20,6 +20,7 @@ public:
     // From the workspace on every change of the current tab: the test tools follow the tab kind.
     void send(CommandItem *n_command, BaseColleague *n_sender) const override;
     bool command(CommandType n_type, BaseColleague *n_sender) const override;
+    // From a test page, or from the workspace when a save met a test tab: to the error list.
     void sendError(MessageItem *n_message, BaseColleague *n_sender) const override;
     void sendInformation(QStringList n_lines, BaseColleague *n_sender) const override;
 

@@ -118,6 +118,8 @@ private slots:
     void newRelationThroughTheDesigner();
     void droppedVariableIsUnlinkedOnlyFromItsRelation();
     void languageSwitchIsNoEdit();
+    void designerOpensOnTheChosenKind_data();
+    void designerOpensOnTheChosenKind();
 };
 
 void tst_wRelationshipArea::validationRunsEveryCheck_data()
@@ -214,6 +216,49 @@ void tst_wRelationshipArea::languageSwitchIsNoEdit()
     QCOMPARE(changes.count(), 0);
     QCOMPARE(kinds->currentIndex(), 0);
     QCOMPARE(kinds->count(), 4);
+}
+
+void tst_wRelationshipArea::designerOpensOnTheChosenKind_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("editor");
+    QTest::newRow("formula") << int(RelationModel::RELATION_SIMPLE) << "wSimpleRelation";
+    QTest::newRow("IF clause") << int(RelationModel::RELATION_IFCLAUSE)
+                               << "wConditionalRelationship";
+    QTest::newRow("constraint") << int(RelationModel::RELATION_CONSTRAINT)
+                                << "wConditionalRelationship";
+    QTest::newRow("script") << int(RelationModel::RELATION_PROGRAM) << "wProgramRelation";
+}
+
+void tst_wRelationshipArea::designerOpensOnTheChosenKind()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, editor);
+    Fixture fixture;
+    Page page(fixture);
+    page.page.show();
+    auto *kinds = page.page.findChild<QComboBox *>(QStringLiteral("cbRelationType"));
+    kinds->setFocus();
+    for (int step = 0; step < kind; ++step)
+        QTest::keyClick(kinds, Qt::Key_Down);
+    QCOMPARE(kinds->currentIndex(), kind);
+    // The designer's kind and the one body editor it shows.
+    int opened = -1;
+    QStringList editors;
+    MessageBoxes::setDialogHandler([&](QDialog &n_dialog) {
+        opened = int(static_cast<wChangeRelation &>(n_dialog).getRelationType());
+        const QStringList bodyEditors{QStringLiteral("wSimpleRelation"),
+                                      QStringLiteral("wConditionalRelationship"),
+                                      QStringLiteral("wProgramRelation")};
+        for (QWidget *child : n_dialog.findChildren<QWidget *>())
+            if (bodyEditors.contains(QLatin1String(child->metaObject()->className())))
+                editors << QString::fromLatin1(child->metaObject()->className());
+        return int(QDialog::Rejected);
+    });
+    QTest::mouseClick(page.page.findChild<QPushButton *>(QStringLiteral("btnBodyDesigner")),
+                      Qt::LeftButton);
+    QCOMPARE(opened, kind);
+    QCOMPARE(editors, QStringList{editor});
 }
 
 QTEST_MAIN(tst_wRelationshipArea)

@@ -388,12 +388,14 @@ void tst_wRuleArea::followsRelationAndParameterChanges()
     QCOMPARE(page.shown(true, QStringLiteral("x")), QString());
     QCOMPARE(page.shown(true, QStringLiteral("z")), QString());
 
-    // The relation drops z and gains w: z's row goes, w's row comes empty.
+    // The relation drops z and gains w: z's row goes, w's row comes empty, x keeps its binding.
+    page.choose(true, QStringLiteral("x"), QStringLiteral("b"));
     fixture.formula->setInputParametersTypes(variables({QStringLiteral("x"), QStringLiteral("w")}));
     CommandItem update(UPDATE, RELATION_WINDOW, QStringLiteral("f"));
     QVERIFY(page.page.updateItem(&update));
     QCOMPARE(page.row(true, QStringLiteral("z")), -1);
     QCOMPARE(page.shown(true, QStringLiteral("w")), QString());
+    QCOMPARE(page.shown(true, QStringLiteral("x")), QStringLiteral("B"));
 
     CommandItem nothing(CREATE, RULE_WINDOW, QStringLiteral("f"));
     QVERIFY(!page.page.createItem(&nothing));
@@ -419,6 +421,12 @@ void tst_wRuleArea::editsMarkOnlyLoadedPagesAndTitleIsCut()
     QCOMPARE(changes.count(), 1);
     QVERIFY(page.page.save());
     QCOMPARE(page.page.windowTitle(), QStringLiteral("sixteen chars o..."));
+
+    // Typing stops at the title's limit.
+    auto *title = page.page.findChild<QLineEdit *>(QStringLiteral("leTitle"));
+    title->clear();
+    QTest::keyClicks(title, QString(260, QLatin1Char('t')));
+    QCOMPARE(title->text(), QString(255, QLatin1Char('t')));
 
     auto *description = page.page.findChild<QTextEdit *>(QStringLiteral("teDescription"));
     description->setPlainText(QString(5001, QLatin1Char('d')));
