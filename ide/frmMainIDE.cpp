@@ -3,6 +3,7 @@
 #include "ui_frmMainIDE.h"
 
 #include "Entities/Language/InterfaceLanguage.h"
+#include "Entities/Language/StartLanguage.h"
 #include "MessageBoxes.h"
 #include "SlotGuard.h"
 #include "dAboutProgram.h"
@@ -248,9 +249,7 @@ void frmMainIDE::changeEvent(QEvent *e)
 
 void frmMainIDE::createLanguageActionGroup()
 {
-    const QString locale = QLocale::system().name();
-    const int cut = locale.lastIndexOf(QLatin1Char('_'));
-    const QString code = cut < 0 ? QString() : locale.left(cut);
+    const QString code = StartLanguage::codeFor(QLocale::system());
     m_languageGroup = new QActionGroup(form->mLanguagesView);
     const QList<QAction *> actions = form->mLanguagesView->actions();
     for (QAction *action : actions) {
