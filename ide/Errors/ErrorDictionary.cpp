@@ -245,6 +245,7 @@ void ErrorDictionary::gatherHash()
     insert(m_ostraIDEBeginKey + ERROR_IDE_BAD_VARIABLE_NAME,
            QObject::tr("Имена переменных должны быть непустыми, неповторяющимися и состоять из "
                        "латинских букв, цифр и знака подчёркивания."));
+    insert(m_ostraIDEBeginKey + ERROR_IDE_SCRIPT_LINE, QObject::tr("Строка %1: %2"));
 }
 
 QString ErrorDictionary::getErrorById(int n_key) const

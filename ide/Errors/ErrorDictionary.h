@@ -19,6 +19,8 @@ public:
     static const int ERROR_IDE_EVALUATION_TIMEOUT = 290;
     // A script relation's variable name is empty, repeated or no identifier.
     static const int ERROR_IDE_BAD_VARIABLE_NAME = 300;
+    // Where a script's trial run failed: the line, then the engine's message.
+    static const int ERROR_IDE_SCRIPT_LINE = 400;
 
     // The one dictionary, its texts in the language installed now.
     static ErrorDictionary &Instance();

@@ -403,6 +403,10 @@
         <translation>Variable names must be non-empty, unique and made of latin letters, digits and underscores.</translation>
     </message>
     <message>
+        <source>Строка %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
         <source>Наименование</source>
         <translation>Name</translation>
     </message>

@@ -403,6 +403,10 @@
         <translation>Имена переменных должны быть непустыми, неповторяющимися и состоять из латинских букв, цифр и знака подчёркивания.</translation>
     </message>
     <message>
+        <source>Строка %1: %2</source>
+        <translation>Строка %1: %2</translation>
+    </message>
+    <message>
         <source>Наименование</source>
         <translation>Наименование</translation>
     </message>

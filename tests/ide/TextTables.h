@@ -198,6 +198,7 @@ inline const std::vector<ExpectedText> &expectedErrorTexts()
          "Variable names must be non-empty, unique and made of latin letters, digits and "
          "underscores.",
          nullptr},
+        {10400, "Строка %1: %2", "Line %1: %2", nullptr},
     };
     return texts;
 }

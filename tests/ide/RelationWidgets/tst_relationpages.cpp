@@ -113,6 +113,17 @@ void addNamedRow(wParameterRelationGroups *n_table, const QString &n_name)
     QTest::keyClicks(qobject_cast<QLineEdit *>(grid->cellWidget(grid->rowCount() - 1, 0)), n_name);
 }
 
+// Types a text of several lines as a user does, Return between the lines.
+void typeLines(QPlainTextEdit *n_editor, const QString &n_text)
+{
+    const QStringList lines = n_text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(n_editor, Qt::Key_Return);
+        QTest::keyClicks(n_editor, lines.at(i));
+    }
+}
+
 } // namespace
 
 // The three relation-body pages driven with real events; boxes answered through the seam.
@@ -137,6 +148,7 @@ private slots:
     void scriptAnalysis_data();
     void scriptAnalysis();
     void endlessScriptIsStoppedAndThePageStillWorks();
+    void scriptTrialRunsLikeARealRun();
     void scriptPageCanDropEveryVariable();
     void scriptNamesAreChecked_data();
     void scriptNamesAreChecked();
@@ -346,8 +358,20 @@ void tst_RelationPages::scriptAnalysis_data()
     QTest::addColumn<QString>("boxText");
     QTest::addColumn<bool>("errorIcon");
     QTest::newRow("syntax error") << "var = 1" << false << "Expected `identifier'" << true;
-    QTest::newRow("throws") << "throw 1;" << false << ideText(20) << false;
-    QTest::newRow("unknown name") << "y = missing + 1" << false << ideText(20) << false;
+    // A failing trial tells the line and the engine's message.
+    const auto failed = [](int n_line, const char *n_message) {
+        const QString where = ideText(ErrorDictionary::ERROR_IDE_SCRIPT_LINE)
+                                  .arg(QString::number(n_line), QLatin1String(n_message));
+        return QString(ideText(20) + QLatin1Char('\n') + where);
+    };
+    QTest::newRow("throws") << "y = 1;\nthrow new Error('boom');" << false
+                            << failed(2, "Error: boom") << false;
+    // A thrown plain value carries no line.
+    QTest::newRow("throws a value")
+        << "throw 1;" << false << QString(ideText(20) + QStringLiteral("\n1")) << false;
+    QTest::newRow("unknown name") << "y = 1;\nz = missing + 1" << false
+                                  << failed(2, "ReferenceError: Can't find variable: missing")
+                                  << false;
     QTest::newRow("good") << "var x = 2; y = x * 3;" << true << QString() << false;
 }
 
@@ -360,7 +384,7 @@ void tst_RelationPages::scriptAnalysis()
     BoxRecorder boxes;
     wProgramRelation page;
     page.show();
-    QTest::keyClicks(child<QPlainTextEdit>(page, "teCode"), script);
+    typeLines(child<QPlainTextEdit>(page, "teCode"), script);
     QCOMPARE(page.analyze(), verdict);
     QCOMPARE(page.verify(), verdict);
     QCOMPARE(boxes.texts(), boxText.isNull() ? QStringList() : QStringList{boxText});
@@ -384,9 +408,32 @@ void tst_RelationPages::endlessScriptIsStoppedAndThePageStillWorks()
     QCOMPARE(boxes.texts(), QStringList{ideText(ErrorDictionary::ERROR_IDE_EVALUATION_TIMEOUT)});
     QVERIFY(!page.verify());
     code->clear();
-    QTest::keyClicks(code, QStringLiteral("z = y + 1;"));
+    QTest::keyClicks(code, QStringLiteral("z = 2;"));
     QVERIFY(page.analyze());
     QCOMPARE(boxes.texts().size(), 1);
+}
+
+void tst_RelationPages::scriptTrialRunsLikeARealRun()
+{
+    BoxRecorder boxes;
+    wProgramRelation page;
+    page.show();
+    page.setInputParameters(strings({"a", "b", "s"}), {{QStringLiteral("a"), QVariant::Double},
+                                                       {QStringLiteral("b"), QVariant::Double},
+                                                       {QStringLiteral("s"), QVariant::String}});
+    page.setOutputParameters(strings({"r"}), {{QStringLiteral("r"), QVariant::Double}});
+    auto *code = child<QPlainTextEdit>(page, "teCode");
+    // Inputs hold their type's plain value, outputs null, as a real run leaves them.
+    typeLines(code, QStringLiteral("if (a !== 0 || b !== 0 || s !== '' || r !== null) "
+                                   "throw 'not plain';\nvar t = a + b; r = t * 2; left = 1;"));
+    QVERIFY(page.analyze());
+    // Nothing an earlier trial defined is seen by the next one.
+    code->clear();
+    typeLines(code, QStringLiteral("if (typeof left != 'undefined' || typeof t != "
+                                   "'undefined') throw 'stale';\nr = a;"));
+    QVERIFY(page.analyze());
+    QCOMPARE(boxes.texts(), QStringList());
+    QVERIFY(page.verify());
 }
 
 void tst_RelationPages::scriptPageCanDropEveryVariable()
