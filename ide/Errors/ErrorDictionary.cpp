@@ -246,6 +246,8 @@ void ErrorDictionary::gatherHash()
            QObject::tr("Имена переменных должны быть непустыми, неповторяющимися и состоять из "
                        "латинских букв, цифр и знака подчёркивания."));
     insert(m_ostraIDEBeginKey + ERROR_IDE_SCRIPT_LINE, QObject::tr("Строка %1: %2"));
+    insert(m_ostraIDEBeginKey + ERROR_IDE_STOPPED_BY_USER,
+           QObject::tr("Тест остановлен пользователем."));
 }
 
 QString ErrorDictionary::getErrorById(int n_key) const

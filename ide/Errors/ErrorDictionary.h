@@ -21,6 +21,8 @@ public:
     static const int ERROR_IDE_BAD_VARIABLE_NAME = 300;
     // Where a script's trial run failed: the line, then the engine's message.
     static const int ERROR_IDE_SCRIPT_LINE = 400;
+    // A class test that the user stopped (Escape or a close request).
+    static const int ERROR_IDE_STOPPED_BY_USER = 410;
 
     // The one dictionary, its texts in the language installed now.
     static ErrorDictionary &Instance();

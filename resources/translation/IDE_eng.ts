@@ -407,6 +407,10 @@
         <translation>Line %1: %2</translation>
     </message>
     <message>
+        <source>Тест остановлен пользователем.</source>
+        <translation>The test was stopped by the user.</translation>
+    </message>
+    <message>
         <source>Наименование</source>
         <translation>Name</translation>
     </message>

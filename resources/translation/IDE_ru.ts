@@ -407,6 +407,10 @@
         <translation>Строка %1: %2</translation>
     </message>
     <message>
+        <source>Тест остановлен пользователем.</source>
+        <translation>Тест остановлен пользователем.</translation>
+    </message>
+    <message>
         <source>Наименование</source>
         <translation>Наименование</translation>
     </message>

@@ -199,6 +199,7 @@ inline const std::vector<ExpectedText> &expectedErrorTexts()
          "underscores.",
          nullptr},
         {10400, "Строка %1: %2", "Line %1: %2", nullptr},
+        {10410, "Тест остановлен пользователем.", "The test was stopped by the user.", nullptr},
     };
     return texts;
 }
