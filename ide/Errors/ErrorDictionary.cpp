@@ -248,6 +248,10 @@ void ErrorDictionary::gatherHash()
     insert(m_ostraIDEBeginKey + ERROR_IDE_SCRIPT_LINE, QObject::tr("Строка %1: %2"));
     insert(m_ostraIDEBeginKey + ERROR_IDE_STOPPED_BY_USER,
            QObject::tr("Тест остановлен пользователем."));
+    insert(m_ostraIDEBeginKey + ERROR_IDE_NO_DISPLAY,
+           QObject::tr("Не удалось открыть дисплей \"%1\" (платформа %2). Запустите программу в "
+                       "сеансе рабочего стола, под xvfb-run (xvfb-run bash scripts/run.sh) или с "
+                       "QT_QPA_PLATFORM=offscreen."));
 }
 
 QString ErrorDictionary::getErrorById(int n_key) const

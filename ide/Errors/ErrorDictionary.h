@@ -23,6 +23,8 @@ public:
     static const int ERROR_IDE_SCRIPT_LINE = 400;
     // A class test that the user stopped (Escape or a close request).
     static const int ERROR_IDE_STOPPED_BY_USER = 410;
+    // The platform could not open its display: %1 the display, %2 the platform.
+    static const int ERROR_IDE_NO_DISPLAY = 430;
 
     // The one dictionary, its texts in the language installed now.
     static ErrorDictionary &Instance();
