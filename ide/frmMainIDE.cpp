@@ -5,6 +5,7 @@
 #include "Entities/Language/InterfaceLanguage.h"
 #include "Entities/Language/StartLanguage.h"
 #include "MessageBoxes.h"
+#include "PrimitiveWidgets/PasteLimit.h"
 #include "SlotGuard.h"
 #include "dAboutProgram.h"
 #include "workspace/IDEDirector.h"
@@ -82,6 +83,7 @@ frmMainIDE::frmMainIDE(QWidget *parent) : QMainWindow(parent), form(new Ui_frmMa
     setLenguageTitle();
     m_languageGroup = nullptr;
     createLanguageActionGroup();
+    PasteLimit::install();
     form->mRecentlyOpenProject->setVisible(false);
     form->mSaveAllTabProject->setVisible(false);
     form->mLanguagesView->menuAction()->setVisible(false);

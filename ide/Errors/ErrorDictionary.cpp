@@ -248,6 +248,9 @@ void ErrorDictionary::gatherHash()
     insert(m_ostraIDEBeginKey + ERROR_IDE_SCRIPT_LINE, QObject::tr("Строка %1: %2"));
     insert(m_ostraIDEBeginKey + ERROR_IDE_STOPPED_BY_USER,
            QObject::tr("Тест остановлен пользователем."));
+    insert(m_ostraIDEBeginKey + ERROR_IDE_PASTE_TOO_LONG,
+           QObject::tr("Вставляемый текст (символов: %1) не помещается в поле, которое вмещает "
+                       "не более %2 символов. Текст не вставлен."));
     insert(m_ostraIDEBeginKey + ERROR_IDE_NO_DISPLAY,
            QObject::tr("Не удалось открыть дисплей \"%1\" (платформа %2). Запустите программу в "
                        "сеансе рабочего стола, под xvfb-run (xvfb-run bash scripts/run.sh) или с "

@@ -23,6 +23,8 @@ public:
     static const int ERROR_IDE_SCRIPT_LINE = 400;
     // A class test that the user stopped (Escape or a close request).
     static const int ERROR_IDE_STOPPED_BY_USER = 410;
+    // A paste longer than the field takes: %1 the pasted length, %2 the field's limit.
+    static const int ERROR_IDE_PASTE_TOO_LONG = 420;
     // The platform could not open its display: %1 the display, %2 the platform.
     static const int ERROR_IDE_NO_DISPLAY = 430;
 

@@ -2,6 +2,7 @@
 
 #include "Errors/ErrorDictionary.h"
 #include "MessageBoxes.h"
+#include "QuotedText.h"
 #include "RelationWidgets/TezaurusTree.h"
 #include "RelationWidgets/wParameterRelationGroups.h"
 #include "SlotGuard.h"
@@ -139,7 +140,7 @@ bool wProgramRelation::analyze()
     const QScriptSyntaxCheckResult syntax = QScriptEngine::checkSyntax(code);
     if (syntax.state() != QScriptSyntaxCheckResult::Valid) {
         box.setIconPixmap(QPixmap(QStringLiteral(":/prog/Images/16x16/error.png")));
-        box.setText(syntax.errorMessage());
+        box.setText(QuotedText::quote(syntax.errorMessage()));
         m_valid = false;
         MessageBoxes::execBox(box);
         return false;
@@ -162,7 +163,7 @@ bool wProgramRelation::analyze()
     } else {
         // The engine knows the line of a thrown error, not of a thrown plain value.
         const int line = engine.uncaughtExceptionLineNumber();
-        const QString message = engine.uncaughtException().toString();
+        const QString message = QuotedText::quote(engine.uncaughtException().toString());
         box.setText(ideText(KEY_DEBUG_ERROR) + QLatin1Char('\n')
                     + (line > 0 ? ideText(ErrorDictionary::ERROR_IDE_SCRIPT_LINE)
                                       .arg(QString::number(line), message)

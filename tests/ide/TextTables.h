@@ -200,6 +200,12 @@ inline const std::vector<ExpectedText> &expectedErrorTexts()
          nullptr},
         {10400, "Строка %1: %2", "Line %1: %2", nullptr},
         {10410, "Тест остановлен пользователем.", "The test was stopped by the user.", nullptr},
+        {10420,
+         "Вставляемый текст (символов: %1) не помещается в поле, которое вмещает не более %2 "
+         "символов. Текст не вставлен.",
+         "The pasted text (%1 characters) does not fit into the field, which takes at most %2 "
+         "characters. Nothing was pasted.",
+         nullptr},
         {10430,
          "Не удалось открыть дисплей \"%1\" (платформа %2). Запустите программу в сеансе "
          "рабочего стола, под xvfb-run (xvfb-run bash scripts/run.sh) или с "

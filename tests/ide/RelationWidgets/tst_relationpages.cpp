@@ -10,6 +10,8 @@
 #include "WidgetAreas/mathTezaurus.h"
 #include "elements/ScriptEngineGuard.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
@@ -149,6 +151,7 @@ private slots:
     void scriptAnalysis();
     void endlessScriptIsStoppedAndThePageStillWorks();
     void scriptTrialRunsLikeARealRun();
+    void longTextsAreRefusedOrQuotedShort();
     void scriptPageCanDropEveryVariable();
     void scriptNamesAreChecked_data();
     void scriptNamesAreChecked();
@@ -434,6 +437,48 @@ void tst_RelationPages::scriptTrialRunsLikeARealRun()
     QVERIFY(page.analyze());
     QCOMPARE(boxes.texts(), QStringList());
     QVERIFY(page.verify());
+}
+
+void tst_RelationPages::longTextsAreRefusedOrQuotedShort()
+{
+    BoxRecorder boxes;
+    wSimpleRelation page;
+    page.show();
+    auto *formula = child<QLineEdit>(page, "leFormula");
+    // Longer than the field takes: refused whole, with a message, instead of cut without a word.
+    QApplication::clipboard()->setText(QString(100000, QLatin1Char('a')));
+    QTest::keyClick(formula, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(formula->text(), QString());
+    QCOMPARE(boxes.texts(), QStringList{ideText(ErrorDictionary::ERROR_IDE_PASTE_TOO_LONG)
+                                            .arg(100000)
+                                            .arg(formula->maxLength())});
+    // A long formula that fits is taken; the analyser's box quotes it cut short.
+    QString text = QStringLiteral("a b");
+    while (text.size() < 30000)
+        text += QStringLiteral(" + x");
+    QApplication::clipboard()->setText(text + QStringLiteral(" = 1"));
+    QTest::keyClick(formula, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(formula->text().size(), text.size() + 4);
+    QVERIFY(!page.analyze());
+    QString quoted;
+    for (const QString &shown : boxes.texts())
+        quoted = shown.startsWith(ideText(50)) ? shown : quoted;
+    QVERIFY2(quoted.startsWith(ideText(50) + QLatin1Char(' ') + text.left(200) + QChar(0x2026)),
+             qPrintable(quoted.left(300)));
+    QVERIFY(quoted.endsWith(ideText(51)));
+    QVERIFY(quoted.size() < 300 + ideText(51).size());
+
+    // A script's message of many long lines is quoted in five lines, each cut short.
+    wProgramRelation script;
+    script.show();
+    QTest::keyClicks(child<QPlainTextEdit>(script, "teCode"),
+                     QStringLiteral("var s = ''; for (var i = 0; i < 50; ++i) s += Array(400)"
+                                    ".join('y') + '\\n'; throw s;"));
+    QVERIFY(!script.analyze());
+    const QStringList lines = boxes.texts().last().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 1 + 5);
+    for (const QString &line : lines.mid(1))
+        QVERIFY2(line.size() <= 220 && line.endsWith(QChar(0x2026)), qPrintable(line));
 }
 
 void tst_RelationPages::scriptPageCanDropEveryVariable()
