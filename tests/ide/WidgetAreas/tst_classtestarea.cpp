@@ -668,8 +668,7 @@ void tst_ClassTestArea::notSolvedSendsNothing()
     // A language change gives the page its form's title back.
     Window w(writeFixture(m_folder));
     w.page->retranslateUI();
-    QCOMPARE(w.page->windowTitle(),
-             QCoreApplication::translate("wClassTestArea", "Тестирование"));
+    QCOMPARE(w.page->windowTitle(), QCoreApplication::translate("wClassTestArea", "Тестирование"));
 }
 
 void tst_ClassTestArea::secondRunClearedBringsTheInputBack()
