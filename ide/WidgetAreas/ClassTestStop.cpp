@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QWidget>
 
 ClassTestStop::ClassTestStop()
 {
@@ -20,11 +21,25 @@ ClassTestStop::~ClassTestStop()
     QApplication::restoreOverrideCursor();
 }
 
+namespace {
+
+// A close request of a window (its frame's button, Alt+F4, close()); a popup closing is none.
+bool isWindowClose(QObject *n_watched, QEvent *n_event)
+{
+    if (n_event->type() != QEvent::Close)
+        return false;
+    if (auto *widget = qobject_cast<QWidget *>(n_watched))
+        return widget->isWindow() && widget->windowType() != Qt::Popup;
+    return n_watched->isWindowType();
+}
+
+} // namespace
+
 bool ClassTestStop::eventFilter(QObject *n_watched, QEvent *n_event)
 {
     const bool escape = n_event->type() == QEvent::KeyPress
                         && static_cast<QKeyEvent *>(n_event)->key() == Qt::Key_Escape;
-    if (escape || n_event->type() == QEvent::Close) {
+    if (escape || isWindowClose(n_watched, n_event)) {
         ScriptEngineGuard::setStopRequested(true);
         n_event->ignore();
         return true;
