@@ -15,3 +15,12 @@ QString QuotedText::quote(const QString &n_text)
         shown.last() += ellipsis;
     return shown.join(QLatin1Char('\n'));
 }
+
+QString QuotedText::quoteWithin(const QString &n_text, const QString &n_usersText)
+{
+    const QString quoted = quote(n_usersText);
+    // A text short enough is left alone, so that a short one cannot match elsewhere.
+    if (quoted == n_usersText)
+        return n_text;
+    return QString(n_text).replace(n_usersText, quoted);
+}

@@ -13,6 +13,8 @@ public:
     static const int MAX_LINE_LENGTH = 200;
 
     static QString quote(const QString &n_text);
+    // n_text with the user's text that it holds quoted as above.
+    static QString quoteWithin(const QString &n_text, const QString &n_usersText);
 };
 
 #endif // QUOTEDTEXT_H

@@ -3,6 +3,7 @@
 #include "Entities/Language/InterfaceLanguage.h"
 #include "Errors/ErrorDictionary.h"
 #include "PlainTextBox.h"
+#include "QuotedText.h"
 #include "PrimitiveWidgets/dialogAlgGraph.h"
 #include "PrimitiveWidgets/widgetLineEditWithUIDMember.h"
 #include "SlotGuard.h"
@@ -492,7 +493,11 @@ void wClassTestArea::runTest()
                                     ? message(ErrorDictionary::ERROR_IDE_STOPPED_BY_USER)
                                           + QLatin1Char('\n')
                                     : QString();
-        reportFailure(stopped + e.toString(true), e.toString(true));
+        // The box quotes the relation's script and its message short; the debug output has all.
+        const QString shown = QuotedText::quoteWithin(
+            QuotedText::quoteWithin(e.toString(true), e.getScript()),
+            e.getScriptExceptionMessage());
+        reportFailure(stopped + shown, e.toString(true));
     } catch (const BadValueExceptionOstra &e) {
         reportFailure(e.toString(true), e.toString(true));
     } catch (const ExceptionOstra &e) {

@@ -269,6 +269,7 @@ private slots:
     void resultBeforeExpansionShowsOnExpansion();
     void slowRunIsStoppedByTheUser_data();
     void slowRunIsStoppedByTheUser();
+    void longScriptIsQuotedShort();
 
 private:
     QTemporaryDir m_folder;
@@ -755,6 +756,31 @@ void tst_ClassTestArea::slowRunIsStoppedByTheUser()
     w.run();
     QCOMPARE(boxes.texts().size(), 1);
     QCOMPARE(w.field(QStringLiteral("c"))->text(), QStringLiteral("5"));
+}
+
+void tst_ClassTestArea::longScriptIsQuotedShort()
+{
+    Window w(writeFixture(m_folder));
+    QString script = QStringLiteral("throw new Error('boom' + Array(1000).join('!'));");
+    for (int line = 0; line < 50; ++line)
+        script += QStringLiteral("\n// ") + QString(300, QLatin1Char('x'));
+    w.page->getRootClass()
+        ->getRelationsStorage()
+        ->getRelationPtr(QStringLiteral("r1"))
+        ->setCode(script);
+    w.expand(QStringLiteral("Root"));
+    w.type(QStringLiteral("a"), QStringLiteral("2"));
+    w.tick(QStringLiteral("c"));
+    BoxRecorder boxes;
+    w.run();
+    QCOMPARE(boxes.texts().size(), 1);
+    const QString shown = boxes.texts().first();
+    QVERIFY2(shown.contains(QStringLiteral("Exception Id: 502")), qPrintable(shown));
+    QVERIFY(shown.contains(QStringLiteral("boom")));
+    // Five lines of the script, each cut, and the message cut too.
+    QVERIFY2(shown.count(QLatin1Char('\n')) < 20, qPrintable(shown));
+    for (const QString &line : shown.split(QLatin1Char('\n')))
+        QVERIFY2(line.size() <= 240, qPrintable(line));
 }
 
 QTEST_MAIN(tst_ClassTestArea)
