@@ -7,20 +7,6 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-ClassTestStop::ClassTestStop()
-{
-    ScriptEngineGuard::setStopRequested(false);
-    QApplication::setOverrideCursor(Qt::BusyCursor);
-    // Installed after the guard's own filter, so it sees the events before the guard drops them.
-    qApp->installEventFilter(this);
-}
-
-ClassTestStop::~ClassTestStop()
-{
-    qApp->removeEventFilter(this);
-    QApplication::restoreOverrideCursor();
-}
-
 namespace {
 
 // A close request of a window (its frame's button, Alt+F4, close()); a popup closing is none.
@@ -34,6 +20,20 @@ bool isWindowClose(QObject *n_watched, QEvent *n_event)
 }
 
 } // namespace
+
+ClassTestStop::ClassTestStop()
+{
+    ScriptEngineGuard::setStopRequested(false);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    // Installed after the guard's own filter, so it sees the events before the guard drops them.
+    qApp->installEventFilter(this);
+}
+
+ClassTestStop::~ClassTestStop()
+{
+    qApp->removeEventFilter(this);
+    QApplication::restoreOverrideCursor();
+}
 
 bool ClassTestStop::eventFilter(QObject *n_watched, QEvent *n_event)
 {
