@@ -2,6 +2,7 @@
 
 #include "Errors/ErrorDictionary.h"
 #include "PlainTextBox.h"
+#include "QuotedText.h"
 #include "elements/ScriptEngineGuard.h"
 
 #include <QDebug>
@@ -113,8 +114,9 @@ bool cl_mathFormulaParser::simpleFormulaFirstStep(QString n_text)
     const bool leftPassed = analyzeLeftPart(&left);
     m_flagState = m_flagState && leftPassed;
     if (!leftPassed) {
-        show(m_ideBeginKey + KEY_LEFT_PART, text(KEY_LEFT_PART) + QLatin1Char(' ') + n_text
-                                                + QStringLiteral(". ") + text(KEY_LEFT_PART_TAIL));
+        show(m_ideBeginKey + KEY_LEFT_PART, text(KEY_LEFT_PART) + QLatin1Char(' ')
+                                                + QuotedText::quote(n_text) + QStringLiteral(". ")
+                                                + text(KEY_LEFT_PART_TAIL));
         return false;
     }
     const bool rightPassed = analyzeRightPart(&right, false);
@@ -172,7 +174,7 @@ bool cl_mathFormulaParser::analyzeRightPart(QString *n_text, bool n_inCondition)
             if (isAcceptedToken(token))
                 continue;
             show(m_ideBeginKey + KEY_FORBIDDEN_SYMBOL,
-                 text(KEY_FORBIDDEN_SYMBOL) + QLatin1Char(' ') + token);
+                 text(KEY_FORBIDDEN_SYMBOL) + QLatin1Char(' ') + QuotedText::quote(token));
             m_flagState = false;
             return false;
         }
@@ -202,7 +204,8 @@ bool cl_mathFormulaParser::simpleFormulaSecondStep(QString n_text)
 
     const QScriptSyntaxCheckResult syntax = QScriptEngine::checkSyntax(n_text);
     if (!syntax.errorMessage().isEmpty()) {
-        show(KEY_SCRIPT_MESSAGE, tr("Error:") + QLatin1Char(' ') + syntax.errorMessage()
+        show(KEY_SCRIPT_MESSAGE, tr("Error:") + QLatin1Char(' ')
+                                     + QuotedText::quote(syntax.errorMessage())
                                      + QStringLiteral("; \n") + tr("Value:") + QLatin1Char(' ')
                                      + n_text.mid(syntax.errorColumnNumber() - 1, 1));
         m_flagState = false;
@@ -212,8 +215,8 @@ bool cl_mathFormulaParser::simpleFormulaSecondStep(QString n_text)
     } else if (engine.hasUncaughtException()) {
         qDebug() << "uncaught exception at line" << engine.uncaughtExceptionLineNumber() << ":"
                  << result.toString();
-        show(KEY_SCRIPT_MESSAGE,
-             result.toString() + QLatin1Char(' ') + tr("in") + QLatin1Char(' ') + n_text);
+        show(KEY_SCRIPT_MESSAGE, QuotedText::quote(result.toString() + QLatin1Char(' ') + tr("in")
+                                                   + QLatin1Char(' ') + n_text));
         m_flagState = false;
     } else {
         qDebug() << "good";

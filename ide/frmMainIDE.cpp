@@ -3,7 +3,9 @@
 #include "ui_frmMainIDE.h"
 
 #include "Entities/Language/InterfaceLanguage.h"
+#include "Entities/Language/StartLanguage.h"
 #include "MessageBoxes.h"
+#include "PrimitiveWidgets/PasteLimit.h"
 #include "SlotGuard.h"
 #include "dAboutProgram.h"
 #include "workspace/IDEDirector.h"
@@ -81,6 +83,7 @@ frmMainIDE::frmMainIDE(QWidget *parent) : QMainWindow(parent), form(new Ui_frmMa
     setLenguageTitle();
     m_languageGroup = nullptr;
     createLanguageActionGroup();
+    PasteLimit::install();
     form->mRecentlyOpenProject->setVisible(false);
     form->mSaveAllTabProject->setVisible(false);
     form->mLanguagesView->menuAction()->setVisible(false);
@@ -248,9 +251,7 @@ void frmMainIDE::changeEvent(QEvent *e)
 
 void frmMainIDE::createLanguageActionGroup()
 {
-    const QString locale = QLocale::system().name();
-    const int cut = locale.lastIndexOf(QLatin1Char('_'));
-    const QString code = cut < 0 ? QString() : locale.left(cut);
+    const QString code = StartLanguage::codeFor(QLocale::system());
     m_languageGroup = new QActionGroup(form->mLanguagesView);
     const QList<QAction *> actions = form->mLanguagesView->actions();
     for (QAction *action : actions) {

@@ -1,10 +1,14 @@
 #include "Entities/Language/InterfaceLanguage.h"
+#include "Entities/Language/StartLanguage.h"
+#include "Errors/ErrorDictionary.h"
 #include "frmMainIDE.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QHash>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +46,53 @@ QString readDefaultLanguage()
     return QString();
 }
 
+QtMessageHandler g_toolkitHandler = nullptr;
+
+// The display the platform would open: the one its variable names, or the toolkit's default one.
+QString displayName(const QString &n_platform)
+{
+    const char *variable = n_platform.startsWith(QLatin1String("wayland")) ? "WAYLAND_DISPLAY"
+                                                                           : "DISPLAY";
+    return QString::fromLocal8Bit(qgetenv(variable));
+}
+
+// Says which display failed and how to start the program, in the system's language. Runs while
+// the application object is being made, so no translator can be installed yet: the catalogue is
+// asked directly.
+void reportDisplayFailure()
+{
+    const QString platform = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+                                 ? QStringLiteral("xcb")
+                                 : QString::fromLocal8Bit(qgetenv("QT_QPA_PLATFORM"));
+    const ErrorDictionary &dictionary = ErrorDictionary::Instance();
+    const QString source = dictionary.getErrorById(dictionary.getOstraIDEBeginKey()
+                                                   + ErrorDictionary::ERROR_IDE_NO_DISPLAY);
+    QTranslator catalogue;
+    QString text;
+    if (catalogue.load(StartLanguage::catalogueFor(QLocale::system()),
+                       QStringLiteral(":/translation")))
+        text = catalogue.translate("QObject", source.toUtf8().constData());
+    if (text.isEmpty())
+        text = source;
+    const QString line = QStringLiteral("TORVA: ") + text.arg(displayName(platform), platform)
+                         + QLatin1Char('\n');
+    std::fputs(line.toUtf8().constData(), stderr);
+    std::fflush(stderr);
+}
+
+// Stands in for the toolkit's handler while the application object is made: a fatal message then
+// means the platform could not open its display, and the toolkit would abort.
+void startUpMessageHandler(QtMsgType n_type, const QMessageLogContext &n_context,
+                           const QString &n_text)
+{
+    if (n_type == QtFatalMsg) {
+        reportDisplayFailure();
+        std::_Exit(2);
+    }
+    if (g_toolkitHandler)
+        g_toolkitHandler(n_type, n_context, n_text);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -54,7 +105,9 @@ int main(int argc, char *argv[])
         return 2;
     }
     qSetGlobalQHashSeed(0);
+    g_toolkitHandler = qInstallMessageHandler(startUpMessageHandler);
     QApplication application(argc, argv);
+    qInstallMessageHandler(g_toolkitHandler);
     QCoreApplication::setApplicationVersion(QStringLiteral("2.1.1.0"));
     readDefaultLanguage();
 

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <stdexcept>
+
 #include "elements/ScriptEngineGuard.h"
 #include "errors/BadValueExceptionOstra.h"
 #include "errors/BadValueTypeExceptionOstra.h"
@@ -42,6 +44,26 @@ QVariant scriptValueToVariant(const QScriptValue &n_value)
 [[noreturn]] void throwNoElement(const QString &n_name, const char *n_methodName)
 {
     throw NoElementExceptionOstra(n_name, CLASS_NAME, QString::fromLatin1(n_methodName), nullptr);
+}
+
+// Why a run was stopped, as the exception tells it.
+QString stopText(ScriptEngineGuard::StopReason n_reason)
+{
+    switch (n_reason) {
+    case ScriptEngineGuard::StoppedForTime:
+        return QStringLiteral("The script was stopped after running longer than %1 ms; "
+                              "check it for an endless loop")
+            .arg(ScriptEngineGuard::getTimeLimit());
+    case ScriptEngineGuard::StoppedForMemory:
+        return QStringLiteral("The script was stopped after taking more than %1 MB of memory; "
+                              "check it for an endless loop")
+            .arg(ScriptEngineGuard::getMemoryLimit() >> 20);
+    case ScriptEngineGuard::StoppedByUser:
+        return QStringLiteral("The run was stopped by the user");
+    case ScriptEngineGuard::NotStopped:
+        break;
+    }
+    throw std::logic_error("a run that was not stopped has no stop text");
 }
 
 } // namespace
@@ -481,18 +503,11 @@ void RelationVertex::calculation(const QString &n_code)
     const ScriptEngineGuard::StopReason stopped = guard->endEvaluation();
     if (stopped == ScriptEngineGuard::NotStopped)
         return;
-    const QString reason =
-        stopped == ScriptEngineGuard::StoppedForTime
-            ? QStringLiteral("The script was stopped after running longer than %1 ms; "
-                             "check it for an endless loop")
-                  .arg(ScriptEngineGuard::getTimeLimit())
-            : QStringLiteral("The script was stopped after taking more than %1 MB of memory; "
-                             "check it for an endless loop")
-                  .arg(ScriptEngineGuard::getMemoryLimit() >> 20);
     // What the stopped run allocated is given back now, as far as no global still holds it.
     m_engine->collectGarbage();
     // The engine cannot tell the line of a stopped run.
-    throw CalculationExceptionOstra(getId(), n_code, reason, -1, QStringList(), CLASS_NAME,
+    throw CalculationExceptionOstra(getId(), n_code, stopText(stopped), -1, QStringList(),
+                                    CLASS_NAME,
                                     QStringLiteral("calculation(const QString &n_code)"), nullptr);
 }
 

@@ -16,6 +16,7 @@ namespace {
 
 int g_timeLimitMs = ScriptEngineGuard::DEFAULT_TIME_LIMIT_MS;
 qint64 g_memoryLimitBytes = ScriptEngineGuard::DEFAULT_MEMORY_LIMIT_BYTES;
+bool g_stopRequested = false;
 
 // Told of every statement a script executes. Its hooks make a run of a one-line formula about a
 // quarter slower (427 against 547 ns per evaluation, measured alone), the price of stopping loops
@@ -142,6 +143,16 @@ qint64 ScriptEngineGuard::getMemoryLimit()
     return g_memoryLimitBytes;
 }
 
+void ScriptEngineGuard::setStopRequested(bool n_requested)
+{
+    g_stopRequested = n_requested;
+}
+
+bool ScriptEngineGuard::isStopRequested()
+{
+    return g_stopRequested;
+}
+
 qint64 ScriptEngineGuard::residentBytes()
 {
 #ifdef Q_OS_LINUX
@@ -188,7 +199,9 @@ void ScriptEngineGuard::checkRun()
     if (!m_evaluating || m_stopReason != NotStopped)
         return;
     const qint64 elapsed = m_timer.elapsed();
-    if (elapsed > g_timeLimitMs) {
+    if (g_stopRequested) {
+        m_stopReason = StoppedByUser;
+    } else if (elapsed > g_timeLimitMs) {
         m_stopReason = StoppedForTime;
     } else if (elapsed >= m_nextMemoryCheckMs) {
         m_nextMemoryCheckMs = elapsed + MEMORY_CHECK_INTERVAL_MS;

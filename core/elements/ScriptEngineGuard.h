@@ -43,7 +43,7 @@ public:
     // The longest text Array.prototype.join may make of its separators alone (32 MB).
     static const quint32 MAX_JOINED_LENGTH = 1u << 24;
 
-    enum StopReason { NotStopped, StoppedForTime, StoppedForMemory };
+    enum StopReason { NotStopped, StoppedForTime, StoppedForMemory, StoppedByUser };
 
     // The guard of the engine, made (and the engine's globals recorded) on first use.
     static ScriptEngineGuard *guardOf(QScriptEngine *n_engine);
@@ -54,6 +54,10 @@ public:
     // Growth limit of the process during one evaluation; the default is DEFAULT_MEMORY_LIMIT_BYTES.
     static void setMemoryLimit(qint64 n_bytes);
     static qint64 getMemoryLimit();
+    // A stop request of the user: while it stands, every run ends at its next check. The
+    // interface sets it from the events it lets through during a run and withdraws it after.
+    static void setStopRequested(bool n_requested);
+    static bool isStopRequested();
     // Resident size of this process in bytes, or -1 where the system does not tell it.
     static qint64 residentBytes();
 

@@ -29,6 +29,11 @@ QString CalculationExceptionOstra::getRelationId() const
     return getElementId();
 }
 
+QString CalculationExceptionOstra::getScript() const
+{
+    return m_script;
+}
+
 QString CalculationExceptionOstra::getScriptExceptionMessage() const
 {
     return m_scriptExceptionMessage;

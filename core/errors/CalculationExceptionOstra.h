@@ -21,6 +21,7 @@ public:
     ~CalculationExceptionOstra() override;
 
     QString getRelationId() const;
+    QString getScript() const;
     QString getScriptExceptionMessage() const;
     int getScriptExceptionLine() const;
     QStringList getScriptExceptionBacktrace() const;

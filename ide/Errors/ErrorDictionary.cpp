@@ -247,6 +247,16 @@ void ErrorDictionary::gatherHash()
                        "латинских букв, цифр и знака подчёркивания."));
     insert(m_ostraIDEBeginKey + ERROR_IDE_TEST_TAB_NOT_SAVED,
            QObject::tr("Ничего не сохранено: текущая вкладка — тестирование класса."));
+    insert(m_ostraIDEBeginKey + ERROR_IDE_SCRIPT_LINE, QObject::tr("Строка %1: %2"));
+    insert(m_ostraIDEBeginKey + ERROR_IDE_STOPPED_BY_USER,
+           QObject::tr("Тест остановлен пользователем."));
+    insert(m_ostraIDEBeginKey + ERROR_IDE_PASTE_TOO_LONG,
+           QObject::tr("Вставляемый текст (символов: %1) не помещается в поле, которое вмещает "
+                       "не более %2 символов. Текст не вставлен."));
+    insert(m_ostraIDEBeginKey + ERROR_IDE_NO_DISPLAY,
+           QObject::tr("Не удалось открыть дисплей \"%1\" (платформа %2). Запустите программу в "
+                       "сеансе рабочего стола, под xvfb-run (xvfb-run bash scripts/run.sh) или с "
+                       "QT_QPA_PLATFORM=offscreen."));
 }
 
 QString ErrorDictionary::getErrorById(int n_key) const

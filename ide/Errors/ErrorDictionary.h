@@ -21,6 +21,14 @@ public:
     static const int ERROR_IDE_BAD_VARIABLE_NAME = 300;
     // A save found a class-test tab current: nothing was saved.
     static const int ERROR_IDE_TEST_TAB_NOT_SAVED = 340;
+    // Where a script's trial run failed: the line, then the engine's message.
+    static const int ERROR_IDE_SCRIPT_LINE = 400;
+    // A class test that the user stopped (Escape or a close request).
+    static const int ERROR_IDE_STOPPED_BY_USER = 410;
+    // A paste longer than the field takes: %1 the pasted length, %2 the field's limit.
+    static const int ERROR_IDE_PASTE_TOO_LONG = 420;
+    // The platform could not open its display: %1 the display, %2 the platform.
+    static const int ERROR_IDE_NO_DISPLAY = 430;
 
     // The one dictionary, its texts in the language installed now.
     static ErrorDictionary &Instance();

@@ -2,6 +2,7 @@
 
 #include "Entities/Language/InterfaceLanguage.h"
 #include "Errors/ErrorDictionary.h"
+#include "PrimitiveWidgets/PasteLimit.h"
 #include "RelationWidgets/TezaurusTree.h"
 #include "RelationWidgets/wParameterRelationGroups.h"
 
@@ -11,6 +12,8 @@
 
 RelationPage::RelationPage(QWidget *n_parent) : QWidget(n_parent)
 {
+    // The bodies' fields are where long texts get pasted.
+    PasteLimit::install();
 }
 
 QString RelationPage::baseText(int n_offset)

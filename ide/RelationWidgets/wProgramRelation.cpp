@@ -2,6 +2,7 @@
 
 #include "Errors/ErrorDictionary.h"
 #include "MessageBoxes.h"
+#include "QuotedText.h"
 #include "RelationWidgets/TezaurusTree.h"
 #include "RelationWidgets/wParameterRelationGroups.h"
 #include "SlotGuard.h"
@@ -13,6 +14,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegExp>
+#include <QScriptEngine>
 #include <QScriptSyntaxCheckResult>
 #include <QSet>
 #include <QSplitter>
@@ -28,6 +30,19 @@ bool isIdentifier(const QString &n_name)
 {
     static const QRegExp identifier(QStringLiteral("[A-Za-z_$][A-Za-z0-9_$]*"));
     return identifier.exactMatch(n_name);
+}
+
+// The value an input of that type holds in a trial: 0, "", false or an empty list; a number for
+// every other type, as the tables offer numbers and texts only.
+QScriptValue plainValue(QScriptEngine &n_engine, QVariant::Type n_type)
+{
+    if (n_type == QVariant::String)
+        return QScriptValue(QString());
+    if (n_type == QVariant::Bool)
+        return QScriptValue(false);
+    if (n_type == QVariant::List || n_type == QVariant::StringList)
+        return n_engine.newArray(0);
+    return QScriptValue(0);
 }
 
 } // namespace
@@ -125,26 +140,49 @@ bool wProgramRelation::analyze()
     const QScriptSyntaxCheckResult syntax = QScriptEngine::checkSyntax(code);
     if (syntax.state() != QScriptSyntaxCheckResult::Valid) {
         box.setIconPixmap(QPixmap(QStringLiteral(":/prog/Images/16x16/error.png")));
-        box.setText(syntax.errorMessage());
+        box.setText(QuotedText::quote(syntax.errorMessage()));
         m_valid = false;
         MessageBoxes::execBox(box);
         return false;
     }
-    // The trial run is bounded by the core's time budget, so that a loop cannot freeze the program.
-    ScriptEngineGuard *guard = ScriptEngineGuard::guardOf(&m_engine);
+    // Every trial starts from a clean engine holding the variables as a real run gives them, so
+    // that a script reading its inputs passes and no earlier trial's names linger. The run is
+    // bounded by the core's time budget, so that a loop cannot freeze the program.
+    QScriptEngine engine;
+    ScriptEngineGuard *guard = ScriptEngineGuard::guardOf(&engine);
+    defineVariables(engine);
     guard->beginEvaluation();
-    m_engine.evaluate(code, QString(), 1);
+    engine.evaluate(code, QString(), 1);
     const bool timedOut = guard->endEvaluation();
-    if (!timedOut && !m_engine.hasUncaughtException()) {
+    if (!timedOut && !engine.hasUncaughtException()) {
         m_valid = true;
         return true;
     }
-    box.setText(timedOut ? ideText(ErrorDictionary::ERROR_IDE_EVALUATION_TIMEOUT)
-                         : ideText(KEY_DEBUG_ERROR));
-    m_engine.clearExceptions();
+    if (timedOut) {
+        box.setText(ideText(ErrorDictionary::ERROR_IDE_EVALUATION_TIMEOUT));
+    } else {
+        // The engine knows the line of a thrown error, not of a thrown plain value.
+        const int line = engine.uncaughtExceptionLineNumber();
+        const QString message = QuotedText::quote(engine.uncaughtException().toString());
+        box.setText(ideText(KEY_DEBUG_ERROR) + QLatin1Char('\n')
+                    + (line > 0 ? ideText(ErrorDictionary::ERROR_IDE_SCRIPT_LINE)
+                                      .arg(QString::number(line), message)
+                                : message));
+    }
     m_valid = false;
     MessageBoxes::execBox(box);
     return false;
+}
+
+void wProgramRelation::defineVariables(QScriptEngine &n_engine)
+{
+    QScriptValue global = n_engine.globalObject();
+    const QHash<QString, QVariant::Type> inputTypes = getInputTypes();
+    for (const QString &name : getInputParams())
+        global.setProperty(name, plainValue(n_engine, inputTypes.value(name)));
+    // An output holds null until the script assigns it, as after every real run.
+    for (const QString &name : getOutputParams())
+        global.setProperty(name, n_engine.nullValue());
 }
 
 bool wProgramRelation::check() const

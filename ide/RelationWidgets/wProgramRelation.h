@@ -3,17 +3,16 @@
 
 #include "RelationWidgets/RelationPage.h"
 
-#include <QScriptEngine>
-
 namespace Ui {
 class wProgramRelation;
 }
 class QLabel;
 class QPlainTextEdit;
+class QScriptEngine;
 class QTreeWidgetItem;
 
-// The script page of the body designer: a free script checked for syntax and tried in the page's
-// own engine; the user names and types the variables in the tables.
+// The script page of the body designer: a free script checked for syntax and tried in an engine of
+// its own; the user names and types the variables in the tables.
 class wProgramRelation : public RelationPage
 {
     Q_OBJECT
@@ -46,12 +45,11 @@ public slots:
 
 private:
     bool namesAreValid();
+    void defineVariables(QScriptEngine &n_engine);
 
     Ui::wProgramRelation *ui;
     QLabel *m_codeLabel;
     QPlainTextEdit *m_code;
-    // Lives as long as the page: a trial run's assignments stay for the next one.
-    QScriptEngine m_engine;
 };
 
 #endif // WPROGRAMRELATION_H

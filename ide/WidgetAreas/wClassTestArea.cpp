@@ -5,8 +5,11 @@
 #include "PlainTextBox.h"
 #include "PrimitiveWidgets/dialogAlgGraph.h"
 #include "PrimitiveWidgets/widgetLineEditWithUIDMember.h"
+#include "QuotedText.h"
 #include "SlotGuard.h"
+#include "WidgetAreas/ClassTestStop.h"
 #include "WidgetAreas/MessageItem.h"
+#include "elements/ScriptEngineGuard.h"
 #include "errors/Exceptions.h"
 #include "model/OstraClass.h"
 #include "solver/BaseAlgorithmData.h"
@@ -420,6 +423,13 @@ void wClassTestArea::showBox(const QString &n_text)
 
 void wClassTestArea::testRoad()
 {
+    runTest();
+    // A stop request of this run must not end a later evaluation.
+    ScriptEngineGuard::setStopRequested(false);
+}
+
+void wClassTestArea::runTest()
+{
     // Every step runs under the one ladder: an exception from the integrity check or the reset
     // must reach the user, not end the program.
     try {
@@ -447,7 +457,10 @@ void wClassTestArea::testRoad()
         solver->setUseDefaultValues(false);
         solver->addKnownParameters(known);
         solver->addRequiredParameters(required);
-        solver->calculate();
+        {
+            const ClassTestStop stop;
+            solver->calculate();
+        }
         QSharedPointer<AlgorithmSolution> solution = solver->getAlgorithmSolution();
         m_algorithmSolution = *solution;
         if (!m_graphDialog)
@@ -475,7 +488,16 @@ void wClassTestArea::testRoad()
     } catch (const InitScriptParameterExceptionOstra &e) {
         reportFailure(e.toString(true), e.toString(true));
     } catch (const CalculationExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
+        // A run the user stopped says so first, in the interface's language.
+        const QString stopped = ScriptEngineGuard::isStopRequested()
+                                    ? message(ErrorDictionary::ERROR_IDE_STOPPED_BY_USER)
+                                          + QLatin1Char('\n')
+                                    : QString();
+        // The box quotes the relation's script and its message short; the debug output has all.
+        const QString shown = QuotedText::quoteWithin(
+            QuotedText::quoteWithin(e.toString(true), e.getScript()),
+            e.getScriptExceptionMessage());
+        reportFailure(stopped + shown, e.toString(true));
     } catch (const BadValueExceptionOstra &e) {
         reportFailure(e.toString(true), e.toString(true));
     } catch (const ExceptionOstra &e) {

@@ -91,6 +91,7 @@ private:
     void onGraphDialogClose();
     void makeGraphDialog(QWidget *n_parent);
     void testRoad();
+    void runTest();
     bool readPage(QHash<QString, QVariant> &n_known, QList<QString> &n_required);
     void showBox(const QString &n_text);
     void reportFailure(const QString &n_text, const QString &n_debug);

@@ -407,6 +407,22 @@
         <translation>Nothing was saved: the current tab is a class test.</translation>
     </message>
     <message>
+        <source>Строка %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>Тест остановлен пользователем.</source>
+        <translation>The test was stopped by the user.</translation>
+    </message>
+    <message>
+        <source>Вставляемый текст (символов: %1) не помещается в поле, которое вмещает не более %2 символов. Текст не вставлен.</source>
+        <translation>The pasted text (%1 characters) does not fit into the field, which takes at most %2 characters. Nothing was pasted.</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть дисплей &quot;%1&quot; (платформа %2). Запустите программу в сеансе рабочего стола, под xvfb-run (xvfb-run bash scripts/run.sh) или с QT_QPA_PLATFORM=offscreen.</source>
+        <translation>Cannot open the display &quot;%1&quot; (platform %2). Start the program in a desktop session, under xvfb-run (xvfb-run bash scripts/run.sh) or with QT_QPA_PLATFORM=offscreen.</translation>
+    </message>
+    <message>
         <source>Наименование</source>
         <translation>Name</translation>
     </message>

@@ -407,6 +407,22 @@
         <translation>Ничего не сохранено: текущая вкладка — тестирование класса.</translation>
     </message>
     <message>
+        <source>Строка %1: %2</source>
+        <translation>Строка %1: %2</translation>
+    </message>
+    <message>
+        <source>Тест остановлен пользователем.</source>
+        <translation>Тест остановлен пользователем.</translation>
+    </message>
+    <message>
+        <source>Вставляемый текст (символов: %1) не помещается в поле, которое вмещает не более %2 символов. Текст не вставлен.</source>
+        <translation>Вставляемый текст (символов: %1) не помещается в поле, которое вмещает не более %2 символов. Текст не вставлен.</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть дисплей &quot;%1&quot; (платформа %2). Запустите программу в сеансе рабочего стола, под xvfb-run (xvfb-run bash scripts/run.sh) или с QT_QPA_PLATFORM=offscreen.</source>
+        <translation>Не удалось открыть дисплей &quot;%1&quot; (платформа %2). Запустите программу в сеансе рабочего стола, под xvfb-run (xvfb-run bash scripts/run.sh) или с QT_QPA_PLATFORM=offscreen.</translation>
+    </message>
+    <message>
         <source>Наименование</source>
         <translation>Наименование</translation>
     </message>

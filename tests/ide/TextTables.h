@@ -200,6 +200,21 @@ inline const std::vector<ExpectedText> &expectedErrorTexts()
          nullptr},
         {10340, "Ничего не сохранено: текущая вкладка — тестирование класса.",
          "Nothing was saved: the current tab is a class test.", nullptr},
+        {10400, "Строка %1: %2", "Line %1: %2", nullptr},
+        {10410, "Тест остановлен пользователем.", "The test was stopped by the user.", nullptr},
+        {10420,
+         "Вставляемый текст (символов: %1) не помещается в поле, которое вмещает не более %2 "
+         "символов. Текст не вставлен.",
+         "The pasted text (%1 characters) does not fit into the field, which takes at most %2 "
+         "characters. Nothing was pasted.",
+         nullptr},
+        {10430,
+         "Не удалось открыть дисплей \"%1\" (платформа %2). Запустите программу в сеансе "
+         "рабочего стола, под xvfb-run (xvfb-run bash scripts/run.sh) или с "
+         "QT_QPA_PLATFORM=offscreen.",
+         "Cannot open the display \"%1\" (platform %2). Start the program in a desktop session, "
+         "under xvfb-run (xvfb-run bash scripts/run.sh) or with QT_QPA_PLATFORM=offscreen.",
+         nullptr},
     };
     return texts;
 }

@@ -10,6 +10,8 @@
 #include "WidgetAreas/mathTezaurus.h"
 #include "elements/ScriptEngineGuard.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
@@ -113,6 +115,17 @@ void addNamedRow(wParameterRelationGroups *n_table, const QString &n_name)
     QTest::keyClicks(qobject_cast<QLineEdit *>(grid->cellWidget(grid->rowCount() - 1, 0)), n_name);
 }
 
+// Types a text of several lines as a user does, Return between the lines.
+void typeLines(QPlainTextEdit *n_editor, const QString &n_text)
+{
+    const QStringList lines = n_text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(n_editor, Qt::Key_Return);
+        QTest::keyClicks(n_editor, lines.at(i));
+    }
+}
+
 } // namespace
 
 // The three relation-body pages driven with real events; boxes answered through the seam.
@@ -137,6 +150,8 @@ private slots:
     void scriptAnalysis_data();
     void scriptAnalysis();
     void endlessScriptIsStoppedAndThePageStillWorks();
+    void scriptTrialRunsLikeARealRun();
+    void longTextsAreRefusedOrQuotedShort();
     void scriptPageCanDropEveryVariable();
     void scriptNamesAreChecked_data();
     void scriptNamesAreChecked();
@@ -346,8 +361,20 @@ void tst_RelationPages::scriptAnalysis_data()
     QTest::addColumn<QString>("boxText");
     QTest::addColumn<bool>("errorIcon");
     QTest::newRow("syntax error") << "var = 1" << false << "Expected `identifier'" << true;
-    QTest::newRow("throws") << "throw 1;" << false << ideText(20) << false;
-    QTest::newRow("unknown name") << "y = missing + 1" << false << ideText(20) << false;
+    // A failing trial tells the line and the engine's message.
+    const auto failed = [](int n_line, const char *n_message) {
+        const QString where = ideText(ErrorDictionary::ERROR_IDE_SCRIPT_LINE)
+                                  .arg(QString::number(n_line), QLatin1String(n_message));
+        return QString(ideText(20) + QLatin1Char('\n') + where);
+    };
+    QTest::newRow("throws") << "y = 1;\nthrow new Error('boom');" << false
+                            << failed(2, "Error: boom") << false;
+    // A thrown plain value carries no line.
+    QTest::newRow("throws a value")
+        << "throw 1;" << false << QString(ideText(20) + QStringLiteral("\n1")) << false;
+    QTest::newRow("unknown name") << "y = 1;\nz = missing + 1" << false
+                                  << failed(2, "ReferenceError: Can't find variable: missing")
+                                  << false;
     QTest::newRow("good") << "var x = 2; y = x * 3;" << true << QString() << false;
 }
 
@@ -360,7 +387,7 @@ void tst_RelationPages::scriptAnalysis()
     BoxRecorder boxes;
     wProgramRelation page;
     page.show();
-    QTest::keyClicks(child<QPlainTextEdit>(page, "teCode"), script);
+    typeLines(child<QPlainTextEdit>(page, "teCode"), script);
     QCOMPARE(page.analyze(), verdict);
     QCOMPARE(page.verify(), verdict);
     QCOMPARE(boxes.texts(), boxText.isNull() ? QStringList() : QStringList{boxText});
@@ -384,9 +411,74 @@ void tst_RelationPages::endlessScriptIsStoppedAndThePageStillWorks()
     QCOMPARE(boxes.texts(), QStringList{ideText(ErrorDictionary::ERROR_IDE_EVALUATION_TIMEOUT)});
     QVERIFY(!page.verify());
     code->clear();
-    QTest::keyClicks(code, QStringLiteral("z = y + 1;"));
+    QTest::keyClicks(code, QStringLiteral("z = 2;"));
     QVERIFY(page.analyze());
     QCOMPARE(boxes.texts().size(), 1);
+}
+
+void tst_RelationPages::scriptTrialRunsLikeARealRun()
+{
+    BoxRecorder boxes;
+    wProgramRelation page;
+    page.show();
+    page.setInputParameters(strings({"a", "b", "s"}), {{QStringLiteral("a"), QVariant::Double},
+                                                       {QStringLiteral("b"), QVariant::Double},
+                                                       {QStringLiteral("s"), QVariant::String}});
+    page.setOutputParameters(strings({"r"}), {{QStringLiteral("r"), QVariant::Double}});
+    auto *code = child<QPlainTextEdit>(page, "teCode");
+    // Inputs hold their type's plain value, outputs null, as a real run leaves them.
+    typeLines(code, QStringLiteral("if (a !== 0 || b !== 0 || s !== '' || r !== null) "
+                                   "throw 'not plain';\nvar t = a + b; r = t * 2; left = 1;"));
+    QVERIFY(page.analyze());
+    // Nothing an earlier trial defined is seen by the next one.
+    code->clear();
+    typeLines(code, QStringLiteral("if (typeof left != 'undefined' || typeof t != "
+                                   "'undefined') throw 'stale';\nr = a;"));
+    QVERIFY(page.analyze());
+    QCOMPARE(boxes.texts(), QStringList());
+    QVERIFY(page.verify());
+}
+
+void tst_RelationPages::longTextsAreRefusedOrQuotedShort()
+{
+    BoxRecorder boxes;
+    wSimpleRelation page;
+    page.show();
+    auto *formula = child<QLineEdit>(page, "leFormula");
+    // Longer than the field takes: refused whole, with a message, instead of cut without a word.
+    QApplication::clipboard()->setText(QString(100000, QLatin1Char('a')));
+    QTest::keyClick(formula, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(formula->text(), QString());
+    QCOMPARE(boxes.texts(), QStringList{ideText(ErrorDictionary::ERROR_IDE_PASTE_TOO_LONG)
+                                            .arg(100000)
+                                            .arg(formula->maxLength())});
+    // A long formula that fits is taken; the analyser's box quotes it cut short.
+    QString text = QStringLiteral("a b");
+    while (text.size() < 30000)
+        text += QStringLiteral(" + x");
+    QApplication::clipboard()->setText(text + QStringLiteral(" = 1"));
+    QTest::keyClick(formula, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(formula->text().size(), text.size() + 4);
+    QVERIFY(!page.analyze());
+    QString quoted;
+    for (const QString &shown : boxes.texts())
+        quoted = shown.startsWith(ideText(50)) ? shown : quoted;
+    QVERIFY2(quoted.startsWith(ideText(50) + QLatin1Char(' ') + text.left(200) + QChar(0x2026)),
+             qPrintable(quoted.left(300)));
+    QVERIFY(quoted.endsWith(ideText(51)));
+    QVERIFY(quoted.size() < 300 + ideText(51).size());
+
+    // A script's message of many long lines is quoted in five lines, each cut short.
+    wProgramRelation script;
+    script.show();
+    QTest::keyClicks(child<QPlainTextEdit>(script, "teCode"),
+                     QStringLiteral("var s = ''; for (var i = 0; i < 50; ++i) s += Array(400)"
+                                    ".join('y') + '\\n'; throw s;"));
+    QVERIFY(!script.analyze());
+    const QStringList lines = boxes.texts().last().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 1 + 5);
+    for (const QString &line : lines.mid(1))
+        QVERIFY2(line.size() <= 220 && line.endsWith(QChar(0x2026)), qPrintable(line));
 }
 
 void tst_RelationPages::scriptPageCanDropEveryVariable()

@@ -17,7 +17,9 @@
 #include "workspace/mediators/BaseMediator.h"
 #include "workspace/routing/CommandItem.h"
 #include "WidgetAreas/MessageItem.h"
+#include "elements/ScriptEngineGuard.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QStyle>
@@ -245,7 +247,11 @@ class tst_ClassTestArea : public QObject
 
 private slots:
     void initTestCase() { QVERIFY(m_folder.isValid()); }
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void cleanup()
+    {
+        QLocale::setDefault(QLocale::c());
+        ScriptEngineGuard::setTimeLimit(ScriptEngineGuard::DEFAULT_TIME_LIMIT_MS);
+    }
     void testRoadEndToEnd();
     void failuresChangeNothing_data();
     void failuresChangeNothing();
@@ -261,6 +267,9 @@ private slots:
     void notSolvedSendsNothing();
     void secondRunClearedBringsTheInputBack();
     void resultBeforeExpansionShowsOnExpansion();
+    void slowRunIsStoppedByTheUser_data();
+    void slowRunIsStoppedByTheUser();
+    void longScriptIsQuotedShort();
 
 private:
     QTemporaryDir m_folder;
@@ -660,7 +669,7 @@ void tst_ClassTestArea::notSolvedSendsNothing()
     // A language change gives the page its form's title back.
     Window w(writeFixture(m_folder));
     w.page->retranslateUI();
-    QCOMPARE(w.page->windowTitle(), QStringLiteral("Тестирование"));
+    QCOMPARE(w.page->windowTitle(), QCoreApplication::translate("wClassTestArea", "Тестирование"));
 }
 
 void tst_ClassTestArea::secondRunClearedBringsTheInputBack()
@@ -699,6 +708,79 @@ void tst_ClassTestArea::resultBeforeExpansionShowsOnExpansion()
     w.tool(84)->trigger();
     QCOMPARE(w.field(QStringLiteral("b"))->text(), QStringLiteral("2"));
     QCOMPARE(w.field(QStringLiteral("b"))->palette().color(QPalette::Text), QColor(Qt::black));
+}
+
+void tst_ClassTestArea::slowRunIsStoppedByTheUser_data()
+{
+    QTest::addColumn<bool>("closeRequest");
+    QTest::newRow("Escape") << false;
+    QTest::newRow("close request") << true;
+}
+
+void tst_ClassTestArea::slowRunIsStoppedByTheUser()
+{
+    QFETCH(bool, closeRequest);
+    // Long enough that only the user's stop ends the run before it.
+    ScriptEngineGuard::setTimeLimit(60000);
+    Window w(writeFixture(m_folder));
+    const auto relation = w.page->getRootClass()->getRelationsStorage()->getRelationPtr(
+        QStringLiteral("r1"));
+    relation->setCode(QStringLiteral("while (true) {} y = x;"));
+    w.expand(QStringLiteral("Root"));
+    w.type(QStringLiteral("a"), QStringLiteral("2"));
+    w.tick(QStringLiteral("c"));
+    const QString before = savedForm(w.page->getRootClass());
+    int cursorDuringRun = -1;
+    // Runs among the events the guard lets through while the relation loops.
+    QTimer::singleShot(200, w.page, [&] {
+        cursorDuringRun = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
+                                                         : -1;
+        if (closeRequest)
+            w.window.close();
+        else
+            QTest::keyClick(w.page, Qt::Key_Escape);
+    });
+    BoxRecorder boxes;
+    w.run();
+    QCOMPARE(cursorDuringRun, int(Qt::BusyCursor));
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    QCOMPARE(boxes.texts().size(), 1);
+    QVERIFY2(boxes.texts().first().startsWith(ideMessage(ErrorDictionary::ERROR_IDE_STOPPED_BY_USER)
+                                              + QLatin1Char('\n')),
+             qPrintable(boxes.texts().first()));
+    QVERIFY(boxes.texts().first().contains(QStringLiteral("502")));
+    QCOMPARE(savedForm(w.page->getRootClass()), before);
+    QVERIFY(w.window.isVisible());
+    // The request ends with its run: the next one goes through.
+    relation->setCode(QStringLiteral("y = x*2;"));
+    w.run();
+    QCOMPARE(boxes.texts().size(), 1);
+    QCOMPARE(w.field(QStringLiteral("c"))->text(), QStringLiteral("5"));
+}
+
+void tst_ClassTestArea::longScriptIsQuotedShort()
+{
+    Window w(writeFixture(m_folder));
+    QString script = QStringLiteral("throw new Error('boom' + Array(1000).join('!'));");
+    for (int line = 0; line < 50; ++line)
+        script += QStringLiteral("\n// ") + QString(300, QLatin1Char('x'));
+    w.page->getRootClass()
+        ->getRelationsStorage()
+        ->getRelationPtr(QStringLiteral("r1"))
+        ->setCode(script);
+    w.expand(QStringLiteral("Root"));
+    w.type(QStringLiteral("a"), QStringLiteral("2"));
+    w.tick(QStringLiteral("c"));
+    BoxRecorder boxes;
+    w.run();
+    QCOMPARE(boxes.texts().size(), 1);
+    const QString shown = boxes.texts().first();
+    QVERIFY2(shown.contains(QStringLiteral("Exception Id: 502")), qPrintable(shown));
+    QVERIFY(shown.contains(QStringLiteral("boom")));
+    // Five lines of the script, each cut, and the message cut too.
+    QVERIFY2(shown.count(QLatin1Char('\n')) < 20, qPrintable(shown));
+    for (const QString &line : shown.split(QLatin1Char('\n')))
+        QVERIFY2(line.size() <= 240, qPrintable(line));
 }
 
 QTEST_MAIN(tst_ClassTestArea)
