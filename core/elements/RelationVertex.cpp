@@ -452,7 +452,6 @@ void RelationVertex::preparationBeforeCalculation()
 
 void RelationVertex::addInputVariablesToEngine()
 {
-    prepareScriptGlobals();
     QScriptValue &global = globalObject();
     for (const ScriptGlobal &variable : qAsConst(m_inputGlobals))
         global.setProperty(variable.handle, inputScriptValue(variable),
