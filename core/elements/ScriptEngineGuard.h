@@ -13,8 +13,10 @@ class QScriptEngine;
 // - it remembers the engine's own globals (Math, Date, parseInt, undefined, ...) as they were when
 //   the engine was made, so that the clean-up after a run restores them instead of nulling them;
 // - it limits the time and the memory of one evaluation, both counted from the start of the run.
-//   The checks come from three sides: an engine agent counts the statements the script executes
-//   and checks every CHECK_EVERY_STATEMENTS of them; the wrapped array built-ins (below) check
+//   The checks come from three sides: an engine agent sees every statement the script executes
+//   and checks every CHECK_EVERY_STATEMENTS of them, and at the first one after a tick of the
+//   system's coarse clock (so a loop whose every statement is long is still checked at each
+//   statement once a few milliseconds have passed); the wrapped array built-ins (below) check
 //   before each call, so that a loop whose every turn runs a long one, like joining a huge array,
 //   is seen at each turn; and the engine calls QCoreApplication::processEvents every
 //   CHECK_INTERVAL_MS while a script loops without statements (for(;;){}), where an event posted to
@@ -38,7 +40,7 @@ public:
     static const qint64 DEFAULT_MEMORY_LIMIT_BYTES = qint64(1) << 30;
     // How often, in run time, the process size is read (a read costs some microseconds).
     static const int MEMORY_CHECK_INTERVAL_MS = 10;
-    // How many statements run between two checks of the agent.
+    // The most statements that run between two checks of the agent.
     static const int CHECK_EVERY_STATEMENTS = 128;
 
     // About a second of walking for the slowest of those built-ins.

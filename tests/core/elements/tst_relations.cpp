@@ -449,6 +449,11 @@ void tst_Relations::runawayRelationsStop_data()
     QTest::newRow("doubling inside a function")
         << "function g(){ var b='x'; for(;;) b = b + b; } g()"
         << "either";
+    // Every statement doubles a text and reads it, no built-in call of the wrapped ones between:
+    // a check by statement count alone came too late.
+    QTest::newRow("doubling a text and reading it")
+        << "function g(){ var b='x'; for(;;){ b = b + b; b.charAt(0); } } g()"
+        << "either";
     QTest::newRow("empty loop") << "y = 1; for(;;){}"
                                 << "time";
     // Given time enough, the memory limit ends what only grows.
