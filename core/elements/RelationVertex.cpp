@@ -137,13 +137,6 @@ void RelationVertex::setScriptEngine(QScriptEngine *n_engine)
     m_scriptGlobalsStale = true;
 }
 
-ScriptEngineGuard *RelationVertex::engineGuard()
-{
-    if (m_guard.isNull())
-        m_guard = ScriptEngineGuard::guardOf(m_engine.data());
-    return m_guard.data();
-}
-
 RelationVertex::ScriptGlobal RelationVertex::makeScriptGlobal(const QString &n_name,
                                                               QVariant &n_value)
 {

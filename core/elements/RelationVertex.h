@@ -12,9 +12,8 @@
 #include <QVariant>
 #include <QVector>
 
+#include "elements/ScriptEngineGuard.h"
 #include "errors/BaseOstraObj.h"
-
-class ScriptEngineGuard;
 
 // The evaluable core of a relation: its program text, its typed input and output variables with
 // their current values, and the script engine it runs in. The engine belongs to the relations
@@ -117,7 +116,13 @@ private:
         QVariant *value;
     };
 
-    ScriptEngineGuard *engineGuard();
+    // The engine's guard, found once per engine; called at every run, so kept inline.
+    ScriptEngineGuard *engineGuard()
+    {
+        if (m_guard.isNull())
+            m_guard = ScriptEngineGuard::guardOf(m_engine.data());
+        return m_guard.data();
+    }
     // The engine's global object; needs an engine.
     QScriptValue &globalObject()
     {
