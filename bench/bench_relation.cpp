@@ -1,8 +1,12 @@
-// Cost of running a relation through RelationVertex::calculate against a bare evaluation of the
-// same compiled program in an engine of its own, and against the least a run must do through the
-// engine's interface (write the input global, evaluate, read the output, null both globals).
-// Prints `name: value` lines; times are the median of several runs, in nanoseconds per evaluation;
-// the ratio to the bare evaluation is the median of interleaved pairs, with its spread.
+// Cost of running a relation through RelationVertex::calculate against two evaluations of the same
+// compiled program: a bare one in a plain engine, and one in an engine guarded as a relations
+// storage guards its own (the per-statement agent, the wrapped array built-ins, the run's start and
+// end). Beside them the least a run must do through the engine's interface (write the input global,
+// evaluate, read the output, null both globals). Prints `name: value` lines; times are in
+// nanoseconds per evaluation; each ratio is the median of interleaved blocks (calculate, bare,
+// guarded, least, calculate, ...), with its spread.
+// `bench_relation --calls calculate|bare|guarded|globals <n>` only makes n such calls and prints
+// nothing: the instruction counts per call come from running that under callgrind.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QScriptEngine>
@@ -17,6 +21,7 @@
 
 #include "elements/RelationModel.h"
 #include "elements/RelationsStorage.h"
+#include "elements/ScriptEngineGuard.h"
 
 #include "PairedRatio.h"
 
@@ -74,10 +79,46 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "wrong result\n");
         return 1;
     }
+    const QScriptProgram program(CODE, QString(), 1);
     QScriptEngine engine;
     engine.globalObject().setProperty(QStringLiteral("x"), QScriptValue(3));
-    const QScriptProgram program(CODE, QString(), 1);
-    // Blocks of runs, one of each side in turn: the ratio is the median over the pairs.
+    // Guarded as the storage guards the relation's engine; x stays 3, as in the bare engine.
+    QScriptEngine guardedEngine;
+    ScriptEngineGuard *guard = ScriptEngineGuard::guardOf(&guardedEngine);
+    guardedEngine.globalObject().setProperty(QStringLiteral("x"), QScriptValue(3));
+    // The least a run does through the engine's interface, in a plain engine of its own.
+    QScriptEngine floorEngine;
+    QScriptValue global = floorEngine.globalObject();
+    const QScriptString x = floorEngine.toStringHandle(QStringLiteral("x"));
+    const QScriptString y = floorEngine.toStringHandle(QStringLiteral("y"));
+    const QScriptValue null = floorEngine.nullValue();
+    const std::function<void()> calls[] = {
+        [&] { relation->calculate(); }, [&] { engine.evaluate(program); },
+        [&] {
+            guard->beginEvaluation();
+            guardedEngine.evaluate(program);
+            guard->endEvaluation();
+        },
+        [&] {
+            global.setProperty(x, QScriptValue(3), QScriptValue::KeepExistingFlags);
+            floorEngine.evaluate(program);
+            if (!floorEngine.hasUncaughtException())
+                global.property(y, QScriptValue::ResolvePrototype).toNumber();
+            global.setProperty(x, null, QScriptValue::KeepExistingFlags);
+            global.setProperty(y, null, QScriptValue::KeepExistingFlags);
+        }};
+
+    if (argc == 4 && QByteArray(argv[1]) == "--calls") {
+        const QByteArray which = argv[2];
+        const int index = which == "calculate" ? 0
+                          : which == "bare"    ? 1
+                          : which == "guarded" ? 2
+                                               : 3;
+        for (int i = QByteArray(argv[3]).toInt(); i > 0; --i)
+            calls[index]();
+        return 0;
+    }
+
     const auto block = [](const std::function<void()> &n_call) {
         QElapsedTimer timer;
         timer.start();
@@ -85,33 +126,28 @@ int main(int argc, char **argv)
             n_call();
         return timer.nsecsElapsed() / 1e6;
     };
-    const PairedRatio pairs = pairedRatio(
-        PAIRS, [&] { return block([&] { relation->calculate(); }); },
-        [&] { return block([&] { engine.evaluate(program); }); });
-    const double calculateNs = pairs.firstMedianMs * 1e6 / PAIR_ITERATIONS;
-    const double evaluateNs = pairs.secondMedianMs * 1e6 / PAIR_ITERATIONS;
-    QScriptValue global = engine.globalObject();
-    const QScriptString x = engine.toStringHandle(QStringLiteral("x"));
-    const QScriptString y = engine.toStringHandle(QStringLiteral("y"));
-    const QScriptValue null = engine.nullValue();
-    const double globalsNs = medianNsPerCall(
-        [&] {
-            global.setProperty(x, QScriptValue(3), QScriptValue::KeepExistingFlags);
-            engine.evaluate(program);
-            if (!engine.hasUncaughtException())
-                global.property(y, QScriptValue::ResolvePrototype).toNumber();
-            global.setProperty(x, null, QScriptValue::KeepExistingFlags);
-            global.setProperty(y, null, QScriptValue::KeepExistingFlags);
-        },
-        ITERATIONS);
+    std::vector<double> calculateMs, bareMs, guardedMs, globalsMs;
+    for (int pair = 0; pair < PAIRS; ++pair) {
+        calculateMs.push_back(block(calls[0]));
+        bareMs.push_back(block(calls[1]));
+        guardedMs.push_back(block(calls[2]));
+        globalsMs.push_back(block(calls[3]));
+    }
+    const PairedRatio toBare = ratioOfPairs(calculateMs, bareMs);
+    const PairedRatio toGuarded = ratioOfPairs(calculateMs, guardedMs);
+    const PairedRatio globalsToBare = ratioOfPairs(globalsMs, bareMs);
+    const double evaluateNs = toBare.secondMedianMs * 1e6 / PAIR_ITERATIONS;
     const double evaluateTextNs = medianNsPerCall([&] { engine.evaluate(CODE, QString(), 1); },
                                                   ITERATIONS / 10);
 
-    std::printf("calculate_ns: %.1f\n", calculateNs);
+    std::printf("calculate_ns: %.1f\n", toBare.firstMedianMs * 1e6 / PAIR_ITERATIONS);
     std::printf("evaluate_program_ns: %.1f\n", evaluateNs);
-    printRatio("calculate_to_evaluate_ratio", pairs);
-    std::printf("evaluate_with_globals_ns: %.1f\n", globalsNs);
-    std::printf("evaluate_with_globals_to_evaluate_ratio: %.2f\n", globalsNs / evaluateNs);
+    std::printf("evaluate_guarded_ns: %.1f\n", toGuarded.secondMedianMs * 1e6 / PAIR_ITERATIONS);
+    printRatio("calculate_to_evaluate_ratio", toBare);
+    printRatio("calculate_to_guarded_evaluate_ratio", toGuarded);
+    std::printf("evaluate_with_globals_ns: %.1f\n",
+                globalsToBare.firstMedianMs * 1e6 / PAIR_ITERATIONS);
+    printRatio("evaluate_with_globals_to_evaluate_ratio", globalsToBare);
     std::printf("evaluate_text_ns: %.1f\n", evaluateTextNs);
     std::printf("integrity_check_ns_per_relation_1000: %.1f\n", integrityNsPerRelation(1000));
     std::printf("integrity_check_ns_per_relation_10000: %.1f\n", integrityNsPerRelation(10000));

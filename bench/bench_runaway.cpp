@@ -32,6 +32,8 @@ const Loop LOOPS[] = {
     {"push_joined_strings", "var s=[]; for(;;){ s.push(new Array(100000).join('x')) }"},
     {"empty_loop", "for(;;){}"},
     {"array_of_arrays", "var a=[]; for(;;) a.push([1,2,3,4,5,6,7,8])"},
+    // Every statement doubles a text and reads it; no wrapped built-in runs between the statements.
+    {"string_doubling", "function g(){ var b='x'; for(;;) { b = b + b; b.charAt(0); } } g()"},
 };
 
 qint64 peakKb()

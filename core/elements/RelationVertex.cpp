@@ -70,13 +70,13 @@ QString stopText(ScriptEngineGuard::StopReason n_reason)
 
 RelationVertex::RelationVertex(QScriptEngine *n_engine)
     : BaseOstraObj(), m_engine(n_engine), m_program(compileProgram(QString())),
-      m_scriptGlobalsStale(true)
+      m_programIsOwnCode(true), m_scriptGlobalsStale(true)
 {
 }
 
 RelationVertex::RelationVertex(const QString &n_id, const QString &n_code, QScriptEngine *n_engine)
     : BaseOstraObj(n_id), m_code(n_code), m_engine(n_engine), m_program(compileProgram(n_code)),
-      m_scriptGlobalsStale(true)
+      m_programIsOwnCode(true), m_scriptGlobalsStale(true)
 {
 }
 
@@ -85,7 +85,8 @@ RelationVertex::RelationVertex(const QString &n_id, const QString &n_shortName,
                                const QString &n_GUID, const QString &n_code,
                                QScriptEngine *n_engine)
     : BaseOstraObj(n_id, n_shortName, n_description, n_author, n_GUID), m_code(n_code),
-      m_engine(n_engine), m_program(compileProgram(n_code)), m_scriptGlobalsStale(true)
+      m_engine(n_engine), m_program(compileProgram(n_code)), m_programIsOwnCode(true),
+      m_scriptGlobalsStale(true)
 {
 }
 
@@ -94,7 +95,8 @@ RelationVertex::RelationVertex(const RelationVertex &n_other, QScriptEngine *n_e
       m_outputValues(n_other.m_outputValues), m_inputTypes(n_other.m_inputTypes),
       m_outputTypes(n_other.m_outputTypes), m_engine(n_engine),
       // A program of its own: a shared one would be compiled again for each engine in turn.
-      m_program(compileProgram(n_other.m_code)), m_scriptGlobalsStale(true)
+      m_program(compileProgram(n_other.m_code)), m_programIsOwnCode(true),
+      m_scriptGlobalsStale(true)
 {
 }
 
@@ -144,6 +146,7 @@ void RelationVertex::setCode(QString n_code)
 void RelationVertex::compileCode()
 {
     m_program = compileProgram(m_code);
+    m_programIsOwnCode = true;
 }
 
 void RelationVertex::setScriptEngine(QScriptEngine *n_engine)
@@ -156,37 +159,33 @@ void RelationVertex::setScriptEngine(QScriptEngine *n_engine)
     m_scriptGlobalsStale = true;
 }
 
-QScriptValue &RelationVertex::globalObject()
+RelationVertex::ScriptGlobal RelationVertex::makeScriptGlobal(const QString &n_name,
+                                                              QVariant &n_value)
 {
-    if (!m_globalObject.isValid())
-        m_globalObject = m_engine->globalObject();
-    return m_globalObject;
+    return ScriptGlobal{m_engine->toStringHandle(n_name), engineGuard()->getRestValue(n_name),
+                        &n_name, &n_value};
 }
 
-ScriptEngineGuard *RelationVertex::engineGuard()
+QHash<QString, QVariant> &RelationVertex::writableValues(QHash<QString, QVariant> &n_values)
 {
-    if (m_guard.isNull())
-        m_guard = ScriptEngineGuard::guardOf(m_engine.data());
-    return m_guard.data();
+    if (!n_values.isDetached())
+        m_scriptGlobalsStale = true;
+    return n_values;
 }
 
-RelationVertex::ScriptGlobal RelationVertex::makeScriptGlobal(const QString &n_name)
-{
-    return ScriptGlobal{m_engine->toStringHandle(n_name), engineGuard()->getRestValue(n_name)};
-}
-
-void RelationVertex::prepareScriptGlobals()
+void RelationVertex::rebuildScriptGlobals()
 {
     // Interning a name costs about as much as evaluating a short formula, so it is done once per
-    // variable and engine, not once per run.
-    if (!m_scriptGlobalsStale)
-        return;
+    // variable and engine, not once per run. A hash node stays where it is while the hash holds
+    // it alone and the keys stay; a value hash shared with a copy (a getter's result still alive)
+    // is given nodes of its own here, before the run writes into them.
+    m_globalObject = m_engine->globalObject();
     m_inputGlobals.clear();
     m_outputGlobals.clear();
-    for (auto it = m_inputValues.constBegin(); it != m_inputValues.constEnd(); ++it)
-        m_inputGlobals.append(makeScriptGlobal(it.key()));
-    for (auto it = m_outputValues.constBegin(); it != m_outputValues.constEnd(); ++it)
-        m_outputGlobals.append(makeScriptGlobal(it.key()));
+    for (auto it = m_inputValues.begin(); it != m_inputValues.end(); ++it)
+        m_inputGlobals.append(makeScriptGlobal(it.key(), it.value()));
+    for (auto it = m_outputValues.begin(); it != m_outputValues.end(); ++it)
+        m_outputGlobals.append(makeScriptGlobal(it.key(), it.value()));
     m_scriptGlobalsStale = false;
 }
 
@@ -294,7 +293,7 @@ void RelationVertex::setInputParameterType(const QString &n_name, QVariant::Type
         throwNoElement(n_name, "setInputParamertType(const QString &n_name, const QVariant::Type "
                                "n_parameterType)");
     it.value() = n_parameterType;
-    m_inputValues[n_name] = QVariant();
+    writableValues(m_inputValues)[n_name] = QVariant();
 }
 
 void RelationVertex::setOutputParameterType(const QString &n_name, QVariant::Type n_parameterType)
@@ -304,7 +303,7 @@ void RelationVertex::setOutputParameterType(const QString &n_name, QVariant::Typ
         throwNoElement(n_name, "setOutputParamertType(const QString &n_name, const QVariant::Type "
                                "n_parameterType)");
     it.value() = n_parameterType;
-    m_outputValues[n_name] = QVariant();
+    writableValues(m_outputValues)[n_name] = QVariant();
 }
 
 void RelationVertex::setInputParametersTypes(const QHash<QString, QVariant::Type> &n_types)
@@ -377,7 +376,7 @@ QVariant RelationVertex::getOutputParameterValue(const QString &n_linkedName) co
 
 void RelationVertex::setInputParameterValue(const QString &n_name, const QVariant &n_value)
 {
-    auto it = m_inputValues.find(n_name);
+    auto it = writableValues(m_inputValues).find(n_name);
     if (it == m_inputValues.end())
         throwNoElement(n_name,
                        "setInputParameterValue(const QString &n_name, const QVariant &n_value)");
@@ -386,7 +385,7 @@ void RelationVertex::setInputParameterValue(const QString &n_name, const QVarian
 
 void RelationVertex::setOutputParameterValue(const QString &n_name, const QVariant &n_value)
 {
-    auto it = m_outputValues.find(n_name);
+    auto it = writableValues(m_outputValues).find(n_name);
     if (it == m_outputValues.end())
         throwNoElement(n_name,
                        "setOutputParameterValue(const QString &n_name, const QVariant &n_value)");
@@ -407,7 +406,7 @@ void RelationVertex::setOutputParametersValues(const QHash<QString, QVariant> &n
 
 void RelationVertex::removeInputParameterValue(const QString &n_name)
 {
-    auto it = m_inputValues.find(n_name);
+    auto it = writableValues(m_inputValues).find(n_name);
     if (it == m_inputValues.end())
         throwNoElement(n_name,
                        "setInputParameterValue(const QString &n_name, const QVariant &n_value)");
@@ -416,7 +415,7 @@ void RelationVertex::removeInputParameterValue(const QString &n_name)
 
 void RelationVertex::removeOutputParameterValue(const QString &n_name)
 {
-    auto it = m_outputValues.find(n_name);
+    auto it = writableValues(m_outputValues).find(n_name);
     if (it == m_outputValues.end())
         throwNoElement(n_name,
                        "setOutputParameterValue(const QString &n_name, const QVariant &n_value)");
@@ -432,7 +431,6 @@ void RelationVertex::calculate()
     // An engine that no storage prepared gets its guard here, before any input becomes a global,
     // so that only the engine's own globals are taken for built-ins.
     engineGuard();
-    prepareScriptGlobals();
     preparationBeforeCalculation();
     addInputVariablesToEngine();
     calculation(m_code);
@@ -469,34 +467,41 @@ void RelationVertex::preparationBeforeCalculation()
 
 void RelationVertex::addInputVariablesToEngine()
 {
-    prepareScriptGlobals();
     QScriptValue &global = globalObject();
-    auto variable = m_inputGlobals.constBegin();
-    for (auto it = m_inputValues.constBegin(); it != m_inputValues.constEnd(); ++it, ++variable) {
-        QScriptValue value;
-        try {
-            value = convertFromQVariantToQScriptValue(it.value());
-        } catch (const BadValueExceptionOstra &e) {
-            throw InitScriptParameterExceptionOstra(
-                getId(), it.key(), e.getValue(),
-                QStringLiteral("Unable to initialize the incoming value"), CLASS_NAME,
-                QStringLiteral("addInputVariablesToEngine()"),
-                QSharedPointer<ExceptionOstra>::create(static_cast<const ExceptionOstra &>(e)));
-        } catch (const BadValueTypeExceptionOstra &e) {
-            throw InitScriptParameterExceptionOstra(
-                getId(), it.key(), it.value(),
-                QStringLiteral("Unable to initialize the output value"), CLASS_NAME,
-                QStringLiteral("addInputVariablesToEngine()"),
-                QSharedPointer<ExceptionOstra>::create(static_cast<const ExceptionOstra &>(e)));
-        }
-        global.setProperty(variable->handle, value, QScriptValue::KeepExistingFlags);
+    for (const ScriptGlobal &variable : qAsConst(m_inputGlobals))
+        global.setProperty(variable.handle, inputScriptValue(variable),
+                           QScriptValue::KeepExistingFlags);
+}
+
+QScriptValue RelationVertex::inputScriptValue(const ScriptGlobal &n_variable)
+{
+    try {
+        return convertFromQVariantToQScriptValue(*n_variable.value);
+    } catch (const BadValueExceptionOstra &e) {
+        throw InitScriptParameterExceptionOstra(
+            getId(), *n_variable.name, e.getValue(),
+            QStringLiteral("Unable to initialize the incoming value"), CLASS_NAME,
+            QStringLiteral("addInputVariablesToEngine()"),
+            QSharedPointer<ExceptionOstra>::create(static_cast<const ExceptionOstra &>(e)));
+    } catch (const BadValueTypeExceptionOstra &e) {
+        throw InitScriptParameterExceptionOstra(
+            getId(), *n_variable.name, *n_variable.value,
+            QStringLiteral("Unable to initialize the output value"), CLASS_NAME,
+            QStringLiteral("addInputVariablesToEngine()"),
+            QSharedPointer<ExceptionOstra>::create(static_cast<const ExceptionOstra &>(e)));
     }
 }
 
 void RelationVertex::calculation(const QString &n_code)
 {
-    if (n_code != m_program.sourceCode())
+    // The relation's own text is compiled whenever it changes, so only another text is compared.
+    if (&n_code == &m_code) {
+        if (!m_programIsOwnCode)
+            compileCode();
+    } else if (n_code != m_program.sourceCode()) {
         m_program = compileProgram(n_code);
+        m_programIsOwnCode = false;
+    }
     ScriptEngineGuard *guard = engineGuard();
     guard->beginEvaluation();
     m_engine->evaluate(m_program);
@@ -526,9 +531,8 @@ void RelationVertex::preparationAfterCalculation()
 void RelationVertex::getOutputVariablesFromEngine()
 {
     prepareScriptGlobals();
-    auto variable = m_outputGlobals.constBegin();
-    for (auto it = m_outputValues.begin(); it != m_outputValues.end(); ++it, ++variable)
-        it.value() = readGlobal(variable->handle);
+    for (const ScriptGlobal &variable : qAsConst(m_outputGlobals))
+        *variable.value = readGlobal(variable.handle);
 }
 
 void RelationVertex::resetScriptEngine()
@@ -598,16 +602,17 @@ QVariant RelationVertex::getPropertyFromEngine(const QString &n_name)
 QVariant RelationVertex::readGlobal(const QScriptString &n_handle)
 {
     const QScriptValue value = globalObject().property(n_handle, QScriptValue::ResolvePrototype);
-    if (!value.isValid() || value.isNull() || value.isUndefined())
-        return QVariant();
+    // A number, the usual result, is read with one more call into the engine. Its text is "NaN"
+    // or "Infinity" exactly for these two values; testing the value spares converting every
+    // result to text.
     if (value.isNumber()) {
-        // The text of a number is "NaN" or "Infinity" exactly for these two values; testing the
-        // value spares converting every result to text.
         const double number = value.toNumber();
         if (qIsNaN(number) || (qIsInf(number) && number > 0))
             return QVariant();
         return QVariant(number);
     }
+    if (!value.isValid() || value.isNull() || value.isUndefined())
+        return QVariant();
     if (value.isBool())
         return QVariant(value.toBool());
     const QString text = value.toString();
@@ -619,9 +624,11 @@ QVariant RelationVertex::readGlobal(const QScriptString &n_handle)
 
 void RelationVertex::resetAllValues()
 {
-    for (auto it = m_inputValues.begin(); it != m_inputValues.end(); ++it)
+    QHash<QString, QVariant> &inputs = writableValues(m_inputValues);
+    for (auto it = inputs.begin(); it != inputs.end(); ++it)
         it.value() = QVariant();
-    for (auto it = m_outputValues.begin(); it != m_outputValues.end(); ++it)
+    QHash<QString, QVariant> &outputs = writableValues(m_outputValues);
+    for (auto it = outputs.begin(); it != outputs.end(); ++it)
         it.value() = QVariant();
     // Without an engine (the storage is gone, or none was ever given) only the values are cleared.
     if (m_engine.isNull())

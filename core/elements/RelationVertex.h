@@ -12,9 +12,8 @@
 #include <QVariant>
 #include <QVector>
 
+#include "elements/ScriptEngineGuard.h"
 #include "errors/BaseOstraObj.h"
-
-class ScriptEngineGuard;
 
 // The evaluable core of a relation: its program text, its typed input and output variables with
 // their current values, and the script engine it runs in. The engine belongs to the relations
@@ -106,20 +105,44 @@ protected:
     void resetAllValues();
 
 private:
-    // A variable's global in the current engine: its name interned once, and the value the global
-    // gets back after a run.
+    // A variable's global in the current engine: its name interned once, the value the global
+    // gets back after a run, and the variable's name and value in its value hash, where the run
+    // reads and writes them without walking the hash.
     struct ScriptGlobal
     {
         QScriptString handle;
         QScriptValue restValue;
+        const QString *name;
+        QVariant *value;
     };
 
-    ScriptEngineGuard *engineGuard();
-    QScriptValue &globalObject();
-    // The globals of both sides, in the iteration order of the value hashes; rebuilt after a
-    // variable is declared or deleted or the engine changes.
-    void prepareScriptGlobals();
-    ScriptGlobal makeScriptGlobal(const QString &n_name);
+    // The engine's guard, found once per engine; called at every run, so kept inline.
+    ScriptEngineGuard *engineGuard()
+    {
+        if (m_guard.isNull())
+            m_guard = ScriptEngineGuard::guardOf(m_engine.data());
+        return m_guard.data();
+    }
+    // The engine's global object; needs an engine.
+    QScriptValue &globalObject()
+    {
+        prepareScriptGlobals();
+        return m_globalObject;
+    }
+    // The global object and the globals of both sides, in the iteration order of the value
+    // hashes; rebuilt after a variable is declared or deleted, the engine changes, or a value hash
+    // is shared with a copy. Checked at every step of a run, so kept inline.
+    void prepareScriptGlobals()
+    {
+        if (m_scriptGlobalsStale || !m_inputValues.isDetached() || !m_outputValues.isDetached())
+            rebuildScriptGlobals();
+    }
+    void rebuildScriptGlobals();
+    ScriptGlobal makeScriptGlobal(const QString &n_name, QVariant &n_value);
+    // A value hash about to be written: one that shares its nodes with a copy gets nodes of its
+    // own at the write, and the run's pointers into it must be taken again.
+    QHash<QString, QVariant> &writableValues(QHash<QString, QVariant> &n_values);
+    QScriptValue inputScriptValue(const ScriptGlobal &n_variable);
     void restoreGlobals();
     QVariant readGlobal(const QScriptString &n_handle);
     void compileCode();
@@ -132,8 +155,10 @@ private:
     // Tracks the engine's lifetime: a relation that outlives its storage sees no engine.
     QPointer<QScriptEngine> m_engine;
 
-    // The code compiled once and reused by every run until the code changes.
+    // The code compiled once and reused by every run until the code changes; another text given to
+    // calculation() replaces it until the relation's own text is run again.
     QScriptProgram m_program;
+    bool m_programIsOwnCode;
     QPointer<ScriptEngineGuard> m_guard;
     QScriptValue m_globalObject;
     QVector<ScriptGlobal> m_inputGlobals;

@@ -13,14 +13,17 @@ class QScriptEngine;
 // - it remembers the engine's own globals (Math, Date, parseInt, undefined, ...) as they were when
 //   the engine was made, so that the clean-up after a run restores them instead of nulling them;
 // - it limits the time and the memory of one evaluation, both counted from the start of the run.
-//   The checks come from two sides: an engine agent sees every statement the script executes
-//   (so a loop whose every turn runs a long built-in, like joining a huge array, is seen at each
-//   turn), and the engine calls QCoreApplication::processEvents every CHECK_INTERVAL_MS while a
-//   script loops without statements (for(;;){}), where an event posted to the guard is delivered.
-//   A run past its time limit, or whose process grew more than the memory limit since the run
-//   began, is aborted. Other pending events are delivered during a long run as well; user input
-//   among them is dropped while the run lasts, so that no click or key can reach the model in the
-//   middle of it.
+//   The checks come from three sides: an engine agent sees every statement the script executes
+//   and checks every CHECK_EVERY_STATEMENTS of them, and at the first one after a tick of the
+//   system's coarse clock (so a loop whose every statement is long is still checked at each
+//   statement once a few milliseconds have passed); the wrapped array built-ins (below) check
+//   before each call, so that a loop whose every turn runs a long one, like joining a huge array,
+//   is seen at each turn; and the engine calls QCoreApplication::processEvents every
+//   CHECK_INTERVAL_MS while a script loops without statements (for(;;){}), where an event posted to
+//   the guard is delivered. A run past its time limit, or whose process grew more than the memory
+//   limit since the run began, is aborted. Other pending events are delivered during a long run as
+//   well; user input among them is dropped while the run lasts, so that no click or key can reach
+//   the model in the middle of it.
 // - the built-ins that walk an array's whole length in one call (join, sort, forEach, ...) refuse
 //   arrays longer than MAX_WALKED_ARRAY_LENGTH with a RangeError: an array made with a huge length
 //   costs nothing until it is walked, and no check can run inside one built-in call.
@@ -37,6 +40,8 @@ public:
     static const qint64 DEFAULT_MEMORY_LIMIT_BYTES = qint64(1) << 30;
     // How often, in run time, the process size is read (a read costs some microseconds).
     static const int MEMORY_CHECK_INTERVAL_MS = 10;
+    // The most statements that run between two checks of the agent.
+    static const int CHECK_EVERY_STATEMENTS = 128;
 
     // About a second of walking for the slowest of those built-ins.
     static const quint32 MAX_WALKED_ARRAY_LENGTH = 1u << 23;
@@ -68,8 +73,9 @@ public:
     void beginEvaluation();
     // Why the run was stopped, if it was.
     StopReason endEvaluation();
-    // Aborts the run when it is past one of its limits; called by the engine's agent and events.
-    void checkRun();
+    // The run's one periodic check: aborts the run when it is past one of its limits, and tells
+    // whether the run is stopped. Called by the engine's agent, the wrapped built-ins and events.
+    bool checkRun();
 
 protected:
     bool event(QEvent *n_event) override;

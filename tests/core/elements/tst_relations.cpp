@@ -51,6 +51,14 @@ QSharedPointer<RelationModel> storedLinear(const RelationsStoragePtr &n_storage,
     return relation;
 }
 
+// Runs a text of the caller's through the evaluation step.
+class TextRunner : public RelationVertex
+{
+public:
+    using RelationVertex::RelationVertex;
+    void run(const QString &n_code) { calculation(n_code); }
+};
+
 // Counts the events that reach it, by type.
 class EventCounter : public QObject
 {
@@ -83,6 +91,8 @@ private slots:
     void resetThenRunFailsOnInput();
     void dateInputFailsOnType();
     void changedCodeIsRecompiled();
+    void anotherTextRunsOnlyWhenGiven();
+    void valueCopiesAndRunsStayApart();
     void calculateWithoutEngine();
     void engineGlobalsSurviveVariablesOfTheirName();
     void endlessLoopIsStopped();
@@ -302,6 +312,62 @@ void tst_Relations::changedCodeIsRecompiled()
     QVERIFY(!relation.getOutputParameterValue(QStringLiteral("y")).isValid());
 }
 
+void tst_Relations::anotherTextRunsOnlyWhenGiven()
+{
+    QScriptEngine engine;
+    TextRunner relation(QStringLiteral("r"), QStringLiteral("y = 2*x"), &engine);
+    relation.addInputParameterType(QStringLiteral("x"), QVariant::Int);
+    relation.addOutputParameterType(QStringLiteral("y"), QVariant::Double);
+    relation.setInputParameterValue(QStringLiteral("x"), QVariant(3));
+    relation.run(QStringLiteral("z = 7"));
+    QCOMPARE(global(engine, QStringLiteral("z")).toNumber(), 7.0);
+    // The next run is the relation's own text again, not the one given before.
+    engine.globalObject().setProperty(QStringLiteral("z"), QScriptValue(1));
+    relation.calculate();
+    QCOMPARE(relation.getOutputParameterValue(QStringLiteral("y")).toDouble(), 6.0);
+    QCOMPARE(global(engine, QStringLiteral("z")).toNumber(), 1.0);
+    relation.run(QStringLiteral("y = 2*x"));
+    QCOMPARE(global(engine, QStringLiteral("y")).toNumber(), 0.0);
+}
+
+// A run reads and writes the values where the relation keeps them: copies taken by the getters,
+// or a copied relation, never see its runs, and it never sees theirs.
+void tst_Relations::valueCopiesAndRunsStayApart()
+{
+    QScriptEngine engine;
+    RelationVertex relation = makeLinear(&engine, QStringLiteral("y = 2*x"));
+    relation.calculate();
+    const QString x = QStringLiteral("x");
+    const QString y = QStringLiteral("y");
+    {
+        const QHash<QString, QVariant> inputs = relation.getInputParametersValues();
+        relation.setInputParameterValue(x, QVariant(5));
+        QCOMPARE(inputs.value(x), QVariant(3));
+    }
+    // The copy is gone: the run finds the value written while it lived.
+    relation.calculate();
+    QCOMPARE(relation.getOutputParameterValue(y), QVariant(10.0));
+    {
+        const QHash<QString, QVariant> outputs = relation.getOutputParametersValues();
+        relation.setInputParameterValue(x, QVariant(4));
+        relation.calculate();
+        QCOMPARE(outputs.value(y), QVariant(10.0));
+    }
+    QCOMPARE(relation.getOutputParameterValue(y), QVariant(8.0));
+
+    RelationVertex copy(relation, &engine);
+    copy.setInputParameterValue(x, QVariant(1));
+    copy.calculate();
+    relation.calculate();
+    QCOMPARE(copy.getOutputParameterValue(y), QVariant(2.0));
+    QCOMPARE(relation.getOutputParameterValue(y), QVariant(8.0));
+    relation.reset();
+    QVERIFY(!relation.getInputParameterValue(x).isValid());
+    QCOMPARE(copy.getInputParameterValue(x), QVariant(1));
+    copy.calculate();
+    QCOMPARE(copy.getOutputParameterValue(y), QVariant(2.0));
+}
+
 void tst_Relations::calculateWithoutEngine()
 {
     RelationVertex detached = makeLinear(nullptr, QStringLiteral("y = 2*x"));
@@ -382,6 +448,11 @@ void tst_Relations::runawayRelationsStop_data()
         << "either";
     QTest::newRow("doubling inside a function")
         << "function g(){ var b='x'; for(;;) b = b + b; } g()"
+        << "either";
+    // Every statement doubles a text and reads it, no built-in call of the wrapped ones between:
+    // a check by statement count alone came too late.
+    QTest::newRow("doubling a text and reading it")
+        << "function g(){ var b='x'; for(;;){ b = b + b; b.charAt(0); } } g()"
         << "either";
     QTest::newRow("empty loop") << "y = 1; for(;;){}"
                                 << "time";
