@@ -245,6 +245,8 @@ void ErrorDictionary::gatherHash()
     insert(m_ostraIDEBeginKey + ERROR_IDE_BAD_VARIABLE_NAME,
            QObject::tr("Имена переменных должны быть непустыми, неповторяющимися и состоять из "
                        "латинских букв, цифр и знака подчёркивания."));
+    insert(m_ostraIDEBeginKey + ERROR_IDE_BAD_COMPARISON_VALUE,
+           QObject::tr("Значение сравнения в строке %1 не является числом."));
 }
 
 QString ErrorDictionary::getErrorById(int n_key) const

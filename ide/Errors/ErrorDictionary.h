@@ -19,6 +19,8 @@ public:
     static const int ERROR_IDE_EVALUATION_TIMEOUT = 290;
     // A script relation's variable name is empty, repeated or no identifier.
     static const int ERROR_IDE_BAD_VARIABLE_NAME = 300;
+    // A value of the constraint builder's row %1 makes no literal (a number that does not read).
+    static const int ERROR_IDE_BAD_COMPARISON_VALUE = 310;
 
     // The one dictionary, its texts in the language installed now.
     static ErrorDictionary &Instance();

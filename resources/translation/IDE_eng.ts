@@ -403,6 +403,10 @@
         <translation>Variable names must be non-empty, unique and made of latin letters, digits and underscores.</translation>
     </message>
     <message>
+        <source>Значение сравнения в строке %1 не является числом.</source>
+        <translation>The comparison value in row %1 is not a number.</translation>
+    </message>
+    <message>
         <source>Наименование</source>
         <translation>Name</translation>
     </message>
@@ -962,6 +966,13 @@
     </message>
 </context>
 <context>
+    <name>dBaseConstraintInParameter</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
     <name>dChooseParamRule</name>
     <message>
         <source>Выбор параметра</source>
@@ -1142,6 +1153,13 @@
     </message>
 </context>
 <context>
+    <name>wBaseComparisonConstraint</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
     <name>wChangeRelation</name>
     <message>
         <source>Form</source>
@@ -1235,6 +1253,52 @@
     <message>
         <source>Ошибки</source>
         <translation>Errors</translation>
+    </message>
+</context>
+<context>
+    <name>wLogicComparisonConstraint</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>wParameterArea</name>
+    <message>
+        <source>Form</source>
+        <translation>Parameter Properties</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Тип данных</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Правила</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>Ограничения</source>
+        <translation>Constraints</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
     </message>
 </context>
 <context>

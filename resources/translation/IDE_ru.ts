@@ -403,6 +403,10 @@
         <translation>Имена переменных должны быть непустыми, неповторяющимися и состоять из латинских букв, цифр и знака подчёркивания.</translation>
     </message>
     <message>
+        <source>Значение сравнения в строке %1 не является числом.</source>
+        <translation>Значение сравнения в строке %1 не является числом.</translation>
+    </message>
+    <message>
         <source>Наименование</source>
         <translation>Наименование</translation>
     </message>
@@ -962,6 +966,13 @@
     </message>
 </context>
 <context>
+    <name>dBaseConstraintInParameter</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
     <name>dChooseParamRule</name>
     <message>
         <source>Выбор параметра</source>
@@ -1142,6 +1153,13 @@
     </message>
 </context>
 <context>
+    <name>wBaseComparisonConstraint</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
     <name>wChangeRelation</name>
     <message>
         <source>Form</source>
@@ -1235,6 +1253,52 @@
     <message>
         <source>Ошибки</source>
         <translation>Ошибки</translation>
+    </message>
+</context>
+<context>
+    <name>wLogicComparisonConstraint</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>wParameterArea</name>
+    <message>
+        <source>Form</source>
+        <translation>Свойства параметра</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Наименование</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>Тип данных</source>
+        <translation>Тип данных</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>Правила</source>
+        <translation>Правила</translation>
+    </message>
+    <message>
+        <source>Ограничения</source>
+        <translation>Ограничения</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
     </message>
 </context>
 <context>
