@@ -105,7 +105,8 @@ QSharedPointer<OstraClass> wParameterArea::classOf(const QString &n_id) const
 
 bool wParameterArea::classKnown(const QString &n_id) const
 {
-    return m_root && !n_id.isEmpty() && (n_id == m_root->getId() || m_root->classContains(n_id));
+    // A root made in code may have an empty id.
+    return m_root && (n_id == m_root->getId() || (!n_id.isEmpty() && m_root->classContains(n_id)));
 }
 
 void wParameterArea::setData(OstraClass *n_root)
@@ -130,6 +131,9 @@ void wParameterArea::setSortedLevelsCB(QMultiHash<QString, QString> &n_levels)
     for (auto it = n_levels.cbegin(); it != n_levels.cend(); ++it)
         levels.push_back({it.key(), it.value()});
     ClassLevelList::fill(ui->cbLevel, levels, true);
+    if (ui->cbLevel->currentIndex() < 0 && ui->cbLevel->count() > 0)
+        ui->cbLevel->setCurrentIndex(0);
+    chooseLevel(ui->cbLevel->currentIndex());
 }
 
 void wParameterArea::setParent(const QString &n_id)
@@ -154,13 +158,10 @@ void wParameterArea::setEditData(OstraClass *, QString n_id)
     if (!m_root)
         return;
     m_uid = std::move(n_id);
-    if (!classKnown(m_parentUid))
+    if (!m_root->parametersContains(m_uid))
         return;
-    const QSharedPointer<OstraClass> owner = classOf(m_parentUid);
-    if (!owner->parametersContains(m_uid))
-        return;
+    const QSharedPointer<ParameterModel> parameter = m_root->getParameter(m_uid);
     m_loaded = false;
-    const QSharedPointer<ParameterModel> parameter = owner->getParameter(m_uid);
     showLinks(*parameter);
     // A stored text longer than the typing limits is shown and saved whole.
     const QString name = parameter->getShortName();
@@ -170,8 +171,12 @@ void wParameterArea::setEditData(OstraClass *, QString n_id)
     const QString description = parameter->getDescription();
     m_descriptionLimit = std::max(int(DESCRIPTION_LIMIT), description.size());
     ui->teDescription->setPlainText(description);
-    ui->cbLevel->setCurrentIndex(ui->cbLevel->findData(m_parentUid));
-    ui->cbLevel->setToolTip(owner->getShortName());
+    // The parameter's own owner: a page loaded without setParent shows it as well.
+    if (const QSharedPointer<OstraClass> owner = parameter->getParent()) {
+        m_parentUid = owner->getId();
+        ui->cbLevel->setCurrentIndex(ui->cbLevel->findData(m_parentUid));
+        ui->cbLevel->setToolTip(owner->getShortName());
+    }
     if (parameter->getValueType() == QVariant::Double)
         ui->cbDataType->setCurrentText(parameterText(NUMBER_TITLE_KEY));
     else if (parameter->getValueType() == QVariant::String)
@@ -460,20 +465,21 @@ void wParameterArea::edited()
         emit changeDataWidget();
 }
 
+void wParameterArea::chooseLevel(int n_index)
+{
+    const QString id = ui->cbLevel->itemData(n_index).toString();
+    const bool changed = id != m_level;
+    m_level = id;
+    if (!classKnown(id))
+        return;
+    ui->cbLevel->setToolTip(classOf(id)->getShortName());
+    if (changed)
+        edited();
+}
+
 void wParameterArea::changeClassLavel(int n_index)
 {
-    SlotGuard::run(
-        [&] {
-            const QString id = ui->cbLevel->itemData(n_index).toString();
-            const bool changed = id != m_level;
-            m_level = id;
-            if (!classKnown(id))
-                return;
-            ui->cbLevel->setToolTip(classOf(id)->getShortName());
-            if (changed)
-                edited();
-        },
-        this);
+    SlotGuard::run([&] { chooseLevel(n_index); }, this);
 }
 
 void wParameterArea::cbDataTypeIndexChanged(const QString &n_text)

@@ -83,6 +83,8 @@ private slots:
 private:
     void changeLanguage();
     void setHeaders();
+    // The entry at that index becomes the chosen level.
+    void chooseLevel(int n_index);
     void edited();
     QSharedPointer<OstraClass> classOf(const QString &n_id) const;
     bool classKnown(const QString &n_id) const;

@@ -198,6 +198,8 @@ inline const std::vector<ExpectedText> &expectedErrorTexts()
          "Variable names must be non-empty, unique and made of latin letters, digits and "
          "underscores.",
          nullptr},
+        {10310, "Значение сравнения в строке %1 не является числом.",
+         "The comparison value in row %1 is not a number.", nullptr},
     };
     return texts;
 }
