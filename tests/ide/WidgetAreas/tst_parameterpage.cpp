@@ -322,6 +322,7 @@ private slots:
     void retypedSelectorCreatesNothing();
     void deletedClassUnderAnOpenPage();
     void longStoredTextsSurviveASave();
+    void saveAllRefreshesTheLinkTables();
 
 private:
     QTemporaryDir m_folder;
@@ -733,6 +734,22 @@ void tst_ParameterPage::longStoredTextsSurviveASave()
     // The limits still bound typing.
     QTest::keyClicks(child<QLineEdit>(page, "leName"), QStringLiteral("more"));
     QCOMPARE(child<QLineEdit>(page, "leName")->text(), name);
+}
+
+void tst_ParameterPage::saveAllRefreshesTheLinkTables()
+{
+    Window w(writeFixture(m_folder));
+    wParameterArea *page = w.openParameter(QStringLiteral("p3"));
+    auto *constraints = child<QTableWidget>(page, "twLinkConstraint");
+    QCOMPARE(constraints->rowCount(), 1);
+    // The model changes behind the page; the next save of every tab shows it.
+    w.root->getConstraint(QStringLiteral("k1"))
+        ->getParent()
+        ->deleteConstraintFromClass(QStringLiteral("k1"), true);
+    QCOMPARE(constraints->rowCount(), 1);
+    w.action("mSaveAllTabProject")->trigger();
+    QCOMPARE(w.errors(), QStringList());
+    QCOMPARE(constraints->rowCount(), 0);
 }
 
 QTEST_MAIN(tst_ParameterPage)
