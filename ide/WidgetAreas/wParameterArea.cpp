@@ -114,14 +114,15 @@ void wParameterArea::setData(OstraClass *n_root)
     m_root = n_root;
     if (!m_root)
         return;
+    // Straight from the class store, which holds each class once: no name -> id hash to build.
     // The hash is shared, not copied: a set of the classes would be built afresh on every call.
     const auto classes = m_root->getAllClassesHash();
-    QMultiHash<QString, QString> levels;
-    levels.reserve(classes.size() + 1);
-    levels.insert(m_root->getShortName(), m_root->getId());
+    std::vector<ClassLevelList::Level> levels;
+    levels.reserve(size_t(classes.size()) + 1);
+    levels.push_back({m_root->getShortName(), m_root->getId()});
     for (const auto &cls : classes)
-        levels.insert(cls->getShortName(), cls->getId());
-    setSortedLevelsCB(levels);
+        levels.push_back({cls->getShortName(), cls->getId()});
+    fillLevels(levels, false);
 }
 
 void wParameterArea::setSortedLevelsCB(QMultiHash<QString, QString> &n_levels)
@@ -130,7 +131,12 @@ void wParameterArea::setSortedLevelsCB(QMultiHash<QString, QString> &n_levels)
     levels.reserve(size_t(n_levels.size()));
     for (auto it = n_levels.cbegin(); it != n_levels.cend(); ++it)
         levels.push_back({it.key(), it.value()});
-    ClassLevelList::fill(ui->cbLevel, levels, true);
+    fillLevels(levels, true);
+}
+
+void wParameterArea::fillLevels(std::vector<ClassLevelList::Level> &n_levels, bool n_mayRepeat)
+{
+    ClassLevelList::fill(ui->cbLevel, n_levels, n_mayRepeat);
     if (ui->cbLevel->currentIndex() < 0 && ui->cbLevel->count() > 0)
         ui->cbLevel->setCurrentIndex(0);
     chooseLevel(ui->cbLevel->currentIndex());
@@ -174,7 +180,9 @@ void wParameterArea::setEditData(OstraClass *, QString n_id)
     // The parameter's own owner: a page loaded without setParent shows it as well.
     if (const QSharedPointer<OstraClass> owner = parameter->getParent()) {
         m_parentUid = owner->getId();
-        ui->cbLevel->setCurrentIndex(ui->cbLevel->findData(m_parentUid));
+        // Usually chosen already by setParent: no second search of the list.
+        if (ui->cbLevel->currentData().toString() != m_parentUid)
+            ui->cbLevel->setCurrentIndex(ui->cbLevel->findData(m_parentUid));
         ui->cbLevel->setToolTip(owner->getShortName());
     }
     if (parameter->getValueType() == QVariant::Double)

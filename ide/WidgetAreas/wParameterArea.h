@@ -1,6 +1,7 @@
 #ifndef WPARAMETERAREA_H
 #define WPARAMETERAREA_H
 
+#include "WidgetAreas/ClassLevelList.h"
 #include "workspace/routing/BaseCRUD.h"
 #include "workspace/routing/BaseWidget.h"
 
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 class BaseOstraObj;
 class ConstraintModel;
@@ -83,6 +85,8 @@ private slots:
 private:
     void changeLanguage();
     void setHeaders();
+    // Refills the level list; a caller's name -> id hash may repeat an id, the store does not.
+    void fillLevels(std::vector<ClassLevelList::Level> &n_levels, bool n_mayRepeat);
     // The entry at that index becomes the chosen level.
     void chooseLevel(int n_index);
     void edited();
