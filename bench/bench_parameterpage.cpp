@@ -14,27 +14,13 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 
 #include <algorithm>
 #include <functional>
-#include <malloc.h>
 #include <vector>
 
 namespace {
-
 const int PAIRS = 11;
-
-double millis(const std::function<void()> &n_run)
-{
-    // Both sides of a pair start on a settled heap.
-    malloc_trim(0);
-    QElapsedTimer timer;
-    timer.start();
-    n_run();
-    return timer.nsecsElapsed() / 1e6;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -65,7 +51,7 @@ int main(int argc, char *argv[])
         PAIRS,
         [&] {
             wParameterArea page;
-            return millis([&] {
+            return settledMillis([&] {
                 page.setData(root);
                 page.setParent(parameterId);
                 page.setEditData(root, parameterId);
@@ -73,7 +59,7 @@ int main(int argc, char *argv[])
         },
         [&] {
             QComboBox plain;
-            return millis([&] {
+            return settledMillis([&] {
                 for (const ClassLevelList::Level &entry : entries) {
                     plain.addItem(ClassLevelList::cut(entry.name), entry.id);
                     plain.setItemData(plain.count() - 1, entry.name, Qt::ToolTipRole);

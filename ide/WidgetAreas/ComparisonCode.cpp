@@ -3,6 +3,9 @@
 #include <QLocale>
 #include <QtMath>
 
+#include <algorithm>
+#include <iterator>
+
 bool ComparisonCode::readNumber(const QString &n_text, double *n_value)
 {
     QString text = n_text;
@@ -23,35 +26,26 @@ QString ComparisonCode::literal(const QString &n_value, QVariant::Type n_type)
             return QString();
         return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest);
     }
-    QString escaped;
+    // Backslash, quote and the script's line terminators would end or change the literal.
+    static const struct
+    {
+        char16_t character;
+        QLatin1String escape;
+    } escapes[] = {{u'\\', QLatin1String("\\\\")},        {u'"', QLatin1String("\\\"")},
+                   {u'\n', QLatin1String("\\n")},         {u'\r', QLatin1String("\\r")},
+                   {u'\u2028', QLatin1String("\\u2028")}, {u'\u2029', QLatin1String("\\u2029")}};
+    QString escaped(QLatin1Char('"'));
     escaped.reserve(n_value.size() + 2);
-    escaped += QLatin1Char('"');
     for (const QChar character : n_value) {
-        switch (character.unicode()) {
-        case '\\':
-            escaped += QStringLiteral("\\\\");
-            break;
-        case '"':
-            escaped += QStringLiteral("\\\"");
-            break;
-        case '\n':
-            escaped += QStringLiteral("\\n");
-            break;
-        case '\r':
-            escaped += QStringLiteral("\\r");
-            break;
-        case 0x2028:
-            escaped += QStringLiteral("\\u2028");
-            break;
-        case 0x2029:
-            escaped += QStringLiteral("\\u2029");
-            break;
-        default:
+        const auto *found = std::find_if(
+            std::begin(escapes), std::end(escapes),
+            [&](const auto &e) { return e.character == character.unicode(); });
+        if (found != std::end(escapes))
+            escaped += found->escape;
+        else
             escaped += character;
-        }
     }
-    escaped += QLatin1Char('"');
-    return escaped;
+    return escaped + QLatin1Char('"');
 }
 
 QString ComparisonCode::comparison(const QString &n_operator, const QString &n_literal)

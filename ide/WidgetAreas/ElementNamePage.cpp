@@ -2,6 +2,7 @@
 
 #include "Entities/Language/InterfaceLanguage.h"
 #include "Errors/ErrorDictionary.h"
+#include "MessageBoxes.h"
 #include "SlotGuard.h"
 #include "WidgetAreas/MessageItem.h"
 #include "errors/BaseOstraObj.h"
@@ -120,4 +121,15 @@ bool ElementNamePage::limitDescription(QTextEdit *n_edit, int n_limit)
     n_edit->setPlainText(text.left(n_limit));
     n_edit->moveCursor(QTextCursor::End);
     return true;
+}
+
+QString ElementNamePage::errorText(int n_key)
+{
+    return ErrorDictionary::Instance().getErrorById(n_key);
+}
+
+void ElementNamePage::showErrorBox(QWidget *n_page, const QString &n_text)
+{
+    const ErrorDictionary &errors = ErrorDictionary::Instance();
+    MessageBoxes::critical(n_page, errors.getErrorById(errors.getOstraIDEBeginKey() + 1), n_text);
 }

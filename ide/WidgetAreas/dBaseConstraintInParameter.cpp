@@ -3,9 +3,9 @@
 
 #include "Entities/Language/InterfaceLanguage.h"
 #include "Errors/ErrorDictionary.h"
-#include "MessageBoxes.h"
 #include "SlotGuard.h"
 #include "WidgetAreas/ComparisonCode.h"
+#include "WidgetAreas/ElementNamePage.h"
 #include "WidgetAreas/wBaseComparisonConstraint.h"
 #include "WidgetAreas/wLogicComparisonConstraint.h"
 
@@ -137,12 +137,11 @@ void dBaseConstraintInParameter::on_okCancleButton_accepted()
                 if (!m_comparisons.at(row)->getBaseComparison().isNull())
                     continue;
                 const ErrorDictionary &errors = ErrorDictionary::Instance();
-                MessageBoxes::critical(
-                    this, errors.getErrorById(errors.getOstraIDEBeginKey() + 1),
-                    errors
-                        .getErrorById(errors.getOstraIDEBeginKey()
-                                      + ErrorDictionary::ERROR_IDE_BAD_COMPARISON_VALUE)
-                        .arg(row + 1));
+                ElementNamePage::showErrorBox(
+                    this, errors
+                              .getErrorById(errors.getOstraIDEBeginKey()
+                                            + ErrorDictionary::ERROR_IDE_BAD_COMPARISON_VALUE)
+                              .arg(row + 1));
                 return;
             }
             accept();

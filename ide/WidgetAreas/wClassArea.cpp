@@ -3,11 +3,9 @@
 
 #include "Entities/Language/InterfaceLanguage.h"
 #include "Errors/ErrorDictionary.h"
-#include "MessageBoxes.h"
 #include "SlotGuard.h"
 #include "WidgetAreas/ClassLevelList.h"
 #include "WidgetAreas/ElementNamePage.h"
-#include "WidgetAreas/MessageItem.h"
 #include "errors/IntegrityMsg.h"
 #include "errors/uidgenerators.h"
 #include "model/OstraClass.h"
@@ -21,7 +19,6 @@
 
 namespace {
 const int EMPTY_NAME_KEY = 160;
-const int ERROR_TITLE_KEY = 1;
 } // namespace
 
 wClassArea::wClassArea(QWidget *parent) : QWidget(parent), ui(new Ui::wClassArea)
@@ -227,15 +224,7 @@ void wClassArea::refuseClash()
 
 void wClassArea::report(int n_key, bool n_boxWithoutColleague)
 {
-    const ErrorDictionary &errors = ErrorDictionary::Instance();
-    const QString text = errors.getErrorById(n_key);
-    if (m_colleague) {
-        MessageItem message(ERROR_MESSAGE, m_uid, text);
-        m_colleague->sendError(&message);
-    } else if (n_boxWithoutColleague) {
-        MessageBoxes::critical(
-            this, errors.getErrorById(errors.getOstraIDEBeginKey() + ERROR_TITLE_KEY), text);
-    }
+    ElementNamePage::report(this, m_colleague, m_uid, n_key, n_boxWithoutColleague);
 }
 
 void wClassArea::setClassWindowTitle()

@@ -8,7 +8,6 @@
 #include "WidgetAreas/ClassLevelList.h"
 #include "WidgetAreas/ComparisonCode.h"
 #include "WidgetAreas/ElementNamePage.h"
-#include "WidgetAreas/MessageItem.h"
 #include "WidgetAreas/dBaseConstraintInParameter.h"
 #include "elements/ConstraintModel.h"
 #include "elements/ParameterModel.h"
@@ -31,7 +30,6 @@
 #include <vector>
 
 namespace {
-const int ERROR_TITLE_KEY = 1;
 const int EMPTY_NAME_KEY = 170;
 const int NOT_A_NUMBER_KEY = 180;
 // Core error text "element not found": the page's parameter or class left the model.
@@ -337,15 +335,7 @@ bool wParameterArea::nameTakenIn(const OstraClass &n_class, const QString &n_nam
 
 void wParameterArea::report(int n_key, bool n_boxWithoutColleague)
 {
-    const ErrorDictionary &errors = ErrorDictionary::Instance();
-    const QString text = errors.getErrorById(n_key);
-    if (m_colleague) {
-        MessageItem message(ERROR_MESSAGE, m_uid, text);
-        m_colleague->sendError(&message);
-    } else if (n_boxWithoutColleague) {
-        MessageBoxes::critical(
-            this, errors.getErrorById(errors.getOstraIDEBeginKey() + ERROR_TITLE_KEY), text);
-    }
+    ElementNamePage::report(this, m_colleague, m_uid, n_key, n_boxWithoutColleague);
 }
 
 bool wParameterArea::validate(QVariant::Type n_type, double &n_number)
@@ -555,14 +545,12 @@ void wParameterArea::on_btnAddConstraint_clicked()
             const QVariant::Type type = chosenType() == QVariant::String ? QVariant::String
                                                                          : QVariant::Double;
             const ErrorDictionary &errors = ErrorDictionary::Instance();
-            const QString errorTitle = errors.getErrorById(errors.getOstraIDEBeginKey()
-                                                           + ERROR_TITLE_KEY);
             const bool stored = m_root && !m_uid.isEmpty() && m_root->parametersContains(m_uid);
             // Binding needs the stored type: a type retyped but not saved would leave a relation
             // and an unbound constraint behind.
             if (stored && m_root->getParameter(m_uid)->getValueType() != type) {
-                MessageBoxes::critical(
-                    this, errorTitle,
+                ElementNamePage::showErrorBox(
+                    this,
                     errors.getErrorById(
                         errors.getOstraIntegrityBeginKey()
                         + IntegrityMsg::
@@ -579,7 +567,7 @@ void wParameterArea::on_btnAddConstraint_clicked()
             const QString body = dialog.getConstraintBody();
             const QScriptSyntaxCheckResult syntax = QScriptEngine::checkSyntax(body);
             if (syntax.state() != QScriptSyntaxCheckResult::Valid) {
-                MessageBoxes::critical(this, errorTitle, syntax.errorMessage());
+                ElementNamePage::showErrorBox(this, syntax.errorMessage());
                 return;
             }
             createConstraint(type, body);
