@@ -84,6 +84,7 @@ private slots:
     void emptyNameGoesToPaneOrBox_data();
     void emptyNameGoesToPaneOrBox();
     void linksWithoutNamesOrRelation();
+    void goneOrOwnerlessParameter();
     void creatorMakesAFreshPageEachTime();
 };
 
@@ -301,6 +302,24 @@ void tst_wParameterArea::linksWithoutNamesOrRelation()
     // Double-clicking a row changes nothing.
     emit rules->itemDoubleClicked(rules->item(0, 0));
     QCOMPARE(rules->rowCount(), 1);
+}
+
+void tst_wParameterArea::goneOrOwnerlessParameter()
+{
+    // A parameter the model knows but no class owns: opening it is no failure.
+    Page page(QStringLiteral("p3"));
+    const ParamPtr loose = makeParameter(QStringLiteral("loose"));
+    page.fixture.root()->addParameterToAll(loose);
+    page.page.setParent(QStringLiteral("loose"));
+    QCOMPARE(page.page.getParent(), QStringLiteral("cMid"));
+    // A page whose parameter left the model refuses to save and writes nothing.
+    const ParamPtr cd = page.fixture.root()->getParameter(QStringLiteral("p3"));
+    cd->getParent()->deleteParameterFromClass(cd, true);
+    page.child<QLineEdit>("leName")->setText(QStringLiteral("back"));
+    QVERIFY(!page.page.save());
+    QCOMPARE(page.mediator.errors, QStringList{ErrorDictionary::Instance().getErrorById(511)});
+    QVERIFY(!page.fixture.root()->parametersContains(QStringLiteral("p3")));
+    QCOMPARE(cd->getShortName(), QStringLiteral("cd"));
 }
 
 void tst_wParameterArea::creatorMakesAFreshPageEachTime()
