@@ -240,13 +240,13 @@ void ErrorDictionary::gatherHash()
     insert(m_ostraIDEBeginKey + ERROR_IDE_NO_INPUTS, QObject::tr("Отсутствуют входные параметры."));
     insert(m_ostraIDEBeginKey + ERROR_IDE_NO_OUTPUTS,
            QObject::tr("Отсутствуют выходные параметры."));
+    insert(m_ostraIDEBeginKey + ERROR_IDE_BAD_COMPARISON_VALUE,
+           QObject::tr("Значение сравнения в строке %1 не является числом."));
     insert(m_ostraIDEBeginKey + ERROR_IDE_EVALUATION_TIMEOUT,
            QObject::tr("Вычисление прервано: превышено допустимое время выполнения."));
     insert(m_ostraIDEBeginKey + ERROR_IDE_BAD_VARIABLE_NAME,
            QObject::tr("Имена переменных должны быть непустыми, неповторяющимися и состоять из "
                        "латинских букв, цифр и знака подчёркивания."));
-    insert(m_ostraIDEBeginKey + ERROR_IDE_BAD_COMPARISON_VALUE,
-           QObject::tr("Значение сравнения в строке %1 не является числом."));
 }
 
 QString ErrorDictionary::getErrorById(int n_key) const

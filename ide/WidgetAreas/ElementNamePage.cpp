@@ -108,6 +108,17 @@ QString ElementNamePage::pageTitle(const QString &n_name)
                                         : n_name;
 }
 
+QString ElementNamePage::errorText(int n_key)
+{
+    return ErrorDictionary::Instance().getErrorById(n_key);
+}
+
+void ElementNamePage::showErrorBox(QWidget *n_page, const QString &n_text)
+{
+    const ErrorDictionary &errors = ErrorDictionary::Instance();
+    MessageBoxes::critical(n_page, errors.getErrorById(errors.getOstraIDEBeginKey() + 1), n_text);
+}
+
 OstraClass *ElementNamePage::currentClass() const
 {
     return m_class;
@@ -121,15 +132,4 @@ bool ElementNamePage::limitDescription(QTextEdit *n_edit, int n_limit)
     n_edit->setPlainText(text.left(n_limit));
     n_edit->moveCursor(QTextCursor::End);
     return true;
-}
-
-QString ElementNamePage::errorText(int n_key)
-{
-    return ErrorDictionary::Instance().getErrorById(n_key);
-}
-
-void ElementNamePage::showErrorBox(QWidget *n_page, const QString &n_text)
-{
-    const ErrorDictionary &errors = ErrorDictionary::Instance();
-    MessageBoxes::critical(n_page, errors.getErrorById(errors.getOstraIDEBeginKey() + 1), n_text);
 }

@@ -37,9 +37,6 @@ public:
 
     // A page title: the name, cut to 15 characters followed by "..." when longer.
     static QString pageTitle(const QString &n_name);
-    // Cuts the description field's text to n_limit characters, the cursor at its end; true when
-    // it had to cut.
-    static bool limitDescription(QTextEdit *n_edit, int n_limit);
     // A critical box titled "Error" over the page.
     static void showErrorBox(QWidget *n_page, const QString &n_text);
     // A page's message of that error-dictionary key: to the error pane through the colleague
@@ -47,6 +44,9 @@ public:
     template<typename Colleague>
     static void report(QWidget *n_page, Colleague *n_colleague, const QString &n_uid, int n_key,
                        bool n_boxWithoutColleague);
+    // Cuts the description field's text to n_limit characters, the cursor at its end; true when
+    // it had to cut.
+    static bool limitDescription(QTextEdit *n_edit, int n_limit);
 
 signals:
     void nameEdited();

@@ -395,16 +395,16 @@
         <translation>Violating the integrity of the class. It is impossible to test.</translation>
     </message>
     <message>
+        <source>Значение сравнения в строке %1 не является числом.</source>
+        <translation>The comparison value in row %1 is not a number.</translation>
+    </message>
+    <message>
         <source>Вычисление прервано: превышено допустимое время выполнения.</source>
         <translation>Evaluation stopped: it ran past its time limit.</translation>
     </message>
     <message>
         <source>Имена переменных должны быть непустыми, неповторяющимися и состоять из латинских букв, цифр и знака подчёркивания.</source>
         <translation>Variable names must be non-empty, unique and made of latin letters, digits and underscores.</translation>
-    </message>
-    <message>
-        <source>Значение сравнения в строке %1 не является числом.</source>
-        <translation>The comparison value in row %1 is not a number.</translation>
     </message>
     <message>
         <source>Наименование</source>
