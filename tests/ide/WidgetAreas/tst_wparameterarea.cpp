@@ -320,6 +320,9 @@ void tst_wParameterArea::goneOrOwnerlessParameter()
     QCOMPARE(page.mediator.errors, QStringList{ErrorDictionary::Instance().getErrorById(511)});
     QVERIFY(!page.fixture.root()->parametersContains(QStringLiteral("p3")));
     QCOMPARE(cd->getShortName(), QStringLiteral("cd"));
+    page.page.updateView();
+    QCOMPARE(page.child<QTableWidget>("twLinkRules")->rowCount(), 0);
+    QCOMPARE(page.child<QTableWidget>("twLinkConstraint")->rowCount(), 0);
 }
 
 void tst_wParameterArea::creatorMakesAFreshPageEachTime()
