@@ -11,6 +11,9 @@
 #include <vector>
 
 #include <QByteArray>
+#include <QElapsedTimer>
+
+#include <malloc.h>
 
 struct PairedRatio
 {
@@ -56,6 +59,17 @@ inline PairedRatio pairedRatio(int n_pairs, const std::function<double()> &n_fir
         second.push_back(n_second());
     }
     return ratioOfPairs(first, second);
+}
+
+// The time of one run in milliseconds, started on a settled heap: freeing many small blocks leaves
+// the allocator work that the next run would otherwise pay for.
+inline double settledMillis(const std::function<void()> &n_run)
+{
+    malloc_trim(0);
+    QElapsedTimer timer;
+    timer.start();
+    n_run();
+    return timer.nsecsElapsed() / 1e6;
 }
 
 inline void printFigure(const QByteArray &n_name, double n_value)

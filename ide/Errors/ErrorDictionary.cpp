@@ -240,6 +240,8 @@ void ErrorDictionary::gatherHash()
     insert(m_ostraIDEBeginKey + ERROR_IDE_NO_INPUTS, QObject::tr("Отсутствуют входные параметры."));
     insert(m_ostraIDEBeginKey + ERROR_IDE_NO_OUTPUTS,
            QObject::tr("Отсутствуют выходные параметры."));
+    insert(m_ostraIDEBeginKey + ERROR_IDE_BAD_COMPARISON_VALUE,
+           QObject::tr("Значение сравнения в строке %1 не является числом."));
     insert(m_ostraIDEBeginKey + ERROR_IDE_EVALUATION_TIMEOUT,
            QObject::tr("Вычисление прервано: превышено допустимое время выполнения."));
     insert(m_ostraIDEBeginKey + ERROR_IDE_BAD_VARIABLE_NAME,

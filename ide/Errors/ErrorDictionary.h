@@ -15,6 +15,8 @@ public:
     // Offsets in the environment range of the class test's two messages.
     static const int ERROR_IDE_NO_INPUTS = 270;
     static const int ERROR_IDE_NO_OUTPUTS = 280;
+    // A value of the constraint builder's row %1 makes no literal (a number that does not read).
+    static const int ERROR_IDE_BAD_COMPARISON_VALUE = 310;
     // A relation body's evaluation ran past the time budget and was stopped.
     static const int ERROR_IDE_EVALUATION_TIMEOUT = 290;
     // A script relation's variable name is empty, repeated or no identifier.

@@ -2,6 +2,7 @@
 
 #include "Entities/Language/InterfaceLanguage.h"
 #include "Errors/ErrorDictionary.h"
+#include "MessageBoxes.h"
 #include "SlotGuard.h"
 #include "WidgetAreas/MessageItem.h"
 #include "errors/BaseOstraObj.h"
@@ -105,6 +106,17 @@ QString ElementNamePage::pageTitle(const QString &n_name)
 {
     return n_name.size() > TITLE_LENGTH ? n_name.left(TITLE_LENGTH) + QStringLiteral("...")
                                         : n_name;
+}
+
+QString ElementNamePage::errorText(int n_key)
+{
+    return ErrorDictionary::Instance().getErrorById(n_key);
+}
+
+void ElementNamePage::showErrorBox(QWidget *n_page, const QString &n_text)
+{
+    const ErrorDictionary &errors = ErrorDictionary::Instance();
+    MessageBoxes::critical(n_page, errors.getErrorById(errors.getOstraIDEBeginKey() + 1), n_text);
 }
 
 OstraClass *ElementNamePage::currentClass() const

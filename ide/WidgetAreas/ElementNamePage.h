@@ -5,8 +5,9 @@
 #include <QString>
 #include <QWidget>
 
+#include "WidgetAreas/MessageItem.h"
+
 class BaseOstraObj;
-class MessageItem;
 class OstraClass;
 class QLabel;
 class QLineEdit;
@@ -36,6 +37,13 @@ public:
 
     // A page title: the name, cut to 15 characters followed by "..." when longer.
     static QString pageTitle(const QString &n_name);
+    // A critical box titled "Error" over the page.
+    static void showErrorBox(QWidget *n_page, const QString &n_text);
+    // A page's message of that error-dictionary key: to the error pane through the colleague
+    // (for the element n_uid), or without one, when n_boxWithoutColleague, in a critical box.
+    template<typename Colleague>
+    static void report(QWidget *n_page, Colleague *n_colleague, const QString &n_uid, int n_key,
+                       bool n_boxWithoutColleague);
     // Cuts the description field's text to n_limit characters, the cursor at its end; true when
     // it had to cut.
     static bool limitDescription(QTextEdit *n_edit, int n_limit);
@@ -58,6 +66,7 @@ protected:
     OstraClass *currentClass() const;
 
 private:
+    static QString errorText(int n_key);
     void refuse(const QString &n_text);
 
     OstraClass *m_class = nullptr;
@@ -67,5 +76,18 @@ private:
     QLabel *m_nameLabel = nullptr;
     QLineEdit *m_name = nullptr;
 };
+
+template<typename Colleague>
+void ElementNamePage::report(QWidget *n_page, Colleague *n_colleague, const QString &n_uid,
+                             int n_key, bool n_boxWithoutColleague)
+{
+    const QString text = errorText(n_key);
+    if (n_colleague) {
+        MessageItem message(ERROR_MESSAGE, n_uid, text);
+        n_colleague->sendError(&message);
+    } else if (n_boxWithoutColleague) {
+        showErrorBox(n_page, text);
+    }
+}
 
 #endif // ELEMENTNAMEPAGE_H

@@ -3,18 +3,15 @@
 
 #include "Entities/Language/InterfaceLanguage.h"
 #include "Errors/ErrorDictionary.h"
-#include "MessageBoxes.h"
 #include "SlotGuard.h"
+#include "WidgetAreas/ClassLevelList.h"
 #include "WidgetAreas/ElementNamePage.h"
-#include "WidgetAreas/MessageItem.h"
 #include "errors/IntegrityMsg.h"
 #include "errors/uidgenerators.h"
 #include "model/OstraClass.h"
 #include "workspace/colleagues/ClassColleague.h"
 #include "workspace/routing/CommandItem.h"
 
-#include <QSet>
-#include <QStandardItemModel>
 #include <QTextCursor>
 
 #include <algorithm>
@@ -22,7 +19,6 @@
 
 namespace {
 const int EMPTY_NAME_KEY = 160;
-const int ERROR_TITLE_KEY = 1;
 } // namespace
 
 wClassArea::wClassArea(QWidget *parent) : QWidget(parent), ui(new Ui::wClassArea)
@@ -38,8 +34,7 @@ wClassArea::~wClassArea() = default;
 
 QString wClassArea::cut(const QString &n_name)
 {
-    return n_name.size() > LEVEL_TEXT_LIMIT ? n_name.left(LEVEL_TEXT_LIMIT) + QStringLiteral("...")
-                                            : n_name;
+    return ClassLevelList::cut(n_name);
 }
 
 void wClassArea::setSortedLevelsCB(QMultiHash<QString, QString> &n_levels)
@@ -54,31 +49,7 @@ void wClassArea::setSortedLevelsCB(QMultiHash<QString, QString> &n_levels)
 
 void wClassArea::fillLevels(std::vector<Level> &n_levels, bool n_mayRepeat)
 {
-    // Plain comparison of the names (case-sensitive, not locale-aware); the id orders equal names.
-    std::sort(n_levels.begin(), n_levels.end(), [](const Level &a, const Level &b) {
-        return a.name < b.name || (a.name == b.name && a.id < b.id);
-    });
-    ui->cbLevel->clear();
-    QSet<QString> listed;
-    if (n_mayRepeat)
-        listed.reserve(int(n_levels.size()));
-    QList<QStandardItem *> entries;
-    entries.reserve(int(n_levels.size()));
-    for (const Level &level : n_levels) {
-        if (n_mayRepeat) {
-            if (listed.contains(level.id))
-                continue;
-            listed.insert(level.id);
-        }
-        auto *entry = new QStandardItem(cut(level.name));
-        entry->setData(level.id, Qt::UserRole);
-        entry->setToolTip(level.name);
-        entries.append(entry);
-    }
-    // One insertion for the whole list: the combo makes the first entry current, as it does
-    // for entries added one by one.
-    if (auto *model = qobject_cast<QStandardItemModel *>(ui->cbLevel->model()))
-        model->invisibleRootItem()->appendRows(entries);
+    ClassLevelList::fill(ui->cbLevel, n_levels, n_mayRepeat);
 }
 
 void wClassArea::setData(OstraClass *n_root)
@@ -254,15 +225,7 @@ void wClassArea::refuseClash()
 
 void wClassArea::report(int n_key, bool n_boxWithoutColleague)
 {
-    const ErrorDictionary &errors = ErrorDictionary::Instance();
-    const QString text = errors.getErrorById(n_key);
-    if (m_colleague) {
-        MessageItem message(ERROR_MESSAGE, m_uid, text);
-        m_colleague->sendError(&message);
-    } else if (n_boxWithoutColleague) {
-        MessageBoxes::critical(
-            this, errors.getErrorById(errors.getOstraIDEBeginKey() + ERROR_TITLE_KEY), text);
-    }
+    ElementNamePage::report(this, m_colleague, m_uid, n_key, n_boxWithoutColleague);
 }
 
 void wClassArea::setClassWindowTitle()

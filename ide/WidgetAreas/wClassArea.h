@@ -1,6 +1,7 @@
 #ifndef WCLASSAREA_H
 #define WCLASSAREA_H
 
+#include "WidgetAreas/ClassLevelList.h"
 #include "workspace/routing/BaseCRUD.h"
 #include "workspace/routing/BaseWidget.h"
 
@@ -28,7 +29,7 @@ public:
     static const int NAME_LIMIT = 255;
     static const int DESCRIPTION_LIMIT = 5000;
     // Longer class names are listed cut to this many characters and "...".
-    static const int LEVEL_TEXT_LIMIT = 50;
+    static const int LEVEL_TEXT_LIMIT = ClassLevelList::TEXT_LIMIT;
 
     explicit wClassArea(QWidget *parent = nullptr);
     ~wClassArea() override;
@@ -67,11 +68,7 @@ private slots:
     void on_cbLevel_activated(const QString &n_text);
 
 private:
-    struct Level
-    {
-        QString name;
-        QString id;
-    };
+    typedef ClassLevelList::Level Level;
     // The page's own lists hold each class once; a caller's name -> id hash may repeat an id.
     void fillLevels(std::vector<Level> &n_levels, bool n_mayRepeat);
     // Fills the parent list with every class when setData left it to be filled.

@@ -395,6 +395,10 @@
         <translation>Violating the integrity of the class. It is impossible to test.</translation>
     </message>
     <message>
+        <source>Значение сравнения в строке %1 не является числом.</source>
+        <translation>The comparison value in row %1 is not a number.</translation>
+    </message>
+    <message>
         <source>Вычисление прервано: превышено допустимое время выполнения.</source>
         <translation>Evaluation stopped: it ran past its time limit.</translation>
     </message>
@@ -982,6 +986,13 @@
     </message>
 </context>
 <context>
+    <name>dBaseConstraintInParameter</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
     <name>dChooseParamRule</name>
     <message>
         <source>Выбор параметра</source>
@@ -1162,6 +1173,13 @@
     </message>
 </context>
 <context>
+    <name>wBaseComparisonConstraint</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
     <name>wChangeRelation</name>
     <message>
         <source>Form</source>
@@ -1255,6 +1273,52 @@
     <message>
         <source>Ошибки</source>
         <translation>Errors</translation>
+    </message>
+</context>
+<context>
+    <name>wLogicComparisonConstraint</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>wParameterArea</name>
+    <message>
+        <source>Form</source>
+        <translation>Parameter Properties</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Тип данных</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Правила</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>Ограничения</source>
+        <translation>Constraints</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
     </message>
 </context>
 <context>

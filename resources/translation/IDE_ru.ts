@@ -395,6 +395,10 @@
         <translation>Нарушена целостность класса. Невозможно провести тестирование.</translation>
     </message>
     <message>
+        <source>Значение сравнения в строке %1 не является числом.</source>
+        <translation>Значение сравнения в строке %1 не является числом.</translation>
+    </message>
+    <message>
         <source>Вычисление прервано: превышено допустимое время выполнения.</source>
         <translation>Вычисление прервано: превышено допустимое время выполнения.</translation>
     </message>
@@ -982,6 +986,13 @@
     </message>
 </context>
 <context>
+    <name>dBaseConstraintInParameter</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
     <name>dChooseParamRule</name>
     <message>
         <source>Выбор параметра</source>
@@ -1162,6 +1173,13 @@
     </message>
 </context>
 <context>
+    <name>wBaseComparisonConstraint</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
     <name>wChangeRelation</name>
     <message>
         <source>Form</source>
@@ -1255,6 +1273,52 @@
     <message>
         <source>Ошибки</source>
         <translation>Ошибки</translation>
+    </message>
+</context>
+<context>
+    <name>wLogicComparisonConstraint</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>wParameterArea</name>
+    <message>
+        <source>Form</source>
+        <translation>Свойства параметра</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Наименование</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>Тип данных</source>
+        <translation>Тип данных</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>Правила</source>
+        <translation>Правила</translation>
+    </message>
+    <message>
+        <source>Ограничения</source>
+        <translation>Ограничения</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
     </message>
 </context>
 <context>

@@ -190,6 +190,8 @@ inline const std::vector<ExpectedText> &expectedErrorTexts()
          "Violating the integrity of the class. It is impossible to test.", nullptr},
         {10270, "Отсутствуют входные параметры.", "No input parameters.", nullptr},
         {10280, "Отсутствуют выходные параметры.", "No output parameters.", nullptr},
+        {10310, "Значение сравнения в строке %1 не является числом.",
+         "The comparison value in row %1 is not a number.", nullptr},
         {10290, "Вычисление прервано: превышено допустимое время выполнения.",
          "Evaluation stopped: it ran past its time limit.", nullptr},
         {10300,

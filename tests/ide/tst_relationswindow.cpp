@@ -385,10 +385,12 @@ struct Window
         QTreeWidgetItem *item =
             tree->findItems(n_parameter, Qt::MatchExactly | Qt::MatchRecursive).first();
         doubleClick(tree, item);
-        auto *links = page()->findChild<QTableWidget *>(QStringLiteral("twLinks"));
         QStringList listed;
-        for (int row = 0; row < links->rowCount(); ++row)
-            listed << links->item(row, 0)->text();
+        for (const char *name : {"twLinkRules", "twLinkConstraint"}) {
+            auto *links = page()->findChild<QTableWidget *>(QLatin1String(name));
+            for (int row = 0; row < links->rowCount(); ++row)
+                listed << links->item(row, 0)->text();
+        }
         listed.sort();
         return listed;
     }

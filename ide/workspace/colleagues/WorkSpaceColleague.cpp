@@ -567,7 +567,8 @@ WidgetWrapper *WorkSpaceColleague::saveAllPasses(bool &n_result)
                     firstRefused = wrapper;
                 continue;
             }
-            tellSaved(wrapper, false);
+            // Every successful save refreshes the parameter pages' link tables, in save-all too.
+            tellSaved(wrapper, true);
             wrapper->setTitle(wrapper->getWidget()->windowTitle());
             tabs()->setTabText(tabs()->indexOf(wrapper->getWidget()), wrapper->getTitle());
         }

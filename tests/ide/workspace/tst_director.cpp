@@ -69,10 +69,10 @@ struct Body
     QTabWidget *informationTabs() { return director.informationBuilder()->getTabWidget(); }
     QWidget *errorPane() { return director.informationBuilder()->getWidgets().at(0)->getWidget(); }
     QTableWidget *errorTable() { return errorPane()->findChild<QTableWidget *>(); }
-    // The short-name field of the page in front.
+    // The name field of the parameter page in front.
     QLineEdit *shortNameField()
     {
-        return editorTabs()->currentWidget()->findChild<QLineEdit *>(QStringLiteral("leShortName"));
+        return editorTabs()->currentWidget()->findChild<QLineEdit *>(QStringLiteral("leName"));
     }
     QStringList errorRows()
     {
@@ -674,9 +674,11 @@ void tst_Director::clearingFreesEveryPage()
 void tst_Director::throwingSlotIsReportedNotFatal()
 {
     OstraModel model;
+    const ClassPtr root = rootWithParameter(model);
     Body body;
-    body.open(model.getRootClass().data());
-    body.execute(CREATE, PARAMETER_WINDOW, model.getRootClass()->getId());
+    body.open(root.data());
+    // A page tells of edits once it has loaded its element.
+    body.execute(UPDATE, PARAMETER_WINDOW, QStringLiteral("p"));
     WidgetWrapper *wrapper = body.director.workSpaceColleague()->getWidgetWrappers().at(0);
     connect(wrapper, &WidgetWrapper::changeDataWidget, this,
             [] { throw std::runtime_error("broken listener"); });

@@ -185,16 +185,22 @@ void tst_Wrappers::saveRefreshesUidAndTitleEvenWhenRefused()
 
 void tst_Wrappers::editsAreRelayed()
 {
+    OstraModel model;
+    const ClassPtr root = model.getRootClass();
+    root->addParameter(makeParameter(QStringLiteral("p")));
     ObjectFactory factory;
     std::unique_ptr<WidgetWrapper> wrapper(
         factory.create(PARAMETER_WINDOW, QStringLiteral("NoName")));
+    // A page tells of edits once it has loaded its element.
+    wrapper->setData(root.data());
+    wrapper->setEditData(root.data(), QStringLiteral("p"));
     QSignalSpy changes(wrapper.get(), &WidgetWrapper::changeDataWidget);
-    auto *name = wrapper->getWidget()->findChild<QLineEdit *>(QStringLiteral("leShortName"));
+    auto *name = wrapper->getWidget()->findChild<QLineEdit *>(QStringLiteral("leName"));
     QVERIFY(name);
     QTest::keyClicks(name, QStringLiteral("ab"));
     QCOMPARE(changes.count(), 2);
-    // A change made by the program is no user edit.
-    name->setText(QStringLiteral("set"));
+    // Relabelling the page is no user edit.
+    wrapper->retranslateUI();
     QCOMPARE(changes.count(), 2);
 }
 

@@ -210,7 +210,7 @@ void tst_ProjectActions::closePromptSavesEveryTab()
     for (int index = 0; index < 2; ++index) {
         CommandItem open(UPDATE, PARAMETER_WINDOW, ids.at(index));
         c.director.workSpaceColleague()->execute(&open);
-        auto *name = tabs->widget(index)->findChild<QLineEdit *>(QStringLiteral("leShortName"));
+        auto *name = tabs->widget(index)->findChild<QLineEdit *>(QStringLiteral("leName"));
         name->selectAll();
         QTest::keyClicks(name, names.at(index));
     }
