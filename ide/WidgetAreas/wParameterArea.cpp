@@ -168,12 +168,10 @@ void wParameterArea::setEditData(OstraClass *, QString n_id)
     m_loaded = false;
     showLinks(*parameter);
     // A stored text longer than the typing limits is shown and saved whole.
-    const QString name = parameter->getShortName();
-    ui->leName->setMaxLength(std::max(int(NAME_LIMIT), name.size()));
-    ui->leName->setText(name);
+    ElementNamePage::loadLimited(ui->leName, parameter->getShortName(), NAME_LIMIT);
     ui->leValue->setText(parameter->getDefaultValueStr());
     const QString description = parameter->getDescription();
-    m_descriptionLimit = std::max(int(DESCRIPTION_LIMIT), description.size());
+    m_descriptionLimit = ElementNamePage::loadedLimit(DESCRIPTION_LIMIT, description);
     ui->teDescription->setPlainText(description);
     // The parameter's own owner: a page loaded without setParent shows it as well.
     if (const QSharedPointer<OstraClass> owner = parameter->getParent()) {
@@ -187,7 +185,7 @@ void wParameterArea::setEditData(OstraClass *, QString n_id)
         ui->cbDataType->setCurrentText(parameterText(NUMBER_TITLE_KEY));
     else if (parameter->getValueType() == QVariant::String)
         ui->cbDataType->setCurrentText(parameterText(TEXT_TITLE_KEY));
-    setWindowTitle(ElementNamePage::pageTitle(name));
+    setWindowTitle(ElementNamePage::pageTitle(parameter->getShortName()));
     m_loaded = true;
 }
 
