@@ -22,7 +22,6 @@
 
 namespace {
 const QString NEW_PAGE_TITLE = QStringLiteral("NoName");
-const QString EDIT_MARK = QStringLiteral("*");
 
 QString className()
 {
@@ -456,15 +455,26 @@ void WorkSpaceColleague::deleteRuleOrConstraint(OstraClass *n_current, CommandIt
 
 // ---- saving, edit marks and tab close ----
 
-WidgetWrapper *WorkSpaceColleague::currentWrapper() const
+WidgetWrapper *WorkSpaceColleague::wrapperOf(const QWidget *n_page) const
 {
-    QWidget *page = tabs() ? tabs()->currentWidget() : nullptr;
-    if (!page)
+    if (!n_page)
         return nullptr;
     for (WidgetWrapper *wrapper : m_wrappers)
-        if (wrapper->getWidget() == page)
+        if (wrapper->getWidget() == n_page)
             return wrapper;
     return nullptr;
+}
+
+WidgetWrapper *WorkSpaceColleague::currentWrapper() const
+{
+    return wrapperOf(tabs() ? tabs()->currentWidget() : nullptr);
+}
+
+void WorkSpaceColleague::markSaved(WidgetWrapper *n_wrapper)
+{
+    n_wrapper->setTitle(n_wrapper->getWidget()->windowTitle());
+    n_wrapper->setEdited(false);
+    tabs()->setTabText(tabs()->indexOf(n_wrapper->getWidget()), n_wrapper->tabText());
 }
 
 void WorkSpaceColleague::sendTitle(WidgetWrapper *n_wrapper, const QString &n_title)
@@ -483,10 +493,10 @@ void WorkSpaceColleague::tellSaved(WidgetWrapper *n_wrapper, bool n_refreshParam
     const bool classOrParameter = kind == CLASS_WINDOW || kind == PARAMETER_WINDOW;
     // A page refreshed by another's save keeps its own edit mark: its edits are still unsaved.
     auto retitle = [this](QWidget *n_page) {
-        const int index = tabs()->indexOf(n_page);
-        const bool marked = tabs()->tabText(index).endsWith(EDIT_MARK)
-                            && tabs()->tabText(index) != n_page->windowTitle();
-        tabs()->setTabText(index, n_page->windowTitle() + (marked ? EDIT_MARK : QString()));
+        const WidgetWrapper *wrapper = wrapperOf(n_page);
+        tabs()->setTabText(
+            tabs()->indexOf(n_page),
+            WidgetWrapper::tabText(n_page->windowTitle(), wrapper && wrapper->isEdited()));
     };
     if (classOrParameter) {
         for (wClassTestArea *page : openPages<wClassTestArea>()) {
@@ -526,12 +536,10 @@ bool WorkSpaceColleague::save()
         reportTestTabNotSaved();
         return false;
     }
-    const int index = tabs()->currentIndex();
     if (!wrapper->save(true))
         return false;
     tellSaved(wrapper, true);
-    wrapper->setTitle(wrapper->getWidget()->windowTitle());
-    tabs()->setTabText(index, wrapper->getTitle());
+    markSaved(wrapper);
     return true;
 }
 
@@ -553,7 +561,6 @@ WidgetWrapper *WorkSpaceColleague::saveAllPasses(bool &n_result)
     clearUnuseWidgetWrapper();
     n_result = true;
     WidgetWrapper *firstRefused = nullptr;
-    QSet<QWidget *> refused;
     const QList<WidgetWrapper *> wrappers = m_wrappers;
     for (TypeWorkSpaceWindow kind :
          {PARAMETER_WINDOW, CLASS_WINDOW, RELATION_WINDOW, RULE_WINDOW}) {
@@ -562,21 +569,22 @@ WidgetWrapper *WorkSpaceColleague::saveAllPasses(bool &n_result)
                 continue;
             if (!wrapper->save(false)) {
                 n_result = false;
-                refused.insert(wrapper->getWidget());
                 if (!firstRefused)
                     firstRefused = wrapper;
                 continue;
             }
             tellSaved(wrapper, false);
-            wrapper->setTitle(wrapper->getWidget()->windowTitle());
-            tabs()->setTabText(tabs()->indexOf(wrapper->getWidget()), wrapper->getTitle());
+            markSaved(wrapper);
         }
     }
-    // A refused page keeps its tab text, so its unsaved edits still show their mark.
+    // A refused page is still edited, so its unsaved edits still show their mark.
     if (QTabWidget *tabWidget = tabs())
-        for (int index = 0; index < tabWidget->count(); ++index)
-            if (!refused.contains(tabWidget->widget(index)))
-                tabWidget->setTabText(index, tabWidget->widget(index)->windowTitle());
+        for (int index = 0; index < tabWidget->count(); ++index) {
+            const WidgetWrapper *wrapper = wrapperOf(tabWidget->widget(index));
+            tabWidget->setTabText(index,
+                                  WidgetWrapper::tabText(tabWidget->widget(index)->windowTitle(),
+                                                         wrapper && wrapper->isEdited()));
+        }
     return firstRefused;
 }
 
@@ -641,11 +649,11 @@ void WorkSpaceColleague::changeWidgetData()
             wrapper = currentWrapper();
         if (!wrapper || !m_wrappers.contains(wrapper) || !isOpen(wrapper))
             return;
-        const int index = tabs()->indexOf(wrapper->getWidget());
+        wrapper->setEdited(true);
         // An element never saved has no tree row yet: its first save adds one.
         if (getCloseBaseOstraObj(wrapper->getUid(), wrapper->getTypeWorkSpaceWindow()))
-            sendTitle(wrapper, wrapper->getTitle() + EDIT_MARK);
-        tabs()->setTabText(index, wrapper->getTitle() + EDIT_MARK);
+            sendTitle(wrapper, wrapper->tabText());
+        tabs()->setTabText(tabs()->indexOf(wrapper->getWidget()), wrapper->tabText());
     });
 }
 

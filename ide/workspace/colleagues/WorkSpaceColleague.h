@@ -79,6 +79,10 @@ private:
     // The open wrapper of that uid and kind; a closed one met on the way leaves the list.
     WidgetWrapper *findOpen(const QString &n_uid, TypeWorkSpaceWindow n_kind);
     WidgetWrapper *currentWrapper() const;
+    // The wrapper of that page; null when none holds it.
+    WidgetWrapper *wrapperOf(const QWidget *n_page) const;
+    // A saved page: titled after its window title, unmarked.
+    void markSaved(WidgetWrapper *n_wrapper);
     void dropAt(int n_index);
     void sendTitle(WidgetWrapper *n_wrapper, const QString &n_title);
     void createPage(CommandItem *n_command);

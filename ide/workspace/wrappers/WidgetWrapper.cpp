@@ -260,6 +260,26 @@ bool WidgetWrapper::isInside() const
     return m_inside;
 }
 
+void WidgetWrapper::setEdited(bool n_edited)
+{
+    m_edited = n_edited;
+}
+
+bool WidgetWrapper::isEdited() const
+{
+    return m_edited;
+}
+
+QString WidgetWrapper::tabText() const
+{
+    return tabText(getTitle(), m_edited);
+}
+
+QString WidgetWrapper::tabText(const QString &n_title, bool n_edited)
+{
+    return n_edited ? n_title + QLatin1Char('*') : n_title;
+}
+
 void WidgetWrapper::onChangeWidget()
 {
     SlotGuard::run([this] { emit changeDataWidget(); });

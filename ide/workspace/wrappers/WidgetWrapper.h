@@ -49,6 +49,13 @@ public:
     void setViewModeWindow(bool n_inside);
     bool isInside() const;
 
+    // Whether the page holds edits not saved yet; its tab text carries the edit mark then.
+    void setEdited(bool n_edited);
+    bool isEdited() const;
+    // The tab text: the title, followed by the edit mark "*" while edited.
+    QString tabText() const;
+    static QString tabText(const QString &n_title, bool n_edited);
+
 signals:
     void changeDataWidget();
 
@@ -65,6 +72,7 @@ private:
     QString m_title;
     QString m_uid;
     bool m_inside = true;
+    bool m_edited = false;
     BaseWidget *m_baseWidget = nullptr;
 };
 
