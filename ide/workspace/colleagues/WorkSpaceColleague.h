@@ -17,6 +17,7 @@ class BaseOstraObj;
 class CommandItem;
 class ConstraintModel;
 class IDEBuilder;
+class KindTable;
 class OstraClass;
 class RuleModel;
 class ObjectFactory;
@@ -60,6 +61,13 @@ public:
                                                       TypeWorkSpaceWindow n_kind) const;
     QString getCloseParentObj(const QString &n_uid, TypeWorkSpaceWindow n_kind) const;
 
+    // The deletes of the table of kinds' rows: each deletes the element of the command from the
+    // model and closes the tabs that show it or what went with it.
+    void deleteClass(OstraClass *n_current, CommandItem *n_command);
+    void deleteParameter(OstraClass *n_current, CommandItem *n_command);
+    void deleteRelation(OstraClass *n_current, CommandItem *n_command);
+    void deleteRuleOrConstraint(OstraClass *n_current, CommandItem *n_command);
+
     void runCurrentTest();
     void showCurrentGraph();
     void filterCurrentTest();
@@ -89,10 +97,6 @@ private:
     void readTestPage(CommandItem *n_command);
     void updatePage(CommandItem *n_command);
     void deleteElement(CommandItem *n_command);
-    void deleteClass(OstraClass *n_current, CommandItem *n_command);
-    void deleteParameter(OstraClass *n_current, CommandItem *n_command);
-    void deleteRelation(OstraClass *n_current, CommandItem *n_command);
-    void deleteRuleOrConstraint(OstraClass *n_current, CommandItem *n_command);
 
     // Deletes the open pages of the wrappers whose uid is in the set and whose kind is in the
     // kinds, and drops those wrappers; nothing goes to the trees.
@@ -118,6 +122,7 @@ private:
     void onCurrentTestPage(Call n_call);
 
     IDEBuilder *m_builder;
+    const KindTable &m_kinds;
     std::unique_ptr<ObjectFactory> m_factory;
     QList<WidgetWrapper *> m_wrappers;
     QHash<TypeWorkSpaceWindow, BaseColleague *> m_colleagues;
