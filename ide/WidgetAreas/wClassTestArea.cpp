@@ -437,31 +437,12 @@ void wClassTestArea::testRoad()
             makeGraphDialog(nullptr);
         m_graphDialog->drawGraph(m_algorithmSolution);
         m_textAlgorithm = gatherTextAlgorithm(solution);
-    } catch (const BadValueFromRule &e) {
-        reportFailure(e.toString(true), e.toString(true));
-    } catch (const NoElementExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
     } catch (const ValuesTypesMismatchExceptionOstra &e) {
+        // The one failure whose text names the parameter it is about.
         reportFailure(e.toString(true) + QLatin1Char(' ') + e.getParameterId(), e.toString(true));
-    } catch (const NoIdExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
-    } catch (const NoKnownParametersExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
-    } catch (const NoRequiredParametersExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
-    } catch (const LoopExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
-    } catch (const NotEnoughDataExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
-    } catch (const InconsistencyDataExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
-    } catch (const InitScriptParameterExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
-    } catch (const CalculationExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
-    } catch (const BadValueExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
     } catch (const ExceptionOstra &e) {
+        // Every other failure of the model or the solver: its own text, through the virtual
+        // toString.
         reportFailure(e.toString(true), e.toString(true));
     } catch (...) {
         reportFailure(message(m_uncaughtOffset), QString());
