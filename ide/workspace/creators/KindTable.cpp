@@ -80,21 +80,24 @@ std::string kindName(TypeWorkSpaceWindow n_kind)
     return "page kind " + std::to_string(static_cast<int>(n_kind));
 }
 
-// The program's rows: one per kind with an editor page.
+// The program's rows: one per kind with an editor page. Columns: kind, creator, takes a parent,
+// save order, element, parent, subject in a deleted subtree, delete, tree.
 std::vector<KindTable::Row> standardRows()
 {
     return {
         {CLASS_WINDOW, std::make_shared<ClassCreator>(), true, 1, &findClass, &parentClassOf,
-         &findClass, &WorkSpaceColleague::deleteClass},
+         &findClass, &WorkSpaceColleague::deleteClass, KindTable::Tree::PROJECT},
         {PARAMETER_WINDOW, std::make_shared<ParameterCreator>(), true, 0, &findParameter,
-         &ownerOfParameter, &findParameter, &WorkSpaceColleague::deleteParameter},
+         &ownerOfParameter, &findParameter, &WorkSpaceColleague::deleteParameter,
+         KindTable::Tree::PROJECT},
         {RELATION_WINDOW, std::make_shared<RelationshipCreator>(), false, 2, &findRelation, nullptr,
-         nullptr, &WorkSpaceColleague::deleteRelation},
+         nullptr, &WorkSpaceColleague::deleteRelation, KindTable::Tree::RELATIONS},
         {RULE_WINDOW, std::make_shared<RuleCreator>(), true, 3, &findRuleOrConstraint,
-         &relationOfRule, nullptr, &WorkSpaceColleague::deleteRuleOrConstraint},
+         &relationOfRule, nullptr, &WorkSpaceColleague::deleteRuleOrConstraint,
+         KindTable::Tree::RELATIONS},
         // A test page shows a class but edits nothing: no element, no save, no delete.
         {TEST_CLASS_WINDOW, std::make_shared<TestClassCreator>(), false, -1, nullptr, nullptr,
-         &findClass, nullptr},
+         &findClass, nullptr, KindTable::Tree::NONE},
     };
 }
 

@@ -29,6 +29,9 @@ public:
     using DeleteElement = void (WorkSpaceColleague::*)(OstraClass *n_current,
                                                        CommandItem *n_command);
 
+    // The tree whose items show a kind's elements and take their titles.
+    enum class Tree { NONE, PROJECT, RELATIONS };
+
     struct Row
     {
         TypeWorkSpaceWindow kind;
@@ -46,6 +49,7 @@ public:
         // Deletes the element from the model and closes what shows it; null when it cannot be
         // deleted.
         DeleteElement remove;
+        Tree tree;
     };
 
     // Throws std::invalid_argument naming the kind when a kind has two rows or a kind with an
