@@ -41,7 +41,6 @@ QSharedPointer<OstraClass> ownerOrThrow(const QSharedPointer<Element> &n_element
         PointerIsNull(className(), executeName(), nullptr).raise();
     return owner;
 }
-
 } // namespace
 
 WorkSpaceColleague::WorkSpaceColleague(BaseMediator *n_mediator, IDEBuilder *n_builder, QObject *)
@@ -453,6 +452,14 @@ void WorkSpaceColleague::markSaved(WidgetWrapper *n_wrapper)
     tabs()->setTabText(tabs()->indexOf(n_wrapper->getWidget()), n_wrapper->tabText());
 }
 
+void WorkSpaceColleague::retitle(QWidget *n_page)
+{
+    const WidgetWrapper *wrapper = wrapperOf(n_page);
+    tabs()->setTabText(
+        tabs()->indexOf(n_page),
+        WidgetWrapper::tabText(n_page->windowTitle(), wrapper && wrapper->isEdited()));
+}
+
 void WorkSpaceColleague::sendTitle(WidgetWrapper *n_wrapper, const QString &n_title)
 {
     CommandItem command(UPDATE, n_wrapper->getTypeWorkSpaceWindow(), n_wrapper->getUid(),
@@ -468,12 +475,6 @@ void WorkSpaceColleague::tellSaved(WidgetWrapper *n_wrapper, bool n_refreshParam
     const TypeWorkSpaceWindow kind = command.getTypeWorkSpace();
     const bool classOrParameter = kind == CLASS_WINDOW || kind == PARAMETER_WINDOW;
     // A page refreshed by another's save keeps its own edit mark: its edits are still unsaved.
-    auto retitle = [this](QWidget *n_page) {
-        const WidgetWrapper *wrapper = wrapperOf(n_page);
-        tabs()->setTabText(
-            tabs()->indexOf(n_page),
-            WidgetWrapper::tabText(n_page->windowTitle(), wrapper && wrapper->isEdited()));
-    };
     if (classOrParameter) {
         for (wClassTestArea *page : openPages<wClassTestArea>()) {
             page->updateItem(&command);
@@ -554,12 +555,8 @@ WidgetWrapper *WorkSpaceColleague::saveAllPasses(bool &n_result)
     }
     // A refused page is still edited, so its unsaved edits still show their mark.
     if (QTabWidget *tabWidget = tabs())
-        for (int index = 0; index < tabWidget->count(); ++index) {
-            const WidgetWrapper *wrapper = wrapperOf(tabWidget->widget(index));
-            tabWidget->setTabText(index,
-                                  WidgetWrapper::tabText(tabWidget->widget(index)->windowTitle(),
-                                                         wrapper && wrapper->isEdited()));
-        }
+        for (int index = 0; index < tabWidget->count(); ++index)
+            retitle(tabWidget->widget(index));
     return firstRefused;
 }
 

@@ -91,6 +91,8 @@ private:
     WidgetWrapper *wrapperOf(const QWidget *n_page) const;
     // A saved page: titled after its window title, unmarked.
     void markSaved(WidgetWrapper *n_wrapper);
+    // The page's tab text from its window title, marked while its wrapper holds edits.
+    void retitle(QWidget *n_page);
     void dropAt(int n_index);
     void sendTitle(WidgetWrapper *n_wrapper, const QString &n_title);
     void createPage(CommandItem *n_command);
