@@ -2,6 +2,7 @@
 #include "Entities/Language/StartLanguage.h"
 #include "Errors/ErrorDictionary.h"
 #include "frmMainIDE.h"
+#include "workspace/creators/KindTable.h"
 
 #include <QApplication>
 #include <QFile>
@@ -12,6 +13,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 
 namespace {
 
@@ -103,6 +105,14 @@ int main(int argc, char *argv[])
                    "QT_QPA_PLATFORM=offscreen.\n",
                    stderr);
         return 2;
+    }
+    // A table of page kinds with a kind twice or one missing is a build fault: say which and stop
+    // before any page could be opened wrong.
+    try {
+        KindTable::standard();
+    } catch (const std::invalid_argument &e) {
+        std::fprintf(stderr, "TORVA: %s\n", e.what());
+        return 3;
     }
     qSetGlobalQHashSeed(0);
     g_toolkitHandler = qInstallMessageHandler(startUpMessageHandler);

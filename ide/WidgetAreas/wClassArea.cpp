@@ -5,6 +5,7 @@
 #include "Errors/ErrorDictionary.h"
 #include "SlotGuard.h"
 #include "WidgetAreas/ClassLevelList.h"
+#include "WidgetAreas/ClassPageChecks.h"
 #include "WidgetAreas/ElementNamePage.h"
 #include "errors/IntegrityMsg.h"
 #include "errors/uidgenerators.h"
@@ -154,13 +155,13 @@ QSharedPointer<OstraClass> wClassArea::chosenParent()
     return classOf(m_parentUid);
 }
 
-bool wClassArea::siblingNamed(const OstraClass &n_parent, const QString &n_name,
-                              const QString &n_except) const
+QSharedPointer<OstraClass> wClassArea::movedTo(const QSharedPointer<OstraClass> &n_edited)
 {
-    const auto siblings = n_parent.getOwnClassesSet();
-    return std::any_of(siblings.cbegin(), siblings.cend(), [&](const auto &sibling) {
-        return sibling->getShortName() == n_name && sibling->getId() != n_except;
-    });
+    const QSharedPointer<OstraClass> present = n_edited->getParent();
+    if (m_uid == m_root->getId() || !present || ui->cbLevel->currentIndex() < 0)
+        return nullptr;
+    const QSharedPointer<OstraClass> parent = chosenParent();
+    return parent->getId() != present->getId() ? parent : nullptr;
 }
 
 bool wClassArea::save()
@@ -171,16 +172,20 @@ bool wClassArea::save()
     if (m_colleague && m_showErrors)
         m_colleague->clearError();
     const QString name = ui->leName->text();
-    if (m_uid.isEmpty()) {
-        const QSharedPointer<OstraClass> parent = chosenParent();
-        if (name.trimmed().isEmpty()) {
-            report(ErrorDictionary::Instance().getOstraIDEBeginKey() + EMPTY_NAME_KEY, true);
-            return false;
-        }
-        if (siblingNamed(*parent, name, QString())) {
-            refuseClash();
-            return false;
-        }
+    // Looked up before the checks, so that an unknown id throws whatever the name.
+    const QSharedPointer<OstraClass> edited = m_uid.isEmpty() ? nullptr : classOf(m_uid);
+    const QSharedPointer<OstraClass> parent = edited ? nullptr : chosenParent();
+    if (ClassPageChecks::emptyName(name)) {
+        report(ErrorDictionary::Instance().getOstraIDEBeginKey() + EMPTY_NAME_KEY, true);
+        return false;
+    }
+    // Checked before anything is written or moved, so a refusal changes nothing.
+    const QSharedPointer<OstraClass> target = edited ? movedTo(edited) : parent;
+    if (target && ClassPageChecks::nameTaken(*target, name, m_uid)) {
+        refuseClash();
+        return false;
+    }
+    if (!edited) {
         // A new class shares the model's relations, so rules bound in it see the model's store.
         auto created = QSharedPointer<OstraClass>::create(uidgenerators::genUid(),
                                                           m_root->getRelationsStorage());
@@ -189,24 +194,8 @@ bool wClassArea::save()
         parent->addClass(created);
         m_uid = created->getId();
     } else {
-        const QSharedPointer<OstraClass> edited = classOf(m_uid);
-        if (name.trimmed().isEmpty()) {
-            report(ErrorDictionary::Instance().getOstraIDEBeginKey() + EMPTY_NAME_KEY, true);
-            return false;
-        }
-        const bool isRoot = m_uid == m_root->getId();
-        const QSharedPointer<OstraClass> present = edited->getParent();
-        if (!isRoot && present && ui->cbLevel->currentIndex() >= 0) {
-            const QSharedPointer<OstraClass> parent = chosenParent();
-            if (parent->getId() != present->getId()) {
-                // Checked and moved before anything is written, so a refusal changes nothing.
-                if (siblingNamed(*parent, name, m_uid)) {
-                    refuseClash();
-                    return false;
-                }
-                present->changeParent(edited, parent);
-            }
-        }
+        if (target)
+            edited->getParent()->changeParent(edited, target);
         edited->setShortName(name);
         edited->setDescription(ui->teDescription->toPlainText());
     }

@@ -76,8 +76,8 @@ private:
     void changeLanguage();
     QSharedPointer<OstraClass> classOf(const QString &n_id) const;
     QSharedPointer<OstraClass> chosenParent();
-    bool siblingNamed(const OstraClass &n_parent, const QString &n_name,
-                      const QString &n_except) const;
+    // The class an edited class moves under (the chosen level), null when it stays.
+    QSharedPointer<OstraClass> movedTo(const QSharedPointer<OstraClass> &n_edited);
     void report(int n_key, bool n_boxWithoutColleague);
     void refuseClash();
     static QString cut(const QString &n_name);

@@ -10,6 +10,7 @@
 #include "WidgetAreas/ClassTestStop.h"
 #include "WidgetAreas/MessageItem.h"
 #include "elements/ScriptEngineGuard.h"
+#include "WidgetAreas/TestResultText.h"
 #include "errors/Exceptions.h"
 #include "model/OstraClass.h"
 #include "solver/BaseAlgorithmData.h"
@@ -37,24 +38,6 @@ const int COLUMN_FIND = 2;
 QString idOf(const QTreeWidgetItem *n_row)
 {
     return n_row->data(COLUMN_NAME, Qt::UserRole).toString();
-}
-
-QString nameWithDescription(const QString &n_name, const QString &n_description)
-{
-    return n_description.isEmpty()
-               ? n_name
-               : n_name + QStringLiteral(" (") + n_description + QLatin1Char(')');
-}
-
-// "name=value;" lines of the parameters, in the table's own order.
-QString valueLines(const QHash<QString, QSharedPointer<ParameterModel>> &n_parameters)
-{
-    QString text;
-    for (const QSharedPointer<ParameterModel> &parameter : n_parameters)
-        if (parameter)
-            text += parameter->getShortName() + QLatin1Char('=') + parameter->getValueStr()
-                    + QStringLiteral(";\n");
-    return text;
 }
 
 bool isBelow(const QTreeWidgetItem *n_row, const QTreeWidgetItem *n_ancestor)
@@ -467,26 +450,9 @@ void wClassTestArea::runTest()
             makeGraphDialog(nullptr);
         m_graphDialog->drawGraph(m_algorithmSolution);
         m_textAlgorithm = gatherTextAlgorithm(solution);
-    } catch (const BadValueFromRule &e) {
-        reportFailure(e.toString(true), e.toString(true));
-    } catch (const NoElementExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
     } catch (const ValuesTypesMismatchExceptionOstra &e) {
+        // The one failure whose text names the parameter it is about.
         reportFailure(e.toString(true) + QLatin1Char(' ') + e.getParameterId(), e.toString(true));
-    } catch (const NoIdExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
-    } catch (const NoKnownParametersExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
-    } catch (const NoRequiredParametersExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
-    } catch (const LoopExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
-    } catch (const NotEnoughDataExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
-    } catch (const InconsistencyDataExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
-    } catch (const InitScriptParameterExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
     } catch (const CalculationExceptionOstra &e) {
         // A run the user stopped says so first, in the interface's language.
         const QString stopped = ScriptEngineGuard::isStopRequested()
@@ -498,9 +464,9 @@ void wClassTestArea::runTest()
             QuotedText::quoteWithin(e.toString(true), e.getScript()),
             e.getScriptExceptionMessage());
         reportFailure(stopped + shown, e.toString(true));
-    } catch (const BadValueExceptionOstra &e) {
-        reportFailure(e.toString(true), e.toString(true));
     } catch (const ExceptionOstra &e) {
+        // Every other failure of the model or the solver: its own text, through the virtual
+        // toString.
         reportFailure(e.toString(true), e.toString(true));
     } catch (...) {
         reportFailure(message(m_uncaughtOffset), QString());
@@ -572,59 +538,35 @@ void wClassTestArea::on_showGraphCB_clicked()
 
 // ---- result text ----
 
+TestResultText::Labels wClassTestArea::resultLabels() const
+{
+    return {testText(m_pathNotFoundOffset),
+            testText(m_notFoundOffset),
+            testText(m_constraintFailedOffset),
+            testText(m_calculationErrorOffset),
+            testText(m_followingOffset),
+            testText(m_stepOffset),
+            testText(m_ruleOffset),
+            testText(m_relationOffset),
+            testText(m_inputsOffset),
+            testText(m_formulaOffset),
+            testText(m_resultsOffset)};
+}
+
+void wClassTestArea::showResultValues(const QList<QSharedPointer<RuleModel>> &n_rules)
+{
+    for (const QSharedPointer<RuleModel> &rule : n_rules)
+        if (rule)
+            for (const QSharedPointer<ParameterModel> &parameter : rule->getOutputParameters())
+                if (parameter)
+                    if (widgetLineEditWithUIDMember *field = fieldOf(parameter->getId()))
+                        field->setResultValue(parameter->getValueStr());
+}
+
 QStringList wClassTestArea::gatherTextAlgorithm(QSharedPointer<AlgorithmSolution> &n_solution)
 {
-    QStringList lines;
-    const auto notFound = [this](const QSet<QSharedPointer<ParameterModel>> &n_parameters) {
-        QString item = testText(m_notFoundOffset) + QLatin1Char('\n');
-        for (const QSharedPointer<ParameterModel> &parameter : n_parameters)
-            item += parameter->getShortName() + QStringLiteral(";\n");
-        return item;
-    };
-    switch (n_solution->getSolutionStatus()) {
-    case AlgorithmSolution::SOLVED: {
-        if (n_solution->isRulesOrderEmpty())
-            lines.append(testText(m_pathNotFoundOffset));
-        else
-            lines.append(gatherOutputStringFromRulesOrder(n_solution->getRulesOrder(), 0));
-        const auto missing = n_solution->getNotCalculatedRequiredParameters();
-        if (!missing.isEmpty())
-            lines.append(notFound(missing));
-        lines.append(QString());
-        break;
-    }
-    case AlgorithmSolution::RULE_FAILED: {
-        const QList<QSharedPointer<RuleModel>> before = n_solution->getRulesBeforeFail();
-        lines.append(gatherOutputStringFromRulesOrder(before, 0));
-        lines.append(testText(m_calculationErrorOffset));
-        lines.append(gatherOutputStringFromRulesOrder({n_solution->getProblemRule()}, -1));
-        lines.append(testText(m_followingOffset));
-        lines.append(
-            gatherOutputStringFromRulesOrder(n_solution->getRulesAfterFail(), before.size()));
-        const auto unexplored = n_solution->getRequiredNotExploredParameters();
-        if (!unexplored.isEmpty())
-            lines.append(notFound(unexplored));
-        lines.append(QString());
-        break;
-    }
-    case AlgorithmSolution::CONSTRAINT_FAILED: {
-        const QSharedPointer<ConstraintModel> constraint = n_solution->getProblemConstraint();
-        lines.append(testText(m_constraintFailedOffset));
-        const QSharedPointer<RelationModel> relation = constraint->getRelationPtr();
-        lines.append(constraint->getId() + QStringLiteral(" | ")
-                     + (relation ? relation->getCode() : QString()) + QStringLiteral(" | ")
-                     + constraint->getDescription());
-        for (const QSharedPointer<ParameterModel> &parameter : constraint->getInputParameters())
-            if (parameter)
-                lines.append(parameter->getShortName() + QLatin1Char('(')
-                             + parameter->getDescription() + QStringLiteral(")=")
-                             + parameter->getValueStr());
-        lines.append(QString());
-        break;
-    }
-    case AlgorithmSolution::NOT_SOLVED:
-        break;
-    }
+    const QStringList lines = TestResultText::lines(*n_solution, resultLabels());
+    showResultValues(TestResultText::shownRules(*n_solution));
     if (m_colleague && !lines.isEmpty())
         m_colleague->sendInformation(lines);
     return lines;
@@ -633,38 +575,8 @@ QStringList wClassTestArea::gatherTextAlgorithm(QSharedPointer<AlgorithmSolution
 QStringList wClassTestArea::gatherOutputStringFromRulesOrder(
     const QList<QSharedPointer<RuleModel>> &n_rules, int n_firstStep)
 {
-    const QString step = testText(m_stepOffset);
-    const QString relationLabel = testText(m_relationOffset);
-    const QString ruleLabel = testText(m_ruleOffset);
-    const QString inputsLabel = testText(m_inputsOffset);
-    const QString formulaLabel = testText(m_formulaOffset);
-    const QString resultsLabel = testText(m_resultsOffset);
-    QStringList blocks;
-    int number = n_firstStep;
-    for (const QSharedPointer<RuleModel> &rule : n_rules) {
-        if (!rule)
-            continue;
-        const QHash<QString, QSharedPointer<ParameterModel>> outputs = rule->getOutputParameters();
-        for (const QSharedPointer<ParameterModel> &parameter : outputs)
-            if (parameter)
-                if (widgetLineEditWithUIDMember *field = fieldOf(parameter->getId()))
-                    field->setResultValue(parameter->getValueStr());
-        const QSharedPointer<RelationModel> relation = rule->getRelationPtr();
-        const QString relationName = relation ? nameWithDescription(relation->getShortName(),
-                                                                    relation->getDescription())
-                                              : QString();
-        const QString code = relation ? relation->getCode().trimmed() : QString();
-        blocks.append(
-            step + QLatin1Char(' ') + QString::number(number) + QLatin1Char('\n') + relationLabel
-            + QLatin1Char(' ') + relationName + QLatin1Char('\n') + ruleLabel + QLatin1Char(' ')
-            + nameWithDescription(rule->getShortName(), rule->getDescription()) + QLatin1Char('\n')
-            + inputsLabel + QLatin1Char('\n') + valueLines(rule->getInputParameters()).trimmed()
-            + QLatin1Char('\n') + formulaLabel + QStringLiteral(" \n") + code + QLatin1Char('\n')
-            + resultsLabel + QLatin1Char(' ') + valueLines(outputs).trimmed() + QLatin1Char('\n')
-            + QString(36, QLatin1Char('-')) + QStringLiteral("\n\r"));
-        ++number;
-    }
-    return blocks;
+    showResultValues(n_rules);
+    return TestResultText::ruleBlocks(n_rules, n_firstStep, resultLabels());
 }
 
 void wClassTestArea::showResults(QSharedPointer<AlgorithmSolution> &n_solution)

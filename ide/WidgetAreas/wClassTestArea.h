@@ -1,6 +1,7 @@
 #ifndef WCLASSTESTAREA_H
 #define WCLASSTESTAREA_H
 
+#include "WidgetAreas/TestResultText.h"
 #include "solver/AlgorithmSolution.h"
 #include "workspace/routing/BaseCRUD.h"
 #include "workspace/routing/BaseWidget.h"
@@ -97,6 +98,9 @@ private:
     void reportFailure(const QString &n_text, const QString &n_debug);
     void placeFields(QTreeWidgetItem *n_row);
     void placeField(QTreeWidgetItem *n_row, const QString &n_id);
+    TestResultText::Labels resultLabels() const;
+    // Shows the computed outputs of the rules in their value fields.
+    void showResultValues(const QList<QSharedPointer<RuleModel>> &n_rules);
     widgetLineEditWithUIDMember *fieldOf(const QString &n_id);
     bool knownText(const QString &n_id, QString &n_text, bool &n_number) const;
     QTreeWidgetItem *makeRow(const QString &n_name, const QString &n_id);

@@ -422,6 +422,14 @@ QList<QSplitter *> IDEDirector::splitters() const
             m_relationsSplitter.data()};
 }
 
+IDEDirector::Wiring IDEDirector::wiring() const
+{
+    return {m_mainMediator,          m_errorMediator,      m_testMediator,      m_errorColleague,
+            m_classColleague,        m_parameterColleague, m_relationColleague, m_ruleColleague,
+            m_consoleColleague,      m_testModelColleague, m_mainIDEColleague,  m_projectColleague,
+            m_relationshipColleague, m_commandColleague,   m_workSpaceColleague};
+}
+
 WorkSpaceColleague *IDEDirector::workSpaceColleague() const
 {
     return m_workSpaceColleague;

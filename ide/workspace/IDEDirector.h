@@ -93,6 +93,28 @@ public:
     IDEBuilder *projectBuilder() const;
     IDEBuilder *relationshipBuilder() const;
 
+    // The mediators and colleagues the body is wired with (null before Constructor), so that a
+    // test can send as any of them through the program's own assembly.
+    struct Wiring
+    {
+        MainMediator *mainMediator;
+        ErrorMediator *errorMediator;
+        TestModelMediator *testMediator;
+        ErrorColleague *error;
+        ClassColleague *cls;
+        ParameterColleague *parameter;
+        RelationColleague *relation;
+        RuleColleague *rule;
+        ConsoleColleague *console;
+        TestModelColleague *test;
+        MainIDEColleague *mainIDE;
+        ProjectColleague *project;
+        RelationshipColleague *relationship;
+        CommandColleague *command;
+        WorkSpaceColleague *workSpace;
+    };
+    Wiring wiring() const;
+
 private:
     void initializeMediators();
     void setData(OstraClass *n_class);

@@ -2,7 +2,9 @@
 
 #include "Entities/Language/InterfaceLanguage.h"
 #include "WidgetAreas/wContainerProjectArea.h"
+#include "workspace/colleagues/ProjectColleague.h"
 #include "workspace/wrappers/FreeWindow.h"
+#include "workspace/wrappers/PageAdaptorOf.h"
 #include "workspace/wrappers/WidgetWrapper.h"
 
 #include <QTabWidget>
@@ -38,6 +40,7 @@ void ProjectBuilder::build(QWidget *n_parent)
     m_tree->setTitle(m_title);
     m_tree->setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
     auto *wrapper = new WidgetWrapper(PROJECT_TREE, m_tree, m_title);
+    wrapper->attachPage(new PageAdaptorOf<wContainerProjectArea>(m_tree));
     m_wrappers.append(wrapper);
     m_freeWindow = new FreeWindow(wrapper, *m_tabWidget);
     m_resultLayout->addWidget(m_tabWidget);

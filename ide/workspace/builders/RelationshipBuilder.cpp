@@ -2,7 +2,9 @@
 
 #include "Entities/Language/InterfaceLanguage.h"
 #include "WidgetAreas/wContainerRelationshipArea.h"
+#include "workspace/colleagues/RelationshipColleague.h"
 #include "workspace/wrappers/FreeWindow.h"
+#include "workspace/wrappers/PageAdaptorOf.h"
 #include "workspace/wrappers/WidgetWrapper.h"
 
 #include <QTabWidget>
@@ -37,6 +39,7 @@ void RelationshipBuilder::build(QWidget *n_parent)
     m_tree->setTitle(m_title);
     m_tree->setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
     auto *wrapper = new WidgetWrapper(RELATIONSHIP_TREE, m_tree, m_title);
+    wrapper->attachPage(new PageAdaptorOf<wContainerRelationshipArea>(m_tree));
     m_ownFreeWindow = new FreeWindow(wrapper, *m_tabWidget);
     m_wrappers.append(wrapper);
 }

@@ -1,19 +1,13 @@
 #ifndef CLASSCOLLEAGUE_H
 #define CLASSCOLLEAGUE_H
 
-#include "workspace/colleagues/BaseColleague.h"
-
-class MessageItem;
+#include "workspace/colleagues/PageColleague.h"
 
 // Colleague of the class editor pages (error mediator): their validation messages.
-class ClassColleague : public BaseColleague
+class ClassColleague : public PageColleague
 {
 public:
     explicit ClassColleague(BaseMediator *n_mediator);
-
-    void sendError(MessageItem *n_message);
-    // Empties the error list before a new validation.
-    void clearError();
 };
 
 #endif // CLASSCOLLEAGUE_H

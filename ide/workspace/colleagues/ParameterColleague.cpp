@@ -2,18 +2,8 @@
 
 #include "workspace/mediators/BaseMediator.h"
 
-ParameterColleague::ParameterColleague(BaseMediator *n_mediator) : BaseColleague(n_mediator)
+ParameterColleague::ParameterColleague(BaseMediator *n_mediator) : PageColleague(n_mediator)
 {
-}
-
-void ParameterColleague::sendError(MessageItem *n_message)
-{
-    mediator()->sendError(n_message, this);
-}
-
-void ParameterColleague::clearError()
-{
-    mediator()->command(CLEAR_ERRORS_COMMAND, this);
 }
 
 void ParameterColleague::createConstraint()

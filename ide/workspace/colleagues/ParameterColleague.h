@@ -1,20 +1,16 @@
 #ifndef PARAMETERCOLLEAGUE_H
 #define PARAMETERCOLLEAGUE_H
 
-#include "workspace/colleagues/BaseColleague.h"
+#include "workspace/colleagues/PageColleague.h"
 
 #include <QString>
 
-class MessageItem;
-
 // Colleague of the parameter editor pages (error mediator).
-class ParameterColleague : public BaseColleague
+class ParameterColleague : public PageColleague
 {
 public:
     explicit ParameterColleague(BaseMediator *n_mediator);
 
-    void sendError(MessageItem *n_message);
-    void clearError();
     // A constraint was made from the parameter editor: the relations tree catches up.
     void createConstraint();
     // Opening a rule from the parameter editor has no effect.

@@ -1,19 +1,7 @@
 #include "workspace/colleagues/RuleColleague.h"
 
-#include "workspace/mediators/BaseMediator.h"
-
-RuleColleague::RuleColleague(BaseMediator *n_mediator) : BaseColleague(n_mediator)
+RuleColleague::RuleColleague(BaseMediator *n_mediator) : PageColleague(n_mediator)
 {
-}
-
-void RuleColleague::sendError(MessageItem *n_message)
-{
-    mediator()->sendError(n_message, this);
-}
-
-void RuleColleague::clearError()
-{
-    mediator()->command(CLEAR_ERRORS_COMMAND, this);
 }
 
 void RuleColleague::setRuleWidget(QWidget *n_widget)

@@ -1,19 +1,16 @@
 #ifndef RULECOLLEAGUE_H
 #define RULECOLLEAGUE_H
 
-#include "workspace/colleagues/BaseColleague.h"
+#include "workspace/colleagues/PageColleague.h"
 
-class MessageItem;
 class QWidget;
 
 // Colleague of the rule and constraint editor pages (error mediator); the page registers itself.
-class RuleColleague : public BaseColleague
+class RuleColleague : public PageColleague
 {
 public:
     explicit RuleColleague(BaseMediator *n_mediator);
 
-    void sendError(MessageItem *n_message);
-    void clearError();
     void setRuleWidget(QWidget *n_widget);
     QWidget *getRuleWidget() const;
 

@@ -13,6 +13,7 @@
 #include "errors/PointerIsNull.h"
 #include "model/OstraClass.h"
 #include "workspace/builders/IDEBuilder.h"
+#include "workspace/creators/KindTable.h"
 #include "workspace/creators/ObjectFactory.h"
 #include "workspace/mediators/BaseMediator.h"
 #include "workspace/routing/CommandItem.h"
@@ -22,7 +23,6 @@
 
 namespace {
 const QString NEW_PAGE_TITLE = QStringLiteral("NoName");
-const QString EDIT_MARK = QStringLiteral("*");
 
 QString className()
 {
@@ -41,15 +41,11 @@ QSharedPointer<OstraClass> ownerOrThrow(const QSharedPointer<Element> &n_element
         PointerIsNull(className(), executeName(), nullptr).raise();
     return owner;
 }
-
-QString relationIdOf(const QSharedPointer<RelationModel> &n_relation)
-{
-    return n_relation ? n_relation->getId() : QString();
-}
 } // namespace
 
 WorkSpaceColleague::WorkSpaceColleague(BaseMediator *n_mediator, IDEBuilder *n_builder, QObject *)
-    : BaseColleague(n_mediator), m_builder(n_builder), m_factory(std::make_unique<ObjectFactory>())
+    : BaseColleague(n_mediator), m_builder(n_builder), m_kinds(KindTable::standard()),
+      m_factory(std::make_unique<ObjectFactory>())
 {
     if (QTabWidget *tabWidget = tabs()) {
         connect(tabWidget, &QTabWidget::currentChanged, this,
@@ -130,7 +126,8 @@ void WorkSpaceColleague::showPage(WidgetWrapper *n_wrapper)
 void WorkSpaceColleague::setParentWidget(TypeWorkSpaceWindow n_kind, WidgetWrapper *n_wrapper,
                                          const QString &n_uid)
 {
-    if (n_kind == CLASS_WINDOW || n_kind == PARAMETER_WINDOW || n_kind == RULE_WINDOW)
+    const KindTable::Row *row = m_kinds.row(n_kind);
+    if (row && row->takesParent)
         n_wrapper->setParent(n_uid);
 }
 
@@ -162,8 +159,6 @@ void WorkSpaceColleague::execute(CommandItem *n_command)
         break;
     case DELETE:
         deleteElement(n_command);
-        break;
-    default:
         break;
     }
 }
@@ -292,22 +287,9 @@ void WorkSpaceColleague::deleteElement(CommandItem *n_command)
     // An element already gone has nothing left to delete; its tree drops the row.
     if (!current || !getCloseBaseOstraObj(n_command->getUid(), n_command->getTypeWorkSpace()))
         return;
-    switch (n_command->getTypeWorkSpace()) {
-    case CLASS_WINDOW:
-        deleteClass(current, n_command);
-        break;
-    case PARAMETER_WINDOW:
-        deleteParameter(current, n_command);
-        break;
-    case RELATION_WINDOW:
-        deleteRelation(current, n_command);
-        break;
-    case RULE_WINDOW:
-        deleteRuleOrConstraint(current, n_command);
-        break;
-    default:
-        break;
-    }
+    const KindTable::Row *row = m_kinds.row(n_command->getTypeWorkSpace());
+    if (row && row->remove)
+        (this->*row->remove)(current, n_command);
 }
 
 void WorkSpaceColleague::deleteClass(OstraClass *n_current, CommandItem *n_command)
@@ -333,24 +315,16 @@ void WorkSpaceColleague::deleteClass(OstraClass *n_current, CommandItem *n_comma
     QList<QSharedPointer<ConstraintModel>> constraints;
     for (WidgetWrapper *wrapper : qAsConst(m_wrappers)) {
         const QString id = wrapper->getUid();
-        switch (wrapper->getTypeWorkSpaceWindow()) {
-        case CLASS_WINDOW:
-        case TEST_CLASS_WINDOW:
-            if (id == uid || classes.contains(id))
-                doomed.append(wrapper);
-            break;
-        case PARAMETER_WINDOW:
-            if (deleted->parametersContains(id))
-                doomed.append(wrapper);
-            break;
-        case RULE_WINDOW:
+        const TypeWorkSpaceWindow kind = wrapper->getTypeWorkSpaceWindow();
+        const KindTable::Row *row = m_kinds.row(kind);
+        if (row && row->inSubtree && row->inSubtree(*deleted, id))
+            doomed.append(wrapper);
+        // Rules and constraints go with the subtree's relations: looked at once it is gone.
+        if (kind == RULE_WINDOW) {
             if (deleted->rulesContains(id))
                 rules.append(deleted->getRule(id));
             if (deleted->constraintsContains(id))
                 constraints.append(deleted->getConstraint(id));
-            break;
-        default:
-            break;
         }
     }
     // The test pages hear of every parameter of the subtree: kept only when one is open.
@@ -456,15 +430,34 @@ void WorkSpaceColleague::deleteRuleOrConstraint(OstraClass *n_current, CommandIt
 
 // ---- saving, edit marks and tab close ----
 
-WidgetWrapper *WorkSpaceColleague::currentWrapper() const
+WidgetWrapper *WorkSpaceColleague::wrapperOf(const QWidget *n_page) const
 {
-    QWidget *page = tabs() ? tabs()->currentWidget() : nullptr;
-    if (!page)
+    if (!n_page)
         return nullptr;
     for (WidgetWrapper *wrapper : m_wrappers)
-        if (wrapper->getWidget() == page)
+        if (wrapper->getWidget() == n_page)
             return wrapper;
     return nullptr;
+}
+
+WidgetWrapper *WorkSpaceColleague::currentWrapper() const
+{
+    return wrapperOf(tabs() ? tabs()->currentWidget() : nullptr);
+}
+
+void WorkSpaceColleague::markSaved(WidgetWrapper *n_wrapper)
+{
+    n_wrapper->setTitle(n_wrapper->getWidget()->windowTitle());
+    n_wrapper->setEdited(false);
+    tabs()->setTabText(tabs()->indexOf(n_wrapper->getWidget()), n_wrapper->tabText());
+}
+
+void WorkSpaceColleague::retitle(QWidget *n_page)
+{
+    const WidgetWrapper *wrapper = wrapperOf(n_page);
+    tabs()->setTabText(
+        tabs()->indexOf(n_page),
+        WidgetWrapper::tabText(n_page->windowTitle(), wrapper && wrapper->isEdited()));
 }
 
 void WorkSpaceColleague::sendTitle(WidgetWrapper *n_wrapper, const QString &n_title)
@@ -482,12 +475,6 @@ void WorkSpaceColleague::tellSaved(WidgetWrapper *n_wrapper, bool n_refreshParam
     const TypeWorkSpaceWindow kind = command.getTypeWorkSpace();
     const bool classOrParameter = kind == CLASS_WINDOW || kind == PARAMETER_WINDOW;
     // A page refreshed by another's save keeps its own edit mark: its edits are still unsaved.
-    auto retitle = [this](QWidget *n_page) {
-        const int index = tabs()->indexOf(n_page);
-        const bool marked = tabs()->tabText(index).endsWith(EDIT_MARK)
-                            && tabs()->tabText(index) != n_page->windowTitle();
-        tabs()->setTabText(index, n_page->windowTitle() + (marked ? EDIT_MARK : QString()));
-    };
     if (classOrParameter) {
         for (wClassTestArea *page : openPages<wClassTestArea>()) {
             page->updateItem(&command);
@@ -526,12 +513,10 @@ bool WorkSpaceColleague::save()
         reportTestTabNotSaved();
         return false;
     }
-    const int index = tabs()->currentIndex();
     if (!wrapper->save(true))
         return false;
     tellSaved(wrapper, true);
-    wrapper->setTitle(wrapper->getWidget()->windowTitle());
-    tabs()->setTabText(index, wrapper->getTitle());
+    markSaved(wrapper);
     return true;
 }
 
@@ -553,31 +538,26 @@ WidgetWrapper *WorkSpaceColleague::saveAllPasses(bool &n_result)
     clearUnuseWidgetWrapper();
     n_result = true;
     WidgetWrapper *firstRefused = nullptr;
-    QSet<QWidget *> refused;
     const QList<WidgetWrapper *> wrappers = m_wrappers;
-    for (TypeWorkSpaceWindow kind :
-         {PARAMETER_WINDOW, CLASS_WINDOW, RELATION_WINDOW, RULE_WINDOW}) {
+    for (TypeWorkSpaceWindow kind : m_kinds.saveOrder()) {
         for (WidgetWrapper *wrapper : wrappers) {
             if (wrapper->getTypeWorkSpaceWindow() != kind || !isOpen(wrapper))
                 continue;
             if (!wrapper->save(false)) {
                 n_result = false;
-                refused.insert(wrapper->getWidget());
                 if (!firstRefused)
                     firstRefused = wrapper;
                 continue;
             }
             // Every successful save refreshes the parameter pages' link tables, in save-all too.
             tellSaved(wrapper, true);
-            wrapper->setTitle(wrapper->getWidget()->windowTitle());
-            tabs()->setTabText(tabs()->indexOf(wrapper->getWidget()), wrapper->getTitle());
+            markSaved(wrapper);
         }
     }
-    // A refused page keeps its tab text, so its unsaved edits still show their mark.
+    // A refused page is still edited, so its unsaved edits still show their mark.
     if (QTabWidget *tabWidget = tabs())
         for (int index = 0; index < tabWidget->count(); ++index)
-            if (!refused.contains(tabWidget->widget(index)))
-                tabWidget->setTabText(index, tabWidget->widget(index)->windowTitle());
+            retitle(tabWidget->widget(index));
     return firstRefused;
 }
 
@@ -642,11 +622,11 @@ void WorkSpaceColleague::changeWidgetData()
             wrapper = currentWrapper();
         if (!wrapper || !m_wrappers.contains(wrapper) || !isOpen(wrapper))
             return;
-        const int index = tabs()->indexOf(wrapper->getWidget());
+        wrapper->setEdited(true);
         // An element never saved has no tree row yet: its first save adds one.
         if (getCloseBaseOstraObj(wrapper->getUid(), wrapper->getTypeWorkSpaceWindow()))
-            sendTitle(wrapper, wrapper->getTitle() + EDIT_MARK);
-        tabs()->setTabText(index, wrapper->getTitle() + EDIT_MARK);
+            sendTitle(wrapper, wrapper->tabText());
+        tabs()->setTabText(tabs()->indexOf(wrapper->getWidget()), wrapper->tabText());
     });
 }
 
@@ -676,55 +656,16 @@ QSharedPointer<BaseOstraObj> WorkSpaceColleague::getCloseBaseOstraObj(
     const QString &n_uid, TypeWorkSpaceWindow n_kind) const
 {
     OstraClass *current = mediator()->getOstraClass();
-    if (!current)
-        return nullptr;
-    switch (n_kind) {
-    case CLASS_WINDOW:
-        if (n_uid == current->getId())
-            return current->sharedFromThis();
-        return current->classContains(n_uid) ? current->getClassById(n_uid) : nullptr;
-    case PARAMETER_WINDOW:
-        return current->parametersContains(n_uid) ? current->getParameter(n_uid) : nullptr;
-    case RELATION_WINDOW:
-        return current->relationsContains(n_uid) ? current->getRelationPtr(n_uid) : nullptr;
-    case RULE_WINDOW:
-        if (current->constraintsContains(n_uid))
-            return current->getConstraint(n_uid);
-        return current->rulesContains(n_uid) ? current->getRule(n_uid) : nullptr;
-    default:
-        return nullptr;
-    }
+    const KindTable::Row *row = m_kinds.row(n_kind);
+    return current && row && row->element ? row->element(*current, n_uid) : nullptr;
 }
 
 QString WorkSpaceColleague::getCloseParentObj(const QString &n_uid,
                                               TypeWorkSpaceWindow n_kind) const
 {
     OstraClass *current = mediator()->getOstraClass();
-    if (!current)
-        return QString();
-    switch (n_kind) {
-    case CLASS_WINDOW: {
-        if (n_uid == current->getId() || !current->classContains(n_uid))
-            return QString();
-        const QSharedPointer<OstraClass> parent = current->getClassById(n_uid)->getParent();
-        return parent ? parent->getId() : QString();
-    }
-    case PARAMETER_WINDOW: {
-        if (!current->parametersContains(n_uid))
-            return QString();
-        const QSharedPointer<OstraClass> owner = current->getParameter(n_uid)->getParent();
-        return owner ? owner->getId() : QString();
-    }
-    case RULE_WINDOW:
-        // A rule or constraint without a relation has no parent to name.
-        if (current->constraintsContains(n_uid))
-            return relationIdOf(current->getConstraint(n_uid)->getRelationPtr());
-        return current->rulesContains(n_uid)
-                   ? relationIdOf(current->getRule(n_uid)->getRelationPtr())
-                   : QString();
-    default:
-        return QString();
-    }
+    const KindTable::Row *row = m_kinds.row(n_kind);
+    return current && row && row->parent ? row->parent(*current, n_uid) : QString();
 }
 
 template<typename Call>

@@ -17,6 +17,7 @@ class BaseOstraObj;
 class CommandItem;
 class ConstraintModel;
 class IDEBuilder;
+class KindTable;
 class OstraClass;
 class RuleModel;
 class ObjectFactory;
@@ -60,6 +61,13 @@ public:
                                                       TypeWorkSpaceWindow n_kind) const;
     QString getCloseParentObj(const QString &n_uid, TypeWorkSpaceWindow n_kind) const;
 
+    // The deletes of the table of kinds' rows: each deletes the element of the command from the
+    // model and closes the tabs that show it or what went with it.
+    void deleteClass(OstraClass *n_current, CommandItem *n_command);
+    void deleteParameter(OstraClass *n_current, CommandItem *n_command);
+    void deleteRelation(OstraClass *n_current, CommandItem *n_command);
+    void deleteRuleOrConstraint(OstraClass *n_current, CommandItem *n_command);
+
     void runCurrentTest();
     void showCurrentGraph();
     void filterCurrentTest();
@@ -79,16 +87,18 @@ private:
     // The open wrapper of that uid and kind; a closed one met on the way leaves the list.
     WidgetWrapper *findOpen(const QString &n_uid, TypeWorkSpaceWindow n_kind);
     WidgetWrapper *currentWrapper() const;
+    // The wrapper of that page; null when none holds it.
+    WidgetWrapper *wrapperOf(const QWidget *n_page) const;
+    // A saved page: titled after its window title, unmarked.
+    void markSaved(WidgetWrapper *n_wrapper);
+    // The page's tab text from its window title, marked while its wrapper holds edits.
+    void retitle(QWidget *n_page);
     void dropAt(int n_index);
     void sendTitle(WidgetWrapper *n_wrapper, const QString &n_title);
     void createPage(CommandItem *n_command);
     void readTestPage(CommandItem *n_command);
     void updatePage(CommandItem *n_command);
     void deleteElement(CommandItem *n_command);
-    void deleteClass(OstraClass *n_current, CommandItem *n_command);
-    void deleteParameter(OstraClass *n_current, CommandItem *n_command);
-    void deleteRelation(OstraClass *n_current, CommandItem *n_command);
-    void deleteRuleOrConstraint(OstraClass *n_current, CommandItem *n_command);
 
     // Deletes the open pages of the wrappers whose uid is in the set and whose kind is in the
     // kinds, and drops those wrappers; nothing goes to the trees.
@@ -114,6 +124,7 @@ private:
     void onCurrentTestPage(Call n_call);
 
     IDEBuilder *m_builder;
+    const KindTable &m_kinds;
     std::unique_ptr<ObjectFactory> m_factory;
     QList<WidgetWrapper *> m_wrappers;
     QHash<TypeWorkSpaceWindow, BaseColleague *> m_colleagues;

@@ -1,9 +1,10 @@
 #include "workspace/creators/ClassCreator.h"
 
 #include "WidgetAreas/wClassArea.h"
-#include "workspace/wrappers/WidgetWrapper.h"
+#include "workspace/colleagues/ClassColleague.h"
+#include "workspace/wrappers/PageAdaptorOf.h"
 
 WidgetWrapper *ClassCreator::create() const
 {
-    return new WidgetWrapper(WORKSPACE_TAB, CLASS_WINDOW, new wClassArea(nullptr));
+    return wrapPage(CLASS_WINDOW, new wClassArea(nullptr));
 }

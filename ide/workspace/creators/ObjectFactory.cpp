@@ -1,37 +1,14 @@
 #include "workspace/creators/ObjectFactory.h"
 
-#include "workspace/creators/ClassCreator.h"
-#include "workspace/creators/ParameterCreator.h"
-#include "workspace/creators/RelationshipCreator.h"
-#include "workspace/creators/RuleCreator.h"
-#include "workspace/creators/TestClassCreator.h"
+#include "workspace/creators/BaseWorkSpaceCreator.h"
+#include "workspace/creators/KindTable.h"
 #include "workspace/wrappers/WidgetWrapper.h"
 
 #include <memory>
 
-namespace {
-
-std::unique_ptr<BaseWorkSpaceCreator> creatorOf(TypeWorkSpaceWindow n_kind)
+ObjectFactory::ObjectFactory() : m_kinds(KindTable::standard())
 {
-    switch (n_kind) {
-    case CLASS_WINDOW:
-        return std::make_unique<ClassCreator>();
-    case PARAMETER_WINDOW:
-        return std::make_unique<ParameterCreator>();
-    case RELATION_WINDOW:
-        return std::make_unique<RelationshipCreator>();
-    case RULE_WINDOW:
-        return std::make_unique<RuleCreator>();
-    case TEST_CLASS_WINDOW:
-        return std::make_unique<TestClassCreator>();
-    default:
-        return nullptr;
-    }
 }
-
-} // namespace
-
-ObjectFactory::ObjectFactory() = default;
 
 void ObjectFactory::setColleauges(QHash<TypeWorkSpaceWindow, BaseColleague *> n_colleagues)
 {
@@ -40,12 +17,13 @@ void ObjectFactory::setColleauges(QHash<TypeWorkSpaceWindow, BaseColleague *> n_
 
 WidgetWrapper *ObjectFactory::create(TypeWorkSpaceWindow n_kind, QString n_title)
 {
-    const std::unique_ptr<BaseWorkSpaceCreator> creator = creatorOf(n_kind);
-    if (!creator)
+    const KindTable::Row *row = m_kinds.row(n_kind);
+    if (!row)
         return nullptr;
-    WidgetWrapper *wrapper = creator->create();
+    // Held until bound: a colleague of the wrong kind throws.
+    std::unique_ptr<WidgetWrapper> wrapper(row->creator->create());
     wrapper->setTitle(n_title);
     if (BaseColleague *colleague = m_colleagues.value(n_kind))
         wrapper->setColleague(colleague);
-    return wrapper;
+    return wrapper.release();
 }

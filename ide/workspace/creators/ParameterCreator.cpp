@@ -1,9 +1,10 @@
 #include "workspace/creators/ParameterCreator.h"
 
 #include "WidgetAreas/wParameterArea.h"
-#include "workspace/wrappers/WidgetWrapper.h"
+#include "workspace/colleagues/ParameterColleague.h"
+#include "workspace/wrappers/PageAdaptorOf.h"
 
 WidgetWrapper *ParameterCreator::create() const
 {
-    return new WidgetWrapper(WORKSPACE_TAB, PARAMETER_WINDOW, new wParameterArea(nullptr));
+    return wrapPage(PARAMETER_WINDOW, new wParameterArea(nullptr));
 }

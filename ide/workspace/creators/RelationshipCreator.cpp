@@ -1,9 +1,10 @@
 #include "workspace/creators/RelationshipCreator.h"
 
 #include "WidgetAreas/wRelationshipArea.h"
-#include "workspace/wrappers/WidgetWrapper.h"
+#include "workspace/colleagues/RelationColleague.h"
+#include "workspace/wrappers/PageAdaptorOf.h"
 
 WidgetWrapper *RelationshipCreator::create() const
 {
-    return new WidgetWrapper(WORKSPACE_TAB, RELATION_WINDOW, new wRelationshipArea(nullptr));
+    return wrapPage(RELATION_WINDOW, new wRelationshipArea(nullptr));
 }

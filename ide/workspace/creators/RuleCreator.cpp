@@ -1,9 +1,10 @@
 #include "workspace/creators/RuleCreator.h"
 
 #include "WidgetAreas/wRuleArea.h"
-#include "workspace/wrappers/WidgetWrapper.h"
+#include "workspace/colleagues/RuleColleague.h"
+#include "workspace/wrappers/PageAdaptorOf.h"
 
 WidgetWrapper *RuleCreator::create() const
 {
-    return new WidgetWrapper(WORKSPACE_TAB, RULE_WINDOW, new wRuleArea(nullptr));
+    return wrapPage(RULE_WINDOW, new wRuleArea(nullptr));
 }

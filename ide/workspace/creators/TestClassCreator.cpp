@@ -1,9 +1,10 @@
 #include "workspace/creators/TestClassCreator.h"
 
 #include "WidgetAreas/wClassTestArea.h"
-#include "workspace/wrappers/WidgetWrapper.h"
+#include "workspace/colleagues/TestModelColleague.h"
+#include "workspace/wrappers/PageAdaptorOf.h"
 
 WidgetWrapper *TestClassCreator::create() const
 {
-    return new WidgetWrapper(WORKSPACE_TAB, TEST_CLASS_WINDOW, new wClassTestArea(false, nullptr));
+    return wrapPage(TEST_CLASS_WINDOW, new wClassTestArea(false, nullptr));
 }

@@ -5,6 +5,7 @@
 #include "workspace/colleagues/ProjectColleague.h"
 #include "workspace/colleagues/RelationshipColleague.h"
 #include "workspace/colleagues/WorkSpaceColleague.h"
+#include "workspace/creators/KindTable.h"
 #include "workspace/routing/CommandItem.h"
 
 MainMediator::MainMediator() = default;
@@ -27,20 +28,12 @@ void MainMediator::send(CommandItem *n_command, BaseColleague *n_sender) const
     }
     if (n_command->getTypeCommand() != UPDATE)
         return;
-    switch (n_command->getTypeWorkSpace()) {
-    case CLASS_WINDOW:
-    case PARAMETER_WINDOW:
-        if (m_project)
-            m_project->setTitle(n_command);
-        break;
-    case RELATION_WINDOW:
-    case RULE_WINDOW:
-        if (m_relationship)
-            m_relationship->setTitle(n_command);
-        break;
-    default:
-        break;
-    }
+    const KindTable::Row *row = KindTable::standard().row(n_command->getTypeWorkSpace());
+    const KindTable::Tree tree = row ? row->tree : KindTable::Tree::NONE;
+    if (tree == KindTable::Tree::PROJECT && m_project)
+        m_project->setTitle(n_command);
+    else if (tree == KindTable::Tree::RELATIONS && m_relationship)
+        m_relationship->setTitle(n_command);
 }
 
 bool MainMediator::command(CommandType n_type, BaseColleague *n_sender) const

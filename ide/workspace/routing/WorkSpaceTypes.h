@@ -19,6 +19,11 @@ enum TypeWorkSpaceWindow : qint32 {
     NONE_WINDOW = 7
 };
 
+// Every kind that has an editor page, and so a creator: the table of kinds (KindTable) must hold
+// a row for each, or the program does not start.
+inline constexpr TypeWorkSpaceWindow PAGE_KINDS[] = {
+    CLASS_WINDOW, PARAMETER_WINDOW, RELATION_WINDOW, RULE_WINDOW, TEST_CLASS_WINDOW};
+
 // The kind of area a wrapped widget is.
 enum TypeWorkWindow : qint32 {
     PROJECT_TREE = 0,

@@ -1,18 +1,17 @@
 #ifndef ROUTINGBENCH_H
 #define ROUTINGBENCH_H
 
-// The routing wired by hand around real areas (trees, error list, console, editor tabs) and a
-// small model, so that a test can also send as a colleague the mediators do not know.
+// The routing as the director assembles it around real areas (trees, error list, console, editor
+// tabs) and a small model, with each mediator and colleague at hand, so that a test can also send
+// as a colleague the mediators do not know.
 
 #include "ModelFixtures.h"
 
-#include "WidgetAreas/wConsoleArea.h"
 #include "WidgetAreas/wContainerProjectArea.h"
 #include "WidgetAreas/wContainerRelationshipArea.h"
-#include "WidgetAreas/wErrorArea.h"
 #include "model/OstraModel.h"
-#include "workspace/builders/InformationBuilder.h"
-#include "workspace/builders/WorkSpaceBuilder.h"
+#include "workspace/IDEDirector.h"
+#include "workspace/builders/IDEBuilder.h"
 #include "workspace/colleagues/ClassColleague.h"
 #include "workspace/colleagues/CommandColleague.h"
 #include "workspace/colleagues/ConsoleColleague.h"
@@ -31,60 +30,55 @@
 #include "workspace/wrappers/WidgetWrapper.h"
 
 #include <QAction>
-#include <QTreeWidgetItem>
 #include <QTabWidget>
-#include <QTreeWidget>
 #include <QTableWidget>
 #include <QTextEdit>
+#include <QTreeWidget>
+#include <QTreeWidgetItem>
 
-#include <memory>
+namespace routingbench {
+
+// The director's body built in n_host; the wiring it made.
+inline IDEDirector::Wiring assemble(QWidget &n_host, IDEDirector &n_director)
+{
+    n_host.setLayout(n_director.Constructor(&n_host));
+    return n_director.wiring();
+}
+
+template<typename Tree>
+Tree &treeOf(IDEBuilder *n_builder)
+{
+    return *qobject_cast<Tree *>(n_builder->getWidgets().at(0)->getWidget());
+}
+
+// The director's workspace colleague, reached as a pointer is.
+struct WorkSpaceHandle
+{
+    WorkSpaceColleague *colleague;
+    WorkSpaceColleague *get() const { return colleague; }
+    WorkSpaceColleague *operator->() const { return colleague; }
+};
+
+} // namespace routingbench
 
 struct RoutingBench
 {
     RoutingBench()
-        : workSpaceBuilder(nullptr), errorMediator(&information), testMediator(&information),
-          error(&errorMediator), cls(&errorMediator), parameter(&errorMediator),
-          relation(&errorMediator), rule(&errorMediator), console(&testMediator),
-          test(&testMediator), mainIDE(&testMediator), project(&mainMediator),
-          relationship(&mainMediator), command(&mainMediator)
+        : wiring(routingbench::assemble(host, director)),
+          projectTree(routingbench::treeOf<wContainerProjectArea>(director.projectBuilder())),
+          relationsTree(
+              routingbench::treeOf<wContainerRelationshipArea>(director.relationshipBuilder())),
+          information(*director.informationBuilder()),
+          workSpaceBuilder(*director.workSpaceBuilder()), mainMediator(*wiring.mainMediator),
+          errorMediator(*wiring.errorMediator), testMediator(*wiring.testMediator),
+          error(*wiring.error), cls(*wiring.cls), parameter(*wiring.parameter),
+          relation(*wiring.relation), rule(*wiring.rule), console(*wiring.console),
+          test(*wiring.test), mainIDE(*wiring.mainIDE), project(*wiring.project),
+          relationship(*wiring.relationship), command(*wiring.command), workSpace{wiring.workSpace}
     {
-        information.build(nullptr);
-        workSpaceBuilder.build(nullptr);
-        workSpace = std::make_unique<WorkSpaceColleague>(&mainMediator, &workSpaceBuilder, nullptr);
-
-        errorMediator.setClassColleague(&cls);
-        errorMediator.setErrorColleague(&error);
-        errorMediator.setParameterColleague(&parameter);
-        errorMediator.setRelationColleague(&relation);
-        errorMediator.setRuleColleague(&rule);
-        errorMediator.setWorkSpaceColleague(workSpace.get());
-        error.setErrorWidget(information.getWidgets().at(0)->getWidget());
-
-        console.setConsoleWidget(information.getWidgets().at(1)->getWidget());
-        testMediator.setConsoleColleague(&console);
-        testMediator.setTestModelColleague(&test);
-        testMediator.setErrorColleague(&error);
-        testMediator.setMainIDEColleague(&mainIDE);
-        testMediator.setWorkSpaceColleague(workSpace.get());
-
-        project.setProjectWidget(&projectTree);
-        relationship.setRelationshipWidget(&relationsTree);
-        projectTree.setColleague(&project);
-        relationsTree.setColleague(&relationship);
-        workSpace->addColleague(CLASS_WINDOW, &cls);
-        workSpace->addColleague(PARAMETER_WINDOW, &parameter);
-        workSpace->addColleague(RELATION_WINDOW, &relation);
-        workSpace->addColleague(RULE_WINDOW, &rule);
-        workSpace->addColleague(TEST_CLASS_WINDOW, &test);
-        workSpace->setTestMediator(&testMediator);
-        mainMediator.setProjectCollegae(&project);
-        mainMediator.setWorskSpaceColleague(workSpace.get());
-        mainMediator.setRelationshipColleague(&relationship);
-        mainMediator.setCommandColleague(&command);
-
         for (int index = 0; index < 4; ++index)
             actions.append(new QAction(QStringLiteral("tool %1").arg(index), &actionOwner));
-        mainIDE.setActionTools(actions);
+        director.setToolCollection(actions);
 
         // A small model: root with a child class and a parameter, one relation with one rule.
         root = model.getRootClass();
@@ -102,13 +96,7 @@ struct RoutingBench
                   {{QStringLiteral("a"), QStringLiteral("p")}}, {}, QStringLiteral("Rule"));
     }
 
-    ~RoutingBench()
-    {
-        workSpace.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        // Made without a parent and owned by nobody outside an assembled body.
-        delete workSpaceBuilder.getTabWidget();
-    }
+    ~RoutingBench() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     // Makes the model the current one and shows it in both trees.
     void open()
@@ -155,25 +143,29 @@ struct RoutingBench
     ParamPtr param;
     RelPtr rel;
 
-    wContainerProjectArea projectTree;
-    wContainerRelationshipArea relationsTree;
-    InformationBuilder information;
-    WorkSpaceBuilder workSpaceBuilder;
-    MainMediator mainMediator;
-    ErrorMediator errorMediator;
-    TestModelMediator testMediator;
-    ErrorColleague error;
-    ClassColleague cls;
-    ParameterColleague parameter;
-    RelationColleague relation;
-    RuleColleague rule;
-    ConsoleColleague console;
-    TestModelColleague test;
-    MainIDEColleague mainIDE;
-    ProjectColleague project;
-    RelationshipColleague relationship;
-    CommandColleague command;
-    std::unique_ptr<WorkSpaceColleague> workSpace;
+    // The director goes before its host, as in the main window.
+    QWidget host;
+    IDEDirector director;
+    IDEDirector::Wiring wiring;
+    wContainerProjectArea &projectTree;
+    wContainerRelationshipArea &relationsTree;
+    IDEBuilder &information;
+    IDEBuilder &workSpaceBuilder;
+    MainMediator &mainMediator;
+    ErrorMediator &errorMediator;
+    TestModelMediator &testMediator;
+    ErrorColleague &error;
+    ClassColleague &cls;
+    ParameterColleague &parameter;
+    RelationColleague &relation;
+    RuleColleague &rule;
+    ConsoleColleague &console;
+    TestModelColleague &test;
+    MainIDEColleague &mainIDE;
+    ProjectColleague &project;
+    RelationshipColleague &relationship;
+    CommandColleague &command;
+    routingbench::WorkSpaceHandle workSpace;
     QObject actionOwner;
     QList<QAction *> actions;
 };
