@@ -13,6 +13,7 @@
 // number of pairs.
 
 #include "ModelGenerator.h"
+#include "PlainSolve.h"
 #include "PrimitiveWidgets/widgetLineEditWithUIDMember.h"
 #include "WidgetAreas/wClassTestArea.h"
 #include "elements/ParameterModel.h"
@@ -20,7 +21,6 @@
 #include "model/ModelManager.h"
 #include "model/OstraClass.h"
 #include "model/OstraModel.h"
-#include "solver/BaseAlgorithmData.h"
 #include "workspace/colleagues/TestModelColleague.h"
 #include "workspace/mediators/BaseMediator.h"
 #include "workspace/routing/CommandItem.h"
@@ -239,25 +239,13 @@ void benchRun(const QSharedPointer<OstraClass> &n_root, const ModelGenerator::So
         if (auto *box = qobject_cast<QCheckBox *>(tree->itemWidget(*it, 2)))
             box->setChecked(true);
     }
-    QList<QString> required = n_solve.required;
     report(
         "classtest_run",
         [&] {
             page.clearResult();
             return millis([&] { page.run(); });
         },
-        [&] {
-            return millis([&] {
-                n_root->reset();
-                n_root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM,
-                                           QSharedPointer<BaseAlgorithmData>::create(true, true));
-                const auto solver = n_root->getSearchAlgorithm();
-                solver->setUseDefaultValues(false);
-                solver->addKnownParameters(n_solve.known);
-                solver->addRequiredParameters(required);
-                solver->calculate();
-            });
-        },
+        [&] { return millis([&] { solveAlone(n_root, n_solve.known, n_solve.required); }); },
         "_calculate_ms");
     // The integrity check that opens every test, alone.
     std::vector<double> checks;
