@@ -14,6 +14,7 @@
 
 #include "ModelGenerator.h"
 #include "PlainSolve.h"
+#include "Timing.h"
 #include "PrimitiveWidgets/widgetLineEditWithUIDMember.h"
 #include "WidgetAreas/wClassTestArea.h"
 #include "elements/ParameterModel.h"
@@ -28,14 +29,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDoubleValidator>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTreeWidget>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <malloc.h>
 #include <vector>
 
 namespace {
@@ -49,23 +48,6 @@ void print(const QByteArray &n_name, double n_value)
 {
     std::printf("%s: %.3f\n", n_name.constData(), n_value);
     std::fflush(stdout);
-}
-
-// No event loop runs here: what the last run posted (layout requests, deferred deletes) is
-// delivered between runs, as the program's loop would, so that no run inherits a long queue.
-void settle()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    malloc_trim(0);
-}
-
-double millis(const std::function<void()> &n_run)
-{
-    QElapsedTimer timer;
-    timer.start();
-    n_run();
-    return timer.nsecsElapsed() / 1e6;
 }
 
 void report(const char *n_prefix, const std::function<double()> &n_ours,

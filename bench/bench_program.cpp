@@ -16,6 +16,7 @@
 #include "ModelGenerator.h"
 #include "PairedRatio.h"
 #include "PlainSolve.h"
+#include "Timing.h"
 #include "ProcessMemory.h"
 #include "PrimitiveWidgets/widgetLineEditWithUIDMember.h"
 #include "WidgetAreas/wClassTestArea.h"
@@ -27,7 +28,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QProcess>
@@ -37,7 +37,6 @@
 
 #include <cstdio>
 #include <functional>
-#include <malloc.h>
 #include <memory>
 
 namespace {
@@ -49,23 +48,6 @@ const int PAIRS = qEnvironmentVariableIsSet("BENCH_PAIRS")
 // Offsets of the tool bar's captions among the main window's texts.
 const int TOOL_RUN = 81;
 const int TOOL_CLEAR = 84;
-
-// What the last step posted (deferred deletes, layout requests) is delivered before the next, as
-// the program's loop would, and the allocator gives back what it can.
-void settle()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    malloc_trim(0);
-}
-
-double millis(const std::function<void()> &n_run)
-{
-    QElapsedTimer timer;
-    timer.start();
-    n_run();
-    return timer.nsecsElapsed() / 1e6;
-}
 
 // The main window, shown, with every file dialog answered by the model file and every box by
 // Discard (the close prompt) or its default.
