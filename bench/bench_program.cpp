@@ -4,7 +4,8 @@
 //   trees are shown and painted, against ModelManager::loadModel alone (goal: at most 2);
 // - run: one class test run by the tool bar's Run on the generator's solve set (known values typed
 //   into the test page, required parameters ticked), against the runtime solver's calculate()
-//   alone on the same class (goal: at most 1.5);
+//   alone on the same class and the same known values, the defaults that the page reads among
+//   them (goal: at most 1.5); the integrity check that opens every run is timed alone beside;
 // - memory: the rise of the peak resident memory that opening brings over the shown empty window,
 //   against the rise that loading brings to the model core alone, each in a fresh process (goal:
 //   at most 1.5).
