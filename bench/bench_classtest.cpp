@@ -13,6 +13,8 @@
 // number of pairs.
 
 #include "ModelGenerator.h"
+#include "PlainSolve.h"
+#include "Timing.h"
 #include "PrimitiveWidgets/widgetLineEditWithUIDMember.h"
 #include "WidgetAreas/wClassTestArea.h"
 #include "elements/ParameterModel.h"
@@ -20,7 +22,6 @@
 #include "model/ModelManager.h"
 #include "model/OstraClass.h"
 #include "model/OstraModel.h"
-#include "solver/BaseAlgorithmData.h"
 #include "workspace/colleagues/TestModelColleague.h"
 #include "workspace/mediators/BaseMediator.h"
 #include "workspace/routing/CommandItem.h"
@@ -28,14 +29,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDoubleValidator>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTreeWidget>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <malloc.h>
 #include <vector>
 
 namespace {
@@ -49,23 +48,6 @@ void print(const QByteArray &n_name, double n_value)
 {
     std::printf("%s: %.3f\n", n_name.constData(), n_value);
     std::fflush(stdout);
-}
-
-// No event loop runs here: what the last run posted (layout requests, deferred deletes) is
-// delivered between runs, as the program's loop would, so that no run inherits a long queue.
-void settle()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    malloc_trim(0);
-}
-
-double millis(const std::function<void()> &n_run)
-{
-    QElapsedTimer timer;
-    timer.start();
-    n_run();
-    return timer.nsecsElapsed() / 1e6;
 }
 
 void report(const char *n_prefix, const std::function<double()> &n_ours,
@@ -239,25 +221,13 @@ void benchRun(const QSharedPointer<OstraClass> &n_root, const ModelGenerator::So
         if (auto *box = qobject_cast<QCheckBox *>(tree->itemWidget(*it, 2)))
             box->setChecked(true);
     }
-    QList<QString> required = n_solve.required;
     report(
         "classtest_run",
         [&] {
             page.clearResult();
             return millis([&] { page.run(); });
         },
-        [&] {
-            return millis([&] {
-                n_root->reset();
-                n_root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM,
-                                           QSharedPointer<BaseAlgorithmData>::create(true, true));
-                const auto solver = n_root->getSearchAlgorithm();
-                solver->setUseDefaultValues(false);
-                solver->addKnownParameters(n_solve.known);
-                solver->addRequiredParameters(required);
-                solver->calculate();
-            });
-        },
+        [&] { return millis([&] { solveAlone(n_root, n_solve.known, n_solve.required); }); },
         "_calculate_ms");
     // The integrity check that opens every test, alone.
     std::vector<double> checks;

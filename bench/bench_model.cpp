@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "ProcessMemory.h"
 #include "elements/ConstraintModel.h"
 #include "elements/ParameterModel.h"
 #include "elements/RelationModel.h"
@@ -37,21 +38,6 @@ const int RULES_PER_LEAF = 80;
 const int CONSTRAINTS_PER_LEAF = 20;
 const int RELATIONS = 300;
 const int CONSTRAINT_RELATIONS = 20;
-
-// Resident memory of the process in kB: the peak so far (VmHWM) or the present (VmRSS).
-qint64 memoryKb(const char *n_field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    QTextStream stream(&status);
-    for (QString line = stream.readLine(); !line.isNull(); line = stream.readLine())
-        if (line.startsWith(QLatin1String(n_field)))
-            return line.section(QLatin1Char(' '), 1, -1, QString::SectionSkipEmpty)
-                .section(QLatin1Char(' '), 0, 0)
-                .toLongLong();
-    return -1;
-}
 
 OstraClass::OstraClassPtr addClass(const OstraClass::OstraClassPtr &n_parent, const QString &n_id)
 {

@@ -14,7 +14,7 @@ export QT_HASH_SEED=0
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 for bench in bench_relation bench_solver bench_model bench_serialization bench_graph \
              bench_runaway bench_workspace bench_mainwindow bench_projecttree bench_classtest \
-             bench_relationstree bench_parameterpage; do
+             bench_relationstree bench_parameterpage bench_program; do
     echo "# $bench"
     "build/bench/$bench" 2>>build/bench/stderr.log
 done

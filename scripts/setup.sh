@@ -9,6 +9,8 @@ packages=(cmake g++ make qtbase5-dev qtscript5-dev qttools5-dev qttools5-dev-too
 missing=()
 # The end-to-end interface test drives the program under a virtual X server (xvfb-run needs xauth).
 packages+=(xvfb xauth xdotool)
+# The install test validates the desktop entry and the AppStream metainfo with these.
+packages+=(desktop-file-utils appstream)
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
 done

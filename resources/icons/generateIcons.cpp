@@ -1,6 +1,8 @@
 // Draws the program's icon set and writes it, with the resource list that embeds it, into the
 // folder given as the only argument:
-//   Images/<n>x<n>/<name>.png for every size n of ICON_SIZES, Images/logo.ico, icons.qrc.
+//   Images/<n>x<n>/<name>.png for every size n of ICON_SIZES, Images/logo.ico, icons.qrc,
+//   and logo/<n>x<n>.png for every size n of LOGO_SIZES: the desktop's application icon, which
+//   the install copies into the hicolor theme and the program does not embed.
 // Every glyph is drawn on a 24 x 24 grid and scaled, so all sizes share one look; nothing is taken
 // from an existing icon set and no font is used, so the output is the same on every machine.
 
@@ -442,6 +444,22 @@ bool writeFile(const QString &path, const QByteArray &data)
     return true;
 }
 
+bool makeFolder(const QDir &out, const QString &folder)
+{
+    if (out.mkpath(folder))
+        return true;
+    std::fprintf(stderr, "generateIcons: cannot create %s\n", qPrintable(out.filePath(folder)));
+    return false;
+}
+
+bool savePng(const QImage &image, const QString &path)
+{
+    if (image.save(path, "PNG"))
+        return true;
+    std::fprintf(stderr, "generateIcons: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -454,25 +472,24 @@ int main(int argc, char **argv)
     QStringList entries;
     for (int size : ICON_SIZES) {
         const QString folder = QStringLiteral("Images/%1x%1").arg(size);
-        if (!out.mkpath(folder)) {
-            std::fprintf(stderr, "generateIcons: cannot create %s\n",
-                         qPrintable(out.filePath(folder)));
+        if (!makeFolder(out, folder))
             return 1;
-        }
         for (const Icon &icon : icons()) {
             const QString file = folder + QLatin1Char('/') + QLatin1String(icon.name)
                                  + QLatin1String(".png");
-            if (!render(icon.paint, size).save(out.filePath(file), "PNG")) {
-                std::fprintf(stderr, "generateIcons: cannot write %s\n",
-                             qPrintable(out.filePath(file)));
+            if (!savePng(render(icon.paint, size), out.filePath(file)))
                 return 1;
-            }
             entries << file;
         }
     }
     std::vector<QImage> logo;
-    for (int size : LOGO_SIZES)
+    if (!makeFolder(out, QStringLiteral("logo")))
+        return 1;
+    for (int size : LOGO_SIZES) {
         logo.push_back(render(paintLogo, size));
+        if (!savePng(logo.back(), out.filePath(QStringLiteral("logo/%1x%1.png").arg(size))))
+            return 1;
+    }
     if (!writeFile(out.filePath(QStringLiteral("Images/logo.ico")), icoFile(logo)))
         return 1;
     entries << QStringLiteral("Images/logo.ico");
