@@ -1,9 +1,12 @@
 // Planning speed of the static solver on generated networks of 10^5 and 2*10^5 rules, against a
-// plain counter planner over integer arrays (the network numbered once, outside its timed part).
-// Ratios are medians of interleaved pairs with their spread. Prints `name: value` lines.
+// plain counter planner over integer arrays (the network numbered once, outside its timed part),
+// and like for like against that planner plus what the search must do beyond it (see
+// timeLikeForLike). The search is timed alone and with the plan's integrity check, as calculate()
+// runs them. Ratios are medians of interleaved pairs with their spread. Prints `name: value` lines.
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -17,6 +20,7 @@
 #include "elements/RelationsStorage.h"
 #include "elements/RuleModel.h"
 #include "solver/BaseClassCommonData.h"
+#include "solver/RulePathSets.h"
 #include "solver/StaticAlgorithm.h"
 
 #include "PairedRatio.h"
@@ -193,7 +197,8 @@ double elapsedMs(const QElapsedTimer &n_timer)
 
 // One StaticAlgorithm::search as a user pays for it: a fresh solver loaded with the network, the
 // known and required parameters given, the search, and the solver's tear-down.
-double timeSearch(Network &n_network, int *n_planned, quint32 *n_checksum = nullptr)
+double timeSearch(Network &n_network, int *n_planned, quint32 *n_checksum = nullptr,
+                  bool n_check = false)
 {
     n_network.net->reset();
     QElapsedTimer timer;
@@ -206,6 +211,9 @@ double timeSearch(Network &n_network, int *n_planned, quint32 *n_checksum = null
         for (const ParPtr &parameter : qAsConst(n_network.required))
             solver.addRequiredParameter(parameter);
         solver.search();
+        // calculate() checks the plan right after planning it.
+        if (n_check && !solver.getAlgorithmSolution()->checkAlgorithmInegrity())
+            std::printf("the plan failed its integrity check\n");
         *n_planned = solver.getAlgorithmSolution()->getRulesOrderCount();
         if (n_checksum != nullptr) {
             // Outside the figure that matters: the plan itself, to compare builds by.
@@ -288,6 +296,134 @@ double timeCounter(const Numbered &n_network, int *n_planned)
     return elapsed;
 }
 
+// Where the like-for-like baseline leaves the sizes it reads, so that they are not optimised away.
+volatile long g_pathSizes = 0;
+
+// The like-for-like baseline: the counter planner above, plus the work the Parts ask of the search
+// that no planner can leave out. For every parameter reached by a second producing rule, the exact
+// sizes of both derivation paths through RulePathSets (no bounds; a path is a rule's inputs'
+// paths united, a parameter's its producer's path plus the producer, each built once when first
+// needed); and the floor loop: every element reset, as loading the class into a solver does, each
+// reached element's explored flag and weak search parent set, and the plan filled into a QList.
+double timeLikeForLike(Network &n_network, const Numbered &n_numbered, int *n_planned,
+                       int *n_contests)
+{
+    const Numbered &n = n_numbered;
+    QElapsedTimer timer;
+    timer.start();
+    n_network.net->reset();
+    std::vector<int> waiting(n.rules);
+    for (int rule = 0; rule < n.rules; ++rule)
+        waiting[rule] = n.inputStart[rule + 1] - n.inputStart[rule];
+    std::vector<int> producer(n.parameters, -1);
+    std::vector<int> ruleParent(n.rules, -1);
+    std::vector<char> known(n.parameters, 0);
+    std::vector<char> required(n.parameters, 0);
+    std::vector<int> queue;
+    queue.reserve(n.parameters);
+    std::vector<int> fired;
+    RulePathSets sets;
+    std::vector<int> pathNumber(n.rules, -1);
+    int pathNumbers = 0;
+    std::vector<RulePathSets::Set> ruleSet(n.rules), parameterSet(n.parameters);
+    std::vector<char> ruleBuilt(n.rules, 0), parameterBuilt(n.parameters, 0);
+    std::function<RulePathSets::Set(int)> pathOfParameter;
+    const std::function<RulePathSets::Set(int)> pathOfRule = [&](int n_rule) {
+        if (!ruleBuilt[n_rule]) {
+            RulePathSets::Set set;
+            for (int i = n.inputStart[n_rule]; i < n.inputStart[n_rule + 1]; ++i)
+                set = sets.united(set, pathOfParameter(n.inputs[i]));
+            ruleSet[n_rule] = set;
+            ruleBuilt[n_rule] = 1;
+        }
+        return ruleSet[n_rule];
+    };
+    pathOfParameter = [&](int n_parameter) {
+        if (!parameterBuilt[n_parameter]) {
+            const int rule = producer[n_parameter];
+            parameterSet[n_parameter] = rule < 0
+                                            ? RulePathSets::Set()
+                                            : sets.inserted(pathOfRule(rule), pathNumber[rule]);
+            parameterBuilt[n_parameter] = 1;
+        }
+        return parameterSet[n_parameter];
+    };
+    long sizes = 0;
+    int contests = 0;
+    long remaining = 0;
+    for (int parameter : n.required)
+        if (!required[parameter]) {
+            required[parameter] = 1;
+            ++remaining;
+        }
+    for (int parameter : n.known)
+        if (!known[parameter]) {
+            known[parameter] = 1;
+            remaining -= required[parameter];
+            queue.push_back(parameter);
+        }
+    for (std::size_t head = 0; head < queue.size() && remaining > 0; ++head) {
+        const int parameter = queue[head];
+        for (int r = n.readerStart[parameter]; r < n.readerStart[parameter + 1]; ++r) {
+            const int rule = n.readers[r];
+            if (--waiting[rule] != 0)
+                continue;
+            fired.push_back(rule);
+            ruleParent[rule] = parameter;
+            for (int o = n.outputStart[rule]; o < n.outputStart[rule + 1]; ++o) {
+                const int output = n.outputs[o];
+                if (known[output]) {
+                    if (producer[output] >= 0) {
+                        ++contests;
+                        if (pathNumber[rule] < 0)
+                            pathNumber[rule] = pathNumbers++;
+                        sizes += sets.size(sets.inserted(pathOfRule(rule), pathNumber[rule]))
+                                 + sets.size(pathOfParameter(output));
+                    }
+                    continue;
+                }
+                known[output] = 1;
+                producer[output] = rule;
+                if (pathNumber[rule] < 0)
+                    pathNumber[rule] = pathNumbers++;
+                remaining -= required[output];
+                queue.push_back(output);
+            }
+        }
+    }
+    std::vector<char> needed(n.rules, 0);
+    std::vector<int> stack(n.required.begin(), n.required.end());
+    while (!stack.empty()) {
+        const int rule = producer[stack.back()];
+        stack.pop_back();
+        if (rule < 0 || needed[rule])
+            continue;
+        needed[rule] = 1;
+        for (int i = n.inputStart[rule]; i < n.inputStart[rule + 1]; ++i)
+            stack.push_back(n.inputs[i]);
+    }
+    for (int parameter : queue) {
+        ParameterModel &element = *n_network.parameters.at(parameter);
+        element.m_explored = true;
+        if (producer[parameter] >= 0)
+            element.m_BFSParent = n_network.rules.at(producer[parameter]);
+    }
+    for (int rule : fired) {
+        RuleModel &element = *n_network.rules.at(rule);
+        element.m_explored = true;
+        element.m_BFSParent = n_network.parameters.at(ruleParent[rule]);
+    }
+    QList<RulePtr> order;
+    for (int rule : fired)
+        if (needed[rule])
+            order.append(n_network.rules.at(rule));
+    const double elapsed = elapsedMs(timer);
+    g_pathSizes = sizes;
+    *n_planned = order.size();
+    *n_contests = contests;
+    return elapsed;
+}
+
 int PAIRS = 11;
 int SIZE = 100000;
 
@@ -311,6 +447,15 @@ void runFamily(const char *n_family, QSharedPointer<Network> (*n_make)(int))
         PAIRS, [&] { return timeSearch(*doubled, &plannedDoubled); },
         [&] { return timeSearch(*network, &planned); });
 
+    const PairedRatio withCheck = pairedRatio(
+        PAIRS, [&] { return timeSearch(*network, &planned, nullptr, true); },
+        [&] { return timeCounter(numbered, &counterPlanned); });
+    int likePlanned = 0;
+    int contests = 0;
+    const PairedRatio likeForLike = pairedRatio(
+        PAIRS, [&] { return timeSearch(*network, &planned); },
+        [&] { return timeLikeForLike(*network, numbered, &likePlanned, &contests); });
+
     quint32 checksum = 0;
     timeSearch(*network, &planned, &checksum);
     const QByteArray prefix = QByteArray(n_family).append('_').append(QByteArray::number(size));
@@ -319,6 +464,11 @@ void runFamily(const char *n_family, QSharedPointer<Network> (*n_make)(int))
     printFigure(prefix + "_counter_planner_ms", overCounter.secondMedianMs);
     printFigure(prefix + "_counter_numbering_ms", numberingMs);
     printRatio(prefix + "_search_over_counter", overCounter);
+    printFigure(prefix + "_search_and_check_ms", withCheck.firstMedianMs);
+    printRatio(prefix + "_search_and_check_over_counter", withCheck);
+    printFigure(prefix + "_like_for_like_ms", likeForLike.secondMedianMs);
+    printFigure(prefix + "_like_for_like_contests", contests);
+    printRatio(prefix + "_search_over_like_for_like", likeForLike);
     printFigure(prefix + "_planned_rules", planned);
     printFigure(prefix + "_counter_planned_rules", counterPlanned);
     const QByteArray doubledPrefix = QByteArray(n_family).append('_').append(
