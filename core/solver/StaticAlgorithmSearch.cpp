@@ -155,6 +155,16 @@ void StaticAlgorithm::refreshRule(int n_number, const RuleHandle *n_handle)
 
 void StaticAlgorithm::startSearchEpoch()
 {
+    // The class's own elements are what a search mostly meets: room for them at once, rather than
+    // growing the tables again and again.
+    if (m_parameterRecords.empty() && m_ruleRecords.empty()) {
+        const std::size_t parameters = static_cast<std::size_t>(getParametersCount());
+        const std::size_t rules = static_cast<std::size_t>(getRulesCount());
+        m_parameterNumbers.reserve(parameters);
+        m_ruleNumbers.reserve(rules);
+        m_parameterRecords.reserve(parameters);
+        m_ruleRecords.reserve(rules);
+    }
     ++m_epoch;
     m_heldParameters.clear();
     m_heldRules.clear();
