@@ -166,6 +166,13 @@ private:
         int needsEnd;
     };
 
+    // Queue entries and marks name an element by a code: parameter number n as 2n, rule number n
+    // as 2n + 1.
+    static int parameterCode(int n_number) { return 2 * n_number; }
+    static int ruleCode(int n_number) { return 2 * n_number + 1; }
+    static bool isRule(int n_code) { return (n_code & 1) != 0; }
+    static int numberOf(int n_code) { return n_code >> 1; }
+
     void startSearchEpoch();
     void writeMarksBack();
     int parameterNumber(const ParameterVertexPtrConn *n_parameter);

@@ -170,7 +170,7 @@ void StaticAlgorithm::setRuleSearchParent(int n_rule, int n_parameter)
         record.parentChanged = true;
     }
     record.pathParent = m_parameterRecords[static_cast<std::size_t>(n_parameter)].element;
-    markDirty(2 * n_rule + 1);
+    markDirty(ruleCode(n_rule));
 }
 
 // As the parameter's own setBFSParent: a parameter keeps the producing rule whose derivation needs
@@ -193,5 +193,5 @@ void StaticAlgorithm::setParameterSearchParent(int n_parameter, int n_rule)
     }
     record.pathParent = m_ruleRecords[static_cast<std::size_t>(n_rule)].element;
     record.path = node;
-    markDirty(2 * n_parameter);
+    markDirty(parameterCode(n_parameter));
 }

@@ -17,27 +17,8 @@ const QString WALK_METHOD = QStringLiteral(
     "n_rulesOrder,QMultiHash<RuleModel::RuleModelPtr , ParameterModel::ParameterModelPtr> "
     "&n_additionalReqParametersPlaceInsert,ParameterModel::ParameterModelPtr n_currentObject)");
 
-// Queue entries: parameter number n as 2n, rule number n as 2n + 1; an element of another kind
-// (only a subclass's own queue could hold one) as -1 - its place in a side list.
-int parameterCode(int n_number)
-{
-    return 2 * n_number;
-}
-
-int ruleCode(int n_number)
-{
-    return 2 * n_number + 1;
-}
-
-bool isRule(int n_code)
-{
-    return (n_code & 1) != 0;
-}
-
-int numberOf(int n_code)
-{
-    return n_code >> 1;
-}
+// A queue entry for an element of another kind (only a subclass's own queue could hold one):
+// -1 - its place in a side list.
 
 const int NOTED = 4;
 
