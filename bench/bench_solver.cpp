@@ -229,20 +229,30 @@ double timeSearch(Network &n_network, int *n_planned, quint32 *n_checksum = null
 // The plain Dowling-Gallier counter planner over the numbered network: one counter of unknown
 // inputs per rule, a queue of newly known parameters that fires each rule whose counter reaches
 // zero, then the backward pass from the required parameters through each parameter's producing
-// rule, and the needed rules in firing order.
-double timeCounter(const Numbered &n_network, int *n_planned)
+// rule, and the needed rules in firing order. n_fired(rule, parameter) hears of each rule fired by
+// a parameter, n_produced(rule) of each rule that makes a parameter known, n_again(rule, output)
+// of each rule firing on a parameter some rule already produced.
+struct CounterPlan
 {
-    QElapsedTimer timer;
-    timer.start();
+    std::vector<int> producer;
+    std::vector<int> queue;
+    std::vector<int> fired;
+    std::vector<int> order;
+};
+
+template<class Fired, class Produced, class Again>
+void planByCounters(const Numbered &n_network, CounterPlan &n_plan, Fired n_fired,
+                    Produced n_produced, Again n_again)
+{
     std::vector<int> waiting(n_network.rules);
     for (int rule = 0; rule < n_network.rules; ++rule)
         waiting[rule] = n_network.inputStart[rule + 1] - n_network.inputStart[rule];
-    std::vector<int> producer(n_network.parameters, -1);
+    std::vector<int> &producer = n_plan.producer;
+    producer.assign(n_network.parameters, -1);
     std::vector<char> known(n_network.parameters, 0);
     std::vector<char> required(n_network.parameters, 0);
-    std::vector<int> queue;
+    std::vector<int> &queue = n_plan.queue;
     queue.reserve(n_network.parameters);
-    std::vector<int> fired;
     long remaining = 0;
     for (int parameter : n_network.required)
         if (!required[parameter]) {
@@ -262,22 +272,25 @@ double timeCounter(const Numbered &n_network, int *n_planned)
             const int rule = n_network.readers[r];
             if (--waiting[rule] != 0)
                 continue;
-            fired.push_back(rule);
+            n_plan.fired.push_back(rule);
+            n_fired(rule, parameter);
             for (int o = n_network.outputStart[rule]; o < n_network.outputStart[rule + 1]; ++o) {
                 const int output = n_network.outputs[o];
-                if (known[output])
+                if (known[output]) {
+                    if (producer[output] >= 0)
+                        n_again(rule, output);
                     continue;
+                }
                 known[output] = 1;
                 producer[output] = rule;
+                n_produced(rule);
                 remaining -= required[output];
                 queue.push_back(output);
             }
         }
     }
     std::vector<char> needed(n_network.rules, 0);
-    std::vector<int> stack;
-    for (int parameter : n_network.required)
-        stack.push_back(parameter);
+    std::vector<int> stack(n_network.required.begin(), n_network.required.end());
     while (!stack.empty()) {
         const int rule = producer[stack.back()];
         stack.pop_back();
@@ -287,12 +300,21 @@ double timeCounter(const Numbered &n_network, int *n_planned)
         for (int i = n_network.inputStart[rule]; i < n_network.inputStart[rule + 1]; ++i)
             stack.push_back(n_network.inputs[i]);
     }
-    std::vector<int> order;
-    for (int rule : fired)
+    for (int rule : n_plan.fired)
         if (needed[rule])
-            order.push_back(rule);
+            n_plan.order.push_back(rule);
+}
+
+double timeCounter(const Numbered &n_network, int *n_planned)
+{
+    QElapsedTimer timer;
+    timer.start();
+    CounterPlan plan;
+    const auto nothing = [](int, int) {};
+    planByCounters(
+        n_network, plan, nothing, [](int) {}, nothing);
     const double elapsed = elapsedMs(timer);
-    *n_planned = static_cast<int>(order.size());
+    *n_planned = static_cast<int>(plan.order.size());
     return elapsed;
 }
 
@@ -312,16 +334,8 @@ double timeLikeForLike(Network &n_network, const Numbered &n_numbered, int *n_pl
     QElapsedTimer timer;
     timer.start();
     n_network.net->reset();
-    std::vector<int> waiting(n.rules);
-    for (int rule = 0; rule < n.rules; ++rule)
-        waiting[rule] = n.inputStart[rule + 1] - n.inputStart[rule];
-    std::vector<int> producer(n.parameters, -1);
+    CounterPlan plan;
     std::vector<int> ruleParent(n.rules, -1);
-    std::vector<char> known(n.parameters, 0);
-    std::vector<char> required(n.parameters, 0);
-    std::vector<int> queue;
-    queue.reserve(n.parameters);
-    std::vector<int> fired;
     RulePathSets sets;
     std::vector<int> pathNumber(n.rules, -1);
     int pathNumbers = 0;
@@ -340,7 +354,7 @@ double timeLikeForLike(Network &n_network, const Numbered &n_numbered, int *n_pl
     };
     pathOfParameter = [&](int n_parameter) {
         if (!parameterBuilt[n_parameter]) {
-            const int rule = producer[n_parameter];
+            const int rule = plan.producer[n_parameter];
             parameterSet[n_parameter] = rule < 0
                                             ? RulePathSets::Set()
                                             : sets.inserted(pathOfRule(rule), pathNumber[rule]);
@@ -348,75 +362,34 @@ double timeLikeForLike(Network &n_network, const Numbered &n_numbered, int *n_pl
         }
         return parameterSet[n_parameter];
     };
+    const auto numbered = [&](int n_rule) {
+        if (pathNumber[n_rule] < 0)
+            pathNumber[n_rule] = pathNumbers++;
+    };
     long sizes = 0;
     int contests = 0;
-    long remaining = 0;
-    for (int parameter : n.required)
-        if (!required[parameter]) {
-            required[parameter] = 1;
-            ++remaining;
-        }
-    for (int parameter : n.known)
-        if (!known[parameter]) {
-            known[parameter] = 1;
-            remaining -= required[parameter];
-            queue.push_back(parameter);
-        }
-    for (std::size_t head = 0; head < queue.size() && remaining > 0; ++head) {
-        const int parameter = queue[head];
-        for (int r = n.readerStart[parameter]; r < n.readerStart[parameter + 1]; ++r) {
-            const int rule = n.readers[r];
-            if (--waiting[rule] != 0)
-                continue;
-            fired.push_back(rule);
-            ruleParent[rule] = parameter;
-            for (int o = n.outputStart[rule]; o < n.outputStart[rule + 1]; ++o) {
-                const int output = n.outputs[o];
-                if (known[output]) {
-                    if (producer[output] >= 0) {
-                        ++contests;
-                        if (pathNumber[rule] < 0)
-                            pathNumber[rule] = pathNumbers++;
-                        sizes += sets.size(sets.inserted(pathOfRule(rule), pathNumber[rule]))
-                                 + sets.size(pathOfParameter(output));
-                    }
-                    continue;
-                }
-                known[output] = 1;
-                producer[output] = rule;
-                if (pathNumber[rule] < 0)
-                    pathNumber[rule] = pathNumbers++;
-                remaining -= required[output];
-                queue.push_back(output);
-            }
-        }
-    }
-    std::vector<char> needed(n.rules, 0);
-    std::vector<int> stack(n.required.begin(), n.required.end());
-    while (!stack.empty()) {
-        const int rule = producer[stack.back()];
-        stack.pop_back();
-        if (rule < 0 || needed[rule])
-            continue;
-        needed[rule] = 1;
-        for (int i = n.inputStart[rule]; i < n.inputStart[rule + 1]; ++i)
-            stack.push_back(n.inputs[i]);
-    }
-    for (int parameter : queue) {
+    planByCounters(
+        n, plan, [&](int n_rule, int n_parameter) { ruleParent[n_rule] = n_parameter; }, numbered,
+        [&](int n_rule, int n_output) {
+            ++contests;
+            numbered(n_rule);
+            sizes += sets.size(sets.inserted(pathOfRule(n_rule), pathNumber[n_rule]))
+                     + sets.size(pathOfParameter(n_output));
+        });
+    for (int parameter : plan.queue) {
         ParameterModel &element = *n_network.parameters.at(parameter);
         element.m_explored = true;
-        if (producer[parameter] >= 0)
-            element.m_BFSParent = n_network.rules.at(producer[parameter]);
+        if (plan.producer[parameter] >= 0)
+            element.m_BFSParent = n_network.rules.at(plan.producer[parameter]);
     }
-    for (int rule : fired) {
+    for (int rule : plan.fired) {
         RuleModel &element = *n_network.rules.at(rule);
         element.m_explored = true;
         element.m_BFSParent = n_network.parameters.at(ruleParent[rule]);
     }
     QList<RulePtr> order;
-    for (int rule : fired)
-        if (needed[rule])
-            order.append(n_network.rules.at(rule));
+    for (int rule : plan.order)
+        order.append(n_network.rules.at(rule));
     const double elapsed = elapsedMs(timer);
     g_pathSizes = sizes;
     *n_planned = order.size();

@@ -183,6 +183,16 @@ private:
     int meetRule(const RuleModel::RuleModelPtr &n_rule);
     void refreshParameter(int n_number, const ParameterHandle *n_handle);
     void refreshRule(int n_number, const RuleHandle *n_handle);
+    // What both kinds share of the above; false when the path so far no longer holds.
+    template<class Record, class Handle, class NumberParent>
+    bool readMarks(std::vector<Record> &n_records, int n_number, const Handle *n_handle,
+                   NumberParent n_numberParent);
+    template<class Element, class Record>
+    static int numberIn(PointerTable<Element, int> &n_numbers, std::vector<Record> &n_records,
+                        const Element *n_element);
+    template<class Element, class Record>
+    bool exploredIn(const PointerTable<Element, int> &n_numbers,
+                    const std::vector<Record> &n_records, const Element *n_element) const;
     bool parameterExplored(const ParameterVertexPtrConn *n_parameter);
     bool ruleExplored(const RuleVertexPtrConn *n_rule);
     bool inputsExplored(const RuleVertexPtrConn &n_rule);

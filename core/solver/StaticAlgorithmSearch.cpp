@@ -25,26 +25,27 @@ const int NOTED = 4;
 } // namespace
 
 // Numbers: the table keeps number + 1, so that a fresh entry (0) is told from number 0.
-int StaticAlgorithm::parameterNumber(const ParameterVertexPtrConn *n_parameter)
+template<class Element, class Record>
+int StaticAlgorithm::numberIn(PointerTable<Element, int> &n_numbers, std::vector<Record> &n_records,
+                              const Element *n_element)
 {
-    int &slot = m_parameterNumbers[n_parameter];
+    int &slot = n_numbers[n_element];
     if (slot == 0) {
-        m_parameterRecords.emplace_back();
-        m_parameterRecords.back().element = const_cast<ParameterVertexPtrConn *>(n_parameter);
-        slot = static_cast<int>(m_parameterRecords.size());
+        n_records.emplace_back();
+        n_records.back().element = const_cast<Element *>(n_element);
+        slot = static_cast<int>(n_records.size());
     }
     return slot - 1;
 }
 
+int StaticAlgorithm::parameterNumber(const ParameterVertexPtrConn *n_parameter)
+{
+    return numberIn(m_parameterNumbers, m_parameterRecords, n_parameter);
+}
+
 int StaticAlgorithm::ruleNumber(const RuleVertexPtrConn *n_rule)
 {
-    int &slot = m_ruleNumbers[n_rule];
-    if (slot == 0) {
-        m_ruleRecords.emplace_back();
-        m_ruleRecords.back().element = const_cast<RuleVertexPtrConn *>(n_rule);
-        slot = static_cast<int>(m_ruleRecords.size());
-    }
-    return slot - 1;
+    return numberIn(m_ruleNumbers, m_ruleRecords, n_rule);
 }
 
 int StaticAlgorithm::meetParameter(const ParameterVertexPtrConn *n_parameter,
@@ -86,15 +87,16 @@ int StaticAlgorithm::meetRule(const RuleModel::RuleModelPtr &n_rule)
 
 // The element's own marks, read when a search first meets it. Its path so far stays only while
 // the element still has the search parent the path was noted with.
-void StaticAlgorithm::refreshParameter(int n_number, const ParameterHandle *n_handle)
+template<class Record, class Handle, class NumberParent>
+bool StaticAlgorithm::readMarks(std::vector<Record> &n_records, int n_number,
+                                const Handle *n_handle, NumberParent n_numberParent)
 {
-    ParameterVertexPtrConn *element = m_parameterRecords[n_number].element;
-    const RuleVertexPtrConn *parent = weakedges::liveVertex(element->m_BFSParent);
-    const int parentNumber = parent == nullptr ? -1 : ruleNumber(parent);
-    const bool pathHolds = parent != nullptr && parent == m_parameterRecords[n_number].pathParent;
-    const int path = pathHolds ? m_parameterRecords[n_number].path
-                               : pathFromElement(element->m_BFSRules);
-    ParameterRecord &record = m_parameterRecords[n_number];
+    const auto *element = n_records[n_number].element;
+    const auto *parent = weakedges::liveVertex(element->m_BFSParent);
+    const int parentNumber = parent == nullptr ? -1 : n_numberParent(parent);
+    const bool pathHolds = parent != nullptr && parent == n_records[n_number].pathParent;
+    const int path = pathHolds ? n_records[n_number].path : pathFromElement(element->m_BFSRules);
+    Record &record = n_records[n_number];
     record.handle = n_handle;
     record.epoch = m_epoch;
     record.parent = parentNumber;
@@ -102,36 +104,32 @@ void StaticAlgorithm::refreshParameter(int n_number, const ParameterHandle *n_ha
     if (!pathHolds)
         record.pathParent = nullptr;
     record.explored = element->m_explored;
+    record.dirty = false;
+    record.parentChanged = false;
+    return pathHolds;
+}
+
+void StaticAlgorithm::refreshParameter(int n_number, const ParameterHandle *n_handle)
+{
+    readMarks(m_parameterRecords, n_number, n_handle,
+              [this](const RuleVertexPtrConn *n_parent) { return ruleNumber(n_parent); });
+    ParameterRecord &record = m_parameterRecords[n_number];
     record.known = false;
     record.solutionKnown = false;
     record.remaining = false;
     record.produced = false;
-    record.dirty = false;
-    record.parentChanged = false;
 }
 
 void StaticAlgorithm::refreshRule(int n_number, const RuleHandle *n_handle)
 {
-    RuleVertexPtrConn *element = m_ruleRecords[n_number].element;
-    const ParameterVertexPtrConn *parent = weakedges::liveVertex(element->m_BFSParent);
-    const int parentNumber = parent == nullptr ? -1 : parameterNumber(parent);
-    const bool pathHolds = parent != nullptr && parent == m_ruleRecords[n_number].pathParent;
-    const int path = pathHolds ? m_ruleRecords[n_number].path
-                               : pathFromElement(element->m_BFSRules);
+    const bool pathHolds = readMarks(
+        m_ruleRecords, n_number, n_handle,
+        [this](const ParameterVertexPtrConn *n_parent) { return parameterNumber(n_parent); });
     RuleRecord &record = m_ruleRecords[n_number];
-    record.handle = n_handle;
-    record.epoch = m_epoch;
-    record.parent = parentNumber;
-    record.path = path;
-    if (!pathHolds) {
-        record.pathParent = nullptr;
+    if (!pathHolds)
         std::fill(record.noted, record.noted + NOTED, 0);
-    }
-    record.explored = element->m_explored;
     record.remainingSteps = -1;
     record.placed = false;
-    record.dirty = false;
-    record.parentChanged = false;
 }
 
 void StaticAlgorithm::startSearchEpoch()
@@ -183,20 +181,26 @@ void StaticAlgorithm::writeMarksBack()
     m_dirty.clear();
 }
 
+// The mark of this search when it has met the element, else the element's own.
+template<class Element, class Record>
+bool StaticAlgorithm::exploredIn(const PointerTable<Element, int> &n_numbers,
+                                 const std::vector<Record> &n_records,
+                                 const Element *n_element) const
+{
+    const int *const slot = n_numbers.find(n_element);
+    if (slot != nullptr && n_records[*slot - 1].epoch == m_epoch)
+        return n_records[*slot - 1].explored;
+    return n_element->m_explored;
+}
+
 bool StaticAlgorithm::parameterExplored(const ParameterVertexPtrConn *n_parameter)
 {
-    const int *const slot = m_parameterNumbers.find(n_parameter);
-    if (slot != nullptr && m_parameterRecords[*slot - 1].epoch == m_epoch)
-        return m_parameterRecords[*slot - 1].explored;
-    return n_parameter->m_explored;
+    return exploredIn(m_parameterNumbers, m_parameterRecords, n_parameter);
 }
 
 bool StaticAlgorithm::ruleExplored(const RuleVertexPtrConn *n_rule)
 {
-    const int *const slot = m_ruleNumbers.find(n_rule);
-    if (slot != nullptr && m_ruleRecords[*slot - 1].epoch == m_epoch)
-        return m_ruleRecords[*slot - 1].explored;
-    return n_rule->m_explored;
+    return exploredIn(m_ruleNumbers, m_ruleRecords, n_rule);
 }
 
 // As the rule's own canBeExplored: every input explored, walking the names in table order; an
