@@ -48,6 +48,7 @@ private slots:
     void staticSearchTwoInputs();
     void staticSearchRulesOutsideTheStore();
     void staticSearchStopsOnUnboundInput();
+    void staticNullParametersSkipped();
     void staticConstraintsOnKnown();
     void staticCalculateFailures();
     void staticDefaultValues();
@@ -267,6 +268,23 @@ void tst_Solver::staticSearchStopsOnUnboundInput()
     const ParamPtr a = n.net->getParameter(QStringLiteral("a"));
     QVERIFY(a->m_explored && !r->m_explored);
     QCOMPARE(r->getBFSParent(), QSharedPointer<ParameterVertexPtrConn>(a));
+}
+
+void tst_Solver::staticNullParametersSkipped()
+{
+    // A null parameter among the known ones, or as the start of a walk, used to be dereferenced.
+    Net n;
+    n.rules({"r: a > b"});
+    auto solver = n.planned<StaticAlgorithm>({{"a", 1.0}}, {"b"});
+    QSet<ParamPtr> known = solver->getAlgorithmSolution()->getKnownParameters();
+    known.insert(ParamPtr());
+    solver->setKnownParameters(known);
+    solver->search();
+    QCOMPARE(ruleIds(solver->getAlgorithmSolution()->getRulesOrder()), QStringList{"r"});
+    QList<RulePtr> order;
+    QMultiHash<RulePtr, ParamPtr> needs;
+    solver->createAlgoritmForOneReqPar(order, needs, ParamPtr());
+    QVERIFY(order.isEmpty() && needs.isEmpty());
 }
 
 void tst_Solver::staticConstraintsOnKnown()
