@@ -1,9 +1,12 @@
 // Planning speed of the static solver on generated networks of 10^5 and 2*10^5 rules, against a
-// plain counter planner over integer arrays (the network numbered once, outside its timed part).
-// Ratios are medians of interleaved pairs with their spread. Prints `name: value` lines.
+// plain counter planner over integer arrays (the network numbered once, outside its timed part),
+// and like for like against that planner plus what the search must do beyond it (see
+// timeLikeForLike). The search is timed alone and with the plan's integrity check, as calculate()
+// runs them. Ratios are medians of interleaved pairs with their spread. Prints `name: value` lines.
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -17,6 +20,7 @@
 #include "elements/RelationsStorage.h"
 #include "elements/RuleModel.h"
 #include "solver/BaseClassCommonData.h"
+#include "solver/RulePathSets.h"
 #include "solver/StaticAlgorithm.h"
 
 #include "PairedRatio.h"
@@ -193,7 +197,8 @@ double elapsedMs(const QElapsedTimer &n_timer)
 
 // One StaticAlgorithm::search as a user pays for it: a fresh solver loaded with the network, the
 // known and required parameters given, the search, and the solver's tear-down.
-double timeSearch(Network &n_network, int *n_planned, quint32 *n_checksum = nullptr)
+double timeSearch(Network &n_network, int *n_planned, quint32 *n_checksum = nullptr,
+                  bool n_check = false)
 {
     n_network.net->reset();
     QElapsedTimer timer;
@@ -206,6 +211,9 @@ double timeSearch(Network &n_network, int *n_planned, quint32 *n_checksum = null
         for (const ParPtr &parameter : qAsConst(n_network.required))
             solver.addRequiredParameter(parameter);
         solver.search();
+        // calculate() checks the plan right after planning it.
+        if (n_check && !solver.getAlgorithmSolution()->checkAlgorithmInegrity())
+            std::printf("the plan failed its integrity check\n");
         *n_planned = solver.getAlgorithmSolution()->getRulesOrderCount();
         if (n_checksum != nullptr) {
             // Outside the figure that matters: the plan itself, to compare builds by.
@@ -221,20 +229,30 @@ double timeSearch(Network &n_network, int *n_planned, quint32 *n_checksum = null
 // The plain Dowling-Gallier counter planner over the numbered network: one counter of unknown
 // inputs per rule, a queue of newly known parameters that fires each rule whose counter reaches
 // zero, then the backward pass from the required parameters through each parameter's producing
-// rule, and the needed rules in firing order.
-double timeCounter(const Numbered &n_network, int *n_planned)
+// rule, and the needed rules in firing order. n_fired(rule, parameter) hears of each rule fired by
+// a parameter, n_produced(rule) of each rule that makes a parameter known, n_again(rule, output)
+// of each rule firing on a parameter some rule already produced.
+struct CounterPlan
 {
-    QElapsedTimer timer;
-    timer.start();
+    std::vector<int> producer;
+    std::vector<int> queue;
+    std::vector<int> fired;
+    std::vector<int> order;
+};
+
+template<class Fired, class Produced, class Again>
+void planByCounters(const Numbered &n_network, CounterPlan &n_plan, Fired n_fired,
+                    Produced n_produced, Again n_again)
+{
     std::vector<int> waiting(n_network.rules);
     for (int rule = 0; rule < n_network.rules; ++rule)
         waiting[rule] = n_network.inputStart[rule + 1] - n_network.inputStart[rule];
-    std::vector<int> producer(n_network.parameters, -1);
+    std::vector<int> &producer = n_plan.producer;
+    producer.assign(n_network.parameters, -1);
     std::vector<char> known(n_network.parameters, 0);
     std::vector<char> required(n_network.parameters, 0);
-    std::vector<int> queue;
+    std::vector<int> &queue = n_plan.queue;
     queue.reserve(n_network.parameters);
-    std::vector<int> fired;
     long remaining = 0;
     for (int parameter : n_network.required)
         if (!required[parameter]) {
@@ -254,22 +272,25 @@ double timeCounter(const Numbered &n_network, int *n_planned)
             const int rule = n_network.readers[r];
             if (--waiting[rule] != 0)
                 continue;
-            fired.push_back(rule);
+            n_plan.fired.push_back(rule);
+            n_fired(rule, parameter);
             for (int o = n_network.outputStart[rule]; o < n_network.outputStart[rule + 1]; ++o) {
                 const int output = n_network.outputs[o];
-                if (known[output])
+                if (known[output]) {
+                    if (producer[output] >= 0)
+                        n_again(rule, output);
                     continue;
+                }
                 known[output] = 1;
                 producer[output] = rule;
+                n_produced(rule);
                 remaining -= required[output];
                 queue.push_back(output);
             }
         }
     }
     std::vector<char> needed(n_network.rules, 0);
-    std::vector<int> stack;
-    for (int parameter : n_network.required)
-        stack.push_back(parameter);
+    std::vector<int> stack(n_network.required.begin(), n_network.required.end());
     while (!stack.empty()) {
         const int rule = producer[stack.back()];
         stack.pop_back();
@@ -279,12 +300,100 @@ double timeCounter(const Numbered &n_network, int *n_planned)
         for (int i = n_network.inputStart[rule]; i < n_network.inputStart[rule + 1]; ++i)
             stack.push_back(n_network.inputs[i]);
     }
-    std::vector<int> order;
-    for (int rule : fired)
+    for (int rule : n_plan.fired)
         if (needed[rule])
-            order.push_back(rule);
+            n_plan.order.push_back(rule);
+}
+
+double timeCounter(const Numbered &n_network, int *n_planned)
+{
+    QElapsedTimer timer;
+    timer.start();
+    CounterPlan plan;
+    const auto nothing = [](int, int) {};
+    planByCounters(
+        n_network, plan, nothing, [](int) {}, nothing);
     const double elapsed = elapsedMs(timer);
-    *n_planned = static_cast<int>(order.size());
+    *n_planned = static_cast<int>(plan.order.size());
+    return elapsed;
+}
+
+// Where the like-for-like baseline leaves the sizes it reads, so that they are not optimised away.
+volatile long g_pathSizes = 0;
+
+// The like-for-like baseline: the counter planner above, plus the work the Parts ask of the search
+// that no planner can leave out. For every parameter reached by a second producing rule, the exact
+// sizes of both derivation paths through RulePathSets (no bounds; a path is a rule's inputs'
+// paths united, a parameter's its producer's path plus the producer, each built once when first
+// needed); and the floor loop: every element reset, as loading the class into a solver does, each
+// reached element's explored flag and weak search parent set, and the plan filled into a QList.
+double timeLikeForLike(Network &n_network, const Numbered &n_numbered, int *n_planned,
+                       int *n_contests)
+{
+    const Numbered &n = n_numbered;
+    QElapsedTimer timer;
+    timer.start();
+    n_network.net->reset();
+    CounterPlan plan;
+    std::vector<int> ruleParent(n.rules, -1);
+    RulePathSets sets;
+    std::vector<int> pathNumber(n.rules, -1);
+    int pathNumbers = 0;
+    std::vector<RulePathSets::Set> ruleSet(n.rules), parameterSet(n.parameters);
+    std::vector<char> ruleBuilt(n.rules, 0), parameterBuilt(n.parameters, 0);
+    std::function<RulePathSets::Set(int)> pathOfParameter;
+    const std::function<RulePathSets::Set(int)> pathOfRule = [&](int n_rule) {
+        if (!ruleBuilt[n_rule]) {
+            RulePathSets::Set set;
+            for (int i = n.inputStart[n_rule]; i < n.inputStart[n_rule + 1]; ++i)
+                set = sets.united(set, pathOfParameter(n.inputs[i]));
+            ruleSet[n_rule] = set;
+            ruleBuilt[n_rule] = 1;
+        }
+        return ruleSet[n_rule];
+    };
+    pathOfParameter = [&](int n_parameter) {
+        if (!parameterBuilt[n_parameter]) {
+            const int rule = plan.producer[n_parameter];
+            parameterSet[n_parameter] = rule < 0
+                                            ? RulePathSets::Set()
+                                            : sets.inserted(pathOfRule(rule), pathNumber[rule]);
+            parameterBuilt[n_parameter] = 1;
+        }
+        return parameterSet[n_parameter];
+    };
+    const auto numbered = [&](int n_rule) {
+        if (pathNumber[n_rule] < 0)
+            pathNumber[n_rule] = pathNumbers++;
+    };
+    long sizes = 0;
+    int contests = 0;
+    planByCounters(
+        n, plan, [&](int n_rule, int n_parameter) { ruleParent[n_rule] = n_parameter; }, numbered,
+        [&](int n_rule, int n_output) {
+            ++contests;
+            numbered(n_rule);
+            sizes += sets.size(sets.inserted(pathOfRule(n_rule), pathNumber[n_rule]))
+                     + sets.size(pathOfParameter(n_output));
+        });
+    for (int parameter : plan.queue) {
+        ParameterModel &element = *n_network.parameters.at(parameter);
+        element.m_explored = true;
+        if (plan.producer[parameter] >= 0)
+            element.m_BFSParent = n_network.rules.at(plan.producer[parameter]);
+    }
+    for (int rule : plan.fired) {
+        RuleModel &element = *n_network.rules.at(rule);
+        element.m_explored = true;
+        element.m_BFSParent = n_network.parameters.at(ruleParent[rule]);
+    }
+    QList<RulePtr> order;
+    for (int rule : plan.order)
+        order.append(n_network.rules.at(rule));
+    const double elapsed = elapsedMs(timer);
+    g_pathSizes = sizes;
+    *n_planned = order.size();
+    *n_contests = contests;
     return elapsed;
 }
 
@@ -311,6 +420,15 @@ void runFamily(const char *n_family, QSharedPointer<Network> (*n_make)(int))
         PAIRS, [&] { return timeSearch(*doubled, &plannedDoubled); },
         [&] { return timeSearch(*network, &planned); });
 
+    const PairedRatio withCheck = pairedRatio(
+        PAIRS, [&] { return timeSearch(*network, &planned, nullptr, true); },
+        [&] { return timeCounter(numbered, &counterPlanned); });
+    int likePlanned = 0;
+    int contests = 0;
+    const PairedRatio likeForLike = pairedRatio(
+        PAIRS, [&] { return timeSearch(*network, &planned); },
+        [&] { return timeLikeForLike(*network, numbered, &likePlanned, &contests); });
+
     quint32 checksum = 0;
     timeSearch(*network, &planned, &checksum);
     const QByteArray prefix = QByteArray(n_family).append('_').append(QByteArray::number(size));
@@ -319,6 +437,11 @@ void runFamily(const char *n_family, QSharedPointer<Network> (*n_make)(int))
     printFigure(prefix + "_counter_planner_ms", overCounter.secondMedianMs);
     printFigure(prefix + "_counter_numbering_ms", numberingMs);
     printRatio(prefix + "_search_over_counter", overCounter);
+    printFigure(prefix + "_search_and_check_ms", withCheck.firstMedianMs);
+    printRatio(prefix + "_search_and_check_over_counter", withCheck);
+    printFigure(prefix + "_like_for_like_ms", likeForLike.secondMedianMs);
+    printFigure(prefix + "_like_for_like_contests", contests);
+    printRatio(prefix + "_search_over_like_for_like", likeForLike);
     printFigure(prefix + "_planned_rules", planned);
     printFigure(prefix + "_counter_planned_rules", counterPlanned);
     const QByteArray doubledPrefix = QByteArray(n_family).append('_').append(

@@ -123,6 +123,14 @@ public:
         return false;
     }
 
+    // Calls n_visit(entry) with every weak entry itself, in list order, never made strong.
+    template<class F>
+    void forEachAdjacentInEntry(F n_visit) const
+    {
+        for (const QWeakPointer<T> &entry : m_adjacentInVertices)
+            n_visit(entry);
+    }
+
     // One element per entry, cast to the owned class X; null for an emptied or expired entry.
     template<class X>
     QList<QSharedPointer<X>> getAdjacentInVerticesConvert() const

@@ -35,6 +35,14 @@ public:
             n_visit(entry.toStrongRef());
     }
 
+    // Calls n_visit(entry) with every weak entry itself, in list order, never made strong.
+    template<class F>
+    void forEachAdjacentOutEntry(F n_visit) const
+    {
+        for (const QWeakPointer<T> &entry : m_adjacentOutVertices)
+            n_visit(entry);
+    }
+
     // Every entry, null and expired ones included.
     virtual int getAdjacentOutVerticesCount() const { return m_adjacentOutVertices.size(); }
 

@@ -55,8 +55,22 @@ public:
     template<class F>
     void forEachLinkedObject(F n_visit) const
     {
-        for (auto it = m_linkedObjects.constBegin(); it != m_linkedObjects.constEnd(); ++it)
-            n_visit(it.value().toStrongRef());
+        forEachLinkedEntry([&](const QWeakPointer<T> &n_entry) { n_visit(n_entry.toStrongRef()); });
+    }
+
+    // Calls n_visit(entry) with every weak link itself, in table order, never made strong: the
+    // solver's search reads a whole network this way without two atomic operations per link.
+    // Counted rather than run to the end: stepping past the last entry scans every empty bucket
+    // behind it, most of the cost of walking a table of one or two names.
+    template<class F>
+    void forEachLinkedEntry(F n_visit) const
+    {
+        auto it = m_linkedObjects.constBegin();
+        for (int left = m_linkedObjects.size(); left > 0; --left) {
+            n_visit(it.value());
+            if (left > 1)
+                ++it;
+        }
     }
 
     // Every name; null for an unbound one.

@@ -41,6 +41,12 @@ public:
     {
         m_inputParameters.forEachLinkedObject(n_visit);
     }
+    // n_visit(entry) with every input link itself, in table order, never made strong.
+    template<class F>
+    void forEachInputEntry(F n_visit) const
+    {
+        m_inputParameters.forEachLinkedEntry(n_visit);
+    }
 
 protected:
     PtrLinkerHash<ParameterVertexPtrConn> m_inputParameters;

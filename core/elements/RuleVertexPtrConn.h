@@ -58,6 +58,12 @@ public:
     {
         m_outputParameters.forEachLinkedObject(n_visit);
     }
+    // n_visit(entry) with every output link itself, in table order, never made strong.
+    template<class F>
+    void forEachOutputEntry(F n_visit) const
+    {
+        m_outputParameters.forEachLinkedEntry(n_visit);
+    }
     QString getLinkedNameOfOutputeParameter(ParameterSharedPtr n_parameter) const;
     bool containsInOutputParameters(ParameterSharedPtr n_parameter) const;
     void deleteAllNullPointersOutputParameters();

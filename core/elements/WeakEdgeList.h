@@ -23,6 +23,20 @@ QList<QWeakPointer<T>> fromShared(const QList<QSharedPointer<T>> &n_vertices)
     return result;
 }
 
+// The vertex of a live entry, without making the entry strong; null for an emptied or expired
+// one. For walks on the one thread that owns the network: nothing can drop the vertex while the
+// walk holds the pointer, so the strong reference (two atomic operations) buys nothing there.
+template<class T>
+T *liveVertex(const QWeakPointer<T> &n_entry)
+{
+    if (n_entry.isNull())
+        return nullptr;
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    return n_entry.data();
+    QT_WARNING_POP
+}
+
 // One element per entry, cast to X; null for an emptied or expired entry.
 template<class X, class T>
 QList<QSharedPointer<X>> toShared(const QList<QWeakPointer<T>> &n_entries)

@@ -360,19 +360,20 @@ void AlgorithmSolution::resetSolution()
     m_solutionStatus = NOT_SOLVED;
 }
 
+// Straight from the links, as addUsedParameters(rule) reads them: no table is built per rule.
 bool AlgorithmSolution::checkAlgorithmInegrity() const
 {
     if (m_requiredParameters.isEmpty())
         return false;
+    bool whole = true;
+    const auto check = [&](const QSharedPointer<ParameterVertexPtrConn> &n_parameter) {
+        whole = whole && m_usedParameters.contains(qSharedPointerCast<ParameterModel>(n_parameter));
+    };
     for (const RulePtr &rule : m_rulesOrder) {
-        const QHash<QString, ParameterModelPtr> inputs = rule->getInputParameters();
-        for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it)
-            if (!m_usedParameters.contains(it.value()))
-                return false;
-        const QHash<QString, ParameterModelPtr> outputs = rule->getOutputParameters();
-        for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it)
-            if (!m_usedParameters.contains(it.value()))
-                return false;
+        rule->forEachInputParameter(check);
+        rule->forEachOutputParameter(check);
+        if (!whole)
+            return false;
     }
     return true;
 }

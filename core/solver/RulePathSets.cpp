@@ -103,11 +103,41 @@ bool RulePathSets::contains(const Set &n_set, int n_number) const
     return node != 0 && ((bitsOf(node)[bit / 64] >> (bit % 64)) & 1u);
 }
 
-int RulePathSets::makeLeaf(const Bits &n_bits)
+namespace {
+
+// Counting bits is most of what a leaf costs. The processor's own instruction is used only where
+// it has one, asked at run time: the build does not assume it (no -mpopcnt).
+template<class Bits>
+inline __attribute__((always_inline)) int countBits(const Bits &n_bits)
 {
     int count = 0;
     for (std::uint64_t word : n_bits)
         count += __builtin_popcountll(word);
+    return count;
+}
+
+template<class Bits>
+int countBitsPlain(const Bits &n_bits)
+{
+    return countBits(n_bits);
+}
+
+template<class Bits>
+__attribute__((target("popcnt"))) int countBitsByInstruction(const Bits &n_bits)
+{
+    return countBits(n_bits);
+}
+
+const bool HAS_POPCNT = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("popcnt") != 0;
+}();
+
+} // namespace
+
+int RulePathSets::makeLeaf(const Bits &n_bits)
+{
+    const int count = HAS_POPCNT ? countBitsByInstruction(n_bits) : countBitsPlain(n_bits);
     if (count == 0)
         return 0;
     return intern(m_leaves, m_bits, n_bits, count);

@@ -16,17 +16,23 @@ bool hasValue(const ParameterModel::ParameterModelPtr &n_parameter)
 RuntimeAlgorithm::RuntimeAlgorithm(QSharedPointer<BaseAlgorithmData> n_algorithmData)
     : StaticAlgorithm(n_algorithmData)
 {
+    // Re-planning takes elements out of the visited set again.
+    m_visited.keepsSet = true;
 }
 
 RuntimeAlgorithm::RuntimeAlgorithm(bool n_useDefaultValues, bool n_useConstraints)
     : StaticAlgorithm(n_useDefaultValues, n_useConstraints)
 {
+    // Re-planning takes elements out of the visited set again.
+    m_visited.keepsSet = true;
 }
 
 RuntimeAlgorithm::RuntimeAlgorithm(const BaseClassCommonData &n_network, bool n_useDefaultValues,
                                    bool n_useConstraints)
     : StaticAlgorithm(n_network, n_useDefaultValues, n_useConstraints)
 {
+    // Re-planning takes elements out of the visited set again.
+    m_visited.keepsSet = true;
 }
 
 RuntimeAlgorithm::~RuntimeAlgorithm()
@@ -119,8 +125,8 @@ void RuntimeAlgorithm::clearAlgorithmAfterRule(RuleModel::RuleModelPtr n_rule,
         m_algorithmSolution->deleteRuleFromOrder(n_order.at(j));
     kept.insert(n_rule);
 
-    m_visited.subtract(kept);
-    for (const QSharedPointer<BaseOstraObj> &element : sortedById(m_visited)) {
+    m_visited.set.subtract(kept);
+    for (const QSharedPointer<BaseOstraObj> &element : sortedById(m_visited.set)) {
         const OstraObjectType type = element->getOstraObjectType();
         if (type == OBJECT_TYPE_RULE) {
             qSharedPointerCast<RuleModel>(element)->reset();

@@ -47,6 +47,8 @@ private slots:
     void staticSearch();
     void staticSearchTwoInputs();
     void staticSearchRulesOutsideTheStore();
+    void staticSearchStopsOnUnboundInput();
+    void staticNullParametersSkipped();
     void staticConstraintsOnKnown();
     void staticCalculateFailures();
     void staticDefaultValues();
@@ -245,6 +247,44 @@ void tst_Solver::staticSearchRulesOutsideTheStore()
     QVERIFY(solver->calculate());
     QCOMPARE(ruleIds(solver->getAlgorithmSolution()->getRulesOrder()), QStringList{"r"});
     QCOMPARE(n.net->getParameter(QStringLiteral("b"))->getValue(), QVariant(2.0));
+}
+
+void tst_Solver::staticSearchStopsOnUnboundInput()
+{
+    // Taking a rule with an unbound input name stops the search; what the search marked before
+    // stays on the elements.
+    Net n;
+    n.rules({"r: a x > b"});
+    const RulePtr r = n.net->getRule(QStringLiteral("r"));
+    r->removeInputParameterConn(QStringLiteral("i1"));
+    auto solver = n.planned<StaticAlgorithm>({{"a", 1.0}}, {"b"});
+    try {
+        solver->search();
+        QFAIL("a rule with an unbound input was explored");
+    } catch (const PointerIsNull &e) {
+        QCOMPARE(e.getClassName(), QStringLiteral("PtrLinkerHash"));
+        QCOMPARE(e.getMethodName(), QStringLiteral("canBeExplored()"));
+    }
+    const ParamPtr a = n.net->getParameter(QStringLiteral("a"));
+    QVERIFY(a->m_explored && !r->m_explored);
+    QCOMPARE(r->getBFSParent(), QSharedPointer<ParameterVertexPtrConn>(a));
+}
+
+void tst_Solver::staticNullParametersSkipped()
+{
+    // A null parameter among the known ones, or as the start of a walk, used to be dereferenced.
+    Net n;
+    n.rules({"r: a > b"});
+    auto solver = n.planned<StaticAlgorithm>({{"a", 1.0}}, {"b"});
+    QSet<ParamPtr> known = solver->getAlgorithmSolution()->getKnownParameters();
+    known.insert(ParamPtr());
+    solver->setKnownParameters(known);
+    solver->search();
+    QCOMPARE(ruleIds(solver->getAlgorithmSolution()->getRulesOrder()), QStringList{"r"});
+    QList<RulePtr> order;
+    QMultiHash<RulePtr, ParamPtr> needs;
+    solver->createAlgoritmForOneReqPar(order, needs, ParamPtr());
+    QVERIFY(order.isEmpty() && needs.isEmpty());
 }
 
 void tst_Solver::staticConstraintsOnKnown()
