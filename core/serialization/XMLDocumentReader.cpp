@@ -115,6 +115,33 @@ QString firstNamespaceName(const QXmlStreamReader &n_reader)
     return QString();
 }
 
+// Refuses a text that is not well formed with the message, line and column the DOM parser gives,
+// as loading always reported them; the stream reader's own where the DOM has nothing to say. The
+// DOM reads only the text the stream pass has checked, up to its error: text past it may nest
+// deeper than the DOM's recursion bears or refer to entities. A DOCTYPE the pass did not finish
+// may hold declarations it never checked, so such a text is not handed over at all.
+[[noreturn]] void refuseMalformed(const QString &n_text, const QXmlStreamReader &n_reader,
+                                  bool n_sawDoctype, const QString &n_className,
+                                  const QString &n_methodName)
+{
+    const Place streamPlace{int(n_reader.lineNumber()), int(n_reader.columnNumber())};
+    const QString checked = n_text.left(int(n_reader.characterOffset()));
+    if (!n_sawDoctype && checked.contains(QLatin1String("<!DOCTYPE")))
+        refuse(n_reader.errorString(), streamPlace, n_className, n_methodName);
+    QDomDocument document;
+    QString message;
+    int line = 0;
+    int column = 0;
+    if (document.setContent(checked, &message, &line, &column))
+        refuse(n_reader.errorString(), streamPlace, n_className, n_methodName);
+    // Running out of text where the pass stopped, short of the real end, is no finding of the DOM:
+    // it would take what the stream reader refused (an undeclared entity, a repeated attribute).
+    const Place end = placeOf(checked, checked.size());
+    if (checked.size() < n_text.size() && line == end.line && column == end.column)
+        refuse(n_reader.errorString(), streamPlace, n_className, n_methodName);
+    refuse(message, Place{line, column}, n_className, n_methodName);
+}
+
 } // namespace
 
 bool XMLDocumentReader::isPlainName(const QString &n_name)
@@ -220,6 +247,7 @@ void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_cl
     // minding namespaces would refuse when the model is saved. Resolving prefixes is not needed.
     reader.setNamespaceProcessing(false);
     int depth = 0;
+    bool sawDoctype = false;
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
         case QXmlStreamReader::StartElement: {
@@ -239,6 +267,7 @@ void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_cl
             --depth;
             break;
         case QXmlStreamReader::DTD:
+            sawDoctype = true;
             if (reader.text().contains(QLatin1Char('[')))
                 refuse(doctypeRefusedMessage(),
                        Place{int(reader.lineNumber()), int(reader.columnNumber())}, n_className,
@@ -257,8 +286,7 @@ void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_cl
         }
     }
     if (reader.hasError())
-        refuse(reader.errorString(), Place{int(reader.lineNumber()), int(reader.columnNumber())},
-               n_className, n_methodName);
+        refuseMalformed(n_text, reader, sawDoctype, n_className, n_methodName);
 }
 
 void XMLDocumentReader::setContent(QDomDocument &n_document, const QByteArray &n_text,

@@ -12,7 +12,9 @@
 // file crashes the program). So the text is first decoded strictly and read once as a stream, and
 // the DOM is built only from a well-formed XML 1.0 document without an internal DOCTYPE subset,
 // entity references or namespaces, nested at most MAX_NESTING_DEPTH levels. Every refusal raises
-// XMLParseExceptionOstra with the place, under the given class and method names.
+// XMLParseExceptionOstra with the place, under the given class and method names; text that is not
+// well formed with the DOM parser's message and place, as loading has always reported it, where
+// the DOM finds the fault in the text the stream pass has checked.
 class XMLDocumentReader
 {
 public:
