@@ -221,8 +221,8 @@ QString XMLDocumentReader::decode(const QByteArray &n_bytes, const QString &n_cl
     return text;
 }
 
-void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_className,
-                                      const QString &n_methodName)
+void XMLDocumentReader::checkCharacters(const QString &n_text, const QString &n_className,
+                                        const QString &n_methodName)
 {
     // The stream reader below refuses most such characters too, but not a lone surrogate, and
     // with an unclear message.
@@ -236,6 +236,12 @@ void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_cl
     const int crowded = firstCrowdedTag(n_text);
     if (crowded >= 0)
         refuse(tooManyAttributesMessage(), placeOf(n_text, crowded), n_className, n_methodName);
+}
+
+void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_className,
+                                      const QString &n_methodName)
+{
+    checkCharacters(n_text, n_className, n_methodName);
     // One streaming pass: it keeps nothing of the document, and it stops at the DOCTYPE before any
     // entity could be expanded. There is no hand-written fast path in front of it: in bench_model
     // (10^5 elements, four interleaved pairs) loading with this pass took 0.80-1.15 of the time it
@@ -306,8 +312,8 @@ void XMLDocumentReader::setContent(QDomDocument &n_document, const QString &n_te
         refuse(message, Place{line, column}, n_className, n_methodName);
 }
 
-void XMLDocumentReader::loadFromFile(QDomDocument &n_document, QFile &n_file,
-                                     const QString &n_className, const QString &n_methodName)
+QString XMLDocumentReader::readFile(QFile &n_file, const QString &n_className,
+                                    const QString &n_methodName)
 {
     if (!n_file.exists())
         throw FileNotExistExceptionOstra(n_file.fileName(), n_className, n_methodName,
@@ -315,15 +321,16 @@ void XMLDocumentReader::loadFromFile(QDomDocument &n_document, QFile &n_file,
     if (!n_file.open(QIODevice::ReadOnly))
         throw FileCantOpenExceptionOstra(n_file.fileName(), QIODevice::ReadOnly, n_className,
                                          n_methodName, QSharedPointer<ExceptionOstra>());
-    // The bytes and their text die with this call, before the caller builds anything from the
-    // tree: they stay out of the peak memory of loading a model.
-    QString text;
-    {
-        const QByteArray content = n_file.readAll();
-        n_file.close();
-        text = decode(content, n_className, n_methodName);
-    }
-    setContent(n_document, text, n_className, n_methodName);
+    // The bytes die with this call: they stay out of the peak memory of loading a model.
+    const QByteArray content = n_file.readAll();
+    n_file.close();
+    return decode(content, n_className, n_methodName);
+}
+
+void XMLDocumentReader::loadFromFile(QDomDocument &n_document, QFile &n_file,
+                                     const QString &n_className, const QString &n_methodName)
+{
+    setContent(n_document, readFile(n_file, n_className, n_methodName), n_className, n_methodName);
 }
 
 void XMLDocumentReader::loadFromString(QDomDocument &n_document, const QString &n_text,
