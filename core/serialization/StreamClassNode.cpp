@@ -1,32 +1,8 @@
 #include "serialization/StreamClassNode.h"
 
-StreamClassNode::StreamClassNode(const StreamAttributes &n_attributes) : m_attributes(n_attributes)
+StreamClassNode::StreamClassNode(const StreamAttributes &n_attributes)
+    : StreamNode<ISerializerClass>(n_attributes)
 {
-}
-
-void StreamClassNode::addField(const QString &, const QVariant &)
-{
-    StreamAttributes::warnReadOnly("StreamClassNode::addField");
-}
-
-void StreamClassNode::addFields(const QHash<QString, QVariant> &)
-{
-    StreamAttributes::warnReadOnly("StreamClassNode::addFields");
-}
-
-QVariant StreamClassNode::getFieldValue(const QString &n_name) const
-{
-    return m_attributes.nodeFieldValue(n_name);
-}
-
-QHash<QString, QVariant> StreamClassNode::getFieldsHash() const
-{
-    return m_attributes.fieldsHash([this](const QString &n_name) { return getFieldValue(n_name); });
-}
-
-QStringList StreamClassNode::getFieldNames() const
-{
-    return m_attributes.names();
 }
 
 void StreamClassNode::addOwnParameters(const QList<QSharedPointer<ISerializerObject>> &)
@@ -67,27 +43,6 @@ QList<QSharedPointer<ISerializerObject>> StreamClassNode::getOwnConstraints() co
 QList<QSharedPointer<ISerializerClass>> StreamClassNode::getOwnClasses() const
 {
     return m_classes;
-}
-
-void StreamClassNode::loadFromFile(QFile &)
-{
-    StreamAttributes::warnReadOnly("StreamClassNode::loadFromFile");
-}
-
-void StreamClassNode::loadFromString(const QString &)
-{
-    StreamAttributes::warnReadOnly("StreamClassNode::loadFromString");
-}
-
-void StreamClassNode::saveToFile(QFile &) const
-{
-    StreamAttributes::warnReadOnly("StreamClassNode::saveToFile");
-}
-
-QString StreamClassNode::saveToString() const
-{
-    StreamAttributes::warnReadOnly("StreamClassNode::saveToString");
-    return QString();
 }
 
 QSharedPointer<ISerializerObject> StreamClassNode::getParameterPrototype() const

@@ -2,21 +2,15 @@
 #define STREAMCLASSNODE_H
 
 #include "serialization/ISerializerClass.h"
-#include "serialization/StreamAttributes.h"
+#include "serialization/StreamNode.h"
 
 // One class of a model document read by ModelStreamReader, with its four lists, read as
 // ClassXMLSerializer reads its DOM element (an absent attribute is a null text). Read only: the
 // write operations only warn, and the prototypes are null.
-class StreamClassNode : public ISerializerClass
+class StreamClassNode : public StreamNode<ISerializerClass>
 {
 public:
     explicit StreamClassNode(const StreamAttributes &n_attributes);
-
-    void addField(const QString &n_name, const QVariant &n_value) override;
-    void addFields(const QHash<QString, QVariant> &n_fields) override;
-    QVariant getFieldValue(const QString &n_name) const override;
-    QHash<QString, QVariant> getFieldsHash() const override;
-    QStringList getFieldNames() const override;
 
     void addOwnParameters(const QList<QSharedPointer<ISerializerObject>> &n_parameters) override;
     void addOwnRules(const QList<QSharedPointer<ISerializerObject>> &n_rules) override;
@@ -27,11 +21,6 @@ public:
     QList<QSharedPointer<ISerializerObject>> getOwnRules() const override;
     QList<QSharedPointer<ISerializerObject>> getOwnConstraints() const override;
     QList<QSharedPointer<ISerializerClass>> getOwnClasses() const override;
-
-    void loadFromFile(QFile &n_file) override;
-    void loadFromString(const QString &n_string) override;
-    void saveToFile(QFile &n_file) const override;
-    QString saveToString() const override;
 
     QSharedPointer<ISerializerObject> getParameterPrototype() const override;
     QSharedPointer<ISerializerObject> getRulePrototype() const override;
@@ -45,7 +34,6 @@ public:
     QList<QSharedPointer<ISerializerClass>> &classes();
 
 private:
-    StreamAttributes m_attributes;
     QList<QSharedPointer<ISerializerObject>> m_parameters;
     QList<QSharedPointer<ISerializerObject>> m_rules;
     QList<QSharedPointer<ISerializerObject>> m_constraints;
