@@ -17,6 +17,25 @@ const QString FORMAT_ATTRIBUTE = QStringLiteral("formatXmlVersion");
 const QString CURRENT_FORMAT = QStringLiteral("2.0");
 } // namespace
 
+namespace {
+// A name made of ASCII letters, digits, '_', '-' and '.', starting with a letter or '_': one that
+// both parsers take alike (the stream reader takes some characters in names that the DOM parser
+// refuses), and no namespace declaration.
+bool isSimpleName(const QStringRef &n_name)
+{
+    if (n_name.isEmpty() || n_name == QLatin1String("xmlns"))
+        return false;
+    for (int i = 0; i < n_name.size(); ++i) {
+        const ushort c = n_name.at(i).unicode();
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+        const bool other = (c >= '0' && c <= '9') || c == '-' || c == '.';
+        if (!letter && (i == 0 || !other))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
 QSharedPointer<StreamModelNode> ModelStreamReader::read(const QString &n_text)
 {
     ModelStreamReader reader(n_text);
@@ -106,7 +125,7 @@ StreamAttributes ModelStreamReader::takeAttributes()
     StreamAttributes taken;
     const QXmlStreamAttributes attributes = m_reader.attributes();
     for (const QXmlStreamAttribute &attribute : attributes) {
-        if (!XMLDocumentReader::isPlainName(attribute.qualifiedName()))
+        if (!isSimpleName(attribute.qualifiedName()))
             leave();
         taken.append(internName(attribute.qualifiedName()), attribute.value().toString());
     }

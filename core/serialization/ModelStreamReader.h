@@ -19,8 +19,8 @@ class StreamModelNode;
 // document the guard of XMLDocumentReader refuses, or that is not well formed, one in the older
 // format, and one that holds what only the DOM reading gives a meaning to (comments, processing
 // instructions, CDATA, a DOCTYPE, other elements or text than the format's, repeated lists, a
-// carriage return, a tab or line feed inside a tag, extra fields). A caller then reads the text
-// through the DOM, which raises what it raises.
+// carriage return, a tab or line feed inside a tag, attribute names beyond ASCII letters, digits
+// and "_-."). A caller then reads the text through the DOM, which raises what it raises.
 class ModelStreamReader
 {
 public:

@@ -133,6 +133,10 @@ void tst_ModelStreamReader::readsAsTheDom_data()
     QTest::newRow("link to a missing relation") << QString(model).replace(
         QStringLiteral("relation=\"relPositive\""), QStringLiteral("relation=\"nowhere\""))
                                                 << false;
+    // Found by the differential fuzz target: the stream reader takes it, the DOM parser does not.
+    QTest::newRow("attribute name the DOM parser refuses") << QString(model).replace(
+        QStringLiteral("shortName=\"Plant\""), QStringLiteral("shortNa}e=\"Plant\""))
+                                                           << false;
     QTest::newRow("not well formed")
         << QString(model).remove(QStringLiteral("</classes>")) << false;
     QTest::newRow("older format") << QStringLiteral("<root><classes/><relations/></root>") << false;
