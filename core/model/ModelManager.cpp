@@ -58,8 +58,7 @@ void ModelManager::loadModel(QFile &n_modelFile)
     m_activeModel = model;
 }
 
-OstraModel::OstraModelSharedPtr ModelManager::readModel(const QString &n_text,
-                                                        const QString &n_methodName)
+OstraModel::OstraModelSharedPtr ModelManager::readModel(QString n_text, const QString &n_methodName)
 {
     try {
         return readThroughStream(n_text);
@@ -67,7 +66,7 @@ OstraModel::OstraModelSharedPtr ModelManager::readModel(const QString &n_text,
         // Whatever stopped the stream reader (a document it leaves to the DOM, or one that is
         // refused), the DOM reading starts again on a fresh model and raises what it raises.
     }
-    return readThroughDom(n_text, n_methodName);
+    return readThroughDom(std::move(n_text), n_methodName);
 }
 
 OstraModel::OstraModelSharedPtr ModelManager::readThroughStream(const QString &n_text)
@@ -78,12 +77,14 @@ OstraModel::OstraModelSharedPtr ModelManager::readThroughStream(const QString &n
     return model;
 }
 
-OstraModel::OstraModelSharedPtr ModelManager::readThroughDom(const QString &n_text,
+OstraModel::OstraModelSharedPtr ModelManager::readThroughDom(QString n_text,
                                                              const QString &n_methodName)
 {
     QDomDocument document;
     // Refuses hostile and malformed documents before the DOM parser builds anything from them.
     XMLDocumentReader::setContent(document, n_text, CLASS_NAME, n_methodName);
+    // This copy of the text stays out of the peak memory of building the model.
+    n_text = QString();
     return buildModel(document, n_methodName);
 }
 

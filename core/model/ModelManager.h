@@ -47,12 +47,11 @@ public:
     // without a DOM (ModelStreamReader); the DOM reading takes either format and raises what
     // loading raises for every other text, under the method name given.
     static OstraModel::OstraModelSharedPtr readThroughStream(const QString &n_text);
-    static OstraModel::OstraModelSharedPtr readThroughDom(const QString &n_text,
+    static OstraModel::OstraModelSharedPtr readThroughDom(QString n_text,
                                                           const QString &n_methodName);
 
 private:
-    static OstraModel::OstraModelSharedPtr readModel(const QString &n_text,
-                                                     const QString &n_methodName);
+    static OstraModel::OstraModelSharedPtr readModel(QString n_text, const QString &n_methodName);
     static OstraModel::OstraModelSharedPtr buildModel(QDomDocument &n_document,
                                                       const QString &n_methodName);
 
