@@ -15,9 +15,7 @@ const QString CLASS_NAME = QStringLiteral("ModelStreamReader");
 const QString READ_METHOD = QStringLiteral("read(const QString &n_text)");
 const QString FORMAT_ATTRIBUTE = QStringLiteral("formatXmlVersion");
 const QString CURRENT_FORMAT = QStringLiteral("2.0");
-} // namespace
 
-namespace {
 // A name made of ASCII letters, digits, '_', '-' and '.', starting with a letter or '_': one that
 // both parsers take alike (the stream reader takes some characters in names that the DOM parser
 // refuses), and no namespace declaration.
@@ -99,7 +97,7 @@ void ModelStreamReader::skipSpace()
         leave();
 }
 
-const QString &ModelStreamReader::internName(const QStringRef &n_name)
+QString ModelStreamReader::internName(const QStringRef &n_name)
 {
     // A model document uses a score of attribute names: one shared text each.
     for (const QString &name : qAsConst(m_names))
@@ -113,8 +111,8 @@ StreamAttributes ModelStreamReader::takeAttributes()
 {
     // The stream reader turns a tab or line feed inside an attribute value into a space, which
     // the DOM keeps; the program writes them as references, so a tag holding one is left to the
-    // DOM (a carriage return anywhere is refused before the pass).
-    // The tag runs back from where the reader stands to its '<', which no value holds raw.
+    // DOM (a carriage return anywhere is refused before the pass). The tag runs back from where
+    // the reader stands to its '<', which no value holds raw.
     for (int i = int(m_reader.characterOffset()) - 1; i >= 0; --i) {
         const QChar c = m_text.at(i);
         if (c == QLatin1Char('<'))

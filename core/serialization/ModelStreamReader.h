@@ -38,7 +38,7 @@ private:
 
     QXmlStreamReader::TokenType next();
     StreamAttributes takeAttributes();
-    const QString &internName(const QStringRef &n_name);
+    QString internName(const QStringRef &n_name);
     void skipSpace();
     bool isSpace() const;
     [[noreturn]] void leave() const;

@@ -109,6 +109,13 @@ void tst_ModelStreamReader::readsAsTheDom_data()
         << true;
     QTest::newRow("raw tab and line feed in an attribute")
         << modelText(QStringLiteral("y = x;"), QStringLiteral("a\tb\nc")) << false;
+    QTest::newRow("raw tab after characters beyond 16 bits")
+        << QString(model)
+               .replace(QStringLiteral("shortName=\"Plant\""),
+                        QStringLiteral("shortName=\"\U0001F600\U0001F600\U0001F600\""))
+               .replace(QStringLiteral("shortName=\"Child\""),
+                        QStringLiteral("shortName=\"Child\t\""))
+        << false;
     QTest::newRow("carriage returns") << modelText(QStringLiteral("y = x;\r\n")) << false;
     QTest::newRow("CDATA code") << modelText(QStringLiteral("<![CDATA[y = x < 1;]]>")) << false;
     QTest::newRow("comment in code") << modelText(QStringLiteral("y = x;<!-- x -->")) << false;
