@@ -203,6 +203,8 @@ QSharedPointer<StreamClassNode> ModelStreamReader::readClass()
             continue;
         }
         const QStringRef name = m_reader.qualifiedName();
+        // A list keeps no attributes, but the DOM parser still reads their names.
+        takeAttributes();
         if (name == ClassXMLSerializer::TAG_NAME_PARAMETERS) {
             once(parameters);
             readItems(ClassXMLSerializer::TAG_NAME_PARAMETER, node->parameters(), false);

@@ -144,6 +144,12 @@ void tst_ModelStreamReader::readsAsTheDom_data()
     QTest::newRow("attribute name the DOM parser refuses") << QString(model).replace(
         QStringLiteral("shortName=\"Plant\""), QStringLiteral("shortNa}e=\"Plant\""))
                                                            << false;
+    QTest::newRow("prefixed attribute on a list")
+        << QString(model).replace(QStringLiteral("<rules/>"), QStringLiteral("<rules p:x=\"1\"/>"))
+        << false;
+    QTest::newRow("attribute name on a list the DOM parser refuses")
+        << QString(model).replace(QStringLiteral("<rules/>"), QStringLiteral("<rules a}b=\"1\"/>"))
+        << false;
     QTest::newRow("not well formed")
         << QString(model).remove(QStringLiteral("</classes>")) << false;
     QTest::newRow("older format") << QStringLiteral("<root><classes/><relations/></root>") << false;
