@@ -4,7 +4,8 @@
 # tests/data/fuzz/. Exits non-zero on a finding; the input that caused it is kept as
 # build-fuzz/findings/<target>-crash-* (or -leak-, -timeout-, -oom-). fuzz_model_bytes feeds raw
 # file bytes to the model manager (encoding, the document guard, save and reload) and shares the
-# model seeds, hostile files among them.
+# model seeds, hostile files among them; fuzz_model_paths loads each input as the program does and
+# through the DOM alone, and requires the same model or the same exception.
 #   FUZZ_RUNS     inputs per target after the seeds (default 20000)
 #   FUZZ_SECONDS  time limit per target in seconds (default 60)
 set -euo pipefail

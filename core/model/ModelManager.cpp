@@ -4,7 +4,9 @@
 #include "errors/NotSupportedXmlFormat.h"
 #include "errors/PointerIsNull.h"
 #include "serialization/ModelXMLSerializer.h"
+#include "serialization/ModelStreamReader.h"
 #include "serialization/ModelXMLSerializerOld.h"
+#include "serialization/StreamModelNode.h"
 #include "serialization/XMLDocumentReader.h"
 
 namespace {
@@ -41,11 +43,8 @@ QSet<OstraModel::OstraModelSharedPtr> ModelManager::getAllModels() const
 
 void ModelManager::loadModel(const QString &n_modelStr)
 {
-    const QString method = QStringLiteral("loadModel(const QString &n_modelStr)");
-    QDomDocument document;
-    // Refuses documents nested too deep before the DOM parser sees them.
-    XMLDocumentReader::setContent(document, n_modelStr, CLASS_NAME, method);
-    const OstraModel::OstraModelSharedPtr model = buildModel(document, method);
+    const OstraModel::OstraModelSharedPtr model = readModel(
+        n_modelStr, QStringLiteral("loadModel(const QString &n_modelStr)"));
     m_models.insert(model);
     m_activeModel = model;
 }
@@ -53,12 +52,40 @@ void ModelManager::loadModel(const QString &n_modelStr)
 void ModelManager::loadModel(QFile &n_modelFile)
 {
     const QString method = QStringLiteral("loadModel(QFile &n_modelFile)");
-    QDomDocument document;
-    // Checks the file, and refuses documents nested too deep before the DOM parser sees them.
-    XMLDocumentReader::loadFromFile(document, n_modelFile, CLASS_NAME, method);
-    const OstraModel::OstraModelSharedPtr model = buildModel(document, method);
+    const OstraModel::OstraModelSharedPtr model = readModel(
+        XMLDocumentReader::readFile(n_modelFile, CLASS_NAME, method), method);
     m_models.insert(model);
     m_activeModel = model;
+}
+
+OstraModel::OstraModelSharedPtr ModelManager::readModel(QString n_text, const QString &n_methodName)
+{
+    try {
+        return readThroughStream(n_text);
+    } catch (...) {
+        // Whatever stopped the stream reader (a document it leaves to the DOM, or one that is
+        // refused), the DOM reading starts again on a fresh model and raises what it raises.
+    }
+    return readThroughDom(std::move(n_text), n_methodName);
+}
+
+OstraModel::OstraModelSharedPtr ModelManager::readThroughStream(const QString &n_text)
+{
+    const QSharedPointer<StreamModelNode> node = ModelStreamReader::read(n_text);
+    const OstraModel::OstraModelSharedPtr model = QSharedPointer<OstraModel>::create();
+    model->load(*node);
+    return model;
+}
+
+OstraModel::OstraModelSharedPtr ModelManager::readThroughDom(QString n_text,
+                                                             const QString &n_methodName)
+{
+    QDomDocument document;
+    // Refuses hostile and malformed documents before the DOM parser builds anything from them.
+    XMLDocumentReader::setContent(document, n_text, CLASS_NAME, n_methodName);
+    // This copy of the text stays out of the peak memory of building the model.
+    n_text = QString();
+    return buildModel(document, n_methodName);
 }
 
 OstraModel::OstraModelSharedPtr ModelManager::buildModel(QDomDocument &n_document,

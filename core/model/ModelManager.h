@@ -42,9 +42,18 @@ public:
                          QList<ModelPartialXMLSerializer::serializerParts> n_saveFlags,
                          bool n_useHierarchy) const;
 
+    // The two ways a document text becomes a model; loadModel takes the first and, when it raises
+    // anything, the second. The stream reader reads the current format as the program writes it,
+    // without a DOM (ModelStreamReader); the DOM reading takes either format and raises what
+    // loading raises for every other text, under the method name given.
+    static OstraModel::OstraModelSharedPtr readThroughStream(const QString &n_text);
+    static OstraModel::OstraModelSharedPtr readThroughDom(QString n_text,
+                                                          const QString &n_methodName);
+
 private:
-    OstraModel::OstraModelSharedPtr buildModel(QDomDocument &n_document,
-                                               const QString &n_methodName);
+    static OstraModel::OstraModelSharedPtr readModel(QString n_text, const QString &n_methodName);
+    static OstraModel::OstraModelSharedPtr buildModel(QDomDocument &n_document,
+                                                      const QString &n_methodName);
 
     OstraModel::OstraModelSharedPtr m_activeModel;
     QSet<OstraModel::OstraModelSharedPtr> m_models;

@@ -6,6 +6,8 @@
 
 #include <QDebug>
 
+#include <type_traits>
+
 #include "elements/ConstraintVertexPtrConnData.h"
 #include "elements/RelationsStorage.h"
 #include "elements/RuleVertexPtrConnData.h"
@@ -37,9 +39,11 @@ QSet<QSharedPointer<T>> valuesSet(const QHash<QString, QSharedPointer<T>> &n_has
 
 // The edges a rule or constraint keeps as text in its stored form: to its relation, from each
 // bound input and (rules only) to each bound output. An empty output field name means none.
-inline void addStoredEdges(OstraClass &n_class, const QString &n_id,
-                           const ISerializerObject &n_node, const QString &n_relationField,
-                           const QString &n_inputsField, const QString &n_outputsField)
+template<class T>
+void addStoredEdges(OstraClass &n_class, const QSharedPointer<T> &n_element,
+                    OstraObjectType n_elementType, const ISerializerObject &n_node,
+                    const QString &n_relationField, const QString &n_inputsField,
+                    const QString &n_outputsField)
 {
     const QString inputsText = n_node.getFieldValue(n_inputsField).toString();
     const QString outputsText = n_outputsField.isEmpty()
@@ -52,11 +56,34 @@ inline void addStoredEdges(OstraClass &n_class, const QString &n_id,
                                                 ? QHash<QString, QString>()
                                                 : ISerializebleObject::convertStringToLinkedObjects(
                                                     outputsText);
-    n_class.addEdge(n_id, relationId, QString());
-    for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it)
-        n_class.addEdge(it.value(), n_id, it.key());
-    for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it)
-        n_class.addEdge(n_id, it.value(), it.key());
+    const QString id = n_element->getId();
+    n_class.addEdge(id, relationId, QString());
+    // Each end is resolved once: the element's own end for all its edges, and a parameter end
+    // where the edge by ids would resolve it to a parameter too. Every other case goes through the
+    // edge by ids, which raises what it raises.
+    const bool elementEnd = n_class.getObjectTypeById(id) == n_elementType;
+    const auto parameter = [&](const QString &n_name, const QString &n_parameterId) {
+        if (!elementEnd || n_name.isEmpty() || n_class.classContains(n_parameterId)
+            || !n_class.parametersContains(n_parameterId))
+            return BaseClassCommonData::ParameterSharedPtr();
+        return n_class.getParameterPtr(n_parameterId);
+    };
+    for (auto it = inputs.constBegin(); it != inputs.constEnd(); ++it) {
+        const BaseClassCommonData::ParameterSharedPtr input = parameter(it.key(), it.value());
+        if (input)
+            n_class.addEdge(input, it.key(), n_element);
+        else
+            n_class.addEdge(it.value(), id, it.key());
+    }
+    if constexpr (std::is_same<T, RuleModel>::value) {
+        for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it) {
+            const BaseClassCommonData::ParameterSharedPtr output = parameter(it.key(), it.value());
+            if (output)
+                n_class.addEdge(it.key(), n_element, output);
+            else
+                n_class.addEdge(id, it.value(), it.key());
+        }
+    }
 }
 
 // Every parameter id a rule or constraint names is in the class's whole-subtree store.
@@ -187,7 +214,7 @@ struct OstraClassKind<ParameterModel>
 {
     // A parameter may go to any class; it has no stored edges of its own.
     static bool fitsLevel(const OstraClass &, const Ptr &) { return true; }
-    static void loadEdges(OstraClass &, const QString &, const ISerializerObject &) {}
+    static void loadEdges(OstraClass &, const Ptr &, const ISerializerObject &) {}
 };
 
 template<>
@@ -206,9 +233,9 @@ struct OstraClassKind<RuleModel>
         return ostraclass::storeHoldsAll(n_class, n_rule->getInputParametersIds())
                && ostraclass::storeHoldsAll(n_class, n_rule->getOutputParametersIds());
     }
-    static void loadEdges(OstraClass &n_class, const QString &n_id, const ISerializerObject &n_node)
+    static void loadEdges(OstraClass &n_class, const Ptr &n_rule, const ISerializerObject &n_node)
     {
-        ostraclass::addStoredEdges(n_class, n_id, n_node,
+        ostraclass::addStoredEdges(n_class, n_rule, OBJECT_TYPE_RULE, n_node,
                                    RuleVertexPtrConnData::ATTRIBUTE_RULE_NAME_RELATION,
                                    RuleVertexPtrConnData::ATTRIBUTE_RULE_NAME_INITID,
                                    RuleVertexPtrConnData::ATTRIBUTE_RULE_NAME_RESULTID);
@@ -235,11 +262,13 @@ struct OstraClassKind<ConstraintModel>
     {
         return ostraclass::storeHoldsAll(n_class, n_constraint->getInputParametersIds());
     }
-    static void loadEdges(OstraClass &n_class, const QString &n_id, const ISerializerObject &n_node)
+    static void loadEdges(OstraClass &n_class, const Ptr &n_constraint,
+                          const ISerializerObject &n_node)
     {
-        ostraclass::addStoredEdges(
-            n_class, n_id, n_node, ConstraintVertexPtrConnData::ATTRIBUTE_CONSTRAINT_NAME_RELATION,
-            ConstraintVertexPtrConnData::ATTRIBUTE_CONSTRAINT_NAME_INITID, QString());
+        ostraclass::addStoredEdges(n_class, n_constraint, OBJECT_TYPE_CONSTRAINT, n_node,
+                                   ConstraintVertexPtrConnData::ATTRIBUTE_CONSTRAINT_NAME_RELATION,
+                                   ConstraintVertexPtrConnData::ATTRIBUTE_CONSTRAINT_NAME_INITID,
+                                   QString());
     }
 };
 
@@ -448,7 +477,7 @@ void OstraClass::loadOwn(const ISerializerClass &n_object)
         const QSharedPointer<T> element = QSharedPointer<T>::create();
         element->load(*node);
         Kind::add(*this, element);
-        Kind::loadEdges(*this, element->getId(), *node);
+        Kind::loadEdges(*this, element, *node);
     }
 }
 

@@ -115,6 +115,33 @@ QString firstNamespaceName(const QXmlStreamReader &n_reader)
     return QString();
 }
 
+// Refuses a text that is not well formed with the message, line and column the DOM parser gives,
+// as loading always reported them; the stream reader's own where the DOM has nothing to say. The
+// DOM reads only the text the stream pass has checked, up to its error: text past it may nest
+// deeper than the DOM's recursion bears or refer to entities. A DOCTYPE the pass did not finish
+// may hold declarations it never checked, so such a text is not handed over at all.
+[[noreturn]] void refuseMalformed(const QString &n_text, const QXmlStreamReader &n_reader,
+                                  bool n_sawDoctype, const QString &n_className,
+                                  const QString &n_methodName)
+{
+    const Place streamPlace{int(n_reader.lineNumber()), int(n_reader.columnNumber())};
+    const QString checked = n_text.left(int(n_reader.characterOffset()));
+    if (!n_sawDoctype && checked.contains(QLatin1String("<!DOCTYPE")))
+        refuse(n_reader.errorString(), streamPlace, n_className, n_methodName);
+    QDomDocument document;
+    QString message;
+    int line = 0;
+    int column = 0;
+    if (document.setContent(checked, &message, &line, &column))
+        refuse(n_reader.errorString(), streamPlace, n_className, n_methodName);
+    // Running out of text where the pass stopped, short of the real end, is no finding of the DOM:
+    // it would take what the stream reader refused (an undeclared entity, a repeated attribute).
+    const Place end = placeOf(checked, checked.size());
+    if (checked.size() < n_text.size() && line == end.line && column == end.column)
+        refuse(n_reader.errorString(), streamPlace, n_className, n_methodName);
+    refuse(message, Place{line, column}, n_className, n_methodName);
+}
+
 } // namespace
 
 bool XMLDocumentReader::isPlainName(const QString &n_name)
@@ -194,8 +221,8 @@ QString XMLDocumentReader::decode(const QByteArray &n_bytes, const QString &n_cl
     return text;
 }
 
-void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_className,
-                                      const QString &n_methodName)
+void XMLDocumentReader::checkCharacters(const QString &n_text, const QString &n_className,
+                                        const QString &n_methodName)
 {
     // The stream reader below refuses most such characters too, but not a lone surrogate, and
     // with an unclear message.
@@ -209,6 +236,12 @@ void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_cl
     const int crowded = firstCrowdedTag(n_text);
     if (crowded >= 0)
         refuse(tooManyAttributesMessage(), placeOf(n_text, crowded), n_className, n_methodName);
+}
+
+void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_className,
+                                      const QString &n_methodName)
+{
+    checkCharacters(n_text, n_className, n_methodName);
     // One streaming pass: it keeps nothing of the document, and it stops at the DOCTYPE before any
     // entity could be expanded. There is no hand-written fast path in front of it: in bench_model
     // (10^5 elements, four interleaved pairs) loading with this pass took 0.80-1.15 of the time it
@@ -220,6 +253,7 @@ void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_cl
     // minding namespaces would refuse when the model is saved. Resolving prefixes is not needed.
     reader.setNamespaceProcessing(false);
     int depth = 0;
+    bool sawDoctype = false;
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
         case QXmlStreamReader::StartElement: {
@@ -239,6 +273,7 @@ void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_cl
             --depth;
             break;
         case QXmlStreamReader::DTD:
+            sawDoctype = true;
             if (reader.text().contains(QLatin1Char('[')))
                 refuse(doctypeRefusedMessage(),
                        Place{int(reader.lineNumber()), int(reader.columnNumber())}, n_className,
@@ -257,8 +292,7 @@ void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_cl
         }
     }
     if (reader.hasError())
-        refuse(reader.errorString(), Place{int(reader.lineNumber()), int(reader.columnNumber())},
-               n_className, n_methodName);
+        refuseMalformed(n_text, reader, sawDoctype, n_className, n_methodName);
 }
 
 void XMLDocumentReader::setContent(QDomDocument &n_document, const QByteArray &n_text,
@@ -278,8 +312,8 @@ void XMLDocumentReader::setContent(QDomDocument &n_document, const QString &n_te
         refuse(message, Place{line, column}, n_className, n_methodName);
 }
 
-void XMLDocumentReader::loadFromFile(QDomDocument &n_document, QFile &n_file,
-                                     const QString &n_className, const QString &n_methodName)
+QString XMLDocumentReader::readFile(QFile &n_file, const QString &n_className,
+                                    const QString &n_methodName)
 {
     if (!n_file.exists())
         throw FileNotExistExceptionOstra(n_file.fileName(), n_className, n_methodName,
@@ -287,15 +321,16 @@ void XMLDocumentReader::loadFromFile(QDomDocument &n_document, QFile &n_file,
     if (!n_file.open(QIODevice::ReadOnly))
         throw FileCantOpenExceptionOstra(n_file.fileName(), QIODevice::ReadOnly, n_className,
                                          n_methodName, QSharedPointer<ExceptionOstra>());
-    // The bytes and their text die with this call, before the caller builds anything from the
-    // tree: they stay out of the peak memory of loading a model.
-    QString text;
-    {
-        const QByteArray content = n_file.readAll();
-        n_file.close();
-        text = decode(content, n_className, n_methodName);
-    }
-    setContent(n_document, text, n_className, n_methodName);
+    // The bytes die with this call: they stay out of the peak memory of loading a model.
+    const QByteArray content = n_file.readAll();
+    n_file.close();
+    return decode(content, n_className, n_methodName);
+}
+
+void XMLDocumentReader::loadFromFile(QDomDocument &n_document, QFile &n_file,
+                                     const QString &n_className, const QString &n_methodName)
+{
+    setContent(n_document, readFile(n_file, n_className, n_methodName), n_className, n_methodName);
 }
 
 void XMLDocumentReader::loadFromString(QDomDocument &n_document, const QString &n_text,

@@ -12,7 +12,9 @@
 // file crashes the program). So the text is first decoded strictly and read once as a stream, and
 // the DOM is built only from a well-formed XML 1.0 document without an internal DOCTYPE subset,
 // entity references or namespaces, nested at most MAX_NESTING_DEPTH levels. Every refusal raises
-// XMLParseExceptionOstra with the place, under the given class and method names.
+// XMLParseExceptionOstra with the place, under the given class and method names; text that is not
+// well formed with the DOM parser's message and place, as loading has always reported it, where
+// the DOM finds the fault in the text the stream pass has checked.
 class XMLDocumentReader
 {
 public:
@@ -37,11 +39,17 @@ public:
         const QString &n_methodName = QStringLiteral("loadFromFile(QFile &n_file)"));
     static void loadFromString(QDomDocument &n_document, const QString &n_text,
                                const QString &n_className);
+    // The text of a file, checked and decoded as loadFromFile reads it, with the same refusals.
+    static QString readFile(QFile &n_file, const QString &n_className, const QString &n_methodName);
 
     // The bytes of a document as text: UTF-8 or UTF-16 (told by the byte order mark or the first
     // bytes), or the encoding its XML declaration names. Invalid byte sequences are refused.
     static QString decode(const QByteArray &n_bytes, const QString &n_className,
                           const QString &n_methodName);
+    // The checks of checkDocument that scan the text before any parser reads it: characters XML
+    // cannot hold, and start tags with more than MAX_ATTRIBUTES attributes.
+    static void checkCharacters(const QString &n_text, const QString &n_className,
+                                const QString &n_methodName);
     // Throws XMLParseExceptionOstra unless n_text may be handed to the DOM parser (see above).
     static void checkDocument(const QString &n_text, const QString &n_className,
                               const QString &n_methodName);

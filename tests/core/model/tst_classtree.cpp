@@ -1,4 +1,5 @@
 #include <QDomDocument>
+#include <functional>
 #include <QtTest>
 
 #include "ModelFixtures.h"
@@ -450,6 +451,30 @@ void tst_ClassTree::classMoveRefusals()
         catchAs<ElementAlreadyExistExceptionOstra>([&] { holder->changeParent(dup, t.child); }));
     QCOMPARE(dup->getParent(), holder);
     QVERIFY(holder->isChild(dup));
+    // Into a class that itself owns another element with the id: its own set refuses it.
+    const ParamPtr ownTwin = holder->getParameter(QStringLiteral("pc"));
+    const ConstrPtr check = placeConstraint(t.child, QStringLiteral("k"),
+                                            QStringLiteral("positive"),
+                                            {{QStringLiteral("v"), QStringLiteral("pc")}});
+    const ConstrPtr checkTwin = makeConstraint(QStringLiteral("k"));
+    holder->addConstraint(checkTwin);
+    const auto refusedByOwnSet = [&](const std::function<void()> &n_move, const QString &n_method) {
+        auto refused = catchAs<ElementAlreadyExistExceptionOstra>(n_move);
+        QVERIFY(refused);
+        QCOMPARE(refused->getClassName(), QStringLiteral("OstraClass"));
+        QCOMPARE(refused->getMethodName(), n_method);
+    };
+    refusedByOwnSet(
+        [&] { holder->changeParent(ownTwin, t.child); },
+        QStringLiteral("addParameterToOwn(ParameterModel::ParameterModelPtr n_parameterPtr)"));
+    refusedByOwnSet(
+        [&] { holder->changeParent(checkTwin, t.child); },
+        QStringLiteral("addConstraintToOwn(ConstraintModel::ConstraintModelPtr n_constrPtr)"));
+    QCOMPARE(ownTwin->getParent(), holder);
+    QCOMPARE(checkTwin->getParent(), holder);
+    QCOMPARE(t.child->getParameter(QStringLiteral("pc")), t.pc);
+    QCOMPARE(t.root->getConstraint(QStringLiteral("k")), check);
+    QVERIFY(holder->isChild(ownTwin) && holder->isChild(checkTwin));
 }
 
 void tst_ClassTree::classMoveCarriesWholeSubtree()

@@ -75,6 +75,8 @@ private slots:
     void fileErrors();
     void hostileFilesRefused_data();
     void hostileFilesRefused();
+    void malformedTextReportsTheParser_data();
+    void malformedTextReportsTheParser();
     void writersRefuseWhatXmlCannotHold_data();
     void writersRefuseWhatXmlCannotHold();
     void saveLoadSaveGivesSameDocument();
@@ -292,6 +294,56 @@ void tst_ModelManager::hostileFilesRefused()
     QVERIFY(!refused->getErrorMsg().isEmpty());
     QVERIFY(manager.getAllModels().isEmpty());
     QVERIFY(!file.isOpen());
+}
+
+void tst_ModelManager::malformedTextReportsTheParser_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("column");
+    const QString model = QStringLiteral("<model formatXmlVersion=\"2.0\">\n");
+    // The DOM parser's findings, at its place.
+    QTest::newRow("mismatched tags") << model + QStringLiteral("<class>\n  </classes>\n</model>")
+                                     << QStringLiteral("tag mismatch") << 3 << 12;
+    QTest::newRow("end of text") << model + QStringLiteral("<class>")
+                                 << QStringLiteral("unexpected end of file") << 2 << 8;
+    QTest::newRow("end tag with nothing open")
+        << QStringLiteral("</model>") + model + QStringLiteral("</model>")
+        << QStringLiteral("error occurred while parsing element") << 1 << 2;
+    // What the DOM would take, or never sees, keeps the stream reader's finding.
+    QTest::newRow("repeated attribute")
+        << model + QStringLiteral("<class id=\"a\" id=\"b\"/></model>")
+        << QStringLiteral("Attribute 'id' redefined.") << 2 << 22;
+    QTest::newRow("undeclared entity, deep nesting after it")
+        << QStringLiteral("<model>&foo;") + QStringLiteral("<a>").repeated(2000)
+        << QStringLiteral("Entity 'foo' not declared.") << 1 << 12;
+    // The DOM would read the declarations of a subset the stream reader did not finish.
+    QTest::newRow("broken DOCTYPE subset")
+        << QStringLiteral("<!DOCTYPE m [<!ENTITY % a \"x\"><!ENTITY % b \"%a;%a;\">!]><model/>")
+        << QStringLiteral("Unexpected '%'.") << 1 << 45;
+}
+
+void tst_ModelManager::malformedTextReportsTheParser()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    ModelManager manager;
+    auto refused = catchAs<XMLParseExceptionOstra>([&] { manager.loadModel(text); });
+    QVERIFY(refused);
+    QCOMPARE(refused->getErrorMsg(), message);
+    QTEST(refused->getErrorLine(), "line");
+    QTEST(refused->getErrorColumn(), "column");
+    QVERIFY(manager.getAllModels().isEmpty());
+    QDomDocument document;
+    QString domMessage;
+    int domLine = 0;
+    int domColumn = 0;
+    if (!text.contains(QLatin1String("<!DOCTYPE"))
+        && !document.setContent(text, &domMessage, &domLine, &domColumn) && domMessage == message) {
+        QCOMPARE(domLine, refused->getErrorLine());
+        QCOMPARE(domColumn, refused->getErrorColumn());
+    }
 }
 
 void tst_ModelManager::writersRefuseWhatXmlCannotHold_data()

@@ -453,6 +453,7 @@ void tst_Serialization::linkedObjectErrors_data()
     QTest::newRow("trailing separator") << "a:p1;";
     QTest::newRow("no colon") << "a";
     QTest::newRow("two colons") << "a:b:c";
+    QTest::newRow("two adjacent colons") << "a::p1";
     // Typed, the middle piece is a good type name: only the count of pieces refuses it.
     QTest::newRow("two colons, a type between") << "a:p1:c";
     QTest::newRow("empty text") << "";

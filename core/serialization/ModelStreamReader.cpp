@@ -1,0 +1,275 @@
+#include "serialization/ModelStreamReader.h"
+
+#include "errors/NotSupportedXmlFormat.h"
+#include "serialization/ClassXMLSerializer.h"
+#include "serialization/ModelXMLSerializer.h"
+#include "serialization/RelationsStorageXMLSerializer.h"
+#include "serialization/StreamClassNode.h"
+#include "serialization/StreamItemNode.h"
+#include "serialization/StreamModelNode.h"
+#include "serialization/StreamRelationsNode.h"
+#include "serialization/XMLDocumentReader.h"
+
+namespace {
+const QString CLASS_NAME = QStringLiteral("ModelStreamReader");
+const QString READ_METHOD = QStringLiteral("read(const QString &n_text)");
+const QString FORMAT_ATTRIBUTE = QStringLiteral("formatXmlVersion");
+const QString CURRENT_FORMAT = QStringLiteral("2.0");
+
+// A name made of ASCII letters, digits, '_', '-' and '.', starting with a letter or '_': one that
+// both parsers take alike (the stream reader takes some characters in names that the DOM parser
+// refuses), and no namespace declaration.
+bool isSimpleName(const QStringRef &n_name)
+{
+    if (n_name.isEmpty() || n_name == QLatin1String("xmlns"))
+        return false;
+    for (int i = 0; i < n_name.size(); ++i) {
+        const ushort c = n_name.at(i).unicode();
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+        const bool other = (c >= '0' && c <= '9') || c == '-' || c == '.';
+        if (!letter && (i == 0 || !other))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+QSharedPointer<StreamModelNode> ModelStreamReader::read(const QString &n_text)
+{
+    ModelStreamReader reader(n_text);
+    return reader.readModel();
+}
+
+ModelStreamReader::ModelStreamReader(const QString &n_text) : m_text(n_text), m_reader(n_text)
+{
+    // As in the guard's pass: names are taken as written, and a prefixed one is refused below.
+    m_reader.setNamespaceProcessing(false);
+}
+
+void ModelStreamReader::leave() const
+{
+    throw NotSupportedXmlFormat(CLASS_NAME, READ_METHOD, QSharedPointer<ExceptionOstra>());
+}
+
+QXmlStreamReader::TokenType ModelStreamReader::next()
+{
+    const QXmlStreamReader::TokenType token = m_reader.readNext();
+    switch (token) {
+    case QXmlStreamReader::StartElement:
+        if (++m_depth > XMLDocumentReader::MAX_NESTING_DEPTH)
+            leave();
+        break;
+    case QXmlStreamReader::EndElement:
+        --m_depth;
+        break;
+    case QXmlStreamReader::Characters:
+        // CDATA is a node of its own to the DOM.
+        if (m_reader.isCDATA())
+            leave();
+        break;
+    case QXmlStreamReader::StartDocument:
+    case QXmlStreamReader::EndDocument:
+        break;
+    case QXmlStreamReader::NoToken:
+    case QXmlStreamReader::Invalid:
+    case QXmlStreamReader::Comment:
+    case QXmlStreamReader::DTD:
+    case QXmlStreamReader::EntityReference:
+    case QXmlStreamReader::ProcessingInstruction:
+        leave();
+    }
+    return token;
+}
+
+bool ModelStreamReader::isSpace() const
+{
+    // The DOM drops text that is all white space in the Unicode sense, as QChar tells it.
+    const QStringRef text = m_reader.text();
+    for (const QChar c : text)
+        if (!c.isSpace())
+            return false;
+    return true;
+}
+
+void ModelStreamReader::skipSpace()
+{
+    if (!isSpace())
+        leave();
+}
+
+QString ModelStreamReader::internName(const QStringRef &n_name)
+{
+    // A model document uses a score of attribute names: one shared text each.
+    for (const QString &name : qAsConst(m_names))
+        if (name == n_name)
+            return name;
+    m_names.append(n_name.toString());
+    return m_names.last();
+}
+
+StreamAttributes ModelStreamReader::takeAttributes()
+{
+    // The stream reader turns a tab or line feed inside an attribute value into a space, which
+    // the DOM keeps; the program writes them as references, so a tag holding one is left to the
+    // DOM (a carriage return anywhere is refused before the pass). The tag runs back from where
+    // the reader stands to its '<', which no value holds raw.
+    for (int i = int(m_reader.characterOffset()) - 1; i >= 0; --i) {
+        const QChar c = m_text.at(i);
+        if (c == QLatin1Char('<'))
+            break;
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\n'))
+            leave();
+    }
+    StreamAttributes taken;
+    const QXmlStreamAttributes attributes = m_reader.attributes();
+    for (const QXmlStreamAttribute &attribute : attributes) {
+        if (!isSimpleName(attribute.qualifiedName()))
+            leave();
+        taken.append(internName(attribute.qualifiedName()), attribute.value().toString());
+    }
+    return taken;
+}
+
+QSharedPointer<StreamModelNode> ModelStreamReader::readModel()
+{
+    XMLDocumentReader::checkCharacters(m_text, CLASS_NAME, READ_METHOD);
+    if (m_text.contains(QLatin1Char('\r')))
+        leave();
+    for (QXmlStreamReader::TokenType token = next(); token != QXmlStreamReader::StartElement;
+         token = next()) {
+        if (token == QXmlStreamReader::StartDocument) {
+            // Without a declaration the version is empty.
+            const QStringRef version = m_reader.documentVersion();
+            if (!version.isEmpty() && version != QLatin1String("1.0"))
+                leave();
+        } else if (token == QXmlStreamReader::Characters) {
+            skipSpace();
+        } else {
+            leave();
+        }
+    }
+    if (m_reader.qualifiedName() != ModelXMLSerializer::TAG_NAME_MODEL)
+        leave();
+    const StreamAttributes attributes = takeAttributes();
+    const QString *format = attributes.find(FORMAT_ATTRIBUTE);
+    if (!format || *format != CURRENT_FORMAT)
+        leave();
+    QSharedPointer<StreamClassNode> root;
+    QSharedPointer<StreamRelationsNode> relations;
+    for (QXmlStreamReader::TokenType token = next(); token != QXmlStreamReader::EndElement;
+         token = next()) {
+        if (token == QXmlStreamReader::Characters) {
+            skipSpace();
+        } else if (m_reader.qualifiedName() == ClassXMLSerializer::TAG_NAME_CLASS && !root) {
+            root = readClass();
+        } else if (m_reader.qualifiedName() == RelationsStorageXMLSerializer::TAG_NAME_RELATIONS
+                   && !relations) {
+            relations = QSharedPointer<StreamRelationsNode>::create(takeAttributes());
+            readItems(RelationsStorageXMLSerializer::TAG_NAME_RELATION, relations->relations(),
+                      true);
+        } else {
+            leave();
+        }
+    }
+    for (QXmlStreamReader::TokenType token = next(); token != QXmlStreamReader::EndDocument;
+         token = next()) {
+        if (token != QXmlStreamReader::Characters)
+            leave();
+        skipSpace();
+    }
+    if (!root || !relations)
+        leave();
+    return QSharedPointer<StreamModelNode>::create(attributes, root, relations);
+}
+
+QSharedPointer<StreamClassNode> ModelStreamReader::readClass()
+{
+    const QSharedPointer<StreamClassNode> node = QSharedPointer<StreamClassNode>::create(
+        takeAttributes());
+    // The DOM node reads the first list of each name; a second one is left to it.
+    bool parameters = false;
+    bool rules = false;
+    bool constraints = false;
+    bool classes = false;
+    const auto once = [this](bool &n_seen) {
+        if (n_seen)
+            leave();
+        n_seen = true;
+    };
+    for (QXmlStreamReader::TokenType token = next(); token != QXmlStreamReader::EndElement;
+         token = next()) {
+        if (token == QXmlStreamReader::Characters) {
+            skipSpace();
+            continue;
+        }
+        const QStringRef name = m_reader.qualifiedName();
+        // A list keeps no attributes, but the DOM parser still reads their names.
+        takeAttributes();
+        if (name == ClassXMLSerializer::TAG_NAME_PARAMETERS) {
+            once(parameters);
+            readItems(ClassXMLSerializer::TAG_NAME_PARAMETER, node->parameters(), false);
+        } else if (name == ClassXMLSerializer::TAG_NAME_RULES) {
+            once(rules);
+            readItems(ClassXMLSerializer::TAG_NAME_RULE, node->rules(), false);
+        } else if (name == ClassXMLSerializer::TAG_NAME_CONSTRAINTS) {
+            once(constraints);
+            readItems(ClassXMLSerializer::TAG_NAME_CONSTRAINT, node->constraints(), false);
+        } else if (name == ClassXMLSerializer::TAG_NAME_CLASSES) {
+            once(classes);
+            readClasses(*node);
+        } else {
+            leave();
+        }
+    }
+    return node;
+}
+
+void ModelStreamReader::readClasses(StreamClassNode &n_parent)
+{
+    for (QXmlStreamReader::TokenType token = next(); token != QXmlStreamReader::EndElement;
+         token = next()) {
+        if (token == QXmlStreamReader::Characters)
+            skipSpace();
+        else if (m_reader.qualifiedName() == ClassXMLSerializer::TAG_NAME_CLASS)
+            n_parent.classes().append(readClass());
+        else
+            leave();
+    }
+}
+
+void ModelStreamReader::readItems(const QString &n_itemTag,
+                                  QList<QSharedPointer<ISerializerObject>> &n_items,
+                                  bool n_withText)
+{
+    for (QXmlStreamReader::TokenType token = next(); token != QXmlStreamReader::EndElement;
+         token = next()) {
+        if (token == QXmlStreamReader::Characters) {
+            skipSpace();
+        } else if (m_reader.qualifiedName() == n_itemTag) {
+            const StreamAttributes attributes = takeAttributes();
+            n_items.append(
+                QSharedPointer<StreamItemNode>::create(attributes, readItemText(n_withText)));
+        } else {
+            leave();
+        }
+    }
+}
+
+QString ModelStreamReader::readItemText(bool n_withText)
+{
+    // The DOM gives the element's text as one run; a run that is all white space it drops.
+    QString text;
+    bool read = false;
+    for (QXmlStreamReader::TokenType token = next(); token != QXmlStreamReader::EndElement;
+         token = next()) {
+        if (token != QXmlStreamReader::Characters)
+            leave();
+        if (isSpace())
+            continue;
+        if (!n_withText || read)
+            leave();
+        text = m_reader.text().toString();
+        read = true;
+    }
+    return text;
+}
