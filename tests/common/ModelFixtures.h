@@ -21,7 +21,9 @@
 #include "elements/RelationsStorage.h"
 #include "elements/RuleModel.h"
 #include "errors/Exceptions.h"
+#include "model/ModelManager.h"
 #include "model/OstraClass.h"
+#include "model/OstraModel.h"
 #include "solver/BaseAlgorithmData.h"
 #include "solver/BaseClassCommonData.h"
 
@@ -147,6 +149,15 @@ inline ConstrPtr makeConstraint(const QString &n_id, const RelPtr &n_relation,
     for (const auto &link : n_inputs)
         bindConstraint(link.second, link.first, constraint);
     return constraint;
+}
+
+// Saves n_model as the program does into n_path, for a test to open it as a user would; the path.
+inline QString writeModelFile(const QSharedPointer<OstraModel> &n_model, const QString &n_path)
+{
+    ModelManager manager;
+    QFile file(n_path);
+    manager.saveModelInFile(n_model, file);
+    return file.fileName();
 }
 
 // Places a rule in a class and binds it: relation, then inputs (name, parameter id), then outputs.

@@ -82,10 +82,7 @@ QString writeFixture(const QTemporaryDir &n_folder,
                     {{QStringLiteral("x"), QStringLiteral("c")}});
     if (n_edit)
         n_edit(*model);
-    ModelManager manager;
-    QFile file(n_folder.filePath(QStringLiteral("fixture.xml")));
-    manager.saveModelInFile(model, file);
-    return file.fileName();
+    return writeModelFile(model, n_folder.filePath(QStringLiteral("fixture.xml")));
 }
 
 // The main window with the fixture open and its class-test tab showing.

@@ -99,10 +99,7 @@ QString writeFixture(const QTemporaryDir &n_folder,
                     {{QStringLiteral("a"), QStringLiteral("p3")}}, QStringLiteral("Limit"));
     if (n_edit)
         n_edit(*model);
-    ModelManager manager;
-    QFile file(n_folder.filePath(QStringLiteral("fixture.xml")));
-    manager.saveModelInFile(model, file);
-    return file.fileName();
+    return writeModelFile(model, n_folder.filePath(QStringLiteral("fixture.xml")));
 }
 
 // The main window with the fixture opened through its menu.
