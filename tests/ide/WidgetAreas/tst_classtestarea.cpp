@@ -666,10 +666,13 @@ void tst_ClassTestArea::notSolvedSendsNothing()
     auto solution = QSharedPointer<AlgorithmSolution>::create();
     QCOMPARE(page.gatherTextAlgorithm(solution), QStringList());
     QCOMPARE(mediator.sent, 0);
-    // A language change gives the page its form's title back.
+    // A language change keeps the tested class in the title; a page without a class gets its
+    // form's title back.
     Window w(writeFixture(m_folder));
     w.page->retranslateUI();
-    QCOMPARE(w.page->windowTitle(), QCoreApplication::translate("wClassTestArea", "Тестирование"));
+    QCOMPARE(w.page->windowTitle(), QStringLiteral("Тест: Root"));
+    page.retranslateUI();
+    QCOMPARE(page.windowTitle(), QCoreApplication::translate("wClassTestArea", "Тестирование"));
 }
 
 void tst_ClassTestArea::secondRunClearedBringsTheInputBack()
