@@ -268,7 +268,9 @@ private slots:
 private:
     // Saves a PNG of the window and checks that it is not blank: many colours, and each area
     // given not one plain colour.
-    void screenshot(QWidget *n_window, const QString &n_name, const QList<QWidget *> &n_areas);
+    // n_shown: colours the first area must show.
+    void screenshot(QWidget *n_window, const QString &n_name, const QList<QWidget *> &n_areas,
+                    const QList<QRgb> &n_shown = {});
 
     std::unique_ptr<QTemporaryDir> m_folder;
     QString m_shots;
@@ -298,7 +300,7 @@ void tst_Walkthrough::cleanupTestCase()
 }
 
 void tst_Walkthrough::screenshot(QWidget *n_window, const QString &n_name,
-                                 const QList<QWidget *> &n_areas)
+                                 const QList<QWidget *> &n_areas, const QList<QRgb> &n_shown)
 {
     QCoreApplication::processEvents();
     QImage image;
@@ -323,6 +325,17 @@ void tst_Walkthrough::screenshot(QWidget *n_window, const QString &n_name,
         QVERIFY2(colours > 2, qPrintable(QStringLiteral("%1: %2 has %3 colours")
                                              .arg(n_name, area->objectName())
                                              .arg(colours)));
+    }
+    if (n_areas.isEmpty())
+        return;
+    const QWidget *first = n_areas.first();
+    const QRect rect(first->mapTo(n_window, QPoint(0, 0)) * scale, first->size() * scale);
+    for (const QRgb colour : n_shown) {
+        bool found = false;
+        for (int y = rect.top(); y <= rect.bottom() && !found; ++y)
+            for (int x = rect.left(); x <= rect.right() && !found; ++x)
+                found = saved.pixel(x, y) == colour;
+        QVERIFY2(found, qPrintable(QStringLiteral("%1: no %2").arg(n_name).arg(colour, 0, 16)));
     }
 }
 
@@ -650,7 +663,9 @@ void tst_Walkthrough::station7_graph()
         picked += edge->isPickedOut() ? 1 : 0;
     // Width and height in, area out.
     QCOMPARE(picked, 3);
-    screenshot(graph, QStringLiteral("station7"), {overview->viewport()});
+    // The arrows into the clicked rule drawn green, the one out of it red.
+    screenshot(graph, QStringLiteral("station7"), {overview->viewport()},
+               {qRgb(60, 179, 113), qRgb(255, 0, 0)});
 
     // The rule alone, and back.
     at = pointOf(overview, areaRule);
