@@ -4,7 +4,7 @@
 #include "FormGestures.h"
 #include "PdfPrinting.h"
 #include "TreeClicks.h"
-#include "../graphVisualization/GraphTestSupport.h"
+#include "GraphTestSupport.h"
 
 #include "Entities/Language/InterfaceLanguage.h"
 #include "Errors/ErrorDictionary.h"
