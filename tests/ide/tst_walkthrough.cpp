@@ -361,6 +361,21 @@ void tst_Walkthrough::station1_classes()
     w.save();
     QCOMPARE(w.errors(), QStringList());
     QCOMPARE(files.asked(), 1);
+    // The section's page lists its parent under the new name.
+    w.showTab(w.tabs()->widget(1));
+    QCOMPARE(w.field<QComboBox>("cbLevel")->currentText(), QStringLiteral("Girder"));
+    ModelManager reader;
+    QFile file(m_path);
+    reader.loadModel(file);
+    const ClassPtr root = reader.getActiveModel()->getRootClass();
+    QStringList saved;
+    for (const ClassPtr &cls : root->getAllClassesSet())
+        saved << (cls->hasParent() ? cls->getParent()->getShortName() + QLatin1Char('/')
+                                   : QString())
+                     + cls->getShortName();
+    saved.sort();
+    QCOMPARE(saved,
+             (QStringList{QStringLiteral("Girder/Section"), ROOT + QStringLiteral("/Girder")}));
     QCOMPARE(rowsOf(w.projectTree()),
              (QStringList{QStringLiteral("Girder/Section class"), ROOT + QStringLiteral(" class"),
                           ROOT + QStringLiteral("/Girder class")}));
@@ -773,11 +788,21 @@ void tst_Walkthrough::station8_language()
         }
         return shown;
     };
-    const QStringList russian = everyTab();
+    // The trees' menus too.
+    const auto menus = [&w, &everyTab] {
+        QStringList offered = chooseInRowMenu(w.projectArea(), w.projectTree(),
+                                              w.row(w.projectTree(), QStringLiteral("Girder")),
+                                              QString());
+        offered << chooseInRowMenu(w.relationsArea(), w.relationsTree(),
+                                   w.row(w.relationsTree(), QStringLiteral("Area")), QString());
+        offered.removeAll(QString());
+        return everyTab() + offered;
+    };
+    const QStringList russian = menus();
     QVERIFY(russian.size() > 100);
     w.action("mEngLang")->trigger();
     QCoreApplication::processEvents();
-    const QStringList english = everyTab();
+    const QStringList english = menus();
     // The program's name and the tool bar's toggle have no English text.
     const QStringList untranslated{QStringLiteral("frmMainIDE frmMainIDE: ") + ui(15001),
                                    QStringLiteral("QAction aShowToolsPanel: Панель инструментов")};
@@ -788,9 +813,11 @@ void tst_Walkthrough::station8_language()
     QVERIFY2(stayed.isEmpty(), qPrintable(stayed.join(QLatin1Char('\n'))));
     QCOMPARE(english.size(), russian.size());
     QVERIFY(english.contains(QStringLiteral("QTabBar qt_tabwidget_tabbar: Test: ") + ROOT));
+    QVERIFY(english.contains(QStringLiteral("Add class")));
+    QVERIFY(english.contains(QStringLiteral("Delete relation")));
     w.action("mRusLang")->trigger();
     QCoreApplication::processEvents();
-    QCOMPARE(everyTab(), russian);
+    QCOMPARE(menus(), russian);
 }
 
 // A relation used by a rule deleted: the rule and both tabs go; the saved file reloads in the
@@ -806,6 +833,19 @@ void tst_Walkthrough::station9_deleteSaveReload()
     QVERIFY(!w.row(w.relationsTree(), QStringLiteral("AreaRule")));
     QVERIFY(!w.tabTexts().contains(QStringLiteral("Area")));
     QVERIFY(!w.tabTexts().contains(QStringLiteral("AreaRule")));
+    // The class test runs on without the rule: the area is not found now.
+    w.showTab(w.testPage());
+    w.tool(84)->trigger();
+    w.tool(81)->trigger();
+    QCOMPARE(w.boxes.texts(), QStringList());
+    const QString console = w.console();
+    QStringList missing =
+        console.section(testText(20), -1).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    missing.sort();
+    QCOMPARE(missing, (QStringList{QStringLiteral("area;"), QStringLiteral("label;")}));
+    QCOMPARE(w.valueField(QStringLiteral("grade"))->text(), QStringLiteral("2"));
+    QCOMPARE(itemsOf<RuleItem>(w.testPage()->findChild<dialogAlgGraph *>()->getOverview()).size(),
+             1);
     // Saved from the class page (a class test in front saves nothing).
     w.showTab(w.tabs()->widget(w.tabTexts().indexOf(QStringLiteral("Girder"))));
     w.save();
