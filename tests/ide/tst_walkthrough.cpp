@@ -5,9 +5,9 @@
 #include "PdfPrinting.h"
 #include "TreeClicks.h"
 #include "GraphTestSupport.h"
+#include "ModelFixtures.h"
 
 #include "Entities/Language/InterfaceLanguage.h"
-#include "Errors/ErrorDictionary.h"
 #include "PrimitiveWidgets/dialogAlgGraph.h"
 #include "WidgetAreas/wClassTestArea.h"
 #include "WidgetAreas/wContainerProjectArea.h"
@@ -17,7 +17,6 @@
 #include "graphVisualization/LayeredGraphWidget.h"
 #include "graphVisualization/RuleItem.h"
 #include "model/ModelManager.h"
-#include "ModelFixtures.h"
 #include "model/OstraModel.h"
 
 #include <QAbstractButton>
@@ -50,7 +49,7 @@ QString testText(int n_offset)
     return ui(10000 + n_offset);
 }
 
-// The elements of the walk's model as the user names them.
+// The root class of a created model.
 const QString ROOT = QStringLiteral("Model 1");
 
 // Every row of a tree as "parent/name kind", the kind from the tree's hidden kind column.
