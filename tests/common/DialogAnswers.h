@@ -13,6 +13,7 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QtTest>
@@ -66,6 +67,19 @@ inline void chooseParameter(QWidget *n_rulePage, const QString &n_variable,
                 QTest::mouseClick(table->cellWidget(row, 2), Qt::LeftButton);
     }
     MessageBoxes::setDialogHandler({});
+}
+
+// The variables of a rule or constraint page, each as "variable=parameter shown against it".
+inline QSet<QString> ruleRows(QWidget *n_rulePage)
+{
+    QSet<QString> shown;
+    for (const char *name : {"twInputParams", "twOutputParams"}) {
+        auto *table = n_rulePage->findChild<QTableWidget *>(QLatin1String(name));
+        for (int row = 0; row < table->rowCount(); ++row)
+            shown << table->item(row, 0)->text() + QLatin1Char('=')
+                         + static_cast<QLineEdit *>(table->cellWidget(row, 1))->text();
+    }
+    return shown;
 }
 
 // Answers the constraint builder while it lives: adds a pair per value after the first, chooses

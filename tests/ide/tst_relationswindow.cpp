@@ -303,18 +303,6 @@ struct Window
     {
         chooseParameter(page(), n_variable, n_parameter, &offered);
     }
-    // The variables of a rule page with the parameters shown against them.
-    static QSet<QString> rows(QWidget *n_page)
-    {
-        QSet<QString> shown;
-        for (const char *name : {"twInputParams", "twOutputParams"}) {
-            auto *table = n_page->findChild<QTableWidget *>(QLatin1String(name));
-            for (int row = 0; row < table->rowCount(); ++row)
-                shown << table->item(row, 0)->text() + QLatin1Char('=')
-                             + static_cast<QLineEdit *>(table->cellWidget(row, 1))->text();
-        }
-        return shown;
-    }
     void typeName(const char *n_field, const QString &n_name)
     {
         QTest::keyClicks(page()->findChild<QLineEdit *>(QLatin1String(n_field)), n_name);
@@ -452,7 +440,7 @@ void tst_RelationsWindow::reanalysedRelationsDropTheirInput()
     QSet<QString> expected = describe(m_path);
     w.open(w.relationItem(QStringLiteral("Twice"))->child(0));
     QWidget *rulePage = w.page();
-    QCOMPARE(Window::rows(rulePage), idSet({QStringLiteral("x=pq"), QStringLiteral("y=cd")}));
+    QCOMPARE(ruleRows(rulePage), idSet({QStringLiteral("x=pq"), QStringLiteral("y=cd")}));
 
     // Both bodies analysed again without x: the relations are stored, the file is refused while
     // their rule and constraint miss a parameter for w.
@@ -471,13 +459,13 @@ void tst_RelationsWindow::reanalysedRelationsDropTheirInput()
     const QString refusal = w.errors().join(QLatin1Char('\n'));
     QVERIFY(refusal.contains(QStringLiteral("Doubling"))
             && refusal.contains(QStringLiteral("Enough")));
-    QCOMPARE(Window::rows(rulePage), idSet({QStringLiteral("w="), QStringLiteral("y=cd")}));
+    QCOMPARE(ruleRows(rulePage), idSet({QStringLiteral("w="), QStringLiteral("y=cd")}));
 
     w.showTab(rulePage);
     w.choose(QStringLiteral("w"), QStringLiteral("pq"));
     w.save();
     w.open(w.relationItem(QStringLiteral("Limit"))->child(0));
-    QCOMPARE(Window::rows(w.page()), idSet({QStringLiteral("w=")}));
+    QCOMPARE(ruleRows(w.page()), idSet({QStringLiteral("w=")}));
     w.choose(QStringLiteral("w"), QStringLiteral("zz"));
     w.save();
     // x is gone from both; the other rules keep their links.

@@ -779,6 +779,10 @@ void tst_Walkthrough::station8_language()
     w.open(w.relationsTree(), QStringLiteral("Area"));
     w.open(w.relationsTree(), QStringLiteral("AreaRule"));
     QCOMPARE(w.tabs()->count(), 5);
+    // The reopened rule shows the parameters chosen for it.
+    QCOMPARE(ruleRows(w.page()),
+             (QSet<QString>{QStringLiteral("w=width"), QStringLiteral("h=height"),
+                            QStringLiteral("a=area")}));
     const auto everyTab = [&w] {
         QStringList shown;
         for (int index = 0; index < w.tabs()->count(); ++index) {
