@@ -387,12 +387,14 @@ void tst_Walkthrough::station1_classes()
 void tst_Walkthrough::station2_parameters()
 {
     Walk &w = *m_walk;
+    // Fractions typed as the locale writes them.
+    const QString point = QLocale().decimalPoint();
     w.addParameter(QStringLiteral("Girder"), QStringLiteral("length"), false, QStringLiteral("4"));
     w.addParameter(QStringLiteral("Girder"), QStringLiteral("label"), true, QStringLiteral("main"));
     w.addParameter(QStringLiteral("Girder"), QStringLiteral("height"), false,
-                   QStringLiteral("0.3"));
+                   QStringLiteral("0") + point + QStringLiteral("3"));
     w.addParameter(QStringLiteral("Section"), QStringLiteral("width"), false,
-                   QStringLiteral("0.2"));
+                   QStringLiteral("0") + point + QStringLiteral("2"));
     w.addParameter(QStringLiteral("Section"), QStringLiteral("material"), true,
                    QStringLiteral("steel"));
     w.addParameter(QStringLiteral("Section"), QStringLiteral("area"), false, QString());
@@ -801,6 +803,9 @@ void tst_Walkthrough::station8_language()
         offered.removeAll(QString());
         return everyTab() + offered;
     };
+    // From Russian (the window starts in the locale's language).
+    w.action("mRusLang")->trigger();
+    QCoreApplication::processEvents();
     const QStringList russian = menus();
     QVERIFY(russian.size() > 100);
     w.action("mEngLang")->trigger();
