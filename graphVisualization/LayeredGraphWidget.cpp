@@ -336,6 +336,8 @@ void LayeredGraphWidget::mouseReleaseEvent(QMouseEvent *n_event)
     SlotGuard::run(
         [&] {
             QGraphicsView::mouseReleaseEvent(n_event);
+            // The scene reports the press's changes later; a quick click may end before that.
+            viewport()->update();
             setViewportUpdateMode(NoViewportUpdate);
         },
         this);

@@ -371,6 +371,8 @@ bool wClassTestArea::deleteItem(CommandItem *n_command)
 void wClassTestArea::retranslateUI()
 {
     ui->retranslateUi(this);
+    // The form gives its own title back; the tested class's title follows the language instead.
+    setTitleFromClass();
     if (m_graphDialog)
         m_graphDialog->retranslateUI();
 }

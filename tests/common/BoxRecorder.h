@@ -8,7 +8,8 @@
 #include <QPointer>
 #include <QString>
 
-// Answers every message box with Ok while it lives and records what each one showed.
+// Answers every message box with Ok (question boxes with the answer given) while it lives and
+// records what each one showed.
 class BoxRecorder
 {
 public:
@@ -30,7 +31,7 @@ public:
                             n_box.icon() == QMessageBox::NoIcon && !n_box.iconPixmap().isNull(),
                             n_box.windowTitle(), n_box.text(), n_box.textFormat(),
                             n_box.parentWidget(), n_box.standardButtons()});
-            return int(QMessageBox::Ok);
+            return int(n_box.icon() == QMessageBox::Question ? m_questionAnswer : QMessageBox::Ok);
         });
     }
     ~BoxRecorder() { MessageBoxes::setBoxHandler({}); }
@@ -46,9 +47,11 @@ public:
         return result;
     }
     void clear() { m_boxes.clear(); }
+    void answerQuestions(QMessageBox::StandardButton n_answer) { m_questionAnswer = n_answer; }
 
 private:
     QList<Box> m_boxes;
+    QMessageBox::StandardButton m_questionAnswer = QMessageBox::Ok;
 };
 
 #endif // BOXRECORDER_H

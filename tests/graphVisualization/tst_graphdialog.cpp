@@ -46,6 +46,7 @@ private slots:
     void ruleClickMovesTheHighlight();
     void parameterClicksOnlySelectAndSignal();
     void repaintsOnItsOwnOnlyWhileAButtonIsHeld();
+    void quickClickShowsTheHighlight();
     void wheelZoomsWithinLimits_data();
     void wheelZoomsWithinLimits();
     void doubleClickShowsOneRuleAndBack();
@@ -264,6 +265,30 @@ void tst_GraphDialog::repaintsOnItsOwnOnlyWhileAButtonIsHeld()
     QCOMPARE(view->viewportUpdateMode(), QGraphicsView::FullViewportUpdate);
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, point);
     QCOMPARE(view->viewportUpdateMode(), QGraphicsView::NoViewportUpdate);
+}
+
+// Press and release handled before the scene reports its change, as a quick click or a tap comes:
+// the highlight is drawn all the same.
+void tst_GraphDialog::quickClickShowsTheHighlight()
+{
+    showDialog();
+    m_dialog->drawGraph(m_chain.solution);
+    LayeredGraphWidget *view = m_dialog->getOverview();
+    QApplication::processEvents();
+    struct PaintCounter : QObject
+    {
+        bool eventFilter(QObject *, QEvent *n_event) override
+        {
+            paints += n_event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+        int paints = 0;
+    } counter;
+    view->viewport()->installEventFilter(&counter);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      pointOf(view, nodeById(view, QStringLiteral("r-1"))));
+    QVERIFY(view->getInputEdges().at(0)->isPickedOut());
+    QTRY_VERIFY(counter.paints > 0);
 }
 
 void tst_GraphDialog::wheelZoomsWithinLimits_data()

@@ -1,3 +1,5 @@
+#include "PdfPrinting.h"
+
 #include "MessageBoxes.h"
 #include "graphVisualization/LayeredGraphWidget.h"
 
@@ -13,42 +15,15 @@
 
 namespace {
 
-// The printer the preview hands over, set up as the view sets up its own.
-void preparePrinter(QPrinter &n_printer, const QString &n_file)
-{
-    n_printer.setOutputFormat(QPrinter::PdfFormat);
-    n_printer.setOutputFileName(n_file);
-    n_printer.setPageOrientation(QPageLayout::Landscape);
-    n_printer.setPageSize(QPageSize(QPageSize::A4));
-    n_printer.setFullPage(true);
-}
-
-QString run(const QString &n_program, const QStringList &n_arguments)
-{
-    QProcess process;
-    process.start(n_program, n_arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int pageCount(const QString &n_file)
-{
-    const QString info = run(QStringLiteral("pdfinfo"), {n_file});
-    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"),
-                                                             QRegularExpression::MultilineOption)
-                                              .match(info);
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
 // The footers of a printed file, page by page.
 QStringList footers(const QString &n_file, int n_pages)
 {
     QStringList found;
     for (int page = 1; page <= n_pages; ++page) {
-        const QString text = run(QStringLiteral("pdftotext"),
-                                 {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                                  QString::number(page), n_file, QStringLiteral("-")});
+        const QString text = runTool(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-f"), QString::number(page),
+                                      QStringLiteral("-l"), QString::number(page), n_file,
+                                      QStringLiteral("-")});
         const QRegularExpressionMatch match =
             QRegularExpression(QStringLiteral("Page #\\d+ of \\d+")).match(text);
         found.append(match.hasMatch() ? match.captured(0) : QString());
@@ -81,7 +56,7 @@ void tst_GraphPrinting::initTestCase()
                  && !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
              "pdfinfo and pdftotext (poppler-utils, installed by scripts/setup.sh) are needed");
     QPrinter probe(QPrinter::ScreenResolution);
-    preparePrinter(probe, QStringLiteral("unused.pdf"));
+    preparePdfPrinter(probe, QStringLiteral("unused.pdf"));
     m_page = probe.pageRect(QPrinter::DevicePixel).toRect().size();
     QVERIFY(m_page.width() > m_page.height());
 }
@@ -159,7 +134,7 @@ void tst_GraphPrinting::tilesAndFooters()
         if (preview == nullptr)
             return int(QDialog::Rejected);
         QPrinter printer(QPrinter::ScreenResolution);
-        preparePrinter(printer, file);
+        preparePdfPrinter(printer, file);
         if (from > 0) {
             printer.setPrintRange(QPrinter::PageRange);
             printer.setFromTo(from, to);
@@ -170,7 +145,7 @@ void tst_GraphPrinting::tilesAndFooters()
     });
     view.print();
     QCOMPARE(requests, 1);
-    QCOMPARE(pageCount(file), expected.size());
+    QCOMPARE(pdfPageCount(file), expected.size());
     QCOMPARE(footers(file, expected.size()), expected);
     // The footer never stays in the on-screen scene.
     QCOMPARE(view.scene()->items().size(), itemsBefore);

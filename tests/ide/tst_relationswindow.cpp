@@ -1,6 +1,8 @@
 #include "BoxRecorder.h"
+#include "DialogAnswers.h"
 #include "FileDialogAnswer.h"
 #include "ProjectFixture.h"
+#include "TreeClicks.h"
 
 #include "Errors/ErrorDictionary.h"
 #include "MessageBoxes.h"
@@ -210,15 +212,6 @@ QString linksLine(const Kind &n_kind)
            + (n_kind.index == 2 ? QString() : QStringLiteral(" > ") + join(n_kind.outputs));
 }
 
-// A user's double click on a shown row: the first click, then the double click.
-void doubleClick(QTreeWidget *n_tree, QTreeWidgetItem *n_item)
-{
-    n_tree->scrollToItem(n_item);
-    const QPoint at = n_tree->visualItemRect(n_item).center();
-    QTest::mouseClick(n_tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    QTest::mouseDClick(n_tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-}
-
 // The real main window on the fixture file; boxes answered with Ok and recorded.
 struct Window
 {
@@ -291,31 +284,9 @@ struct Window
     // the menu offered are returned.
     QStringList menu(QTreeWidgetItem *n_item, const QString &n_entry = QString())
     {
-        QTreeWidget *tree = relations()->treeWidget();
-        QPoint at(5, tree->viewport()->height() - 5);
-        if (n_item) {
-            tree->scrollToItem(n_item);
-            at = tree->visualItemRect(n_item).center();
-        }
-        QTest::mouseClick(tree->viewport(), Qt::RightButton, Qt::NoModifier, at);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
-        QCoreApplication::sendEvent(tree->viewport(), &event);
-        QMenu *shownMenu = relations()->findChildren<QMenu *>().last();
-        QStringList texts;
-        for (QAction *entry : shownMenu->actions()) {
-            texts << entry->text();
-            if (!n_entry.isEmpty() && entry->text() == n_entry)
-                entry->trigger();
-        }
-        shownMenu->close();
-        return texts;
+        return chooseInRowMenu(relations(), relations()->treeWidget(), n_item, n_entry);
     }
-    void open(QTreeWidgetItem *n_item)
-    {
-        if (n_item->parent())
-            n_item->parent()->setExpanded(true);
-        doubleClick(relations()->treeWidget(), n_item);
-    }
+    void open(QTreeWidgetItem *n_item) { doubleClickRow(relations()->treeWidget(), n_item); }
     // Clicks the body designer button of the current relation page; the handler plays the user.
     void openDesigner(const MessageBoxes::DialogHandler &n_handler)
     {
@@ -325,53 +296,12 @@ struct Window
         MessageBoxes::setDialogHandler({});
     }
     // n_type fills the designer; then it analyses and presses OK.
-    void design(const std::function<void(QDialog &)> &n_type)
-    {
-        openDesigner([n_type](QDialog &n_dialog) {
-            n_dialog.show();
-            n_type(n_dialog);
-            n_dialog.findChild<QAction *>(QStringLiteral("actionDebug"))->trigger();
-            auto *buttons = n_dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
-            QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
-            return n_dialog.result();
-        });
-    }
-    // Clicks "..." of the variable's row on the current rule page; the chooser's handler
-    // double-clicks the parameter of that name and records every parameter it was offered.
+    void design(const std::function<void(QDialog &)> &n_type) { designBody(page(), n_type); }
+    // Clicks "..." of the variable's row on the current rule page; the chooser is answered with the
+    // parameter of that name, and every parameter it offered is recorded.
     void choose(const QString &n_variable, const QString &n_parameter)
     {
-        MessageBoxes::setDialogHandler([this, n_parameter](QDialog &n_dialog) {
-            n_dialog.show();
-            QTreeWidget *tree = static_cast<dChooseParamRule &>(n_dialog).tree()->treeWidget();
-            tree->expandAll();
-            for (QTreeWidgetItemIterator it(tree); *it; ++it)
-                if ((*it)->text(1) == QLatin1String("parameter"))
-                    offered << (*it)->text(0);
-            const auto found = tree->findItems(n_parameter, Qt::MatchExactly | Qt::MatchRecursive);
-            if (found.isEmpty())
-                return int(QDialog::Rejected);
-            doubleClick(tree, found.first());
-            return n_dialog.result();
-        });
-        for (const char *name : {"twInputParams", "twOutputParams"}) {
-            auto *table = page()->findChild<QTableWidget *>(QLatin1String(name));
-            for (int row = 0; row < table->rowCount(); ++row)
-                if (table->item(row, 0)->text() == n_variable)
-                    QTest::mouseClick(table->cellWidget(row, 2), Qt::LeftButton);
-        }
-        MessageBoxes::setDialogHandler({});
-    }
-    // The variables of a rule page with the parameters shown against them.
-    static QSet<QString> rows(QWidget *n_page)
-    {
-        QSet<QString> shown;
-        for (const char *name : {"twInputParams", "twOutputParams"}) {
-            auto *table = n_page->findChild<QTableWidget *>(QLatin1String(name));
-            for (int row = 0; row < table->rowCount(); ++row)
-                shown << table->item(row, 0)->text() + QLatin1Char('=')
-                             + static_cast<QLineEdit *>(table->cellWidget(row, 1))->text();
-        }
-        return shown;
+        chooseParameter(page(), n_variable, n_parameter, &offered);
     }
     void typeName(const char *n_field, const QString &n_name)
     {
@@ -384,7 +314,7 @@ struct Window
         tree->expandAll();
         QTreeWidgetItem *item =
             tree->findItems(n_parameter, Qt::MatchExactly | Qt::MatchRecursive).first();
-        doubleClick(tree, item);
+        doubleClickRow(tree, item);
         QStringList listed;
         for (const char *name : {"twLinkRules", "twLinkConstraint"}) {
             auto *links = page()->findChild<QTableWidget *>(QLatin1String(name));
@@ -510,7 +440,7 @@ void tst_RelationsWindow::reanalysedRelationsDropTheirInput()
     QSet<QString> expected = describe(m_path);
     w.open(w.relationItem(QStringLiteral("Twice"))->child(0));
     QWidget *rulePage = w.page();
-    QCOMPARE(Window::rows(rulePage), idSet({QStringLiteral("x=pq"), QStringLiteral("y=cd")}));
+    QCOMPARE(ruleRows(rulePage), idSet({QStringLiteral("x=pq"), QStringLiteral("y=cd")}));
 
     // Both bodies analysed again without x: the relations are stored, the file is refused while
     // their rule and constraint miss a parameter for w.
@@ -529,13 +459,13 @@ void tst_RelationsWindow::reanalysedRelationsDropTheirInput()
     const QString refusal = w.errors().join(QLatin1Char('\n'));
     QVERIFY(refusal.contains(QStringLiteral("Doubling"))
             && refusal.contains(QStringLiteral("Enough")));
-    QCOMPARE(Window::rows(rulePage), idSet({QStringLiteral("w="), QStringLiteral("y=cd")}));
+    QCOMPARE(ruleRows(rulePage), idSet({QStringLiteral("w="), QStringLiteral("y=cd")}));
 
     w.showTab(rulePage);
     w.choose(QStringLiteral("w"), QStringLiteral("pq"));
     w.save();
     w.open(w.relationItem(QStringLiteral("Limit"))->child(0));
-    QCOMPARE(Window::rows(w.page()), idSet({QStringLiteral("w=")}));
+    QCOMPARE(ruleRows(w.page()), idSet({QStringLiteral("w=")}));
     w.choose(QStringLiteral("w"), QStringLiteral("zz"));
     w.save();
     // x is gone from both; the other rules keep their links.

@@ -588,8 +588,15 @@ bool WorkSpaceColleague::refresh()
 
 void WorkSpaceColleague::retranslate()
 {
-    for (WidgetWrapper *wrapper : qAsConst(m_wrappers))
+    for (WidgetWrapper *wrapper : qAsConst(m_wrappers)) {
         wrapper->retranslateUI();
+        // An editor's tab shows its element's name; a class test's shows a caption in the language.
+        if (wrapper->getTypeWorkSpaceWindow() == TEST_CLASS_WINDOW && wrapper->getWidget()
+            && tabs()) {
+            wrapper->setTitle(wrapper->getWidget()->windowTitle());
+            tabs()->setTabText(tabs()->indexOf(wrapper->getWidget()), wrapper->getTitle());
+        }
+    }
 }
 
 void WorkSpaceColleague::changeCurrentTab(int n_index)

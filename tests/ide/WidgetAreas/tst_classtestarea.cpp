@@ -1,7 +1,9 @@
 #include "../TextTables.h"
 #include "BoxRecorder.h"
 #include "FileDialogAnswer.h"
+#include "FormGestures.h"
 #include "ModelFixtures.h"
+#include "TreeClicks.h"
 
 #include "Entities/Language/InterfaceLanguage.h"
 #include "Errors/ErrorDictionary.h"
@@ -124,16 +126,7 @@ struct Window
                                                                            | Qt::MatchRecursive);
         return found.isEmpty() ? nullptr : found.first();
     }
-    void expand(const QString &n_name)
-    {
-        // A click on the row's branch mark opens or closes it.
-        QTreeWidgetItem *item = row(n_name);
-        QCoreApplication::processEvents();
-        tree->scrollToItem(item);
-        const QRect rect = tree->visualItemRect(item);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          QPoint(rect.left() - tree->indentation() / 2, rect.center().y()));
-    }
+    void expand(const QString &n_name) { clickBranch(tree, row(n_name)); }
     QLineEdit *field(const QString &n_name)
     {
         QWidget *cell = tree->itemWidget(row(n_name), 1);
@@ -148,15 +141,7 @@ struct Window
         QTest::keyClicks(field(n_name), n_text);
     }
     // The box has no text: a click must hit its mark.
-    void tick(const QString &n_name)
-    {
-        QCheckBox *mark = box(n_name);
-        QStyleOptionButton option;
-        option.initFrom(mark);
-        const QRect hit = mark->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option,
-                                                        mark);
-        QTest::mouseClick(mark, Qt::LeftButton, {}, hit.center());
-    }
+    void tick(const QString &n_name) { clickCheckMark(box(n_name)); }
 
     frmMainIDE window;
     QStringList opening;
@@ -663,10 +648,13 @@ void tst_ClassTestArea::notSolvedSendsNothing()
     auto solution = QSharedPointer<AlgorithmSolution>::create();
     QCOMPARE(page.gatherTextAlgorithm(solution), QStringList());
     QCOMPARE(mediator.sent, 0);
-    // A language change gives the page its form's title back.
+    // A language change keeps the tested class in the title; a page without a class gets its
+    // form's title back.
     Window w(writeFixture(m_folder));
     w.page->retranslateUI();
-    QCOMPARE(w.page->windowTitle(), QCoreApplication::translate("wClassTestArea", "Тестирование"));
+    QCOMPARE(w.page->windowTitle(), QStringLiteral("Тест: Root"));
+    page.retranslateUI();
+    QCOMPARE(page.windowTitle(), QCoreApplication::translate("wClassTestArea", "Тестирование"));
 }
 
 void tst_ClassTestArea::secondRunClearedBringsTheInputBack()

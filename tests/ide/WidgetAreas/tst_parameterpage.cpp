@@ -1,5 +1,7 @@
 #include "BoxRecorder.h"
+#include "DialogAnswers.h"
 #include "FileDialogAnswer.h"
+#include "FormGestures.h"
 #include "ModelFixtures.h"
 
 #include "Entities/Language/InterfaceLanguage.h"
@@ -218,14 +220,6 @@ T *child(QWidget *n_parent, const char *n_name)
     return n_parent->findChild<T *>(QLatin1String(n_name));
 }
 
-void retype(QLineEdit *n_field, const QString &n_text)
-{
-    n_field->setFocus();
-    n_field->selectAll();
-    QTest::keyClick(n_field, Qt::Key_Backspace);
-    QTest::keyClicks(n_field, n_text);
-}
-
 QStringList column(QTableWidget *n_table, int n_column)
 {
     QStringList texts;
@@ -247,40 +241,6 @@ QStringList sorted(QStringList n_list)
     n_list.sort();
     return n_list;
 }
-
-// Answers the builder: adds a pair per value after the first, chooses the operators, types the
-// values and clicks Ok; returns the dialog's result as the user left it.
-struct Builder
-{
-    explicit Builder(QStringList n_operators, QStringList n_values)
-        : operators(std::move(n_operators)), values(std::move(n_values))
-    {
-        MessageBoxes::setDialogHandler([this](QDialog &n_dialog) {
-            ++runs;
-            if (!qobject_cast<dBaseConstraintInParameter *>(&n_dialog))
-                return int(QDialog::Rejected);
-            n_dialog.show();
-            QAction *add = n_dialog.findChild<QToolBar *>()->actions().at(0);
-            for (int pair = 1; pair < values.size(); ++pair)
-                add->trigger();
-            const auto rows = n_dialog.findChildren<wBaseComparisonConstraint *>();
-            for (int row = 0; row < rows.size(); ++row) {
-                auto *choice = rows.at(row)->findChild<QComboBox *>();
-                choice->setCurrentIndex(choice->findText(operators.at(row)));
-                QTest::keyClicks(rows.at(row)->findChild<QLineEdit *>(), values.at(row));
-            }
-            QTest::mouseClick(
-                n_dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
-                Qt::LeftButton);
-            return n_dialog.result();
-        });
-    }
-    ~Builder() { MessageBoxes::setDialogHandler({}); }
-
-    QStringList operators;
-    QStringList values;
-    int runs = 0;
-};
 
 // The relations and constraints the builder made.
 template<typename T>
@@ -441,7 +401,7 @@ void tst_ParameterPage::builderMakesABoundConstraint()
     retype(child<QLineEdit>(page, "leName"), QStringLiteral("speed"));
     const int relations = w.root->getRelationsHash().size();
     {
-        Builder builder(strings({">", "<="}), strings({"5", "10"}));
+        ConstraintBuilderAnswer builder(strings({">", "<="}), strings({"5", "10"}));
         QTest::mouseClick(child<QPushButton>(page, "btnAddConstraint"), Qt::LeftButton);
         QCOMPARE(builder.runs, 1);
     }
@@ -640,7 +600,8 @@ void tst_ParameterPage::builderValuesBecomeLiterals()
     const int relations = w.root->getRelationsHash().size();
     BoxRecorder boxes;
     {
-        Builder builder(strings({parameter == QLatin1String("p2") ? "==" : ">"}), {value});
+        ConstraintBuilderAnswer builder(strings({parameter == QLatin1String("p2") ? "==" : ">"}),
+                                        {value});
         QTest::mouseClick(child<QPushButton>(page, "btnAddConstraint"), Qt::LeftButton);
     }
     const auto made = generated(w.root->getRelationsHash(), QStringLiteral("Generate relation"));
@@ -678,7 +639,7 @@ void tst_ParameterPage::retypedSelectorCreatesNothing()
     const int relations = w.root->getRelationsHash().size();
     const int constraints = w.root->getConstraintsHash().size();
     BoxRecorder boxes;
-    Builder builder(strings({"=="}), strings({"a"}));
+    ConstraintBuilderAnswer builder(strings({"=="}), strings({"a"}));
     QTest::mouseClick(child<QPushButton>(page, "btnAddConstraint"), Qt::LeftButton);
     QCOMPARE(boxes.texts(), QStringList{ErrorDictionary::Instance().getErrorById(1013)});
     QCOMPARE(builder.runs, 0);
@@ -687,7 +648,7 @@ void tst_ParameterPage::retypedSelectorCreatesNothing()
 
     // Ok on a parameter never saved creates nothing either.
     wParameterArea *fresh = w.addParameter(QStringLiteral("cMid"));
-    Builder number(strings({">"}), strings({"1"}));
+    ConstraintBuilderAnswer number(strings({">"}), strings({"1"}));
     QTest::mouseClick(child<QPushButton>(fresh, "btnAddConstraint"), Qt::LeftButton);
     QCOMPARE(number.runs, 1);
     QCOMPARE(w.root->getRelationsHash().size(), relations);
