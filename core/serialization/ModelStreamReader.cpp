@@ -97,14 +97,27 @@ void ModelStreamReader::skipSpace()
         leave();
 }
 
-QString ModelStreamReader::internName(const QStringRef &n_name)
+int ModelStreamReader::internName(const QStringRef &n_name)
 {
-    // A model document uses a score of attribute names: one shared text each.
-    for (const QString &name : qAsConst(m_names))
-        if (name == n_name)
-            return name;
-    m_names.append(n_name.toString());
-    return m_names.last();
+    // A model document uses a score of attribute names: one shared text each, checked once.
+    for (int i = 0; i < m_names.size(); ++i)
+        if (m_names.at(i).name == n_name)
+            return i;
+    if (!isSimpleName(n_name))
+        leave();
+    m_names.append(Interned{n_name.toString(), QString()});
+    return m_names.size() - 1;
+}
+
+QString ModelStreamReader::internValue(int n_name, const QStringRef &n_value)
+{
+    // Many elements repeat the value the one before gave the same attribute (a type, a relation's
+    // kind and arguments): such a value shares that text instead of a copy of its own.
+    QString &last = m_names[n_name].lastValue;
+    // An empty value is kept apart from none: the fields read them differently.
+    if (last.isNull() != n_value.isNull() || last != n_value)
+        last = n_value.toString();
+    return last;
 }
 
 StreamAttributes ModelStreamReader::takeAttributes()
@@ -120,12 +133,11 @@ StreamAttributes ModelStreamReader::takeAttributes()
         if (c == QLatin1Char('\t') || c == QLatin1Char('\n'))
             leave();
     }
-    StreamAttributes taken;
     const QXmlStreamAttributes attributes = m_reader.attributes();
+    StreamAttributes taken(attributes.size());
     for (const QXmlStreamAttribute &attribute : attributes) {
-        if (!isSimpleName(attribute.qualifiedName()))
-            leave();
-        taken.append(internName(attribute.qualifiedName()), attribute.value().toString());
+        const int name = internName(attribute.qualifiedName());
+        taken.append(m_names.at(name).name, internValue(name, attribute.value()));
     }
     return taken;
 }
