@@ -32,6 +32,36 @@ bool isSimpleName(const QStringRef &n_name)
     }
     return true;
 }
+
+// Whether a tab or line feed stands raw in a start tag, from its '<' to the '>' that ends it (not
+// one inside a quoted value). The stream reader turns one inside an attribute value into a space,
+// which the DOM keeps; the program writes them as references, so a document holding one is left
+// to the DOM. Every '<' of a document the pass takes opens a tag or the declaration: no value or
+// text holds one raw, and comments, CDATA and the like are left to the DOM anyway.
+bool hasBreakInStartTag(const QString &n_text)
+{
+    const ushort *at = n_text.utf16();
+    const ushort *const end = at + n_text.size();
+    while (at != end) {
+        if (*at++ != '<' || at == end || *at == '/' || *at == '?' || *at == '!')
+            continue;
+        ushort quote = 0;
+        for (; at != end; ++at) {
+            const ushort c = *at;
+            if (c == '\t' || c == '\n')
+                return true;
+            if (quote != 0) {
+                if (c == quote)
+                    quote = 0;
+            } else if (c == '"' || c == '\'') {
+                quote = c;
+            } else if (c == '>') {
+                break;
+            }
+        }
+    }
+    return false;
+}
 } // namespace
 
 QSharedPointer<StreamModelNode> ModelStreamReader::read(const QString &n_text)
@@ -97,35 +127,36 @@ void ModelStreamReader::skipSpace()
         leave();
 }
 
-QString ModelStreamReader::internName(const QStringRef &n_name)
+int ModelStreamReader::internName(const QStringRef &n_name)
 {
-    // A model document uses a score of attribute names: one shared text each.
-    for (const QString &name : qAsConst(m_names))
-        if (name == n_name)
-            return name;
-    m_names.append(n_name.toString());
-    return m_names.last();
+    // A model document uses a score of attribute names: one shared text each, checked once.
+    for (int i = 0; i < m_names.size(); ++i)
+        if (m_names.at(i).name == n_name)
+            return i;
+    if (!isSimpleName(n_name))
+        leave();
+    m_names.append(Interned{n_name.toString(), QString()});
+    return m_names.size() - 1;
+}
+
+QString ModelStreamReader::internValue(int n_name, const QStringRef &n_value)
+{
+    // Many elements repeat the value the one before gave the same attribute (a type, a relation's
+    // kind and arguments): such a value shares that text instead of a copy of its own.
+    QString &last = m_names[n_name].lastValue;
+    // An empty value is kept apart from none: the fields read them differently.
+    if (last.isNull() != n_value.isNull() || last != n_value)
+        last = n_value.toString();
+    return last;
 }
 
 StreamAttributes ModelStreamReader::takeAttributes()
 {
-    // The stream reader turns a tab or line feed inside an attribute value into a space, which
-    // the DOM keeps; the program writes them as references, so a tag holding one is left to the
-    // DOM (a carriage return anywhere is refused before the pass). The tag runs back from where
-    // the reader stands to its '<', which no value holds raw.
-    for (int i = int(m_reader.characterOffset()) - 1; i >= 0; --i) {
-        const QChar c = m_text.at(i);
-        if (c == QLatin1Char('<'))
-            break;
-        if (c == QLatin1Char('\t') || c == QLatin1Char('\n'))
-            leave();
-    }
-    StreamAttributes taken;
     const QXmlStreamAttributes attributes = m_reader.attributes();
+    StreamAttributes taken(attributes.size());
     for (const QXmlStreamAttribute &attribute : attributes) {
-        if (!isSimpleName(attribute.qualifiedName()))
-            leave();
-        taken.append(internName(attribute.qualifiedName()), attribute.value().toString());
+        const int name = internName(attribute.qualifiedName());
+        taken.append(m_names.at(name).name, internValue(name, attribute.value()));
     }
     return taken;
 }
@@ -133,7 +164,9 @@ StreamAttributes ModelStreamReader::takeAttributes()
 QSharedPointer<StreamModelNode> ModelStreamReader::readModel()
 {
     XMLDocumentReader::checkCharacters(m_text, CLASS_NAME, READ_METHOD);
-    if (m_text.contains(QLatin1Char('\r')))
+    // A carriage return anywhere is left to the DOM, which keeps it where the stream reader
+    // would not.
+    if (m_text.contains(QLatin1Char('\r')) || hasBreakInStartTag(m_text))
         leave();
     for (QXmlStreamReader::TokenType token = next(); token != QXmlStreamReader::StartElement;
          token = next()) {

@@ -3,7 +3,7 @@
 
 #include <QSharedPointer>
 #include <QString>
-#include <QStringList>
+#include <QVector>
 #include <QXmlStreamReader>
 
 #include "serialization/StreamAttributes.h"
@@ -38,7 +38,8 @@ private:
 
     QXmlStreamReader::TokenType next();
     StreamAttributes takeAttributes();
-    QString internName(const QStringRef &n_name);
+    int internName(const QStringRef &n_name);
+    QString internValue(int n_name, const QStringRef &n_value);
     void skipSpace();
     bool isSpace() const;
     [[noreturn]] void leave() const;
@@ -46,7 +47,13 @@ private:
     const QString &m_text;
     QXmlStreamReader m_reader;
     int m_depth = 0;
-    QStringList m_names;
+    // Each attribute name met so far, with the value it last had.
+    struct Interned
+    {
+        QString name;
+        QString lastValue;
+    };
+    QVector<Interned> m_names;
 };
 
 #endif // MODELSTREAMREADER_H

@@ -14,6 +14,10 @@
 class StreamAttributes
 {
 public:
+    StreamAttributes() = default;
+    // Room for as many attributes as the element has, taken in one allocation.
+    explicit StreamAttributes(int n_count) { m_attributes.reserve(n_count); }
+
     void append(const QString &n_name, const QString &n_value);
     // The value of the attribute, or null when the element has none of that name.
     const QString *find(const QString &n_name) const;

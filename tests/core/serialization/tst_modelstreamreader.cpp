@@ -116,6 +116,19 @@ void tst_ModelStreamReader::readsAsTheDom_data()
                .replace(QStringLiteral("shortName=\"Child\""),
                         QStringLiteral("shortName=\"Child\t\""))
         << false;
+    // A '>' or a quote of the other kind inside a value does not end the tag or its value.
+    QTest::newRow("raw tab after a '>' in an attribute") << QString(model).replace(
+        QStringLiteral("shortName=\"Child\""), QStringLiteral("shortName=\"a>'b\tc\""))
+                                                         << false;
+    QTest::newRow("raw line feed between attributes") << QString(model).replace(
+        QStringLiteral("\" shortName=\"Child\""), QStringLiteral("\"\nshortName=\"Child\""))
+                                                      << false;
+    QTest::newRow("tabs outside start tags, '>' and quotes in values")
+        << QString(model)
+               .replace(QStringLiteral("shortName=\"Child\""),
+                        QStringLiteral("shortName=\"a>'b&quot;\" description='c\"d>'"))
+               .replace(QStringLiteral("</classes>"), QStringLiteral("\t</classes\t>\t"))
+        << true;
     QTest::newRow("carriage returns") << modelText(QStringLiteral("y = x;\r\n")) << false;
     QTest::newRow("CDATA code") << modelText(QStringLiteral("<![CDATA[y = x < 1;]]>")) << false;
     QTest::newRow("comment in code") << modelText(QStringLiteral("y = x;<!-- x -->")) << false;
