@@ -92,13 +92,13 @@ ModelIntegrity ConstraintModel::checkConstraintIntegrity() const
     if (getShortName().length() == 0)
         addFinding(report, IntegrityMsg::WARNING,
                    IntegrityMsg::MSG_CODE_CONSTRAINT_SHORTNAME_IS_EMPTY, constraintAndRelation);
-    const int liveInputs = countOfInputParameters();
+    const QHash<QString, QSharedPointer<ParameterModel>> inputs = getInputParameters();
+    const int liveInputs = linkedelement::liveCount(inputs);
     if (liveInputs < 1)
         addFinding(report, IntegrityMsg::ERROR,
                    IntegrityMsg::MSG_CODE_CONSTRAINT_WITHOUT_INPUT_PARAMETERS,
                    constraintAndRelation);
 
-    const QHash<QString, QSharedPointer<ParameterModel>> inputs = getInputParameters();
     if (linkedelement::hasUnboundLink(inputs))
         addFinding(report, IntegrityMsg::ERROR,
                    IntegrityMsg::MSG_CODE_CONSTRAINT_ONE_INPUT_PARAMETER_IS_NULL,

@@ -45,27 +45,33 @@ bool hasUnboundLink(const QHash<QString, QSharedPointer<ParameterModel>> &n_link
     return false;
 }
 
+int liveCount(const QHash<QString, QSharedPointer<ParameterModel>> &n_links)
+{
+    int count = 0;
+    for (auto it = n_links.constBegin(); it != n_links.constEnd(); ++it)
+        count += !it.value().isNull();
+    return count;
+}
+
 void addLinkFindings(ModelIntegrity &n_report, const ReasonPtr &n_element,
                      const QSharedPointer<RelationModel> &n_relation, relationbinding::Side n_side,
                      const QHash<QString, QSharedPointer<ParameterModel>> &n_links,
                      int n_notInRelationCode, int n_typeMismatchCode)
 {
-    const bool input = n_side == relationbinding::INPUT;
+    // One lookup per link in the relation's own table; the reason list is made only for a finding.
+    const QHash<QString, QVariant::Type> declared = n_side == relationbinding::INPUT
+                                                        ? n_relation->getInputParametersTypes()
+                                                        : n_relation->getOutputParametersTypes();
     for (auto it = n_links.constBegin(); it != n_links.constEnd(); ++it) {
         if (it.value().isNull())
             continue;
-        const QList<ReasonPtr> objects = {n_element, n_relation, it.value()};
-        const bool declared = input ? n_relation->containInputParameter(it.key())
-                                    : n_relation->containOutputParameter(it.key());
-        if (!declared) {
-            addFinding(n_report, IntegrityMsg::ERROR, n_notInRelationCode, objects, it.key(),
-                       REASON_NOT_IN_RELATION);
-            continue;
-        }
-        const QVariant::Type variableType = input ? n_relation->getInputParameterType(it.key())
-                                                  : n_relation->getOutputParameterType(it.key());
-        if (variableType != it.value()->getValueType())
-            addFinding(n_report, IntegrityMsg::ERROR, n_typeMismatchCode, objects);
+        const auto variable = declared.constFind(it.key());
+        if (variable == declared.constEnd())
+            addFinding(n_report, IntegrityMsg::ERROR, n_notInRelationCode,
+                       {n_element, n_relation, it.value()}, it.key(), REASON_NOT_IN_RELATION);
+        else if (variable.value() != it.value()->getValueType())
+            addFinding(n_report, IntegrityMsg::ERROR, n_typeMismatchCode,
+                       {n_element, n_relation, it.value()});
     }
 }
 

@@ -35,6 +35,8 @@ void addFinding(ModelIntegrity &n_report, IntegrityMsg::MsgType n_type, int n_co
                 const QString &n_reasonText = QString());
 
 bool hasUnboundLink(const QHash<QString, QSharedPointer<ParameterModel>> &n_links);
+// The live links: the names that are not unbound.
+int liveCount(const QHash<QString, QSharedPointer<ParameterModel>> &n_links);
 
 // For every bound link, in the table's order: an error when the relation does not declare its
 // name on that side, otherwise an error when the types differ. Each names the element, the

@@ -95,10 +95,84 @@ void RuleModel::removeParent()
                                &OstraClass::deleteRuleFromClass);
 }
 
+namespace {
+
+typedef QHash<QString, QSharedPointer<ParameterModel>> ParameterTable;
+
+void reportSameOutputParameters(const ReasonPtr &n_self, const ParameterTable &n_outputTable,
+                                ModelIntegrity &n_report)
+{
+    // Unbound names have no parameter to name; findings of their own report them.
+    QList<QSharedPointer<ParameterModel>> outputs;
+    for (auto it = n_outputTable.constBegin(); it != n_outputTable.constEnd(); ++it)
+        if (!it.value().isNull())
+            outputs.append(it.value());
+
+    for (int i = 0; i < outputs.size() - 1; ++i) {
+        const QSharedPointer<ParameterModel> parameter = outputs.at(i);
+        for (int j = i + 1; j < outputs.size(); ++j) {
+            if (outputs.at(j) == parameter) {
+                outputs.removeAt(j);
+                addFinding(n_report, IntegrityMsg::ERROR,
+                           IntegrityMsg::MSG_CODE_RULE_SAME_OUTPUT_PARAMETERS, {n_self},
+                           parameter->getShortName(), REASON_DUPLICATE);
+                break;
+            }
+        }
+    }
+}
+
+// Whether every output (an unbound one as null) is among the inputs: the tables are a few names
+// each, so a scan spares building sets for the usual rule, whose outputs are new.
+bool outputsAllInInputs(const ParameterTable &n_inputs, const ParameterTable &n_outputs)
+{
+    for (auto out = n_outputs.constBegin(); out != n_outputs.constEnd(); ++out) {
+        bool found = false;
+        for (auto in = n_inputs.constBegin(); in != n_inputs.constEnd() && !found; ++in)
+            found = in.value() == out.value();
+        if (!found)
+            return false;
+    }
+    return true;
+}
+
+void reportInputOutputAccord(const ReasonPtr &n_self, const ParameterTable &n_inputTable,
+                             const ParameterTable &n_outputTable, ModelIntegrity &n_report)
+{
+    if (!outputsAllInInputs(n_inputTable, n_outputTable))
+        return;
+    QSet<QSharedPointer<ParameterModel>> inputs;
+    for (const QSharedPointer<ParameterModel> &parameter : n_inputTable)
+        inputs.insert(parameter);
+    QSet<QSharedPointer<ParameterModel>> outputs;
+    for (const QSharedPointer<ParameterModel> &parameter : n_outputTable)
+        outputs.insert(parameter);
+
+    QSet<QSharedPointer<ParameterModel>> shared = outputs & inputs;
+    // An unbound name on both sides meets as a null element; it has no short name to give.
+    shared.remove(QSharedPointer<ParameterModel>());
+    if (shared.isEmpty())
+        return;
+    // One finding carrying every shared parameter as a reason.
+    IntegrityMsg msg(
+        IntegrityMsg::ERROR,
+        IntegrityMsg::MSG_CODE_RULE_SAME_INPUT_AND_OUTPUT_PARAMETERS_WITHOUT_UNIQ_PARAMETER,
+        QList<ReasonPtr>());
+    msg.addErrorReason(n_self);
+    for (const QSharedPointer<ParameterModel> &parameter : qAsConst(shared))
+        msg.addAdditionalErrorReason(parameter->getShortName(), REASON_DUPLICATE);
+    n_report.addIntegrityMsg(msg);
+}
+
+} // namespace
+
 ModelIntegrity RuleModel::checkRuleIntegrity() const
 {
     ModelIntegrity report;
     const ReasonPtr self = sharedFromThis();
+    // Each table is read once: the checks below all walk the same links.
+    const ParameterTable inputs = getInputParameters();
+    const ParameterTable outputs = getOutputParameters();
     const QSharedPointer<RelationModel> relation = getRelationPtr();
     if (relation.isNull()) {
         addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_WITHOUT_RELATION,
@@ -109,8 +183,8 @@ ModelIntegrity RuleModel::checkRuleIntegrity() const
         if (getShortName().length() == 0)
             addFinding(report, IntegrityMsg::WARNING,
                        IntegrityMsg::MSG_CODE_RULE_SHORTNAME_IS_EMPTY, ruleAndRelation);
-        const int liveInputs = countOfInputParameters();
-        const int liveOutputs = countOfOutputParameters();
+        const int liveInputs = linkedelement::liveCount(inputs);
+        const int liveOutputs = linkedelement::liveCount(outputs);
         if (liveInputs < 1)
             addFinding(report, IntegrityMsg::ERROR,
                        IntegrityMsg::MSG_CODE_RULE_WITHOUT_INPUT_PARAMETERS, ruleAndRelation);
@@ -118,8 +192,6 @@ ModelIntegrity RuleModel::checkRuleIntegrity() const
             addFinding(report, IntegrityMsg::ERROR,
                        IntegrityMsg::MSG_CODE_RULE_WITHOUT_OUTPUT_PARAMETERS, ruleAndRelation);
 
-        const QHash<QString, QSharedPointer<ParameterModel>> inputs = getInputParameters();
-        const QHash<QString, QSharedPointer<ParameterModel>> outputs = getOutputParameters();
         if (linkedelement::hasUnboundLink(inputs))
             addFinding(report, IntegrityMsg::ERROR,
                        IntegrityMsg::MSG_CODE_RULE_ONE_INPUT_PARAMETER_IS_NULL, ruleAndRelation);
@@ -149,60 +221,20 @@ ModelIntegrity RuleModel::checkRuleIntegrity() const
             IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION,
             IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE);
     }
-    checkSameOutputParameters(report);
-    checkRuleInputOutputParametersAccord(report);
+    reportSameOutputParameters(self, outputs, report);
+    reportInputOutputAccord(self, inputs, outputs, report);
     return report;
 }
 
 void RuleModel::checkSameOutputParameters(ModelIntegrity &n_report) const
 {
-    // Unbound names have no parameter to name; findings of their own report them.
-    QList<QSharedPointer<ParameterModel>> outputs;
-    const QHash<QString, QSharedPointer<ParameterModel>> outputTable = getOutputParameters();
-    for (auto it = outputTable.constBegin(); it != outputTable.constEnd(); ++it)
-        if (!it.value().isNull())
-            outputs.append(it.value());
-
-    const ReasonPtr self = sharedFromThis();
-    for (int i = 0; i < outputs.size() - 1; ++i) {
-        const QSharedPointer<ParameterModel> parameter = outputs.at(i);
-        for (int j = i + 1; j < outputs.size(); ++j) {
-            if (outputs.at(j) == parameter) {
-                outputs.removeAt(j);
-                addFinding(n_report, IntegrityMsg::ERROR,
-                           IntegrityMsg::MSG_CODE_RULE_SAME_OUTPUT_PARAMETERS, {self},
-                           parameter->getShortName(), REASON_DUPLICATE);
-                break;
-            }
-        }
-    }
+    reportSameOutputParameters(sharedFromThis(), getOutputParameters(), n_report);
 }
 
 void RuleModel::checkRuleInputOutputParametersAccord(ModelIntegrity &n_report) const
 {
-    QSet<QSharedPointer<ParameterModel>> inputs;
-    for (const QSharedPointer<ParameterModel> &parameter : getInputParameters())
-        inputs.insert(parameter);
-    QSet<QSharedPointer<ParameterModel>> outputs;
-    for (const QSharedPointer<ParameterModel> &parameter : getOutputParameters())
-        outputs.insert(parameter);
-
-    if (!(outputs - inputs).isEmpty())
-        return;
-    QSet<QSharedPointer<ParameterModel>> shared = outputs & inputs;
-    // An unbound name on both sides meets as a null element; it has no short name to give.
-    shared.remove(QSharedPointer<ParameterModel>());
-    if (shared.isEmpty())
-        return;
-    // One finding carrying every shared parameter as a reason.
-    IntegrityMsg msg(
-        IntegrityMsg::ERROR,
-        IntegrityMsg::MSG_CODE_RULE_SAME_INPUT_AND_OUTPUT_PARAMETERS_WITHOUT_UNIQ_PARAMETER,
-        QList<ReasonPtr>());
-    msg.addErrorReason(sharedFromThis());
-    for (const QSharedPointer<ParameterModel> &parameter : qAsConst(shared))
-        msg.addAdditionalErrorReason(parameter->getShortName(), REASON_DUPLICATE);
-    n_report.addIntegrityMsg(msg);
+    reportInputOutputAccord(sharedFromThis(), getInputParameters(), getOutputParameters(),
+                            n_report);
 }
 
 // ---- bindings, made through the owning class, which keeps both ends of an edge together ----

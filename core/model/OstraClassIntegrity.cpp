@@ -2,6 +2,7 @@
 // constraints, each rule's and constraint's own checks, and the relations of the model.
 #include "model/OstraClass.h"
 
+#include "elements/NamesakeIndex.h"
 #include "errors/IntegrityMsg.h"
 #include "model/OstraClassKinds.h"
 
@@ -19,17 +20,6 @@ const QString M_RULES_CONSTRAINTS_CHECK = QStringLiteral(
 
 typedef QSharedPointer<const BaseOstraObj> ReasonPtr;
 
-// The first element of a namesake group that is not the element itself; groups keep store order.
-template<class T>
-QSharedPointer<T> firstOther(const QList<QSharedPointer<T>> &n_group,
-                             const QSharedPointer<T> &n_element)
-{
-    for (const QSharedPointer<T> &candidate : n_group)
-        if (candidate != n_element)
-            return candidate;
-    return QSharedPointer<T>();
-}
-
 // Short-name walk shared by the parameter and child-class checks: each namesake is looked up in
 // the full own set (grouped once by short name, in set order) and then left out of the walk, so a
 // pair is reported once; the walk goes on with the entry after the current one.
@@ -37,16 +27,17 @@ template<class T>
 void reportOwnNamesakes(const QHash<QString, QSharedPointer<T>> &n_own, int n_code,
                         const ReasonPtr &n_owner, ModelIntegrity &n_report)
 {
-    QHash<QString, QList<QSharedPointer<T>>> groups;
+    if (n_own.size() < 2)
+        return; // nobody to share a name with
+    NamesakeIndex<QString, T> groups;
     for (auto it = n_own.constBegin(); it != n_own.constEnd(); ++it)
-        groups[it.value()->getShortName()].append(it.value());
+        groups.add(it.value()->getShortName(), it.value());
     QSet<QString> leftOut;
     for (auto it = n_own.constBegin(); it != n_own.constEnd(); ++it) {
         if (leftOut.contains(it.key()))
             continue;
-        const QSharedPointer<T> element = it.value();
-        const QSharedPointer<T> namesake = firstOther(groups.value(element->getShortName()),
-                                                      element);
+        const QSharedPointer<T> &element = it.value();
+        const QSharedPointer<T> namesake = groups.firstOther(element->getShortName(), element);
         if (namesake.isNull())
             continue;
         IntegrityMsg msg(IntegrityMsg::ERROR, n_code, QList<ReasonPtr>());
@@ -59,37 +50,48 @@ void reportOwnNamesakes(const QHash<QString, QSharedPointer<T>> &n_own, int n_co
 }
 
 // The same walk for rules and constraints: namesakes share the relation and the short name; an
-// element without a relation or with an empty short name has none.
+// element without a relation or with an empty short name has none. The relation and the name of
+// each element are read once, in the first pass, and kept for the second.
 template<class T>
 void reportRelationNamesakes(const QHash<QString, QSharedPointer<T>> &n_store, int n_code,
                              const QSharedPointer<RelationsStorage> &n_storage,
                              const QString &n_classId, ModelIntegrity &n_report)
 {
     typedef QPair<QString, QString> Key;
-    QHash<Key, QList<QSharedPointer<T>>> groups;
+    struct Linked
+    {
+        QSharedPointer<RelationModel> relation;
+        Key key;
+    };
+    QVector<Linked> linked;
+    linked.reserve(n_store.size());
+    NamesakeIndex<Key, T> groups;
     for (auto it = n_store.constBegin(); it != n_store.constEnd(); ++it) {
-        const QSharedPointer<RelationModel> relation = it.value()->getRelationPtr();
-        if (!relation.isNull())
-            groups[Key(relation->getId(), it.value()->getShortName())].append(it.value());
+        Linked entry{it.value()->getRelationPtr(), Key()};
+        if (!entry.relation.isNull()) {
+            entry.key = Key(entry.relation->getId(), it.value()->getShortName());
+            if (!entry.key.second.isEmpty())
+                groups.add(entry.key, it.value());
+        }
+        linked.append(entry);
     }
     QSet<QString> leftOut;
+    int index = 0;
     for (auto it = n_store.constBegin(); it != n_store.constEnd(); ++it) {
+        const Linked &entry = linked.at(index++);
         if (leftOut.contains(it.key()))
             continue;
-        const QSharedPointer<T> element = it.value();
-        const QSharedPointer<RelationModel> relation = element->getRelationPtr();
-        if (element->getShortName().isEmpty() || relation.isNull())
+        if (entry.relation.isNull() || entry.key.second.isEmpty())
             continue;
-        if (n_storage.isNull() || !n_storage->relationsContains(relation->getId()))
-            throw NotObjectOwner(relation->getId(), n_classId, CLASS_NAME,
+        if (n_storage.isNull() || !n_storage->relationsContains(entry.key.first))
+            throw NotObjectOwner(entry.key.first, n_classId, CLASS_NAME,
                                  OstraClassKind<T>::methodSameShortName, NO_PARENT_EXCEPTION);
-        const QSharedPointer<T> namesake = firstOther(
-            groups.value(Key(relation->getId(), element->getShortName())), element);
+        const QSharedPointer<T> namesake = groups.firstOther(entry.key, it.value());
         if (namesake.isNull())
             continue;
         IntegrityMsg msg(IntegrityMsg::WARNING, n_code, QList<ReasonPtr>());
         msg.addErrorReason(namesake);
-        msg.addErrorReason(relation);
+        msg.addErrorReason(entry.relation);
         n_report.addIntegrityMsg(msg);
         leftOut.insert(namesake->getId());
     }
