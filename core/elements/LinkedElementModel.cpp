@@ -2,6 +2,7 @@
 
 #include "elements/BaseObjectParent.h"
 #include "elements/ParameterModel.h"
+#include "elements/ParameterVertexPtrConn.h"
 #include "elements/RelationModel.h"
 #include "errors/ModelIntegrity.h"
 #include "errors/NoParentException.h"
@@ -51,6 +52,28 @@ int liveCount(const QHash<QString, QSharedPointer<ParameterModel>> &n_links)
     for (auto it = n_links.constBegin(); it != n_links.constEnd(); ++it)
         count += !it.value().isNull();
     return count;
+}
+
+LinkSummary summarizeLinks(const PtrLinkerHash<ParameterVertexPtrConn> &n_links,
+                           const QHash<QString, QVariant::Type> *n_declared)
+{
+    LinkSummary summary;
+    n_links.forEachNamedEntry([&](const QString &n_name,
+                                  const QWeakPointer<ParameterVertexPtrConn> &n_entry) {
+        const QSharedPointer<ParameterVertexPtrConn> parameter = n_entry.toStrongRef();
+        if (parameter.isNull()) {
+            ++summary.unbound;
+            return;
+        }
+        ++summary.live;
+        summary.parameters.append(parameter.data());
+        if (n_declared) {
+            const auto variable = n_declared->constFind(n_name);
+            if (variable == n_declared->constEnd() || variable.value() != parameter->getValueType())
+                summary.linkFinding = true;
+        }
+    });
+    return summary;
 }
 
 void addLinkFindings(ModelIntegrity &n_report, const ReasonPtr &n_element,

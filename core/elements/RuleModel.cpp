@@ -2,6 +2,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 #include "elements/LinkedElementModel.h"
 #include "elements/ParameterModel.h"
 #include "elements/RelationModel.h"
@@ -122,25 +124,9 @@ void reportSameOutputParameters(const ReasonPtr &n_self, const ParameterTable &n
     }
 }
 
-// Whether every output (an unbound one as null) is among the inputs: the tables are a few names
-// each, so a scan spares building sets for the usual rule, whose outputs are new.
-bool outputsAllInInputs(const ParameterTable &n_inputs, const ParameterTable &n_outputs)
-{
-    for (auto out = n_outputs.constBegin(); out != n_outputs.constEnd(); ++out) {
-        bool found = false;
-        for (auto in = n_inputs.constBegin(); in != n_inputs.constEnd() && !found; ++in)
-            found = in.value() == out.value();
-        if (!found)
-            return false;
-    }
-    return true;
-}
-
 void reportInputOutputAccord(const ReasonPtr &n_self, const ParameterTable &n_inputTable,
                              const ParameterTable &n_outputTable, ModelIntegrity &n_report)
 {
-    if (!outputsAllInInputs(n_inputTable, n_outputTable))
-        return;
     QSet<QSharedPointer<ParameterModel>> inputs;
     for (const QSharedPointer<ParameterModel> &parameter : n_inputTable)
         inputs.insert(parameter);
@@ -148,6 +134,8 @@ void reportInputOutputAccord(const ReasonPtr &n_self, const ParameterTable &n_in
     for (const QSharedPointer<ParameterModel> &parameter : n_outputTable)
         outputs.insert(parameter);
 
+    if (!(outputs - inputs).isEmpty())
+        return;
     QSet<QSharedPointer<ParameterModel>> shared = outputs & inputs;
     // An unbound name on both sides meets as a null element; it has no short name to give.
     shared.remove(QSharedPointer<ParameterModel>());
@@ -164,65 +152,98 @@ void reportInputOutputAccord(const ReasonPtr &n_self, const ParameterTable &n_in
     n_report.addIntegrityMsg(msg);
 }
 
+// One parameter bound under two output names.
+bool hasDuplicate(const linkedelement::LinkSummary &n_outputs)
+{
+    for (int i = 0; i < n_outputs.parameters.size(); ++i)
+        for (int j = i + 1; j < n_outputs.parameters.size(); ++j)
+            if (n_outputs.parameters.at(i) == n_outputs.parameters.at(j))
+                return true;
+    return false;
+}
+
+// Every output among the inputs, an unbound one meeting an unbound input: the case in which the
+// rule may have no new output.
+bool outputsAllAmongInputs(const linkedelement::LinkSummary &n_inputs,
+                           const linkedelement::LinkSummary &n_outputs)
+{
+    if (n_outputs.unbound > 0 && n_inputs.unbound == 0)
+        return false;
+    for (const ParameterVertexPtrConn *output : n_outputs.parameters)
+        if (!std::count(n_inputs.parameters.cbegin(), n_inputs.parameters.cend(), output))
+            return false;
+    return true;
+}
+
+// The findings about the links' counts and, for a rule with a link finding, the links in table
+// order; the counts come from the summaries, which walk the same links.
+void reportCountsAndLinks(const RuleModel &n_rule, const ReasonPtr &n_self,
+                          const QSharedPointer<RelationModel> &n_relation,
+                          const linkedelement::LinkSummary &n_inputs,
+                          const linkedelement::LinkSummary &n_outputs, ModelIntegrity &n_report)
+{
+    const ReasonPtr relationReason = n_relation;
+    const auto add = [&](IntegrityMsg::MsgType n_type, int n_code) {
+        addFinding(n_report, n_type, n_code, {n_self, relationReason});
+    };
+    if (n_rule.getShortName().length() == 0)
+        add(IntegrityMsg::WARNING, IntegrityMsg::MSG_CODE_RULE_SHORTNAME_IS_EMPTY);
+    if (n_inputs.live < 1)
+        add(IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_WITHOUT_INPUT_PARAMETERS);
+    if (n_outputs.live < 1)
+        add(IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_WITHOUT_OUTPUT_PARAMETERS);
+    if (n_inputs.unbound > 0)
+        add(IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_ONE_INPUT_PARAMETER_IS_NULL);
+    for (int i = 0; i < n_outputs.unbound; ++i)
+        add(IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_ONE_OUTPUT_PARAMETER_IS_NULL);
+    if (n_relation->getInputParametersCount() != n_inputs.live)
+        add(IntegrityMsg::ERROR,
+            IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT);
+    if (n_relation->getOutputParametersCount() != n_outputs.live)
+        add(IntegrityMsg::ERROR,
+            IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT);
+    if (n_inputs.linkFinding)
+        linkedelement::addLinkFindings(
+            n_report, n_self, n_relation, relationbinding::INPUT, n_rule.getInputParameters(),
+            IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION,
+            IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE);
+    if (n_outputs.linkFinding)
+        linkedelement::addLinkFindings(
+            n_report, n_self, n_relation, relationbinding::OUTPUT, n_rule.getOutputParameters(),
+            IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION,
+            IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE);
+}
+
 } // namespace
 
 ModelIntegrity RuleModel::checkRuleIntegrity() const
 {
+    const QSharedPointer<RelationModel> relation = getRelationPtr();
+    const QHash<QString, QVariant::Type> inputTypes = relation.isNull()
+                                                          ? QHash<QString, QVariant::Type>()
+                                                          : relation->getInputParametersTypes();
+    const QHash<QString, QVariant::Type> outputTypes = relation.isNull()
+                                                           ? QHash<QString, QVariant::Type>()
+                                                           : relation->getOutputParametersTypes();
+    const linkedelement::LinkSummary inputs = linkedelement::summarizeLinks(
+        m_inputParameters, relation.isNull() ? nullptr : &inputTypes);
+    const linkedelement::LinkSummary outputs = linkedelement::summarizeLinks(
+        m_outputParameters, relation.isNull() ? nullptr : &outputTypes);
+
     ModelIntegrity report;
     const ReasonPtr self = sharedFromThis();
-    // Each table is read once: the checks below all walk the same links.
-    const ParameterTable inputs = getInputParameters();
-    const ParameterTable outputs = getOutputParameters();
-    const QSharedPointer<RelationModel> relation = getRelationPtr();
     if (relation.isNull()) {
         addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_WITHOUT_RELATION,
                    {self});
     } else {
-        const ReasonPtr relationReason = relation;
-        const QList<ReasonPtr> ruleAndRelation = {self, relationReason};
-        if (getShortName().length() == 0)
-            addFinding(report, IntegrityMsg::WARNING,
-                       IntegrityMsg::MSG_CODE_RULE_SHORTNAME_IS_EMPTY, ruleAndRelation);
-        const int liveInputs = linkedelement::liveCount(inputs);
-        const int liveOutputs = linkedelement::liveCount(outputs);
-        if (liveInputs < 1)
-            addFinding(report, IntegrityMsg::ERROR,
-                       IntegrityMsg::MSG_CODE_RULE_WITHOUT_INPUT_PARAMETERS, ruleAndRelation);
-        if (liveOutputs < 1)
-            addFinding(report, IntegrityMsg::ERROR,
-                       IntegrityMsg::MSG_CODE_RULE_WITHOUT_OUTPUT_PARAMETERS, ruleAndRelation);
-
-        if (linkedelement::hasUnboundLink(inputs))
-            addFinding(report, IntegrityMsg::ERROR,
-                       IntegrityMsg::MSG_CODE_RULE_ONE_INPUT_PARAMETER_IS_NULL, ruleAndRelation);
-        for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it)
-            if (it.value().isNull())
-                addFinding(report, IntegrityMsg::ERROR,
-                           IntegrityMsg::MSG_CODE_RULE_ONE_OUTPUT_PARAMETER_IS_NULL,
-                           ruleAndRelation);
-
-        if (relation->getInputParametersCount() != liveInputs)
-            addFinding(
-                report, IntegrityMsg::ERROR,
-                IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT,
-                ruleAndRelation);
-        if (relation->getOutputParametersCount() != liveOutputs)
-            addFinding(report, IntegrityMsg::ERROR,
-                       IntegrityMsg::
-                           MSG_CODE_RULE_OUTPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT,
-                       ruleAndRelation);
-
-        linkedelement::addLinkFindings(
-            report, self, relation, relationbinding::INPUT, inputs,
-            IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION,
-            IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE);
-        linkedelement::addLinkFindings(
-            report, self, relation, relationbinding::OUTPUT, outputs,
-            IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION,
-            IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE);
+        reportCountsAndLinks(*this, self, relation, inputs, outputs, report);
     }
-    reportSameOutputParameters(self, outputs, report);
-    reportInputOutputAccord(self, inputs, outputs, report);
+    // The findings that follow the order of the link tables are rare: the tables are made only
+    // for a rule that has one to give.
+    if (hasDuplicate(outputs))
+        reportSameOutputParameters(self, getOutputParameters(), report);
+    if (outputsAllAmongInputs(inputs, outputs))
+        reportInputOutputAccord(self, getInputParameters(), getOutputParameters(), report);
     return report;
 }
 
