@@ -20,6 +20,21 @@ const QString M_RULES_CONSTRAINTS_CHECK = QStringLiteral(
 
 typedef QSharedPointer<const BaseOstraObj> ReasonPtr;
 
+// Up to this many own elements, namesakes are found by comparing names pairwise.
+constexpr int FEW_OWN = 16;
+
+// The own element of the holder, other than the element itself, with the element's short name.
+template<class T>
+QSharedPointer<T> ownNamesake(const QHash<QString, QSharedPointer<T>> &n_own,
+                              const QSharedPointer<T> &n_element)
+{
+    const QString shortName = n_element->getShortName();
+    for (auto it = n_own.constBegin(); it != n_own.constEnd(); ++it)
+        if (it.value() != n_element && it.value()->getShortName() == shortName)
+            return it.value();
+    return QSharedPointer<T>();
+}
+
 // Short-name walk shared by the parameter and child-class checks: each namesake is looked up in
 // the full own set (grouped once by short name, in set order) and then left out of the walk, so a
 // pair is reported once; the walk goes on with the entry after the current one.
@@ -29,15 +44,20 @@ void reportOwnNamesakes(const QHash<QString, QSharedPointer<T>> &n_own, int n_co
 {
     if (n_own.size() < 2)
         return; // nobody to share a name with
+    // A class holds a few own elements: comparing names pairwise costs less than grouping them.
+    const bool fewOwn = n_own.size() <= FEW_OWN;
     NamesakeIndex<QString, T> groups;
-    for (auto it = n_own.constBegin(); it != n_own.constEnd(); ++it)
-        groups.add(it.value()->getShortName(), it.value());
+    if (!fewOwn)
+        for (auto it = n_own.constBegin(); it != n_own.constEnd(); ++it)
+            groups.add(it.value()->getShortName(), it.value());
     QSet<QString> leftOut;
     for (auto it = n_own.constBegin(); it != n_own.constEnd(); ++it) {
         if (leftOut.contains(it.key()))
             continue;
         const QSharedPointer<T> &element = it.value();
-        const QSharedPointer<T> namesake = groups.firstOther(element->getShortName(), element);
+        const QSharedPointer<T> namesake = fewOwn ? ownNamesake(n_own, element)
+                                                  : groups.firstOther(element->getShortName(),
+                                                                      element);
         if (namesake.isNull())
             continue;
         IntegrityMsg msg(IntegrityMsg::ERROR, n_code, QList<ReasonPtr>());
@@ -76,6 +96,7 @@ void reportRelationNamesakes(const QHash<QString, QSharedPointer<T>> &n_store, i
         linked.append(entry);
     }
     QSet<QString> leftOut;
+    QSet<const RelationModel *> owned;
     int index = 0;
     for (auto it = n_store.constBegin(); it != n_store.constEnd(); ++it) {
         const Linked &entry = linked.at(index++);
@@ -83,9 +104,12 @@ void reportRelationNamesakes(const QHash<QString, QSharedPointer<T>> &n_store, i
             continue;
         if (entry.relation.isNull() || entry.key.second.isEmpty())
             continue;
-        if (n_storage.isNull() || !n_storage->relationsContains(entry.key.first))
-            throw NotObjectOwner(entry.key.first, n_classId, CLASS_NAME,
-                                 OstraClassKind<T>::methodSameShortName, NO_PARENT_EXCEPTION);
+        if (!owned.contains(entry.relation.data())) {
+            if (n_storage.isNull() || !n_storage->relationsContains(entry.key.first))
+                throw NotObjectOwner(entry.key.first, n_classId, CLASS_NAME,
+                                     OstraClassKind<T>::methodSameShortName, NO_PARENT_EXCEPTION);
+            owned.insert(entry.relation.data()); // a relation serves many elements: asked once
+        }
         const QSharedPointer<T> namesake = groups.firstOther(entry.key, it.value());
         if (namesake.isNull())
             continue;
@@ -109,18 +133,6 @@ void reportLinkedElements(const QHash<QString, QSharedPointer<T>> &n_store, int 
         n_report.addAllFromModelInegrity(OstraClassKind<T>::checkIntegrity(it.value()));
     }
     reportRelationNamesakes(n_store, n_namesakeCode, n_storage, n_classId, n_report);
-}
-
-// The own element of the holder, other than the element itself, with the element's short name.
-template<class T>
-QSharedPointer<T> ownNamesake(const QHash<QString, QSharedPointer<T>> &n_own,
-                              const QSharedPointer<T> &n_element)
-{
-    const QString shortName = n_element->getShortName();
-    for (auto it = n_own.constBegin(); it != n_own.constEnd(); ++it)
-        if (it.value() != n_element && it.value()->getShortName() == shortName)
-            return it.value();
-    return QSharedPointer<T>();
 }
 
 } // namespace
