@@ -133,6 +133,7 @@ ModelIntegrity RelationsStorage::checkRelationsIntegrity() const
     // Pass 1; the relations of each short name are gathered on the way, in store order, so that
     // pass 2 finds a relation's first namesake without walking the store again.
     NamesakeIndex<QString, RelationModel> byShortName;
+    byShortName.reserve(relations.size());
     for (const RelationSharedPtr &relation : relations) {
         if (relation.isNull())
             throw PointerIsNull(CLASS_NAME, QStringLiteral("checkRelationsIntegrity()"), nullptr);

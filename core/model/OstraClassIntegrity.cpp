@@ -20,9 +20,6 @@ const QString M_RULES_CONSTRAINTS_CHECK = QStringLiteral(
 
 typedef QSharedPointer<const BaseOstraObj> ReasonPtr;
 
-// Up to this many own elements, namesakes are found by comparing names pairwise.
-constexpr int FEW_OWN = 16;
-
 // The own element of the holder, other than the element itself, with the element's short name.
 template<class T>
 QSharedPointer<T> ownNamesake(const QHash<QString, QSharedPointer<T>> &n_own,
@@ -44,20 +41,15 @@ void reportOwnNamesakes(const QHash<QString, QSharedPointer<T>> &n_own, int n_co
 {
     if (n_own.size() < 2)
         return; // nobody to share a name with
-    // A class holds a few own elements: comparing names pairwise costs less than grouping them.
-    const bool fewOwn = n_own.size() <= FEW_OWN;
     NamesakeIndex<QString, T> groups;
-    if (!fewOwn)
-        for (auto it = n_own.constBegin(); it != n_own.constEnd(); ++it)
-            groups.add(it.value()->getShortName(), it.value());
+    for (auto it = n_own.constBegin(); it != n_own.constEnd(); ++it)
+        groups.add(it.value()->getShortName(), it.value());
     QSet<QString> leftOut;
     for (auto it = n_own.constBegin(); it != n_own.constEnd(); ++it) {
         if (leftOut.contains(it.key()))
             continue;
         const QSharedPointer<T> &element = it.value();
-        const QSharedPointer<T> namesake = fewOwn ? ownNamesake(n_own, element)
-                                                  : groups.firstOther(element->getShortName(),
-                                                                      element);
+        const QSharedPointer<T> namesake = groups.firstOther(element->getShortName(), element);
         if (namesake.isNull())
             continue;
         IntegrityMsg msg(IntegrityMsg::ERROR, n_code, QList<ReasonPtr>());
@@ -86,6 +78,7 @@ void reportRelationNamesakes(const QHash<QString, QSharedPointer<T>> &n_store, i
     QVector<Linked> linked;
     linked.reserve(n_store.size());
     NamesakeIndex<Key, T> groups;
+    groups.reserve(n_store.size());
     for (auto it = n_store.constBegin(); it != n_store.constEnd(); ++it) {
         Linked entry{it.value()->getRelationPtr(), Key()};
         if (!entry.relation.isNull()) {
