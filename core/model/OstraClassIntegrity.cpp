@@ -61,6 +61,25 @@ void reportOwnNamesakes(const QHash<QString, QSharedPointer<T>> &n_own, int n_co
     }
 }
 
+// A relation's id and a short name, hashed once: a store of 10^5 rules looks each key up twice.
+struct RelationNameKey
+{
+    QString relationId;
+    QString shortName;
+    uint hash = 0;
+
+    bool operator==(const RelationNameKey &n_other) const
+    {
+        return hash == n_other.hash && relationId == n_other.relationId
+               && shortName == n_other.shortName;
+    }
+};
+
+uint qHash(const RelationNameKey &n_key, uint)
+{
+    return n_key.hash;
+}
+
 // The same walk for rules and constraints: namesakes share the relation and the short name; an
 // element without a relation or with an empty short name has none. The relation and the name of
 // each element are read once, in the first pass, and kept for the second.
@@ -69,7 +88,7 @@ void reportRelationNamesakes(const QHash<QString, QSharedPointer<T>> &n_store, i
                              const QSharedPointer<RelationsStorage> &n_storage,
                              const QString &n_classId, ModelIntegrity &n_report)
 {
-    typedef QPair<QString, QString> Key;
+    typedef RelationNameKey Key;
     struct Linked
     {
         QSharedPointer<RelationModel> relation;
@@ -79,11 +98,18 @@ void reportRelationNamesakes(const QHash<QString, QSharedPointer<T>> &n_store, i
     linked.reserve(n_store.size());
     NamesakeIndex<Key, T> groups;
     groups.reserve(n_store.size());
+    // A relation serves many elements: its id is hashed once.
+    QHash<const RelationModel *, uint> idHashes;
     for (auto it = n_store.constBegin(); it != n_store.constEnd(); ++it) {
         Linked entry{it.value()->getRelationPtr(), Key()};
         if (!entry.relation.isNull()) {
-            entry.key = Key(entry.relation->getId(), it.value()->getShortName());
-            if (!entry.key.second.isEmpty())
+            entry.key.relationId = entry.relation->getId();
+            entry.key.shortName = it.value()->getShortName();
+            auto idHash = idHashes.constFind(entry.relation.data());
+            if (idHash == idHashes.constEnd())
+                idHash = idHashes.insert(entry.relation.data(), ::qHash(entry.key.relationId));
+            entry.key.hash = idHash.value() * 31 + ::qHash(entry.key.shortName);
+            if (!entry.key.shortName.isEmpty())
                 groups.add(entry.key, it.value());
         }
         linked.append(entry);
@@ -95,11 +121,11 @@ void reportRelationNamesakes(const QHash<QString, QSharedPointer<T>> &n_store, i
         const Linked &entry = linked.at(index++);
         if (leftOut.contains(it.key()))
             continue;
-        if (entry.relation.isNull() || entry.key.second.isEmpty())
+        if (entry.relation.isNull() || entry.key.shortName.isEmpty())
             continue;
         if (!owned.contains(entry.relation.data())) {
-            if (n_storage.isNull() || !n_storage->relationsContains(entry.key.first))
-                throw NotObjectOwner(entry.key.first, n_classId, CLASS_NAME,
+            if (n_storage.isNull() || !n_storage->relationsContains(entry.key.relationId))
+                throw NotObjectOwner(entry.key.relationId, n_classId, CLASS_NAME,
                                      OstraClassKind<T>::methodSameShortName, NO_PARENT_EXCEPTION);
             owned.insert(entry.relation.data()); // a relation serves many elements: asked once
         }
