@@ -80,11 +80,8 @@ void ConstraintModel::removeParent()
 ModelIntegrity ConstraintModel::checkConstraintIntegrity() const
 {
     const QSharedPointer<RelationModel> relation = getRelationPtr();
-    const QHash<QString, QVariant::Type> inputTypes = relation.isNull()
-                                                          ? QHash<QString, QVariant::Type>()
-                                                          : relation->getInputParametersTypes();
     const linkedelement::LinkSummary inputs = linkedelement::summarizeLinks(
-        m_inputParameters, relation.isNull() ? nullptr : &inputTypes);
+        m_inputParameters, relation, relationbinding::INPUT);
 
     ModelIntegrity report;
     const ReasonPtr self = sharedFromThis();

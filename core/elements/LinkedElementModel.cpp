@@ -55,24 +55,30 @@ int liveCount(const QHash<QString, QSharedPointer<ParameterModel>> &n_links)
 }
 
 LinkSummary summarizeLinks(const PtrLinkerHash<ParameterVertexPtrConn> &n_links,
-                           const QHash<QString, QVariant::Type> *n_declared)
+                           const QSharedPointer<RelationModel> &n_relation,
+                           relationbinding::Side n_side)
 {
+    const QHash<QString, QVariant::Type> types = n_relation.isNull()
+                                                     ? QHash<QString, QVariant::Type>()
+                                                 : n_side == relationbinding::INPUT
+                                                     ? n_relation->getInputParametersTypes()
+                                                     : n_relation->getOutputParametersTypes();
     LinkSummary summary;
-    n_links.forEachNamedEntry([&](const QString &n_name,
-                                  const QWeakPointer<ParameterVertexPtrConn> &n_entry) {
-        const QSharedPointer<ParameterVertexPtrConn> parameter = n_entry.toStrongRef();
-        if (parameter.isNull()) {
-            ++summary.unbound;
-            return;
-        }
-        ++summary.live;
-        summary.parameters.append(parameter.data());
-        if (n_declared) {
-            const auto variable = n_declared->constFind(n_name);
-            if (variable == n_declared->constEnd() || variable.value() != parameter->getValueType())
-                summary.linkFinding = true;
-        }
-    });
+    n_links.forEachNamedEntry(
+        [&](const QString &n_name, const QWeakPointer<ParameterVertexPtrConn> &n_entry) {
+            const QSharedPointer<ParameterVertexPtrConn> parameter = n_entry.toStrongRef();
+            if (parameter.isNull()) {
+                ++summary.unbound;
+                return;
+            }
+            ++summary.live;
+            summary.parameters.append(parameter.data());
+            if (!n_relation.isNull()) {
+                const auto variable = types.constFind(n_name);
+                if (variable == types.constEnd() || variable.value() != parameter->getValueType())
+                    summary.linkFinding = true;
+            }
+        });
     return summary;
 }
 

@@ -52,9 +52,11 @@ struct LinkSummary
     QVarLengthArray<const ParameterVertexPtrConn *, 4> parameters;
 };
 
-// Without declared types (no relation) no link is judged.
+// The links of one side against the variables the relation declares on it; without a relation
+// no link is judged.
 LinkSummary summarizeLinks(const PtrLinkerHash<ParameterVertexPtrConn> &n_links,
-                           const QHash<QString, QVariant::Type> *n_declared);
+                           const QSharedPointer<RelationModel> &n_relation,
+                           relationbinding::Side n_side);
 
 // For every bound link, in the table's order: an error when the relation does not declare its
 // name on that side, otherwise an error when the types differ. Each names the element, the

@@ -219,16 +219,10 @@ void reportCountsAndLinks(const RuleModel &n_rule, const ReasonPtr &n_self,
 ModelIntegrity RuleModel::checkRuleIntegrity() const
 {
     const QSharedPointer<RelationModel> relation = getRelationPtr();
-    const QHash<QString, QVariant::Type> inputTypes = relation.isNull()
-                                                          ? QHash<QString, QVariant::Type>()
-                                                          : relation->getInputParametersTypes();
-    const QHash<QString, QVariant::Type> outputTypes = relation.isNull()
-                                                           ? QHash<QString, QVariant::Type>()
-                                                           : relation->getOutputParametersTypes();
     const linkedelement::LinkSummary inputs = linkedelement::summarizeLinks(
-        m_inputParameters, relation.isNull() ? nullptr : &inputTypes);
+        m_inputParameters, relation, relationbinding::INPUT);
     const linkedelement::LinkSummary outputs = linkedelement::summarizeLinks(
-        m_outputParameters, relation.isNull() ? nullptr : &outputTypes);
+        m_outputParameters, relation, relationbinding::OUTPUT);
 
     ModelIntegrity report;
     const ReasonPtr self = sharedFromThis();
