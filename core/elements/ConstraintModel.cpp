@@ -79,40 +79,38 @@ void ConstraintModel::removeParent()
 
 ModelIntegrity ConstraintModel::checkConstraintIntegrity() const
 {
+    const QSharedPointer<RelationModel> relation = getRelationPtr();
+    const linkedelement::LinkSummary inputs = linkedelement::summarizeLinks(
+        m_inputParameters, relation, relationbinding::INPUT);
+
     ModelIntegrity report;
     const ReasonPtr self = sharedFromThis();
-    const QSharedPointer<RelationModel> relation = getRelationPtr();
     if (relation.isNull()) {
         addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_CONSTRAINT_WITHOUT_RELATION,
                    {self});
         return report;
     }
     const ReasonPtr relationReason = relation;
-    const QList<ReasonPtr> constraintAndRelation = {self, relationReason};
+    const auto add = [&](IntegrityMsg::MsgType n_type, int n_code) {
+        addFinding(report, n_type, n_code, {self, relationReason});
+    };
     if (getShortName().length() == 0)
-        addFinding(report, IntegrityMsg::WARNING,
-                   IntegrityMsg::MSG_CODE_CONSTRAINT_SHORTNAME_IS_EMPTY, constraintAndRelation);
-    const int liveInputs = countOfInputParameters();
-    if (liveInputs < 1)
-        addFinding(report, IntegrityMsg::ERROR,
-                   IntegrityMsg::MSG_CODE_CONSTRAINT_WITHOUT_INPUT_PARAMETERS,
-                   constraintAndRelation);
-
-    const QHash<QString, QSharedPointer<ParameterModel>> inputs = getInputParameters();
-    if (linkedelement::hasUnboundLink(inputs))
-        addFinding(report, IntegrityMsg::ERROR,
-                   IntegrityMsg::MSG_CODE_CONSTRAINT_ONE_INPUT_PARAMETER_IS_NULL,
-                   constraintAndRelation);
-    if (relation->getInputParametersCount() != liveInputs)
-        addFinding(report, IntegrityMsg::ERROR,
-                   IntegrityMsg::
-                       MSG_CODE_CONSTRAINT_INPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT,
-                   constraintAndRelation);
-    linkedelement::addLinkFindings(
-        report, self, relation, relationbinding::INPUT, inputs,
-        IntegrityMsg::MSG_CODE_CONSTRAINT_INPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION,
-        IntegrityMsg::
-            MSG_CODE_CONSTRAINT_INPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE);
+        add(IntegrityMsg::WARNING, IntegrityMsg::MSG_CODE_CONSTRAINT_SHORTNAME_IS_EMPTY);
+    if (inputs.live < 1)
+        add(IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_CONSTRAINT_WITHOUT_INPUT_PARAMETERS);
+    if (inputs.unbound > 0)
+        add(IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_CONSTRAINT_ONE_INPUT_PARAMETER_IS_NULL);
+    if (relation->getInputParametersCount() != inputs.live)
+        add(IntegrityMsg::ERROR,
+            IntegrityMsg::
+                MSG_CODE_CONSTRAINT_INPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT);
+    // The links are walked in the table's order only when one of them has a finding to give.
+    if (inputs.linkFinding)
+        linkedelement::addLinkFindings(
+            report, self, relation, relationbinding::INPUT, getInputParameters(),
+            IntegrityMsg::MSG_CODE_CONSTRAINT_INPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION,
+            IntegrityMsg::
+                MSG_CODE_CONSTRAINT_INPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE);
     return report;
 }
 

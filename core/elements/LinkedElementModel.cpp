@@ -2,6 +2,7 @@
 
 #include "elements/BaseObjectParent.h"
 #include "elements/ParameterModel.h"
+#include "elements/ParameterVertexPtrConn.h"
 #include "elements/RelationModel.h"
 #include "errors/ModelIntegrity.h"
 #include "errors/NoParentException.h"
@@ -45,27 +46,61 @@ bool hasUnboundLink(const QHash<QString, QSharedPointer<ParameterModel>> &n_link
     return false;
 }
 
+int liveCount(const QHash<QString, QSharedPointer<ParameterModel>> &n_links)
+{
+    int count = 0;
+    for (auto it = n_links.constBegin(); it != n_links.constEnd(); ++it)
+        count += !it.value().isNull();
+    return count;
+}
+
+LinkSummary summarizeLinks(const PtrLinkerHash<ParameterVertexPtrConn> &n_links,
+                           const QSharedPointer<RelationModel> &n_relation,
+                           relationbinding::Side n_side)
+{
+    const QHash<QString, QVariant::Type> types = n_relation.isNull()
+                                                     ? QHash<QString, QVariant::Type>()
+                                                 : n_side == relationbinding::INPUT
+                                                     ? n_relation->getInputParametersTypes()
+                                                     : n_relation->getOutputParametersTypes();
+    LinkSummary summary;
+    n_links.forEachNamedEntry(
+        [&](const QString &n_name, const QWeakPointer<ParameterVertexPtrConn> &n_entry) {
+            const QSharedPointer<ParameterVertexPtrConn> parameter = n_entry.toStrongRef();
+            if (parameter.isNull()) {
+                ++summary.unbound;
+                return;
+            }
+            ++summary.live;
+            summary.parameters.append(parameter.data());
+            if (!n_relation.isNull()) {
+                const auto variable = types.constFind(n_name);
+                if (variable == types.constEnd() || variable.value() != parameter->getValueType())
+                    summary.linkFinding = true;
+            }
+        });
+    return summary;
+}
+
 void addLinkFindings(ModelIntegrity &n_report, const ReasonPtr &n_element,
                      const QSharedPointer<RelationModel> &n_relation, relationbinding::Side n_side,
                      const QHash<QString, QSharedPointer<ParameterModel>> &n_links,
                      int n_notInRelationCode, int n_typeMismatchCode)
 {
-    const bool input = n_side == relationbinding::INPUT;
+    // One lookup per link in the relation's own table; the reason list is made only for a finding.
+    const QHash<QString, QVariant::Type> declared = n_side == relationbinding::INPUT
+                                                        ? n_relation->getInputParametersTypes()
+                                                        : n_relation->getOutputParametersTypes();
     for (auto it = n_links.constBegin(); it != n_links.constEnd(); ++it) {
         if (it.value().isNull())
             continue;
-        const QList<ReasonPtr> objects = {n_element, n_relation, it.value()};
-        const bool declared = input ? n_relation->containInputParameter(it.key())
-                                    : n_relation->containOutputParameter(it.key());
-        if (!declared) {
-            addFinding(n_report, IntegrityMsg::ERROR, n_notInRelationCode, objects, it.key(),
-                       REASON_NOT_IN_RELATION);
-            continue;
-        }
-        const QVariant::Type variableType = input ? n_relation->getInputParameterType(it.key())
-                                                  : n_relation->getOutputParameterType(it.key());
-        if (variableType != it.value()->getValueType())
-            addFinding(n_report, IntegrityMsg::ERROR, n_typeMismatchCode, objects);
+        const auto variable = declared.constFind(it.key());
+        if (variable == declared.constEnd())
+            addFinding(n_report, IntegrityMsg::ERROR, n_notInRelationCode,
+                       {n_element, n_relation, it.value()}, it.key(), REASON_NOT_IN_RELATION);
+        else if (variable.value() != it.value()->getValueType())
+            addFinding(n_report, IntegrityMsg::ERROR, n_typeMismatchCode,
+                       {n_element, n_relation, it.value()});
     }
 }
 

@@ -5,7 +5,10 @@
 #include <QList>
 #include <QSharedPointer>
 #include <QString>
+#include <QVarLengthArray>
+#include <QVariant>
 
+#include "elements/PtrLinkerHash.h"
 #include "elements/RelationBinding.h"
 #include "errors/IntegrityMsg.h"
 
@@ -35,6 +38,25 @@ void addFinding(ModelIntegrity &n_report, IntegrityMsg::MsgType n_type, int n_co
                 const QString &n_reasonText = QString());
 
 bool hasUnboundLink(const QHash<QString, QSharedPointer<ParameterModel>> &n_links);
+// The live links: the names that are not unbound.
+int liveCount(const QHash<QString, QSharedPointer<ParameterModel>> &n_links);
+
+// One side's links as the integrity check sees them, read in one pass over the link table.
+struct LinkSummary
+{
+    int live = 0;
+    int unbound = 0;
+    // A bound name that the relation does not declare or whose type differs from the parameter's.
+    bool linkFinding = false;
+    // The bound parameters, in table order.
+    QVarLengthArray<const ParameterVertexPtrConn *, 4> parameters;
+};
+
+// The links of one side against the variables the relation declares on it; without a relation
+// no link is judged.
+LinkSummary summarizeLinks(const PtrLinkerHash<ParameterVertexPtrConn> &n_links,
+                           const QSharedPointer<RelationModel> &n_relation,
+                           relationbinding::Side n_side);
 
 // For every bound link, in the table's order: an error when the relation does not declare its
 // name on that side, otherwise an error when the types differ. Each names the element, the

@@ -73,6 +73,19 @@ public:
         }
     }
 
+    // Calls n_visit(name, entry) for every name in table order, the link never made strong here:
+    // the integrity check reads a rule's links this way without building a table per rule.
+    template<class F>
+    void forEachNamedEntry(F n_visit) const
+    {
+        auto it = m_linkedObjects.constBegin();
+        for (int left = m_linkedObjects.size(); left > 0; --left) {
+            n_visit(it.key(), it.value());
+            if (left > 1)
+                ++it;
+        }
+    }
+
     // Every name; null for an unbound one.
     QHash<QString, ObjectTemplateSharedPtr> getLinkedObjectsHash() const
     {

@@ -2,6 +2,7 @@
 
 #include <QScriptEngine>
 
+#include "elements/NamesakeIndex.h"
 #include "elements/ScriptEngineGuard.h"
 #include "errors/ElementAlreadyExistExceptionOstra.h"
 #include "errors/IntegrityMsg.h"
@@ -131,7 +132,8 @@ ModelIntegrity RelationsStorage::checkRelationsIntegrity() const
 
     // Pass 1; the relations of each short name are gathered on the way, in store order, so that
     // pass 2 finds a relation's first namesake without walking the store again.
-    QHash<QString, QList<RelationModel *>> byShortName;
+    NamesakeIndex<QString, RelationModel> byShortName;
+    byShortName.reserve(relations.size());
     for (const RelationSharedPtr &relation : relations) {
         if (relation.isNull())
             throw PointerIsNull(CLASS_NAME, QStringLiteral("checkRelationsIntegrity()"), nullptr);
@@ -141,15 +143,12 @@ ModelIntegrity RelationsStorage::checkRelationsIntegrity() const
                              IntegrityMsg::MSG_CODE_RELATION_SHORTNAME_IS_EMPTY, {relation});
             integrity.addIntegrityMsg(msg);
         } else {
-            byShortName[shortName].append(relation.data());
+            byShortName.add(shortName, relation);
         }
     }
 
     // Pass 2: each relation is paired with the first other relation of its name; that partner is
     // not reported again on its own turn.
-    QHash<RelationModel *, RelationSharedPtr> owners;
-    for (const RelationSharedPtr &relation : relations)
-        owners.insert(relation.data(), relation);
     QSet<RelationModel *> reported;
     for (const RelationSharedPtr &relation : relations) {
         if (reported.contains(relation.data()))
@@ -157,19 +156,13 @@ ModelIntegrity RelationsStorage::checkRelationsIntegrity() const
         const QString shortName = relation->getShortName();
         if (shortName.isEmpty())
             continue;
-        RelationModel *partner = nullptr;
-        for (RelationModel *candidate : byShortName.value(shortName)) {
-            if (candidate != relation.data()) {
-                partner = candidate;
-                break;
-            }
-        }
-        if (!partner)
+        const RelationSharedPtr partner = byShortName.firstOther(shortName, relation);
+        if (partner.isNull())
             continue;
         IntegrityMsg msg(IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RELATION_WITH_SAME_SHORTNAME,
-                         {relation, owners.value(partner)});
+                         {relation, partner});
         integrity.addIntegrityMsg(msg);
-        reported.insert(partner);
+        reported.insert(partner.data());
     }
     return integrity;
 }

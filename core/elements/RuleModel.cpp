@@ -2,6 +2,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 #include "elements/LinkedElementModel.h"
 #include "elements/ParameterModel.h"
 #include "elements/RelationModel.h"
@@ -95,82 +97,26 @@ void RuleModel::removeParent()
                                &OstraClass::deleteRuleFromClass);
 }
 
-ModelIntegrity RuleModel::checkRuleIntegrity() const
-{
-    ModelIntegrity report;
-    const ReasonPtr self = sharedFromThis();
-    const QSharedPointer<RelationModel> relation = getRelationPtr();
-    if (relation.isNull()) {
-        addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_WITHOUT_RELATION,
-                   {self});
-    } else {
-        const ReasonPtr relationReason = relation;
-        const QList<ReasonPtr> ruleAndRelation = {self, relationReason};
-        if (getShortName().length() == 0)
-            addFinding(report, IntegrityMsg::WARNING,
-                       IntegrityMsg::MSG_CODE_RULE_SHORTNAME_IS_EMPTY, ruleAndRelation);
-        const int liveInputs = countOfInputParameters();
-        const int liveOutputs = countOfOutputParameters();
-        if (liveInputs < 1)
-            addFinding(report, IntegrityMsg::ERROR,
-                       IntegrityMsg::MSG_CODE_RULE_WITHOUT_INPUT_PARAMETERS, ruleAndRelation);
-        if (liveOutputs < 1)
-            addFinding(report, IntegrityMsg::ERROR,
-                       IntegrityMsg::MSG_CODE_RULE_WITHOUT_OUTPUT_PARAMETERS, ruleAndRelation);
+namespace {
 
-        const QHash<QString, QSharedPointer<ParameterModel>> inputs = getInputParameters();
-        const QHash<QString, QSharedPointer<ParameterModel>> outputs = getOutputParameters();
-        if (linkedelement::hasUnboundLink(inputs))
-            addFinding(report, IntegrityMsg::ERROR,
-                       IntegrityMsg::MSG_CODE_RULE_ONE_INPUT_PARAMETER_IS_NULL, ruleAndRelation);
-        for (auto it = outputs.constBegin(); it != outputs.constEnd(); ++it)
-            if (it.value().isNull())
-                addFinding(report, IntegrityMsg::ERROR,
-                           IntegrityMsg::MSG_CODE_RULE_ONE_OUTPUT_PARAMETER_IS_NULL,
-                           ruleAndRelation);
+typedef QHash<QString, QSharedPointer<ParameterModel>> ParameterTable;
 
-        if (relation->getInputParametersCount() != liveInputs)
-            addFinding(
-                report, IntegrityMsg::ERROR,
-                IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT,
-                ruleAndRelation);
-        if (relation->getOutputParametersCount() != liveOutputs)
-            addFinding(report, IntegrityMsg::ERROR,
-                       IntegrityMsg::
-                           MSG_CODE_RULE_OUTPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT,
-                       ruleAndRelation);
-
-        linkedelement::addLinkFindings(
-            report, self, relation, relationbinding::INPUT, inputs,
-            IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION,
-            IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE);
-        linkedelement::addLinkFindings(
-            report, self, relation, relationbinding::OUTPUT, outputs,
-            IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION,
-            IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE);
-    }
-    checkSameOutputParameters(report);
-    checkRuleInputOutputParametersAccord(report);
-    return report;
-}
-
-void RuleModel::checkSameOutputParameters(ModelIntegrity &n_report) const
+void reportSameOutputParameters(const ReasonPtr &n_self, const ParameterTable &n_outputTable,
+                                ModelIntegrity &n_report)
 {
     // Unbound names have no parameter to name; findings of their own report them.
     QList<QSharedPointer<ParameterModel>> outputs;
-    const QHash<QString, QSharedPointer<ParameterModel>> outputTable = getOutputParameters();
-    for (auto it = outputTable.constBegin(); it != outputTable.constEnd(); ++it)
+    for (auto it = n_outputTable.constBegin(); it != n_outputTable.constEnd(); ++it)
         if (!it.value().isNull())
             outputs.append(it.value());
 
-    const ReasonPtr self = sharedFromThis();
     for (int i = 0; i < outputs.size() - 1; ++i) {
         const QSharedPointer<ParameterModel> parameter = outputs.at(i);
         for (int j = i + 1; j < outputs.size(); ++j) {
             if (outputs.at(j) == parameter) {
                 outputs.removeAt(j);
                 addFinding(n_report, IntegrityMsg::ERROR,
-                           IntegrityMsg::MSG_CODE_RULE_SAME_OUTPUT_PARAMETERS, {self},
+                           IntegrityMsg::MSG_CODE_RULE_SAME_OUTPUT_PARAMETERS, {n_self},
                            parameter->getShortName(), REASON_DUPLICATE);
                 break;
             }
@@ -178,13 +124,14 @@ void RuleModel::checkSameOutputParameters(ModelIntegrity &n_report) const
     }
 }
 
-void RuleModel::checkRuleInputOutputParametersAccord(ModelIntegrity &n_report) const
+void reportInputOutputAccord(const ReasonPtr &n_self, const ParameterTable &n_inputTable,
+                             const ParameterTable &n_outputTable, ModelIntegrity &n_report)
 {
     QSet<QSharedPointer<ParameterModel>> inputs;
-    for (const QSharedPointer<ParameterModel> &parameter : getInputParameters())
+    for (const QSharedPointer<ParameterModel> &parameter : n_inputTable)
         inputs.insert(parameter);
     QSet<QSharedPointer<ParameterModel>> outputs;
-    for (const QSharedPointer<ParameterModel> &parameter : getOutputParameters())
+    for (const QSharedPointer<ParameterModel> &parameter : n_outputTable)
         outputs.insert(parameter);
 
     if (!(outputs - inputs).isEmpty())
@@ -199,10 +146,110 @@ void RuleModel::checkRuleInputOutputParametersAccord(ModelIntegrity &n_report) c
         IntegrityMsg::ERROR,
         IntegrityMsg::MSG_CODE_RULE_SAME_INPUT_AND_OUTPUT_PARAMETERS_WITHOUT_UNIQ_PARAMETER,
         QList<ReasonPtr>());
-    msg.addErrorReason(sharedFromThis());
+    msg.addErrorReason(n_self);
     for (const QSharedPointer<ParameterModel> &parameter : qAsConst(shared))
         msg.addAdditionalErrorReason(parameter->getShortName(), REASON_DUPLICATE);
     n_report.addIntegrityMsg(msg);
+}
+
+// One parameter bound under two output names.
+bool hasDuplicate(const linkedelement::LinkSummary &n_outputs)
+{
+    for (int i = 0; i < n_outputs.parameters.size(); ++i)
+        for (int j = i + 1; j < n_outputs.parameters.size(); ++j)
+            if (n_outputs.parameters.at(i) == n_outputs.parameters.at(j))
+                return true;
+    return false;
+}
+
+// Every output among the inputs, an unbound one meeting an unbound input: the case in which the
+// rule may have no new output.
+bool outputsAllAmongInputs(const linkedelement::LinkSummary &n_inputs,
+                           const linkedelement::LinkSummary &n_outputs)
+{
+    if (n_outputs.unbound > 0 && n_inputs.unbound == 0)
+        return false;
+    for (const ParameterVertexPtrConn *output : n_outputs.parameters)
+        if (!std::count(n_inputs.parameters.cbegin(), n_inputs.parameters.cend(), output))
+            return false;
+    return true;
+}
+
+// The findings about the links' counts and, for a rule with a link finding, the links in table
+// order; the counts come from the summaries, which walk the same links.
+void reportCountsAndLinks(const RuleModel &n_rule, const ReasonPtr &n_self,
+                          const QSharedPointer<RelationModel> &n_relation,
+                          const linkedelement::LinkSummary &n_inputs,
+                          const linkedelement::LinkSummary &n_outputs, ModelIntegrity &n_report)
+{
+    const ReasonPtr relationReason = n_relation;
+    const auto add = [&](IntegrityMsg::MsgType n_type, int n_code) {
+        addFinding(n_report, n_type, n_code, {n_self, relationReason});
+    };
+    if (n_rule.getShortName().length() == 0)
+        add(IntegrityMsg::WARNING, IntegrityMsg::MSG_CODE_RULE_SHORTNAME_IS_EMPTY);
+    if (n_inputs.live < 1)
+        add(IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_WITHOUT_INPUT_PARAMETERS);
+    if (n_outputs.live < 1)
+        add(IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_WITHOUT_OUTPUT_PARAMETERS);
+    if (n_inputs.unbound > 0)
+        add(IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_ONE_INPUT_PARAMETER_IS_NULL);
+    for (int i = 0; i < n_outputs.unbound; ++i)
+        add(IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_ONE_OUTPUT_PARAMETER_IS_NULL);
+    if (n_relation->getInputParametersCount() != n_inputs.live)
+        add(IntegrityMsg::ERROR,
+            IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT);
+    if (n_relation->getOutputParametersCount() != n_outputs.live)
+        add(IntegrityMsg::ERROR,
+            IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETERS_COUNT_MISMATH_RELATION_PARAMETER_COUNT);
+    if (n_inputs.linkFinding)
+        linkedelement::addLinkFindings(
+            n_report, n_self, n_relation, relationbinding::INPUT, n_rule.getInputParameters(),
+            IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION,
+            IntegrityMsg::MSG_CODE_RULE_INPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE);
+    if (n_outputs.linkFinding)
+        linkedelement::addLinkFindings(
+            n_report, n_self, n_relation, relationbinding::OUTPUT, n_rule.getOutputParameters(),
+            IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETER_LINKEDNAME_NO_IN_RELATION,
+            IntegrityMsg::MSG_CODE_RULE_OUTPUT_PARAMETER_VALUE_TYPE_DSNT_MATCH_RELATION_VALUE_TYPE);
+}
+
+} // namespace
+
+ModelIntegrity RuleModel::checkRuleIntegrity() const
+{
+    const QSharedPointer<RelationModel> relation = getRelationPtr();
+    const linkedelement::LinkSummary inputs = linkedelement::summarizeLinks(
+        m_inputParameters, relation, relationbinding::INPUT);
+    const linkedelement::LinkSummary outputs = linkedelement::summarizeLinks(
+        m_outputParameters, relation, relationbinding::OUTPUT);
+
+    ModelIntegrity report;
+    const ReasonPtr self = sharedFromThis();
+    if (relation.isNull()) {
+        addFinding(report, IntegrityMsg::ERROR, IntegrityMsg::MSG_CODE_RULE_WITHOUT_RELATION,
+                   {self});
+    } else {
+        reportCountsAndLinks(*this, self, relation, inputs, outputs, report);
+    }
+    // The findings that follow the order of the link tables are rare: the tables are made only
+    // for a rule that has one to give.
+    if (hasDuplicate(outputs))
+        reportSameOutputParameters(self, getOutputParameters(), report);
+    if (outputsAllAmongInputs(inputs, outputs))
+        reportInputOutputAccord(self, getInputParameters(), getOutputParameters(), report);
+    return report;
+}
+
+void RuleModel::checkSameOutputParameters(ModelIntegrity &n_report) const
+{
+    reportSameOutputParameters(sharedFromThis(), getOutputParameters(), n_report);
+}
+
+void RuleModel::checkRuleInputOutputParametersAccord(ModelIntegrity &n_report) const
+{
+    reportInputOutputAccord(sharedFromThis(), getInputParameters(), getOutputParameters(),
+                            n_report);
 }
 
 // ---- bindings, made through the owning class, which keeps both ends of an edge together ----

@@ -2,6 +2,7 @@
 // constraints, each rule's and constraint's own checks, and the relations of the model.
 #include "model/OstraClass.h"
 
+#include "elements/NamesakeIndex.h"
 #include "errors/IntegrityMsg.h"
 #include "model/OstraClassKinds.h"
 
@@ -19,14 +20,15 @@ const QString M_RULES_CONSTRAINTS_CHECK = QStringLiteral(
 
 typedef QSharedPointer<const BaseOstraObj> ReasonPtr;
 
-// The first element of a namesake group that is not the element itself; groups keep store order.
+// The own element of the holder, other than the element itself, with the element's short name.
 template<class T>
-QSharedPointer<T> firstOther(const QList<QSharedPointer<T>> &n_group,
-                             const QSharedPointer<T> &n_element)
+QSharedPointer<T> ownNamesake(const QHash<QString, QSharedPointer<T>> &n_own,
+                              const QSharedPointer<T> &n_element)
 {
-    for (const QSharedPointer<T> &candidate : n_group)
-        if (candidate != n_element)
-            return candidate;
+    const QString shortName = n_element->getShortName();
+    for (auto it = n_own.constBegin(); it != n_own.constEnd(); ++it)
+        if (it.value() != n_element && it.value()->getShortName() == shortName)
+            return it.value();
     return QSharedPointer<T>();
 }
 
@@ -37,16 +39,17 @@ template<class T>
 void reportOwnNamesakes(const QHash<QString, QSharedPointer<T>> &n_own, int n_code,
                         const ReasonPtr &n_owner, ModelIntegrity &n_report)
 {
-    QHash<QString, QList<QSharedPointer<T>>> groups;
+    if (n_own.size() < 2)
+        return; // nobody to share a name with
+    NamesakeIndex<QString, T> groups;
     for (auto it = n_own.constBegin(); it != n_own.constEnd(); ++it)
-        groups[it.value()->getShortName()].append(it.value());
+        groups.add(it.value()->getShortName(), it.value());
     QSet<QString> leftOut;
     for (auto it = n_own.constBegin(); it != n_own.constEnd(); ++it) {
         if (leftOut.contains(it.key()))
             continue;
-        const QSharedPointer<T> element = it.value();
-        const QSharedPointer<T> namesake = firstOther(groups.value(element->getShortName()),
-                                                      element);
+        const QSharedPointer<T> &element = it.value();
+        const QSharedPointer<T> namesake = groups.firstOther(element->getShortName(), element);
         if (namesake.isNull())
             continue;
         IntegrityMsg msg(IntegrityMsg::ERROR, n_code, QList<ReasonPtr>());
@@ -58,38 +61,80 @@ void reportOwnNamesakes(const QHash<QString, QSharedPointer<T>> &n_own, int n_co
     }
 }
 
+// A relation's id and a short name, hashed once: a store of 10^5 rules looks each key up twice.
+struct RelationNameKey
+{
+    QString relationId;
+    QString shortName;
+    uint hash = 0;
+
+    bool operator==(const RelationNameKey &n_other) const
+    {
+        return hash == n_other.hash && relationId == n_other.relationId
+               && shortName == n_other.shortName;
+    }
+};
+
+uint qHash(const RelationNameKey &n_key, uint)
+{
+    return n_key.hash;
+}
+
 // The same walk for rules and constraints: namesakes share the relation and the short name; an
-// element without a relation or with an empty short name has none.
+// element without a relation or with an empty short name has none. The relation and the name of
+// each element are read once, in the first pass, and kept for the second.
 template<class T>
 void reportRelationNamesakes(const QHash<QString, QSharedPointer<T>> &n_store, int n_code,
                              const QSharedPointer<RelationsStorage> &n_storage,
                              const QString &n_classId, ModelIntegrity &n_report)
 {
-    typedef QPair<QString, QString> Key;
-    QHash<Key, QList<QSharedPointer<T>>> groups;
+    typedef RelationNameKey Key;
+    struct Linked
+    {
+        QSharedPointer<RelationModel> relation;
+        Key key;
+    };
+    QVector<Linked> linked;
+    linked.reserve(n_store.size());
+    NamesakeIndex<Key, T> groups;
+    groups.reserve(n_store.size());
+    // A relation serves many elements: its id is hashed once.
+    QHash<const RelationModel *, uint> idHashes;
     for (auto it = n_store.constBegin(); it != n_store.constEnd(); ++it) {
-        const QSharedPointer<RelationModel> relation = it.value()->getRelationPtr();
-        if (!relation.isNull())
-            groups[Key(relation->getId(), it.value()->getShortName())].append(it.value());
+        Linked entry{it.value()->getRelationPtr(), Key()};
+        if (!entry.relation.isNull()) {
+            entry.key.relationId = entry.relation->getId();
+            entry.key.shortName = it.value()->getShortName();
+            auto idHash = idHashes.constFind(entry.relation.data());
+            if (idHash == idHashes.constEnd())
+                idHash = idHashes.insert(entry.relation.data(), ::qHash(entry.key.relationId));
+            entry.key.hash = idHash.value() * 31 + ::qHash(entry.key.shortName);
+            if (!entry.key.shortName.isEmpty())
+                groups.add(entry.key, it.value());
+        }
+        linked.append(entry);
     }
     QSet<QString> leftOut;
+    QSet<const RelationModel *> owned;
+    int index = 0;
     for (auto it = n_store.constBegin(); it != n_store.constEnd(); ++it) {
+        const Linked &entry = linked.at(index++);
         if (leftOut.contains(it.key()))
             continue;
-        const QSharedPointer<T> element = it.value();
-        const QSharedPointer<RelationModel> relation = element->getRelationPtr();
-        if (element->getShortName().isEmpty() || relation.isNull())
+        if (entry.relation.isNull() || entry.key.shortName.isEmpty())
             continue;
-        if (n_storage.isNull() || !n_storage->relationsContains(relation->getId()))
-            throw NotObjectOwner(relation->getId(), n_classId, CLASS_NAME,
-                                 OstraClassKind<T>::methodSameShortName, NO_PARENT_EXCEPTION);
-        const QSharedPointer<T> namesake = firstOther(
-            groups.value(Key(relation->getId(), element->getShortName())), element);
+        if (!owned.contains(entry.relation.data())) {
+            if (n_storage.isNull() || !n_storage->relationsContains(entry.key.relationId))
+                throw NotObjectOwner(entry.key.relationId, n_classId, CLASS_NAME,
+                                     OstraClassKind<T>::methodSameShortName, NO_PARENT_EXCEPTION);
+            owned.insert(entry.relation.data()); // a relation serves many elements: asked once
+        }
+        const QSharedPointer<T> namesake = groups.firstOther(entry.key, it.value());
         if (namesake.isNull())
             continue;
         IntegrityMsg msg(IntegrityMsg::WARNING, n_code, QList<ReasonPtr>());
         msg.addErrorReason(namesake);
-        msg.addErrorReason(relation);
+        msg.addErrorReason(entry.relation);
         n_report.addIntegrityMsg(msg);
         leftOut.insert(namesake->getId());
     }
@@ -107,18 +152,6 @@ void reportLinkedElements(const QHash<QString, QSharedPointer<T>> &n_store, int 
         n_report.addAllFromModelInegrity(OstraClassKind<T>::checkIntegrity(it.value()));
     }
     reportRelationNamesakes(n_store, n_namesakeCode, n_storage, n_classId, n_report);
-}
-
-// The own element of the holder, other than the element itself, with the element's short name.
-template<class T>
-QSharedPointer<T> ownNamesake(const QHash<QString, QSharedPointer<T>> &n_own,
-                              const QSharedPointer<T> &n_element)
-{
-    const QString shortName = n_element->getShortName();
-    for (auto it = n_own.constBegin(); it != n_own.constEnd(); ++it)
-        if (it.value() != n_element && it.value()->getShortName() == shortName)
-            return it.value();
-    return QSharedPointer<T>();
 }
 
 } // namespace
