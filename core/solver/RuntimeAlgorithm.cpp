@@ -166,12 +166,6 @@ void RuntimeAlgorithm::additionalSearch()
     const QSet<ParameterModel::ParameterModelPtr> produced =
         m_algorithmSolution->getCalculatedParameters();
     additionalBaseSearch();
-    const std::vector<RuleModel::RuleModelPtr> added = buildRulesOrder(
-        produced, placed, searchLimit(), QStringLiteral("RuntimeAlgorithm"),
-        QStringLiteral("additionalSearch()"));
-    for (const RuleModel::RuleModelPtr &rule : added) {
-        m_algorithmSolution->appendRule(rule);
-        if (m_useConstraints)
-            addRuleConstraints(rule);
-    }
+    appendRulesOrder(produced, placed, searchLimit(), QStringLiteral("RuntimeAlgorithm"),
+                     QStringLiteral("additionalSearch()"));
 }

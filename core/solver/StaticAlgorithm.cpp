@@ -56,14 +56,8 @@ void StaticAlgorithm::search()
             return;
     }
     baseSearch();
-    const std::vector<RuleModel::RuleModelPtr> order = buildRulesOrder(
-        QSet<ParameterModel::ParameterModelPtr>(), QSet<RuleModel::RuleModelPtr>(), searchLimit(),
-        CLASS_NAME, QStringLiteral("search()"));
-    for (const RuleModel::RuleModelPtr &rule : order) {
-        m_algorithmSolution->appendRule(rule);
-        if (m_useConstraints)
-            addRuleConstraints(rule);
-    }
+    appendRulesOrder(QSet<ParameterModel::ParameterModelPtr>(), QSet<RuleModel::RuleModelPtr>(),
+                     searchLimit(), CLASS_NAME, QStringLiteral("search()"));
 }
 
 bool StaticAlgorithm::calculate()

@@ -76,12 +76,13 @@ protected:
     // The limit of items and walk steps: four times the larger of the own rule count and the number
     // of distinct rules the searches visited, since links may lead into rules of ancestor classes.
     long searchLimit() const;
-    // Builds a list of rules from the reached set, given what is already produced and placed; the
-    // limit bounds both the items and each walk.
-    std::vector<RuleModel::RuleModelPtr> buildRulesOrder(
-        const QSet<ParameterModel::ParameterModelPtr> &n_produced,
-        const QSet<RuleModel::RuleModelPtr> &n_placed, long n_limit, const QString &n_className,
-        const QString &n_methodName);
+    // Builds a list of rules from the reached set, given what is already produced and placed, and
+    // appends it to the solution's order, each rule with its constraints when they are used; the
+    // limit bounds both the items and each walk, and nothing is appended when it is passed. Each
+    // rule is appended as its place is read, while its links are still at hand.
+    void appendRulesOrder(const QSet<ParameterModel::ParameterModelPtr> &n_produced,
+                          const QSet<RuleModel::RuleModelPtr> &n_placed, long n_limit,
+                          const QString &n_className, const QString &n_methodName);
     // Forgets the numbering, the paths and the visits; the elements keep their marks.
     void forgetSearches();
 
@@ -118,6 +119,7 @@ private:
         bool produced = false;      // produced by a placed rule of the order being built
         bool dirty = false;
         bool parentChanged = false;
+        bool parentWritten = false;
         bool visited = false;
     };
     struct RuleRecord
@@ -138,6 +140,7 @@ private:
         bool placed = false;
         bool dirty = false;
         bool parentChanged = false;
+        bool parentWritten = false;
         bool visited = false;
     };
     // The rules on the chosen derivation of a parameter or rule, kept in RulePathSets rather than
@@ -219,6 +222,8 @@ private:
     void forgetPaths();
     void setRuleSearchParent(int n_rule, int n_parameter);
     void setParameterSearchParent(int n_parameter, int n_rule);
+    template<class Record, class Handle>
+    void changeSearchParent(Record &n_record, int n_code, const Handle &n_parent);
 
     PointerTable<ParameterVertexPtrConn, int> m_parameterNumbers;
     PointerTable<RuleVertexPtrConn, int> m_ruleNumbers;

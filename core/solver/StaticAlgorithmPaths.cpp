@@ -167,10 +167,10 @@ void StaticAlgorithm::setRuleSearchParent(int n_rule, int n_parameter)
     RuleRecord &record = m_ruleRecords[static_cast<std::size_t>(n_rule)];
     if (record.parent != n_parameter) {
         record.parent = n_parameter;
-        record.parentChanged = true;
+        changeSearchParent(record, ruleCode(n_rule),
+                           *m_parameterRecords[static_cast<std::size_t>(n_parameter)].handle);
     }
     record.pathParent = m_parameterRecords[static_cast<std::size_t>(n_parameter)].element;
-    markDirty(ruleCode(n_rule));
 }
 
 // As the parameter's own setBFSParent: a parameter keeps the producing rule whose derivation needs
@@ -189,9 +189,23 @@ void StaticAlgorithm::setParameterSearchParent(int n_parameter, int n_rule)
     ParameterRecord &record = m_parameterRecords[static_cast<std::size_t>(n_parameter)];
     if (record.parent != n_rule) {
         record.parent = n_rule;
-        record.parentChanged = true;
+        changeSearchParent(record, parameterCode(n_parameter),
+                           *m_ruleRecords[static_cast<std::size_t>(n_rule)].handle);
     }
     record.pathParent = m_ruleRecords[static_cast<std::size_t>(n_rule)].element;
     record.path = node;
-    markDirty(parameterCode(n_parameter));
+}
+
+// The first new search parent goes to the element at once, while it is at hand; later ones (a
+// parameter's shorter derivation, a rule's later input) once when the search ends.
+template<class Record, class Handle>
+void StaticAlgorithm::changeSearchParent(Record &n_record, int n_code, const Handle &n_parent)
+{
+    if (!n_record.parentWritten) {
+        n_record.parentWritten = true;
+        n_record.element->m_BFSParent = n_parent;
+        return;
+    }
+    n_record.parentChanged = true;
+    markDirty(n_code);
 }

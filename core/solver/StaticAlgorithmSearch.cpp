@@ -106,6 +106,7 @@ bool StaticAlgorithm::readMarks(std::vector<Record> &n_records, int n_number,
     record.explored = element->m_explored;
     record.dirty = false;
     record.parentChanged = false;
+    record.parentWritten = false;
     return pathHolds;
 }
 
@@ -347,7 +348,7 @@ void StaticAlgorithm::searchQueue(std::vector<int> &n_queue, std::size_t &n_head
             if (!inputsExplored(rule) || m_ruleRecords[number].explored)
                 continue;
             m_ruleRecords[number].explored = true;
-            markDirty(code);
+            m_ruleRecords[number].element->m_explored = true;
             rule.forEachOutputEntry([&](const ParameterHandle &n_entry) {
                 const ParameterVertexPtrConn *output = weakedges::liveVertex(n_entry);
                 if (output == nullptr)
@@ -365,7 +366,7 @@ void StaticAlgorithm::searchQueue(std::vector<int> &n_queue, std::size_t &n_head
         if (!accepted)
             continue;
         m_parameterRecords[number].explored = true;
-        markDirty(code);
+        m_parameterRecords[number].element->m_explored = true;
         if (parameter.m_required) {
             m_algorithmSolution->addExploredParameter(strongParameter(number));
             if (m_parameterRecords[number].remaining) {
@@ -510,10 +511,9 @@ void StaticAlgorithm::walkBack(int n_start, long n_limit, bool n_cut,
         m_ruleRecords[entry.first].remainingSteps = steps - entry.second;
 }
 
-std::vector<RuleModel::RuleModelPtr> StaticAlgorithm::buildRulesOrder(
-    const QSet<ParameterModel::ParameterModelPtr> &n_produced,
-    const QSet<RuleModel::RuleModelPtr> &n_placed, long n_limit, const QString &n_className,
-    const QString &n_methodName)
+void StaticAlgorithm::appendRulesOrder(const QSet<ParameterModel::ParameterModelPtr> &n_produced,
+                                       const QSet<RuleModel::RuleModelPtr> &n_placed, long n_limit,
+                                       const QString &n_className, const QString &n_methodName)
 {
     for (const ParameterModel::ParameterModelPtr &parameter :
          m_algorithmSolution->getKnownParameters())
@@ -588,9 +588,10 @@ std::vector<RuleModel::RuleModelPtr> StaticAlgorithm::buildRulesOrder(
                                      QSharedPointer<ExceptionOstra>());
         ++count;
     }
-    std::vector<RuleModel::RuleModelPtr> result;
-    result.reserve(order.size() - 1);
-    for (int node = order[0].next; node != 0; node = order[node].next)
-        result.push_back(strongRule(order[node].rule));
-    return result;
+    for (int node = order[0].next; node != 0; node = order[node].next) {
+        const RuleModel::RuleModelPtr rule = strongRule(order[node].rule);
+        m_algorithmSolution->appendRule(rule);
+        if (m_useConstraints)
+            addRuleConstraints(rule);
+    }
 }
