@@ -151,6 +151,16 @@ inline ConstrPtr makeConstraint(const QString &n_id, const RelPtr &n_relation,
     return constraint;
 }
 
+// An empty model "model" whose root class is "root", named "Root", as the window tests start one.
+inline QSharedPointer<OstraModel> newRootedModel()
+{
+    auto model = QSharedPointer<OstraModel>::create();
+    model->setId(QStringLiteral("model"));
+    model->getRootClass()->setId(QStringLiteral("root"));
+    model->getRootClass()->setShortName(QStringLiteral("Root"));
+    return model;
+}
+
 // Saves n_model as the program does into n_path, for a test to open it as a user would; the path.
 inline QString writeModelFile(const QSharedPointer<OstraModel> &n_model, const QString &n_path)
 {

@@ -54,12 +54,9 @@ QString ideMessage(int n_offset)
 QString writeFixture(const QTemporaryDir &n_folder,
                      const std::function<void(OstraModel &)> &n_edit = {})
 {
-    auto model = QSharedPointer<OstraModel>::create();
+    const auto model = newRootedModel();
     const ClassPtr root = model->getRootClass();
     const auto storage = model->getRelationsStorage();
-    model->setId(QStringLiteral("model"));
-    root->setId(QStringLiteral("root"));
-    root->setShortName(QStringLiteral("Root"));
     for (const char *name : {"a", "b", "c"})
         root->addParameter(makeParameter(QLatin1String(name)));
     root->addParameter(makeParameter(QStringLiteral("t"), QVariant::String));

@@ -55,12 +55,9 @@ QString uiText(int n_key)
 QString writeFixture(const QTemporaryDir &n_folder,
                      const std::function<void(OstraModel &)> &n_edit = {})
 {
-    auto model = QSharedPointer<OstraModel>::create();
+    const auto model = newRootedModel();
     const ClassPtr root = model->getRootClass();
     const auto storage = model->getRelationsStorage();
-    model->setId(QStringLiteral("model"));
-    root->setId(QStringLiteral("root"));
-    root->setShortName(QStringLiteral("Root"));
     root->addParameter(
         makeParameter(QStringLiteral("pa"), QVariant::Double, QStringLiteral("alpha")));
     const ClassPtr ab = makeClass(QStringLiteral("cAb"), storage, QStringLiteral("Ab"));
