@@ -38,22 +38,6 @@ void addFinding(ModelIntegrity &n_report, IntegrityMsg::MsgType n_type, int n_co
     n_report.addIntegrityMsg(msg);
 }
 
-bool hasUnboundLink(const QHash<QString, QSharedPointer<ParameterModel>> &n_links)
-{
-    for (auto it = n_links.constBegin(); it != n_links.constEnd(); ++it)
-        if (it.value().isNull())
-            return true;
-    return false;
-}
-
-int liveCount(const QHash<QString, QSharedPointer<ParameterModel>> &n_links)
-{
-    int count = 0;
-    for (auto it = n_links.constBegin(); it != n_links.constEnd(); ++it)
-        count += !it.value().isNull();
-    return count;
-}
-
 LinkSummary summarizeLinks(const PtrLinkerHash<ParameterVertexPtrConn> &n_links,
                            const QSharedPointer<RelationModel> &n_relation,
                            relationbinding::Side n_side)

@@ -37,10 +37,6 @@ void addFinding(ModelIntegrity &n_report, IntegrityMsg::MsgType n_type, int n_co
                 const QList<ReasonPtr> &n_objects, const QString &n_reasonName = QString(),
                 const QString &n_reasonText = QString());
 
-bool hasUnboundLink(const QHash<QString, QSharedPointer<ParameterModel>> &n_links);
-// The live links: the names that are not unbound.
-int liveCount(const QHash<QString, QSharedPointer<ParameterModel>> &n_links);
-
 // One side's links as the integrity check sees them, read in one pass over the link table.
 struct LinkSummary
 {

@@ -65,12 +65,7 @@ public:
     template<class F>
     void forEachLinkedEntry(F n_visit) const
     {
-        auto it = m_linkedObjects.constBegin();
-        for (int left = m_linkedObjects.size(); left > 0; --left) {
-            n_visit(it.value());
-            if (left > 1)
-                ++it;
-        }
+        forEachNamedEntry([&](const QString &, const auto &n_entry) { n_visit(n_entry); });
     }
 
     // Calls n_visit(name, entry) for every name in table order, the link never made strong here:

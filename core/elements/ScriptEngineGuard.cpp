@@ -28,7 +28,12 @@ qint64 coarseTick()
     clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
     return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 #else
-    return QElapsedTimer::msecsSinceReference();
+    static const QElapsedTimer clock = [] {
+        QElapsedTimer started;
+        started.start();
+        return started;
+    }();
+    return clock.nsecsElapsed();
 #endif
 }
 

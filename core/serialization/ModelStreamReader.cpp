@@ -127,13 +127,19 @@ void ModelStreamReader::skipSpace()
         leave();
 }
 
+namespace {
+const int MAX_NAMES = 256;
+}
+
 int ModelStreamReader::internName(const QStringRef &n_name)
 {
     // A model document uses a score of attribute names: one shared text each, checked once.
     for (int i = 0; i < m_names.size(); ++i)
         if (m_names.at(i).name == n_name)
             return i;
-    if (!isSimpleName(n_name))
+    // Past a few hundred names (free-form fields) the search above would grow with the square of
+    // a hostile file's size: such a document goes to the DOM path, which reads it the same.
+    if (!isSimpleName(n_name) || m_names.size() >= MAX_NAMES)
         leave();
     m_names.append(Interned{n_name.toString(), QString()});
     return m_names.size() - 1;

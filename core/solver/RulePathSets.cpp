@@ -116,12 +116,7 @@ inline __attribute__((always_inline)) int countBits(const Bits &n_bits)
     return count;
 }
 
-template<class Bits>
-int countBitsPlain(const Bits &n_bits)
-{
-    return countBits(n_bits);
-}
-
+#if defined(__x86_64__) || defined(__i386__)
 template<class Bits>
 __attribute__((target("popcnt"))) int countBitsByInstruction(const Bits &n_bits)
 {
@@ -133,11 +128,25 @@ const bool HAS_POPCNT = [] {
     return __builtin_cpu_supports("popcnt") != 0;
 }();
 
+template<class Bits>
+int countLeafBits(const Bits &n_bits)
+{
+    return HAS_POPCNT ? countBitsByInstruction(n_bits) : countBits(n_bits);
+}
+#else
+// Other processors: the compiler's own choice for the build's target.
+template<class Bits>
+int countLeafBits(const Bits &n_bits)
+{
+    return countBits(n_bits);
+}
+#endif
+
 } // namespace
 
 int RulePathSets::makeLeaf(const Bits &n_bits)
 {
-    const int count = HAS_POPCNT ? countBitsByInstruction(n_bits) : countBitsPlain(n_bits);
+    const int count = countLeafBits(n_bits);
     if (count == 0)
         return 0;
     return intern(m_leaves, m_bits, n_bits, count);

@@ -568,6 +568,11 @@ void wParameterArea::on_btnAddConstraint_clicked()
                 ElementNamePage::showErrorBox(this, syntax.errorMessage());
                 return;
             }
+            // The parameter is saved after the constraint is made: a page that would refuse to
+            // save must refuse before anything enters the model.
+            double number = 0;
+            if (!validate(chosenType(), number))
+                return;
             createConstraint(type, body);
             save();
         },

@@ -116,6 +116,13 @@ void tst_ModelStreamReader::readsAsTheDom_data()
                .replace(QStringLiteral("shortName=\"Child\""),
                         QStringLiteral("shortName=\"Child\t\""))
         << false;
+    // Hundreds of distinct attribute names (free-form fields) go to the DOM, whatever their count.
+    QString fields;
+    for (int i = 0; i < 300; ++i)
+        fields += QStringLiteral(" f%1=\"1\"").arg(i);
+    QTest::newRow("hundreds of attribute names") << QString(model).replace(
+        QStringLiteral("defaultValue=\"x;y\""), QStringLiteral("defaultValue=\"x;y\"") + fields)
+                                                 << false;
     // A '>' or a quote of the other kind inside a value does not end the tag or its value.
     QTest::newRow("raw tab after a '>' in an attribute") << QString(model).replace(
         QStringLiteral("shortName=\"Child\""), QStringLiteral("shortName=\"a>'b\tc\""))
