@@ -649,6 +649,15 @@ void tst_ParameterPage::retypedSelectorCreatesNothing()
     QTest::mouseClick(child<QPushButton>(fresh, "btnAddConstraint"), Qt::LeftButton);
     QCOMPARE(number.runs, 1);
     QCOMPARE(w.root->getRelationsHash().size(), relations);
+
+    // Nor does Ok on a page that would refuse to save: the parameter is saved after the constraint.
+    wParameterArea *emptied = w.openParameter(QStringLiteral("p2"));
+    child<QLineEdit>(emptied, "leName")->clear();
+    ConstraintBuilderAnswer text(strings({"=="}), strings({"a"}));
+    QTest::mouseClick(child<QPushButton>(emptied, "btnAddConstraint"), Qt::LeftButton);
+    QCOMPARE(text.runs, 1);
+    QCOMPARE(w.root->getRelationsHash().size(), relations);
+    QCOMPARE(w.root->getConstraintsHash().size(), constraints);
 }
 
 void tst_ParameterPage::deletedClassUnderAnOpenPage()
