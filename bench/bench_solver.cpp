@@ -1,8 +1,10 @@
 // Planning speed of the static solver on generated networks of 10^5 and 2*10^5 rules, against a
 // plain counter planner over integer arrays (the network numbered once, outside its timed part),
 // and like for like against that planner plus what the search must do beyond it (see
-// timeLikeForLike). The search is timed alone and with the plan's integrity check, as calculate()
-// runs them. Ratios are medians of interleaved pairs with their spread. Prints `name: value` lines.
+// timeLikeForLike), and beside that against the same plus the solution's own record of the plan
+// (timeSolutionRecord). The search is timed alone and with the plan's integrity check, as
+// calculate() runs them. Ratios are medians of interleaved pairs with their spread. Prints
+// `name: value` lines.
 
 #include <algorithm>
 #include <cstdio>
@@ -397,6 +399,52 @@ double timeLikeForLike(Network &n_network, const Numbered &n_numbered, int *n_pl
     return elapsed;
 }
 
+// What the solution's own record of a plan costs by itself, as the solution's interface keeps it:
+// the known, required and explored parameters and every planned rule given to a fresh
+// AlgorithmSolution (a list entry per rule, and each rule's parameters in the used set, in the
+// order the plan gives them), and its tear-down. No planner can leave this out; it bounds how near
+// the search can come to the counter planner.
+struct PlanRecord
+{
+    QList<ParPtr> known;
+    QList<ParPtr> required;
+    QList<ParPtr> explored;
+    QList<RulePtr> order;
+};
+
+PlanRecord recordOfPlan(Network &n_network)
+{
+    n_network.net->reset();
+    StaticAlgorithm solver(QSharedPointer<BaseAlgorithmData>::create(false, false));
+    solver.setData(*n_network.net);
+    for (const ParPtr &parameter : qAsConst(n_network.known))
+        solver.addKnownParameter(parameter, 1.0);
+    for (const ParPtr &parameter : qAsConst(n_network.required))
+        solver.addRequiredParameter(parameter);
+    solver.search();
+    const QSharedPointer<AlgorithmSolution> solution = solver.getAlgorithmSolution();
+    return PlanRecord{n_network.known, n_network.required,
+                      solution->getExploredParameters().values(), solution->getRulesOrder()};
+}
+
+double timeSolutionRecord(const PlanRecord &n_plan)
+{
+    QElapsedTimer timer;
+    timer.start();
+    {
+        AlgorithmSolution solution;
+        for (const ParPtr &parameter : n_plan.known)
+            solution.addKnownParameter(parameter, 1.0);
+        for (const ParPtr &parameter : n_plan.required)
+            solution.addRequiredParameter(parameter);
+        for (const ParPtr &parameter : n_plan.explored)
+            solution.addExploredParameter(parameter);
+        for (const RulePtr &rule : n_plan.order)
+            solution.appendRule(rule);
+    }
+    return elapsedMs(timer);
+}
+
 int PAIRS = 11;
 int SIZE = 100000;
 
@@ -429,6 +477,16 @@ void runFamily(const char *n_family, QSharedPointer<Network> (*n_make)(int))
         PAIRS, [&] { return timeSearch(*network, &planned); },
         [&] { return timeLikeForLike(*network, numbered, &likePlanned, &contests); });
 
+    const PlanRecord record = recordOfPlan(*network);
+    std::vector<double> recordMs;
+    const PairedRatio withRecord = pairedRatio(
+        PAIRS, [&] { return timeSearch(*network, &planned); },
+        [&] {
+            const double likeMs = timeLikeForLike(*network, numbered, &likePlanned, &contests);
+            recordMs.push_back(timeSolutionRecord(record));
+            return likeMs + recordMs.back();
+        });
+
     quint32 checksum = 0;
     timeSearch(*network, &planned, &checksum);
     const QByteArray prefix = QByteArray(n_family).append('_').append(QByteArray::number(size));
@@ -442,6 +500,10 @@ void runFamily(const char *n_family, QSharedPointer<Network> (*n_make)(int))
     printFigure(prefix + "_like_for_like_ms", likeForLike.secondMedianMs);
     printFigure(prefix + "_like_for_like_contests", contests);
     printRatio(prefix + "_search_over_like_for_like", likeForLike);
+    printFigure(prefix + "_solution_record_ms", medianOf(recordMs));
+    printFigure(prefix + "_solution_record_over_counter",
+                medianOf(recordMs) / overCounter.secondMedianMs);
+    printRatio(prefix + "_search_over_like_for_like_and_record", withRecord);
     printFigure(prefix + "_planned_rules", planned);
     printFigure(prefix + "_counter_planned_rules", counterPlanned);
     const QByteArray doubledPrefix = QByteArray(n_family).append('_').append(

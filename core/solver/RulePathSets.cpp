@@ -28,20 +28,29 @@ std::size_t RulePathSets::mixed(std::uint64_t n_hash)
     return static_cast<std::size_t>(n_hash);
 }
 
+namespace {
+
+// Four independent lanes, so that the multiplications of one word do not wait for the last.
+template<class Words>
+std::uint64_t laneHash(const Words &n_words)
+{
+    std::uint64_t lanes[4] = {1469598103934665603ull, 1099511628211ull, 0x9E3779B97F4A7C15ull,
+                              0xC2B2AE3D27D4EB4Full};
+    for (std::size_t i = 0; i < n_words.size(); ++i)
+        lanes[i % 4] = (lanes[i % 4] ^ static_cast<std::uint64_t>(n_words[i])) * 1099511628211ull;
+    return lanes[0] ^ (lanes[1] * 31) ^ (lanes[2] * 961) ^ (lanes[3] * 29791);
+}
+
+} // namespace
+
 std::size_t RulePathSets::hashOf(const Kids &n_kids)
 {
-    std::uint64_t hash = 1469598103934665603ull;
-    for (int kid : n_kids)
-        hash = (hash ^ static_cast<std::uint32_t>(kid)) * 1099511628211ull;
-    return mixed(hash);
+    return mixed(laneHash(n_kids));
 }
 
 std::size_t RulePathSets::hashOf(const Bits &n_bits)
 {
-    std::uint64_t hash = 1469598103934665603ull;
-    for (std::uint64_t word : n_bits)
-        hash = (hash ^ word) * 1099511628211ull;
-    return mixed(hash);
+    return mixed(laneHash(n_bits));
 }
 
 // The id of the node with this content, added when there is none yet.
@@ -49,25 +58,27 @@ template<class Content>
 int RulePathSets::intern(Interned &n_table, std::vector<Content> &n_contents,
                          const Content &n_content, int n_count)
 {
-    if (2 * (n_table.used + 1) > static_cast<int>(n_table.ids.size())) {
-        std::vector<int> old;
-        old.swap(n_table.ids);
-        n_table.ids.assign(old.empty() ? 1024 : 2 * old.size(), 0);
-        const std::size_t mask = n_table.ids.size() - 1;
-        for (int id : old) {
-            if (id == 0)
+    if (2 * (n_table.used + 1) > static_cast<int>(n_table.entries.size())) {
+        std::vector<Slot> old;
+        old.swap(n_table.entries);
+        n_table.entries.assign(old.empty() ? 1024 : 2 * old.size(), Slot());
+        const std::size_t mask = n_table.entries.size() - 1;
+        for (const Slot &entry : old) {
+            if (entry.id == 0)
                 continue;
-            std::size_t slot = hashOf(n_contents[m_nodes[id].content]) & mask;
-            while (n_table.ids[slot] != 0)
+            std::size_t slot = entry.hash & mask;
+            while (n_table.entries[slot].id != 0)
                 slot = (slot + 1) & mask;
-            n_table.ids[slot] = id;
+            n_table.entries[slot] = entry;
         }
     }
-    const std::size_t mask = n_table.ids.size() - 1;
-    std::size_t slot = hashOf(n_content) & mask;
-    while (n_table.ids[slot] != 0) {
-        if (n_contents[m_nodes[n_table.ids[slot]].content] == n_content)
-            return n_table.ids[slot];
+    const std::uint32_t hash = static_cast<std::uint32_t>(hashOf(n_content));
+    const std::size_t mask = n_table.entries.size() - 1;
+    std::size_t slot = hash & mask;
+    while (n_table.entries[slot].id != 0) {
+        const Slot &entry = n_table.entries[slot];
+        if (entry.hash == hash && n_contents[m_nodes[entry.id].content] == n_content)
+            return entry.id;
         slot = (slot + 1) & mask;
     }
     Node node;
@@ -76,7 +87,7 @@ int RulePathSets::intern(Interned &n_table, std::vector<Content> &n_contents,
     n_contents.push_back(n_content);
     m_nodes.push_back(node);
     const int id = static_cast<int>(m_nodes.size()) - 1;
-    n_table.ids[slot] = id;
+    n_table.entries[slot] = Slot{hash, id};
     ++n_table.used;
     return id;
 }

@@ -54,10 +54,17 @@ private:
         int content = 0;
     };
     // Node ids by content, open addressing over plain arrays: one table for leaves, one for inner
-    // nodes, neither allocating per entry.
+    // nodes, neither allocating per entry. Each slot keeps its content's hash beside the id, so a
+    // probe passing other contents compares one word rather than a whole node far away in memory,
+    // and growing the table hashes nothing again.
+    struct Slot
+    {
+        std::uint32_t hash = 0;
+        int id = 0;
+    };
     struct Interned
     {
-        std::vector<int> ids;
+        std::vector<Slot> entries;
         int used = 0;
     };
     // The last union of each pair of nodes, by a hash of the pair: sets of one search share most
