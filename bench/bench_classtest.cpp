@@ -25,6 +25,7 @@
 #include "workspace/colleagues/TestModelColleague.h"
 #include "workspace/mediators/BaseMediator.h"
 #include "workspace/routing/CommandItem.h"
+#include "model/MemoryTuning.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -241,6 +242,8 @@ void benchRun(const QSharedPointer<OstraClass> &n_root, const ModelGenerator::So
 
 int main(int argc, char **argv)
 {
+    // As the program does: the allocator set for large models.
+    MemoryTuning::apply();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const QByteArray only = qgetenv("BENCH_ONLY");

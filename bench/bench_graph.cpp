@@ -27,6 +27,7 @@
 #include "graphVisualization/LayeredGraphWidget.h"
 #include "model/OstraClass.h"
 #include "solver/AlgorithmSolution.h"
+#include "model/MemoryTuning.h"
 
 namespace {
 
@@ -175,6 +176,8 @@ void printSpread(const char *n_name, int n_size, const std::vector<double> &n_va
 
 int main(int argc, char **argv)
 {
+    // As the program does: the allocator set for large models.
+    MemoryTuning::apply();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const bool dotAvailable = !QStandardPaths::findExecutable(QStringLiteral("dot")).isEmpty();

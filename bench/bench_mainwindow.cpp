@@ -14,6 +14,7 @@
 #include "model/OstraModel.h"
 #include "workspace/IDEDirector.h"
 #include "workspace/controllers/MainController.h"
+#include "model/MemoryTuning.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -47,6 +48,8 @@ double millis(const std::function<void()> &n_run)
 
 int main(int argc, char **argv)
 {
+    // As the program does: the allocator set for large models.
+    MemoryTuning::apply();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
 

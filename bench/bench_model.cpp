@@ -27,6 +27,7 @@
 
 #include "ModelGenerator.h"
 #include "PairedRatio.h"
+#include "model/MemoryTuning.h"
 
 namespace {
 
@@ -269,6 +270,8 @@ void measureFile(const QByteArray &n_prefix, QFile &n_file, const QString &n_sav
 
 int main(int argc, char *argv[])
 {
+    // As the program does: the allocator set for large models.
+    MemoryTuning::apply();
     QCoreApplication application(argc, argv);
     if (argc > 2
         && (QByteArray(argv[1]) == "--measure-load" || QByteArray(argv[1]) == "--measure-dom"

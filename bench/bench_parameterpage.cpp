@@ -11,6 +11,7 @@
 #include "model/ModelManager.h"
 #include "model/OstraClass.h"
 #include "model/OstraModel.h"
+#include "model/MemoryTuning.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,6 +26,8 @@ const int PAIRS = 11;
 
 int main(int argc, char *argv[])
 {
+    // As the program does: the allocator set for large models.
+    MemoryTuning::apply();
     QApplication application(argc, argv);
     ModelGenerator::Options options;
     options.elements = 100000;

@@ -25,6 +25,7 @@
 #include "elements/ParameterModel.h"
 #include "model/ModelManager.h"
 #include "model/OstraModel.h"
+#include "model/MemoryTuning.h"
 
 #include <QAction>
 #include <QApplication>
@@ -269,6 +270,8 @@ void benchMemory(const QString &n_fileName)
 
 int main(int argc, char **argv)
 {
+    // As the program does: the allocator set for large models.
+    MemoryTuning::apply();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc == 3 && QByteArray(argv[1]).startsWith("--measure-"))
         return measureRise(argc, argv);

@@ -16,6 +16,7 @@
 #include "model/ModelManager.h"
 #include "model/OstraClass.h"
 #include "model/OstraModel.h"
+#include "model/MemoryTuning.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -190,6 +191,8 @@ QString commonText(const OstraClass &n_root)
 
 int main(int argc, char **argv)
 {
+    // As the program does: the allocator set for large models.
+    MemoryTuning::apply();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
 

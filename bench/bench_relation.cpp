@@ -24,6 +24,7 @@
 #include "elements/ScriptEngineGuard.h"
 
 #include "PairedRatio.h"
+#include "model/MemoryTuning.h"
 
 namespace {
 
@@ -66,6 +67,8 @@ double integrityNsPerRelation(int n_count)
 
 int main(int argc, char **argv)
 {
+    // As the program does: the allocator set for large models.
+    MemoryTuning::apply();
     QCoreApplication app(argc, argv);
 
     auto storage = QSharedPointer<RelationsStorage>::create();

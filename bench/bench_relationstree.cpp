@@ -19,6 +19,7 @@
 #include "workspace/colleagues/RelationshipColleague.h"
 #include "workspace/mediators/BaseMediator.h"
 #include "workspace/routing/CommandItem.h"
+#include "model/MemoryTuning.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -150,6 +151,8 @@ int walk(QTreeWidget &n_tree, const QString &n_id)
 
 int main(int argc, char **argv)
 {
+    // As the program does: the allocator set for large models.
+    MemoryTuning::apply();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
 

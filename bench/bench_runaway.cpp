@@ -15,6 +15,7 @@
 #include "elements/RelationsStorage.h"
 #include "elements/ScriptEngineGuard.h"
 #include "errors/ExceptionOstra.h"
+#include "model/MemoryTuning.h"
 
 namespace {
 
@@ -71,6 +72,8 @@ int runOne(int n_index)
 
 int main(int argc, char **argv)
 {
+    // As the program does: the allocator set for large models.
+    MemoryTuning::apply();
     QCoreApplication app(argc, argv);
     if (argc > 2 && QByteArray(argv[1]) == "--one")
         return runOne(QByteArray(argv[2]).toInt());

@@ -14,6 +14,7 @@
 #include "model/ModelManager.h"
 #include "serialization/ModelXMLSerializer.h"
 #include "serialization/ModelXMLSerializerOld.h"
+#include "model/MemoryTuning.h"
 
 namespace {
 
@@ -161,6 +162,8 @@ double modelLoad(int n_runs, const QString &n_text)
 
 int main(int argc, char *argv[])
 {
+    // As the program does: the allocator set for large models.
+    MemoryTuning::apply();
     QCoreApplication application(argc, argv);
     for (int classCount : {1000, 10000}) {
         const QString older = olderFile(classCount);

@@ -26,6 +26,7 @@
 #include "solver/StaticAlgorithm.h"
 
 #include "PairedRatio.h"
+#include "model/MemoryTuning.h"
 
 namespace {
 
@@ -529,6 +530,8 @@ QSharedPointer<Network> layeredWide(int n_rules)
 
 int main(int argc, char **argv)
 {
+    // As the program does: the allocator set for large models.
+    MemoryTuning::apply();
     // As the program does: table orders, and so the plans, are the same on every run.
     qSetGlobalQHashSeed(0);
     QCoreApplication app(argc, argv);

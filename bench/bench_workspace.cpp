@@ -23,6 +23,7 @@
 #include "workspace/routing/CommandItem.h"
 #include "workspace/viewmanagers/BaseViewManager.h"
 #include "workspace/wrappers/WidgetWrapper.h"
+#include "model/MemoryTuning.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -269,6 +270,8 @@ void benchTabs()
 
 int main(int argc, char **argv)
 {
+    // As the program does: the allocator set for large models.
+    MemoryTuning::apply();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     // BENCH_ONLY names one part to run, for profiling.

@@ -2,6 +2,7 @@
 #include "Entities/Language/StartLanguage.h"
 #include "Errors/ErrorDictionary.h"
 #include "frmMainIDE.h"
+#include "model/MemoryTuning.h"
 #include "workspace/creators/KindTable.h"
 
 #include <QApplication>
@@ -115,6 +116,7 @@ int main(int argc, char *argv[])
         return 3;
     }
     qSetGlobalQHashSeed(0);
+    MemoryTuning::apply();
     g_toolkitHandler = qInstallMessageHandler(startUpMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(g_toolkitHandler);

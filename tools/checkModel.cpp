@@ -39,6 +39,7 @@
 #include "solver/AlgorithmSolution.h"
 #include "solver/BaseAlgorithm.h"
 #include "solver/BaseAlgorithmData.h"
+#include "model/MemoryTuning.h"
 
 namespace {
 
@@ -215,6 +216,8 @@ void checkModel(const QString &n_fileName, const QString &n_solveFile)
 
 int main(int argc, char *argv[])
 {
+    // As the program does: the allocator set for large models.
+    MemoryTuning::apply();
     QCoreApplication application(argc, argv);
     const QStringList arguments = application.arguments();
     if (arguments.size() < 2) {
