@@ -198,6 +198,16 @@ double elapsedMs(const QElapsedTimer &n_timer)
     return n_timer.nsecsElapsed() / 1e6;
 }
 
+// The solver loaded with the network, the known parameters given a value and the required ones.
+void giveTask(StaticAlgorithm &n_solver, Network &n_network)
+{
+    n_solver.setData(*n_network.net);
+    for (const ParPtr &parameter : qAsConst(n_network.known))
+        n_solver.addKnownParameter(parameter, 1.0);
+    for (const ParPtr &parameter : qAsConst(n_network.required))
+        n_solver.addRequiredParameter(parameter);
+}
+
 // One StaticAlgorithm::search as a user pays for it: a fresh solver loaded with the network, the
 // known and required parameters given, the search, and the solver's tear-down.
 double timeSearch(Network &n_network, int *n_planned, quint32 *n_checksum = nullptr,
@@ -208,11 +218,7 @@ double timeSearch(Network &n_network, int *n_planned, quint32 *n_checksum = null
     timer.start();
     {
         StaticAlgorithm solver(QSharedPointer<BaseAlgorithmData>::create(false, false));
-        solver.setData(*n_network.net);
-        for (const ParPtr &parameter : qAsConst(n_network.known))
-            solver.addKnownParameter(parameter, 1.0);
-        for (const ParPtr &parameter : qAsConst(n_network.required))
-            solver.addRequiredParameter(parameter);
+        giveTask(solver, n_network);
         solver.search();
         // calculate() checks the plan right after planning it.
         if (n_check && !solver.getAlgorithmSolution()->checkAlgorithmInegrity())
@@ -417,11 +423,7 @@ PlanRecord recordOfPlan(Network &n_network)
 {
     n_network.net->reset();
     StaticAlgorithm solver(QSharedPointer<BaseAlgorithmData>::create(false, false));
-    solver.setData(*n_network.net);
-    for (const ParPtr &parameter : qAsConst(n_network.known))
-        solver.addKnownParameter(parameter, 1.0);
-    for (const ParPtr &parameter : qAsConst(n_network.required))
-        solver.addRequiredParameter(parameter);
+    giveTask(solver, n_network);
     solver.search();
     const QSharedPointer<AlgorithmSolution> solution = solver.getAlgorithmSolution();
     return PlanRecord{n_network.known, n_network.required,
