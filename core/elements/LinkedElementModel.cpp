@@ -13,6 +13,26 @@ namespace {
 // The reason text of a link whose variable name the relation does not declare.
 const QString REASON_NOT_IN_RELATION = QStringLiteral("No this linked object in relation");
 
+// The variables the relation declares on one side, with their types.
+QHash<QString, QVariant::Type> declaredTypes(const RelationModel &n_relation,
+                                             relationbinding::Side n_side)
+{
+    return n_side == relationbinding::INPUT ? n_relation.getInputParametersTypes()
+                                            : n_relation.getOutputParametersTypes();
+}
+
+// How a live link stands against those variables: one test for the summary and the findings.
+enum class LinkFault { NONE, NOT_DECLARED, TYPE_DIFFERS };
+
+LinkFault linkFault(const QHash<QString, QVariant::Type> &n_declared, const QString &n_name,
+                    QVariant::Type n_type)
+{
+    const auto variable = n_declared.constFind(n_name);
+    if (variable == n_declared.constEnd())
+        return LinkFault::NOT_DECLARED;
+    return variable.value() != n_type ? LinkFault::TYPE_DIFFERS : LinkFault::NONE;
+}
+
 } // namespace
 
 namespace linkedelement {
@@ -44,9 +64,7 @@ LinkSummary summarizeLinks(const PtrLinkerHash<ParameterVertexPtrConn> &n_links,
 {
     const QHash<QString, QVariant::Type> types = n_relation.isNull()
                                                      ? QHash<QString, QVariant::Type>()
-                                                 : n_side == relationbinding::INPUT
-                                                     ? n_relation->getInputParametersTypes()
-                                                     : n_relation->getOutputParametersTypes();
+                                                     : declaredTypes(*n_relation, n_side);
     LinkSummary summary;
     n_links.forEachNamedEntry(
         [&](const QString &n_name, const QWeakPointer<ParameterVertexPtrConn> &n_entry) {
@@ -57,11 +75,9 @@ LinkSummary summarizeLinks(const PtrLinkerHash<ParameterVertexPtrConn> &n_links,
             }
             ++summary.live;
             summary.parameters.append(parameter.data());
-            if (!n_relation.isNull()) {
-                const auto variable = types.constFind(n_name);
-                if (variable == types.constEnd() || variable.value() != parameter->getValueType())
-                    summary.linkFinding = true;
-            }
+            if (!n_relation.isNull()
+                && linkFault(types, n_name, parameter->getValueType()) != LinkFault::NONE)
+                summary.linkFinding = true;
         });
     return summary;
 }
@@ -72,17 +88,15 @@ void addLinkFindings(ModelIntegrity &n_report, const ReasonPtr &n_element,
                      int n_notInRelationCode, int n_typeMismatchCode)
 {
     // One lookup per link in the relation's own table; the reason list is made only for a finding.
-    const QHash<QString, QVariant::Type> declared = n_side == relationbinding::INPUT
-                                                        ? n_relation->getInputParametersTypes()
-                                                        : n_relation->getOutputParametersTypes();
+    const QHash<QString, QVariant::Type> declared = declaredTypes(*n_relation, n_side);
     for (auto it = n_links.constBegin(); it != n_links.constEnd(); ++it) {
         if (it.value().isNull())
             continue;
-        const auto variable = declared.constFind(it.key());
-        if (variable == declared.constEnd())
+        const LinkFault fault = linkFault(declared, it.key(), it.value()->getValueType());
+        if (fault == LinkFault::NOT_DECLARED)
             addFinding(n_report, IntegrityMsg::ERROR, n_notInRelationCode,
                        {n_element, n_relation, it.value()}, it.key(), REASON_NOT_IN_RELATION);
-        else if (variable.value() != it.value()->getValueType())
+        else if (fault == LinkFault::TYPE_DIFFERS)
             addFinding(n_report, IntegrityMsg::ERROR, n_typeMismatchCode,
                        {n_element, n_relation, it.value()});
     }

@@ -59,12 +59,12 @@ void addStoredEdges(OstraClass &n_class, const QSharedPointer<T> &n_element,
     const QString id = n_element->getId();
     n_class.addEdge(id, relationId, QString());
     // Each end is resolved once: the element's own end for all its edges, and a parameter end
-    // where the edge by ids would resolve it to a parameter too. Every other case goes through the
-    // edge by ids, which raises what it raises.
+    // where the edge by ids would resolve it to a parameter too (an unknown id raises here what
+    // the edge by ids would raise). Every other case goes through the edge by ids.
     const bool elementEnd = n_class.getObjectTypeById(id) == n_elementType;
     const auto parameter = [&](const QString &n_name, const QString &n_parameterId) {
-        if (!elementEnd || n_name.isEmpty() || n_class.classContains(n_parameterId)
-            || !n_class.parametersContains(n_parameterId))
+        if (!elementEnd || n_name.isEmpty()
+            || n_class.getObjectTypeById(n_parameterId) != OBJECT_TYPE_PARAMETER)
             return BaseClassCommonData::ParameterSharedPtr();
         return n_class.getParameterPtr(n_parameterId);
     };

@@ -13,8 +13,6 @@
 namespace {
 const QString CLASS_NAME = QStringLiteral("ModelStreamReader");
 const QString READ_METHOD = QStringLiteral("read(const QString &n_text)");
-const QString FORMAT_ATTRIBUTE = QStringLiteral("formatXmlVersion");
-const QString CURRENT_FORMAT = QStringLiteral("2.0");
 
 // A name made of ASCII letters, digits, '_', '-' and '.', starting with a letter or '_': one that
 // both parsers take alike (the stream reader takes some characters in names that the DOM parser
@@ -190,8 +188,8 @@ QSharedPointer<StreamModelNode> ModelStreamReader::readModel()
     if (m_reader.qualifiedName() != ModelXMLSerializer::TAG_NAME_MODEL)
         leave();
     const StreamAttributes attributes = takeAttributes();
-    const QString *format = attributes.find(FORMAT_ATTRIBUTE);
-    if (!format || *format != CURRENT_FORMAT)
+    const QString *format = attributes.find(ModelXMLSerializer::ATTRIBUTE_NAME_FORMAT_XML_VERSION);
+    if (!format || *format != ModelXMLSerializer::FORMAT_XML_VERSION)
         leave();
     QSharedPointer<StreamClassNode> root;
     QSharedPointer<StreamRelationsNode> relations;

@@ -11,8 +11,6 @@
 #include <QSet>
 #include <QSharedPointer>
 #include <QString>
-#include <QVarLengthArray>
-#include <QVector>
 
 #include "solver/BaseAlgorithm.h"
 #include "solver/PointerTable.h"
@@ -78,8 +76,8 @@ protected:
     long searchLimit() const;
     // Builds a list of rules from the reached set, given what is already produced and placed, and
     // appends it to the solution's order, each rule with its constraints when they are used; the
-    // limit bounds both the items and each walk, and nothing is appended when it is passed. Each
-    // rule is appended as its place is read, while its links are still at hand.
+    // limit bounds both the items and each walk, and nothing is appended when it is passed: the
+    // rules go to the solution only once the whole order is built.
     void appendRulesOrder(const QSet<ParameterModel::ParameterModelPtr> &n_produced,
                           const QSet<RuleModel::RuleModelPtr> &n_placed, long n_limit,
                           const QString &n_className, const QString &n_methodName);
@@ -117,11 +115,12 @@ private:
         bool solutionKnown = false; // in the solution's known set, for the walks back
         bool remaining = false;     // required and not reached yet
         bool produced = false;      // produced by a placed rule of the order being built
-        bool dirty = false;
+        // A later search parent, written back when the search ends (listed in m_dirty).
         bool parentChanged = false;
         bool parentWritten = false;
         bool visited = false;
     };
+    static constexpr int NOTED = 4;
     struct RuleRecord
     {
         RuleVertexPtrConn *element = nullptr;
@@ -134,11 +133,11 @@ private:
         int pathNumber = -1;
         // The input path last united into this path, for each of the first NOTED input names, so
         // that the calls of one rule unite each once.
-        int noted[4] = {0, 0, 0, 0};
+        int noted[NOTED] = {0, 0, 0, 0};
         long remainingSteps = -1;
         bool explored = false;
         bool placed = false;
-        bool dirty = false;
+        // A later search parent, written back when the search ends (listed in m_dirty).
         bool parentChanged = false;
         bool parentWritten = false;
         bool visited = false;
@@ -178,6 +177,7 @@ private:
 
     void startSearchEpoch();
     void writeMarksBack();
+    void markSolutionKnown();
     int parameterNumber(const ParameterVertexPtrConn *n_parameter);
     int ruleNumber(const RuleVertexPtrConn *n_rule);
     int meetParameter(const ParameterVertexPtrConn *n_parameter, const ParameterHandle *n_handle);
@@ -203,9 +203,9 @@ private:
     ParameterModel::ParameterModelPtr strongParameter(int n_number) const;
     RuleModel::RuleModelPtr strongRule(int n_number) const;
     void markVisited(int n_code);
-    void markDirty(int n_code);
 
-    // The search loop of baseSearch over its queue of codes (see queueCode), from n_head on.
+    // The search loop of baseSearch over its queue of codes (parameterCode, ruleCode), from
+    // n_head on.
     void searchQueue(std::vector<int> &n_queue, std::size_t &n_head, int &n_remaining);
     // A walk back from one parameter: the rules walked, last rule first, each with its needs.
     // With n_cut, rules placed earlier in the same build cut it short, since everything behind

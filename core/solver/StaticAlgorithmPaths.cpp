@@ -5,12 +5,6 @@
 
 #include "elements/WeakEdgeList.h"
 
-namespace {
-
-const int NOTED = 4;
-
-} // namespace
-
 void StaticAlgorithm::forgetPaths()
 {
     m_pathSets.clear();
@@ -206,6 +200,8 @@ void StaticAlgorithm::changeSearchParent(Record &n_record, int n_code, const Han
         n_record.element->m_BFSParent = n_parent;
         return;
     }
-    n_record.parentChanged = true;
-    markDirty(n_code);
+    if (!n_record.parentChanged) {
+        n_record.parentChanged = true;
+        m_dirty.push_back(n_code);
+    }
 }

@@ -3,6 +3,8 @@
 
 #include "solver/StaticAlgorithm.h"
 
+#include <utility>
+
 #include <QDebug>
 
 #include "elements/WeakEdgeList.h"
@@ -16,11 +18,6 @@ const QString WALK_METHOD = QStringLiteral(
     "createAlgoritmForOneReqPar(QList<RuleModel::RuleModelPtr>& "
     "n_rulesOrder,QMultiHash<RuleModel::RuleModelPtr , ParameterModel::ParameterModelPtr> "
     "&n_additionalReqParametersPlaceInsert,ParameterModel::ParameterModelPtr n_currentObject)");
-
-// A queue entry for an element of another kind (only a subclass's own queue could hold one):
-// -1 - its place in a side list.
-
-const int NOTED = 4;
 
 } // namespace
 
@@ -104,7 +101,6 @@ bool StaticAlgorithm::readMarks(std::vector<Record> &n_records, int n_number,
     if (!pathHolds)
         record.pathParent = nullptr;
     record.explored = element->m_explored;
-    record.dirty = false;
     record.parentChanged = false;
     record.parentWritten = false;
     return pathHolds;
@@ -151,32 +147,19 @@ void StaticAlgorithm::startSearchEpoch()
     m_dirty.clear();
 }
 
-void StaticAlgorithm::markDirty(int n_code)
-{
-    bool &dirty = isRule(n_code) ? m_ruleRecords[numberOf(n_code)].dirty
-                                 : m_parameterRecords[numberOf(n_code)].dirty;
-    if (!dirty) {
-        dirty = true;
-        m_dirty.push_back(n_code);
-    }
-}
-
-// Once per search: the flags and the search parents it changed go to the elements.
+// Once per search: the later search parents go to the elements (the explored flags and the first
+// parents went at once).
 void StaticAlgorithm::writeMarksBack()
 {
     for (int code : m_dirty) {
         if (isRule(code)) {
             RuleRecord &record = m_ruleRecords[numberOf(code)];
-            record.element->m_explored = record.explored;
-            if (record.parentChanged)
-                record.element->m_BFSParent = *m_parameterRecords[record.parent].handle;
-            record.dirty = record.parentChanged = false;
+            record.element->m_BFSParent = *m_parameterRecords[record.parent].handle;
+            record.parentChanged = false;
         } else {
             ParameterRecord &record = m_parameterRecords[numberOf(code)];
-            record.element->m_explored = record.explored;
-            if (record.parentChanged)
-                record.element->m_BFSParent = *m_ruleRecords[record.parent].handle;
-            record.dirty = record.parentChanged = false;
+            record.element->m_BFSParent = *m_ruleRecords[record.parent].handle;
+            record.parentChanged = false;
         }
     }
     m_dirty.clear();
@@ -288,8 +271,13 @@ void StaticAlgorithm::baseSearch(QSet<ParameterModel::ParameterModelPtr> &n_know
         }
     }
     std::vector<int> queue;
+    // A queue entry for an element of another kind (only a subclass's own queue could hold one):
+    // -1 - its place in this side list.
     std::vector<QSharedPointer<BaseOstraObj>> others;
-    for (const QSharedPointer<BaseOstraObj> &element : qAsConst(m_workQueue)) {
+    // Held for the whole search: the member queue may hold an element's only strong reference,
+    // and the search keeps weak ones.
+    const QList<QSharedPointer<BaseOstraObj>> queued = std::exchange(m_workQueue, {});
+    for (const QSharedPointer<BaseOstraObj> &element : queued) {
         const OstraObjectType type = element->getOstraObjectType();
         if (type == OBJECT_TYPE_PARAMETER) {
             queue.push_back(
@@ -301,7 +289,6 @@ void StaticAlgorithm::baseSearch(QSet<ParameterModel::ParameterModelPtr> &n_know
             others.push_back(element);
         }
     }
-    m_workQueue.clear();
     for (const ParameterModel::ParameterModelPtr &parameter : sortedById(n_known)) {
         if (parameter.isNull())
             continue;
@@ -412,6 +399,15 @@ void StaticAlgorithm::forgetSearches()
     forgetPaths();
 }
 
+// The walks back stop at the parameters the solution knows.
+void StaticAlgorithm::markSolutionKnown()
+{
+    for (const ParameterModel::ParameterModelPtr &parameter :
+         m_algorithmSolution->getKnownParameters())
+        if (!parameter.isNull())
+            m_parameterRecords[meetParameter(parameter)].solutionKnown = true;
+}
+
 void StaticAlgorithm::createAlgoritmForOneReqPar(QList<RuleModel::RuleModelPtr> &n_rulesOrder,
                                                  NeedsTable &n_additionalReqParametersPlaceInsert,
                                                  ParameterModel::ParameterModelPtr n_currentObject)
@@ -419,10 +415,7 @@ void StaticAlgorithm::createAlgoritmForOneReqPar(QList<RuleModel::RuleModelPtr> 
     if (n_currentObject.isNull())
         return;
     startSearchEpoch();
-    for (const ParameterModel::ParameterModelPtr &parameter :
-         m_algorithmSolution->getKnownParameters())
-        if (!parameter.isNull())
-            m_parameterRecords[meetParameter(parameter)].solutionKnown = true;
+    markSolutionKnown();
     m_walkNeeds.clear();
     std::vector<WalkedRule> walked;
     // A walk that fails on its limit leaves the rules walked so far, as it always has.
@@ -515,10 +508,7 @@ void StaticAlgorithm::appendRulesOrder(const QSet<ParameterModel::ParameterModel
                                        const QSet<RuleModel::RuleModelPtr> &n_placed, long n_limit,
                                        const QString &n_className, const QString &n_methodName)
 {
-    for (const ParameterModel::ParameterModelPtr &parameter :
-         m_algorithmSolution->getKnownParameters())
-        if (!parameter.isNull())
-            m_parameterRecords[meetParameter(parameter)].solutionKnown = true;
+    markSolutionKnown();
     for (const ParameterModel::ParameterModelPtr &parameter : n_produced)
         if (!parameter.isNull())
             m_parameterRecords[meetParameter(parameter)].produced = true;

@@ -150,8 +150,10 @@ void wParameterArea::setParent(const QString &n_id)
         // A parameter that no class owns has no level to show.
         if (!owner)
             return;
-    } else {
+    } else if (classKnown(n_id)) {
         owner = classOf(n_id);
+    } else {
+        return;
     }
     m_parentUid = owner->getId();
     ui->cbLevel->setCurrentIndex(ui->cbLevel->findData(m_parentUid));
@@ -166,6 +168,7 @@ void wParameterArea::setEditData(OstraClass *, QString n_id)
         return;
     const QSharedPointer<ParameterModel> parameter = m_root->getParameter(m_uid);
     m_loaded = false;
+    clearGrid();
     showLinks(*parameter);
     // A stored text longer than the typing limits is shown and saved whole.
     ElementNamePage::loadLimited(ui->leName, parameter->getShortName(), NAME_LIMIT);
@@ -281,8 +284,9 @@ void wParameterArea::removeConstraint(QSharedPointer<ConstraintModel> n_constrai
 
 bool wParameterArea::deleteItem(CommandItem *n_command)
 {
-    for (int index = ui->cbLevel->findData(n_command->getUid()); index >= 0;
-         index = ui->cbLevel->findData(n_command->getUid()))
+    // The list holds each class once.
+    const int index = ui->cbLevel->findData(n_command->getUid());
+    if (index >= 0)
         ui->cbLevel->removeItem(index);
     return true;
 }
@@ -295,9 +299,13 @@ bool wParameterArea::updateItem(CommandItem *n_command)
     const QString id = n_command->getUid();
     const int index = ui->cbLevel->findData(id);
     if (index >= 0) {
-        const QString title = n_command->getAdditionalInformation();
-        ui->cbLevel->setItemText(index, ClassLevelList::cut(title));
-        ui->cbLevel->setItemData(index, title, Qt::ToolTipRole);
+        // Taken out and put back at its sorted place, so that later insertions still find the
+        // list sorted; the chosen level stays chosen and nothing counts as an edit.
+        const QSignalBlocker quiet(ui->cbLevel);
+        const QString chosen = ui->cbLevel->currentData().toString();
+        ui->cbLevel->removeItem(index);
+        ClassLevelList::insertSorted(ui->cbLevel, {n_command->getAdditionalInformation(), id});
+        ui->cbLevel->setCurrentIndex(ui->cbLevel->findData(chosen));
         return true;
     }
     if (classKnown(id))

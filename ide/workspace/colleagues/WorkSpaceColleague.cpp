@@ -165,13 +165,15 @@ void WorkSpaceColleague::execute(CommandItem *n_command)
 
 void WorkSpaceColleague::createPage(CommandItem *n_command)
 {
-    WidgetWrapper *wrapper = createWidgetWrapper(n_command->getTypeWorkSpace());
+    // Owned here until it is shown: a page that throws while loading is freed, not left hidden.
+    std::unique_ptr<WidgetWrapper> wrapper(createWidgetWrapper(n_command->getTypeWorkSpace()));
     if (!wrapper)
         return;
-    connect(wrapper, &WidgetWrapper::changeDataWidget, this, &WorkSpaceColleague::changeWidgetData);
+    connect(wrapper.get(), &WidgetWrapper::changeDataWidget, this,
+            &WorkSpaceColleague::changeWidgetData);
     wrapper->setData(mediator()->getOstraClass());
-    setParentWidget(n_command->getTypeWorkSpace(), wrapper, n_command->getUid());
-    showPage(wrapper);
+    setParentWidget(n_command->getTypeWorkSpace(), wrapper.get(), n_command->getUid());
+    showPage(wrapper.release());
 }
 
 void WorkSpaceColleague::readTestPage(CommandItem *n_command)
@@ -203,17 +205,19 @@ void WorkSpaceColleague::updatePage(CommandItem *n_command)
     OstraClass *current = mediator()->getOstraClass();
     if (!current || kind == TEST_CLASS_WINDOW)
         return;
-    WidgetWrapper *wrapper = createWidgetWrapper(kind);
+    // Owned here until it is shown, as above.
+    std::unique_ptr<WidgetWrapper> wrapper(createWidgetWrapper(kind));
     if (!wrapper)
         return;
     // The factory's wrapper is kept (it owns the page); its empty title lets the page's own
     // window title, the element's name, be the tab text.
     wrapper->setTitle(QString());
-    connect(wrapper, &WidgetWrapper::changeDataWidget, this, &WorkSpaceColleague::changeWidgetData);
+    connect(wrapper.get(), &WidgetWrapper::changeDataWidget, this,
+            &WorkSpaceColleague::changeWidgetData);
     wrapper->setData(current);
-    setParentWidget(kind, wrapper, n_command->getUid());
+    setParentWidget(kind, wrapper.get(), n_command->getUid());
     wrapper->setEditData(current, n_command->getUid());
-    showPage(wrapper);
+    showPage(wrapper.release());
 }
 
 // ---- deleting elements ----
@@ -491,14 +495,17 @@ void WorkSpaceColleague::tellSaved(WidgetWrapper *n_wrapper, bool n_refreshParam
             retitle(page);
         }
     }
-    if (n_refreshParameterViews) {
-        // Once for the constraints and once for the rules of every parameter page.
-        for (int pass = 0; pass < 2; ++pass)
-            for (wParameterArea *page : livePages<wParameterArea>())
-                page->updateView();
-    }
+    if (n_refreshParameterViews)
+        refreshParameterViews();
     for (wRuleArea *page : openPages<wRuleArea>())
         page->updateItem(&command);
+}
+
+// One pass fills both link tables (rules and constraints) of every parameter page.
+void WorkSpaceColleague::refreshParameterViews()
+{
+    for (wParameterArea *page : livePages<wParameterArea>())
+        page->updateView();
 }
 
 bool WorkSpaceColleague::save()
@@ -538,6 +545,7 @@ WidgetWrapper *WorkSpaceColleague::saveAllPasses(bool &n_result)
     clearUnuseWidgetWrapper();
     n_result = true;
     WidgetWrapper *firstRefused = nullptr;
+    bool anySaved = false;
     const QList<WidgetWrapper *> wrappers = m_wrappers;
     for (TypeWorkSpaceWindow kind : m_kinds.saveOrder()) {
         for (WidgetWrapper *wrapper : wrappers) {
@@ -549,11 +557,14 @@ WidgetWrapper *WorkSpaceColleague::saveAllPasses(bool &n_result)
                     firstRefused = wrapper;
                 continue;
             }
-            // Every successful save refreshes the parameter pages' link tables, in save-all too.
-            tellSaved(wrapper, true);
+            tellSaved(wrapper, false);
             markSaved(wrapper);
+            anySaved = true;
         }
     }
+    // The parameter pages' link tables show every save, in save-all too: once, after them all.
+    if (anySaved)
+        refreshParameterViews();
     // A refused page is still edited, so its unsaved edits still show their mark.
     if (QTabWidget *tabWidget = tabs())
         for (int index = 0; index < tabWidget->count(); ++index)

@@ -116,6 +116,7 @@ private:
     void tellDeleted(const QList<CommandItem *> &n_commands) const;
     // The notices of one saved element: its title to the trees, then the open editors.
     void tellSaved(WidgetWrapper *n_wrapper, bool n_refreshParameterViews);
+    void refreshParameterViews();
     // Tells the error list that a save found a class-test tab current and saved nothing.
     void reportTestTabNotSaved();
     // The first refusing page of the save-all passes; null when every page saved.

@@ -54,6 +54,7 @@ private slots:
     void staticDefaultValues();
     void staticResetForgetsVisits();
     void staticWalkStopsOnLoopedSearchParents();
+    void queuedRuleLivesThroughTheSearch();
     void runtimeReplans();
     void runtimeReplansRequiredOutput();
     void remoteSolver();
@@ -425,6 +426,31 @@ void tst_Solver::staticWalkStopsOnLoopedSearchParents()
         QCOMPARE(e.getLimitIteartionCount(), 4L);
         QCOMPARE(e.getCurrentIteartionCount(), 5L);
     }
+}
+
+// A rule a subclass queued and the network then dropped: the queue held its only strong
+// reference, and the search, which keeps weak ones, must keep it alive while it reads it (the
+// address sanitizer's run sees a freed rule read otherwise).
+void tst_Solver::queuedRuleLivesThroughTheSearch()
+{
+    struct Queueing : StaticAlgorithm
+    {
+        using StaticAlgorithm::StaticAlgorithm;
+        void queue(const QSharedPointer<BaseOstraObj> &n_element) { m_workQueue.append(n_element); }
+    };
+    Net n;
+    n.rules({"r: a > b"});
+    const auto solver = n.planned<Queueing>({{QStringLiteral("a"), 1.0}}, {QStringLiteral("b")},
+                                            false);
+    solver->queue(n.net->getRule(QStringLiteral("r")));
+    n.net->deleteRule(QStringLiteral("r"));
+    solver->deleteRule(QStringLiteral("r"));
+    QSet<ParamPtr> known{n.net->getParameter(QStringLiteral("a"))};
+    QSet<ParamPtr> required{n.net->getParameter(QStringLiteral("b"))};
+    // The overload that goes on from the queue, as re-planning does.
+    solver->baseSearch(known, required);
+    QVERIFY(solver->getAlgorithmSolution()->getExploredParameters().contains(
+        n.net->getParameter(QStringLiteral("b"))));
 }
 
 void tst_Solver::runtimeReplans()

@@ -173,6 +173,14 @@ void tst_wParameterArea::noticesOfOtherPages()
     QCOMPARE(page.levelTexts(), before);
     QCOMPARE(page.level()->currentData().toString(), QStringLiteral("cMid"));
     QCOMPARE(edits.count(), 0);
+    // A renamed class moves to its sorted place; the chosen level stays chosen, no edit.
+    CommandItem moved(UPDATE, CLASS_WINDOW, QStringLiteral("cAb"), QStringLiteral("root"),
+                      QStringLiteral("Zulu"));
+    page.page.updateItem(&moved);
+    QCOMPARE(page.level()->findData(QStringLiteral("cAb")), page.level()->count() - 1);
+    QCOMPARE(page.level()->itemText(page.level()->count() - 1), QStringLiteral("Zulu"));
+    QCOMPARE(page.level()->currentData().toString(), QStringLiteral("cMid"));
+    QCOMPARE(edits.count(), 0);
     // A deleted class leaves the list; deleting the chosen one chooses another, an edit.
     CommandItem deleted(DELETE, CLASS_WINDOW, QStringLiteral("cMid"));
     QVERIFY(page.page.deleteItem(&deleted));
