@@ -172,6 +172,11 @@ void tst_Solver::staticSearch_data()
     // Known and required: no rule, nothing reached, solved, and nothing counted as calculated.
     QTest::newRow("required and known") << QStringList{"both: k > p q"} << QStringList{"p"}
                                         << QStringList{"p"} << QStringList() << QStringList{"p"};
+    // The known inputs are marked as the order is built: else each counted as one more step, and
+    // five of them passed the limit of four steps per rule.
+    QTest::newRow("rule reading five known values")
+        << QStringList{"sum: a b c d e > s"} << QStringList{"a", "b", "c", "d", "e"}
+        << QStringList{"s"} << QStringList{"sum"} << QStringList();
     // x can come from a wide rule (three inputs, each one rule from k) or from a two-rule chain
     // explored later: the chain needs fewer rules, so it becomes x's derivation. z, further down,
     // keeps the search going until then.
