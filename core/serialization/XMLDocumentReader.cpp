@@ -115,6 +115,29 @@ QString firstNamespaceName(const QXmlStreamReader &n_reader)
     return QString();
 }
 
+// Notes the first entity reference that no declaration gives a meaning to, leaving it unresolved.
+// Without a DOCTYPE the stream reader then reports the reference as an error of its own; after an
+// external one it keeps it as written in an attribute value, where the DOM parser drops it.
+struct UndeclaredEntities : QXmlStreamEntityResolver
+{
+    QString resolveUndeclaredEntity(const QString &n_name) override
+    {
+        if (first.isNull())
+            first = n_name;
+        return QString();
+    }
+    QString first;
+};
+
+[[noreturn]] void refuseEntity(const QString &n_name, const QXmlStreamReader &n_reader,
+                               const QString &n_className, const QString &n_methodName)
+{
+    refuse(QStringLiteral("The document refers to the entity \"%1\", which model files never use")
+               .arg(n_name),
+           Place{int(n_reader.lineNumber()), int(n_reader.columnNumber())}, n_className,
+           n_methodName);
+}
+
 // Refuses a text that is not well formed with the message, line and column the DOM parser gives,
 // as loading always reported them; the stream reader's own where the DOM has nothing to say. The
 // DOM reads only the text the stream pass has checked, up to its error: text past it may nest
@@ -252,6 +275,8 @@ void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_cl
     // namespace declarations are refused below, so that no model holds a name that a reader
     // minding namespaces would refuse when the model is saved. Resolving prefixes is not needed.
     reader.setNamespaceProcessing(false);
+    UndeclaredEntities entities;
+    reader.setEntityResolver(&entities);
     int depth = 0;
     bool sawDoctype = false;
     while (!reader.atEnd()) {
@@ -260,6 +285,9 @@ void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_cl
             const Place place{int(reader.lineNumber()), int(reader.columnNumber())};
             if (++depth > MAX_NESTING_DEPTH)
                 refuse(nestingTooDeepMessage(), place, n_className, n_methodName);
+            // One in an attribute value of this element.
+            if (!entities.first.isNull())
+                refuseEntity(entities.first, reader, n_className, n_methodName);
             const QString name = firstNamespaceName(reader);
             if (!name.isNull())
                 refuse(QStringLiteral(
@@ -281,11 +309,7 @@ void XMLDocumentReader::checkDocument(const QString &n_text, const QString &n_cl
             break;
         case QXmlStreamReader::EntityReference:
             // Only left unresolved after an external DOCTYPE, which the DOM parser never reads.
-            refuse(QStringLiteral(
-                       "The document refers to the entity \"%1\", which model files never use")
-                       .arg(reader.name().toString()),
-                   Place{int(reader.lineNumber()), int(reader.columnNumber())}, n_className,
-                   n_methodName);
+            refuseEntity(reader.name().toString(), reader, n_className, n_methodName);
             break;
         default:
             break;

@@ -79,6 +79,8 @@ private slots:
     void hostileFilesRefused();
     void malformedTextReportsTheParser_data();
     void malformedTextReportsTheParser();
+    void entityReferences_data();
+    void entityReferences();
     void writersRefuseWhatXmlCannotHold_data();
     void writersRefuseWhatXmlCannotHold();
     void saveLoadSaveGivesSameDocument();
@@ -358,6 +360,83 @@ void tst_ModelManager::malformedTextReportsTheParser()
         && !document.setContent(text, &domMessage, &domLine, &domColumn) && domMessage == message) {
         QCOMPARE(domLine, refused->getErrorLine());
         QCOMPARE(domColumn, refused->getErrorColumn());
+    }
+}
+
+void tst_ModelManager::entityReferences_data()
+{
+    QTest::addColumn<QString>("doctype");
+    QTest::addColumn<QString>("name");       // the model's short name as written
+    QTest::addColumn<QString>("code");       // the first relation's code as written
+    QTest::addColumn<QString>("loadedName"); // null when the document is refused
+    QTest::addColumn<QString>("loadedCode");
+    const QString external = QStringLiteral("<!DOCTYPE model SYSTEM \"x.dtd\">\n");
+    const QString code = QStringLiteral("y = 2 * x;");
+    const QList<QPair<QByteArray, QString>> doctypes = {
+        {"no DOCTYPE", QString()},
+        {"external DOCTYPE", external},
+        {"public DOCTYPE", QStringLiteral("<!DOCTYPE model PUBLIC \"p\" \"x.dtd\">")}};
+    for (const auto &doctype : doctypes) {
+        QTest::addRow("%s, undeclared entity in an attribute", doctype.first.constData())
+            << doctype.second << QStringLiteral("in&xxe;come") << code << QString() << QString();
+        QTest::addRow("%s, predefined entities, character references", doctype.first.constData())
+            << doctype.second << QStringLiteral("a&amp;xxe;&lt;&gt;&quot;&apos;&#65;&#x436;")
+            << QStringLiteral("y = x &lt; 2 &amp;&amp; x &gt; 1 ? 1 : &#x33;;")
+            << QStringLiteral("a&xxe;<>\"'A\u0436")
+            << QStringLiteral("y = x < 2 && x > 1 ? 1 : 3;");
+    }
+    QTest::newRow("external DOCTYPE, undeclared entity in code")
+        << external << QStringLiteral("Plant") << QStringLiteral("y = 2 &xxe; x;") << QString()
+        << QString();
+}
+
+// Every way a document is loaded takes an entity alike, with or without a DOCTYPE naming an
+// outside file (never fetched).
+void tst_ModelManager::entityReferences()
+{
+    QFETCH(QString, doctype);
+    QFETCH(QString, name);
+    QFETCH(QString, code);
+    QFETCH(QString, loadedName);
+    QFETCH(QString, loadedCode);
+    const QString text = doctype
+                         + modelText()
+                               .replace(QStringLiteral("\"Plant\""),
+                                        QLatin1Char('"') + name + QLatin1Char('"'))
+                               .replace(QStringLiteral("y = 2 * x;"), code);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("model.xml")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text.toUtf8());
+    file.close();
+    ModelManager manager;
+    const QList<std::function<OstraModel::OstraModelSharedPtr()>> paths = {
+        [&] { return ModelManager::readThroughStream(text); },
+        [&] { return ModelManager::readThroughDom(text, QStringLiteral("load()")); },
+        [&] {
+            manager.loadModel(text);
+            return manager.getActiveModel();
+        },
+        [&] {
+            manager.loadModel(file);
+            return manager.getActiveModel();
+        }};
+    for (int path = 0; path < paths.size(); ++path) {
+        OstraModel::OstraModelSharedPtr model;
+        try {
+            model = paths.at(path)();
+        } catch (const ExceptionOstra &exception) {
+            // The stream reader leaves to the DOM path what it does not read itself.
+            if (path == 0 && (loadedName.isNull() || !doctype.isEmpty()))
+                continue;
+            QVERIFY2(loadedName.isNull(), qPrintable(exception.toString(false)));
+            QCOMPARE(exception.getExceptionId(), 537);
+            continue;
+        }
+        QVERIFY2(!loadedName.isNull(), qPrintable(QStringLiteral("path %1 loaded").arg(path)));
+        QCOMPARE(model->getShortName(), loadedName);
+        QCOMPARE(model->getRelationsStorage()->getRelation(QStringLiteral("relDouble"))->getCode(),
+                 loadedCode);
     }
 }
 

@@ -149,6 +149,12 @@ void tst_ModelStreamReader::readsAsTheDom_data()
     QTest::newRow("second parameter list") << QString(model).replace(
         QStringLiteral("<rules/>"), QStringLiteral("<parameters/><rules/>"))
                                            << false;
+    // A hand-edited class with two rule lists: the DOM node reads the first alone.
+    QTest::newRow("second rule list") << QString(model).replace(
+        QStringLiteral("</rules>"),
+        QStringLiteral("</rules><rules><rule id=\"r9\" relation=\"relDouble\" initId=\"x:pa\" "
+                       "resultId=\"y:pb\"/></rules>"))
+                                      << false;
     QTest::newRow("foreign element in a list")
         << QString(model).replace(QStringLiteral("<constraints/>"),
                                   QStringLiteral("<constraints><rule id=\"z\"/></constraints>"))

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <list>
+#include <numeric>
 #include <random>
 
 #include "ModelFixtures.h"
@@ -59,6 +60,7 @@ private slots:
     void runtimeReplansRequiredOutput();
     void remoteSolver();
     void rulePathSets();
+    void rulePathSetsUnionMemo();
     void searchMatchesElementBookkeeping();
 };
 
@@ -170,6 +172,11 @@ void tst_Solver::staticSearch_data()
     // Known and required: no rule, nothing reached, solved, and nothing counted as calculated.
     QTest::newRow("required and known") << QStringList{"both: k > p q"} << QStringList{"p"}
                                         << QStringList{"p"} << QStringList() << QStringList{"p"};
+    // The known inputs are marked as the order is built: else each counted as one more step, and
+    // five of them passed the limit of four steps per rule.
+    QTest::newRow("rule reading five known values")
+        << QStringList{"sum: a b c d e > s"} << QStringList{"a", "b", "c", "d", "e"}
+        << QStringList{"s"} << QStringList{"sum"} << QStringList();
     // x can come from a wide rule (three inputs, each one rule from k) or from a two-rule chain
     // explored later: the chain needs fewer rules, so it becomes x's derivation. z, further down,
     // keeps the search going until then.
@@ -560,6 +567,41 @@ void tst_Solver::rulePathSets()
     const RulePathSets::Set again = pool.inserted(pool.inserted(RulePathSets::Set(), 9000), 5);
     QCOMPARE(again.root, big.root);
     QCOMPARE(pool.united(big, pool.inserted(RulePathSets::Set(), 5)).root, big.root);
+}
+
+// The memo of unions must match both sets of a pair: a growing set is united with a small one made
+// before it (the pair's lower node) and with one made after it (the higher), tens of thousands of
+// times. The growing set gains one to three numbers at a time, and a few unrelated sets are made
+// between, so that its node ids do not step evenly (even steps spread over the memo without ever
+// meeting), and memo entries of the same small set meet in one slot.
+void tst_Solver::rulePathSetsUnionMemo()
+{
+    RulePathSets pool;
+    const auto pair = [&](int n_first) {
+        return pool.inserted(pool.inserted(RulePathSets::Set(), n_first), n_first + 1);
+    };
+    const RulePathSets::Set before = pair(100000);
+    std::vector<int> numbers(60000);
+    std::iota(numbers.begin(), numbers.end(), 0);
+    std::mt19937 random(3);
+    std::shuffle(numbers.begin(), numbers.end(), random);
+    QVector<RulePathSets::Set> growing(1);
+    QVector<int> sizes(1, 0);
+    for (std::size_t next = 0; next + 3 <= numbers.size();) {
+        RulePathSets::Set set = growing.last();
+        for (unsigned step = random() % 3; step < 3; ++step)
+            set = pool.inserted(set, numbers[next++]);
+        for (unsigned other = random() % 8; other > 0; --other)
+            pool.inserted(RulePathSets::Set(), 70000 + static_cast<int>(random() % 20000));
+        growing.append(set);
+        sizes.append(static_cast<int>(next));
+    }
+    const RulePathSets::Set after = pair(200000);
+    for (int i = 0; i < growing.size(); ++i) {
+        if (pool.size(pool.united(growing[i], before)) != sizes[i] + 2
+            || pool.size(pool.united(after, growing[i])) != sizes[i] + 2)
+            QFAIL(qPrintable(QStringLiteral("wrong union with a set of %1").arg(sizes[i])));
+    }
 }
 
 // The solver keeps the derivation paths in its own pool; the search parents it chooses must be
