@@ -514,10 +514,10 @@ void wParameterArea::cbDataTypeIndexChanged(const QString &n_text)
             const bool number = n_text == parameterText(NUMBER_TITLE_KEY);
             const bool text = n_text == parameterText(TEXT_TITLE_KEY);
             if (number) {
+                // Read as the save reads it: a decimal comma is a number.
                 const QString value = ui->leValue->text();
-                bool read = false;
-                value.toDouble(&read);
-                if (!value.trimmed().isEmpty() && !read)
+                double read = 0;
+                if (!value.trimmed().isEmpty() && !ComparisonCode::readNumber(value, &read))
                     ui->leValue->clear();
                 ui->leValue->setValidator(m_validator);
             } else if (text) {

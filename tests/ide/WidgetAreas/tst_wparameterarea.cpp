@@ -203,8 +203,11 @@ void tst_wParameterArea::switchToNumberClearsWhatDoesNotRead_data()
                             << "2.5";
     QTest::newRow("blanks") << "  "
                             << "  ";
+    // Read as the save reads them.
     QTest::newRow("decimal comma") << "3,5"
-                                   << "";
+                                   << "3,5";
+    QTest::newRow("infinity") << "inf"
+                              << "";
 }
 
 void tst_wParameterArea::switchToNumberClearsWhatDoesNotRead()
