@@ -34,6 +34,8 @@ const int EMPTY_NAME_KEY = 170;
 const int NOT_A_NUMBER_KEY = 180;
 // Core error text "element not found": the page's parameter or class left the model.
 const int ELEMENT_NOT_FOUND_KEY = 511;
+// Core error text "object is not connected with any class or model": a parameter never saved.
+const int NOT_IN_MODEL_KEY = 523;
 const int NUMBER_TITLE_KEY = 6;
 const int TEXT_TITLE_KEY = 7;
 const int RULES_LABEL_KEY = 30;
@@ -592,9 +594,11 @@ void wParameterArea::on_btnAddConstraint_clicked()
             dialog.setParameterName(VARIABLE);
             if (MessageBoxes::execDialog(dialog) != QDialog::Accepted)
                 return;
-            // A parameter never saved gets no constraint.
-            if (!m_root || m_uid.isEmpty() || !m_root->parametersContains(m_uid))
+            // A parameter never saved gets no constraint; the pane says why.
+            if (!m_root || m_uid.isEmpty() || !m_root->parametersContains(m_uid)) {
+                report(errors.getOstraCoreBeginKey() + NOT_IN_MODEL_KEY, false);
                 return;
+            }
             const QString body = dialog.getConstraintBody();
             const QScriptSyntaxCheckResult syntax = QScriptEngine::checkSyntax(body);
             if (syntax.state() != QScriptSyntaxCheckResult::Valid) {

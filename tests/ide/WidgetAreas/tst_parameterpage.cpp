@@ -672,6 +672,9 @@ void tst_ParameterPage::retypedSelectorCreatesNothing()
     QTest::mouseClick(child<QPushButton>(fresh, "btnAddConstraint"), Qt::LeftButton);
     QCOMPARE(number.runs, 1);
     QCOMPARE(w.root->getRelationsHash().size(), relations);
+    // The pane says why; no further box.
+    QCOMPARE(w.errors(), QStringList{ErrorDictionary::Instance().getErrorById(523)});
+    QCOMPARE(boxes.texts().size(), 1);
 
     // Nor does Ok on a page that would refuse to save: the parameter is saved after the constraint.
     wParameterArea *emptied = w.openParameter(QStringLiteral("p2"));
