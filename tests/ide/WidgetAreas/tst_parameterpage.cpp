@@ -299,6 +299,7 @@ private slots:
     void deletedClassUnderAnOpenPage();
     void longStoredTextsSurviveASave();
     void saveAllRefreshesTheLinkTables();
+    void saveAllKeepsAnEarlierRefusal();
     void everyTypeKeepsItsTypeAndDefault();
 
 private:
@@ -589,6 +590,9 @@ void tst_ParameterPage::clashIsCheckedInTheChosenClass()
     }
     if (accepted)
         QCOMPARE(w.root->getParameter(page->getUid())->getShortName(), name);
+    // A new parameter's row stands under the class it was saved into.
+    if (accepted && id.isEmpty())
+        QCOMPARE(w.projectItem(page->getUid())->parent()->text(2), chosen);
 }
 
 void tst_ParameterPage::builderValuesBecomeLiterals_data()
@@ -740,6 +744,19 @@ void tst_ParameterPage::saveAllRefreshesTheLinkTables()
     w.action("mSaveAllTabProject")->trigger();
     QCOMPARE(w.errors(), QStringList());
     QCOMPARE(constraints->rowCount(), 0);
+}
+
+void tst_ParameterPage::saveAllKeepsAnEarlierRefusal()
+{
+    Window w(writeFixture(m_folder));
+    // The page opened first is saved first.
+    wParameterArea *refused = w.openParameter(QStringLiteral("p1"));
+    retype(child<QLineEdit>(refused, "leName"), QString());
+    wParameterArea *later = w.openParameter(QStringLiteral("p3"));
+    retype(child<QLineEdit>(later, "leName"), QStringLiteral("speed"));
+    w.action("mSaveAllTabProject")->trigger();
+    QCOMPARE(w.root->getParameter(QStringLiteral("p3"))->getShortName(), QStringLiteral("speed"));
+    QCOMPARE(w.errors(), QStringList{ideText(170)});
 }
 
 // A file with a parameter of each value type, each with a default, the boolean read by a rule:
