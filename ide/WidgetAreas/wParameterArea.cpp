@@ -34,6 +34,8 @@ const int EMPTY_NAME_KEY = 170;
 const int NOT_A_NUMBER_KEY = 180;
 // Core error text "element not found": the page's parameter or class left the model.
 const int ELEMENT_NOT_FOUND_KEY = 511;
+// Core error text "object is not connected with any class or model": a parameter never saved.
+const int NOT_IN_MODEL_KEY = 523;
 const int NUMBER_TITLE_KEY = 6;
 const int TEXT_TITLE_KEY = 7;
 const int RULES_LABEL_KEY = 30;
@@ -184,12 +186,23 @@ void wParameterArea::setEditData(OstraClass *, QString n_id)
             ui->cbLevel->setCurrentIndex(ui->cbLevel->findData(m_parentUid));
         ui->cbLevel->setToolTip(owner->getShortName());
     }
+    // Only a number or a text is edited here: any other type shows no entry, so that a save
+    // leaves it and its default as stored.
     if (parameter->getValueType() == QVariant::Double)
         ui->cbDataType->setCurrentText(parameterText(NUMBER_TITLE_KEY));
     else if (parameter->getValueType() == QVariant::String)
         ui->cbDataType->setCurrentText(parameterText(TEXT_TITLE_KEY));
+    else
+        ui->cbDataType->setCurrentIndex(-1);
+    rememberStored();
     setWindowTitle(ElementNamePage::pageTitle(parameter->getShortName()));
     m_loaded = true;
+}
+
+void wParameterArea::rememberStored()
+{
+    m_storedType = chosenType();
+    m_storedValue = ui->leValue->text();
 }
 
 QString wParameterArea::getParent() const
@@ -377,20 +390,29 @@ bool wParameterArea::validate(QVariant::Type n_type, double &n_number)
 void wParameterArea::writeFields(ParameterModel &n_parameter, QVariant::Type n_type,
                                  double n_number) const
 {
+    writeValue(n_parameter, n_type, n_number);
+    n_parameter.setShortName(ui->leName->text());
+    n_parameter.setDescription(ui->teDescription->toPlainText());
+}
+
+void wParameterArea::writeValue(ParameterModel &n_parameter, QVariant::Type n_type,
+                                double n_number) const
+{
+    const QString value = ui->leValue->text();
+    // Left as loaded or last written: the stored default stays, every digit of it.
+    if (n_type == m_storedType && value == m_storedValue)
+        return;
     // The type first: the default value must match the declared type.
     if (n_type == QVariant::String) {
         n_parameter.setValueType(QVariant::String);
-        const QString value = ui->leValue->text();
         n_parameter.setDefaultValue(value.isNull() ? QString(QLatin1String("")) : value);
     } else if (n_type == QVariant::Double) {
         n_parameter.setValueType(QVariant::Double);
-        if (ui->leValue->text().isEmpty())
+        if (value.isEmpty())
             n_parameter.resetDefaultValue();
         else
             n_parameter.setDefaultValue(n_number);
     }
-    n_parameter.setShortName(ui->leName->text());
-    n_parameter.setDescription(ui->teDescription->toPlainText());
 }
 
 bool wParameterArea::save()
@@ -417,6 +439,7 @@ bool wParameterArea::save()
         m_uid = parameter->getId();
         m_parentUid = target->getId();
     }
+    rememberStored();
     m_loaded = true;
     setWindowTitle(ElementNamePage::pageTitle(ui->leName->text()));
     return true;
@@ -490,16 +513,20 @@ void wParameterArea::cbDataTypeIndexChanged(const QString &n_text)
 {
     SlotGuard::run(
         [&] {
-            if (n_text == parameterText(NUMBER_TITLE_KEY)) {
+            const bool number = n_text == parameterText(NUMBER_TITLE_KEY);
+            const bool text = n_text == parameterText(TEXT_TITLE_KEY);
+            if (number) {
+                // Read as the save reads it: a decimal comma is a number.
                 const QString value = ui->leValue->text();
-                bool number = false;
-                value.toDouble(&number);
-                if (!value.trimmed().isEmpty() && !number)
+                double read = 0;
+                if (!value.trimmed().isEmpty() && !ComparisonCode::readNumber(value, &read))
                     ui->leValue->clear();
                 ui->leValue->setValidator(m_validator);
-            } else if (n_text == parameterText(TEXT_TITLE_KEY)) {
+            } else if (text) {
                 ui->leValue->setValidator(nullptr);
             }
+            // No entry: a type this page does not edit, whose value is not typed over.
+            ui->leValue->setReadOnly(!number && !text);
             edited();
         },
         this);
@@ -567,9 +594,11 @@ void wParameterArea::on_btnAddConstraint_clicked()
             dialog.setParameterName(VARIABLE);
             if (MessageBoxes::execDialog(dialog) != QDialog::Accepted)
                 return;
-            // A parameter never saved gets no constraint.
-            if (!m_root || m_uid.isEmpty() || !m_root->parametersContains(m_uid))
+            // A parameter never saved gets no constraint; the pane says why.
+            if (!m_root || m_uid.isEmpty() || !m_root->parametersContains(m_uid)) {
+                report(errors.getOstraCoreBeginKey() + NOT_IN_MODEL_KEY, false);
                 return;
+            }
             const QString body = dialog.getConstraintBody();
             const QScriptSyntaxCheckResult syntax = QScriptEngine::checkSyntax(body);
             if (syntax.state() != QScriptSyntaxCheckResult::Valid) {

@@ -98,6 +98,9 @@ private:
     // Checks what can be checked before writing; false after reporting the first problem.
     bool validate(QVariant::Type n_type, double &n_number);
     void writeFields(ParameterModel &n_parameter, QVariant::Type n_type, double n_number) const;
+    void writeValue(ParameterModel &n_parameter, QVariant::Type n_type, double n_number) const;
+    // What the parameter now holds is what the type list and the value field show.
+    void rememberStored();
     void report(int n_key, bool n_boxWithoutColleague);
     void showLinks(const ParameterModel &n_parameter);
     static void appendLink(QTableWidget *n_table, const BaseOstraObj &n_element,
@@ -116,6 +119,10 @@ private:
     bool m_showErrors = true;
     bool m_loaded = false;
     int m_descriptionLimit = DESCRIPTION_LIMIT;
+    // The type shown and the value text as loaded or last written: a save that finds both
+    // unchanged keeps the stored default, whose shown text may hold fewer digits.
+    QVariant::Type m_storedType = QVariant::Invalid;
+    QString m_storedValue;
 };
 
 #endif // WPARAMETERAREA_H

@@ -23,6 +23,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDomDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -233,6 +234,27 @@ QStringList strings(std::initializer_list<const char *> n_texts)
     return list;
 }
 
+// Every parameter of the saved file: id -> "type=...; defaultValue=..." as written.
+QMap<QString, QString> writtenParameters(const QString &n_path)
+{
+    QFile file(n_path);
+    QDomDocument document;
+    if (!file.open(QIODevice::ReadOnly) || !document.setContent(&file))
+        return {};
+    QMap<QString, QString> written;
+    const QDomNodeList elements = document.elementsByTagName(QStringLiteral("parameter"));
+    for (int index = 0; index < elements.size(); ++index) {
+        const QDomElement element = elements.at(index).toElement();
+        const QString value = element.hasAttribute(QStringLiteral("defaultValue"))
+                                  ? element.attribute(QStringLiteral("defaultValue"))
+                                  : QStringLiteral("none");
+        written.insert(element.attribute(QStringLiteral("id")),
+                       QStringLiteral("type=%1; defaultValue=%2")
+                           .arg(element.attribute(QStringLiteral("type")), value));
+    }
+    return written;
+}
+
 QStringList sorted(QStringList n_list)
 {
     n_list.sort();
@@ -277,6 +299,8 @@ private slots:
     void deletedClassUnderAnOpenPage();
     void longStoredTextsSurviveASave();
     void saveAllRefreshesTheLinkTables();
+    void saveAllKeepsAnEarlierRefusal();
+    void everyTypeKeepsItsTypeAndDefault();
 
 private:
     QTemporaryDir m_folder;
@@ -566,6 +590,9 @@ void tst_ParameterPage::clashIsCheckedInTheChosenClass()
     }
     if (accepted)
         QCOMPARE(w.root->getParameter(page->getUid())->getShortName(), name);
+    // A new parameter's row stands under the class it was saved into.
+    if (accepted && id.isEmpty())
+        QCOMPARE(w.projectItem(page->getUid())->parent()->text(2), chosen);
 }
 
 void tst_ParameterPage::builderValuesBecomeLiterals_data()
@@ -649,6 +676,9 @@ void tst_ParameterPage::retypedSelectorCreatesNothing()
     QTest::mouseClick(child<QPushButton>(fresh, "btnAddConstraint"), Qt::LeftButton);
     QCOMPARE(number.runs, 1);
     QCOMPARE(w.root->getRelationsHash().size(), relations);
+    // The pane says why; no further box.
+    QCOMPARE(w.errors(), QStringList{ErrorDictionary::Instance().getErrorById(523)});
+    QCOMPARE(boxes.texts().size(), 1);
 
     // Nor does Ok on a page that would refuse to save: the parameter is saved after the constraint.
     wParameterArea *emptied = w.openParameter(QStringLiteral("p2"));
@@ -714,6 +744,68 @@ void tst_ParameterPage::saveAllRefreshesTheLinkTables()
     w.action("mSaveAllTabProject")->trigger();
     QCOMPARE(w.errors(), QStringList());
     QCOMPARE(constraints->rowCount(), 0);
+}
+
+void tst_ParameterPage::saveAllKeepsAnEarlierRefusal()
+{
+    Window w(writeFixture(m_folder));
+    // The page opened first is saved first.
+    wParameterArea *refused = w.openParameter(QStringLiteral("p1"));
+    retype(child<QLineEdit>(refused, "leName"), QString());
+    wParameterArea *later = w.openParameter(QStringLiteral("p3"));
+    retype(child<QLineEdit>(later, "leName"), QStringLiteral("speed"));
+    w.action("mSaveAllTabProject")->trigger();
+    QCOMPARE(w.root->getParameter(QStringLiteral("p3"))->getShortName(), QStringLiteral("speed"));
+    QCOMPARE(w.errors(), QStringList{ideText(170)});
+}
+
+// A file with a parameter of each value type, each with a default, the boolean read by a rule:
+// every parameter page opened, the boolean's page saved, then all: the file keeps each type and
+// default.
+void tst_ParameterPage::everyTypeKeepsItsTypeAndDefault()
+{
+    const QString path = writeFixture(m_folder, [](OstraModel &n_model) {
+        const ClassPtr mid = n_model.getRootClass()->getClassById(QStringLiteral("cMid"));
+        const QList<QPair<QString, QVariant>> defaults{
+            {QStringLiteral("pBool"), true},
+            {QStringLiteral("pInt"), 7},
+            {QStringLiteral("pPi"), 3.141592653589793},
+            {QStringLiteral("pList"), QVariantList{1.5, 2.5}},
+            {QStringLiteral("pText"), QStringLiteral("a b")},
+            {QStringLiteral("pStrings"), QStringList{QStringLiteral("a"), QStringLiteral("b")}}};
+        for (const auto &parameter : defaults) {
+            const ParamPtr made = makeParameter(parameter.first, parameter.second.type());
+            made->setDefaultValue(parameter.second);
+            mid->addParameter(made);
+        }
+        makeRelation(n_model.getRelationsStorage(), QStringLiteral("rFlag"),
+                     QStringLiteral("b = a ? 1 : 0;"),
+                     variables({QStringLiteral("a")}, QVariant::Bool),
+                     variables({QStringLiteral("b")}), RelationModel::RELATION_SIMPLE,
+                     QStringLiteral("Flag"));
+        placeRule(mid, QStringLiteral("rule3"), QStringLiteral("rFlag"),
+                  {{QStringLiteral("a"), QStringLiteral("pBool")}},
+                  {{QStringLiteral("b"), QStringLiteral("po")}}, QStringLiteral("FromFlag"));
+    });
+    const QMap<QString, QString> opened = writtenParameters(path);
+    QCOMPARE(opened.value(QStringLiteral("pBool")),
+             QStringLiteral("type=boolean; defaultValue=true"));
+    Window w(path);
+    for (const QString &id : opened.keys())
+        QVERIFY(w.openParameter(id));
+    // A language switch keeps the boolean's type box empty.
+    wParameterArea *flag = w.openParameter(QStringLiteral("pBool"));
+    w.action("mEngLang")->trigger();
+    QCoreApplication::processEvents();
+    w.action("mRusLang")->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(child<QComboBox>(flag, "cbDataType")->currentIndex(), -1);
+    w.save();
+    QCOMPARE(w.errors(), QStringList());
+    QCOMPARE(writtenParameters(path), opened);
+    w.action("mSaveAllTabProject")->trigger();
+    QCOMPARE(w.errors(), QStringList());
+    QCOMPARE(writtenParameters(path), opened);
 }
 
 QTEST_MAIN(tst_ParameterPage)

@@ -1,4 +1,5 @@
 #include "BoxRecorder.h"
+#include "FormGestures.h"
 #include "ProjectFixture.h"
 
 #include "Entities/Language/InterfaceLanguage.h"
@@ -80,6 +81,10 @@ private slots:
     void noticesOfOtherPages();
     void switchToNumberClearsWhatDoesNotRead_data();
     void switchToNumberClearsWhatDoesNotRead();
+    void otherTypesShowNoEntryAndStayAsStored_data();
+    void otherTypesShowNoEntryAndStayAsStored();
+    void untouchedNumberKeepsEveryDigit_data();
+    void untouchedNumberKeepsEveryDigit();
     void descriptionLimitAndEditSignals();
     void emptyNameGoesToPaneOrBox_data();
     void emptyNameGoesToPaneOrBox();
@@ -198,8 +203,11 @@ void tst_wParameterArea::switchToNumberClearsWhatDoesNotRead_data()
                             << "2.5";
     QTest::newRow("blanks") << "  "
                             << "  ";
+    // Read as the save reads them.
     QTest::newRow("decimal comma") << "3,5"
-                                   << "";
+                                   << "3,5";
+    QTest::newRow("infinity") << "inf"
+                              << "";
 }
 
 void tst_wParameterArea::switchToNumberClearsWhatDoesNotRead()
@@ -216,6 +224,81 @@ void tst_wParameterArea::switchToNumberClearsWhatDoesNotRead()
     QVERIFY(value->validator());
     page.child<QComboBox>("cbDataType")->setCurrentText(typeTitle(7));
     QVERIFY(!value->validator());
+}
+
+void tst_wParameterArea::otherTypesShowNoEntryAndStayAsStored_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QVariant>("converted");
+    QTest::newRow("boolean, made a number") << QVariant(true) << 6 << QVariant(7.0);
+    QTest::newRow("integer, made a text") << QVariant(7) << 7 << QVariant(QStringLiteral("7"));
+    QTest::newRow("list, made a number") << QVariant(QVariantList{1.5, 2.5}) << 6 << QVariant(7.0);
+    QTest::newRow("string list, made a text")
+        << QVariant(QStringList{QStringLiteral("a"), QStringLiteral("b")}) << 7
+        << QVariant(QStringLiteral("7"));
+}
+
+void tst_wParameterArea::otherTypesShowNoEntryAndStayAsStored()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(int, chosen);
+    QFETCH(QVariant, converted);
+    Page page(QStringLiteral("p4"));
+    const ParamPtr zz = page.fixture.root()->getParameter(QStringLiteral("p4"));
+    zz->setValueType(stored.type());
+    zz->setDefaultValue(stored);
+    page.page.setEditData(page.fixture.root(), QStringLiteral("p4"));
+    auto *type = page.child<QComboBox>("cbDataType");
+    auto *value = page.child<QLineEdit>("leValue");
+    QCOMPARE(type->currentIndex(), -1);
+    QCOMPARE(type->count(), 2);
+    QTest::keyClicks(value, QStringLiteral("5"));
+    QCOMPARE(value->text(), QString());
+    QVERIFY(page.page.save());
+    QCOMPARE(zz->getValueType(), stored.type());
+    QCOMPARE(zz->getDefaultValue(), stored);
+    // Choosing a type converts the parameter: the field takes typing again.
+    QVERIFY(chooseByKeys(type, typeTitle(chosen)));
+    QTest::keyClicks(value, QStringLiteral("7"));
+    QVERIFY(page.page.save());
+    QCOMPARE(zz->getValueType(), converted.type());
+    QCOMPARE(zz->getDefaultValue(), converted);
+}
+
+void tst_wParameterArea::untouchedNumberKeepsEveryDigit_data()
+{
+    QTest::addColumn<double>("stored");
+    QTest::newRow("pi") << 3.141592653589793;
+    QTest::newRow("19 digits") << 1234567890123456789.0;
+    QTest::newRow("0.1 + 0.2") << 0.1 + 0.2;
+}
+
+void tst_wParameterArea::untouchedNumberKeepsEveryDigit()
+{
+    QFETCH(double, stored);
+    Page page(QStringLiteral("p3"));
+    const ParamPtr cd = page.fixture.root()->getParameter(QStringLiteral("p3"));
+    cd->setDefaultValue(stored);
+    page.page.setEditData(page.fixture.root(), QStringLiteral("p3"));
+    auto *value = page.child<QLineEdit>("leValue");
+    QCOMPARE(value->text(), QString::number(stored, 'g', 15));
+    // Compared as 17 digits: a double comparison would forgive the last ones.
+    const auto digits = [&cd] {
+        return QString::number(cd->getDefaultValue().toDouble(), 'g', 17);
+    };
+    QVERIFY(page.page.save());
+    QCOMPARE(digits(), QString::number(stored, 'g', 17));
+    // A type changed and changed back is no change.
+    auto *type = page.child<QComboBox>("cbDataType");
+    QVERIFY(chooseByKeys(type, typeTitle(7)));
+    QVERIFY(chooseByKeys(type, typeTitle(6)));
+    QVERIFY(page.page.save());
+    QCOMPARE(digits(), QString::number(stored, 'g', 17));
+    // A value typed is read from its text.
+    retype(value, QStringLiteral("2.5"));
+    QVERIFY(page.page.save());
+    QCOMPARE(digits(), QStringLiteral("2.5"));
 }
 
 void tst_wParameterArea::descriptionLimitAndEditSignals()
