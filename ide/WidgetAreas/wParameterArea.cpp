@@ -378,8 +378,9 @@ bool wParameterArea::validate(QVariant::Type n_type, double &n_number)
                false);
         return false;
     }
+    // A value left as stored is not read again: it is kept as it is.
     const QString value = ui->leValue->text();
-    if (n_type == QVariant::Double && !value.isEmpty()
+    if (n_type == QVariant::Double && !value.isEmpty() && !valueUntouched(n_type)
         && !ComparisonCode::readNumber(value, &n_number)) {
         report(errors.getOstraIDEBeginKey() + NOT_A_NUMBER_KEY, false);
         return false;
@@ -395,13 +396,18 @@ void wParameterArea::writeFields(ParameterModel &n_parameter, QVariant::Type n_t
     n_parameter.setDescription(ui->teDescription->toPlainText());
 }
 
+bool wParameterArea::valueUntouched(QVariant::Type n_type) const
+{
+    return n_type == m_storedType && ui->leValue->text() == m_storedValue;
+}
+
 void wParameterArea::writeValue(ParameterModel &n_parameter, QVariant::Type n_type,
                                 double n_number) const
 {
-    const QString value = ui->leValue->text();
     // Left as loaded or last written: the stored default stays, every digit of it.
-    if (n_type == m_storedType && value == m_storedValue)
+    if (valueUntouched(n_type))
         return;
+    const QString value = ui->leValue->text();
     // The type first: the default value must match the declared type.
     if (n_type == QVariant::String) {
         n_parameter.setValueType(QVariant::String);

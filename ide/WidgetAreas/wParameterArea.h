@@ -98,6 +98,8 @@ private:
     // Checks what can be checked before writing; false after reporting the first problem.
     bool validate(QVariant::Type n_type, double &n_number);
     void writeFields(ParameterModel &n_parameter, QVariant::Type n_type, double n_number) const;
+    // The type shown and the value text are those loaded or last written.
+    bool valueUntouched(QVariant::Type n_type) const;
     void writeValue(ParameterModel &n_parameter, QVariant::Type n_type, double n_number) const;
     // What the parameter now holds is what the type list and the value field show.
     void rememberStored();

@@ -272,6 +272,8 @@ void tst_wParameterArea::untouchedNumberKeepsEveryDigit_data()
     QTest::newRow("pi") << 3.141592653589793;
     QTest::newRow("19 digits") << 1234567890123456789.0;
     QTest::newRow("0.1 + 0.2") << 0.1 + 0.2;
+    // A hand-edited file may hold one; left untouched it is not refused as text.
+    QTest::newRow("infinity") << qInf();
 }
 
 void tst_wParameterArea::untouchedNumberKeepsEveryDigit()
@@ -289,12 +291,14 @@ void tst_wParameterArea::untouchedNumberKeepsEveryDigit()
     };
     QVERIFY(page.page.save());
     QCOMPARE(digits(), QString::number(stored, 'g', 17));
-    // A type changed and changed back is no change.
+    // A type changed and changed back is no change (infinity does not read as a typed number).
     auto *type = page.child<QComboBox>("cbDataType");
-    QVERIFY(chooseByKeys(type, typeTitle(7)));
-    QVERIFY(chooseByKeys(type, typeTitle(6)));
-    QVERIFY(page.page.save());
-    QCOMPARE(digits(), QString::number(stored, 'g', 17));
+    if (qIsFinite(stored)) {
+        QVERIFY(chooseByKeys(type, typeTitle(7)));
+        QVERIFY(chooseByKeys(type, typeTitle(6)));
+        QVERIFY(page.page.save());
+        QCOMPARE(digits(), QString::number(stored, 'g', 17));
+    }
     // A value typed is read from its text.
     retype(value, QStringLiteral("2.5"));
     QVERIFY(page.page.save());
