@@ -23,8 +23,9 @@ public:
     template<typename Colleague>
     static void report(QWidget *n_page, Colleague *n_colleague, const QString &n_uid, int n_key,
                        bool n_boxWithoutColleague);
-    // Cuts the description field's text to n_limit characters, the cursor at its end; true when
-    // it had to cut.
+    // Called on every change of the description field: when the text has grown beyond n_limit
+    // characters, what does not fit is dropped from the end of what the change inserted, the
+    // cursor after what was kept; text the change did not touch is never cut. True when it cut.
     static bool limitDescription(QTextEdit *n_edit, int n_limit);
     // The limit of a field loaded with n_text: the larger of n_limit and the text's length. A page
     // never changes a text the user did not edit, so the limit bounds typing only.
