@@ -1,106 +1,38 @@
 #include "WidgetAreas/ElementNamePage.h"
 
-#include "Entities/Language/InterfaceLanguage.h"
 #include "Errors/ErrorDictionary.h"
 #include "MessageBoxes.h"
-#include "SlotGuard.h"
-#include "WidgetAreas/MessageItem.h"
-#include "errors/BaseOstraObj.h"
 
-#include <QFormLayout>
-#include <QLabel>
 #include <QLineEdit>
+#include <QPoint>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
+#include <climits>
+
 namespace {
-// Core error text "element not found".
-const int ELEMENT_NOT_FOUND_KEY = 511;
 const int TITLE_LENGTH = 15;
+// Where the last change of a description took place, as (start, end) of the changed text, kept
+// on the document; the whole text when that is not known.
+const char *const CHANGE_PROPERTY = "descriptionChange";
+const QPoint WHOLE_TEXT(0, INT_MAX);
+
+// The span of the document's last change, forgotten once taken. The first call starts the
+// watching: no change is known before it.
+QPoint takeChange(QTextDocument *n_document)
+{
+    const QVariant last = n_document->property(CHANGE_PROPERTY);
+    if (!last.isValid())
+        QObject::connect(n_document, &QTextDocument::contentsChange, n_document,
+                         [n_document](int n_position, int, int n_added) {
+                             n_document->setProperty(CHANGE_PROPERTY,
+                                                     QPoint(n_position, n_position + n_added));
+                         });
+    n_document->setProperty(CHANGE_PROPERTY, WHOLE_TEXT);
+    return last.isValid() ? last.toPoint() : WHOLE_TEXT;
+}
 } // namespace
-
-ElementNamePage::ElementNamePage(QWidget *parent) : QWidget(parent)
-{
-    auto *layout = new QFormLayout(this);
-    m_nameLabel = new QLabel(this);
-    m_name = new QLineEdit(this);
-    m_name->setObjectName(QStringLiteral("leShortName"));
-    layout->addRow(m_nameLabel, m_name);
-    connect(m_name, &QLineEdit::textEdited, this,
-            [this] { SlotGuard::run([this] { emit nameEdited(); }, this); });
-    retranslateUI();
-}
-
-void ElementNamePage::setData(OstraClass *n_class)
-{
-    m_class = n_class;
-}
-
-void ElementNamePage::setEditData(OstraClass *n_class, QString n_id)
-{
-    m_class = n_class;
-    m_uid = n_id;
-    const QSharedPointer<BaseOstraObj> element = findElement(n_id);
-    if (!element)
-        return;
-    m_parentUid = parentOf(n_id);
-    m_name->setText(element->getShortName());
-    setWindowTitle(pageTitle(element->getShortName()));
-}
-
-void ElementNamePage::setParent(const QString &n_id)
-{
-    m_parentUid = n_id;
-}
-
-QString ElementNamePage::getParent() const
-{
-    return m_parentUid;
-}
-
-QString ElementNamePage::getUid() const
-{
-    return m_uid;
-}
-
-void ElementNamePage::errorMessageOnOff(bool n_on)
-{
-    m_showErrors = n_on;
-}
-
-bool ElementNamePage::save()
-{
-    if (m_showErrors)
-        clearErrors();
-    const QString name = m_name->text().trimmed();
-    const ErrorDictionary &errors = ErrorDictionary::Instance();
-    if (name.isEmpty()) {
-        refuse(errors.getErrorById(errors.getOstraIDEBeginKey() + emptyNameKey()));
-        return false;
-    }
-    const QSharedPointer<BaseOstraObj> element = m_uid.isEmpty() ? nullptr : findElement(m_uid);
-    if (!element) {
-        refuse(errors.getErrorById(errors.getOstraCoreBeginKey() + ELEMENT_NOT_FOUND_KEY));
-        return false;
-    }
-    element->setShortName(name);
-    setWindowTitle(pageTitle(name));
-    return true;
-}
-
-void ElementNamePage::refuse(const QString &n_text)
-{
-    if (!m_showErrors)
-        return;
-    MessageItem message(ERROR_MESSAGE, m_uid, n_text);
-    reportError(&message);
-}
-
-void ElementNamePage::retranslateUI()
-{
-    const InterfaceLanguage &texts = InterfaceLanguage::Instance();
-    m_nameLabel->setText(texts.getTextById(texts.getBaseInterfaceBeginKey() + 1));
-}
 
 QString ElementNamePage::pageTitle(const QString &n_name)
 {
@@ -119,18 +51,31 @@ void ElementNamePage::showErrorBox(QWidget *n_page, const QString &n_text)
     MessageBoxes::critical(n_page, errors.getErrorById(errors.getOstraIDEBeginKey() + 1), n_text);
 }
 
-OstraClass *ElementNamePage::currentClass() const
-{
-    return m_class;
-}
-
 bool ElementNamePage::limitDescription(QTextEdit *n_edit, int n_limit)
 {
-    const QString text = n_edit->toPlainText();
-    if (text.size() <= n_limit)
+    QTextDocument *document = n_edit->document();
+    const QPoint change = takeChange(document);
+    // Positions of the document; the count leaves out its closing paragraph mark.
+    const int length = document->characterCount() - 1;
+    const int excess = length - n_limit;
+    if (excess <= 0)
         return false;
-    n_edit->setPlainText(text.left(n_limit));
-    n_edit->moveCursor(QTextCursor::End);
+    // The reported span may take in whole paragraphs around a pasted run; typing and pasting
+    // leave the cursor right after what they inserted.
+    const int start = qBound(0, change.x(), length);
+    const int spanEnd = qBound(start, change.y(), length);
+    const int cursor = n_edit->textCursor().position();
+    const int end = cursor > start && cursor <= spanEnd ? cursor : spanEnd;
+    if (end == start)
+        return false;
+    QTextCursor cut(document);
+    cut.setPosition(end - qMin(excess, end - start));
+    cut.setPosition(end, QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
+    n_edit->setTextCursor(cut);
+    // Undo would step back to the text before the cut, longer than the limit, where typed
+    // letters are merged with what was cut: the history starts anew here.
+    document->clearUndoRedoStacks();
     return true;
 }
 

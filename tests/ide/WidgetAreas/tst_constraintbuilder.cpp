@@ -12,6 +12,7 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScriptEngine>
 #include <QToolBar>
 #include <QtTest>
 
@@ -65,6 +66,8 @@ class tst_ConstraintBuilder : public QObject
 private slots:
     void literals_data();
     void literals();
+    void literalsReadBackAsTyped_data();
+    void literalsReadBackAsTyped();
     void operatorsFollowTheType();
     void pairsAreAddedAndRemoved();
     void okNamesTheRowThatDoesNotRead();
@@ -99,6 +102,33 @@ void tst_ConstraintBuilder::literals()
     const QString made = ComparisonCode::literal(value, text ? QVariant::String : QVariant::Double);
     QCOMPARE(made, literal);
     QCOMPARE(made.isNull(), literal.isNull());
+}
+
+void tst_ConstraintBuilder::literalsReadBackAsTyped_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("text");
+    QTest::newRow("line separator") << QStringLiteral("a\u2028b") << true;
+    QTest::newRow("paragraph separator") << QStringLiteral("c\u2029d") << true;
+    QTest::newRow("every escape") << QStringLiteral("\"\\\n\r\u2028\u2029") << true;
+    QTest::newRow("eight digits") << "1234567.5" << false;
+    QTest::newRow("small, nine digits") << "0.000123456789" << false;
+    QTest::newRow("sixteen digits") << "3.141592653589793" << false;
+}
+
+// What the engine reads from a literal is the value typed.
+void tst_ConstraintBuilder::literalsReadBackAsTyped()
+{
+    QFETCH(QString, value);
+    QFETCH(bool, text);
+    QScriptEngine engine;
+    const QScriptValue read = engine.evaluate(
+        ComparisonCode::literal(value, text ? QVariant::String : QVariant::Double));
+    QVERIFY(!engine.hasUncaughtException());
+    if (text)
+        QCOMPARE(read.toString(), value);
+    else // exactly: a fuzzy compare would let a number cut to 15 digits pass
+        QVERIFY2(read.toNumber() == value.toDouble(), qPrintable(read.toString()));
 }
 
 void tst_ConstraintBuilder::operatorsFollowTheType()

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -29,14 +30,17 @@ QString clashText()
 // A class page over the fixture, driven as the workspace drives it.
 struct Page
 {
-    // An empty id opens a page for a new class under n_parent.
+    // An empty id opens a page for a new class under n_parent. A description given is the
+    // class's in the loaded model before the page opens.
     explicit Page(const QString &n_id, const QString &n_parent = QStringLiteral("root"),
-                  bool n_colleague = true)
+                  bool n_colleague = true, const QString &n_description = QString())
     {
         if (n_colleague)
             page.setColleague(&colleague);
         page.setData(fixture.root());
         page.setParent(n_parent);
+        if (!n_description.isNull())
+            cls(n_id)->setDescription(n_description);
         if (!n_id.isEmpty())
             page.setEditData(fixture.root(), n_id);
         // Shown as its tab shows it.
@@ -97,6 +101,8 @@ private slots:
     void longNamesAndTitles_data();
     void longNamesAndTitles();
     void pastedDescriptionIsCut();
+    void descriptionLimitCutsOnlyTheEdit_data();
+    void descriptionLimitCutsOnlyTheEdit();
     void ownSubtreeIsNeverListed();
     void deletedParentChoiceSignalsAnEdit();
     void editsSignalOnlyOnceLoaded();
@@ -325,6 +331,57 @@ void tst_wClassArea::pastedDescriptionIsCut()
     QCOMPARE(page.description()->textCursor().position(), wClassArea::DESCRIPTION_LIMIT);
     QVERIFY(edits.count() > 0);
     QCOMPARE(page.name()->maxLength(), wClassArea::NAME_LIMIT);
+}
+
+void tst_wClassArea::descriptionLimitCutsOnlyTheEdit_data()
+{
+    QTest::addColumn<QString>("loaded");
+    QTest::addColumn<int>("at");
+    QTest::addColumn<bool>("paste");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("kept");
+    const auto x = [](int n_count) { return QString(n_count, QLatin1Char('x')); };
+    const QString longer = x(6000) + QStringLiteral("END45");
+    QTest::newRow("typed into a longer loaded text") << longer << 0 << false << "ab" << longer;
+    QTest::newRow("typed one below the limit")
+        << x(4999) << 10 << false << "ab" << x(10) + QLatin1Char('a') + x(4989);
+    QTest::newRow("a line pasted") << x(4990) << 5 << true << "0123456789abcdefghij"
+                                   << x(5) + QStringLiteral("0123456789") + x(4985);
+    // Paragraphs pasted at the start: the document reports the paragraph after them as changed.
+    QTest::newRow("lines pasted at the start")
+        << QStringLiteral("head\n") + x(4985) << 0 << true << "12\n34\n56789abcdef"
+        << QStringLiteral("12\n34\n5678head\n") + x(4985);
+}
+
+void tst_wClassArea::descriptionLimitCutsOnlyTheEdit()
+{
+    QFETCH(QString, loaded);
+    QFETCH(int, at);
+    QFETCH(bool, paste);
+    QFETCH(QString, input);
+    QFETCH(QString, kept);
+    Page page(QStringLiteral("cAb"), QStringLiteral("root"), true, loaded);
+    QTextEdit *description = page.description();
+    description->setFocus();
+    QTextCursor cursor = description->textCursor();
+    cursor.setPosition(at);
+    description->setTextCursor(cursor);
+    if (paste) {
+        QApplication::clipboard()->setText(input);
+        QTest::keyClick(description, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QTest::keyClicks(description, input);
+    }
+    // The cursor stays after what was kept of the input.
+    const int cursorAt = at + kept.size() - loaded.size();
+    QCOMPARE(description->toPlainText(), kept);
+    QCOMPARE(description->textCursor().position(), cursorAt);
+    QVERIFY(page.page.save());
+    QCOMPARE(page.cls(QStringLiteral("cAb"))->getDescription(), kept);
+    // Undo steps back to no text longer than the limit, and leaves the cursor.
+    QTest::keyClick(description, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(description->toPlainText(), kept);
+    QCOMPARE(description->textCursor().position(), cursorAt);
 }
 
 void tst_wClassArea::ownSubtreeIsNeverListed()

@@ -162,6 +162,7 @@ private slots:
     void pageWithoutLiveRelationRefuses();
     void followsRelationAndParameterChanges();
     void editsMarkOnlyLoadedPagesAndTitleIsCut();
+    void typingIntoALongerLoadedDescriptionKeepsIt();
 };
 
 void tst_wRuleArea::validationReportsEveryProblem_data()
@@ -436,6 +437,25 @@ void tst_wRuleArea::editsMarkOnlyLoadedPagesAndTitleIsCut()
     const int before = changes.count();
     page.page.retranslateUI();
     QCOMPARE(changes.count(), before);
+}
+
+void tst_wRuleArea::typingIntoALongerLoadedDescriptionKeepsIt()
+{
+    RuleModelFixture fixture;
+    const QString longer = QString(6000, QLatin1Char('x')) + QStringLiteral("END45");
+    placeConstraint(fixture.root, QStringLiteral("k"), QStringLiteral("c"),
+                    {{QStringLiteral("x"), QStringLiteral("a")}}, QStringLiteral("K"))
+        ->setDescription(longer);
+    Page page(fixture);
+    page.page.setEditData(fixture.root.data(), QStringLiteral("k"));
+    auto *description = page.page.findChild<QTextEdit *>(QStringLiteral("teDescription"));
+    description->setFocus();
+    description->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(description, QStringLiteral("ab"));
+    QCOMPARE(description->toPlainText(), longer);
+    QCOMPARE(description->textCursor().position(), 0);
+    QVERIFY(page.page.save());
+    QCOMPARE(fixture.root->getConstraint(QStringLiteral("k"))->getDescription(), longer);
 }
 
 QTEST_MAIN(tst_wRuleArea)

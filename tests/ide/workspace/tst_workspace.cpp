@@ -294,6 +294,7 @@ private slots:
     void deletingAClassClosesItsSubtreeTabs();
     void deletingTheRootOnlyWarns();
     void deletingAClassDropsItsRulesFromTheRelationsTree();
+    void deletingAClassWithConstraintsOnlyDropsThemFromTheRelationsTree();
     void deletingAParameterClosesOnlyItsTab();
     void deletingAParameterTellsTestPagesAndRuleEditors();
     void deletingARelationClosesOnlyItsUsers();
@@ -612,6 +613,22 @@ void tst_WorkSpace::deletingAClassDropsItsRulesFromTheRelationsTree()
     for (const QString &id : {QStringLiteral("rel"), QStringLiteral("rel2"), QStringLiteral("r1")})
         QVERIFY2(body.relationsTree()->itemOf(id), qPrintable(id));
     QCOMPARE(body.relationsTree()->itemOf(QStringLiteral("rel"))->childCount(), 1);
+    QVERIFY(boxes.boxes().isEmpty());
+}
+
+void tst_WorkSpace::deletingAClassWithConstraintsOnlyDropsThemFromTheRelationsTree()
+{
+    Body body;
+    placeConstraint(body.root->getClassById(QStringLiteral("d")), QStringLiteral("k2"),
+                    QStringLiteral("rel2"), {{QStringLiteral("a"), QStringLiteral("s")}},
+                    QStringLiteral("K2"));
+    body.relationsTree()->refresh();
+    QVERIFY(body.relationsTree()->itemOf(QStringLiteral("k2")));
+    BoxRecorder boxes;
+    body.removeRow(CLASS_WINDOW, QStringLiteral("d"));
+    QVERIFY(!body.root->classContains(QStringLiteral("d")));
+    QVERIFY(!body.relationsTree()->itemOf(QStringLiteral("k2")));
+    QVERIFY(body.relationsTree()->itemOf(QStringLiteral("k1")));
     QVERIFY(boxes.boxes().isEmpty());
 }
 
