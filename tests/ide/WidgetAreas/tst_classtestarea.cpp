@@ -251,6 +251,8 @@ private slots:
     void slowRunIsStoppedByTheUser_data();
     void slowRunIsStoppedByTheUser();
     void longScriptIsQuotedShort();
+    void otherWindowClosedDuringARun_data();
+    void otherWindowClosedDuringARun();
 
 private:
     QTemporaryDir m_folder;
@@ -793,6 +795,48 @@ void tst_ClassTestArea::longScriptIsQuotedShort()
     QVERIFY2(shown.count(QLatin1Char('\n')) < 20, qPrintable(shown));
     for (const QString &line : shown.split(QLatin1Char('\n')))
         QVERIFY2(line.size() <= 240, qPrintable(line));
+}
+
+void tst_ClassTestArea::otherWindowClosedDuringARun_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("stops");
+    QTest::newRow("tooltip") << int(Qt::ToolTip) << false;
+    QTest::newRow("tool window") << int(Qt::Tool) << false;
+    QTest::newRow("dialog") << int(Qt::Dialog) << true;
+}
+
+// Only the close request of a window or a dialog is the user's stop; a tooltip or a tool window
+// that closes meanwhile closes, and the run goes on to its result.
+void tst_ClassTestArea::otherWindowClosedDuringARun()
+{
+    QFETCH(int, type);
+    QFETCH(bool, stops);
+    Window w(writeFixture(m_folder));
+    // Half a second: the close below comes at the first look at the events, in the middle of it.
+    w.page->getRootClass()
+        ->getRelationsStorage()
+        ->getRelationPtr(QStringLiteral("r1"))
+        ->setCode(
+            QStringLiteral("var end = Date.now() + 500; while (Date.now() < end) {} y = x*2;"));
+    w.expand(QStringLiteral("Root"));
+    w.type(QStringLiteral("a"), QStringLiteral("2"));
+    w.tick(QStringLiteral("c"));
+    QWidget other(nullptr, Qt::WindowType(type));
+    other.show();
+    bool closedDuringRun = false;
+    QTimer::singleShot(0, &other, [&] {
+        closedDuringRun = QApplication::overrideCursor() != nullptr;
+        other.close();
+    });
+    BoxRecorder boxes;
+    w.run();
+    QVERIFY(closedDuringRun);
+    QCOMPARE(boxes.texts(),
+             stops ? QStringList{ideMessage(ErrorDictionary::ERROR_IDE_STOPPED_BY_USER)}
+                   : QStringList());
+    QCOMPARE(w.field(QStringLiteral("c"))->text(), stops ? QString() : QStringLiteral("5"));
+    QCOMPARE(other.isVisible(), stops);
 }
 
 QTEST_MAIN(tst_ClassTestArea)
