@@ -253,6 +253,7 @@ private slots:
     void longScriptIsQuotedShort();
     void otherWindowClosedDuringARun_data();
     void otherWindowClosedDuringARun();
+    void beamWalkOfTheReadme();
 
 private:
     QTemporaryDir m_folder;
@@ -837,6 +838,45 @@ void tst_ClassTestArea::otherWindowClosedDuringARun()
                    : QStringList());
     QCOMPARE(w.field(QStringLiteral("c"))->text(), stops ? QString() : QStringLiteral("5"));
     QCOMPARE(other.isVisible(), stops);
+}
+
+// The beam walk of the README: defaults in blue, results in red; a value typed over a default
+// stays blue; the results on screen are known values of the next run, which then has nothing to
+// do; once they are cleared, the heavier load breaks the stress constraint.
+void tst_ClassTestArea::beamWalkOfTheReadme()
+{
+    Window w(QStringLiteral(SOURCE_ROOT_DIR "/examples/beam.xml"));
+    w.expand(QStringLiteral("Beam"));
+    QLineEdit *load = w.field(QStringLiteral("w"));
+    QCOMPARE(load->palette().color(QPalette::Text), QColor(Qt::blue));
+    for (const char *name : {"delta", "sigma", "verdict"})
+        w.tick(QLatin1String(name));
+    BoxRecorder boxes;
+    w.run();
+    QCOMPARE(w.field(QStringLiteral("verdict"))->text(), QStringLiteral("ok"));
+    QCOMPARE(w.field(QStringLiteral("sigma"))->text(), QStringLiteral("15000000"));
+    QCOMPARE(w.field(QStringLiteral("sigma"))->palette().color(QPalette::Text), QColor(Qt::red));
+
+    load->selectAll();
+    QTest::keyClicks(load, QStringLiteral("200000"));
+    QCOMPARE(load->text(), QStringLiteral("200000"));
+    QCOMPARE(load->palette().color(QPalette::Text), QColor(Qt::blue));
+    w.run();
+    // Nothing left to compute: the ticked parameters are known, not computed.
+    const QStringList again = w.page->getTextAlgorithm();
+    QCOMPARE(again.first(), testText(10));
+    QVERIFY2(again.value(1).startsWith(testText(20)), qPrintable(again.value(1)));
+    QCOMPARE(w.field(QStringLiteral("sigma"))->text(), QStringLiteral("15000000"));
+    QCOMPARE(w.field(QStringLiteral("sigma"))->palette().color(QPalette::Text), QColor(Qt::red));
+
+    w.tool(84)->trigger();
+    QCOMPARE(w.field(QStringLiteral("sigma"))->text(), QString());
+    QCOMPARE(load->text(), QStringLiteral("200000"));
+    w.run();
+    const QStringList lines = w.page->getTextAlgorithm();
+    QCOMPARE(lines.first(), testText(30));
+    QVERIFY2(lines.value(1).endsWith(QStringLiteral(" | sigma <= fy")), qPrintable(lines.value(1)));
+    QCOMPARE(boxes.texts(), QStringList());
 }
 
 QTEST_MAIN(tst_ClassTestArea)
