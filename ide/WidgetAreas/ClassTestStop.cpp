@@ -6,17 +6,25 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
-// A close request of a window (its frame's button, Alt+F4, close()); a popup closing is none.
+// Only a main window or a dialog is closed by the user's request; a tooltip, a popup or a tool
+// window closes on its own at any time and goes on closing as usual.
+bool isUserWindow(Qt::WindowType n_type)
+{
+    return n_type == Qt::Window || n_type == Qt::Dialog;
+}
+
+// A close request of such a window (its frame's button, Alt+F4, close()).
 bool isWindowClose(QObject *n_watched, QEvent *n_event)
 {
     if (n_event->type() != QEvent::Close)
         return false;
     if (auto *widget = qobject_cast<QWidget *>(n_watched))
-        return widget->isWindow() && widget->windowType() != Qt::Popup;
-    return n_watched->isWindowType();
+        return widget->isWindow() && isUserWindow(widget->windowType());
+    return n_watched->isWindowType() && isUserWindow(static_cast<QWindow *>(n_watched)->type());
 }
 
 } // namespace

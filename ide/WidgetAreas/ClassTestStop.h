@@ -3,10 +3,11 @@
 
 #include <QObject>
 
-// Lives for the length of one class-test run: shows the busy cursor, and turns Escape and a
-// window's close request, which the script guard lets through at its checks, into the core's
-// stop request, so that a run of slow relations can be ended. A close request is refused while
-// the run lasts: closing the window in the middle of it would pull the model from under it.
+// Lives for the length of one class-test run: shows the busy cursor, and turns Escape and the
+// close request of a main window or a dialog, which the script guard lets through at its checks,
+// into the core's stop request, so that a run of slow relations can be ended. Such a close
+// request is refused while the run lasts: closing the window in the middle of it would pull the
+// model from under it.
 class ClassTestStop : public QObject
 {
 public:

@@ -456,16 +456,14 @@ void wClassTestArea::runTest()
         // The one failure whose text names the parameter it is about.
         reportFailure(e.toString(true) + QLatin1Char(' ') + e.getParameterId(), e.toString(true));
     } catch (const CalculationExceptionOstra &e) {
-        // A run the user stopped says so first, in the interface's language.
-        const QString stopped = ScriptEngineGuard::isStopRequested()
-                                    ? message(ErrorDictionary::ERROR_IDE_STOPPED_BY_USER)
-                                          + QLatin1Char('\n')
-                                    : QString();
-        // The box quotes the relation's script and its message short; the debug output has all.
-        const QString shown = QuotedText::quoteWithin(
-            QuotedText::quoteWithin(e.toString(true), e.getScript()),
-            e.getScriptExceptionMessage());
-        reportFailure(stopped + shown, e.toString(true));
+        // A run the user stopped only says so, in the interface's language. Otherwise the box
+        // quotes the relation's script and its message short. The debug output has all.
+        const QString shown = ScriptEngineGuard::isStopRequested()
+                                  ? message(ErrorDictionary::ERROR_IDE_STOPPED_BY_USER)
+                                  : QuotedText::quoteWithin(
+                                      QuotedText::quoteWithin(e.toString(true), e.getScript()),
+                                      e.getScriptExceptionMessage());
+        reportFailure(shown, e.toString(true));
     } catch (const ExceptionOstra &e) {
         // Every other failure of the model or the solver: its own text, through the virtual
         // toString.
