@@ -19,6 +19,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QWheelEvent>
+#include <QtMath>
 
 #include <memory>
 
@@ -47,6 +48,12 @@ const int FOOTER_Y = 10;
 QRect pageRectOf(QPrinter *n_printer)
 {
     return n_printer->pageRect(QPrinter::DevicePixel).toRect();
+}
+
+// What the left and right margins take from a page's width, each margin truncated.
+int marginsWidth(const QMarginsF &n_margins)
+{
+    return static_cast<int>(n_margins.left()) + static_cast<int>(n_margins.right());
 }
 
 // A parameter node as the graph shows it: caption and tool tip the short name.
@@ -386,17 +393,39 @@ void LayeredGraphWidget::printerPreview(QPrinter *n_printer)
     SlotGuard::run([&] { paintPages(n_printer); }, this);
 }
 
+QVector<QRect> LayeredGraphWidget::printTiles(const QRectF &n_extent, const QSize &n_page,
+                                              const QMarginsF &n_margins)
+{
+    const int sides = marginsWidth(n_margins);
+    const int top = static_cast<int>(n_margins.top() - TOP_MARGIN_SHIFT);
+    // Earlier drawings move a graph right (the layout keeps its right border): the tiles are laid
+    // from the items' top-left, wherever that lies.
+    const QPoint origin(qFloor(n_extent.left()), qFloor(n_extent.top()));
+    const int columns = pagesCount(n_extent.width(), n_page.width());
+    const int rows = pagesCount(n_extent.height(), n_page.height());
+    if (columns * rows < FOR_PAGES_COVER)
+        return {QRect(LEFT_START, top, n_page.width() + FIRST_TILE_EXTRA - sides, n_page.height())
+                    .translated(origin)};
+
+    QVector<QRect> tiles;
+    for (int row = 0; row < rows; ++row) {
+        const int yTop = top + row * n_page.height();
+        int xLeft = LEFT_START;
+        int xRight = n_page.width() + TILE_OVERLAP - sides;
+        for (int column = 0; column < columns; ++column) {
+            tiles.append(QRect(xLeft, yTop, xRight - xLeft, n_page.height()).translated(origin));
+            xLeft = xRight - TILE_OVERLAP;
+            xRight += n_page.width();
+        }
+    }
+    return tiles;
+}
+
 void LayeredGraphWidget::paintPages(QPrinter *n_printer)
 {
     const QMarginsF margins = n_printer->pageLayout().margins();
-    const int left = static_cast<int>(margins.left());
-    const int right = static_cast<int>(margins.right());
-    const int top = static_cast<int>(margins.top() - TOP_MARGIN_SHIFT);
     const QRect page = pageRectOf(n_printer);
-    const QRectF extent = m_scene->itemsBoundingRect();
-    const int columns = pagesCount(extent.width(), page.width());
-    const int rows = pagesCount(extent.height(), page.height());
-    const int total = columns * rows;
+    const QVector<QRect> tiles = printTiles(m_scene->itemsBoundingRect(), page.size(), margins);
 
     m_scene->setItemIndexMethod(QGraphicsScene::NoIndex);
     QGraphicsView renderer(m_scene);
@@ -407,45 +436,30 @@ void LayeredGraphWidget::paintPages(QPrinter *n_printer)
     QPainter painter;
     painter.begin(n_printer); // a failed begin leaves nothing to paint on; the preview stays empty
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    QGraphicsSimpleTextItem footer;
-    const QRectF target(0, 0, page.width() - PAGE_GAP - left - right, page.height());
+    const QRectF target(0, 0, page.width() - PAGE_GAP - marginsWidth(margins), page.height());
 
-    if (total < FOR_PAGES_COVER) {
-        renderer.render(
-            &painter, target,
-            QRect(LEFT_START, top, page.width() + FIRST_TILE_EXTRA - left - right, page.height()));
+    if (tiles.size() < FOR_PAGES_COVER) {
+        renderer.render(&painter, target, tiles.first());
         painter.end();
         return;
     }
 
     const bool ranged = n_printer->printRange() == QPrinter::PageRange;
     bool pageRendered = false;
-    int number = 0;
-    double yTop = top;
-    double yBottom = top + page.height();
-    for (int row = 0; row < rows; ++row) {
-        double xLeft = LEFT_START;
-        double xRight = pageRectOf(n_printer).width() + TILE_OVERLAP - left - right;
-        for (int column = 0; column < columns; ++column) {
-            ++number;
-            const QRect source(static_cast<int>(xLeft), static_cast<int>(yTop),
-                               static_cast<int>(xRight - xLeft), static_cast<int>(yBottom - yTop));
-            if (!ranged || (number >= n_printer->fromPage() && number <= n_printer->toPage())) {
-                if (pageRendered)
-                    n_printer->newPage();
-                pageRendered = true;
-                footer.setText(tr("Page #") + QString::number(number) + QStringLiteral(" of ")
-                               + QString::number(total));
-                footer.setPos(xRight - FOOTER_X, yBottom - FOOTER_Y);
-                m_scene->addItem(&footer);
-                renderer.render(&painter, target, source);
-                m_scene->removeItem(&footer);
-            }
-            xLeft = xRight - TILE_OVERLAP;
-            xRight += pageRectOf(n_printer).width();
-        }
-        yTop = yBottom;
-        yBottom += pageRectOf(n_printer).height();
+    QGraphicsSimpleTextItem footer;
+    for (int number = 1; number <= tiles.size(); ++number) {
+        if (ranged && (number < n_printer->fromPage() || number > n_printer->toPage()))
+            continue;
+        if (pageRendered)
+            n_printer->newPage();
+        pageRendered = true;
+        const QRect &tile = tiles.at(number - 1);
+        footer.setText(tr("Page #") + QString::number(number) + QStringLiteral(" of ")
+                       + QString::number(tiles.size()));
+        footer.setPos(tile.x() + tile.width() - FOOTER_X, tile.y() + tile.height() - FOOTER_Y);
+        m_scene->addItem(&footer);
+        renderer.render(&painter, target, tile);
+        m_scene->removeItem(&footer);
     }
     painter.end();
 }

@@ -56,6 +56,11 @@ public:
     void print();
     // Tiles needed along one direction.
     static int pagesCount(double n_length, double n_pageLength);
+    // The part of the scene each printed page shows, in page order, for items whose bounding
+    // rectangle is n_extent on pages of n_page device units with the printer's margins: one
+    // rectangle when the items need fewer than FOR_PAGES_COVER tiles.
+    static QVector<QRect> printTiles(const QRectF &n_extent, const QSize &n_page,
+                                     const QMarginsF &n_margins);
 
     const LayersManager &getLayersManager() const;
     QVector<EdgeItem *> getInputEdges() const;
