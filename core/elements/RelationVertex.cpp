@@ -24,21 +24,40 @@ QScriptProgram compileProgram(const QString &n_code)
     return QScriptProgram(n_code, QString(), 1);
 }
 
+// The most array elements one result may hold in all, and the deepest nesting of its arrays: an
+// array made with a huge length costs nothing until it is read, and one that holds itself never
+// ends.
+const quint32 MAX_READ_ARRAY_ELEMENTS = ScriptEngineGuard::MAX_WALKED_ARRAY_LENGTH;
+const int MAX_READ_ARRAY_DEPTH = 64;
+
 // QScriptValue::toVariant gives an Int for a whole number; a script number is a Double here,
-// also inside an array.
-QVariant scriptValueToVariant(const QScriptValue &n_value)
+// also inside an array. False, n_out unfinished, when the arrays in it pass the bounds above;
+// n_budget is what is left of the element bound.
+bool scriptValueToVariant(const QScriptValue &n_value, QVariant &n_out, quint32 &n_budget,
+                          int n_depth = 0)
 {
-    if (n_value.isNumber())
-        return QVariant(static_cast<double>(n_value.toNumber()));
-    if (n_value.isArray()) {
-        const quint32 length = n_value.property(QStringLiteral("length")).toUInt32();
-        QVariantList items;
-        items.reserve(int(length));
-        for (quint32 i = 0; i < length; ++i)
-            items.append(scriptValueToVariant(n_value.property(i)));
-        return QVariant(items);
+    if (n_value.isNumber()) {
+        n_out = QVariant(static_cast<double>(n_value.toNumber()));
+        return true;
     }
-    return n_value.toVariant();
+    if (!n_value.isArray()) {
+        n_out = n_value.toVariant();
+        return true;
+    }
+    const quint32 length = n_value.property(QStringLiteral("length")).toUInt32();
+    if (length > n_budget || n_depth >= MAX_READ_ARRAY_DEPTH)
+        return false;
+    n_budget -= length;
+    QVariantList items;
+    items.reserve(int(length));
+    for (quint32 i = 0; i < length; ++i) {
+        QVariant item;
+        if (!scriptValueToVariant(n_value.property(i), item, n_budget, n_depth + 1))
+            return false;
+        items.append(item);
+    }
+    n_out = QVariant(items);
+    return true;
 }
 
 [[noreturn]] void throwNoElement(const QString &n_name, const char *n_methodName)
@@ -619,7 +638,18 @@ QVariant RelationVertex::readGlobal(const QScriptString &n_handle)
     if (text.compare(QLatin1String("nan"), Qt::CaseInsensitive) == 0
         || text.compare(QLatin1String("Infinity"), Qt::CaseInsensitive) == 0)
         return QVariant();
-    return scriptValueToVariant(value);
+    QVariant result;
+    quint32 budget = MAX_READ_ARRAY_ELEMENTS;
+    if (!scriptValueToVariant(value, result, budget))
+        throw CalculationExceptionOstra(
+            getId(), m_code,
+            QStringLiteral("The result holds more than %1 array elements, or arrays nested more "
+                           "than %2 deep, too many to read")
+                .arg(MAX_READ_ARRAY_ELEMENTS)
+                .arg(MAX_READ_ARRAY_DEPTH),
+            -1, QStringList(), CLASS_NAME,
+            QStringLiteral("readGlobal(const QScriptString &n_handle)"), nullptr);
+    return result;
 }
 
 void RelationVertex::resetAllValues()
