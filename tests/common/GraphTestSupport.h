@@ -16,6 +16,21 @@
 #include "solver/BaseAlgorithm.h"
 #include "solver/BaseAlgorithmData.h"
 
+// The runtime solver on n_root as the class test runs it: the known values given, no default used.
+inline AlgorithmSolution solveAtRuntime(OstraClass &n_root, const QHash<QString, QVariant> &n_known,
+                                        const QList<QString> &n_required)
+{
+    n_root.reset();
+    n_root.setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM,
+                              QSharedPointer<BaseAlgorithmData>::create(true, true));
+    const QSharedPointer<BaseAlgorithm> solver = n_root.getSearchAlgorithm();
+    solver->setUseDefaultValues(false);
+    solver->addKnownParameters(n_known);
+    solver->addRequiredParameters(n_required);
+    solver->calculate();
+    return *solver->getAlgorithmSolution();
+}
+
 // The fixture tests/data/graphChain.xml: rule r-1 ("Doubles a", y = x * 2) from p-a (a) to p-b (b),
 // rule r-2 ("Thirds b", y = x / 3) from p-b to p-c (c).
 struct SolvedChain
@@ -35,15 +50,7 @@ struct SolvedChain
     // Known a = n_a, required c; the runtime solver without default values.
     void solve(double n_a = 1.0)
     {
-        root->reset();
-        root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM,
-                                 QSharedPointer<BaseAlgorithmData>::create(true, true));
-        const QSharedPointer<BaseAlgorithm> solver = root->getSearchAlgorithm();
-        solver->setUseDefaultValues(false);
-        solver->addKnownParameters(QHash<QString, QVariant>{{QStringLiteral("p-a"), n_a}});
-        solver->addRequiredParameters(QList<QString>{QStringLiteral("p-c")});
-        solver->calculate();
-        solution = *solver->getAlgorithmSolution();
+        solution = solveAtRuntime(*root, {{QStringLiteral("p-a"), n_a}}, {QStringLiteral("p-c")});
     }
 };
 

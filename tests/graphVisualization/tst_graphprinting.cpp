@@ -295,16 +295,8 @@ void tst_GraphPrinting::examplesRunThreeTimesArePrinted()
     }
     LayeredGraphWidget view(root, nullptr);
     for (int run = 0; run < 3; ++run) {
-        root->reset();
-        root->setSearchAlgorithm(BaseAlgorithm::RUNTIME_ALGORITHM,
-                                 QSharedPointer<BaseAlgorithmData>::create(true, true));
-        const QSharedPointer<BaseAlgorithm> solver = root->getSearchAlgorithm();
-        solver->setUseDefaultValues(false);
-        solver->addKnownParameters(known);
-        solver->addRequiredParameters(requiredIds);
-        solver->calculate();
-        view.ChangeDataFromTestActions(*solver->getAlgorithmSolution(),
-                                       LayeredGraphWidget::SOLUTION_RULE);
+        AlgorithmSolution solution = solveAtRuntime(*root, known, requiredIds);
+        view.ChangeDataFromTestActions(solution, LayeredGraphWidget::SOLUTION_RULE);
     }
     QStringList names;
     for (const ParameterItem *node : itemsOf<ParameterItem>(&view))
